@@ -1,0 +1,40 @@
+#pragma once
+// Connection manager: the one open COM port, the last port and the device address; the connection
+// controls registered by the windows, the error controls, identification and device search.
+
+#include "errors/VKR_Fehlercodes.h"
+
+constexpr int MAX_PICTURERINGCONTROLS = 10;
+constexpr int MAX_ADRESSLEDS = 15;
+constexpr int MAX_FEHLERCONTROLS = 10;
+
+void VkrCom_RegisterComControl(int panel, int control);
+void VkrCom_RegisterAdressControl(int panel, int control);
+void VkrCom_RegisterPictureringControl(int panel, int control);
+void VkrCom_RegisterIdReadButton(int panel, int control);
+void VkrCom_RegisterIdTextdisplay(int panel, int control);
+void VkrCom_RegisterAdressLeds(int panel, int control);
+void VkrCom_RegisterScanButton(int panel, int control);
+void VkrCom_RegisterScanStringControl(int panel, int control);
+void VkrCom_RegisterFehlerControls(int panel, int lampControl, int textControl, int numberControl);
+
+[[nodiscard]] Fehlercode VkrCom_Open(int port);
+[[nodiscard]] Fehlercode VkrCom_Close();
+int VkrCom_ComPortGet();
+int VkrCom_LastComPortGet();
+[[nodiscard]] Fehlercode VkrCom_LastComPortSet(int port);
+char VkrCom_AdresseGet();
+[[nodiscard]] Fehlercode VkrCom_AdresseSet(char address);
+[[nodiscard]] Fehlercode VkrCom_Umschalten();
+void VkrCom_PortAnzeigen(int port);
+
+[[nodiscard]] Fehlercode VkrCom_IdAnzeigen();
+[[nodiscard]] Fehlercode VkrCom_GeraeteSuchen();
+
+// Shows a code in every registered error control (0 clears them).
+void VkrCom_FehlermeldungSet(int code);
+// The code last passed to VkrCom_FehlermeldungSet (for callers without windows, such as the command line).
+int VkrCom_LetzterFehlerGet();
+
+// Back to the start state with nothing registered (tests).
+void VkrCom_Zuruecksetzen();

@@ -1,0 +1,21 @@
+#pragma once
+// Error messages: the table of error types with German and English texts, the pending extra text, and
+// the popups that show a code to the operator.
+
+#include "VKR_Fehlercodes.h"
+
+constexpr int VKR_SPRACHE_DEUTSCH = 1;
+constexpr int VKR_SPRACHE_ENGLISCH = 2;
+constexpr int VKR_MELDUNGSPUFFER_GROESSE = 500;
+constexpr int VKR_ZUSATZTEXT_GROESSE = 300;
+
+// Builds the message of a code in the selected language into one static buffer and uses up the pending
+// extra text; the pointer stays valid until the next call. Texts are UTF-8.
+const char* VKR_Fehlermeldung(int code);
+void VKR_Fehlersprache(int sprache);
+// Sets the extra text appended to the next message; a longer text than 299 bytes is cut.
+void VKR_Fehleruserstring(const char* text);
+
+// Popups (modal message box). Nothing is shown for type -6.
+void VKR_Fehlerpopup(int code);
+void VKR_Fehlerpopup2(int code, const char* titel);

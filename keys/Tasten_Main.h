@@ -1,0 +1,11 @@
+#pragma once
+// Key window "Tasten-Programmierung": the operations the program shell calls.
+
+#include "shell/inifile.h"
+
+int TastenMain_Initialisieren();
+void TastenMain_Freigeben();
+void TastenMain_DisplayPanel(int fromPanel);
+void TastenMain_KonfigUebernehmen();
+[[nodiscard]] int TastenMain_ReadIni(IniText ini);
+void TastenMain_WriteIni(IniText ini);

@@ -1,0 +1,26 @@
+#pragma once
+// Serial ports COM1..COM8 behind the RS-232 calls of the driver; the one place that touches a serial port.
+// COMn is "COMn" on Windows; elsewhere the device named by PLM1_COM<n>, else /dev/ttyS<n-1>.
+
+#include <string>
+
+enum : int { RS232_PARITY_NONE = 0, RS232_PARITY_ODD = 1, RS232_PARITY_EVEN = 2 };
+
+int OpenComConfig(int port, const char* deviceName, long baudRate, int parity, int dataBits, int stopBits,
+                  int inputQueueSize, int outputQueueSize); // 0 or negative
+int CloseCom(int port);
+int SetComTime(int port, double timeoutSeconds);
+int FlushInQ(int port);
+int FlushOutQ(int port);
+int ComWrt(int port, const char* buffer, int count); // bytes queued, or negative
+int ComRdByte(int port);                              // 0..255, or negative on time-out or port fault
+int GetOutQLen(int port);                             // bytes still waiting to be sent, or negative
+
+// Blocks (without spinning) until every queued byte has left the port, at most maxSeconds.
+// 0 when drained, negative on a port error or when the bound ran out.
+int ComWaitUntilSent(int port, double maxSeconds);
+
+// The device path that COM n opens; setting one overrides the environment for this run (the built-in
+// simulator, a path given on the command line). An empty path restores the default.
+std::string Rs232_Geraetepfad(int port);
+void Rs232_GeraetepfadSetzen(int port, const std::string& path);

@@ -1,0 +1,25 @@
+#pragma once
+// The panels and menu bars of the resource, one builder per window, and the footer every working window
+// shares (connection picture ring, error lamp with text and number, back button).
+
+#include "platform/ui_resource.h"
+
+PanelDef Resource_HauptPanel();     // MAINPANEL
+PanelDef Resource_InfoPanel();      // INFOPANEL
+PanelDef Resource_UngenutztesPanel(int id, const char* name); // COMPANEL, INFOPANEL_, PANEL: never loaded
+PanelDef Resource_KurvenPanel();    // KURVPANEL
+PanelDef Resource_TastenPanel();    // TASTPANEL
+PanelDef Resource_DirektPanel();    // DIREKTPNL
+PanelDef Resource_KonfigPanel();    // KONFIGPNL
+MenuBarDef Resource_MenuKurven();
+MenuBarDef Resource_MenuTasten();
+MenuBarDef Resource_MenuDirekt();
+MenuBarDef Resource_MenuKonfig();
+
+// Footer geometry: the footer occupies the bottom FUSSZEILE_HOEHE pixels of a panel.
+constexpr int FUSSZEILE_HOEHE = 56;
+struct FusszeileIds {
+    int ring, led, text, nummer, zurueck;
+    const char* zurueckCallback;
+};
+void Resource_FusszeileHinzufuegen(PanelDef& panel, const FusszeileIds& ids);

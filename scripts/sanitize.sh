@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Builds and runs the whole suite with AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPLM1_SANITIZE=ON
+cmake --build build-asan -j"$(nproc)"
+export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+ctest --test-dir build-asan --output-on-failure -j"$(nproc)" --timeout 600

@@ -1,0 +1,12 @@
+#pragma once
+// Program start and shutdown: main window, info popup, settings file "plm1Steuerung.ini", the order in
+// which the working modules start, read and write their settings and are released.
+
+#include "errors/VKR_Fehlercodes.h"
+
+constexpr const char* INI_DATEINAME = "plm1Steuerung.ini";
+
+// The whole program as main runs it (arguments as given to main); returns 0 or -1.
+int Plm1Steuerung_Starten(int argc, char** argv);
+[[nodiscard]] Fehlercode Func_IniDateiLaden();
+[[nodiscard]] Fehlercode Func_IniDateiSchreiben();

@@ -1,0 +1,94 @@
+#pragma once
+// Simulated PLM-1 units: the command protocol of the real unit (identification, device functions,
+// parameters, status, memory area 4), several units on one line, injectable faults, and a server that
+// offers the line on a pseudo-terminal. Tests' real peer and the program's built-in demonstration unit.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace plm1sim {
+
+enum class Fehlerart {
+    Keiner,
+    Nak,                // answers NAK instead of ACK
+    Can,                // answers CAN instead of ACK
+    Stille,             // answers nothing at all
+    AntwortAbgebrochen, // ACK, then the reply line is cut off before its CR
+    FalschesEcho,       // ACK, then a reply whose echoed code is wrong
+    Err,                // ACK, then "#a<code>err" CR
+    FalscheChecksumme,  // ACK, then a memory reply whose checksum is off by one
+    FremdesByte,        // a stray byte (0x41) instead of the handshake
+};
+
+struct Einheit {
+    char adresse = '1';
+    std::string id = "VKR-PLM1-SIM";
+};
+
+// Parameter set and live values of one unit.
+struct Zustand {
+    double pumpe[2] = {0, 0};
+    double druckHigh[2] = {2000, 2000};
+    double druckLow[2] = {-2000, -2000};
+    int ventile = 0;               // valve mask, bit i = valve i+1 (16 valves)
+    double istDruck[2] = {0, 0};   // mbar
+    double spannung = 24.1;        // V
+    double temperatur = 31.5;      // deg C
+    int status = 0;                // status bits
+    int funktion = 3;              // last device function: 1 start, 2 pause, 3 stopp
+};
+
+// The line with its units: feed it what the PC sends, it returns what the units answer.
+class Bus {
+  public:
+    explicit Bus(std::vector<Einheit> einheiten = {Einheit{}});
+    ~Bus();
+    Bus(const Bus&) = delete;
+    Bus& operator=(const Bus&) = delete;
+
+    // Bytes from the PC; returns the bytes the units send back (may be empty).
+    std::string empfangen(const std::string& bytes);
+    // Advances the pressure model by dt seconds (pressures follow the pumps, stop at active limits).
+    void schritt(double dt);
+
+    // Fault injection for a command code ("IDR", "DF1", "P1W", "S1R", "BDR", "BDW", ...) at one address
+    // ('*' for every address): applied to the next `anzahl` commands with that code (-1: until cleared).
+    void fehlerSetzen(const std::string& code, Fehlerart art, int anzahl = -1, char adresse = '*');
+    void fehlerLoeschen();
+
+    // Inspection and set-up (thread-safe; the server thread uses the bus too).
+    std::vector<std::string> empfangeneZeilen() const; // complete command lines received, CR included
+    void protokollLeeren();
+    Zustand zustand(char adresse) const;
+    void zustandSetzen(char adresse, const Zustand& z);
+    std::vector<std::uint8_t> speicher(char adresse, int start, int laenge) const;
+    void speicherSetzen(char adresse, int start, const std::vector<std::uint8_t>& daten);
+
+  private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+};
+
+// Serves a bus on a pseudo-terminal from a background thread. With `takt9600` every byte the units send
+// is paced at 9600-baud speed (10 bit times a character).
+class Server {
+  public:
+    Server();
+    ~Server();
+    Server(const Server&) = delete;
+    Server& operator=(const Server&) = delete;
+
+    bool starten(std::vector<Einheit> einheiten = {Einheit{}}, bool takt9600 = false);
+    void stoppen();
+    std::string pfad() const; // device path of the line's PC end, e.g. /dev/pts/7
+    Bus& bus();
+
+  private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+};
+
+} // namespace plm1sim

@@ -1,0 +1,15 @@
+#pragma once
+// The *.plc file of the valve kinds (124 bytes): save and load through the file dialog, and the byte image.
+
+#include "errors/VKR_Fehlercodes.h"
+
+constexpr int KONFIGDATEI_GROESSE = 124;
+
+void KonfigDatei_DateinameZuruecksetzen();
+[[nodiscard]] Fehlercode KonfigDatei_Speichern();
+[[nodiscard]] Fehlercode KonfigDatei_Laden();
+
+// Image of gKonfig; and checking an image of `laenge` bytes, taking its valve kinds into arten on success
+// (codes of the load: -304705, -302706, -303707).
+void KonfigDatei_BildErstellen(unsigned char bild[KONFIGDATEI_GROESSE]);
+[[nodiscard]] Fehlercode KonfigDatei_BildAuswerten(const unsigned char* bild, int laenge, int arten[11]);

@@ -48,11 +48,14 @@ extern int gKurvenPanel;
 [[nodiscard]] Fehlercode Kurvenarrays_Initialisieren();
 // Resizes one curve to n values (new values 0); on failure the curve is unchanged (-600462).
 [[nodiscard]] Fehlercode Kurvenarray_LaengeAendern(Kurvenarray& kurve, int n);
-// Resizes channels 0..12 in order. If one fails, every curve returns to its earlier length so the
-// 13 curves always share one length; the failure code is returned.
+// Resizes channels 0..12 in order. If one fails, the curves already resized return to their earlier
+// length, so the 13 curves always share one length; the failure code is returned.
 [[nodiscard]] Fehlercode Kurvenarrays_AlleLaengenAendern(int n);
 // Releases the 13 arrays: count 0, no values.
 void Kurvenarrays_Freigeben();
+
+// Tests: the n-th allocation from now on (1 = the next) fails as if memory ran out; 0 switches it off.
+void Kurvenarrays_SpeicherfehlerSimulieren(int n);
 
 // The one operation that changes the cycle's length: clamps n to 1..600, resizes every curve, sets
 // ANZAHLSCHRITTE and lets the window (when there is one) adjust scroll bar, control and canvases.

@@ -7,7 +7,8 @@ using Fehlercode = int;
 constexpr Fehlercode KEIN_FEHLER = 0;
 constexpr Fehlercode FEHLER_ABBRUCH_DURCH_BENUTZER = -6000; // file dialog cancelled: never shown
 
-// ---- transport and device driver (vkrplm1) ------------------------------------------------------------------
+// ---- transport and device driver (vkrplm1)
+// ------------------------------------------------------------------
 constexpr Fehlercode FEHLER_OPEN_BAUDRATE = -125001;
 constexpr Fehlercode FEHLER_OPEN_PORTNUMMER = -100002;
 constexpr Fehlercode FEHLER_OPEN_PLATTFORM = -100003;
@@ -108,23 +109,27 @@ constexpr Fehlercode FEHLER_SS_CAN = -405158;
 constexpr Fehlercode FEHLER_SS_KEINE_ANTWORT = -403159;
 constexpr Fehlercode FEHLER_SS_FALSCHES_HANDSHAKE = -404160;
 
-// ---- settings file of the shell ----------------------------------------------------------------------------
+// ---- settings file of the shell
+// ----------------------------------------------------------------------------
 constexpr Fehlercode FEHLER_INI_LESEN = -801202;
 constexpr Fehlercode FEHLER_INI_SCHREIBEN = -800203;
 constexpr Fehlercode FEHLER_INI_NICHT_GEFUNDEN = -802201;
 
-// ---- block transfers of unit memory ------------------------------------------------------------------------
+// ---- block transfers of unit memory
+// ------------------------------------------------------------------------
 constexpr Fehlercode FEHLER_BLOCK_LESEN_KEIN_PORT = -122221;
 constexpr Fehlercode FEHLER_BLOCK_SENDEN_KEIN_PORT = -122222;
 
-// ---- connection manager ------------------------------------------------------------------------------------
+// ---- connection manager
+// ------------------------------------------------------------------------------------
 constexpr Fehlercode FEHLER_ADRESSE_UNGUELTIG = -400301;
 constexpr Fehlercode FEHLER_LETZTER_PORT_UNGUELTIG = -110302;
 constexpr Fehlercode FEHLER_PORT_UNGUELTIG = -110303;
 constexpr Fehlercode FEHLER_ID_KEIN_PORT = -122304;
 constexpr Fehlercode FEHLER_SUCHE_KEIN_PORT = -122305;
 
-// ---- cycle: transfer, file, arrays -------------------------------------------------------------------------
+// ---- cycle: transfer, file, arrays
+// -------------------------------------------------------------------------
 constexpr Fehlercode FEHLER_KURVEN_DOWNLOAD_KOPFPUFFER = -600401;
 constexpr Fehlercode FEHLER_KURVEN_DOWNLOAD_PUNKTEPUFFER = -600402;
 constexpr Fehlercode FEHLER_KURVEN_UPLOAD_KOPFPUFFER = -600403;
@@ -147,7 +152,8 @@ constexpr Fehlercode FEHLER_KURVENDATEI_WERTE_FEHLEN = -304432;
 constexpr Fehlercode FEHLER_KURVEN_SPEICHER_INIT = -600461;
 constexpr Fehlercode FEHLER_KURVEN_SPEICHER_LAENGE = -600462;
 
-// ---- keys: transfer and file -------------------------------------------------------------------------------
+// ---- keys: transfer and file
+// -------------------------------------------------------------------------------
 constexpr Fehlercode FEHLER_TASTEN_DOWNLOAD_PUFFER = -600501;
 constexpr Fehlercode FEHLER_TASTEN_UPLOAD_PUFFER = -600502;
 constexpr Fehlercode FEHLER_TASTENDATEI_OEFFNEN_SCHREIBEN = -301521;
@@ -158,11 +164,13 @@ constexpr Fehlercode FEHLER_TASTENDATEI_ZU_KURZ = -304525;
 constexpr Fehlercode FEHLER_TASTENDATEI_TYP = -302526;
 constexpr Fehlercode FEHLER_TASTENDATEI_VERSION = -303527;
 
-// ---- direct operation --------------------------------------------------------------------------------------
+// ---- direct operation
+// --------------------------------------------------------------------------------------
 constexpr Fehlercode FEHLER_DIREKT_SENDEN_KEIN_PORT = -122601;
 constexpr Fehlercode FEHLER_DIREKT_ABFRAGEN_KEIN_PORT = -122602;
 
-// ---- valve configuration: file and settings ----------------------------------------------------------------
+// ---- valve configuration: file and settings
+// ----------------------------------------------------------------
 constexpr Fehlercode FEHLER_KONFIGDATEI_OEFFNEN_SCHREIBEN = -301701;
 constexpr Fehlercode FEHLER_KONFIGDATEI_SCHREIBEN = -301702;
 constexpr Fehlercode FEHLER_KONFIGDATEI_FEHLT = -308703;

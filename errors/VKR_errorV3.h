@@ -13,8 +13,16 @@ constexpr int VKR_ZUSATZTEXT_GROESSE = 300;
 // extra text; the pointer stays valid until the next call. Texts are UTF-8.
 const char* VKR_Fehlermeldung(int code);
 void VKR_Fehlersprache(int sprache);
-// Sets the extra text appended to the next message; a longer text than 299 bytes is cut.
+// The language last set (1 German, 2 English).
+int VKR_FehlerspracheGet();
+// Sets the extra text appended to the next message; a longer text than 299 bytes is cut at a character
+// boundary.
 void VKR_Fehleruserstring(const char* text);
+
+// The type of a code: code / 1000, truncated toward zero.
+constexpr int VKR_Fehlertyp(int code) {
+    return code / 1000;
+}
 
 // Popups (modal message box). Nothing is shown for type -6.
 void VKR_Fehlerpopup(int code);

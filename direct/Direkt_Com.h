@@ -1,0 +1,19 @@
+#pragma once
+// Direct operation and the unit: sends the complete set of set values, and one polling step that reads
+// the actual values (and in monitor mode the set values) back.
+
+#include "direct/Direktarrays.h"
+#include "errors/VKR_Fehlercodes.h"
+
+// Sends valves, then per circuit pump, upper and lower limit: seven commands, stopping at the first failure.
+[[nodiscard]] Fehlercode DirektCom_ArrayUpload();
+// One timer tick: nothing while polling is off, else reads the actual values into gDirekt.
+[[nodiscard]] Fehlercode DirektCom_ArrayDownload();
+
+// Valve mask as the unit takes it: bit i for valve i+1 when fitted and energised (a normally-open valve is
+// energised when closed).
+int DirektCom_Ventilmaske(const DirektArrays& a);
+
+// Reads pressure 1, pressure 2, voltage, temperature and the status bits, in this order, into a and status;
+// stops at the first failure (values read before it are kept). Shared by the window and the command line.
+[[nodiscard]] Fehlercode DirektCom_IstwerteLesen(int port, char adresse, DirektArrays& a, int* status);

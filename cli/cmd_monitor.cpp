@@ -1,0 +1,121 @@
+// plm1 monitor: polls the unit's actual values like the direct-operation window and prints them as CSV.
+
+#include "cli/befehle.h"
+#include "direct/Direkt_Com.h"
+
+#include <chrono>
+#include <cmath>
+#include <csignal>
+#include <cstdio>
+#include <ctime>
+#include <optional>
+#include <pthread.h>
+#include <string>
+
+namespace {
+
+constexpr double STANDARD_INTERVALL_S = 0.5; // the window's timer
+constexpr double MAX_INTERVALL_S = 86400.0;
+constexpr const char* KOPFZEILE = "zeit,druck1,druck2,spannung,temperatur,status";
+constexpr const char* AUFRUF = "Aufruf: plm1 monitor [--interval SEKUNDEN] [--count N]";
+
+struct Optionen {
+    double intervall = STANDARD_INTERVALL_S;
+    long anzahl = 0; // 0: until SIGINT
+};
+
+std::optional<double> zahlLesen(const std::string& text) {
+    try {
+        std::size_t ende = 0;
+        const double v = std::stod(text, &ende);
+        if (ende != text.size() || !std::isfinite(v)) return std::nullopt;
+        return v;
+    } catch (...) {
+        return std::nullopt;
+    }
+}
+
+std::optional<long> ganzzahlLesen(const std::string& text) {
+    try {
+        std::size_t ende = 0;
+        const long v = std::stol(text, &ende, 10);
+        if (ende != text.size()) return std::nullopt;
+        return v;
+    } catch (...) {
+        return std::nullopt;
+    }
+}
+
+std::optional<Optionen> optionenLesen(const std::vector<std::string>& args) {
+    Optionen o;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (i + 1 >= args.size()) return std::nullopt;
+        const std::string& wert = args[++i];
+        if (a == "--interval") {
+            auto v = zahlLesen(wert);
+            if (!v || *v <= 0 || *v > MAX_INTERVALL_S) return std::nullopt;
+            o.intervall = *v;
+        } else if (a == "--count") {
+            auto v = ganzzahlLesen(wert);
+            if (!v || *v < 1) return std::nullopt;
+            o.anzahl = *v;
+        } else {
+            return std::nullopt;
+        }
+    }
+    return o;
+}
+
+// Waits until the deadline or SIGINT (kept blocked, so it can only arrive here and never breaks a
+// transaction in the middle); true when SIGINT came.
+bool wartenBisOderSigint(std::chrono::steady_clock::time_point frist) {
+    sigset_t menge;
+    sigemptyset(&menge);
+    sigaddset(&menge, SIGINT);
+    for (;;) {
+        const auto rest = frist - std::chrono::steady_clock::now();
+        if (rest <= std::chrono::steady_clock::duration::zero()) {
+            const timespec null{0, 0};
+            return sigtimedwait(&menge, nullptr, &null) == SIGINT;
+        }
+        const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(rest).count();
+        const timespec t{static_cast<time_t>(ns / 1000000000), static_cast<long>(ns % 1000000000)};
+        if (sigtimedwait(&menge, nullptr, &t) == SIGINT) return true;
+    }
+}
+
+} // namespace
+
+int Cli_Monitor(CliKontext& k) {
+    const auto optionen = optionenLesen(k.args);
+    if (!optionen) {
+        std::fprintf(stderr, "%s\n", AUFRUF);
+        return 2;
+    }
+    sigset_t menge;
+    sigemptyset(&menge);
+    sigaddset(&menge, SIGINT);
+    pthread_sigmask(SIG_BLOCK, &menge, nullptr);
+
+    std::printf("%s\n", KOPFZEILE);
+    std::fflush(stdout);
+    using Uhr = std::chrono::steady_clock;
+    const auto start = Uhr::now();
+    for (long zeile = 0; optionen->anzahl == 0 || zeile < optionen->anzahl; ++zeile) {
+        const auto takt = start + std::chrono::duration_cast<Uhr::duration>(
+                                      std::chrono::duration<double>(optionen->intervall * zeile));
+        if (zeile > 0 && wartenBisOderSigint(takt)) return 0;
+        const double zeit = std::chrono::duration<double>(Uhr::now() - start).count();
+        DirektArrays werte{};
+        int status = 0;
+        if (Fehlercode f = DirektCom_IstwerteLesen(k.port, k.adresse, werte, &status)) {
+            Cli_FehlerAusgeben(f);
+            return 1;
+        }
+        std::printf("%.3f,%.10g,%.10g,%.10g,%.10g,%04X\n", zeit, werte.druck[0], werte.druck[1],
+                    werte.spannung, werte.temperatur, static_cast<unsigned>(status));
+        std::fflush(stdout);
+    }
+    return 0;
+}

@@ -5,9 +5,9 @@
 #include "errors/VKR_errorV3.h"
 #include "platform/le_bytes.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <algorithm>
 #include <string>
 
 void DateiKopf_Schreiben(unsigned char* bild, const char* art, int version) {

@@ -3,6 +3,8 @@
 
 #include "shell/inifile.h"
 
+extern int tastenPanelHandle; // TASTPANEL once loaded, 0 before
+
 int TastenMain_Initialisieren();
 void TastenMain_Freigeben();
 void TastenMain_DisplayPanel(int fromPanel);

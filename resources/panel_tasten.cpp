@@ -1,13 +1,212 @@
-// Panel TASTPANEL "Tasten-Programmierung" and its menu bar MENUTASTEN.
+// Panel TASTPANEL "Tasten-Programmierung" and its menu bar MENUTASTEN: nine key columns side by side, one
+// row per valve and per pump setting, the fixed keys, file and transfer buttons and the shared footer.
 
 #include "resources/Plm1SteuerungGui.h"
 #include "resources/panels.h"
 
+#include <string>
+
+namespace {
+constexpr int RAND = 8;
+constexpr int LABEL_LINKS = 16;
+constexpr int LABEL_BREITE = 104;
+constexpr int SPALTE_LINKS = 124; // first key column
+constexpr int SPALTE_BREITE = 118;
+constexpr int FELD_BREITE = 100;
+constexpr int ZEILE = 24; // row pitch
+constexpr int FELD_HOEHE = 22;
+constexpr int PANEL_BREITE = SPALTE_LINKS + 9 * SPALTE_BREITE + 10;
+
+constexpr int KOPF_Y = 8;
+constexpr int VENTILE_Y = 32;                             // frame "Ventile"
+constexpr int VENTILE_ERSTE = VENTILE_Y + 20;             // first valve row
+constexpr int PUMPE1_Y = VENTILE_ERSTE + 11 * ZEILE + 14; // frame "Pumpe 1"
+constexpr int PUMPE_ZEILE = 28;
+constexpr int PUMPE_HOEHE = 20 + 3 * PUMPE_ZEILE + 4;
+constexpr int PUMPE2_Y = PUMPE1_Y + PUMPE_HOEHE + 8;
+constexpr int BAND_Y = PUMPE2_Y + PUMPE_HOEHE + 8; // fixed keys and buttons
+constexpr int BAND_HOEHE = 82;
+constexpr int PANEL_HOEHE = BAND_Y + BAND_HOEHE + 8 + FUSSZEILE_HOEHE;
+
+int spalte(int taste) {
+    return SPALTE_LINKS + taste * SPALTE_BREITE + (SPALTE_BREITE - FELD_BREITE) / 2;
+}
+int basis(int taste) {
+    return TASTPANEL_TASTE1_VENTIL1 + 20 * taste;
+}
+std::string tastePrefix(int taste) {
+    return "TASTE" + std::to_string(taste + 1) + "_";
+}
+
+CtrlDef neu(int id, const std::string& name, CtrlArt art, int top, int left, int width, int height,
+            const std::string& label = {}, const std::string& callback = {}) {
+    CtrlDef c;
+    c.id = id;
+    c.name = name;
+    c.art = art;
+    c.top = top;
+    c.left = left;
+    c.width = width;
+    c.height = height;
+    c.label = label;
+    c.callback = callback;
+    return c;
+}
+
+CtrlDef rahmen(int id, const char* name, const char* titel, int top, int left, int width, int height) {
+    return neu(id, name, CtrlArt::Rahmen, top, left, width, height, titel);
+}
+
+CtrlDef zeilenLabel(const std::string& text, int top) {
+    return neu(0, {}, CtrlArt::TextMeldung, top + 2, LABEL_LINKS, LABEL_BREITE, FELD_HOEHE - 2, text);
+}
+
+CtrlDef numerisch(int id, const std::string& name, int top, int left, int width, double min, double max,
+                  double schritt, const char* tooltip) {
+    CtrlDef c =
+        neu(id, name, CtrlArt::Numerisch, top, left, width, FELD_HOEHE + 2, {}, "Callback_Tasten_Controls");
+    c.min = min;
+    c.max = max;
+    c.schritt = schritt;
+    c.tooltip = tooltip;
+    return c;
+}
+
+CtrlDef knopf(int id, const char* name, int top, int left, int width, const char* label,
+              const char* tooltip) {
+    CtrlDef c = neu(id, name, CtrlArt::Knopf, top, left, width, 32, label, "Callback_Tasten_Buttons");
+    c.tooltip = tooltip;
+    return c;
+}
+
+void pumpenGruppe(PanelDef& p, int pumpe, int y) {
+    const std::string nr = std::to_string(pumpe);
+    const int frame = pumpe == 1 ? TASTPANEL_PICTURE_2 : TASTPANEL_PICTURE_3;
+    p.ctrls.push_back(rahmen(frame, pumpe == 1 ? "PICTURE_2" : "PICTURE_3",
+                             pumpe == 1 ? "Pumpe 1" : "Pumpe 2", y, RAND, PANEL_BREITE - 2 * RAND,
+                             PUMPE_HOEHE));
+    const int z0 = y + 20, z1 = z0 + PUMPE_ZEILE, z2 = z1 + PUMPE_ZEILE;
+    p.ctrls.push_back(zeilenLabel("Leistung [%]", z0));
+    p.ctrls.push_back(zeilenLabel("Grenze [mbar]", z1));
+    p.ctrls.push_back(zeilenLabel("Zeit", z2));
+    // Identifiers of pump k within a key: pump, check box, limit, time.
+    const int off = pumpe == 1 ? 11 : 15;
+    for (int n = 0; n < 9; ++n) {
+        const std::string t = tastePrefix(n);
+        const int b = basis(n) + off, x = spalte(n);
+        p.ctrls.push_back(numerisch(b, t + "PUMPE" + nr, z0, x, FELD_BREITE, -100, 100, 10,
+                                    "Pumpenleistung in %: 0 oder 30 bis 100; negativ saugt die Pumpe"));
+        CtrlDef cb = neu(b + 1, t + "DRUCK" + nr + "CHECKB", CtrlArt::Checkbox, z1 + 2, x, 22, FELD_HOEHE, {},
+                         "Callback_Tasten_Controls");
+        cb.tooltip = "Druckgrenze aktiv";
+        p.ctrls.push_back(cb);
+        p.ctrls.push_back(numerisch(b + 2, t + "DRUCK" + nr, z1, x + 24, FELD_BREITE - 24, -1000, 1000, 10,
+                                    "Druckgrenze in mbar: obere Grenze beim Pumpen, untere beim Saugen"));
+        p.ctrls.push_back(
+            numerisch(b + 3, t + "ZEIT" + nr, z2, x, FELD_BREITE, 0, 500, 1, "Zeit (0 bis 500)"));
+    }
+}
+} // namespace
+
 PanelDef Resource_TastenPanel() {
-    PanelDef p{.id = TASTPANEL, .name = "TASTPANEL", .title = "Tasten-Programmierung", .width = 800, .height = 600, .menuBar = MENUTASTEN};
+    PanelDef p;
+    p.id = TASTPANEL;
+    p.name = "TASTPANEL";
+    p.title = "Tasten-Programmierung";
+    p.width = PANEL_BREITE;
+    p.height = PANEL_HOEHE;
+    p.callback = "Callback_TastenPanel";
+    p.menuBar = MENUTASTEN;
+
+    // Key labels over the columns: TEXTMSG for key 1, then the identifier after each key's last control.
+    for (int n = 0; n < 9; ++n) {
+        const int id = n == 0 ? TASTPANEL_TEXTMSG : basis(n) - 1;
+        const std::string name = n == 0 ? "TEXTMSG" : "TEXTMSG_" + std::to_string(n + 1);
+        p.ctrls.push_back(neu(id, name, CtrlArt::TextMeldung, KOPF_Y, spalte(n), FELD_BREITE, 20,
+                              "Taste " + std::to_string(n + 1)));
+    }
+
+    p.ctrls.push_back(rahmen(TASTPANEL_PICTURE, "PICTURE", "Ventile", VENTILE_Y, RAND,
+                             PANEL_BREITE - 2 * RAND, VENTILE_ERSTE - VENTILE_Y + 11 * ZEILE + 6));
+    for (int v = 0; v < 11; ++v) {
+        const int y = VENTILE_ERSTE + v * ZEILE;
+        p.ctrls.push_back(zeilenLabel("V" + std::to_string(v + 1), y));
+        for (int n = 0; n < 9; ++n) {
+            CtrlDef s =
+                neu(basis(n) + v, tastePrefix(n) + "VENTIL" + std::to_string(v + 1), CtrlArt::Schalter, y,
+                    spalte(n), FELD_BREITE, FELD_HOEHE, {}, "Callback_Tasten_Controls");
+            s.textAn = "auf";
+            s.textAus = "zu";
+            p.ctrls.push_back(s);
+        }
+    }
+    pumpenGruppe(p, 1, PUMPE1_Y);
+    pumpenGruppe(p, 2, PUMPE2_Y);
+
+    // Fixed keys, then the file and transfer buttons, in one band above the footer.
+    p.ctrls.push_back(
+        rahmen(TASTPANEL_PICTURE_4, "PICTURE_4", "Feste Tasten", BAND_Y, RAND, 300, BAND_HOEHE));
+    const char* fest[3] = {"Taste 10    Zyklus Start", "Taste 11    Zyklus Pause",
+                           "Taste 12    Zyklus Stopp"};
+    const int festIds[3] = {TASTPANEL_TEXTMSG_10, TASTPANEL_TEXTMSG_11, TASTPANEL_TEXTMSG_12};
+    for (int i = 0; i < 3; ++i)
+        p.ctrls.push_back(neu(festIds[i], "TEXTMSG_" + std::to_string(10 + i), CtrlArt::TextMeldung,
+                              BAND_Y + 20 + 19 * i, LABEL_LINKS, 270, 18, fest[i]));
+
+    const int knopfY = BAND_Y + 32;
+    const int dateiLinks = 330;
+    p.ctrls.push_back(rahmen(TASTPANEL_PICTURE_5, "PICTURE_5", "Datei", BAND_Y, dateiLinks, 300, BAND_HOEHE));
+    p.ctrls.push_back(knopf(TASTPANEL_LADEN, "LADEN", knopfY, dateiLinks + 12, 132, "Laden...",
+                            "Tastenbelegung aus einer Datei laden"));
+    p.ctrls.push_back(knopf(TASTPANEL_SPEICHERN, "SPEICHERN", knopfY, dateiLinks + 156, 132, "Speichern",
+                            "Tastenbelegung in ihrer Datei speichern"));
+
+    const int plmLinks = dateiLinks + 300 + 14;
+    p.ctrls.push_back(rahmen(TASTPANEL_PICTURE_6, "PICTURE_6", "PLM-1", BAND_Y, plmLinks, 420, BAND_HOEHE));
+    p.ctrls.push_back(knopf(TASTPANEL_DOWNLOAD, "DOWNLOAD", knopfY, plmLinks + 12, 192, "Download vom PLM-1",
+                            "Tastenbelegung aus dem PLM-1 lesen"));
+    p.ctrls.push_back(knopf(TASTPANEL_UPLOAD, "UPLOAD", knopfY, plmLinks + 216, 192, "Upload zum PLM-1",
+                            "Tastenbelegung zum PLM-1 senden"));
+    // Spare decoration of the resource, kept for its identifier.
+    CtrlDef bild = neu(TASTPANEL_PICTURE_7, "PICTURE_7", CtrlArt::Bild, BAND_Y, plmLinks + 434, 0, 0);
+    bild.sichtbar = false;
+    p.ctrls.push_back(bild);
+
+    FusszeileIds fuss{};
+    fuss.ring = TASTPANEL_COMPICTURERING;
+    fuss.led = TASTPANEL_FEHLERLED;
+    fuss.text = TASTPANEL_FEHLERSTRING;
+    fuss.nummer = TASTPANEL_FEHLERNUMMER;
+    fuss.zurueck = TASTPANEL_ZURUECK;
+    fuss.zurueckCallback = "Callback_Tasten_Button_Zurueck";
+    Resource_FusszeileHinzufuegen(p, fuss);
     return p;
 }
 
 MenuBarDef Resource_MenuTasten() {
-    return MenuBarDef{.id = MENUTASTEN, .name = "MENUTASTEN"};
+    auto item = [](int id, const char* name, const char* label) {
+        MenuItemDef i;
+        i.id = id;
+        i.name = name;
+        i.label = label;
+        i.callback = "Menu_Tasten_Datei";
+        return i;
+    };
+    MenuDef datei;
+    datei.id = MENUTASTEN_DATEI;
+    datei.name = "DATEI";
+    datei.label = "Datei";
+    datei.items = {item(MENUTASTEN_DATEI_NEU, "NEU", "Neu"),
+                   item(MENUTASTEN_DATEI_LADEN, "LADEN", "Laden..."),
+                   item(MENUTASTEN_DATEI_SPEICHERN, "SPEICHERN", "Speichern"),
+                   item(MENUTASTEN_DATEI_SPEICHERNUNTER, "SPEICHERNUNTER", "Speichern unter...")};
+    MenuDef fenster;
+    fenster.id = MENUTASTEN_FENSTER;
+    fenster.name = "FENSTER";
+    fenster.label = "Fenster";
+    MenuBarDef m;
+    m.id = MENUTASTEN;
+    m.name = "MENUTASTEN";
+    m.menus = {datei, fenster};
+    return m;
 }

@@ -1,0 +1,76 @@
+// Key transfer over the block transfers of the connection manager.
+
+#include "keys/Tasten_Com.h"
+
+#include "device/Gemeinsam_Com.h"
+#include "device/Vkr_Com.h"
+#include "platform/ui.h"
+#include "valves/Konfig_Main.h"
+
+#include <memory>
+#include <new>
+#include <string>
+
+namespace {
+void aktuelleVentilarten(Ventilarten& arten) {
+    for (int j = 0; j < TASTEN_VENTILE; ++j)
+        arten[j] = !KonfigMain_VentilVorhanden(j) ? VENTILART_NV
+                   : KonfigMain_VentilIstNO(j)    ? VENTILART_NO
+                                                  : VENTILART_NC;
+}
+
+std::unique_ptr<unsigned char[]> puffer() {
+    return std::unique_ptr<unsigned char[]>(new (std::nothrow) unsigned char[TASTENSPEICHER_GROESSE]);
+}
+
+void speicherErstellen(bool invertiert, unsigned char* speicher) {
+    for (int n = 0; n < TASTEN_ANZAHL; ++n)
+        TastenCom_BlockErstellen(n, invertiert, speicher + n * TASTENBLOCK_GROESSE);
+}
+} // namespace
+
+void TastenCom_BlockErstellen(int taste, bool invertiert, unsigned char* block) {
+    Ventilarten arten;
+    aktuelleVentilarten(arten);
+    TastenBlock_Kodieren(gTaste[taste], arten, invertiert, block);
+}
+
+void TastenCom_BlockAuswerten(const unsigned char* speicher) {
+    Ventilarten arten;
+    aktuelleVentilarten(arten);
+    std::string meldung = TastenBlock_Dekodieren(speicher, arten, gTaste);
+    if (meldung.empty()) return;
+    meldung += TASTEN_SPEICHERFEHLER_SCHLUSS;
+    MessagePopup(TASTEN_SPEICHERFEHLER_TITEL, meldung.c_str());
+}
+
+Fehlercode TastenCom_Plm1Upload() {
+    VkrCom_FehlermeldungSet(0);
+    auto speicher = puffer();
+    if (!speicher) return FEHLER_TASTEN_UPLOAD_PUFFER;
+    speicherErstellen(false, speicher.get());
+    Fehlercode fehler = GemCom_SpeicherdatenZuPLM1Senden(TASTENSPEICHER_ADRESSE, TASTENSPEICHER_GROESSE,
+                                                         speicher.get(), 0, 50);
+    // The inverted copy is only written over a good plain copy.
+    if (fehler == 0) {
+        speicherErstellen(true, speicher.get());
+        fehler = GemCom_SpeicherdatenZuPLM1Senden(TASTENSPEICHER_INVERTIERT_ADRESSE, TASTENSPEICHER_GROESSE,
+                                                  speicher.get(), 50, 100);
+    }
+    if (fehler != 0) VkrCom_FehlermeldungSet(fehler);
+    return 0;
+}
+
+Fehlercode TastenCom_Plm1Download() {
+    VkrCom_FehlermeldungSet(0);
+    auto speicher = puffer();
+    if (!speicher) return FEHLER_TASTEN_DOWNLOAD_PUFFER;
+    const Fehlercode fehler =
+        GemCom_SpeicherdatenVonPLM1Lesen(TASTENSPEICHER_ADRESSE, TASTENSPEICHER_GROESSE, speicher.get(), 1);
+    if (fehler != 0) {
+        VkrCom_FehlermeldungSet(fehler);
+        return 0;
+    }
+    TastenCom_BlockAuswerten(speicher.get());
+    return 0;
+}

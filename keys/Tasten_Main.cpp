@@ -1,0 +1,57 @@
+// Key window: loading the panel, registering it with the window list and the connection manager, and the
+// shell's operations.
+
+#include "keys/Tasten_Main.h"
+
+#include "device/Vkr_Com.h"
+#include "keys/Tasten_Datei.h"
+#include "keys/Tasten_Userinterface.h"
+#include "keys/Tastenarrays.h"
+#include "platform/ui.h"
+#include "resources/Plm1SteuerungGui.h"
+#include "shell/Plm1_GemeinsameFunktionen.h"
+#include "valves/Konfig_Main.h"
+
+int tastenPanelHandle = 0;
+
+int TastenMain_Initialisieren() {
+    UI_CallbackRegistrieren("Callback_TastenPanel", &Callback_TastenPanel);
+    UI_CallbackRegistrieren("Callback_Tasten_Controls", &Callback_Tasten_Controls);
+    UI_CallbackRegistrieren("Callback_Tasten_Button_Zurueck", &Callback_Tasten_Button_Zurueck);
+    UI_CallbackRegistrieren("Callback_Tasten_Buttons", &Callback_Tasten_Buttons);
+    UI_CallbackRegistrieren("Menu_Tasten_Datei", &Menu_Tasten_Datei);
+
+    const int panel = LoadPanel(0, "Plm1SteuerungGui.uir", TASTPANEL);
+    if (panel < 0) return -1;
+    tastenPanelHandle = panel;
+    GemFunc_PanelZurListeHinzufuegen(panel, "Tasten", MENUTASTEN_FENSTER);
+
+    Tastenarrays_Initialisieren();
+    TastenGui_ArrayToGui();
+    TastenDatei_DateinameZuruecksetzen();
+    TastenDatei_FenstertitelSetzen();
+
+    VkrCom_RegisterPictureringControl(panel, TASTPANEL_COMPICTURERING);
+    VkrCom_RegisterFehlerControls(panel, TASTPANEL_FEHLERLED, TASTPANEL_FEHLERSTRING, TASTPANEL_FEHLERNUMMER);
+    return 0;
+}
+
+void TastenMain_Freigeben() {
+    if (tastenPanelHandle > 0) DiscardPanel(tastenPanelHandle);
+    tastenPanelHandle = 0;
+}
+
+void TastenMain_DisplayPanel(int fromPanel) {
+    GemFunc_SwitchPanels(fromPanel, tastenPanelHandle);
+}
+
+void TastenMain_KonfigUebernehmen() {
+    for (int v = 0; v < ANZAHL_VENTILE; ++v)
+        TastenGui_VentilSichtbarUnsichtbar(v, KonfigMain_VentilVorhanden(v));
+}
+
+int TastenMain_ReadIni(IniText) {
+    return 0;
+}
+
+void TastenMain_WriteIni(IniText) {}

@@ -1,0 +1,157 @@
+// Key window: controls <-> gTaste, dimming, value correction, visibility and callbacks.
+
+#include "keys/Tasten_Userinterface.h"
+
+#include "errors/VKR_errorV3.h"
+#include "keys/Tasten_Com.h"
+#include "keys/Tasten_Datei.h"
+#include "keys/Tasten_Main.h"
+#include "keys/Tastenarrays.h"
+#include "platform/ui.h"
+#include "resources/Plm1SteuerungGui.h"
+#include "shell/Plm1_GemeinsameFunktionen.h"
+
+#include <algorithm>
+
+namespace {
+constexpr int PUMPEN_FELDER[2] = {TASTE_PUMPE1, TASTE_PUMPE2};
+constexpr int CHECKB_FELDER[2] = {TASTE_DRUCK1CHECKB, TASTE_DRUCK2CHECKB};
+constexpr int DRUCK_FELDER[2] = {TASTE_DRUCK1, TASTE_DRUCK2};
+constexpr int PUMPE_MAX = 100;
+constexpr int PUMPE_MIN_LAUF = 30; // smallest setting at which a pump runs
+
+int ctrl(int taste, int feld) {
+    return gTastencontrols[taste][feld];
+}
+
+void dateiLaden() {
+    const Fehlercode fehler = TastenDatei_Laden();
+    if (fehler != 0) VKR_Fehlerpopup(fehler);
+    TastenGui_ArrayToGui();
+}
+
+void dateiSpeichern(unsigned char immerFragen) {
+    const Fehlercode fehler = TastenDatei_Speichern(immerFragen);
+    if (fehler != 0) VKR_Fehlerpopup(fehler);
+}
+} // namespace
+
+void TastenGui_ArrayToGui() {
+    for (int n = 0; n < TASTEN_ANZAHL; ++n)
+        for (int k = 0; k < TASTEN_FELDER; ++k)
+            SetCtrlVal(tastenPanelHandle, ctrl(n, k), gTaste[n][k]);
+    TastenGui_Dimmen();
+}
+
+void TastenGui_GuiToArray() {
+    for (int n = 0; n < TASTEN_ANZAHL; ++n)
+        for (int k = 0; k < TASTEN_FELDER; ++k)
+            GetCtrlVal(tastenPanelHandle, ctrl(n, k), &gTaste[n][k]);
+}
+
+void TastenGui_Dimmen() {
+    for (int n = 0; n < TASTEN_ANZAHL; ++n)
+        for (int p = 0; p < 2; ++p) {
+            int aktiv = 0;
+            GetCtrlVal(tastenPanelHandle, ctrl(n, CHECKB_FELDER[p]), &aktiv);
+            SetCtrlAttribute(tastenPanelHandle, ctrl(n, DRUCK_FELDER[p]), ATTR_DIMMED, aktiv ? 0 : 1);
+        }
+}
+
+int TastenGui_PumpeKorrigieren(int v, int alt) {
+    long long w = v;
+    w = w >= 0 ? (w + 5) / 10 * 10 : (w - 5) / 10 * 10;
+    w = std::clamp<long long>(w, -PUMPE_MAX, PUMPE_MAX);
+    if (w > 0 && w < PUMPE_MIN_LAUF) w = alt < PUMPE_MIN_LAUF ? PUMPE_MIN_LAUF : 0;
+    if (w < 0 && w > -PUMPE_MIN_LAUF) w = alt > -PUMPE_MIN_LAUF ? -PUMPE_MIN_LAUF : 0;
+    return static_cast<int>(w);
+}
+
+void TastenGui_WerteKorrigieren() {
+    for (int n = 0; n < TASTEN_ANZAHL; ++n)
+        for (int feld : PUMPEN_FELDER) {
+            int v = 0;
+            GetCtrlVal(tastenPanelHandle, ctrl(n, feld), &v);
+            SetCtrlVal(tastenPanelHandle, ctrl(n, feld), TastenGui_PumpeKorrigieren(v, gTaste[n][feld]));
+        }
+}
+
+void TastenGui_DimmenUndWerteKorrigieren() {
+    TastenGui_Dimmen();
+    TastenGui_WerteKorrigieren();
+}
+
+void TastenGui_VentilSichtbarUnsichtbar(int ventil, int sichtbar) {
+    if (ventil < 0 || ventil >= TASTEN_VENTILE) return;
+    for (int n = 0; n < TASTEN_ANZAHL; ++n)
+        SetCtrlAttribute(tastenPanelHandle, ctrl(n, TASTE_VENTIL1 + ventil), ATTR_VISIBLE, sichtbar ? 1 : 0);
+}
+
+int Callback_TastenPanel(int, int event, void*, int, int) {
+    if (event == EVENT_CLOSE) QuitUserInterface(0);
+    return 0;
+}
+
+int Callback_Tasten_Controls(int, int, int event, void*, int, int) {
+    if (event != EVENT_COMMIT) return 0;
+    TastenGui_DimmenUndWerteKorrigieren();
+    TastenGui_GuiToArray();
+    TastenDatei_WurdeGeaendert();
+    return 0;
+}
+
+int Callback_Tasten_Button_Zurueck(int panel, int, int event, void*, int, int) {
+    if (event == EVENT_COMMIT) GemFunc_SwitchPanels(panel, GemFunc_MainpanelGet());
+    return 0;
+}
+
+int Callback_Tasten_Buttons(int, int control, int event, void*, int, int) {
+    if (event != EVENT_COMMIT) return 0;
+    switch (control) {
+    case TASTPANEL_LADEN:
+        dateiLaden();
+        break;
+    case TASTPANEL_SPEICHERN:
+        dateiSpeichern(0);
+        break;
+    case TASTPANEL_DOWNLOAD: {
+        const Fehlercode fehler = TastenCom_Plm1Download();
+        if (fehler != 0) VKR_Fehlerpopup(fehler);
+        // The table no longer belongs to a file, also when the read failed.
+        TastenDatei_DateinameZuruecksetzen();
+        TastenDatei_FenstertitelSetzen();
+        TastenGui_ArrayToGui();
+        break;
+    }
+    case TASTPANEL_UPLOAD: {
+        const Fehlercode fehler = TastenCom_Plm1Upload();
+        if (fehler != 0) VKR_Fehlerpopup(fehler);
+        break;
+    }
+    default:
+        break;
+    }
+    return 0;
+}
+
+void Menu_Tasten_Datei(int, int menuItem, void*, int) {
+    switch (menuItem) {
+    case MENUTASTEN_DATEI_NEU:
+        Tastenarrays_Initialisieren();
+        TastenDatei_DateinameZuruecksetzen();
+        TastenDatei_FenstertitelSetzen();
+        TastenGui_ArrayToGui();
+        break;
+    case MENUTASTEN_DATEI_LADEN:
+        dateiLaden();
+        break;
+    case MENUTASTEN_DATEI_SPEICHERN:
+        dateiSpeichern(0);
+        break;
+    case MENUTASTEN_DATEI_SPEICHERNUNTER:
+        dateiSpeichern(1);
+        break;
+    default:
+        break;
+    }
+}

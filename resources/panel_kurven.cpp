@@ -1,13 +1,268 @@
-// Panel KURVPANEL "Zyklus-Programmierung" and its menu bar MENUKURVEN.
+// Panel KURVPANEL "Zyklus-Programmierung" and its menu bar MENUKURVEN: 13 curve canvases stacked with
+// their names, the time axis and scroll bar under them, the cycle's key data and buttons at the right.
 
 #include "resources/Plm1SteuerungGui.h"
 #include "resources/panels.h"
 
+namespace {
+
+constexpr int BREITE = 1240, HOEHE = 720;
+constexpr int RAND = 12;
+constexpr int NAMEN_BREITE = 60;
+constexpr int CANVAS_LINKS = RAND + NAMEN_BREITE + 4;
+constexpr int CANVAS_BREITE = 50 * 18 + 11; // 18 pixels per step
+constexpr int PUMPE_TOP = 34, PUMPE_HOEHE = 110, PUMPE_ABSTAND = 6;
+constexpr int VENTIL_HOEHE = 28, VENTIL_RASTER = 31;
+constexpr int VENTIL_TOP = PUMPE_TOP + 2 * (PUMPE_HOEHE + PUMPE_ABSTAND);
+constexpr int ACHSE_TOP = VENTIL_TOP + 10 * VENTIL_RASTER + VENTIL_HOEHE + 4;
+constexpr int SCROLL_TOP = ACHSE_TOP + 22;
+constexpr int RECHTS_LINKS = CANVAS_LINKS + CANVAS_BREITE + 16;
+constexpr int RECHTS_BREITE = BREITE - RAND - RECHTS_LINKS;
+
+void canvas(PanelDef& p, int id, const char* name, const char* titel, int top, int hoehe) {
+    p.ctrls.push_back({.id = 0,
+                       .art = CtrlArt::TextMeldung,
+                       .top = top + hoehe / 2 - 9,
+                       .left = RAND,
+                       .width = NAMEN_BREITE,
+                       .height = 18,
+                       .label = titel});
+    CtrlDef c{.id = id,
+              .name = name,
+              .art = CtrlArt::Canvas,
+              .top = top,
+              .left = CANVAS_LINKS,
+              .width = CANVAS_BREITE,
+              .height = hoehe,
+              .callback = "Callback_Kurven_Canvas"};
+    c.tooltip = "Linke Maustaste: Punkte setzen, rechte Maustaste: Punkte löschen";
+    p.ctrls.push_back(c);
+}
+
+CtrlDef checkbox(int id, const char* name, const char* text, int top, int left) {
+    return {.id = id,
+            .name = name,
+            .art = CtrlArt::Checkbox,
+            .top = top,
+            .left = left,
+            .width = 120,
+            .height = 22,
+            .label = text,
+            .callback = "Callback_Kurven_Controls"};
+}
+
+CtrlDef zahl(int id, const char* name, int top, int left, double min, double max, const char* tip) {
+    CtrlDef c{.id = id,
+              .name = name,
+              .art = CtrlArt::Numerisch,
+              .top = top,
+              .left = left,
+              .width = 80,
+              .height = 24,
+              .callback = "Callback_Kurven_Controls",
+              .min = min,
+              .max = max};
+    c.tooltip = tip;
+    return c;
+}
+
+void pumpengruppe(PanelDef& p, const char* titel, int top, int highCheck, const char* highCheckName, int high,
+                  const char* highName, int lowCheck, const char* lowCheckName, int low,
+                  const char* lowName) {
+    const int x = RECHTS_LINKS;
+    p.ctrls.push_back({.id = 0,
+                       .art = CtrlArt::Rahmen,
+                       .top = top,
+                       .left = x,
+                       .width = RECHTS_BREITE,
+                       .height = 92,
+                       .label = titel});
+    const char* tip = "Druckgrenze in Druckeinheiten des PLM-1";
+    p.ctrls.push_back(checkbox(highCheck, highCheckName, "Obergrenze", top + 26, x + 10));
+    p.ctrls.push_back(zahl(high, highName, top + 25, x + RECHTS_BREITE - 90, -1999, 1999, tip));
+    p.ctrls.push_back(checkbox(lowCheck, lowCheckName, "Untergrenze", top + 58, x + 10));
+    p.ctrls.push_back(zahl(low, lowName, top + 57, x + RECHTS_BREITE - 90, -1999, 1999, tip));
+}
+
+CtrlDef knopf(int id, const char* name, const char* text, int top, int left, int breite, const char* tip) {
+    CtrlDef c{.id = id,
+              .name = name,
+              .art = CtrlArt::Knopf,
+              .top = top,
+              .left = left,
+              .width = breite,
+              .height = 30,
+              .label = text,
+              .callback = "Callback_Kurven_Buttons"};
+    c.tooltip = tip;
+    return c;
+}
+
+} // namespace
+
 PanelDef Resource_KurvenPanel() {
-    PanelDef p{.id = KURVPANEL, .name = "KURVPANEL", .title = "Zyklus-Programmierung", .width = 800, .height = 600, .menuBar = MENUKURVEN};
+    PanelDef p{.id = KURVPANEL,
+               .name = "KURVPANEL",
+               .title = "Zyklus-Programmierung",
+               .width = BREITE,
+               .height = HOEHE,
+               .callback = "Callback_KurvenPanel",
+               .menuBar = MENUKURVEN};
+
+    canvas(p, KURVPANEL_CANVAS_P1, "CANVAS_P1", "Pumpe 1", PUMPE_TOP, PUMPE_HOEHE);
+    canvas(p, KURVPANEL_CANVAS_P2, "CANVAS_P2", "Pumpe 2", PUMPE_TOP + PUMPE_HOEHE + PUMPE_ABSTAND,
+           PUMPE_HOEHE);
+    static const struct {
+        int id;
+        const char *name, *titel;
+    } ventile[] = {{KURVPANEL_CANVAS_V1, "CANVAS_V1", "V1"},   {KURVPANEL_CANVAS_V2, "CANVAS_V2", "V2"},
+                   {KURVPANEL_CANVAS_V3, "CANVAS_V3", "V3"},   {KURVPANEL_CANVAS_V4, "CANVAS_V4", "V4"},
+                   {KURVPANEL_CANVAS_V5, "CANVAS_V5", "V5"},   {KURVPANEL_CANVAS_V6, "CANVAS_V6", "V6"},
+                   {KURVPANEL_CANVAS_V7, "CANVAS_V7", "V7"},   {KURVPANEL_CANVAS_V8, "CANVAS_V8", "V8"},
+                   {KURVPANEL_CANVAS_V9, "CANVAS_V9", "V9"},   {KURVPANEL_CANVAS_V10, "CANVAS_V10", "V10"},
+                   {KURVPANEL_CANVAS_V11, "CANVAS_V11", "V11"}};
+    for (int i = 0; i < 11; ++i)
+        canvas(p, ventile[i].id, ventile[i].name, ventile[i].titel, VENTIL_TOP + i * VENTIL_RASTER,
+               VENTIL_HOEHE);
+
+    // Time axis: the labels are moved onto their grid lines at run time.
+    static const struct {
+        int id;
+        const char* name;
+    } labels[] = {{KURVPANEL_TEXT_ZEITACHSE_LABEL1, "TEXT_ZEITACHSE_LABEL1"},
+                  {KURVPANEL_TEXT_ZEITACHSE_LABEL2, "TEXT_ZEITACHSE_LABEL2"},
+                  {KURVPANEL_TEXT_ZEITACHSE_LABEL3, "TEXT_ZEITACHSE_LABEL3"},
+                  {KURVPANEL_TEXT_ZEITACHSE_LABEL4, "TEXT_ZEITACHSE_LABEL4"},
+                  {KURVPANEL_TEXT_ZEITACHSE_LABEL5, "TEXT_ZEITACHSE_LABEL5"},
+                  {KURVPANEL_TEXT_ZEITACHSE_LABEL6, "TEXT_ZEITACHSE_LABEL6"}};
+    for (int i = 0; i < 6; ++i)
+        p.ctrls.push_back({.id = labels[i].id,
+                           .name = labels[i].name,
+                           .art = CtrlArt::TextMeldung,
+                           .top = ACHSE_TOP,
+                           .left = CANVAS_LINKS + i * 180,
+                           .width = 40,
+                           .height = 18});
+    p.ctrls.push_back({.id = KURVPANEL_TEXTCANVAS11,
+                       .name = "TEXTCANVAS11",
+                       .art = CtrlArt::TextMeldung,
+                       .top = ACHSE_TOP,
+                       .left = RAND,
+                       .width = NAMEN_BREITE,
+                       .height = 18,
+                       .label = "Schritt"});
+    CtrlDef scroll{.id = KURVPANEL_SCROLLBAR,
+                   .name = "SCROLLBAR",
+                   .art = CtrlArt::Graph,
+                   .top = SCROLL_TOP,
+                   .left = CANVAS_LINKS,
+                   .width = CANVAS_BREITE,
+                   .height = 18,
+                   .callback = "Callback_Kurven_Graph_Scrollbar"};
+    scroll.tooltip = "Sichtbare 50 Schritte verschieben";
+    p.ctrls.push_back(scroll);
+
+    // Value under the pointer, shown above a pump canvas while the left button is held.
+    p.ctrls.push_back({.id = KURVPANEL_YWERTANZEIGE,
+                       .name = "YWERTANZEIGE",
+                       .art = CtrlArt::Numerisch,
+                       .top = PUMPE_TOP - 25,
+                       .left = CANVAS_LINKS,
+                       .width = 48,
+                       .height = 22,
+                       .anzeige = true,
+                       .sichtbar = false});
+
+    // Key data and buttons at the right.
+    pumpengruppe(p, "Pumpe 1", PUMPE_TOP, KURVPANEL_DRUCKHIGH1CHECK, "DRUCKHIGH1CHECK", KURVPANEL_DRUCKHIGH1,
+                 "DRUCKHIGH1", KURVPANEL_DRUCKLOW1CHECK, "DRUCKLOW1CHECK", KURVPANEL_DRUCKLOW1, "DRUCKLOW1");
+    pumpengruppe(p, "Pumpe 2", PUMPE_TOP + 104, KURVPANEL_DRUCKHIGH2CHECK, "DRUCKHIGH2CHECK",
+                 KURVPANEL_DRUCKHIGH2, "DRUCKHIGH2", KURVPANEL_DRUCKLOW2CHECK, "DRUCKLOW2CHECK",
+                 KURVPANEL_DRUCKLOW2, "DRUCKLOW2");
+    const int zyklusTop = PUMPE_TOP + 208;
+    const int x = RECHTS_LINKS;
+    p.ctrls.push_back({.id = 0,
+                       .art = CtrlArt::Rahmen,
+                       .top = zyklusTop,
+                       .left = x,
+                       .width = RECHTS_BREITE,
+                       .height = 124,
+                       .label = "Zyklus"});
+    p.ctrls.push_back({.id = 0,
+                       .art = CtrlArt::TextMeldung,
+                       .top = zyklusTop + 28,
+                       .left = x + 10,
+                       .width = 110,
+                       .height = 18,
+                       .label = "Anzahl Schritte"});
+    p.ctrls.push_back(zahl(KURVPANEL_ANZAHLSCHRITTE, "ANZAHLSCHRITTE", zyklusTop + 25, x + RECHTS_BREITE - 90,
+                           1, 600, "1 bis 600 Schritte"));
+    p.ctrls.push_back({.id = 0,
+                       .art = CtrlArt::TextMeldung,
+                       .top = zyklusTop + 60,
+                       .left = x + 10,
+                       .width = 110,
+                       .height = 18,
+                       .label = "Zyklen"});
+    p.ctrls.push_back(zahl(KURVPANEL_ZYKLEN, "ZYKLEN", zyklusTop + 57, x + RECHTS_BREITE - 90, 1, 65535,
+                           "Anzahl der Durchläufe"));
+    p.ctrls.push_back(
+        checkbox(KURVPANEL_ZYKLENUNBEGRENZT, "ZYKLENUNBEGRENZT", "unbegrenzt", zyklusTop + 90, x + 10));
+
+    const int knopfTop = zyklusTop + 140;
+    const int halb = (RECHTS_BREITE - 8) / 2;
+    p.ctrls.push_back(
+        knopf(KURVPANEL_LADEN, "LADEN", "Laden...", knopfTop, x, halb, "Zyklus aus Datei laden"));
+    p.ctrls.push_back(knopf(KURVPANEL_SPEICHERN, "SPEICHERN", "Speichern", knopfTop, x + halb + 8, halb,
+                            "Zyklus in Datei speichern"));
+    p.ctrls.push_back(knopf(KURVPANEL_DOWNLOAD, "DOWNLOAD", "Download", knopfTop + 38, x, halb,
+                            "Zyklus aus dem PLM-1 lesen"));
+    p.ctrls.push_back(knopf(KURVPANEL_UPLOAD, "UPLOAD", "Upload", knopfTop + 38, x + halb + 8, halb,
+                            "Zyklus in den PLM-1 schreiben"));
+    p.ctrls.push_back(
+        {.id = KURVPANEL_TEXTMSG,
+         .name = "TEXTMSG",
+         .art = CtrlArt::TextMeldung,
+         .top = knopfTop + 84,
+         .left = x,
+         .width = RECHTS_BREITE,
+         .height = 60,
+         .label = "Linke Maustaste: setzen\nRechte Maustaste: löschen\nUmschalttaste: Wert zeigen"});
+    p.ctrls.push_back({.id = KURVPANEL_TEXTCANVAS12,
+                       .name = "TEXTCANVAS12",
+                       .art = CtrlArt::TextMeldung,
+                       .top = SCROLL_TOP,
+                       .left = x,
+                       .width = RECHTS_BREITE,
+                       .height = 18,
+                       .label = "50 Schritte sichtbar"});
+
+    Resource_FusszeileHinzufuegen(p, {.ring = KURVPANEL_COMPICTURERING,
+                                      .led = KURVPANEL_FEHLERLED,
+                                      .text = KURVPANEL_FEHLERSTRING,
+                                      .nummer = KURVPANEL_FEHLERNUMMER,
+                                      .zurueck = KURVPANEL_ZURUECK,
+                                      .zurueckCallback = "Callback_Kurven_Button_Zurueck"});
     return p;
 }
 
 MenuBarDef Resource_MenuKurven() {
-    return MenuBarDef{.id = MENUKURVEN, .name = "MENUKURVEN"};
+    return MenuBarDef{
+        .id = MENUKURVEN,
+        .name = "MENUKURVEN",
+        .menus = {
+            {.id = MENUKURVEN_DATEI,
+             .name = "DATEI",
+             .label = "Datei",
+             .items = {{MENUKURVEN_DATEI_NEU, "NEU", "Neu", "Menu_Kurven_Datei"},
+                       {MENUKURVEN_DATEI_LADEN, "LADEN", "Laden...", "Menu_Kurven_Datei"},
+                       {MENUKURVEN_DATEI_SPEICHERN, "SPEICHERN", "Speichern", "Menu_Kurven_Datei"},
+                       {MENUKURVEN_DATEI_SPEICHERNUNTER, "SPEICHERNUNTER", "Speichern unter...",
+                        "Menu_Kurven_Datei"}}},
+            {.id = MENUKURVEN_FENSTER, .name = "FENSTER", .label = "Fenster"},
+            {.id = MENUKURVEN_HILFE,
+             .name = "HILFE",
+             .label = "Hilfe",
+             .items = {{MENUKURVEN_HILFE_BEARBEITEN, "BEARBEITEN", "Punkte bearbeiten", "Menu_Kurven_Hilfe"},
+                       {MENUKURVEN_HILFE_WERTE, "WERTE", "Werte anzeigen", "Menu_Kurven_Hilfe"}}}}};
 }

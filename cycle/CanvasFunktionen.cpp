@@ -1,0 +1,269 @@
+// Curve editor canvases: state, coordinate rules, full redraw, scrolling, mouse editing, time axis.
+
+#include "cycle/CanvasFunktionen.h"
+
+#include "cycle/CanvasZeichnen.h"
+#include "platform/ui.h"
+#include "resources/Plm1SteuerungGui.h"
+#include "scrollbar/Scrollbar.h"
+
+#include <algorithm>
+#include <cmath>
+
+KurvenCanvas gKurvenCanvas[KURVEN_ANZAHL];
+
+namespace {
+
+constexpr int LABELS[CANVAS_ZEITACHSE_LABELS] = {
+    KURVPANEL_TEXT_ZEITACHSE_LABEL1, KURVPANEL_TEXT_ZEITACHSE_LABEL2, KURVPANEL_TEXT_ZEITACHSE_LABEL3,
+    KURVPANEL_TEXT_ZEITACHSE_LABEL4, KURVPANEL_TEXT_ZEITACHSE_LABEL5, KURVPANEL_TEXT_ZEITACHSE_LABEL6};
+
+// The gesture in progress: the channel whose canvas holds the mouse, and which button.
+struct Mausgeste {
+    int kanal = -1;
+    int rechts = 0;
+};
+Mausgeste gGeste;
+
+int kanalVonControl(int control) {
+    for (int k = 0; k < KURVEN_ANZAHL; ++k)
+        if (gKurvenCanvas[k].control == control) return k;
+    return -1;
+}
+
+int anzahlSchritte(const KurvenCanvas& c) {
+    return c.curve ? c.curve->count : 0;
+}
+
+void kanalZeichnen(int k) {
+    KurvenCanvas& c = gKurvenCanvas[k];
+    const int ctrl = c.control;
+    Zeichnen_Rahmen(k);
+    const CanvasBereich b = Canvas_SichtbarerBereich(c);
+    CanvasStartBatchDraw(gKurvenPanel, ctrl);
+    for (int i = b.first; i <= b.last; ++i)
+        Zeichnen_KurvenpunktRechteck(k, i);
+    CanvasEndBatchDraw(gKurvenPanel, ctrl);
+    CanvasStartBatchDraw(gKurvenPanel, ctrl);
+    for (int p = 0; p <= CANVAS_SICHTBARE_SCHRITTE; ++p)
+        Zeichnen_VertikaleGitterlinie(k, p);
+    CanvasEndBatchDraw(gKurvenPanel, ctrl);
+    Zeichnen_Nulllinie(k);
+    CanvasStartBatchDraw(gKurvenPanel, ctrl);
+    for (int i = b.first; i <= b.last; ++i)
+        Zeichnen_KurvenpunktLinie(k, i);
+    CanvasEndBatchDraw(gKurvenPanel, ctrl);
+}
+
+void wertanzeigeVerstecken() {
+    if (gKurvenPanel > 0) SetCtrlAttribute(gKurvenPanel, KURVPANEL_YWERTANZEIGE, ATTR_VISIBLE, 0);
+}
+
+// One poll of the gesture: the step under the pointer now takes the value under it.
+void abfragen() {
+    const int k = gGeste.kanal;
+    KurvenCanvas& c = gKurvenCanvas[k];
+    int x = 0, y = 0, links = 0, rechts = 0, modifier = 0;
+    GetRelativeMouseState(gKurvenPanel, c.control, &x, &y, &links, &rechts, &modifier);
+    const int i = Canvas_SchrittAusXKoordinate(c, x);
+    if (i >= 0 && i <= c.first + CANVAS_SICHTBARE_SCHRITTE - 1) {
+        CanvasStartBatchDraw(gKurvenPanel, c.control);
+        Zeichnen_KurvenpunktLinieLoeschen(k, i);
+        Zeichnen_KurvenpunktRechteckLoeschen(k, i);
+        if (modifier != VAL_SHIFT_MODIFIER) {
+            int wert = 0;
+            if (!gGeste.rechts) wert = c.max - c.min == 1 ? c.max : Canvas_WertAusYKoordinate(c, y);
+            c.curve->values[i] = wert;
+        }
+        Zeichnen_KurvenpunktRechteck(k, i);
+        Zeichnen_VertikaleGitterlinienUmPunkt(k, i);
+        Zeichnen_Nulllinienteil(k, i);
+        Zeichnen_KurvenpunktLinie(k, i);
+        CanvasEndBatchDraw(gKurvenPanel, c.control);
+        int breite = 0;
+        GetCtrlAttribute(gKurvenPanel, KURVPANEL_YWERTANZEIGE, ATTR_WIDTH, &breite);
+        const int links_ = static_cast<int>(c.left + Canvas_XGitterKoordinate(c, i + 1 - c.first) -
+                                            breite / 2.0 - c.xScale / 2 + 0.5);
+        SetCtrlAttribute(gKurvenPanel, KURVPANEL_YWERTANZEIGE, ATTR_LEFT, links_);
+        ProcessDrawEvents();
+        SetCtrlVal(gKurvenPanel, KURVPANEL_YWERTANZEIGE, c.curve->values[i]);
+    }
+    const int gehalten = gGeste.rechts ? rechts : links;
+    if (!gehalten) Canvas_MausLosgelassen(c.control);
+}
+
+} // namespace
+
+int Canvas_KanalControl(int kanal) {
+    static constexpr int CONTROLS[KURVEN_ANZAHL] = {
+        KURVPANEL_CANVAS_P1, KURVPANEL_CANVAS_P2, KURVPANEL_CANVAS_V1, KURVPANEL_CANVAS_V2,
+        KURVPANEL_CANVAS_V3, KURVPANEL_CANVAS_V4, KURVPANEL_CANVAS_V5, KURVPANEL_CANVAS_V6,
+        KURVPANEL_CANVAS_V7, KURVPANEL_CANVAS_V8, KURVPANEL_CANVAS_V9, KURVPANEL_CANVAS_V10,
+        KURVPANEL_CANVAS_V11};
+    return kanal >= 0 && kanal < KURVEN_ANZAHL ? CONTROLS[kanal] : 0;
+}
+
+void Canvas_GeometrieSetzen(KurvenCanvas& c, int kanal, int top, int left, int height, int width) {
+    const bool pumpe = Kurvenarrays_IstPumpenkanal(kanal);
+    c.kind = pumpe ? CANVAS_ART_PUMPE : CANVAS_ART_VENTIL;
+    c.control = Canvas_KanalControl(kanal);
+    c.top = top, c.left = left, c.height = height, c.width = width;
+    c.visible = 1;
+    c.xScale = (width - 11) / static_cast<double>(CANVAS_SICHTBARE_SCHRITTE);
+    c.marginTop = CANVAS_RAND;
+    c.marginLeft = CANVAS_RAND;
+    c.plotHeight = height - 10;
+    c.plotWidth = width - 11;
+    c.max = pumpe ? 100 : 1;
+    c.min = pumpe ? -100 : 0;
+    c.zeroY = static_cast<int>(c.plotHeight / static_cast<double>(c.max - c.min) * c.max + 0.5) + CANVAS_RAND;
+    c.zeroLine = pumpe ? 1 : 0;
+    c.first = 0;
+    c.grid = pumpe ? 10 : 1;
+    c.deadZone = pumpe ? 30 : 0;
+    c.curve = kanal >= 0 && kanal < KURVEN_ANZAHL ? &gKurven[kanal] : nullptr;
+}
+
+int Canvas_XGitterKoordinate(const KurvenCanvas& c, int p) {
+    return static_cast<int>(c.marginLeft + p * c.xScale + 0.5);
+}
+
+int Canvas_YKoordinateAusWert(const KurvenCanvas& c, int v) {
+    // Values read from files may lie outside the range; they are drawn at its edge.
+    v = std::clamp(v, c.min, c.max);
+    const double h = c.plotHeight / static_cast<double>(c.max - c.min) * v;
+    return c.zeroY - static_cast<int>(h < 0 ? h - 0.5 : h + 0.5);
+}
+
+int Canvas_WertAusYKoordinate(const KurvenCanvas& c, int y) {
+    int v = static_cast<int>(static_cast<double>(c.max - c.min) / c.plotHeight * (c.zeroY - y) + 0.5);
+    v = std::clamp(v, c.min, c.max);
+    const int g = std::max(1, c.grid);
+    v = v < 0 ? static_cast<int>(v / static_cast<double>(g) - 0.5) * g
+              : static_cast<int>(v / static_cast<double>(g) + 0.5) * g;
+    if (std::abs(v) < c.deadZone) v = 0;
+    return v;
+}
+
+int Canvas_SchrittAusXKoordinate(const KurvenCanvas& c, int x) {
+    if (c.xScale <= 0) return -1;
+    const double f = (x - c.marginLeft) / c.xScale + c.first;
+    if (c.first <= f && f < anzahlSchritte(c)) return static_cast<int>(f);
+    return -1;
+}
+
+CanvasBereich Canvas_SichtbarerBereich(const KurvenCanvas& c) {
+    const int n = anzahlSchritte(c);
+    CanvasBereich b{c.first, c.first - 1};
+    if (n <= 0) return b;
+    b.last =
+        c.first + n <= CANVAS_SICHTBARE_SCHRITTE ? c.first + n - 1 : c.first + CANVAS_SICHTBARE_SCHRITTE - 1;
+    b.last = std::min(b.last, n - 1); // a first not yet brought into range draws nothing beyond the curve
+    return b;
+}
+
+int Canvas_ErstenSchrittBegrenzen(int position, int n) {
+    return std::clamp(position, 0, std::max(0, n - CANVAS_SICHTBARE_SCHRITTE));
+}
+
+std::vector<Zeitachsenmarke> Canvas_Zeitachsenmarken(const KurvenCanvas& c) {
+    std::vector<Zeitachsenmarke> marken;
+    for (int j = c.first; j <= c.first + CANVAS_SICHTBARE_SCHRITTE; ++j) {
+        if (j % 10 != 0) continue;
+        const int label = std::min(static_cast<int>(marken.size()), CANVAS_ZEITACHSE_LABELS - 1);
+        marken.push_back({label, j, Canvas_XGitterKoordinate(c, j - c.first)});
+    }
+    return marken;
+}
+
+void Canvas_KanalInitialisieren(int kanal) {
+    if (kanal < 0 || kanal >= KURVEN_ANZAHL) return;
+    const int ctrl = Canvas_KanalControl(kanal);
+    int top = 0, left = 0, height = 0, width = 0;
+    GetCtrlAttribute(gKurvenPanel, ctrl, ATTR_TOP, &top);
+    GetCtrlAttribute(gKurvenPanel, ctrl, ATTR_LEFT, &left);
+    GetCtrlAttribute(gKurvenPanel, ctrl, ATTR_HEIGHT, &height);
+    GetCtrlAttribute(gKurvenPanel, ctrl, ATTR_WIDTH, &width);
+    Canvas_GeometrieSetzen(gKurvenCanvas[kanal], kanal, top, left, height, width);
+}
+
+void Canvas_Initialisieren() {
+    for (int k = 0; k < KURVEN_ANZAHL; ++k)
+        Canvas_KanalInitialisieren(k);
+    Canvas_AllesZeichnen();
+}
+
+void Canvas_AllesZeichnen() {
+    if (gKurvenPanel <= 0) return;
+    for (int k = 0; k < KURVEN_ANZAHL; ++k)
+        if (gKurvenCanvas[k].visible) kanalZeichnen(k);
+    Canvas_ZeitachseBeschriften();
+}
+
+void Canvas_AlleKurvenNeuZeichnen() {
+    Canvas_AllesZeichnen();
+}
+
+void Canvas_ErstenSchrittAnpassen(int position) {
+    const int first = Canvas_ErstenSchrittBegrenzen(position, gKurven[0].count);
+    for (KurvenCanvas& c : gKurvenCanvas)
+        c.first = first;
+}
+
+void Canvas_KurvenScrollen() {
+    Canvas_ErstenSchrittAnpassen(Scrollbar_PositionGet());
+    Canvas_AllesZeichnen();
+}
+
+void Canvas_SichtbarUnsichtbar(int kanal, int sichtbar) {
+    if (kanal < 0 || kanal >= KURVEN_ANZAHL) return;
+    KurvenCanvas& c = gKurvenCanvas[kanal];
+    c.visible = sichtbar ? 1 : 0;
+    if (gKurvenPanel > 0) SetCtrlAttribute(gKurvenPanel, Canvas_KanalControl(kanal), ATTR_VISIBLE, c.visible);
+}
+
+int Canvas_IstVentildiagramm(int kanal) {
+    if (kanal < 0 || kanal >= KURVEN_ANZAHL) return 0;
+    // Before the canvases exist the channel's kind follows from its index.
+    if (gKurvenCanvas[kanal].kind == 0) return Kurvenarrays_IstVentilkanal(kanal) ? 1 : 0;
+    return gKurvenCanvas[kanal].kind == CANVAS_ART_VENTIL ? 1 : 0;
+}
+
+void Canvas_ZeitachseBeschriften() {
+    if (gKurvenPanel <= 0) return;
+    for (int label : LABELS)
+        SetCtrlVal(gKurvenPanel, label, "");
+    const KurvenCanvas& c = gKurvenCanvas[0];
+    for (const Zeitachsenmarke& m : Canvas_Zeitachsenmarken(c)) {
+        const int ctrl = LABELS[m.label];
+        SetCtrlVal(gKurvenPanel, ctrl, std::to_string(m.schritt).c_str());
+        int breite = 0;
+        GetCtrlAttribute(gKurvenPanel, ctrl, ATTR_WIDTH, &breite);
+        SetCtrlAttribute(gKurvenPanel, ctrl, ATTR_LEFT, static_cast<int>(c.left + m.x - breite / 2.0 + 0.5));
+    }
+}
+
+void Canvas_Mausklick(int control, int rechts) {
+    const int k = kanalVonControl(control);
+    if (k < 0 || gKurvenPanel <= 0 || !gKurvenCanvas[k].curve) return;
+    const KurvenCanvas& c = gKurvenCanvas[k];
+    gGeste = {k, rechts ? 1 : 0};
+    if (!rechts && c.max - c.min != 1) {
+        int hoehe = 0;
+        GetCtrlAttribute(gKurvenPanel, KURVPANEL_YWERTANZEIGE, ATTR_HEIGHT, &hoehe);
+        SetCtrlAttribute(gKurvenPanel, KURVPANEL_YWERTANZEIGE, ATTR_TOP, c.top - hoehe - 3);
+        SetCtrlAttribute(gKurvenPanel, KURVPANEL_YWERTANZEIGE, ATTR_VISIBLE, 1);
+    }
+    abfragen();
+}
+
+void Canvas_MausBewegt(int control) {
+    if (gGeste.kanal < 0 || gKurvenCanvas[gGeste.kanal].control != control) return;
+    abfragen();
+}
+
+void Canvas_MausLosgelassen(int control) {
+    if (gGeste.kanal < 0 || gKurvenCanvas[gGeste.kanal].control != control) return;
+    gGeste = {};
+    wertanzeigeVerstecken();
+}

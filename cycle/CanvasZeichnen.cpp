@@ -1,0 +1,120 @@
+// Drawing of the curve canvases' elements.
+
+#include "cycle/CanvasZeichnen.h"
+
+#include "cycle/CanvasFunktionen.h"
+#include "platform/ui.h"
+
+namespace {
+
+bool gueltig(int kanal) {
+    return kanal >= 0 && kanal < KURVEN_ANZAHL && gKurvenPanel > 0;
+}
+
+bool schrittGueltig(int kanal, int i) {
+    const KurvenCanvas& c = gKurvenCanvas[kanal];
+    return c.curve && i >= 0 && i < c.curve->count;
+}
+
+void stift(const KurvenCanvas& c, int farbe) {
+    SetCtrlAttribute(gKurvenPanel, c.control, ATTR_PEN_COLOR, farbe);
+}
+
+void linie(const KurvenCanvas& c, int x1, int y1, int x2, int y2, int farbe) {
+    stift(c, farbe);
+    CanvasDrawLine(gKurvenPanel, c.control, MakePoint(x1, y1), MakePoint(x2, y2));
+}
+
+void wertlinie(int kanal, int i, int farbe) {
+    const KurvenCanvas& c = gKurvenCanvas[kanal];
+    const int p = i - c.first;
+    const int y = Canvas_YKoordinateAusWert(c, c.curve->values[i]);
+    linie(c, Canvas_XGitterKoordinate(c, p), y, Canvas_XGitterKoordinate(c, p + 1), y, farbe);
+}
+
+void balken(int kanal, int i, bool loeschen) {
+    const KurvenCanvas& c = gKurvenCanvas[kanal];
+    const int p = i - c.first;
+    const int v = c.curve->values[i];
+    const int x1 = Canvas_XGitterKoordinate(c, p), x2 = Canvas_XGitterKoordinate(c, p + 1);
+    const int y = Canvas_YKoordinateAusWert(c, v);
+    const int oben = v >= 0 ? y : c.zeroY, unten = v >= 0 ? c.zeroY : y;
+    int farbe = CANVAS_FARBE_HINTERGRUND;
+    if (!loeschen) {
+        if (c.kind == CANVAS_ART_VENTIL)
+            farbe = CANVAS_FARBE_VENTIL;
+        else
+            farbe = v >= 0 ? CANVAS_FARBE_PUMPE_POSITIV : CANVAS_FARBE_PUMPE_NEGATIV;
+    }
+    SetCtrlAttribute(gKurvenPanel, c.control, ATTR_PEN_FILL_COLOR, farbe);
+    CanvasDrawRect(gKurvenPanel, c.control, MakeRect(oben, x1, unten - oben + 1, x2 - x1 + 1),
+                   VAL_DRAW_INTERIOR);
+}
+
+} // namespace
+
+int Zeichnen_XGitterKoordinate(int kanal, int p) {
+    if (kanal < 0 || kanal >= KURVEN_ANZAHL) return 0;
+    return Canvas_XGitterKoordinate(gKurvenCanvas[kanal], p);
+}
+
+int Zeichnen_PunktZahlenwertAusYKoordinate(int kanal, int y) {
+    if (kanal < 0 || kanal >= KURVEN_ANZAHL) return 0;
+    return Canvas_WertAusYKoordinate(gKurvenCanvas[kanal], y);
+}
+
+void Zeichnen_Rahmen(int kanal) {
+    if (!gueltig(kanal)) return;
+    const KurvenCanvas& c = gKurvenCanvas[kanal];
+    SetCtrlAttribute(gKurvenPanel, c.control, ATTR_PEN_COLOR, CANVAS_FARBE_RAHMEN);
+    SetCtrlAttribute(gKurvenPanel, c.control, ATTR_PEN_FILL_COLOR, CANVAS_FARBE_HINTERGRUND);
+    CanvasDrawRect(gKurvenPanel, c.control, MakeRect(0, 0, c.height, c.width), VAL_DRAW_FRAME_AND_INTERIOR);
+}
+
+void Zeichnen_VertikaleGitterlinie(int kanal, int p) {
+    if (!gueltig(kanal)) return;
+    const KurvenCanvas& c = gKurvenCanvas[kanal];
+    const int x = Canvas_XGitterKoordinate(c, p);
+    const int farbe = (c.first + p) % 10 == 0 ? CANVAS_FARBE_GITTER_ZEHNER : CANVAS_FARBE_GITTER;
+    linie(c, x, c.marginTop, x, c.marginTop + c.plotHeight, farbe);
+}
+
+void Zeichnen_VertikaleGitterlinienUmPunkt(int kanal, int i) {
+    if (!gueltig(kanal)) return;
+    const int p = i - gKurvenCanvas[kanal].first;
+    Zeichnen_VertikaleGitterlinie(kanal, p);
+    Zeichnen_VertikaleGitterlinie(kanal, p + 1);
+}
+
+void Zeichnen_KurvenpunktLinie(int kanal, int i) {
+    if (gueltig(kanal) && schrittGueltig(kanal, i)) wertlinie(kanal, i, CANVAS_FARBE_WERTLINIE);
+}
+
+void Zeichnen_KurvenpunktLinieLoeschen(int kanal, int i) {
+    if (gueltig(kanal) && schrittGueltig(kanal, i)) wertlinie(kanal, i, CANVAS_FARBE_HINTERGRUND);
+}
+
+void Zeichnen_KurvenpunktRechteck(int kanal, int i) {
+    if (gueltig(kanal) && schrittGueltig(kanal, i)) balken(kanal, i, false);
+}
+
+void Zeichnen_KurvenpunktRechteckLoeschen(int kanal, int i) {
+    if (gueltig(kanal) && schrittGueltig(kanal, i)) balken(kanal, i, true);
+}
+
+void Zeichnen_Nulllinie(int kanal) {
+    if (!gueltig(kanal)) return;
+    const KurvenCanvas& c = gKurvenCanvas[kanal];
+    if (!c.zeroLine) return;
+    linie(c, Canvas_XGitterKoordinate(c, 0), c.zeroY, Canvas_XGitterKoordinate(c, CANVAS_SICHTBARE_SCHRITTE),
+          c.zeroY, CANVAS_FARBE_NULLLINIE);
+}
+
+void Zeichnen_Nulllinienteil(int kanal, int i) {
+    if (!gueltig(kanal)) return;
+    const KurvenCanvas& c = gKurvenCanvas[kanal];
+    if (!c.zeroLine) return;
+    const int p = i - c.first;
+    linie(c, Canvas_XGitterKoordinate(c, p), c.zeroY, Canvas_XGitterKoordinate(c, p + 1), c.zeroY,
+          CANVAS_FARBE_NULLLINIE);
+}

@@ -1,0 +1,69 @@
+// Cycle window "Zyklus-Programmierung": set-up, display, valve configuration and release.
+
+#include "cycle/Kurven_Main.h"
+
+#include "cycle/CanvasFunktionen.h"
+#include "cycle/Kurven_Datei.h"
+#include "cycle/Kurven_Funktionen.h"
+#include "cycle/Kurven_Userinterface.h"
+#include "cycle/Kurvenarrays.h"
+#include "device/Vkr_Com.h"
+#include "errors/VKR_errorV3.h"
+#include "platform/ui.h"
+#include "resources/Plm1SteuerungGui.h"
+#include "scrollbar/Scrollbar.h"
+#include "scrollbar/scroll_edited.h"
+#include "shell/Plm1_GemeinsameFunktionen.h"
+#include "valves/Konfig_Main.h"
+
+int KurvenMain_Initialisieren() {
+    KurvenGui_CallbacksRegistrieren();
+    const int panel = LoadPanel(0, "Plm1SteuerungGui.uir", KURVPANEL);
+    if (panel < 0) return -1;
+    gKurvenPanel = panel;
+    GemFunc_PanelZurListeHinzufuegen(panel, "Zyklus", MENUKURVEN_FENSTER);
+    if (const Fehlercode f = Kurvenarrays_Initialisieren(); f != KEIN_FEHLER) {
+        VKR_Fehlerpopup(f);
+        return -1;
+    }
+    Kurven_FensterAnpassenSetzen(&Kurven_FensterAnpassen);
+    Kurven_PanelsInitialisieren();
+    Canvas_Initialisieren();
+    Scrollbar_Initialisieren(panel);
+    KurvenGui_ArrayToGui();
+    KurvenDatei_DateinameZuruecksetzen();
+    KurvenDatei_FenstertitelSetzen();
+    VkrCom_RegisterPictureringControl(panel, KURVPANEL_COMPICTURERING);
+    VkrCom_RegisterFehlerControls(panel, KURVPANEL_FEHLERLED, KURVPANEL_FEHLERSTRING, KURVPANEL_FEHLERNUMMER);
+    return 0;
+}
+
+void KurvenMain_Freigeben() {
+    Kurven_FensterAnpassenSetzen(nullptr);
+    if (gKurvenPanel > 0) {
+        ScrollBar_RevertToGraph(gKurvenPanel, KURVPANEL_SCROLLBAR);
+        DiscardPanel(gKurvenPanel);
+    }
+    gKurvenPanel = 0;
+    Kurvenarrays_Freigeben();
+}
+
+void KurvenMain_DisplayPanel(int fromPanel) {
+    GemFunc_SwitchPanels(fromPanel, gKurvenPanel);
+}
+
+void KurvenMain_KonfigUebernehmen() {
+    int ventil = 0;
+    for (int k = 0; k < KURVEN_ANZAHL; ++k) {
+        if (!Canvas_IstVentildiagramm(k)) continue;
+        Canvas_SichtbarUnsichtbar(k, KonfigMain_VentilVorhanden(ventil) ? 1 : 0);
+        ++ventil;
+    }
+    Canvas_AlleKurvenNeuZeichnen();
+}
+
+int KurvenMain_ReadIni(IniText) {
+    return 0;
+}
+
+void KurvenMain_WriteIni(IniText) {}

@@ -1,0 +1,199 @@
+// The curve window's controls and events.
+
+#include "cycle/Kurven_Userinterface.h"
+
+#include "cycle/CanvasFunktionen.h"
+#include "cycle/Kurven_Com.h"
+#include "cycle/Kurven_Datei.h"
+#include "cycle/Kurven_Funktionen.h"
+#include "cycle/Kurvenarrays.h"
+#include "errors/VKR_errorV3.h"
+#include "platform/ui.h"
+#include "resources/Plm1SteuerungGui.h"
+#include "scrollbar/Scrollbar.h"
+#include "scrollbar/scroll_edited.h"
+#include "shell/Plm1_GemeinsameFunktionen.h"
+
+namespace {
+
+int ctrlAn(int control) {
+    int wert = 0;
+    GetCtrlVal(gKurvenPanel, control, &wert);
+    return wert;
+}
+
+void fehlerZeigen(Fehlercode f) {
+    if (f != KEIN_FEHLER) VKR_Fehlerpopup(f);
+}
+
+// After the cycle was replaced (new, file, unit): canvases from the first step, controls from the model.
+void nachErsetzen() {
+    Canvas_AlleKurvenNeuZeichnen();
+    KurvenGui_ArrayToGui();
+}
+
+void neu() {
+    Kurvenarrays_Freigeben();
+    fehlerZeigen(Kurvenarrays_Initialisieren());
+    KurvenDatei_DateinameZuruecksetzen();
+    KurvenDatei_FenstertitelSetzen();
+    // Scroll bar and first visible step follow the fresh 10 steps (this also redraws).
+    Kurven_FensterAnpassen(gKurven[0].count);
+    KurvenGui_ArrayToGui();
+}
+
+void laden() {
+    fehlerZeigen(KurvenDatei_Laden());
+    nachErsetzen();
+}
+
+} // namespace
+
+void KurvenGui_ArrayToGui() {
+    if (gKurvenPanel <= 0) return;
+    for (int i = 0; i < KURVENECKDATEN_ANZAHL; ++i)
+        SetCtrlVal(gKurvenPanel, gKurvencontrols[i], gKurveneckdaten[i]);
+    KurvenGui_Dimmen();
+}
+
+void KurvenGui_GuiToArray() {
+    if (gKurvenPanel <= 0) return;
+    for (int i = 0; i < KURVENECKDATEN_ANZAHL; ++i) {
+        int wert = 0;
+        if (GetCtrlVal(gKurvenPanel, gKurvencontrols[i], &wert) >= 0) gKurveneckdaten[i] = wert;
+    }
+}
+
+void KurvenGui_DimmenUndWerteKorrigieren() {
+    KurvenGui_Dimmen();
+}
+
+void KurvenGui_Dimmen() {
+    if (gKurvenPanel <= 0) return;
+    static constexpr int PAARE[][2] = {{KURVPANEL_DRUCKHIGH1CHECK, KURVPANEL_DRUCKHIGH1},
+                                       {KURVPANEL_DRUCKLOW1CHECK, KURVPANEL_DRUCKLOW1},
+                                       {KURVPANEL_DRUCKHIGH2CHECK, KURVPANEL_DRUCKHIGH2},
+                                       {KURVPANEL_DRUCKLOW2CHECK, KURVPANEL_DRUCKLOW2}};
+    for (const auto& paar : PAARE)
+        SetCtrlAttribute(gKurvenPanel, paar[1], ATTR_DIMMED, ctrlAn(paar[0]) ? 0 : 1);
+    SetCtrlAttribute(gKurvenPanel, KURVPANEL_ZYKLEN, ATTR_DIMMED, ctrlAn(KURVPANEL_ZYKLENUNBEGRENZT) ? 1 : 0);
+}
+
+void KurvenGui_CallbacksRegistrieren() {
+    UI_CallbackRegistrieren("Callback_KurvenPanel", &Callback_KurvenPanel);
+    UI_CallbackRegistrieren("Callback_Kurven_Canvas", &Callback_Kurven_Canvas);
+    UI_CallbackRegistrieren("Callback_Kurven_Button_Zurueck", &Callback_Kurven_Button_Zurueck);
+    UI_CallbackRegistrieren("Callback_Kurven_Buttons", &Callback_Kurven_Buttons);
+    UI_CallbackRegistrieren("Callback_Kurven_Controls", &Callback_Kurven_Controls);
+    UI_CallbackRegistrieren("Callback_Kurven_Graph_Scrollbar", &Callback_Kurven_Graph_Scrollbar);
+    UI_CallbackRegistrieren("Menu_Kurven_Datei", &Menu_Kurven_Datei);
+    UI_CallbackRegistrieren("Menu_Kurven_Hilfe", &Menu_Kurven_Hilfe);
+}
+
+int Callback_KurvenPanel(int /*panel*/, int event, void*, int, int) {
+    if (event == EVENT_CLOSE) QuitUserInterface(0);
+    return 0;
+}
+
+int Callback_Kurven_Canvas(int /*panel*/, int control, int event, void*, int, int) {
+    switch (event) {
+    case EVENT_LEFT_CLICK:
+        Canvas_Mausklick(control, 0);
+        break;
+    case EVENT_RIGHT_CLICK:
+        Canvas_Mausklick(control, 1);
+        break;
+    case EVENT_MOUSE_POINTER_MOVE:
+        Canvas_MausBewegt(control);
+        break;
+    case EVENT_LEFT_CLICK_UP:
+    case EVENT_RIGHT_CLICK_UP:
+        Canvas_MausLosgelassen(control);
+        break;
+    default:
+        break;
+    }
+    return 0;
+}
+
+int Callback_Kurven_Button_Zurueck(int panel, int /*control*/, int event, void*, int, int) {
+    if (event == EVENT_COMMIT) GemFunc_SwitchPanels(panel, GemFunc_MainpanelGet());
+    return 0;
+}
+
+int Callback_Kurven_Buttons(int /*panel*/, int control, int event, void*, int, int) {
+    if (event != EVENT_COMMIT) return 0;
+    switch (control) {
+    case KURVPANEL_LADEN:
+        laden();
+        break;
+    case KURVPANEL_SPEICHERN:
+        fehlerZeigen(KurvenDatei_Speichern(0));
+        break;
+    case KURVPANEL_DOWNLOAD:
+        fehlerZeigen(KurvenCom_Plm1Download());
+        KurvenDatei_DateinameZuruecksetzen();
+        KurvenDatei_FenstertitelSetzen();
+        nachErsetzen();
+        break;
+    case KURVPANEL_UPLOAD:
+        fehlerZeigen(KurvenCom_Plm1Upload());
+        break;
+    default:
+        break;
+    }
+    return 0;
+}
+
+int Callback_Kurven_Controls(int /*panel*/, int control, int event, void*, int, int) {
+    if (event != EVENT_COMMIT) return 0;
+    KurvenGui_DimmenUndWerteKorrigieren();
+    KurvenGui_GuiToArray();
+    KurvenDatei_WurdeGeaendert();
+    if (control == KURVPANEL_ANZAHLSCHRITTE) {
+        const Fehlercode f = Kurven_KurvenlaengenAendern(gKurveneckdaten[KE_ANZAHLSCHRITTE]);
+        if (f != KEIN_FEHLER) {
+            // The curves kept their length: the control shows it again.
+            SetCtrlVal(gKurvenPanel, KURVPANEL_ANZAHLSCHRITTE, gKurveneckdaten[KE_ANZAHLSCHRITTE]);
+            VKR_Fehlerpopup(f);
+        }
+    }
+    return 0;
+}
+
+int Callback_Kurven_Graph_Scrollbar(int /*panel*/, int /*control*/, int event, void*, int eventData1, int) {
+    if (event != SCROLLBAR_EVENT_SPRUNG && event != SCROLLBAR_EVENT_LOSGELASSEN) return 0;
+    Scrollbar_PositionUebernehmen(eventData1);
+    Canvas_KurvenScrollen();
+    return 0;
+}
+
+void Menu_Kurven_Datei(int /*menuBar*/, int menuItem, void*, int /*panel*/) {
+    switch (menuItem) {
+    case MENUKURVEN_DATEI_NEU:
+        neu();
+        break;
+    case MENUKURVEN_DATEI_LADEN:
+        laden();
+        break;
+    case MENUKURVEN_DATEI_SPEICHERN:
+        fehlerZeigen(KurvenDatei_Speichern(0));
+        break;
+    case MENUKURVEN_DATEI_SPEICHERNUNTER:
+        fehlerZeigen(KurvenDatei_Speichern(1));
+        break;
+    default:
+        break;
+    }
+}
+
+void Menu_Kurven_Hilfe(int /*menuBar*/, int menuItem, void*, int /*panel*/) {
+    if (menuItem == MENUKURVEN_HILFE_BEARBEITEN)
+        MessagePopup("Kurven bearbeiten",
+                     "Kurvenpunkte setzen: Linke Maustaste\nKurvenpunkte löschen: Rechte Maustaste");
+    else if (menuItem == MENUKURVEN_HILFE_WERTE)
+        MessagePopup(
+            "Pumpenwerte anzeigen",
+            "Um die Werte vorhandener Pumpen-Kurvenpunkte anzuzeigen,\nkönnen die Punkte bei gedrückter "
+            "Umschalttaste angeklickt werden.");
+}

@@ -33,12 +33,12 @@ struct Zustand {
     double pumpe[2] = {0, 0};
     double druckHigh[2] = {2000, 2000};
     double druckLow[2] = {-2000, -2000};
-    int ventile = 0;               // valve mask, bit i = valve i+1 (16 valves)
-    double istDruck[2] = {0, 0};   // mbar
-    double spannung = 24.1;        // V
-    double temperatur = 31.5;      // deg C
-    int status = 0;                // status bits
-    int funktion = 3;              // last device function: 1 start, 2 pause, 3 stopp
+    int ventile = 0;             // valve mask, bit i = valve i+1 (16 valves)
+    double istDruck[2] = {0, 0}; // mbar
+    double spannung = 24.1;      // V
+    double temperatur = 31.5;    // deg C
+    int status = 0;              // status bits
+    int funktion = 3;            // last device function: 1 start, 2 pause, 3 stopp
 };
 
 // The line with its units: feed it what the PC sends, it returns what the units answer.
@@ -85,6 +85,9 @@ class Server {
     void stoppen();
     std::string pfad() const; // device path of the line's PC end, e.g. /dev/pts/7
     Bus& bus();
+    // Holds back (true) or releases the PC end's output, as a stopped line would: what the PC writes
+    // then stays in its output queue and never drains.
+    bool ausgabeAnhalten(bool anhalten);
 
   private:
     struct Impl;

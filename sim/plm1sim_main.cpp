@@ -1,0 +1,68 @@
+// plm1-sim: offers simulated PLM-1 units on a pseudo-terminal, prints its device path and runs until
+// SIGINT or SIGTERM.  Usage: plm1-sim [--unit ADDR=ID]... [--paced]
+
+#include "sim/plm1sim.h"
+
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace {
+
+int gebrauch() {
+    std::fprintf(stderr, "usage: plm1-sim [--unit ADDR=ID]... [--paced]\n"
+                         "  ADDR is 1..9 or a..f; default: one unit VKR-PLM1-SIM at address 1\n");
+    return 2;
+}
+
+bool adresseGueltig(char a) {
+    return (a >= '1' && a <= '9') || (a >= 'a' && a <= 'f');
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::vector<plm1sim::Einheit> einheiten;
+    bool takt = false;
+    for (int i = 1; i < argc; ++i) {
+        std::string arg = argv[i];
+        if (arg == "--paced") {
+            takt = true;
+            continue;
+        }
+        std::string wert;
+        if (arg == "--unit" && i + 1 < argc) {
+            wert = argv[++i];
+        } else if (arg.rfind("--unit=", 0) == 0) {
+            wert = arg.substr(7);
+        } else {
+            return gebrauch();
+        }
+        if (wert.size() < 3 || wert[1] != '=' || !adresseGueltig(wert[0]) ||
+            wert.find_first_of(" \t\r\n", 2) != std::string::npos)
+            return gebrauch();
+        einheiten.push_back(plm1sim::Einheit{wert[0], wert.substr(2)});
+    }
+    if (einheiten.empty()) einheiten.push_back(plm1sim::Einheit{});
+
+    // Block the signals before the server thread starts so that only sigwait sees them.
+    sigset_t signale;
+    sigemptyset(&signale);
+    sigaddset(&signale, SIGINT);
+    sigaddset(&signale, SIGTERM);
+    pthread_sigmask(SIG_BLOCK, &signale, nullptr);
+
+    plm1sim::Server server;
+    if (!server.starten(einheiten, takt)) {
+        std::fprintf(stderr, "plm1-sim: no pseudo-terminal: %s\n", std::strerror(errno));
+        return 1;
+    }
+    std::printf("%s\n", server.pfad().c_str());
+    std::fflush(stdout);
+
+    int signal = 0;
+    sigwait(&signale, &signal);
+    server.stoppen();
+    return 0;
+}

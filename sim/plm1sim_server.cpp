@@ -1,0 +1,194 @@
+// Serves a simulated line on a pseudo-terminal: one thread reads what the PC sends, hands it to the bus
+// and writes the units' answers back, optionally at the speed of a 9600-baud line in both directions.
+
+#include "sim/plm1sim.h"
+
+#include <atomic>
+#include <cerrno>
+#include <chrono>
+#include <ctime>
+#include <fcntl.h>
+#include <poll.h>
+#include <pty.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace plm1sim {
+namespace {
+
+using Uhr = std::chrono::steady_clock; // CLOCK_MONOTONIC
+using Dauer = std::chrono::nanoseconds;
+
+// 10 bit times (start, 7 data, parity, stop) at 9600 baud.
+constexpr Dauer ZEICHENZEIT{1'000'000'000LL * 10 / 9600};
+constexpr int POLL_INTERVALL_MS = 20; // pressure model steps at least this often
+
+void schlafenBis(Uhr::time_point t) {
+    const auto ns = std::chrono::duration_cast<Dauer>(t.time_since_epoch()).count();
+    timespec ts{static_cast<time_t>(ns / 1'000'000'000), static_cast<long>(ns % 1'000'000'000)};
+    while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &ts, nullptr) == EINTR) {
+    }
+}
+
+bool rohSetzen(int fd) {
+    termios t{};
+    if (tcgetattr(fd, &t) != 0) return false;
+    cfmakeraw(&t);
+    return tcsetattr(fd, TCSANOW, &t) == 0;
+}
+
+} // namespace
+
+struct Server::Impl {
+    std::unique_ptr<Bus> bus = std::make_unique<Bus>();
+    int master = -1;
+    int slave = -1; // kept open so that the line survives the PC closing its end
+    int stopLesen = -1;
+    int stopSchreiben = -1;
+    std::string pfad;
+    bool takt = false;
+    std::atomic<bool> stop{false};
+    std::thread thread;
+    Uhr::time_point empfangFrei{}; // when the receiving direction of the paced line is free again
+    Uhr::time_point sendenFrei{};
+
+    void schliessen() {
+        for (int* fd : {&master, &slave, &stopLesen, &stopSchreiben}) {
+            if (*fd >= 0) close(*fd);
+            *fd = -1;
+        }
+        pfad.clear();
+    }
+
+    // Writes everything unless the server stops meanwhile.
+    void schreiben(const char* daten, std::size_t n) {
+        while (n > 0 && !stop) {
+            const ssize_t r = write(master, daten, n);
+            if (r > 0) {
+                daten += r;
+                n -= static_cast<std::size_t>(r);
+            } else if (r < 0 && (errno == EAGAIN || errno == EINTR)) {
+                pollfd p{master, POLLOUT, 0};
+                poll(&p, 1, POLL_INTERVALL_MS);
+            } else {
+                return;
+            }
+        }
+    }
+
+    void senden(const std::string& antwort) {
+        if (antwort.empty()) return;
+        if (!takt) {
+            schreiben(antwort.data(), antwort.size());
+            return;
+        }
+        // Each character reaches the PC when its last bit is on the line: absolute deadlines, no drift.
+        const auto t0 = std::max(Uhr::now(), sendenFrei);
+        for (std::size_t i = 0; i < antwort.size() && !stop; ++i) {
+            schlafenBis(t0 + ZEICHENZEIT * static_cast<long>(i + 1));
+            schreiben(&antwort[i], 1);
+        }
+        sendenFrei = t0 + ZEICHENZEIT * static_cast<long>(antwort.size());
+    }
+
+    // Bytes just read from the PC. On a paced line each command is executed only once its last
+    // character could have arrived, so replies never overtake the command on the wire.
+    void empfangen(const char* daten, std::size_t n) {
+        if (!takt) {
+            senden(bus->empfangen(std::string(daten, n)));
+            return;
+        }
+        std::size_t anfang = 0;
+        while (anfang < n) {
+            std::size_t ende = anfang;
+            while (ende < n && daten[ende] != 0x0D)
+                ++ende;
+            ende = std::min(ende + 1, n);
+            const auto fertig =
+                std::max(Uhr::now(), empfangFrei) + ZEICHENZEIT * static_cast<long>(ende - anfang);
+            empfangFrei = fertig;
+            schlafenBis(fertig);
+            senden(bus->empfangen(std::string(daten + anfang, ende - anfang)));
+            anfang = ende;
+        }
+    }
+
+    void laufen() {
+        auto zuletzt = Uhr::now();
+        char puffer[4096];
+        while (!stop) {
+            pollfd p[2] = {{master, POLLIN, 0}, {stopLesen, POLLIN, 0}};
+            const int r = poll(p, 2, POLL_INTERVALL_MS);
+            const auto jetzt = Uhr::now();
+            bus->schritt(std::chrono::duration<double>(jetzt - zuletzt).count());
+            zuletzt = jetzt;
+            if (stop || (r > 0 && (p[1].revents & POLLIN))) break;
+            if (r <= 0) continue;
+            if (p[0].revents & POLLIN) {
+                const ssize_t n = read(master, puffer, sizeof puffer);
+                if (n > 0) empfangen(puffer, static_cast<std::size_t>(n));
+            } else if (p[0].revents & (POLLHUP | POLLERR)) {
+                // no reader on the other end right now; do not spin
+                timespec ts{0, POLL_INTERVALL_MS * 1'000'000L};
+                nanosleep(&ts, nullptr);
+            }
+        }
+    }
+};
+
+Server::Server() : impl_(std::make_unique<Impl>()) {}
+
+Server::~Server() {
+    stoppen();
+}
+
+bool Server::starten(std::vector<Einheit> einheiten, bool takt9600) {
+    Impl& d = *impl_;
+    if (d.thread.joinable()) return false;
+    d.bus = std::make_unique<Bus>(std::move(einheiten));
+    d.takt = takt9600;
+    d.stop = false;
+    d.empfangFrei = d.sendenFrei = Uhr::now();
+    int pipeFds[2];
+    if (openpty(&d.master, &d.slave, nullptr, nullptr, nullptr) != 0 || pipe2(pipeFds, O_CLOEXEC) != 0) {
+        d.schliessen();
+        return false;
+    }
+    d.stopLesen = pipeFds[0];
+    d.stopSchreiben = pipeFds[1];
+    fcntl(d.master, F_SETFD, FD_CLOEXEC);
+    fcntl(d.slave, F_SETFD, FD_CLOEXEC);
+    const char* name = ttyname(d.slave);
+    if (!name || !rohSetzen(d.master) || !rohSetzen(d.slave) ||
+        fcntl(d.master, F_SETFL, fcntl(d.master, F_GETFL) | O_NONBLOCK) != 0) {
+        d.schliessen();
+        return false;
+    }
+    d.pfad = name;
+    d.thread = std::thread([&d] { d.laufen(); });
+    return true;
+}
+
+void Server::stoppen() {
+    Impl& d = *impl_;
+    if (!d.thread.joinable()) return;
+    d.stop = true;
+    const char c = 1;
+    (void)!write(d.stopSchreiben, &c, 1);
+    d.thread.join();
+    d.schliessen();
+}
+
+std::string Server::pfad() const {
+    return impl_->pfad;
+}
+
+Bus& Server::bus() {
+    return *impl_->bus;
+}
+
+bool Server::ausgabeAnhalten(bool anhalten) {
+    return impl_->slave >= 0 && tcflow(impl_->slave, anhalten ? TCOOFF : TCOON) == 0;
+}
+
+} // namespace plm1sim

@@ -1,0 +1,261 @@
+// The *.plk file: sizes, round trip, every load failure with nothing changed, dialogs, titles, failed saves.
+
+#include "hilfen.h"
+
+#include "errors/VKR_errorV3.h"
+#include "platform/le_bytes.h"
+#include "platform/ui.h"
+#include "resources/Plm1SteuerungGui.h"
+
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace zyklus_test;
+namespace fs = std::filesystem;
+
+namespace {
+
+// A cycle worth saving: pattern values with negative pumps, limits kept while unchecked.
+void beispielzyklus(int n) {
+    frischesModell(n);
+    musterFuellen();
+    gKurven[0].values[0] = -100;
+    gKurven[1].values[n - 1] = -30;
+    const int32_t eck[KURVENECKDATEN_ANZAHL] = {1, 0, 0, 1, 1500, -700, -1200, 250, 77, 1, n};
+    std::copy(eck, eck + KURVENECKDATEN_ANZAHL, gKurveneckdaten);
+}
+
+struct Dateiwahl {
+    std::vector<DateiauswahlAnfrage> anfragen;
+    std::string antwort;
+    Dateiwahl() {
+        UI_DateiauswahlSetzen([this](const DateiauswahlAnfrage& a) {
+            anfragen.push_back(a);
+            return antwort;
+        });
+    }
+    ~Dateiwahl() { UI_DateiauswahlSetzen(nullptr); }
+};
+
+} // namespace
+
+TEST(KurvenDatei, GroesseUndKopfFuerZehnUndSechshundertSchritte) {
+    const auto dir = tempVerzeichnis();
+    for (const auto& [n, groesse] : {std::pair{10, 704}, std::pair{600, 31384}}) {
+        beispielzyklus(n);
+        const auto pfad = (dir / ("z" + std::to_string(n) + ".plk")).string();
+        ASSERT_EQ(KurvenDatei_SpeichernNach(pfad), KEIN_FEHLER);
+        const auto b = dateiLesen(pfad);
+        ASSERT_EQ(b.size(), static_cast<size_t>(groesse));
+        EXPECT_EQ(std::string(reinterpret_cast<const char*>(b.data())), "VKRPLM1 Kurven");
+        for (int i = 15; i < 32; ++i)
+            EXPECT_EQ(b[i], 0) << i;
+        EXPECT_EQ(le32_lesen(&b[32]), 1);
+        for (int i = 0; i < KURVENECKDATEN_ANZAHL; ++i)
+            EXPECT_EQ(le32_lesen(&b[36 + 4 * i]), gKurveneckdaten[i]);
+        for (int k = 0; k < KURVEN_ANZAHL; ++k) {
+            EXPECT_EQ(le32_lesen(&b[80 + 8 * k]), n);
+            EXPECT_EQ(le32_lesen(&b[84 + 8 * k]), 0);
+        }
+        // Channel 0 first, step 0 first; the last value is channel 12, step n-1.
+        EXPECT_EQ(le32_lesen(&b[184]), -100);
+        EXPECT_EQ(le32_lesen(&b[184 + 4 * (2 * n - 1)]), -30);
+        EXPECT_EQ(le32_lesen(&b[groesse - 4]), gKurven[12].values[n - 1]);
+    }
+}
+
+TEST(KurvenDatei, SpeichernUndLadenGebenAllesZurueck) {
+    const auto dir = tempVerzeichnis();
+    beispielzyklus(37);
+    const Abbild vorher = abbild();
+    const auto pfad = (dir / "Druck.plk").string();
+    ASSERT_EQ(KurvenDatei_SpeichernNach(pfad), KEIN_FEHLER);
+    frischesModell(3);
+    KurvenDatei_WurdeGeaendert();
+    ASSERT_EQ(KurvenDatei_LadenAus(pfad), KEIN_FEHLER);
+    EXPECT_EQ(abbild(), vorher);
+    EXPECT_EQ(gKurveneckdaten[KE_DRUCKHIGH2], -700); // unchecked limits keep their numbers
+    EXPECT_EQ(gKurveneckdaten[KE_ZYKLEN], 77);
+    EXPECT_EQ(KurvenDatei_PfadGet(), pfad);
+    EXPECT_FALSE(KurvenDatei_IstGeaendert());
+    EXPECT_EQ(KurvenDatei_Fenstertitel(), "Zyklus-Programmierung - [Druck.plk]");
+    KurvenDatei_WurdeGeaendert();
+    EXPECT_EQ(KurvenDatei_Fenstertitel(), "Zyklus-Programmierung - [Druck.plk *]");
+}
+
+TEST(KurvenDatei, ZusaetzlicheBytesWerdenIgnoriert) {
+    const auto dir = tempVerzeichnis();
+    beispielzyklus(10);
+    const Abbild vorher = abbild();
+    auto bild = KurvenDatei_BildErstellen(gKurveneckdaten, gKurven);
+    bild.insert(bild.end(), {1, 2, 3, 4, 5, 6, 7});
+    dateiSchreiben(dir / "lang.plk", bild);
+    frischesModell(5);
+    ASSERT_EQ(KurvenDatei_LadenAus((dir / "lang.plk").string()), KEIN_FEHLER);
+    EXPECT_EQ(abbild(), vorher);
+}
+
+// Every load failure: the code, and model, path and changed flag exactly as before.
+TEST(KurvenDatei, JederLadefehlerLaesstAllesWieEsWar) {
+    const auto dir = tempVerzeichnis();
+    beispielzyklus(10);
+    const auto gut = KurvenDatei_BildErstellen(gKurveneckdaten, gKurven);
+    struct Fall {
+        const char* name;
+        std::function<void(std::vector<unsigned char>&)> aendern;
+        Fehlercode code;
+    };
+    const Fall faelle[] = {
+        {"leer", [](auto& b) { b.clear(); }, FEHLER_KURVENDATEI_ZU_KURZ},
+        {"183 Bytes", [](auto& b) { b.resize(183); }, FEHLER_KURVENDATEI_ZU_KURZ},
+        {"Tastendatei", [](auto& b) { std::copy_n("VKRPLM1 Tasten", 15, b.begin()); },
+         FEHLER_KURVENDATEI_TYP},
+        {"Tag ohne Null", [](auto& b) { b[14] = 'X'; }, FEHLER_KURVENDATEI_TYP},
+        {"Version 2", [](auto& b) { le32_setzen(&b[32], 2); }, FEHLER_KURVENDATEI_VERSION},
+        {"0 Schritte", [](auto& b) { le32_setzen(&b[76], 0); }, FEHLER_KURVENDATEI_SCHRITTE},
+        {"601 Schritte", [](auto& b) { le32_setzen(&b[76], 601); }, FEHLER_KURVENDATEI_SCHRITTE},
+        {"negativ", [](auto& b) { le32_setzen(&b[76], INT32_MIN); }, FEHLER_KURVENDATEI_SCHRITTE},
+        {"dritter Kanal 9", [](auto& b) { le32_setzen(&b[80 + 16], 9); }, FEHLER_KURVENDATEI_KANALLAENGE},
+        {"letzter Kanal 11", [](auto& b) { le32_setzen(&b[80 + 96], 11); }, FEHLER_KURVENDATEI_KANALLAENGE},
+        {"endet in den Werten", [](auto& b) { b.resize(b.size() - 1); }, FEHLER_KURVENDATEI_WERTE_FEHLEN},
+        {"nur Kopf", [](auto& b) { b.resize(184); }, FEHLER_KURVENDATEI_WERTE_FEHLEN},
+        {"mehr Schritte als Werte",
+         [](auto& b) {
+             le32_setzen(&b[76], 11);
+             for (int k = 0; k < 13; ++k)
+                 le32_setzen(&b[80 + 8 * k], 11);
+         },
+         FEHLER_KURVENDATEI_WERTE_FEHLEN},
+    };
+    const auto fremd = (dir / "alt.plk").string();
+    ASSERT_EQ(KurvenDatei_SpeichernNach(fremd), KEIN_FEHLER);
+    musterFuellen();
+    gKurven[5].values[3] = 1234; // differs from every file below
+    KurvenDatei_WurdeGeaendert();
+    const Abbild vorher = abbild();
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.name);
+        auto b = gut;
+        f.aendern(b);
+        const auto pfad = dir / "kaputt.plk";
+        dateiSchreiben(pfad, b);
+        EXPECT_EQ(KurvenDatei_LadenAus(pfad.string()), f.code);
+        VKR_Fehleruserstring("");
+        EXPECT_EQ(abbild(), vorher);
+        EXPECT_EQ(KurvenDatei_PfadGet(), fremd);
+        EXPECT_TRUE(KurvenDatei_IstGeaendert());
+    }
+    EXPECT_EQ(KurvenDatei_LadenAus((dir / "fehlt.plk").string()), FEHLER_KURVENDATEI_OEFFNEN);
+    EXPECT_EQ(abbild(), vorher);
+}
+
+TEST(KurvenDatei, FalscheVersionNenntGefundeneUndErwarteteVersion) {
+    const auto dir = tempVerzeichnis();
+    beispielzyklus(10);
+    auto b = KurvenDatei_BildErstellen(gKurveneckdaten, gKurven);
+    le32_setzen(&b[32], 2);
+    dateiSchreiben(dir / "v2.plk", b);
+    ASSERT_EQ(KurvenDatei_LadenAus((dir / "v2.plk").string()), FEHLER_KURVENDATEI_VERSION);
+    EXPECT_NE(std::string(VKR_Fehlermeldung(FEHLER_KURVENDATEI_VERSION)).find("V 2 (erwartet V 1)"),
+              std::string::npos);
+}
+
+TEST(KurvenDatei, DialogeBeimSpeichernUndLaden) {
+    const auto dir = tempVerzeichnis();
+    Dateiwahl wahl;
+    beispielzyklus(10);
+    // Unnamed: "Speichern" asks; cancel changes nothing.
+    wahl.antwort = "";
+    EXPECT_EQ(KurvenDatei_Speichern(0), FEHLER_ABBRUCH_DURCH_BENUTZER);
+    ASSERT_EQ(wahl.anfragen.size(), 1u);
+    EXPECT_EQ(wahl.anfragen[0].titel, "Speichern");
+    EXPECT_EQ(wahl.anfragen[0].filter, "*.plk");
+    EXPECT_EQ(wahl.anfragen[0].knopf, VAL_SAVE_BUTTON);
+    EXPECT_EQ(wahl.anfragen[0].neueVerzeichnisse, 1);
+    EXPECT_EQ(KurvenDatei_PfadGet(), "Unbenannt");
+
+    const auto a = (dir / "a.plk").string();
+    wahl.antwort = a;
+    ASSERT_EQ(KurvenDatei_Speichern(0), KEIN_FEHLER);
+    EXPECT_EQ(KurvenDatei_PfadGet(), a);
+    // Named: "Speichern" writes without a dialog, "Speichern unter..." asks again.
+    gKurven[0].values[1] = 50;
+    ASSERT_EQ(KurvenDatei_Speichern(0), KEIN_FEHLER);
+    EXPECT_EQ(wahl.anfragen.size(), 2u);
+    EXPECT_EQ(le32_lesen(&dateiLesen(a)[188]), 50);
+    const auto b = (dir / "b.plk").string();
+    wahl.antwort = b;
+    ASSERT_EQ(KurvenDatei_Speichern(1), KEIN_FEHLER);
+    ASSERT_EQ(wahl.anfragen.size(), 3u);
+    EXPECT_EQ(wahl.anfragen[2].verzeichnis, dir.string() + "/");
+    EXPECT_EQ(KurvenDatei_PfadGet(), b);
+
+    // Loading: cancel, a name that does not exist, a file.
+    wahl.antwort = "";
+    EXPECT_EQ(KurvenDatei_Laden(), FEHLER_ABBRUCH_DURCH_BENUTZER);
+    EXPECT_EQ(wahl.anfragen.back().titel, "Öffnen");
+    EXPECT_EQ(wahl.anfragen.back().knopf, VAL_LOAD_BUTTON);
+    EXPECT_EQ(wahl.anfragen.back().neueVerzeichnisse, 0);
+    wahl.antwort = (dir / "gibtsnicht.plk").string();
+    EXPECT_EQ(KurvenDatei_Laden(), FEHLER_KURVENDATEI_FEHLT);
+    EXPECT_EQ(KurvenDatei_PfadGet(), b);
+    frischesModell(4);
+    wahl.antwort = a;
+    ASSERT_EQ(KurvenDatei_Laden(), KEIN_FEHLER);
+    EXPECT_EQ(gKurven[0].values[1], 50);
+    EXPECT_EQ(KurvenDatei_PfadGet(), a);
+}
+
+TEST(KurvenDatei, UnbenannterZyklusZeigtNieEinenStern) {
+    frischesModell();
+    EXPECT_EQ(KurvenDatei_Fenstertitel(), "Zyklus-Programmierung - [Unbenannt]");
+    KurvenDatei_WurdeGeaendert();
+    EXPECT_TRUE(KurvenDatei_IstGeaendert());
+    EXPECT_EQ(KurvenDatei_Fenstertitel(), "Zyklus-Programmierung - [Unbenannt]");
+}
+
+TEST(KurvenDatei, TitelGehtAnDasKurvenfenster) {
+    const auto dir = tempVerzeichnis();
+    const int panel = LoadPanel(0, "Plm1SteuerungGui.uir", KURVPANEL);
+    ASSERT_GT(panel, 0);
+    gKurvenPanel = panel;
+    beispielzyklus(10);
+    ASSERT_EQ(KurvenDatei_SpeichernNach((dir / "T.plk").string()), KEIN_FEHLER);
+    KurvenDatei_WurdeGeaendert();
+    std::string titel;
+    GetPanelAttribute(panel, ATTR_TITLE, &titel);
+    EXPECT_EQ(titel, "Zyklus-Programmierung - [T.plk *]");
+    gKurvenPanel = 0;
+    DiscardPanel(panel);
+}
+
+// A save that cannot write everything (here: the file size limit) leaves the earlier file as it was.
+TEST(KurvenDatei, FehlgeschlagenesSpeichernBehaeltDieAlteDatei) {
+    const auto dir = tempVerzeichnis();
+    const auto pfad = (dir / "alt.plk").string();
+    beispielzyklus(10);
+    ASSERT_EQ(KurvenDatei_SpeichernNach(pfad), KEIN_FEHLER);
+    const auto alt = dateiLesen(pfad);
+    beispielzyklus(600);
+    KurvenDatei_WurdeGeaendert();
+    const Abbild vorher = abbild();
+
+    const auto altesSignal = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit altesLimit{};
+    getrlimit(RLIMIT_FSIZE, &altesLimit);
+    rlimit klein = altesLimit;
+    klein.rlim_cur = 4096;
+    setrlimit(RLIMIT_FSIZE, &klein);
+    const Fehlercode f = KurvenDatei_SpeichernNach(pfad);
+    setrlimit(RLIMIT_FSIZE, &altesLimit);
+    std::signal(SIGXFSZ, altesSignal);
+
+    EXPECT_EQ(f, FEHLER_KURVENDATEI_WERT_SCHREIBEN);
+    EXPECT_EQ(dateiLesen(pfad), alt);
+    EXPECT_EQ(abbild(), vorher);
+    EXPECT_EQ(KurvenDatei_PfadGet(), "Unbenannt");
+    EXPECT_TRUE(KurvenDatei_IstGeaendert());
+    EXPECT_EQ(KurvenDatei_SpeichernNach((dir / "gibt/es/nicht.plk").string()),
+              FEHLER_KURVENDATEI_OEFFNEN_SCHREIBEN);
+    EXPECT_EQ(KurvenDatei_PfadGet(), "Unbenannt");
+}

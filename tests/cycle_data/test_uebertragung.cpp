@@ -1,0 +1,229 @@
+// Upload and download of the cycle against the simulated unit on a pseudo-terminal, through the real
+// serial stack and block transfers.
+
+#include "hilfen.h"
+
+#include "cycle/Kurven_Com.h"
+#include "device/Vkr_Com.h"
+#include "errors/VKR_errorV3.h"
+#include "platform/le_bytes.h"
+#include "platform/rs232.h"
+#include "sim/plm1sim.h"
+
+using namespace zyklus_test;
+using Bytes = std::vector<unsigned char>;
+
+namespace {
+
+constexpr int PORT = 3;
+
+struct Stueck {
+    int adresse, groesse;
+    bool operator==(const Stueck&) const = default;
+};
+
+class KurvenUebertragung : public ::testing::Test {
+  protected:
+    plm1sim::Server server;
+    std::vector<std::pair<std::string, std::string>> meldungen;
+
+    void SetUp() override {
+        ASSERT_TRUE(server.starten());
+        Rs232_GeraetepfadSetzen(PORT, server.pfad());
+        VkrCom_Zuruecksetzen();
+        ASSERT_EQ(VkrCom_Open(PORT), KEIN_FEHLER);
+        ASSERT_EQ(VkrCom_AdresseSet('1'), KEIN_FEHLER);
+        UI_MeldungsabfangSetzen(
+            [this](const std::string& t, const std::string& x) { meldungen.emplace_back(t, x); });
+        frischesModell(10);
+    }
+    void TearDown() override {
+        UI_MeldungsabfangSetzen(nullptr);
+        (void)VkrCom_Close();
+        VkrCom_Zuruecksetzen();
+        Rs232_GeraetepfadSetzen(PORT, "");
+        server.stoppen();
+    }
+
+    Bytes speicher(int start, int laenge) {
+        const auto s = server.bus().speicher('1', start, laenge);
+        return Bytes(s.begin(), s.end());
+    }
+    // Address and size of every BDW line the unit received, in order.
+    std::vector<Stueck> geschriebeneStuecke() {
+        std::vector<Stueck> st;
+        for (const auto& z : server.bus().empfangeneZeilen())
+            if (z.size() > 14 && z.compare(2, 3, "BDW") == 0)
+                st.push_back(
+                    {std::stoi(z.substr(6, 4), nullptr, 16), std::stoi(z.substr(10, 4), nullptr, 16)});
+        return st;
+    }
+    // Stores a cycle in the unit's memory as the program would have sent it.
+    void zyklusImGeraet(const std::function<void(Bytes& kopf, Bytes& punkte)>& aendern = nullptr) {
+        Bytes kopf(6), punkte(16 * gKurveneckdaten[KE_ANZAHLSCHRITTE]);
+        KurvenCom_KopfErstellen(kopf.data(), 0);
+        KurvenCom_PunkteErstellen(punkte.data(), 0);
+        if (aendern) aendern(kopf, punkte);
+        server.bus().speicherSetzen('1', KURVENCOM_ADRESSE_KOPF, {kopf.begin(), kopf.end()});
+        server.bus().speicherSetzen('1', KURVENCOM_ADRESSE_PUNKTE, {punkte.begin(), punkte.end()});
+    }
+};
+
+Bytes invertierteKopie(const Bytes& b, int satz, int nutz) {
+    Bytes r(b);
+    for (size_t s = 0; s < r.size(); s += satz) {
+        int summe = 1;
+        for (int i = 0; i < nutz; ++i)
+            summe += r[s + i] = static_cast<unsigned char>(~r[s + i]);
+        le16_setzen(&r[s + nutz], summe);
+    }
+    return r;
+}
+
+} // namespace
+
+TEST_F(KurvenUebertragung, UploadSchreibtKopfUndSaetzeSchlichtUndInvertiert) {
+    frischesModell(37);
+    musterFuellen();
+    gKurveneckdaten[KE_ZYKLEN] = 3;
+    gKurveneckdaten[KE_DRUCKLOW2CHECK] = 1;
+    gKurveneckdaten[KE_DRUCKLOW2] = -350;
+    ASSERT_EQ(KurvenCom_Plm1Upload(), KEIN_FEHLER);
+    EXPECT_EQ(VkrCom_LetzterFehlerGet(), 0);
+
+    Bytes kopf(6), punkte(16 * 37);
+    KurvenCom_KopfErstellen(kopf.data(), 0);
+    KurvenCom_PunkteErstellen(punkte.data(), 0);
+    EXPECT_EQ(speicher(0x0400, 6), kopf);
+    EXPECT_EQ(speicher(0x0420, 16 * 37), punkte);
+    EXPECT_EQ(speicher(0x4400, 6), invertierteKopie(kopf, 6, 4));
+    EXPECT_EQ(speicher(0x4420, 16 * 37), invertierteKopie(punkte, 16, 14));
+
+    // 592 record bytes from 0x0420: 32 up to the first 64-byte boundary, then 64s, then the rest.
+    std::vector<Stueck> erwartet{{0x0400, 6}, {0x4400, 6}};
+    for (const int basis : {0x0420, 0x4420}) {
+        int a = basis, rest = 592;
+        while (rest > 0) {
+            const int n = std::min(rest, 64 - a % 64);
+            erwartet.push_back({a, n});
+            a += n;
+            rest -= n;
+        }
+    }
+    EXPECT_EQ(geschriebeneStuecke(), erwartet);
+    EXPECT_EQ(erwartet[2], (Stueck{0x0420, 32}));
+    EXPECT_TRUE(meldungen.empty());
+}
+
+TEST_F(KurvenUebertragung, DownloadHoltDenZyklusZurueck) {
+    std::array<int, 11> arten{2, 1, 0, 2, 2, 1, 2, 2, 2, 2, 1};
+    ventilartenSetzen(arten);
+    frischesModell(120);
+    ventilartenSetzen(arten);
+    musterFuellen();
+    for (int i = 0; i < 120; ++i)
+        gKurven[Kurvenarrays_VentilKanal(3)].values[i] = 0; // n.v. reads back 0
+    const int32_t eck[KURVENECKDATEN_ANZAHL] = {1, 1, 0, 1, 1800, 1700, -2000, -900, 9, 0, 120};
+    std::copy(eck, eck + KURVENECKDATEN_ANZAHL, gKurveneckdaten);
+    ASSERT_EQ(KurvenCom_Plm1Upload(), KEIN_FEHLER);
+    const Abbild gesendet = abbild();
+
+    frischesModell(3);
+    ventilartenSetzen(arten);
+    gKurveneckdaten[KE_DRUCKLOW1] = -2000;
+    ASSERT_EQ(KurvenCom_Plm1Download(), KEIN_FEHLER);
+    EXPECT_EQ(VkrCom_LetzterFehlerGet(), 0);
+    EXPECT_EQ(abbild(), gesendet);
+    EXPECT_TRUE(meldungen.empty());
+}
+
+TEST_F(KurvenUebertragung, UebertragungsfehlerGehenInDieFehleranzeige) {
+    struct Fall {
+        const char* name;
+        std::function<void(plm1sim::Bus&)> fehler;
+        bool upload;
+        Fehlercode code;
+    };
+    const Fall faelle[] = {
+        {"NAK auf BDW", [](auto& b) { b.fehlerSetzen("BDW", plm1sim::Fehlerart::Nak); }, true, FEHLER_SS_NAK},
+        {"CAN auf BDW", [](auto& b) { b.fehlerSetzen("BDW", plm1sim::Fehlerart::Can, -1); }, true,
+         FEHLER_SS_CAN},
+        {"keine Antwort auf BDR", [](auto& b) { b.fehlerSetzen("BDR", plm1sim::Fehlerart::Stille); }, false,
+         FEHLER_SL_KEINE_ANTWORT},
+        {"falsche Summe beim Lesen",
+         [](auto& b) { b.fehlerSetzen("BDR", plm1sim::Fehlerart::FalscheChecksumme); }, false,
+         FEHLER_SL_CHECKSUMME},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.name);
+        frischesModell(10);
+        zyklusImGeraet();
+        musterFuellen();
+        const Abbild vorher = abbild();
+        f.fehler(server.bus());
+        EXPECT_EQ(f.upload ? KurvenCom_Plm1Upload() : KurvenCom_Plm1Download(), KEIN_FEHLER);
+        EXPECT_EQ(VkrCom_LetzterFehlerGet(), f.code);
+        EXPECT_EQ(abbild(), vorher);
+        server.bus().fehlerLoeschen();
+    }
+    // The next transfer clears the error display first.
+    EXPECT_EQ(KurvenCom_Plm1Upload(), KEIN_FEHLER);
+    EXPECT_EQ(VkrCom_LetzterFehlerGet(), 0);
+}
+
+TEST_F(KurvenUebertragung, OhneOffenenPortZeigenBeideDenPortfehler) {
+    ASSERT_EQ(VkrCom_Close(), KEIN_FEHLER);
+    EXPECT_EQ(KurvenCom_Plm1Upload(), KEIN_FEHLER);
+    EXPECT_EQ(VkrCom_LetzterFehlerGet(), FEHLER_BLOCK_SENDEN_KEIN_PORT);
+    EXPECT_EQ(KurvenCom_Plm1Download(), KEIN_FEHLER);
+    EXPECT_EQ(VkrCom_LetzterFehlerGet(), FEHLER_BLOCK_LESEN_KEIN_PORT);
+}
+
+TEST_F(KurvenUebertragung, FalscherKopfImGeraetLaesstDenZyklusWieErWar) {
+    struct Fall {
+        const char* name;
+        std::function<void(Bytes&)> aendern;
+        Fehlercode code;
+    };
+    const Fall faelle[] = {
+        {"Summe um eins daneben", [](Bytes& k) { k[4] += 1; }, FEHLER_KURVEN_KOPF_CHECKSUMME},
+        {"601 Schritte",
+         [](Bytes& k) {
+             le16_setzen(&k[0], 601);
+             le16_setzen(&k[4], 1 + k[0] + k[1] + k[2] + k[3]);
+         },
+         FEHLER_KURVEN_KOPF_SCHRITTE},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.name);
+        frischesModell(10);
+        zyklusImGeraet([&](Bytes& k, Bytes&) { f.aendern(k); });
+        frischesModell(25);
+        musterFuellen();
+        const Abbild vorher = abbild();
+        EXPECT_EQ(KurvenCom_Plm1Download(), f.code);
+        EXPECT_EQ(abbild(), vorher);
+        EXPECT_EQ(VkrCom_LetzterFehlerGet(), 0);
+    }
+}
+
+TEST_F(KurvenUebertragung, VerschiedeneGrenzdrueckeImGeraetWarnenEinmal) {
+    frischesModell(8);
+    gKurveneckdaten[KE_DRUCKHIGH1CHECK] = 1;
+    gKurveneckdaten[KE_DRUCKHIGH1] = 1000;
+    zyklusImGeraet([](Bytes&, Bytes& p) {
+        for (int i = 4; i < 8; ++i) {
+            le16_setzen(&p[16 * i + 6], 1200);
+            int s = 1;
+            for (int j = 0; j < 14; ++j)
+                s += p[16 * i + j];
+            le16_setzen(&p[16 * i + 14], s);
+        }
+    });
+    frischesModell(2);
+    ASSERT_EQ(KurvenCom_Plm1Download(), KEIN_FEHLER);
+    ASSERT_EQ(meldungen.size(), 1u);
+    EXPECT_EQ(meldungen[0].first, "Warnung");
+    EXPECT_EQ(gKurveneckdaten[KE_DRUCKHIGH1], 1200);
+    EXPECT_EQ(gKurveneckdaten[KE_ANZAHLSCHRITTE], 8);
+}

@@ -1,13 +1,213 @@
-// Panel DIREKTPNL "Direktbetrieb" and its menu bar MENUDIREKT.
+// Panel DIREKTPNL "Direktbetrieb" and its menu bar MENUDIREKT: the valve switches in a row at the top, the
+// two pump groups side by side with their pressure displays, temperature, voltage and the status lamps at the
+// right, the polling and monitor switches below, and the shared footer.
 
 #include "resources/Plm1SteuerungGui.h"
 #include "resources/panels.h"
 
+#include <string>
+
+namespace {
+
+constexpr int RAND = 12;
+constexpr int ABSTAND = 12;
+constexpr int PANEL_BREITE = 1000;
+
+constexpr int VENTILE_Y = RAND;
+constexpr int VENTILE_HOEHE = 92;
+constexpr int VENTIL_TEILUNG = (PANEL_BREITE - 2 * RAND - 16) / 11;
+constexpr int VENTIL_BREITE = 72;
+
+constexpr int GRUPPEN_Y = VENTILE_Y + VENTILE_HOEHE + ABSTAND;
+constexpr int PUMPE_BREITE = 360;
+constexpr int PUMPE_HOEHE = 300;
+constexpr int SEITE_LINKS = RAND + 2 * (PUMPE_BREITE + ABSTAND);
+constexpr int SEITE_BREITE = PANEL_BREITE - RAND - SEITE_LINKS;
+
+constexpr int ZEILE_1LABEL = 20; // height of one label line
+constexpr int FELD_HOEHE = 26;
+constexpr int ANZEIGE_HOEHE = 52;
+
+constexpr int ABFRAGE_Y = GRUPPEN_Y + PUMPE_HOEHE + ABSTAND;
+constexpr int ABFRAGE_HOEHE = 44;
+constexpr int PANEL_HOEHE = ABFRAGE_Y + ABFRAGE_HOEHE + 2 * ABSTAND + FUSSZEILE_HOEHE;
+
+constexpr const char* CB_CONTROLS = "Callback_Direkt_Controls";
+constexpr const char* CB_ABFRAGEN = "Callback_Direkt_Controls_Abfragen";
+
+CtrlDef neu(int id, const std::string& name, CtrlArt art, int top, int left, int width, int height,
+            const std::string& label = {}, const std::string& callback = {}) {
+    CtrlDef c;
+    c.id = id;
+    c.name = name;
+    c.art = art;
+    c.top = top;
+    c.left = left;
+    c.width = width;
+    c.height = height;
+    c.label = label;
+    c.callback = callback;
+    return c;
+}
+
+CtrlDef eingabe(int id, const std::string& name, int top, int left, const char* label, int grenze,
+                const char* tooltip) {
+    CtrlDef c = neu(id, name, CtrlArt::Numerisch, top, left, 100, FELD_HOEHE, label, CB_CONTROLS);
+    c.min = -grenze;
+    c.max = grenze;
+    c.schritt = 10;
+    c.tooltip = tooltip;
+    return c;
+}
+
+CtrlDef anzeige(int id, const std::string& name, int top, int left, int width, const char* label,
+                int nachkommastellen) {
+    CtrlDef c = neu(id, name, CtrlArt::Anzeige7Segment, top, left, width, ANZEIGE_HOEHE, label);
+    c.ganzzahl = false;
+    c.nachkommastellen = nachkommastellen;
+    c.anzeige = true;
+    return c;
+}
+
+CtrlDef schalter(int id, const std::string& name, int top, int left, int width, int height, const char* an,
+                 const char* aus, const char* callback, const std::string& label = {}) {
+    CtrlDef c = neu(id, name, CtrlArt::Schalter, top, left, width, height, label, callback);
+    c.textAn = an;
+    c.textAus = aus;
+    return c;
+}
+
+// One pump circuit: speed with its on switch, the two limits with their check boxes, the actual pressure.
+void pumpenGruppe(PanelDef& p, int n, int left) {
+    const std::string s = std::to_string(n);
+    const bool eins = n == 1;
+    const int top = GRUPPEN_Y;
+    p.ctrls.push_back(neu(0, "", CtrlArt::Rahmen, top, left, PUMPE_BREITE, PUMPE_HOEHE, "Pumpe " + s));
+
+    const int innen = left + 20;
+    const int zeile1 = top + 28 + 2 * ZEILE_1LABEL;
+    p.ctrls.push_back(eingabe(eins ? DIREKTPNL_PUMPE1 : DIREKTPNL_PUMPE2, "PUMPE" + s, zeile1, innen,
+                              "Geschwindigkeit\n          [%]", 100,
+                              "Pumpe läuft mit 0 oder 30 bis 100 %; negativ: evakuieren"));
+    p.ctrls.push_back(schalter(eins ? DIREKTPNL_PUMPE1EIN : DIREKTPNL_PUMPE2EIN, "PUMPE" + s + "EIN",
+                               zeile1 - 2, innen + 170, 120, FELD_HOEHE + 4, "Ein", "Aus", CB_CONTROLS));
+
+    const int zeile2 = zeile1 + FELD_HOEHE + 16 + 3 * ZEILE_1LABEL;
+    const int rechts = left + PUMPE_BREITE / 2 + 10;
+    const int checkHigh = eins ? DIREKTPNL_DRUCKHIGH1CHECK : DIREKTPNL_DRUCKHIGH2CHECK;
+    const int checkLow = eins ? DIREKTPNL_DRUCKLOW1CHECK : DIREKTPNL_DRUCKLOW2CHECK;
+    CtrlDef high = neu(checkHigh, "DRUCKHIGH" + s + "CHECK", CtrlArt::Checkbox, zeile2 + 3, innen, 22, 22, {},
+                       CB_CONTROLS);
+    high.tooltip = "Obere Druckgrenze ein";
+    p.ctrls.push_back(high);
+    p.ctrls.push_back(eingabe(eins ? DIREKTPNL_DRUCKHIGH1 : DIREKTPNL_DRUCKHIGH2, "DRUCKHIGH" + s, zeile2,
+                              innen + 28, "Druckgrenze\n(aufpumpen)\n     [mbar]", 2000,
+                              "Aufpumpen endet bei diesem Druck"));
+    CtrlDef low = neu(checkLow, "DRUCKLOW" + s + "CHECK", CtrlArt::Checkbox, zeile2 + 3, rechts, 22, 22, {},
+                      CB_CONTROLS);
+    low.tooltip = "Untere Druckgrenze ein";
+    p.ctrls.push_back(low);
+    p.ctrls.push_back(eingabe(eins ? DIREKTPNL_DRUCKLOW1 : DIREKTPNL_DRUCKLOW2, "DRUCKLOW" + s, zeile2,
+                              rechts + 28, "Druckgrenze\n(evakuieren)\n     [mbar]", 2000,
+                              "Evakuieren endet bei diesem Druck"));
+
+    const int zeile3 = zeile2 + FELD_HOEHE + 16 + ZEILE_1LABEL;
+    p.ctrls.push_back(anzeige(eins ? DIREKTPNL_DRUCK1IST : DIREKTPNL_DRUCK2IST, "DRUCK" + s + "IST", zeile3,
+                              innen, PUMPE_BREITE - 40, "Drucksensor [mbar]", 1));
+}
+
+void seite(PanelDef& p) {
+    const int left = SEITE_LINKS;
+    int y = GRUPPEN_Y + 2 * ZEILE_1LABEL;
+    p.ctrls.push_back(anzeige(DIREKTPNL_TEMPERATURIST, "TEMPERATURIST", y, left, SEITE_BREITE,
+                              "Kühlkörper-\nTemperatur [°C]", 1));
+    y += ANZEIGE_HOEHE + 8 + ZEILE_1LABEL;
+    p.ctrls.push_back(
+        anzeige(DIREKTPNL_SPANNUNGIST, "SPANNUNGIST", y, left, SEITE_BREITE, "Betriebsspannung [V]", 1));
+
+    y += ANZEIGE_HOEHE + ABSTAND;
+    const int statusHoehe = ABFRAGE_Y + ABFRAGE_HOEHE - y;
+    p.ctrls.push_back(neu(0, "", CtrlArt::Rahmen, y, left, SEITE_BREITE, statusHoehe, "Status"));
+    struct Lampe {
+        int id;
+        const char* name;
+        const char* text;
+        int farbe;
+    };
+    constexpr int GELB = 0xFFC000, GRUEN = 0x00E000, ROT = 0xFF0000;
+    const Lampe lampen[] = {
+        {DIREKTPNL_STATUSLED1, "STATUSLED1", "Druckabschaltung 1", GELB},
+        {DIREKTPNL_STATUSLED2, "STATUSLED2", "Druckabschaltung 2", GELB},
+        {DIREKTPNL_STATUSLED3, "STATUSLED3", "Kurve läuft", GRUEN},
+        {DIREKTPNL_STATUSLED4, "STATUSLED4", "Speicherfehler", ROT},
+        {DIREKTPNL_STATUSLED5, "STATUSLED5", "Kurve Pause", GELB},
+    };
+    const int teilung = (statusHoehe - 30) / 5;
+    for (int k = 0; k < 5; ++k) {
+        CtrlDef led = neu(lampen[k].id, lampen[k].name, CtrlArt::Led, y + 28 + k * teilung, left + 16, 20, 20,
+                          lampen[k].text);
+        led.farbeAn = lampen[k].farbe;
+        p.ctrls.push_back(led);
+    }
+}
+
+} // namespace
+
 PanelDef Resource_DirektPanel() {
-    PanelDef p{.id = DIREKTPNL, .name = "DIREKTPNL", .title = "Direktbetrieb", .width = 800, .height = 600, .menuBar = MENUDIREKT};
+    PanelDef p{.id = DIREKTPNL,
+               .name = "DIREKTPNL",
+               .title = "Direktbetrieb",
+               .width = PANEL_BREITE,
+               .height = PANEL_HOEHE,
+               .callback = "Callback_DirektPanel",
+               .menuBar = MENUDIREKT,
+               .ctrls = {}};
+
+    p.ctrls.push_back(
+        neu(0, "", CtrlArt::Rahmen, VENTILE_Y, RAND, PANEL_BREITE - 2 * RAND, VENTILE_HOEHE, "Ventile"));
+    const int ventile[11] = {DIREKTPNL_VENTIL1, DIREKTPNL_VENTIL2,  DIREKTPNL_VENTIL3, DIREKTPNL_VENTIL4,
+                             DIREKTPNL_VENTIL5, DIREKTPNL_VENTIL6,  DIREKTPNL_VENTIL7, DIREKTPNL_VENTIL8,
+                             DIREKTPNL_VENTIL9, DIREKTPNL_VENTIL10, DIREKTPNL_VENTIL11};
+    for (int i = 0; i < 11; ++i) {
+        const std::string v = std::to_string(i + 1);
+        const int left = RAND + 8 + i * VENTIL_TEILUNG + (VENTIL_TEILUNG - VENTIL_BREITE) / 2;
+        p.ctrls.push_back(schalter(ventile[i], "VENTIL" + v, VENTILE_Y + 28 + ZEILE_1LABEL, left,
+                                   VENTIL_BREITE, FELD_HOEHE + 4, "auf", "zu", CB_CONTROLS, "V" + v));
+    }
+
+    pumpenGruppe(p, 1, RAND);
+    pumpenGruppe(p, 2, RAND + PUMPE_BREITE + ABSTAND);
+    seite(p);
+
+    CtrlDef verbinden = schalter(DIREKTPNL_VERBINDEN, "VERBINDEN", ABFRAGE_Y, RAND, 260, ABFRAGE_HOEHE,
+                                 "Abfragen beenden", "PLM-1 abfragen", CB_ABFRAGEN);
+    verbinden.tooltip = "Istwerte alle 0,5 s abfragen";
+    p.ctrls.push_back(verbinden);
+    CtrlDef monitor = schalter(DIREKTPNL_MONITORMODUS, "MONITORMODUS", ABFRAGE_Y, RAND + 260 + ABSTAND, 200,
+                               ABFRAGE_HOEHE, "Monitor", "Steuern", CB_ABFRAGEN);
+    monitor.tooltip = "Monitor: die Sollwerte des PLM-1 beim Abfragen zurücklesen";
+    p.ctrls.push_back(monitor);
+    p.ctrls.push_back(neu(DIREKTPNL_TEXTMSG, "TEXTMSG", CtrlArt::TextMeldung, ABFRAGE_Y + 4,
+                          RAND + 460 + 2 * ABSTAND, 2 * PUMPE_BREITE + ABSTAND - 460 - 2 * ABSTAND, 40,
+                          "Jede Änderung wird sofort\nan das PLM-1 gesendet."));
+
+    CtrlDef timer = neu(DIREKTPNL_TIMER, "TIMER", CtrlArt::Timer, 0, 0, 0, 0, {}, "Callback_Direkt_Timer");
+    timer.intervall = 0.5;
+    timer.aktiv = true;
+    p.ctrls.push_back(timer);
+
+    Resource_FusszeileHinzufuegen(p, {.ring = DIREKTPNL_COMPICTURERING,
+                                      .led = DIREKTPNL_FEHLERLED,
+                                      .text = DIREKTPNL_FEHLERSTRING,
+                                      .nummer = DIREKTPNL_FEHLERNUMMER,
+                                      .zurueck = DIREKTPNL_ZURUECK,
+                                      .zurueckCallback = "Callback_Direkt_Button_Zurueck"});
     return p;
 }
 
 MenuBarDef Resource_MenuDirekt() {
-    return MenuBarDef{.id = MENUDIREKT, .name = "MENUDIREKT"};
+    return MenuBarDef{
+        .id = MENUDIREKT,
+        .name = "MENUDIREKT",
+        .menus = {MenuDef{.id = MENUDIREKT_FENSTER, .name = "FENSTER", .label = "Fenster", .items = {}}}};
 }

@@ -10,6 +10,7 @@
 #include "direct/Direktarrays.h"
 #include "platform/ui.h"
 #include "resources/Plm1SteuerungGui.h"
+#include "valves/Konfig_Main.h"
 #include "valves/Konfigarray.h"
 
 #include <algorithm>
@@ -143,7 +144,9 @@ TEST_F(DirektGeraet, FehlgeschlagenerBefehlBeendetDenSatz) {
         Callback_Direkt_Controls(panel, DIREKTPNL_DRUCKLOW2, EVENT_COMMIT, nullptr, 0, 0);
         const Zeilen z = zeilen();
         EXPECT_EQ(z.size(), f.gesendet) << f.code;
-        if (!z.empty()) EXPECT_EQ(z.back().substr(2, 3), f.code);
+        if (!z.empty()) {
+            EXPECT_EQ(z.back().substr(2, 3), f.code);
+        }
         EXPECT_EQ(fehlernummer(), f.fehler) << f.code;
         EXPECT_EQ(ctrlInt(DIREKTPNL_FEHLERLED), 1) << f.code;
         EXPECT_EQ(gDirekt.druckLow[1], -700) << "the fields keep the new set values";
@@ -297,8 +300,9 @@ TEST_F(DirektGeraet, FehlgeschlageneAbfrageStopptDasAbfragen) {
         EXPECT_EQ(ctrlInt(DIREKTPNL_FEHLERLED), 1) << f.code;
         EXPECT_EQ(gDirekt.abfragen, 0) << f.code;
         EXPECT_EQ(ctrlInt(DIREKTPNL_VERBINDEN), 0) << f.code;
-        if (f.gelesen > 1)
+        if (f.gelesen > 1) {
             EXPECT_DOUBLE_EQ(ctrlDouble(DIREKTPNL_DRUCK1IST), 55.5) << "values read before stay";
+        }
 
         Callback_Direkt_Timer(panel, DIREKTPNL_TIMER, EVENT_TIMER_TICK, nullptr, 0, 0);
         EXPECT_TRUE(zeilen().empty()) << "polling stays off";

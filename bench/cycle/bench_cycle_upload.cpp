@@ -1,0 +1,65 @@
+// Uploads a 600-step cycle to the simulated unit paced at 9600 baud and compares the time taken with the
+// wire time of every character that crossed the line (10 bit times each). Limit: 1.01.
+
+#include "cycle/Kurven_Com.h"
+#include "cycle/Kurvenarrays.h"
+#include "device/Vkr_Com.h"
+#include "platform/rs232.h"
+#include "sim/plm1sim.h"
+#include "valves/Konfigarray.h"
+
+#include <chrono>
+#include <cstdio>
+
+namespace {
+
+constexpr int PORT = 1;
+constexpr int SCHRITTE = 600;
+constexpr double GRENZE = 1.01;
+constexpr double ZEICHENZEIT_S = 10.0 / 9600.0;
+
+} // namespace
+
+int main() {
+    plm1sim::Server server;
+    if (!server.starten({plm1sim::Einheit{}}, true)) {
+        std::fprintf(stderr, "simulated unit did not start\n");
+        return 2;
+    }
+    Rs232_GeraetepfadSetzen(PORT, server.pfad());
+    if (VkrCom_Open(PORT) != KEIN_FEHLER || VkrCom_AdresseSet('1') != KEIN_FEHLER) {
+        std::fprintf(stderr, "port did not open\n");
+        return 2;
+    }
+    for (int v = 0; v < 11; ++v)
+        gKonfig[v] = 2;
+    if (Kurvenarrays_Initialisieren() != KEIN_FEHLER) return 2;
+    gKurveneckdaten[KE_ANZAHLSCHRITTE] = SCHRITTE;
+    if (Kurven_KurvenlaengenAendern(SCHRITTE) != KEIN_FEHLER) return 2;
+    for (int k = 0; k < KURVEN_ANZAHL; ++k)
+        for (int i = 0; i < SCHRITTE; ++i)
+            gKurven[k].values[i] = Kurvenarrays_IstVentilkanal(k) ? (i / 7 + k) % 2 : (i % 21) * 10 - 100;
+
+    server.bus().protokollLeeren();
+    const auto t0 = std::chrono::steady_clock::now();
+    const Fehlercode f = KurvenCom_Plm1Upload();
+    const double dauer = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+    if (f != KEIN_FEHLER || VkrCom_LetzterFehlerGet() != 0) {
+        std::fprintf(stderr, "upload failed: %d / %d\n", f, VkrCom_LetzterFehlerGet());
+        return 2;
+    }
+    // Every command line plus the one ACK that answers it.
+    long zeichen = 0;
+    const auto zeilen = server.bus().empfangeneZeilen();
+    for (const auto& z : zeilen)
+        zeichen += static_cast<long>(z.size()) + 1;
+    const double leitungszeit = zeichen * ZEICHENZEIT_S;
+    const double verhaeltnis = dauer / leitungszeit;
+    std::printf("bench_cycle_upload: %d steps, %zu commands, %ld characters, wire time %.2f s, took %.2f s, "
+                "ratio %.4f (limit %.2f) %s\n",
+                SCHRITTE, zeilen.size(), zeichen, leitungszeit, dauer, verhaeltnis, GRENZE,
+                verhaeltnis <= GRENZE ? "ok" : "OVER LIMIT");
+    (void)VkrCom_Close();
+    server.stoppen();
+    return verhaeltnis <= GRENZE ? 0 : 1;
+}

@@ -65,6 +65,7 @@ Fehlercode TastenDatei_InDateiSchreiben(const std::string& pfad, const TastenTab
 Fehlercode TastenDatei_AusDateiLesen(const std::string& pfad, TastenTabelle& ziel) {
     std::error_code ec;
     if (!std::filesystem::exists(pfad, ec)) return FEHLER_TASTENDATEI_FEHLT;
+    if (std::filesystem::is_directory(pfad, ec)) return FEHLER_TASTENDATEI_OEFFNEN;
     const int datei = CVI_OpenFile(pfad.c_str(), VAL_READ_ONLY, 0, VAL_BINARY);
     if (datei < 0) return FEHLER_TASTENDATEI_OEFFNEN;
     std::array<unsigned char, TASTENDATEI_GROESSE> bild{};

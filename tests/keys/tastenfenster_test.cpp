@@ -1,0 +1,249 @@
+// The key window offscreen: value correction of the pump fields, dimming of the limits, the title with its
+// star, hidden valves keeping their values, and DOWNLOAD leaving the table unnamed.
+
+#include "device/Vkr_Com.h"
+#include "keys/Tasten_Com.h"
+#include "keys/Tasten_Datei.h"
+#include "keys/Tasten_Main.h"
+#include "keys/Tasten_Userinterface.h"
+#include "platform/le_bytes.h"
+#include "platform/rs232.h"
+#include "platform/ui.h"
+#include "platform/ui_test.h"
+#include "resources/Plm1SteuerungGui.h"
+#include "shell/Plm1_GemeinsameFunktionen.h"
+#include "sim/plm1sim.h"
+#include "valves/Konfig_Main.h"
+#include "valves/Konfigarray.h"
+
+#include <QWidget>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <unistd.h>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class TastenFensterTest : public ::testing::Test {
+  protected:
+    static inline int panel = 0;
+    fs::path dir;
+    std::string antwort;
+    std::vector<std::string> popups;
+
+    static void SetUpTestSuite() {
+        GemFunc_Initialisieren();
+        VkrCom_Zuruecksetzen();
+        Konfigarray_Initialisieren();
+        ASSERT_EQ(TastenMain_Initialisieren(), 0);
+        panel = tastenPanelHandle;
+    }
+    static void TearDownTestSuite() { TastenMain_Freigeben(); }
+
+    void SetUp() override {
+        ASSERT_GT(panel, 0);
+        dir = fs::temp_directory_path() / ("tasten_fenster_" + std::to_string(::getpid()));
+        fs::create_directories(dir);
+        UI_DateiauswahlSetzen([this](const DateiauswahlAnfrage&) { return antwort; });
+        UI_MeldungsabfangSetzen([this](const std::string& t, const std::string&) { popups.push_back(t); });
+        Konfigarray_Initialisieren();
+        TastenMain_KonfigUebernehmen();
+        Menu_Tasten_Datei(0, MENUTASTEN_DATEI_NEU, nullptr, panel);
+    }
+    void TearDown() override {
+        UI_DateiauswahlSetzen(nullptr);
+        UI_MeldungsabfangSetzen(nullptr);
+        fs::remove_all(dir);
+    }
+
+    static int ctrl(int taste, int feld) { return gTastencontrols[taste][feld]; }
+    static int wert(int taste, int feld) {
+        int v = -12345;
+        GetCtrlVal(panel, ctrl(taste, feld), &v);
+        return v;
+    }
+    static int attribut(int taste, int feld, int attr) {
+        int v = -1;
+        GetCtrlAttribute(panel, ctrl(taste, feld), attr, &v);
+        return v;
+    }
+    // What a committed edit does: the control's new value, then its callback.
+    static void eingeben(int taste, int feld, int v) {
+        SetCtrlVal(panel, ctrl(taste, feld), v);
+        Callback_Tasten_Controls(panel, ctrl(taste, feld), EVENT_COMMIT, nullptr, 0, 0);
+    }
+    static std::string titel() {
+        std::string t;
+        GetPanelAttribute(panel, ATTR_TITLE, &t);
+        return t;
+    }
+    static void knopf(int id) { Callback_Tasten_Buttons(panel, id, EVENT_COMMIT, nullptr, 0, 0); }
+};
+
+TEST_F(TastenFensterTest, PumpValuesSnapAndJumpOverTheDeadBand) {
+    struct Fall {
+        int alt, getippt, erwartet;
+    };
+    const Fall faelle[] = {
+        {0, 14, 30},   {50, 14, 0},     {0, -14, -30},  {-60, -14, 0}, {0, -25, -30},
+        {0, 250, 100}, {0, 45, 50},     {0, -45, -50},  {30, 20, 0},   {0, 4, 0},
+        {-30, -20, 0}, {0, -250, -100}, {100, 96, 100}, {40, 34, 30},
+    };
+    for (int feld : {TASTE_PUMPE1, TASTE_PUMPE2})
+        for (const Fall& f : faelle) {
+            eingeben(6, feld, f.alt);
+            ASSERT_EQ(gTaste[6][feld], f.alt);
+            eingeben(6, feld, f.getippt);
+            EXPECT_EQ(wert(6, feld), f.erwartet) << f.alt << " -> " << f.getippt;
+            EXPECT_EQ(gTaste[6][feld], f.erwartet) << f.alt << " -> " << f.getippt;
+        }
+}
+
+TEST_F(TastenFensterTest, UncheckedLimitIsDimmedAndKeepsItsValue) {
+    EXPECT_EQ(attribut(2, TASTE_DRUCK1, ATTR_DIMMED), 1);
+    eingeben(2, TASTE_DRUCK1CHECKB, 1);
+    EXPECT_EQ(attribut(2, TASTE_DRUCK1, ATTR_DIMMED), 0);
+    EXPECT_EQ(attribut(2, TASTE_DRUCK2, ATTR_DIMMED), 1);
+    eingeben(2, TASTE_DRUCK1, 450);
+    eingeben(2, TASTE_DRUCK1CHECKB, 0);
+    EXPECT_EQ(attribut(2, TASTE_DRUCK1, ATTR_DIMMED), 1);
+    EXPECT_EQ(wert(2, TASTE_DRUCK1), 450);
+    EXPECT_EQ(gTaste[2][TASTE_DRUCK1], 450);
+    eingeben(2, TASTE_DRUCK1CHECKB, 1);
+    EXPECT_EQ(attribut(2, TASTE_DRUCK1, ATTR_DIMMED), 0);
+    EXPECT_EQ(wert(2, TASTE_DRUCK1), 450);
+}
+
+TEST_F(TastenFensterTest, TitleShowsTheFileAndAStarAfterAnEdit) {
+    EXPECT_EQ(titel(), "Tasten-Programmierung - [Unbenannt]");
+    eingeben(0, TASTE_ZEIT1, 12);
+    EXPECT_EQ(titel(), "Tasten-Programmierung - [Unbenannt]");
+    antwort = (dir / "Hub.plt").string();
+    Menu_Tasten_Datei(0, MENUTASTEN_DATEI_SPEICHERNUNTER, nullptr, panel);
+    EXPECT_EQ(titel(), "Tasten-Programmierung - [Hub.plt]");
+    eingeben(0, TASTE_ZEIT1, 13);
+    EXPECT_EQ(titel(), "Tasten-Programmierung - [Hub.plt *]");
+    knopf(TASTPANEL_LADEN);
+    EXPECT_EQ(titel(), "Tasten-Programmierung - [Hub.plt]");
+    EXPECT_EQ(wert(0, TASTE_ZEIT1), 12);
+    EXPECT_TRUE(popups.empty());
+    // A failed load keeps everything and reports the code in a popup.
+    antwort = (dir / "fehlt.plt").string();
+    knopf(TASTPANEL_LADEN);
+    EXPECT_EQ(popups.size(), 1u);
+    EXPECT_EQ(titel(), "Tasten-Programmierung - [Hub.plt]");
+}
+
+TEST_F(TastenFensterTest, HiddenValvesKeepTheirValues) {
+    for (int n = 0; n < TASTEN_ANZAHL; ++n)
+        gTaste[n][TASTE_VENTIL1 + 3] = 1;
+    TastenGui_ArrayToGui();
+    gKonfig[3] = VENTILART_NV;
+    TastenMain_KonfigUebernehmen();
+    for (int n = 0; n < TASTEN_ANZAHL; ++n) {
+        EXPECT_EQ(attribut(n, TASTE_VENTIL1 + 3, ATTR_VISIBLE), 0) << n;
+        EXPECT_EQ(attribut(n, TASTE_VENTIL1 + 2, ATTR_VISIBLE), 1) << n;
+    }
+    eingeben(4, TASTE_VENTIL1, 1); // any edit reads all controls back
+    for (int n = 0; n < TASTEN_ANZAHL; ++n)
+        EXPECT_EQ(gTaste[n][TASTE_VENTIL1 + 3], 1) << n;
+    antwort = (dir / "nv.plt").string();
+    Menu_Tasten_Datei(0, MENUTASTEN_DATEI_SPEICHERN, nullptr, panel);
+    std::ifstream f(antwort, std::ios::binary);
+    std::vector<unsigned char> d{std::istreambuf_iterator<char>(f), {}};
+    ASSERT_EQ(d.size(), 720u);
+    EXPECT_EQ(le32_lesen(&d[36 + 76 * 8 + 4 * 3]), 1);
+    gKonfig[3] = VENTILART_NC;
+    TastenMain_KonfigUebernehmen();
+    EXPECT_EQ(attribut(8, TASTE_VENTIL1 + 3, ATTR_VISIBLE), 1);
+    EXPECT_EQ(wert(8, TASTE_VENTIL1 + 3), 1);
+}
+
+TEST_F(TastenFensterTest, DownloadLeavesTheTableUnnamedEvenWhenTheReadFails) {
+    antwort = (dir / "Hub.plt").string();
+    Menu_Tasten_Datei(0, MENUTASTEN_DATEI_SPEICHERN, nullptr, panel);
+    eingeben(1, TASTE_ZEIT2, 5);
+    ASSERT_EQ(titel(), "Tasten-Programmierung - [Hub.plt *]");
+
+    // No port open: the error controls show the failure, the table stays, the name goes.
+    knopf(TASTPANEL_DOWNLOAD);
+    EXPECT_EQ(titel(), "Tasten-Programmierung - [Unbenannt]");
+    EXPECT_FALSE(TastenDatei_IstGeaendert());
+    EXPECT_EQ(gTaste[1][TASTE_ZEIT2], 5);
+    int nummer = 0;
+    GetCtrlVal(panel, TASTPANEL_FEHLERNUMMER, &nummer);
+    EXPECT_EQ(nummer, FEHLER_BLOCK_LESEN_KEIN_PORT);
+
+    // From the simulated unit the keys arrive in the controls.
+    plm1sim::Server server;
+    ASSERT_TRUE(server.starten());
+    Rs232_GeraetepfadSetzen(4, server.pfad());
+    ASSERT_EQ(VkrCom_Open(4), 0);
+    std::vector<std::uint8_t> speicher(TASTENSPEICHER_GROESSE);
+    const Ventilarten nc = {2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2};
+    for (int n = 0; n < TASTEN_ANZAHL; ++n) {
+        TastenEintrag t{};
+        t[TASTE_PUMPE1] = -60;
+        t[TASTE_DRUCK1CHECKB] = 1;
+        t[TASTE_DRUCK1] = -300 - n;
+        t[TASTE_ZEIT2] = 400 + n;
+        TastenBlock_Kodieren(t, nc, false, &speicher[20 * n]);
+    }
+    server.bus().speicherSetzen('1', 0, speicher);
+    eingeben(1, TASTE_ZEIT2, 6);
+    knopf(TASTPANEL_DOWNLOAD);
+    EXPECT_EQ(titel(), "Tasten-Programmierung - [Unbenannt]");
+    EXPECT_EQ(wert(8, TASTE_ZEIT2), 408);
+    EXPECT_EQ(wert(3, TASTE_PUMPE1), -60);
+    EXPECT_EQ(wert(3, TASTE_DRUCK1), -303);
+    EXPECT_EQ(attribut(3, TASTE_DRUCK1, ATTR_DIMMED), 0);
+    GetCtrlVal(panel, TASTPANEL_FEHLERNUMMER, &nummer);
+    EXPECT_EQ(nummer, 0);
+    EXPECT_TRUE(popups.empty());
+    VkrCom_Zuruecksetzen();
+    Rs232_GeraetepfadSetzen(4, "");
+}
+
+// All nine keys fit a 1280x800 screen; with PLM1_SCREENSHOT set the window is also written there as PNG.
+TEST_F(TastenFensterTest, WindowFitsTheScreenAndRenders) {
+    QWidget* w = UI_PanelWidget(panel);
+    ASSERT_NE(w, nullptr);
+    EXPECT_LE(w->width(), 1280);
+    EXPECT_LE(w->height(), 800 - 60); // title bar and task bar
+    for (int k = 0; k < TASTEN_FELDER; ++k) {
+        QWidget* c = UI_CtrlWidget(panel, ctrl(8, k));
+        ASSERT_NE(c, nullptr);
+        const QRect r(c->mapTo(w, QPoint(0, 0)), c->size());
+        EXPECT_TRUE(w->rect().contains(r)) << k;
+    }
+    for (int n = 0; n < TASTEN_ANZAHL; ++n) {
+        gTaste[n][TASTE_VENTIL1 + (n % 11)] = 1;
+        gTaste[n][TASTE_VENTIL1 + ((n * 3 + 5) % 11)] = 1;
+        gTaste[n][TASTE_PUMPE1] = n % 3 == 1 ? -40 - 10 * n / 2 : (n % 3 == 0 ? 30 + 10 * n : 0);
+        gTaste[n][TASTE_PUMPE2] = n % 2 ? 100 : -60;
+        gTaste[n][TASTE_DRUCK1CHECKB] = n % 2;
+        gTaste[n][TASTE_DRUCK1] = gTaste[n][TASTE_PUMPE1] < 0 ? -250 : 600;
+        gTaste[n][TASTE_DRUCK2CHECKB] = n % 3 == 0;
+        gTaste[n][TASTE_DRUCK2] = n % 2 ? 900 : -800;
+        gTaste[n][TASTE_ZEIT1] = 10 * (n + 1);
+        gTaste[n][TASTE_ZEIT2] = 500 - 25 * n;
+    }
+    TastenGui_ArrayToGui();
+    gKonfig[10] = VENTILART_NV;
+    TastenMain_KonfigUebernehmen();
+    antwort = (dir / "Hub.plt").string();
+    Menu_Tasten_Datei(0, MENUTASTEN_DATEI_SPEICHERN, nullptr, panel);
+    eingeben(0, TASTE_ZEIT1, 15);
+    const char* ziel = std::getenv("PLM1_SCREENSHOT");
+    const std::string png = ziel ? ziel : (dir / "tasten.png").string();
+    EXPECT_GT(UI_PanelAlsPngSpeichern(panel, png), 0);
+    EXPECT_GT(fs::file_size(png), 1000u);
+}
+
+} // namespace

@@ -153,7 +153,10 @@ Fehlercode KurvenCom_KopfAuswerten(const unsigned char kopf[KURVENCOM_KOPFGROESS
 }
 
 Fehlercode KurvenCom_PunkteAuswerten(const unsigned char* punkte, int anzahl) {
-    anzahl = std::clamp(anzahl, 0, std::min(schritte(), static_cast<int>(gKurven[0].values.size())));
+    int platz = schritte();
+    for (const auto& kurve : gKurven)
+        platz = std::min(platz, static_cast<int>(kurve.values.size()));
+    anzahl = std::clamp(anzahl, 0, platz);
     int arten[11];
     KurvenCom_VentilartenHolen(arten);
     int grenzenSchritt0[4] = {};

@@ -6,6 +6,17 @@
 
 enum : int { RS232_PARITY_NONE = 0, RS232_PARITY_ODD = 1, RS232_PARITY_EVEN = 2 };
 
+// Negative results of the calls below.
+enum : int {
+    RS232_FEHLER_ALLGEMEIN = -1,   // the port refused the request
+    RS232_FEHLER_PORTNUMMER = -2,  // port number outside 1..8
+    RS232_FEHLER_NICHT_OFFEN = -3, // port not open
+    RS232_FEHLER_PARAMETER = -4,   // invalid line setting or argument
+    RS232_FEHLER_LEITUNG = -5,     // the line is gone (device unplugged, peer hung up)
+    RS232_FEHLER_ZEITLIMIT = -99,  // nothing arrived / not drained within the time-out
+};
+constexpr int RS232_MAX_PORT = 8;
+
 int OpenComConfig(int port, const char* deviceName, long baudRate, int parity, int dataBits, int stopBits,
                   int inputQueueSize, int outputQueueSize); // 0 or negative
 int CloseCom(int port);
@@ -13,8 +24,8 @@ int SetComTime(int port, double timeoutSeconds);
 int FlushInQ(int port);
 int FlushOutQ(int port);
 int ComWrt(int port, const char* buffer, int count); // bytes queued, or negative
-int ComRdByte(int port);                              // 0..255, or negative on time-out or port fault
-int GetOutQLen(int port);                             // bytes still waiting to be sent, or negative
+int ComRdByte(int port);                             // 0..255, or negative on time-out or port fault
+int GetOutQLen(int port);                            // bytes still waiting to be sent, or negative
 
 // Blocks (without spinning) until every queued byte has left the port, at most maxSeconds.
 // 0 when drained, negative on a port error or when the bound ran out.

@@ -1,0 +1,254 @@
+// RS-232 calls over QSerialPort used synchronously (no event loop): every call clears the sticky error
+// state first and decides by return values; a read or resource error means the line is gone.
+
+#include "platform/rs232.h"
+
+#include <QSerialPort>
+
+#include <array>
+#include <chrono>
+#include <cmath>
+#include <cstdlib>
+#include <memory>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <cerrno>
+#include <ctime>
+#include <sys/ioctl.h>
+#include <termios.h>
+#endif
+#ifdef __linux__
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#endif
+
+namespace {
+
+using Uhr = std::chrono::steady_clock;
+
+constexpr int STANDARD_ZEITLIMIT_MS = 10000; // until SetComTime is called
+#ifdef __linux__
+constexpr unsigned PTY_SLAVE_MAJOR_ERSTE = 136; // Unix98 pseudo-terminal slaves
+constexpr unsigned PTY_SLAVE_MAJOR_LETZTE = 143;
+#endif
+
+struct Port {
+    std::unique_ptr<QSerialPort> seriell;
+    int zeitlimitMs = STANDARD_ZEITLIMIT_MS;
+    double zeichenzeitS = 0; // wire time of one character with the line's settings
+};
+
+std::array<Port, RS232_MAX_PORT + 1> gPorts;
+std::array<std::string, RS232_MAX_PORT + 1> gPfade;
+
+bool nummerGueltig(int port) {
+    return port >= 1 && port <= RS232_MAX_PORT;
+}
+
+// The open port with its error state cleared, or nullptr.
+QSerialPort* offen(int port) {
+    if (!nummerGueltig(port)) return nullptr;
+    QSerialPort* p = gPorts[port].seriell.get();
+    if (!p || !p->isOpen()) return nullptr;
+    p->clearError();
+    return p;
+}
+
+int fehlerFuer(int port) {
+    return nummerGueltig(port) ? RS232_FEHLER_NICHT_OFFEN : RS232_FEHLER_PORTNUMMER;
+}
+
+bool leitungVerloren(const QSerialPort* p) {
+    return p->error() == QSerialPort::ReadError || p->error() == QSerialPort::ResourceError;
+}
+
+int restMs(Uhr::time_point ende) {
+    const auto rest = std::chrono::duration_cast<std::chrono::milliseconds>(ende - Uhr::now()).count();
+    return rest > 0 ? static_cast<int>(rest) : 0;
+}
+
+// Bytes the operating system still holds for sending; negative when it cannot tell.
+long kernelAusgang(QSerialPort* p) {
+#ifdef _WIN32
+    // FlushFileBuffers returns once the driver has sent everything.
+    return FlushFileBuffers(reinterpret_cast<HANDLE>(p->handle())) ? 0 : -1;
+#else
+    int n = 0;
+    if (ioctl(static_cast<int>(p->handle()), TIOCOUTQ, &n) != 0) return -1;
+    return n;
+#endif
+}
+
+bool pseudoterminal([[maybe_unused]] QSerialPort* p) {
+#ifdef __linux__
+    struct stat st {};
+    if (fstat(static_cast<int>(p->handle()), &st) != 0 || !S_ISCHR(st.st_mode)) return false;
+    const unsigned haupt = major(st.st_rdev);
+    return haupt >= PTY_SLAVE_MAJOR_ERSTE && haupt <= PTY_SLAVE_MAJOR_LETZTE;
+#else
+    return false;
+#endif
+}
+
+void schlafen(double sekunden) {
+#ifdef _WIN32
+    Sleep(static_cast<DWORD>(std::ceil(sekunden * 1000)));
+#else
+    const auto ns = static_cast<long long>(sekunden * 1e9);
+    timespec ts{static_cast<time_t>(ns / 1'000'000'000), static_cast<long>(ns % 1'000'000'000)};
+    while (nanosleep(&ts, &ts) != 0 && errno == EINTR) {
+    }
+#endif
+}
+
+} // namespace
+
+std::string Rs232_Geraetepfad(int port) {
+    if (!nummerGueltig(port)) return {};
+    if (!gPfade[port].empty()) return gPfade[port];
+#ifdef _WIN32
+    return "COM" + std::to_string(port);
+#else
+    const std::string variable = "PLM1_COM" + std::to_string(port);
+    if (const char* wert = std::getenv(variable.c_str()); wert && *wert) return wert;
+    return "/dev/ttyS" + std::to_string(port - 1);
+#endif
+}
+
+void Rs232_GeraetepfadSetzen(int port, const std::string& path) {
+    if (nummerGueltig(port)) gPfade[port] = path;
+}
+
+int OpenComConfig(int port, const char* deviceName, long baudRate, int parity, int dataBits, int stopBits,
+                  int /*inputQueueSize*/, int /*outputQueueSize*/) {
+    // The queue sizes are the operating system's; Qt's own buffers grow as needed.
+    if (!nummerGueltig(port)) return RS232_FEHLER_PORTNUMMER;
+    static constexpr QSerialPort::Parity paritaeten[] = {QSerialPort::NoParity, QSerialPort::OddParity,
+                                                         QSerialPort::EvenParity};
+    if (baudRate <= 0 || baudRate > 4'000'000 || parity < 0 || parity > 2 || dataBits < 5 || dataBits > 8 ||
+        (stopBits != 1 && stopBits != 2))
+        return RS232_FEHLER_PARAMETER;
+    CloseCom(port);
+
+    auto p = std::make_unique<QSerialPort>();
+    const std::string pfad = deviceName && *deviceName ? std::string(deviceName) : Rs232_Geraetepfad(port);
+    p->setPortName(QString::fromStdString(pfad));
+    if (!p->open(QIODevice::ReadWrite)) return RS232_FEHLER_ALLGEMEIN;
+    // A pseudo-terminal carries bytes without framing and refuses character size and parity.
+    const bool pty = pseudoterminal(p.get());
+    const bool ok = p->setBaudRate(static_cast<qint32>(baudRate)) &&
+                    (p->setDataBits(static_cast<QSerialPort::DataBits>(dataBits)) || pty) &&
+                    (p->setParity(paritaeten[parity]) || pty) &&
+                    (p->setStopBits(stopBits == 1 ? QSerialPort::OneStop : QSerialPort::TwoStop) || pty) &&
+                    p->setFlowControl(QSerialPort::NoFlowControl);
+    // Nothing sent before the open belongs to us.
+    if (!ok || !p->clear()) {
+        p->close();
+        return RS232_FEHLER_PARAMETER;
+    }
+    Port& eintrag = gPorts[port];
+    eintrag.seriell = std::move(p);
+    eintrag.zeitlimitMs = STANDARD_ZEITLIMIT_MS;
+    eintrag.zeichenzeitS = (1.0 + dataBits + (parity ? 1 : 0) + stopBits) / static_cast<double>(baudRate);
+    return 0;
+}
+
+int CloseCom(int port) {
+    QSerialPort* p = offen(port);
+    if (!p) return fehlerFuer(port);
+    p->close();
+    gPorts[port].seriell.reset();
+    return 0;
+}
+
+int SetComTime(int port, double timeoutSeconds) {
+    if (!offen(port)) return fehlerFuer(port);
+    if (!std::isfinite(timeoutSeconds) || timeoutSeconds < 0 || timeoutSeconds > 1e6)
+        return RS232_FEHLER_PARAMETER;
+    gPorts[port].zeitlimitMs = static_cast<int>(std::ceil(timeoutSeconds * 1000));
+    return 0;
+}
+
+int FlushInQ(int port) {
+    QSerialPort* p = offen(port);
+    if (!p) return fehlerFuer(port);
+    return p->clear(QSerialPort::Input) ? 0 : RS232_FEHLER_ALLGEMEIN;
+}
+
+int FlushOutQ(int port) {
+    QSerialPort* p = offen(port);
+    if (!p) return fehlerFuer(port);
+    return p->clear(QSerialPort::Output) ? 0 : RS232_FEHLER_ALLGEMEIN;
+}
+
+int ComWrt(int port, const char* buffer, int count) {
+    QSerialPort* p = offen(port);
+    if (!p) return fehlerFuer(port);
+    if (count < 0 || (count > 0 && !buffer)) return RS232_FEHLER_PARAMETER;
+    if (count == 0) return 0;
+    const qint64 n = p->write(buffer, count);
+    if (n < 0) return RS232_FEHLER_ALLGEMEIN;
+    // Without an event loop nothing moves until we push: hand what the kernel takes now to it.
+    p->waitForBytesWritten(0);
+    if (leitungVerloren(p)) return RS232_FEHLER_LEITUNG;
+    return static_cast<int>(n);
+}
+
+int GetOutQLen(int port) {
+    QSerialPort* p = offen(port);
+    if (!p) return fehlerFuer(port);
+#ifdef _WIN32
+    return static_cast<int>(p->bytesToWrite());
+#else
+    const long kernel = kernelAusgang(p);
+    if (kernel < 0) return RS232_FEHLER_ALLGEMEIN;
+    return static_cast<int>(p->bytesToWrite() + kernel);
+#endif
+}
+
+int ComWaitUntilSent(int port, double maxSeconds) {
+    QSerialPort* p = offen(port);
+    if (!p) return fehlerFuer(port);
+    if (!std::isfinite(maxSeconds) || maxSeconds < 0) return RS232_FEHLER_PARAMETER;
+    const auto ende =
+        Uhr::now() + std::chrono::duration_cast<Uhr::duration>(std::chrono::duration<double>(maxSeconds));
+    const double zeichenzeit = gPorts[port].zeichenzeitS;
+    for (;;) {
+        if (p->bytesToWrite() > 0) {
+            // Blocks in poll() until the kernel takes more or the bound runs out.
+            const int rest = restMs(ende);
+            if (rest <= 0) return RS232_FEHLER_ZEITLIMIT;
+            p->waitForBytesWritten(rest);
+            if (leitungVerloren(p)) return RS232_FEHLER_LEITUNG;
+            continue;
+        }
+        const long kernel = kernelAusgang(p);
+        if (kernel < 0) return RS232_FEHLER_ALLGEMEIN;
+        if (kernel == 0) return 0;
+        const double rest = std::chrono::duration<double>(ende - Uhr::now()).count();
+        if (rest <= 0) return RS232_FEHLER_ZEITLIMIT;
+        // Sleep for the wire time of what is left, then look again.
+        schlafen(std::min(rest, std::max(zeichenzeit, static_cast<double>(kernel) * zeichenzeit)));
+    }
+}
+
+int ComRdByte(int port) {
+    QSerialPort* p = offen(port);
+    if (!p) return fehlerFuer(port);
+    // Bytes already buffered do not wake waitForReadyRead: look first.
+    const auto ende = Uhr::now() + std::chrono::milliseconds(gPorts[port].zeitlimitMs);
+    while (p->bytesAvailable() == 0) {
+        const int rest = restMs(ende);
+        if (rest <= 0) return RS232_FEHLER_ZEITLIMIT;
+        if (!p->waitForReadyRead(rest) && p->bytesAvailable() == 0) {
+            if (leitungVerloren(p)) return RS232_FEHLER_LEITUNG;
+            return p->error() == QSerialPort::TimeoutError || restMs(ende) <= 0 ? RS232_FEHLER_ZEITLIMIT
+                                                                                : RS232_FEHLER_ALLGEMEIN;
+        }
+    }
+    char c = 0;
+    if (p->read(&c, 1) != 1) return RS232_FEHLER_ALLGEMEIN;
+    return static_cast<unsigned char>(c);
+}

@@ -21,14 +21,16 @@ constexpr int VKRPLM1_ID_LAENGE = 27; // room idText must have
 [[nodiscard]] Fehlercode VKRPLM1_Open(int port, int baud);
 [[nodiscard]] Fehlercode VKRPLM1_Close(int port);
 [[nodiscard]] Fehlercode VKRPLM1_Timeout(int port, double seconds);
+// Empties the input queue, then the output queue: 0, FEHLER_FLUSH_EINGANG or FEHLER_FLUSH_AUSGANG.
+[[nodiscard]] Fehlercode FlushInOut(int port);
 [[nodiscard]] Fehlercode VKRPLM1_IDLesen(int port, char address, char* idText);
 [[nodiscard]] Fehlercode VKRPLM1_DeviceFunction(int port, char address, const char* word);
-[[nodiscard]] Fehlercode VKRPLM1_ParameterSchreiben(int port, char address, const char* word, double realValue,
-                                                    int intValue);
+[[nodiscard]] Fehlercode VKRPLM1_ParameterSchreiben(int port, char address, const char* word,
+                                                    double realValue, int intValue);
 [[nodiscard]] Fehlercode VKRPLM1_ParameterLesen(int port, char address, const char* word, double* realOut,
                                                 int* intOut, char* textOut);
-[[nodiscard]] Fehlercode VKRPLM1_SpeicherLesen(int port, char address, int memoryType, int startAddress, int size,
-                                               unsigned char* buffer);
+[[nodiscard]] Fehlercode VKRPLM1_SpeicherLesen(int port, char address, int memoryType, int startAddress,
+                                               int size, unsigned char* buffer);
 [[nodiscard]] Fehlercode VKRPLM1_SpeicherSchreiben(int port, char address, int memoryType, int startAddress,
                                                    int size, const unsigned char* data);
-int Hexchar2Int(char c);
+int Hexchar2Int(char c); // 0..15 for a hexadecimal digit of either case, else -1

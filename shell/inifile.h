@@ -2,12 +2,16 @@
 // Settings store: sections of integer items read from and written to a text file of the INI kind, with
 // case-insensitive names kept in sorted order and a temporary file replacing the target on writing.
 
+#include <cstddef>
+#include <string>
+
 struct IniStore;
 using IniText = IniStore*;
 
 constexpr int INI_FEHLER_KEIN_OBJEKT = -65;
 constexpr int INI_FEHLER_KEIN_SPEICHER = -12;
 constexpr int INI_FEHLER_DATEI_OEFFNEN = -5001;
+constexpr int INI_FEHLER_DATEI_SCHREIBEN = -5002;
 constexpr int INI_FEHLER_KEINE_ZAHL = -5021;
 
 IniText Ini_New(int automaticSorting);
@@ -16,3 +20,7 @@ void Ini_Dispose(IniText ini);
 [[nodiscard]] int Ini_WriteToFile(IniText ini, const char* path);
 [[nodiscard]] int Ini_GetInt(IniText ini, const char* section, const char* tag, int* value);
 [[nodiscard]] int Ini_PutInt(IniText ini, const char* section, const char* tag, int value);
+
+// The same reading and writing rules on memory (tests, fuzzing): the file's bytes in, its text out.
+[[nodiscard]] int Ini_ReadFromBuffer(IniText ini, const char* daten, std::size_t laenge);
+[[nodiscard]] int Ini_WriteToBuffer(IniText ini, std::string* text);

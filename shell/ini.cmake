@@ -1,0 +1,3 @@
+# Settings store (no Qt).
+add_library(plm1_ini STATIC ${CMAKE_CURRENT_SOURCE_DIR}/inifile.cpp)
+target_include_directories(plm1_ini PUBLIC ${PROJECT_SOURCE_DIR})

@@ -1,0 +1,375 @@
+// Settings store: parsing and writing the INI text, names compared case-insensitively without the white
+// space around them, and a write that replaces the target only once the whole text is on disk.
+
+#include "shell/inifile.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <charconv>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <new>
+#include <string_view>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+constexpr std::size_t MAX_ZEILE = 255;
+constexpr std::size_t MAX_WERT = 80;
+constexpr std::size_t SCHREIBPUFFER = 16 * 1024;
+constexpr std::string_view FORTSETZUNG = " Line";
+
+} // namespace
+
+struct IniItem {
+    std::string tag, wert;
+    bool inAnfuehrungszeichen = false;
+};
+
+struct IniSection {
+    std::string name;
+    std::vector<IniItem> items;
+};
+
+struct IniStore {
+    bool sortieren = true;
+    std::vector<IniSection> sections;
+};
+
+namespace {
+
+bool istLeer(char c) {
+    return c == ' ' || c == '\t' || c == '\v' || c == '\f';
+}
+char klein(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+std::string_view trimmen(std::string_view s) {
+    while (!s.empty() && istLeer(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && istLeer(s.back()))
+        s.remove_suffix(1);
+    return s;
+}
+
+// <0, 0, >0 like strcmp, on the trimmed names and ignoring ASCII case.
+int vergleichen(std::string_view a, std::string_view b) {
+    a = trimmen(a);
+    b = trimmen(b);
+    const std::size_t n = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < n; ++i) {
+        const auto x = static_cast<unsigned char>(klein(a[i]));
+        const auto y = static_cast<unsigned char>(klein(b[i]));
+        if (x != y) return x < y ? -1 : 1;
+    }
+    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+}
+
+bool gleich(std::string_view a, std::string_view b) {
+    return vergleichen(a, b) == 0;
+}
+
+void sortieren(IniStore& ini) {
+    auto nachName = [](const auto& a, const auto& b) { return vergleichen(a.name, b.name) < 0; };
+    std::stable_sort(ini.sections.begin(), ini.sections.end(), nachName);
+    for (auto& s : ini.sections)
+        std::stable_sort(s.items.begin(), s.items.end(),
+                         [](const IniItem& a, const IniItem& b) { return vergleichen(a.tag, b.tag) < 0; });
+}
+
+// The number n of a tag "<base> Line<nnnn>", or 0 when the tag has no such ending.
+int fortsetzungsNummer(std::string_view tag, std::string_view* basis) {
+    if (tag.size() < FORTSETZUNG.size() + 4 + 1) return 0;
+    const std::string_view ende = tag.substr(tag.size() - FORTSETZUNG.size() - 4);
+    if (ende.substr(0, FORTSETZUNG.size()) != FORTSETZUNG) return 0;
+    int n = 0;
+    for (char c : ende.substr(FORTSETZUNG.size())) {
+        if (c < '0' || c > '9') return 0;
+        n = n * 10 + (c - '0');
+    }
+    *basis = tag.substr(0, tag.size() - ende.size());
+    return n;
+}
+
+// Joins "<tag> Line0001", "<tag> Line0002", ... into one item "<tag>" at the place of the first piece. The
+// pieces follow the first one in the order of their numbers (other items may stand between them); the
+// next "<tag> Line0001" starts another item. A joined tag that again ends in " Line0001" is joined once
+// more, so that reading what was written gives the same items.
+void fortsetzungenVerbinden(IniSection& s) {
+    for (std::size_t i = 0; i < s.items.size();) {
+        std::string_view basis;
+        if (fortsetzungsNummer(s.items[i].tag, &basis) != 1) {
+            ++i;
+            continue;
+        }
+        std::string tag(trimmen(basis));
+        std::string wert = s.items[i].wert;
+        std::size_t j = i + 1;
+        for (int naechste = 2; j < s.items.size();) {
+            std::string_view b;
+            const int n = fortsetzungsNummer(s.items[j].tag, &b);
+            if (n == 0 || !gleich(b, tag)) {
+                ++j;
+            } else if (n == naechste) {
+                wert += s.items[j].wert;
+                s.items.erase(s.items.begin() + static_cast<std::ptrdiff_t>(j));
+                ++naechste;
+            } else if (n == 1) {
+                break;
+            } else {
+                ++j;
+            }
+        }
+        s.items[i].tag = std::move(tag);
+        s.items[i].wert = std::move(wert);
+    }
+}
+
+void zeileAuswerten(std::string_view zeile, IniStore& ini, bool& inSection) {
+    while (!zeile.empty() && istLeer(zeile.front()))
+        zeile.remove_prefix(1);
+    if (zeile.empty() || zeile.front() == ';') return;
+    if (zeile.front() == '[') {
+        const std::size_t zu = zeile.rfind(']');
+        if (zu == std::string_view::npos || !trimmen(zeile.substr(zu + 1)).empty()) return;
+        ini.sections.push_back({std::string(trimmen(zeile.substr(1, zu - 1))), {}});
+        inSection = true;
+        return;
+    }
+    const std::size_t gleichheit = zeile.find('=');
+    if (gleichheit == std::string_view::npos || !inSection) return;
+    const std::string_view tag = trimmen(zeile.substr(0, gleichheit));
+    const std::string_view wert = trimmen(zeile.substr(gleichheit + 1));
+    if (tag.empty() || wert.empty()) return;
+    ini.sections.back().items.push_back({std::string(tag), std::string(wert), false});
+}
+
+void lesen(IniStore& ini, std::string_view daten) {
+    const std::size_t ersteNeue = ini.sections.size();
+    bool inSection = false;
+    std::size_t pos = 0;
+    while (pos < daten.size()) {
+        std::size_t ende = pos;
+        while (ende < daten.size() && daten[ende] != '\r' && daten[ende] != '\n' && daten[ende] != '\0')
+            ++ende;
+        zeileAuswerten(daten.substr(pos, std::min(ende - pos, MAX_ZEILE)), ini, inSection);
+        pos = ende;
+        if (pos < daten.size()) {
+            const char c = daten[pos++];
+            // CR LF and LF CR are one line end.
+            if (pos < daten.size() &&
+                ((c == '\r' && daten[pos] == '\n') || (c == '\n' && daten[pos] == '\r')))
+                ++pos;
+        }
+    }
+    for (std::size_t i = ersteNeue; i < ini.sections.size(); ++i)
+        fortsetzungenVerbinden(ini.sections[i]);
+    if (ini.sortieren) sortieren(ini);
+}
+
+// Where a value of more than 80 bytes is cut: at most 80 bytes, never inside a UTF-8 character, and
+// never next to white space, which reading would trim away.
+std::size_t schnittstelle(std::string_view rest) {
+    if (rest.size() <= MAX_WERT) return rest.size();
+    auto gut = [&](std::size_t p) {
+        return !istLeer(rest[p - 1]) && !istLeer(rest[p]) &&
+               (static_cast<unsigned char>(rest[p]) & 0xC0) != 0x80;
+    };
+    for (std::size_t p = MAX_WERT; p > 0; --p)
+        if (gut(p)) return p;
+    return MAX_WERT;
+}
+
+void itemSchreiben(std::string& text, std::string_view tag, std::string_view wert, bool anfuehrung) {
+    text.append(tag).append(" = ");
+    if (anfuehrung) text += '"';
+    text.append(wert);
+    if (anfuehrung) text += '"';
+    text += "\r\n";
+}
+
+void textErstellen(const IniStore& ini, std::string& text) {
+    for (const auto& s : ini.sections) {
+        text.append("[").append(s.name).append("]\r\n");
+        for (const auto& item : s.items) {
+            if (item.wert.size() <= MAX_WERT) {
+                itemSchreiben(text, item.tag, item.wert, item.inAnfuehrungszeichen);
+                continue;
+            }
+            std::string_view rest = item.wert;
+            for (int n = 1; !rest.empty(); ++n) {
+                char nummer[16];
+                std::snprintf(nummer, sizeof nummer, "%04d", n);
+                const std::size_t teil = schnittstelle(rest);
+                itemSchreiben(text, item.tag + std::string(FORTSETZUNG) + nummer, rest.substr(0, teil),
+                              item.inAnfuehrungszeichen);
+                rest.remove_prefix(teil);
+            }
+        }
+    }
+}
+
+IniSection* sectionSuchen(IniStore& ini, std::string_view name) {
+    auto it = std::find_if(ini.sections.begin(), ini.sections.end(),
+                           [&](const IniSection& s) { return gleich(s.name, name); });
+    return it == ini.sections.end() ? nullptr : &*it;
+}
+
+std::string verzeichnisVon(const std::string& pfad) {
+    const std::size_t strich = pfad.rfind('/');
+    if (strich == std::string::npos) return ".";
+    return strich == 0 ? "/" : pfad.substr(0, strich);
+}
+
+// Writes the text into a fresh temporary file beside the target and moves it over the target only when
+// everything was written and synced; on failure the temporary file goes and the target stays.
+int dateiErsetzen(const std::string& pfad, const std::string& text) {
+    std::string vorlage = verzeichnisVon(pfad) + "/ini$$XXXXXX.TMP";
+    const int fd = mkstemps(vorlage.data(), 4);
+    if (fd < 0) return INI_FEHLER_DATEI_OEFFNEN;
+    struct stat alt {};
+    if (stat(pfad.c_str(), &alt) == 0) {
+        (void)fchmod(fd, alt.st_mode & 07777);
+    } else {
+        const mode_t maske = umask(0);
+        umask(maske);
+        (void)fchmod(fd, 0666 & ~maske);
+    }
+    std::FILE* f = fdopen(fd, "wb");
+    if (!f) {
+        close(fd);
+        unlink(vorlage.c_str());
+        return INI_FEHLER_DATEI_OEFFNEN;
+    }
+    std::vector<char> puffer(SCHREIBPUFFER);
+    std::setvbuf(f, puffer.data(), _IOFBF, puffer.size());
+    bool ok = std::fwrite(text.data(), 1, text.size(), f) == text.size();
+    ok = (std::fflush(f) == 0) && ok;
+    ok = (fsync(fileno(f)) == 0) && ok;
+    ok = (std::fclose(f) == 0) && ok;
+    if (ok) ok = std::rename(vorlage.c_str(), pfad.c_str()) == 0;
+    if (!ok) {
+        unlink(vorlage.c_str());
+        return INI_FEHLER_DATEI_SCHREIBEN;
+    }
+    return 0;
+}
+
+} // namespace
+
+IniText Ini_New(int automaticSorting) {
+    auto* ini = new (std::nothrow) IniStore;
+    if (ini) ini->sortieren = automaticSorting != 0;
+    return ini;
+}
+
+void Ini_Dispose(IniText ini) {
+    delete ini;
+}
+
+int Ini_ReadFromBuffer(IniText ini, const char* daten, std::size_t laenge) {
+    if (!ini) return INI_FEHLER_KEIN_OBJEKT;
+    if (!daten && laenge > 0) return INI_FEHLER_KEIN_OBJEKT;
+    try {
+        lesen(*ini, std::string_view(daten ? daten : "", laenge));
+    } catch (const std::bad_alloc&) {
+        return INI_FEHLER_KEIN_SPEICHER;
+    }
+    return 0;
+}
+
+int Ini_ReadFromFile(IniText ini, const char* path) {
+    if (!ini || !path) return INI_FEHLER_KEIN_OBJEKT;
+    std::FILE* f = std::fopen(path, "rb");
+    if (!f) return INI_FEHLER_DATEI_OEFFNEN;
+    std::string daten;
+    try {
+        char block[4096];
+        std::size_t n;
+        while ((n = std::fread(block, 1, sizeof block, f)) > 0)
+            daten.append(block, n);
+    } catch (const std::bad_alloc&) {
+        std::fclose(f);
+        return INI_FEHLER_KEIN_SPEICHER;
+    }
+    std::fclose(f);
+    return Ini_ReadFromBuffer(ini, daten.data(), daten.size());
+}
+
+int Ini_WriteToBuffer(IniText ini, std::string* text) {
+    if (!ini || !text) return INI_FEHLER_KEIN_OBJEKT;
+    try {
+        text->clear();
+        textErstellen(*ini, *text);
+    } catch (const std::bad_alloc&) {
+        return INI_FEHLER_KEIN_SPEICHER;
+    }
+    return 0;
+}
+
+int Ini_WriteToFile(IniText ini, const char* path) {
+    if (!ini || !path) return INI_FEHLER_KEIN_OBJEKT;
+    std::string text;
+    if (const int fehler = Ini_WriteToBuffer(ini, &text); fehler < 0) return fehler;
+    try {
+        return dateiErsetzen(path, text);
+    } catch (const std::bad_alloc&) {
+        return INI_FEHLER_KEIN_SPEICHER;
+    }
+}
+
+int Ini_GetInt(IniText ini, const char* section, const char* tag, int* value) {
+    if (!ini || !section || !tag || !value) return INI_FEHLER_KEIN_OBJEKT;
+    IniSection* s = sectionSuchen(*ini, section);
+    if (!s) return 0;
+    auto it =
+        std::find_if(s->items.begin(), s->items.end(), [&](const IniItem& i) { return gleich(i.tag, tag); });
+    if (it == s->items.end()) return 0;
+    std::string_view wert = trimmen(it->wert);
+    if (wert.empty()) return 0;
+    if (wert.size() > 1 && wert.front() == '+' && wert[1] != '-') wert.remove_prefix(1);
+    int zahl = 0;
+    const auto [ende, fehler] = std::from_chars(wert.data(), wert.data() + wert.size(), zahl, 10);
+    if (fehler != std::errc() || ende != wert.data() + wert.size()) return INI_FEHLER_KEINE_ZAHL;
+    *value = zahl;
+    return 1;
+}
+
+int Ini_PutInt(IniText ini, const char* section, const char* tag, int value) {
+    if (!ini || !section || !tag) return INI_FEHLER_KEIN_OBJEKT;
+    try {
+        IniSection* s = sectionSuchen(*ini, section);
+        if (!s) {
+            auto platz = ini->sections.end();
+            if (ini->sortieren)
+                platz = std::upper_bound(
+                    ini->sections.begin(), ini->sections.end(), std::string_view(section),
+                    [](std::string_view n, const IniSection& x) { return vergleichen(n, x.name) < 0; });
+            s = &*ini->sections.insert(platz, IniSection{section, {}});
+        }
+        IniItem neu{tag, std::to_string(value), false};
+        auto erstes = std::find_if(s->items.begin(), s->items.end(),
+                                   [&](const IniItem& i) { return gleich(i.tag, tag); });
+        if (erstes != s->items.end()) {
+            *erstes = std::move(neu);
+            s->items.erase(std::remove_if(erstes + 1, s->items.end(),
+                                          [&](const IniItem& i) { return gleich(i.tag, tag); }),
+                           s->items.end());
+            return 0;
+        }
+        auto platz = s->items.end();
+        if (ini->sortieren)
+            platz = std::upper_bound(
+                s->items.begin(), s->items.end(), std::string_view(tag),
+                [](std::string_view n, const IniItem& x) { return vergleichen(n, x.tag) < 0; });
+        s->items.insert(platz, std::move(neu));
+    } catch (const std::bad_alloc&) {
+        return INI_FEHLER_KEIN_SPEICHER;
+    }
+    return 0;
+}

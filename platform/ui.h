@@ -53,7 +53,7 @@ enum : int {
     VAL_ESC_VKEY = 0x0F00,
     VAL_ENTER_VKEY = 0x0500,
     VAL_SHIFT_MODIFIER = 0x10000,
-    VAL_MENUKEY_MODIFIER = 0x20000, // Ctrl
+    VAL_MENUKEY_MODIFIER = 0x20000,   // Ctrl
     VAL_UNDERLINE_MODIFIER = 0x40000, // Alt
     VAL_VKEY_MASK = 0xFFFF,
 };
@@ -69,22 +69,22 @@ enum : int {
     ATTR_MIN_VALUE = 7,
     ATTR_MAX_VALUE = 8,
     ATTR_INCR_VALUE = 9,
-    ATTR_ON_COLOR = 10,           // LED lamp colour when on
-    ATTR_OFF_COLOR = 11,          // LED lamp colour when off
-    ATTR_PEN_COLOR = 12,          // canvas pen
-    ATTR_PEN_FILL_COLOR = 13,     // canvas fill
-    ATTR_PLOT_BGCOLOR = 14,       // graph plot area
-    ATTR_LABEL_TEXT = 15,         // string
-    ATTR_CTRL_STYLE = 16,         // read-only: CTRL_* below
+    ATTR_ON_COLOR = 10,       // LED lamp colour when on
+    ATTR_OFF_COLOR = 11,      // LED lamp colour when off
+    ATTR_PEN_COLOR = 12,      // canvas pen
+    ATTR_PEN_FILL_COLOR = 13, // canvas fill
+    ATTR_PLOT_BGCOLOR = 14,   // graph plot area
+    ATTR_LABEL_TEXT = 15,     // string
+    ATTR_CTRL_STYLE = 16,     // read-only: CTRL_* below
     ATTR_CALLBACK_FUNCTION_POINTER = 17,
     ATTR_CALLBACK_DATA = 18,
-    ATTR_TITLE = 19,              // panel: string
-    ATTR_WINDOW_ZOOM = 20,        // panel: VAL_NO_ZOOM, VAL_MINIMIZE, VAL_MAXIMIZE
-    ATTR_ENABLED = 21,            // timer control
-    ATTR_INTERVAL = 22,           // timer control, seconds (double)
+    ATTR_TITLE = 19,       // panel: string
+    ATTR_WINDOW_ZOOM = 20, // panel: VAL_NO_ZOOM, VAL_MINIMIZE, VAL_MAXIMIZE
+    ATTR_ENABLED = 21,     // timer control
+    ATTR_INTERVAL = 22,    // timer control, seconds (double)
     ATTR_TEXT_COLOR = 23,
-    ATTR_ITEM_NAME = 24,          // menu item: string
-    ATTR_CHECKED = 25,            // menu item
+    ATTR_ITEM_NAME = 24, // menu item: string
+    ATTR_CHECKED = 25,   // menu item
 };
 
 enum : int { VAL_NO_ZOOM = 0, VAL_MINIMIZE = 1, VAL_MAXIMIZE = 2 };
@@ -117,7 +117,9 @@ enum : int {
     VAL_BLUE = 0x0000FF,
     VAL_TRANSPARENT = 0x1000000,
 };
-inline int MakeColor(int r, int g, int b) { return ((r & 0xFF) << 16) | ((g & 0xFF) << 8) | (b & 0xFF); }
+inline int MakeColor(int r, int g, int b) {
+    return ((r & 0xFF) << 16) | ((g & 0xFF) << 8) | (b & 0xFF);
+}
 
 // ---- panels ----------------------------------------------------------------------------------------------
 // Loads a panel of the embedded resource (file name "Plm1SteuerungGui.uir"), hidden; returns its handle
@@ -127,7 +129,7 @@ int DisplayPanel(int panel);
 int HidePanel(int panel);
 int DiscardPanel(int panel);
 int GetActivePanel();
-int InstallPopup(int panel);   // shows the panel as a modal popup and returns at once
+int InstallPopup(int panel);    // shows the panel as a modal popup and returns at once
 int RemovePopup(int allPopups); // removes the topmost popup (all of them when non-zero)
 
 int SetPanelAttribute(int panel, int attribute, int value);
@@ -170,6 +172,9 @@ int SetMenuBarAttribute(int menuBar, int itemId, int attribute, int value);
 int SetMenuBarAttribute(int menuBar, int itemId, int attribute, MenuCallbackPtr value);
 int GetMenuBarAttribute(int menuBar, int itemId, int attribute, int* value);
 int GetMenuBarAttribute(int menuBar, int itemId, int attribute, std::string* value);
+// Renames an item (ATTR_ITEM_NAME); reads an item's callback (ATTR_CALLBACK_FUNCTION_POINTER).
+int SetMenuBarAttribute(int menuBar, int itemId, int attribute, const char* value);
+int GetMenuBarAttribute(int menuBar, int itemId, int attribute, MenuCallbackPtr* value);
 
 // ---- popups ----------------------------------------------------------------------------------------------
 int MessagePopup(const char* title, const char* message); // modal; timer callbacks may run meanwhile
@@ -200,8 +205,12 @@ struct Point {
 struct Rect {
     int top, left, height, width;
 };
-inline Point MakePoint(int x, int y) { return {x, y}; }
-inline Rect MakeRect(int top, int left, int height, int width) { return {top, left, height, width}; }
+inline Point MakePoint(int x, int y) {
+    return {x, y};
+}
+inline Rect MakeRect(int top, int left, int height, int width) {
+    return {top, left, height, width};
+}
 enum : int { VAL_DRAW_FRAME = 0, VAL_DRAW_INTERIOR = 1, VAL_DRAW_FRAME_AND_INTERIOR = 2 };
 
 // Drawing goes to the canvas's off-screen image with its pen (ATTR_PEN_COLOR) and fill colour
@@ -216,9 +225,9 @@ int ProcessDrawEvents();
 int GetRelativeMouseState(int panel, int control, int* x, int* y, int* leftButton, int* rightButton,
                           int* keyModifiers);
 
-// ---- graph (a plain plot surface with axis ranges in plot units, and one cursor) ----------------------------
-// The cursor follows the mouse while a button is held: each move is an EVENT_VAL_CHANGED, the release an
-// EVENT_COMMIT. The y axis grows upward.
+// ---- graph (a plain plot surface with axis ranges in plot units, and one cursor)
+// ---------------------------- The cursor follows the mouse while a button is held: each move is an
+// EVENT_VAL_CHANGED, the release an EVENT_COMMIT. The y axis grows upward.
 enum : int { VAL_MANUAL = 0, VAL_AUTOSCALE = 1 };
 enum : int { VAL_IMMEDIATE_DRAW = 0, VAL_DELAYED_DRAW = 1 };
 enum : int { ATTR_CURSOR_COLOR = 40, ATTR_CURSOR_MODE = 41 };

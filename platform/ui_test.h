@@ -7,14 +7,17 @@
 
 class QWidget;
 class QImage;
+class QAction;
+struct PanelDef;
+struct MenuBarDef;
 
 // Popups: when a handler is set, MessagePopup calls it instead of showing a box.
 void UI_MeldungsabfangSetzen(std::function<void(const std::string& title, const std::string& text)> handler);
 
 struct DateiauswahlAnfrage {
     std::string verzeichnis, vorgabe, filter, titel;
-    int knopf = 0;                 // VAL_SAVE_BUTTON, VAL_LOAD_BUTTON, ...
-    int neueVerzeichnisse = 0;     // allowMakeDirectory
+    int knopf = 0;             // VAL_SAVE_BUTTON, VAL_LOAD_BUTTON, ...
+    int neueVerzeichnisse = 0; // allowMakeDirectory
 };
 // File dialogs: when a handler is set, FileSelectPopup calls it instead of showing a dialog; it returns the
 // path to choose, or an empty text for cancel. FileSelectPopup itself reports whether the file exists.
@@ -32,3 +35,10 @@ int UI_PanelAlsPngSpeichern(int panel, const std::string& pngPfad);
 // True while a control, panel, menu or timer callback is running and no modal popup is open in it: no
 // further callback is dispatched then (events that arrive are dropped).
 bool UI_CallbackLaeuft();
+
+// Loads a panel from a table of one's own (tests, tools) like LoadPanel does from the resource; hidden;
+// returns its handle (> 0) or a negative value (no QApplication).
+int UI_PanelDefLaden(const PanelDef& def);
+int UI_PanelDefLaden(const PanelDef& def, const MenuBarDef& menuBar);
+// The Qt action behind a menu item (tests trigger it as the operator would).
+QAction* UI_MenuAktion(int menuBar, int itemId);

@@ -1,0 +1,17 @@
+# Windows layer over Qt Widgets (plm1_ui) and the binary file operations of the data files (plm1_files).
+add_library(plm1_files STATIC ${CMAKE_CURRENT_SOURCE_DIR}/cvifile.cpp)
+target_include_directories(plm1_files PUBLIC ${PROJECT_SOURCE_DIR})
+
+add_library(plm1_ui STATIC
+    ${CMAKE_CURRENT_SOURCE_DIR}/ui_kern.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/ui_panel.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/ui_ctrl.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/ui_widgets.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/ui_menu.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/ui_popup.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/ui_canvas.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/ui_graph.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/ui_fortschritt.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/ui_signale.cpp)
+target_include_directories(plm1_ui PUBLIC ${PROJECT_SOURCE_DIR})
+target_link_libraries(plm1_ui PUBLIC Qt6::Widgets plm1_resources)

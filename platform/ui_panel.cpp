@@ -1,0 +1,295 @@
+// Panels: loading from the resource tables, showing, hiding, popups, panel attributes and screenshots.
+
+#include "platform/ui_intern.h"
+#include "platform/ui_test.h"
+#include "platform/ui_widgets.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QImage>
+#include <QMenuBar>
+#include <QPixmap>
+#include <QTimer>
+#include <vector>
+
+namespace uiint {
+namespace {
+
+int g_naechsterHandle = 1;
+int g_letzteAktiv = 0;
+std::vector<int> g_popups; // installed popups, topmost last
+
+void popupEntfernen(int handle) {
+    for (auto it = g_popups.begin(); it != g_popups.end(); ++it)
+        if (*it == handle) {
+            g_popups.erase(it);
+            break;
+        }
+    if (Panel* p = panel(handle)) {
+        p->popup = false;
+        if (p->fenster) {
+            p->fenster->schliessenErzwingen();
+            p->fenster->setWindowModality(Qt::NonModal);
+        }
+    }
+}
+
+int panelLaden(const PanelDef& def, const MenuBarDef* menu) {
+    if (!appDa()) return FEHLER_KEINE_APP;
+    const int h = g_naechsterHandle++;
+    auto neu = std::make_unique<Panel>();
+    Panel& p = *neu;
+    panels()[h] = std::move(neu);
+    p.handle = h;
+    p.def = def;
+    auto* f = new PanelFenster(h);
+    p.fenster = f;
+    f->setWindowTitle(QString::fromStdString(def.title));
+    p.inhalt = new QWidget(f);
+    p.inhalt->resize(std::max(def.width, 1), std::max(def.height, 1));
+    if (menu) menuBarAufbauen(p, *menu);
+    f->setzeInhalt(p.inhalt, p.menuBar);
+    f->resize(std::max(def.width, 1), std::max(def.height, 1) + f->menuHoehe());
+    p.cb = panelCallback(def.callback);
+    for (const CtrlDef& c : def.ctrls)
+        ctrlAufbauen(p, c);
+    return h;
+}
+
+bool sichtbar(const Panel& p) {
+    return p.fenster && p.fenster->isVisible();
+}
+
+} // namespace
+
+void panelAktiviert(int handle) {
+    g_letzteAktiv = handle;
+}
+
+} // namespace uiint
+
+using namespace uiint;
+
+int UI_PanelDefLaden(const PanelDef& def) {
+    return panelLaden(def, nullptr);
+}
+int UI_PanelDefLaden(const PanelDef& def, const MenuBarDef& menuBar) {
+    return panelLaden(def, &menuBar);
+}
+
+int LoadPanel(int /*parentPanel*/, const char* resourceFile, int panelConstant) {
+    if (!resourceFile || QFileInfo(QString::fromUtf8(resourceFile))
+                                 .fileName()
+                                 .compare("Plm1SteuerungGui.uir", Qt::CaseInsensitive) != 0)
+        return FEHLER_RESSOURCE;
+    const PanelDef* def = Resource_Panel(panelConstant);
+    if (!def) return FEHLER_RESSOURCE;
+    const MenuBarDef* menu = def->menuBar ? Resource_MenuBar(def->menuBar) : nullptr;
+    return panelLaden(*def, menu);
+}
+
+int DisplayPanel(int handle) {
+    Panel* p = panel(handle);
+    if (!p || !p->fenster) return FEHLER_PANEL;
+    PanelFenster* f = p->fenster;
+    if (p->zoomVorAnzeige == VAL_MAXIMIZE)
+        f->showMaximized();
+    else if (p->zoomVorAnzeige == VAL_MINIMIZE)
+        f->showMinimized();
+    else
+        f->show();
+    p->zoomVorAnzeige = VAL_NO_ZOOM;
+    f->raise();
+    f->activateWindow();
+    g_letzteAktiv = handle;
+    return 0;
+}
+
+int HidePanel(int handle) {
+    Panel* p = panel(handle);
+    if (!p || !p->fenster) return FEHLER_PANEL;
+    if (p->popup)
+        popupEntfernen(handle);
+    else
+        p->fenster->schliessenErzwingen();
+    return 0;
+}
+
+int DiscardPanel(int handle) {
+    Panel* p = panel(handle);
+    if (!p) return FEHLER_PANEL;
+    // Discard notices reach the callbacks always, also from inside another callback: owners free their
+    // records on them.
+    std::vector<int> ids;
+    for (auto& [id, c] : p->ctrls)
+        ids.push_back(id);
+    for (int id : ids) {
+        Ctrl* c = ctrl(handle, id);
+        if (c && c->cb) c->cb(handle, id, EVENT_DISCARD, c->cbData, 0, 0);
+    }
+    p = panel(handle);
+    if (!p) return 0;
+    if (p->cb) p->cb(handle, EVENT_DISCARD, p->cbData, 0, 0);
+    p = panel(handle);
+    if (!p) return 0;
+    if (p->popup) popupEntfernen(handle);
+    QPointer<PanelFenster> f = p->fenster;
+    for (auto& [id, c] : p->ctrls)
+        if (c->timer) c->timer->stop();
+    panels().erase(handle);
+    if (g_letzteAktiv == handle) g_letzteAktiv = 0;
+    if (f) {
+        f->schliessenErzwingen();
+        f->deleteLater(); // we may be inside one of its own signals
+    }
+    return 0;
+}
+
+int GetActivePanel() {
+    if (!appDa()) return 0;
+    if (Panel* p = panelVonFenster(QApplication::activeWindow())) return p->handle;
+    if (!g_popups.empty()) return g_popups.back();
+    if (Panel* p = panel(g_letzteAktiv); p && sichtbar(*p)) return p->handle;
+    for (auto it = panels().rbegin(); it != panels().rend(); ++it)
+        if (sichtbar(*it->second)) return it->first;
+    return 0;
+}
+
+int InstallPopup(int handle) {
+    Panel* p = panel(handle);
+    if (!p || !p->fenster) return FEHLER_PANEL;
+    if (p->popup) return 0;
+    PanelFenster* f = p->fenster;
+    f->hide(); // modality changes only take effect on showing
+    f->setWindowModality(Qt::ApplicationModal);
+    p->popup = true;
+    g_popups.push_back(handle);
+    f->show();
+    f->raise();
+    f->activateWindow();
+    return 0;
+}
+
+int RemovePopup(int allPopups) {
+    if (g_popups.empty()) return 0;
+    if (allPopups) {
+        while (!g_popups.empty())
+            popupEntfernen(g_popups.back());
+    } else {
+        popupEntfernen(g_popups.back());
+    }
+    return 0;
+}
+
+int SetPanelAttribute(int handle, int attribute, int value) {
+    Panel* p = panel(handle);
+    if (!p || !p->fenster) return FEHLER_PANEL;
+    PanelFenster* f = p->fenster;
+    const QRect g = f->geometry();
+    switch (attribute) {
+    case ATTR_TOP:
+        f->setGeometry(g.left(), value, g.width(), g.height());
+        return 0;
+    case ATTR_LEFT:
+        f->setGeometry(value, g.top(), g.width(), g.height());
+        return 0;
+    case ATTR_WIDTH:
+        if (value < 1) return FEHLER_WERT;
+        f->resize(value, g.height());
+        return 0;
+    case ATTR_HEIGHT:
+        if (value < 1) return FEHLER_WERT;
+        f->resize(g.width(), value + f->menuHoehe());
+        return 0;
+    case ATTR_VISIBLE:
+        return value ? DisplayPanel(handle) : HidePanel(handle);
+    case ATTR_WINDOW_ZOOM:
+        if (value != VAL_NO_ZOOM && value != VAL_MINIMIZE && value != VAL_MAXIMIZE) return FEHLER_WERT;
+        if (!f->isVisible()) {
+            p->zoomVorAnzeige = value;
+            return 0;
+        }
+        if (value == VAL_MAXIMIZE)
+            f->showMaximized();
+        else if (value == VAL_MINIMIZE)
+            f->showMinimized();
+        else
+            f->showNormal();
+        return 0;
+    case ATTR_DIMMED:
+        f->setEnabled(!value);
+        return 0;
+    default:
+        return FEHLER_ATTRIBUT;
+    }
+}
+
+int SetPanelAttribute(int handle, int attribute, const char* value) {
+    Panel* p = panel(handle);
+    if (!p || !p->fenster) return FEHLER_PANEL;
+    if (attribute != ATTR_TITLE || !value) return FEHLER_ATTRIBUT;
+    p->fenster->setWindowTitle(QString::fromUtf8(value));
+    return 0;
+}
+
+int GetPanelAttribute(int handle, int attribute, int* value) {
+    Panel* p = panel(handle);
+    if (!p || !p->fenster) return FEHLER_PANEL;
+    if (!value) return FEHLER_WERT;
+    PanelFenster* f = p->fenster;
+    const QRect g = f->geometry();
+    switch (attribute) {
+    case ATTR_TOP:
+        *value = g.top();
+        return 0;
+    case ATTR_LEFT:
+        *value = g.left();
+        return 0;
+    case ATTR_WIDTH:
+        *value = g.width();
+        return 0;
+    case ATTR_HEIGHT:
+        *value = g.height() - f->menuHoehe();
+        return 0;
+    case ATTR_VISIBLE:
+        *value = f->isVisible() ? 1 : 0;
+        return 0;
+    case ATTR_DIMMED:
+        *value = f->isEnabled() ? 0 : 1;
+        return 0;
+    case ATTR_WINDOW_ZOOM:
+        if (!f->isVisible() && p->zoomVorAnzeige != VAL_NO_ZOOM)
+            *value = p->zoomVorAnzeige;
+        else if (f->windowState() & Qt::WindowMinimized)
+            *value = VAL_MINIMIZE;
+        else if (f->windowState() & Qt::WindowMaximized)
+            *value = VAL_MAXIMIZE;
+        else
+            *value = VAL_NO_ZOOM;
+        return 0;
+    default:
+        return FEHLER_ATTRIBUT;
+    }
+}
+
+int GetPanelAttribute(int handle, int attribute, std::string* value) {
+    Panel* p = panel(handle);
+    if (!p || !p->fenster) return FEHLER_PANEL;
+    if (attribute != ATTR_TITLE || !value) return FEHLER_ATTRIBUT;
+    *value = p->fenster->windowTitle().toStdString();
+    return 0;
+}
+
+QWidget* UI_PanelWidget(int handle) {
+    Panel* p = panel(handle);
+    return p ? p->fenster.data() : nullptr;
+}
+
+int UI_PanelAlsPngSpeichern(int handle, const std::string& pngPfad) {
+    Panel* p = panel(handle);
+    if (!p || !p->fenster) return FEHLER_PANEL;
+    p->fenster->ensurePolished();
+    const QImage bild = p->fenster->grab().toImage();
+    if (bild.isNull()) return FEHLER_WERT;
+    return bild.save(QString::fromStdString(pngPfad), "PNG") ? 1 : FEHLER_WERT;
+}

@@ -180,6 +180,9 @@ int FlushInQ(int port) {
 int FlushOutQ(int port) {
     QSerialPort* p = offen(port);
     if (!p) return fehlerFuer(port);
+    // Only when something is waiting: on a pseudo-terminal the kernel cannot tell what the other end
+    // has not read yet, and flushing would throw away a command that has in fact been sent.
+    if (p->bytesToWrite() == 0 && kernelAusgang(p) == 0) return 0;
     return p->clear(QSerialPort::Output) ? 0 : RS232_FEHLER_ALLGEMEIN;
 }
 

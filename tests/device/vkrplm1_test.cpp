@@ -1,0 +1,444 @@
+// The PLM-1 driver over a real pseudo-terminal against the simulated unit: bytes on the wire, handshakes,
+// broken and wrong replies, checks that send nothing, broadcast, leftovers and line faults.
+
+#include "device/vkrplm1.h"
+#include "platform/rs232.h"
+#include "sim/plm1sim.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cmath>
+#include <functional>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+using plm1sim::Einheit;
+using plm1sim::Fehlerart;
+
+constexpr int PORT = 1;
+constexpr int ANDERER_PORT = 3;
+
+class Vkrplm1 : public ::testing::Test {
+  protected:
+    void SetUp() override { starten({Einheit{'1', "VKR-PLM1-SIM"}, Einheit{'a', "VKR-PLM1-A"}}); }
+    void TearDown() override {
+        (void)VKRPLM1_Close(PORT);
+        server.stoppen();
+        Rs232_GeraetepfadSetzen(PORT, "");
+    }
+    void starten(std::vector<Einheit> einheiten) {
+        ASSERT_TRUE(server.starten(std::move(einheiten)));
+        Rs232_GeraetepfadSetzen(PORT, server.pfad());
+        ASSERT_EQ(VKRPLM1_Open(PORT, VKRPLM1_BAUDRATE), KEIN_FEHLER);
+        ASSERT_EQ(VKRPLM1_Timeout(PORT, VKRPLM1_TIMEOUT_S), KEIN_FEHLER);
+    }
+    plm1sim::Bus& bus() { return server.bus(); }
+    // Lines the unit received; waits for `n` of them since broadcasts return before the unit has read them.
+    std::vector<std::string> zeilen(std::size_t n = 0) {
+        const auto ende = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+        while (bus().empfangeneZeilen().size() < n && std::chrono::steady_clock::now() < ende)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        return bus().empfangeneZeilen();
+    }
+
+    plm1sim::Server server;
+};
+
+// ---- bytes on the wire ------------------------------------------------------------------------------------
+
+struct Draht {
+    std::string name;
+    std::function<Fehlercode()> aufruf;
+    std::string zeile;
+};
+
+TEST_F(Vkrplm1, ExactBytesOnTheWire) {
+    static const unsigned char zweiBytes[] = {0x12, 0xAB};
+    double reell = 0;
+    int ganz = 0;
+    char id[VKRPLM1_ID_LAENGE];
+    unsigned char puffer[2];
+    const std::vector<Draht> faelle = {
+        {"id", [&] { return VKRPLM1_IDLesen(PORT, '1', id); }, "#1IDR\r"},
+        {"id a", [&] { return VKRPLM1_IDLesen(PORT, 'a', id); }, "#aIDR\r"},
+        {"start", [] { return VKRPLM1_DeviceFunction(PORT, '1', "start"); }, "#1DF1\r"},
+        {"pause", [] { return VKRPLM1_DeviceFunction(PORT, '1', "pause"); }, "#1DF2\r"},
+        {"stopp", [] { return VKRPLM1_DeviceFunction(PORT, '1', "stopp"); }, "#1DF3\r"},
+        {"ventil16", [] { return VKRPLM1_ParameterSchreiben(PORT, '1', "ventil16", 0, 1); }, "#1VgW1\r"},
+        {"ventil10", [] { return VKRPLM1_ParameterSchreiben(PORT, '1', "ventil10", 0, 1); }, "#1VaW1\r"},
+        {"ventil9 aus", [] { return VKRPLM1_ParameterSchreiben(PORT, '1', "ventil9", 0, 0); }, "#1V9W0\r"},
+        {"maske BE", [] { return VKRPLM1_ParameterSchreiben(PORT, '1', "alleventile", 0, 0xBE); },
+         "#1V0W00BE\r"},
+        {"maske 5", [] { return VKRPLM1_ParameterSchreiben(PORT, '1', "alleventile", 0, 5); }, "#1V0W0005\r"},
+        {"maske max", [] { return VKRPLM1_ParameterSchreiben(PORT, '1', "alleventile", 0, 0xFFFF); },
+         "#1V0WFFFF\r"},
+        {"pumpe1 gerundet", [] { return VKRPLM1_ParameterSchreiben(PORT, '1', "pumpe1", 100.00005, 0); },
+         "#1P1W100\r"},
+        {"pumpe2 halb", [] { return VKRPLM1_ParameterSchreiben(PORT, '1', "pumpe2", -50.5, 0); },
+         "#1P2W-51\r"},
+        {"drucklow2", [] { return VKRPLM1_ParameterSchreiben(PORT, '1', "drucklow2", -1999.6, 0); },
+         "#1L2W-2000\r"},
+        {"druckhigh1 -0.4", [] { return VKRPLM1_ParameterSchreiben(PORT, '1', "druckhigh1", -0.4, 0); },
+         "#1H1W0\r"},
+        {"druckhigh2", [] { return VKRPLM1_ParameterSchreiben(PORT, '1', "druckhigh2", 1500, 0); },
+         "#1H2W1500\r"},
+        {"drucklow1", [] { return VKRPLM1_ParameterSchreiben(PORT, '1', "drucklow1", -7.2, 0); },
+         "#1L1W-7\r"},
+        {"lesen ventil2",
+         [&] { return VKRPLM1_ParameterLesen(PORT, '1', "ventil2", &reell, &ganz, nullptr); }, "#1V2R\r"},
+        {"lesen ventil16",
+         [&] { return VKRPLM1_ParameterLesen(PORT, '1', "ventil16", &reell, &ganz, nullptr); }, "#1VgR\r"},
+        {"lesen status", [&] { return VKRPLM1_ParameterLesen(PORT, '1', "status", &reell, &ganz, nullptr); },
+         "#1S1R\r"},
+        {"lesen istdruck2",
+         [&] { return VKRPLM1_ParameterLesen(PORT, '1', "istdruck2", &reell, &ganz, nullptr); }, "#1D2R\r"},
+        {"schreiben 2 bytes", [] { return VKRPLM1_SpeicherSchreiben(PORT, '1', 4, 0x0100, 2, zweiBytes); },
+         "#1BDW40100000212AB00BE\r"},
+        {"schreiben 0 bytes", [] { return VKRPLM1_SpeicherSchreiben(PORT, '1', 4, 0xABCD, 0, nullptr); },
+         "#1BDW4ABCD00000001\r"},
+        {"lesen 2 bytes", [&] { return VKRPLM1_SpeicherLesen(PORT, '1', 4, 0xABCD, 2, puffer); },
+         "#1BDR4ABCD0002\r"},
+    };
+    for (const auto& f : faelle) {
+        bus().protokollLeeren();
+        EXPECT_EQ(f.aufruf(), KEIN_FEHLER) << f.name;
+        EXPECT_EQ(zeilen(), std::vector<std::string>{f.zeile}) << f.name;
+    }
+    EXPECT_EQ(std::string("#1BDW40100000212AB00BE\r").size(), 23u);
+}
+
+// ---- handshakes -------------------------------------------------------------------------------------------
+
+enum class Op { Id, Df, Ps, Pl, Sl, Ss };
+
+const char* codeVon(Op op) {
+    static const char* codes[] = {"IDR", "DF1", "P1W", "P1R", "BDR", "BDW"};
+    return codes[static_cast<int>(op)];
+}
+
+Fehlercode ausfuehren(Op op, char a) {
+    static const unsigned char daten[] = {0x12, 0xAB};
+    char id[VKRPLM1_ID_LAENGE];
+    double reell = 0;
+    int ganz = 0;
+    unsigned char puffer[2];
+    switch (op) {
+    case Op::Id:
+        return VKRPLM1_IDLesen(PORT, a, id);
+    case Op::Df:
+        return VKRPLM1_DeviceFunction(PORT, a, "start");
+    case Op::Ps:
+        return VKRPLM1_ParameterSchreiben(PORT, a, "pumpe1", 10, 0);
+    case Op::Pl:
+        return VKRPLM1_ParameterLesen(PORT, a, "pumpe1", &reell, &ganz, nullptr);
+    case Op::Sl:
+        return VKRPLM1_SpeicherLesen(PORT, a, 4, 0x100, 2, puffer);
+    case Op::Ss:
+        return VKRPLM1_SpeicherSchreiben(PORT, a, 4, 0x100, 2, daten);
+    }
+    return 1;
+}
+
+struct Handshake {
+    Op op;
+    Fehlerart art;
+    Fehlercode erwartet;
+};
+
+TEST_F(Vkrplm1, EveryHandshakeOutcomeHasTheOperationsCode) {
+    const std::vector<Handshake> faelle = {
+        {Op::Id, Fehlerart::Nak, FEHLER_ID_NAK},
+        {Op::Id, Fehlerart::Can, FEHLER_ID_CAN},
+        {Op::Id, Fehlerart::FremdesByte, FEHLER_ID_FALSCHES_HANDSHAKE},
+        {Op::Df, Fehlerart::Nak, FEHLER_DF_NAK},
+        {Op::Df, Fehlerart::Can, FEHLER_DF_CAN},
+        {Op::Df, Fehlerart::FremdesByte, FEHLER_DF_FALSCHES_HANDSHAKE},
+        {Op::Ps, Fehlerart::Nak, FEHLER_PS_NAK},
+        {Op::Ps, Fehlerart::Can, FEHLER_PS_CAN},
+        {Op::Ps, Fehlerart::FremdesByte, FEHLER_PS_FALSCHES_HANDSHAKE},
+        {Op::Pl, Fehlerart::Nak, FEHLER_PL_NAK},
+        {Op::Pl, Fehlerart::Can, FEHLER_PL_CAN},
+        {Op::Pl, Fehlerart::FremdesByte, FEHLER_PL_FALSCHES_HANDSHAKE},
+        {Op::Sl, Fehlerart::Nak, FEHLER_SL_NAK},
+        {Op::Sl, Fehlerart::Can, FEHLER_SL_CAN},
+        {Op::Sl, Fehlerart::FremdesByte, FEHLER_SL_FALSCHES_HANDSHAKE},
+        {Op::Ss, Fehlerart::Nak, FEHLER_SS_NAK},
+        {Op::Ss, Fehlerart::Can, FEHLER_SS_CAN},
+        {Op::Ss, Fehlerart::FremdesByte, FEHLER_SS_FALSCHES_HANDSHAKE},
+        // silence costs the full time-out: one read and one write are enough
+        {Op::Id, Fehlerart::Stille, FEHLER_ID_KEINE_ANTWORT},
+        {Op::Ss, Fehlerart::Stille, FEHLER_SS_KEINE_ANTWORT},
+    };
+    for (const auto& f : faelle) {
+        const int nr = static_cast<int>(&f - faelle.data());
+        bus().fehlerSetzen(codeVon(f.op), f.art, 1);
+        EXPECT_EQ(ausfuehren(f.op, '1'), f.erwartet) << "row " << nr;
+        // the fault was for one command only: the line is usable again at once
+        EXPECT_EQ(ausfuehren(f.op, '1'), KEIN_FEHLER) << "row " << nr;
+    }
+}
+
+TEST_F(Vkrplm1, AUnitThatIsNotThereGivesNoAnswer) {
+    EXPECT_EQ(ausfuehren(Op::Pl, '7'), FEHLER_PL_KEINE_ANTWORT);
+}
+
+// ---- broken and wrong replies -----------------------------------------------------------------------------
+
+TEST_F(Vkrplm1, BrokenAndWrongReplies) {
+    const std::vector<Handshake> faelle = {
+        {Op::Id, Fehlerart::AntwortAbgebrochen, FEHLER_ID_ANTWORT_ABGEBROCHEN},
+        {Op::Id, Fehlerart::FalschesEcho, FEHLER_ID_ANTWORT_FALSCH},
+        {Op::Pl, Fehlerart::AntwortAbgebrochen, FEHLER_PL_ANTWORT_ABGEBROCHEN},
+        {Op::Pl, Fehlerart::FalschesEcho, FEHLER_PL_ECHO},
+        {Op::Pl, Fehlerart::Err, FEHLER_PL_GERAET_MELDET_ERR},
+        {Op::Sl, Fehlerart::AntwortAbgebrochen, FEHLER_SL_ANTWORT_ABGEBROCHEN},
+        {Op::Sl, Fehlerart::FalschesEcho, FEHLER_SL_KOPF},
+        {Op::Sl, Fehlerart::FalscheChecksumme, FEHLER_SL_CHECKSUMME},
+    };
+    for (const auto& f : faelle) {
+        const int nr = static_cast<int>(&f - faelle.data());
+        bus().fehlerSetzen(codeVon(f.op), f.art, 1);
+        EXPECT_EQ(ausfuehren(f.op, '1'), f.erwartet) << "row " << nr;
+        EXPECT_EQ(ausfuehren(f.op, '1'), KEIN_FEHLER) << "row " << nr;
+    }
+}
+
+TEST_F(Vkrplm1, AReplyWithoutCrIsReadToItsMaximumAndItsRestDiscardedByTheNextFlush) {
+    TearDown();
+    // 40 characters: the driver stops after 29 bytes, 13 are left on the line.
+    starten({Einheit{'1', std::string(40, 'L')}, Einheit{'2', "VKR-PLM1-ZWEI"}});
+    char id[VKRPLM1_ID_LAENGE] = "unberuehrt";
+    EXPECT_EQ(VKRPLM1_IDLesen(PORT, '1', id), FEHLER_ID_ANTWORT_FALSCH);
+    EXPECT_STREQ(id, "unberuehrt");
+    EXPECT_EQ(VKRPLM1_IDLesen(PORT, '2', id), KEIN_FEHLER);
+    EXPECT_STREQ(id, "VKR-PLM1-ZWEI");
+}
+
+// ---- values -----------------------------------------------------------------------------------------------
+
+TEST_F(Vkrplm1, ReadValuesLandInTheirOutputs) {
+    plm1sim::Zustand z;
+    z.spannung = 23.9;
+    z.pumpe[1] = -42;
+    z.druckHigh[0] = 1234;
+    z.druckLow[1] = -876;
+    z.status = 0x0108;
+    z.ventile = 0x8201; // valves 1, 10, 16
+    bus().zustandSetzen('1', z);
+    struct Lesen {
+        const char* wort;
+        double reell;
+        int ganz;
+    };
+    const std::vector<Lesen> faelle = {
+        {"istspannung", 23.9, -1},   {"isttemperatur", 31.5, -1}, {"pumpe2", -42, -1},
+        {"druckhigh1", 1234, -1},    {"drucklow2", -876, -1},     {"status", -1, 0x0108},
+        {"alleventile", -1, 0x8201}, {"ventil1", -1, 1},          {"ventil2", -1, 0},
+        {"ventil10", -1, 1},         {"ventil16", -1, 1},
+    };
+    for (const auto& f : faelle) {
+        double reell = -1;
+        int ganz = -1;
+        char text[4] = "abc";
+        EXPECT_EQ(VKRPLM1_ParameterLesen(PORT, '1', f.wort, &reell, &ganz, text), KEIN_FEHLER) << f.wort;
+        EXPECT_DOUBLE_EQ(reell, f.reell) << f.wort;
+        EXPECT_EQ(ganz, f.ganz) << f.wort;
+        EXPECT_STREQ(text, "abc");
+    }
+    char id[VKRPLM1_ID_LAENGE];
+    EXPECT_EQ(VKRPLM1_IDLesen(PORT, 'a', id), KEIN_FEHLER);
+    EXPECT_STREQ(id, "VKR-PLM1-A");
+}
+
+TEST_F(Vkrplm1, WritesReachTheUnit) {
+    ASSERT_EQ(VKRPLM1_ParameterSchreiben(PORT, '1', "pumpe1", -99.5, 0), KEIN_FEHLER);
+    ASSERT_EQ(VKRPLM1_ParameterSchreiben(PORT, '1', "alleventile", 0, 0x00F0), KEIN_FEHLER);
+    ASSERT_EQ(VKRPLM1_ParameterSchreiben(PORT, '1', "ventil16", 0, 1), KEIN_FEHLER);
+    ASSERT_EQ(VKRPLM1_ParameterSchreiben(PORT, '1', "ventil5", 0, 0), KEIN_FEHLER);
+    ASSERT_EQ(VKRPLM1_DeviceFunction(PORT, '1', "start"), KEIN_FEHLER);
+    const auto z = bus().zustand('1');
+    EXPECT_EQ(z.pumpe[0], -100);
+    EXPECT_EQ(z.ventile, 0x80E0);
+    EXPECT_EQ(z.funktion, 1);
+    EXPECT_EQ(bus().zustand('a').ventile, 0) << "only the addressed unit";
+}
+
+TEST_F(Vkrplm1, MemoryRoundTripWithChecksums) {
+    std::vector<unsigned char> daten(VKRPLM1_MAX_BLOCK);
+    for (std::size_t i = 0; i < daten.size(); ++i)
+        daten[i] = static_cast<unsigned char>(255 - 3 * i);
+    ASSERT_EQ(VKRPLM1_SpeicherSchreiben(PORT, '1', 4, 0x4420, 64, daten.data()), KEIN_FEHLER);
+    EXPECT_EQ(bus().speicher('1', 0x4420, 64), std::vector<std::uint8_t>(daten.begin(), daten.end()));
+    std::vector<unsigned char> gelesen(64);
+    ASSERT_EQ(VKRPLM1_SpeicherLesen(PORT, '1', 4, 0x4420, 64, gelesen.data()), KEIN_FEHLER);
+    EXPECT_EQ(gelesen, daten);
+    // at the top end of the memory
+    bus().speicherSetzen('1', 0xFFFF, {0x5A});
+    unsigned char letztes = 0;
+    ASSERT_EQ(VKRPLM1_SpeicherLesen(PORT, '1', 4, 0xFFFF, 1, &letztes), KEIN_FEHLER);
+    EXPECT_EQ(letztes, 0x5A);
+}
+
+// ---- checks before anything is sent -----------------------------------------------------------------------
+
+TEST_F(Vkrplm1, ArgumentChecksSendNothing) {
+    double reell = 0;
+    int ganz = 0;
+    char id[VKRPLM1_ID_LAENGE];
+    unsigned char puffer[VKRPLM1_MAX_BLOCK + 1] = {};
+    auto ps = [](const char* wort, double r, int i) {
+        return VKRPLM1_ParameterSchreiben(PORT, '1', wort, r, i);
+    };
+    auto sl = [&](char a, int typ, int start, int n) {
+        return VKRPLM1_SpeicherLesen(PORT, a, typ, start, n, puffer);
+    };
+    auto ss = [&](char a, int typ, int start, int n) {
+        return VKRPLM1_SpeicherSchreiben(PORT, a, typ, start, n, puffer);
+    };
+    struct Fall {
+        Fehlercode ist;
+        Fehlercode soll;
+    };
+    std::vector<Fall> faelle;
+    for (char a : {'0', 'A', 'g', ':', '\0', '#'}) {
+        faelle.push_back({VKRPLM1_IDLesen(PORT, a, id), FEHLER_ID_ADRESSE});
+        faelle.push_back({VKRPLM1_DeviceFunction(PORT, a, "start"), FEHLER_DF_ADRESSE});
+        faelle.push_back({VKRPLM1_ParameterSchreiben(PORT, a, "pumpe1", 0, 0), FEHLER_PS_ADRESSE});
+        faelle.push_back(
+            {VKRPLM1_ParameterLesen(PORT, a, "pumpe1", &reell, &ganz, nullptr), FEHLER_PL_ADRESSE});
+        faelle.push_back({sl(a, 4, 0, 1), FEHLER_SL_ADRESSE});
+        faelle.push_back({ss(a, 4, 0, 1), FEHLER_SS_ADRESSE});
+    }
+    const std::vector<Fall> feste = {
+        // broadcast only for writing
+        {VKRPLM1_IDLesen(PORT, '&', id), FEHLER_ID_ADRESSE},
+        {VKRPLM1_ParameterLesen(PORT, '&', "status", &reell, &ganz, nullptr), FEHLER_PL_ADRESSE},
+        {sl('&', 4, 0, 1), FEHLER_SL_ADRESSE},
+        // words are matched exactly
+        {VKRPLM1_DeviceFunction(PORT, '1', "Start"), FEHLER_DF_WORT},
+        {VKRPLM1_DeviceFunction(PORT, '1', nullptr), FEHLER_DF_WORT},
+        {ps("PUMPE1", 0, 0), FEHLER_PS_WORT},
+        {ps("ventil17", 0, 0), FEHLER_PS_WORT},
+        {ps("ventil0", 0, 0), FEHLER_PS_WORT},
+        {ps("status", 0, 0), FEHLER_PS_WORT},
+        {ps(nullptr, 0, 0), FEHLER_PS_WORT},
+        {VKRPLM1_ParameterLesen(PORT, '1', "PUMPE1", &reell, &ganz, nullptr), FEHLER_PL_WORT},
+        {VKRPLM1_ParameterLesen(PORT, '1', "istdruck3", &reell, &ganz, nullptr), FEHLER_PL_WORT},
+        // ranges
+        {ps("pumpe1", 100.001, 0), FEHLER_PS_PUMPE1_BEREICH},
+        {ps("pumpe1", std::nan(""), 0), FEHLER_PS_PUMPE1_BEREICH},
+        {ps("pumpe2", -100.001, 0), FEHLER_PS_PUMPE2_BEREICH},
+        {ps("druckhigh1", 2000.001, 0), FEHLER_PS_DRUCKHIGH1_BEREICH},
+        {ps("druckhigh2", HUGE_VAL, 0), FEHLER_PS_DRUCKHIGH2_BEREICH},
+        {ps("drucklow1", -2000.01, 0), FEHLER_PS_DRUCKLOW1_BEREICH},
+        {ps("drucklow2", 1e300, 0), FEHLER_PS_DRUCKLOW2_BEREICH},
+        {ps("alleventile", 0, 65536), FEHLER_PS_ALLEVENTILE_BEREICH},
+        {ps("alleventile", 0, -1), FEHLER_PS_ALLEVENTILE_BEREICH},
+        {ps("ventil1", 0, 2), FEHLER_PS_VENTIL1_BEREICH},
+        {ps("ventil9", 0, -1), -500060},
+        {ps("ventil10", 0, 7), -500061},
+        {ps("ventil16", 0, -1), FEHLER_PS_VENTIL16_BEREICH},
+        // memory read: address, start, size, type in this order
+        {sl('1', 4, -1, 1), FEHLER_SL_STARTADRESSE},
+        {sl('1', 3, 65536, 0), FEHLER_SL_STARTADRESSE},
+        {sl('1', 3, 0, 0), FEHLER_SL_GROESSE},
+        {sl('1', 4, 0, 65537), FEHLER_SL_GROESSE},
+        {sl('1', 3, 0, 1), FEHLER_SL_SPEICHERTYP},
+        {sl('1', 4, 0, 65536), FEHLER_SL_FORMATIEREN}, // passes the range, but has no four-digit size
+        // memory write
+        {ss('1', 4, -1, 1), FEHLER_SS_STARTADRESSE},
+        {ss('1', 3, 65536, -1), FEHLER_SS_STARTADRESSE},
+        {ss('1', 3, 0, 65), FEHLER_SS_GROESSE},
+        {ss('1', 4, 0, -1), FEHLER_SS_GROESSE},
+        {ss('1', 0, 0, 64), FEHLER_SS_SPEICHERTYP},
+        {VKRPLM1_SpeicherSchreiben(PORT, '1', 4, 0, 1, nullptr), FEHLER_SS_FORMATIEREN_DATEN},
+    };
+    faelle.insert(faelle.end(), feste.begin(), feste.end());
+    for (std::size_t i = 0; i < faelle.size(); ++i)
+        EXPECT_EQ(faelle[i].ist, faelle[i].soll) << "row " << i;
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    EXPECT_TRUE(zeilen().empty());
+}
+
+// ---- broadcast --------------------------------------------------------------------------------------------
+
+TEST_F(Vkrplm1, BroadcastIsExecutedByAllAndReadsNothing) {
+    static const unsigned char daten[] = {0x77};
+    EXPECT_EQ(VKRPLM1_ParameterSchreiben(PORT, '&', "pumpe2", 33, 0), KEIN_FEHLER);
+    EXPECT_EQ(VKRPLM1_DeviceFunction(PORT, '&', "start"), KEIN_FEHLER);
+    EXPECT_EQ(VKRPLM1_SpeicherSchreiben(PORT, '&', 4, 0x10, 1, daten), KEIN_FEHLER);
+    EXPECT_EQ(zeilen(3), (std::vector<std::string>{"#&P2W33\r", "#&DF1\r", "#&BDW400100001770078\r"}));
+    for (char a : {'1', 'a'}) {
+        EXPECT_EQ(bus().zustand(a).pumpe[1], 33) << a;
+        EXPECT_EQ(bus().zustand(a).funktion, 1) << a;
+        EXPECT_EQ(bus().speicher(a, 0x10, 1), std::vector<std::uint8_t>{0x77}) << a;
+    }
+    // Nothing was answered: a following read finds only its own reply.
+    char id[VKRPLM1_ID_LAENGE];
+    EXPECT_EQ(VKRPLM1_IDLesen(PORT, '1', id), KEIN_FEHLER);
+}
+
+TEST_F(Vkrplm1, BroadcastSucceedsWithNoUnitOnTheLine) {
+    TearDown();
+    starten({});
+    const auto anfang = std::chrono::steady_clock::now();
+    EXPECT_EQ(VKRPLM1_ParameterSchreiben(PORT, '&', "ventil3", 0, 1), KEIN_FEHLER);
+    EXPECT_EQ(VKRPLM1_DeviceFunction(PORT, '&', "stopp"), KEIN_FEHLER);
+    EXPECT_EQ(VKRPLM1_SpeicherSchreiben(PORT, '&', 4, 0, 0, nullptr), KEIN_FEHLER);
+    // none of them waited for a handshake (each would cost the whole time-out)
+    EXPECT_LT(std::chrono::steady_clock::now() - anfang, std::chrono::milliseconds(500));
+    EXPECT_EQ(zeilen(3).size(), 3u);
+}
+
+// ---- the port ---------------------------------------------------------------------------------------------
+
+TEST_F(Vkrplm1, OpenChecksRateThenPortAndLeavesNothingOpen) {
+    Rs232_GeraetepfadSetzen(ANDERER_PORT, server.pfad());
+    EXPECT_EQ(VKRPLM1_Open(ANDERER_PORT, 19200), FEHLER_OPEN_BAUDRATE);
+    EXPECT_EQ(VKRPLM1_Open(ANDERER_PORT, 0), FEHLER_OPEN_BAUDRATE);
+    EXPECT_EQ(VKRPLM1_Close(ANDERER_PORT), FEHLER_CLOSE) << "the refused open left the port closed";
+    EXPECT_EQ(VKRPLM1_Open(9, VKRPLM1_BAUDRATE), FEHLER_OPEN_PORTNUMMER);
+    EXPECT_EQ(VKRPLM1_Open(0, VKRPLM1_BAUDRATE), FEHLER_OPEN_PORTNUMMER);
+    EXPECT_EQ(VKRPLM1_Open(9, 4800), FEHLER_OPEN_BAUDRATE);
+    Rs232_GeraetepfadSetzen(ANDERER_PORT, "/dev/plm1-gibt-es-nicht");
+    EXPECT_EQ(VKRPLM1_Open(ANDERER_PORT, VKRPLM1_BAUDRATE), FEHLER_OPEN_PLATTFORM);
+    EXPECT_EQ(VKRPLM1_Close(ANDERER_PORT), FEHLER_CLOSE);
+    EXPECT_EQ(VKRPLM1_Timeout(ANDERER_PORT, 0.5), FEHLER_TIMEOUT_SETZEN);
+    Rs232_GeraetepfadSetzen(ANDERER_PORT, "");
+}
+
+TEST_F(Vkrplm1, ClosedPortFailsAtTheFlush) {
+    ASSERT_EQ(VKRPLM1_Close(PORT), KEIN_FEHLER);
+    char id[VKRPLM1_ID_LAENGE];
+    double reell = 0;
+    int ganz = 0;
+    EXPECT_EQ(VKRPLM1_IDLesen(PORT, '1', id), FEHLER_FLUSH_EINGANG);
+    EXPECT_EQ(VKRPLM1_ParameterSchreiben(PORT, '1', "pumpe1", 1, 0), FEHLER_PS_FLUSH);
+    EXPECT_EQ(VKRPLM1_ParameterLesen(PORT, '1', "pumpe1", &reell, &ganz, nullptr), FEHLER_PL_FLUSH);
+    EXPECT_EQ(FlushInOut(PORT), FEHLER_FLUSH_EINGANG);
+    EXPECT_TRUE(zeilen().empty());
+}
+
+TEST_F(Vkrplm1, ALineThatNeverDrainsFailsAsAWriteInsteadOfHanging) {
+    ASSERT_TRUE(server.ausgabeAnhalten(true));
+    EXPECT_EQ(VKRPLM1_ParameterSchreiben(PORT, '1', "pumpe1", 5, 0), FEHLER_PS_SCHREIBEN);
+    ASSERT_TRUE(server.ausgabeAnhalten(false));
+    // The stuck command is dropped by the next flush and never reaches the unit.
+    EXPECT_EQ(VKRPLM1_ParameterSchreiben(PORT, '1', "pumpe1", 6, 0), KEIN_FEHLER);
+    EXPECT_EQ(zeilen(), std::vector<std::string>{"#1P1W6\r"});
+}
+
+TEST_F(Vkrplm1, ALostLineFailsAtOnceAndLeavesThePortOpen) {
+    server.stoppen();
+    char id[VKRPLM1_ID_LAENGE];
+    const auto anfang = std::chrono::steady_clock::now();
+    EXPECT_NE(VKRPLM1_IDLesen(PORT, '1', id), KEIN_FEHLER);
+    EXPECT_LT(std::chrono::steady_clock::now() - anfang, std::chrono::milliseconds(400));
+    EXPECT_EQ(VKRPLM1_Close(PORT), KEIN_FEHLER);
+}
+
+} // namespace

@@ -7,12 +7,16 @@
 #include <vector>
 
 struct CliKontext {
-    int port = 0;                 // COM number in use; the device path is set for it already
+    int port = 0; // COM number in use; the device path is set for it already
     char adresse = '1';
-    std::string ventilDatei;      // --valves FILE.plc, empty when not given
+    std::string ventilDatei;                                 // --valves FILE.plc, empty when not given
     int ventilarten[11] = {2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2}; // valve kinds in effect
-    std::vector<std::string> args; // the words after the command name
+    std::vector<std::string> args;                           // the words after the command name
 };
+
+constexpr int CLI_EXIT_OK = 0;
+constexpr int CLI_EXIT_FEHLER = 1;
+constexpr int CLI_EXIT_AUFRUF = 2;
 
 // Prints "Fehler #<n>: <message>" for a code to standard error (n is the code without its sign).
 void Cli_FehlerAusgeben(int code);
@@ -20,3 +24,12 @@ void Cli_FehlerAusgeben(int code);
 int Cli_Keys(CliKontext& k);    // keys upload|download FILE.plt
 int Cli_Cycle(CliKontext& k);   // cycle upload|download FILE.plk
 int Cli_Monitor(CliKontext& k); // monitor [--interval S] [--count N]
+
+// Device commands on the open port: id, scan, get, set, start, pause, stop, read-mem, write-mem.
+bool Cli_IstGeraetebefehl(const std::string& befehl);
+// Checks the words of a device command before the port is opened; false for a usage error.
+bool Cli_GeraetebefehlPruefen(const std::string& befehl, const std::vector<std::string>& args);
+int Cli_Geraetebefehl(const std::string& befehl, CliKontext& k);
+
+// A whole number in decimal or with "0x" in hexadecimal; false when the text is anything else.
+bool Cli_ZahlLesen(const std::string& text, long long* zahl);

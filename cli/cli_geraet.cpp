@@ -1,0 +1,227 @@
+// plm1 device commands: identification, search, parameters, device functions and one memory block, each
+// one driver transaction on the open port.
+
+#include "cli/befehle.h"
+#include "device/vkrplm1.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string_view>
+
+namespace {
+
+constexpr int BYTES_JE_ZEILE = 16;
+constexpr char ERSTE_SUCHADRESSE = '1';
+constexpr char LETZTE_SUCHADRESSE = '9';
+
+struct Funktion {
+    const char* befehl;
+    const char* wort;
+};
+constexpr Funktion kFunktionen[] = {{"start", "start"}, {"pause", "pause"}, {"stop", "stopp"}};
+
+const char* funktionswort(const std::string& befehl) {
+    for (const auto& f : kFunktionen)
+        if (befehl == f.befehl) return f.wort;
+    return nullptr;
+}
+
+bool istHexWort(std::string_view w) {
+    return w == "status" || w == "alleventile";
+}
+bool istVentilWort(std::string_view w) {
+    return w.substr(0, 6) == "ventil";
+}
+
+int hexziffer(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+bool hexbytesLesen(const std::string& text, std::vector<unsigned char>* bytes) {
+    if (text.size() % 2 != 0 || text.size() / 2 > static_cast<std::size_t>(VKRPLM1_MAX_BLOCK)) return false;
+    for (std::size_t i = 0; i < text.size(); i += 2) {
+        const int hoch = hexziffer(text[i]), tief = hexziffer(text[i + 1]);
+        if (hoch < 0 || tief < 0) return false;
+        if (bytes) bytes->push_back(static_cast<unsigned char>(hoch * 16 + tief));
+    }
+    return true;
+}
+
+bool reellLesen(const std::string& text, double* wert) {
+    if (text.empty()) return false;
+    char* ende = nullptr;
+    const double d = std::strtod(text.c_str(), &ende);
+    if (*ende != '\0' || !std::isfinite(d) || text.find_first_of(" \t\n") != std::string::npos) return false;
+    *wert = d;
+    return true;
+}
+
+// The value of "set": reals for pumps and limits, whole numbers for valves (0x-hex for the valve mask).
+bool setzwertLesen(const std::string& wort, const std::string& text, double* reell, int* ganz) {
+    if (istHexWort(wort) || istVentilWort(wort)) {
+        long long z = 0;
+        if (!Cli_ZahlLesen(text, &z) || z < INT32_MIN || z > INT32_MAX) return false;
+        if (!istHexWort(wort) && text.rfind("0x", 0) == 0) return false;
+        *ganz = static_cast<int>(z);
+        *reell = static_cast<double>(z);
+        return true;
+    }
+    *ganz = 0;
+    return reellLesen(text, reell);
+}
+
+bool startadresseLesen(const std::string& text, int* start) {
+    long long z = 0;
+    if (!Cli_ZahlLesen(text, &z) || z < INT32_MIN || z > INT32_MAX) return false;
+    *start = static_cast<int>(z);
+    return true;
+}
+
+int fehler(Fehlercode code) {
+    Cli_FehlerAusgeben(code);
+    return CLI_EXIT_FEHLER;
+}
+
+int id(const CliKontext& k) {
+    char text[VKRPLM1_ID_LAENGE + 8] = {};
+    if (const Fehlercode f = VKRPLM1_IDLesen(k.port, k.adresse, text)) return fehler(f);
+    std::printf("%s\n", text);
+    return CLI_EXIT_OK;
+}
+
+// Every address that answers, PLM-1 or not; addresses without an answer print nothing.
+int scan(const CliKontext& k) {
+    for (char a = ERSTE_SUCHADRESSE; a <= LETZTE_SUCHADRESSE; ++a) {
+        char text[VKRPLM1_ID_LAENGE + 8] = {};
+        if (VKRPLM1_IDLesen(k.port, a, text) == 0) {
+            std::printf("%c %s\n", a, text);
+            std::fflush(stdout);
+        }
+    }
+    return CLI_EXIT_OK;
+}
+
+int get(const CliKontext& k) {
+    const std::string& wort = k.args[0];
+    double reell = 0;
+    int ganz = 0;
+    char text[64] = {};
+    if (const Fehlercode f = VKRPLM1_ParameterLesen(k.port, k.adresse, wort.c_str(), &reell, &ganz, text))
+        return fehler(f);
+    if (istHexWort(wort)) {
+        std::printf("%04X\n", static_cast<unsigned>(ganz) & 0xFFFFu);
+    } else if (istVentilWort(wort)) {
+        std::printf("%d\n", ganz);
+    } else {
+        std::array<char, 64> puffer{};
+        const auto [ende, ec] = std::to_chars(puffer.data(), puffer.data() + puffer.size() - 1, reell);
+        *ende = '\0';
+        std::printf("%s\n", puffer.data());
+    }
+    return CLI_EXIT_OK;
+}
+
+int set(const CliKontext& k) {
+    double reell = 0;
+    int ganz = 0;
+    setzwertLesen(k.args[0], k.args[1], &reell, &ganz); // checked before the port was opened
+    if (const Fehlercode f = VKRPLM1_ParameterSchreiben(k.port, k.adresse, k.args[0].c_str(), reell, ganz))
+        return fehler(f);
+    return CLI_EXIT_OK;
+}
+
+int leseSpeicher(const CliKontext& k) {
+    int start = 0;
+    long long groesse = 0;
+    startadresseLesen(k.args[0], &start);
+    Cli_ZahlLesen(k.args[1], &groesse);
+    std::array<unsigned char, VKRPLM1_MAX_BLOCK> daten{};
+    if (const Fehlercode f = VKRPLM1_SpeicherLesen(k.port, k.adresse, VKRPLM1_SPEICHERTYP, start,
+                                                   static_cast<int>(groesse), daten.data()))
+        return fehler(f);
+    for (int i = 0; i < groesse; ++i) {
+        if (i % BYTES_JE_ZEILE == 0) std::printf("%04X:", static_cast<unsigned>(start + i));
+        std::printf(" %02X", daten[static_cast<std::size_t>(i)]);
+        if (i % BYTES_JE_ZEILE == BYTES_JE_ZEILE - 1 || i == groesse - 1) std::printf("\n");
+    }
+    return CLI_EXIT_OK;
+}
+
+int schreibeSpeicher(const CliKontext& k) {
+    int start = 0;
+    std::vector<unsigned char> daten;
+    startadresseLesen(k.args[0], &start);
+    hexbytesLesen(k.args[1], &daten);
+    if (const Fehlercode f = VKRPLM1_SpeicherSchreiben(k.port, k.adresse, VKRPLM1_SPEICHERTYP, start,
+                                                       static_cast<int>(daten.size()), daten.data()))
+        return fehler(f);
+    return CLI_EXIT_OK;
+}
+
+} // namespace
+
+bool Cli_ZahlLesen(const std::string& text, long long* zahl) {
+    std::string_view s = text;
+    bool negativ = false;
+    if (!s.empty() && s.front() == '-') {
+        negativ = true;
+        s.remove_prefix(1);
+    }
+    int basis = 10;
+    if (s.size() > 2 && s[0] == '0' && (s[1] == 'x' || s[1] == 'X')) {
+        basis = 16;
+        s.remove_prefix(2);
+    }
+    if (s.empty() || s.front() == '+' || s.front() == '-') return false;
+    long long z = 0;
+    const auto [ende, ec] = std::from_chars(s.data(), s.data() + s.size(), z, basis);
+    if (ec != std::errc() || ende != s.data() + s.size()) return false;
+    *zahl = negativ ? -z : z;
+    return true;
+}
+
+bool Cli_IstGeraetebefehl(const std::string& befehl) {
+    return befehl == "id" || befehl == "scan" || befehl == "get" || befehl == "set" || befehl == "read-mem" ||
+           befehl == "write-mem" || funktionswort(befehl) != nullptr;
+}
+
+bool Cli_GeraetebefehlPruefen(const std::string& befehl, const std::vector<std::string>& args) {
+    if (befehl == "get") return args.size() == 1;
+    if (befehl == "set") {
+        double reell;
+        int ganz;
+        return args.size() == 2 && setzwertLesen(args[0], args[1], &reell, &ganz);
+    }
+    if (befehl == "read-mem") {
+        int start;
+        long long groesse;
+        return args.size() == 2 && startadresseLesen(args[0], &start) && Cli_ZahlLesen(args[1], &groesse) &&
+               groesse >= 1 && groesse <= VKRPLM1_MAX_BLOCK;
+    }
+    if (befehl == "write-mem") {
+        int start;
+        return args.size() == 2 && startadresseLesen(args[0], &start) && hexbytesLesen(args[1], nullptr);
+    }
+    return args.empty(); // id, scan, start, pause, stop
+}
+
+int Cli_Geraetebefehl(const std::string& befehl, CliKontext& k) {
+    if (befehl == "id") return id(k);
+    if (befehl == "scan") return scan(k);
+    if (befehl == "get") return get(k);
+    if (befehl == "set") return set(k);
+    if (befehl == "read-mem") return leseSpeicher(k);
+    if (befehl == "write-mem") return schreibeSpeicher(k);
+    if (const char* wort = funktionswort(befehl)) {
+        if (const Fehlercode f = VKRPLM1_DeviceFunction(k.port, k.adresse, wort)) return fehler(f);
+        return CLI_EXIT_OK;
+    }
+    return CLI_EXIT_AUFRUF;
+}

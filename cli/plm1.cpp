@@ -1,0 +1,239 @@
+// plm1: the command-line tool. Reads the options, takes port, address and valve kinds from the options,
+// the settings file or the defaults, opens the port through the connection manager and runs one command.
+
+#include "cli/befehle.h"
+#include "device/Vkr_Com.h"
+#include "errors/VKR_errorV3.h"
+#include "platform/rs232.h"
+#include "shell/inifile.h"
+#include "valves/Konfig_Datei.h"
+#include "valves/Konfigarray.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr const char* INI_DATEI = "plm1Steuerung.ini";
+constexpr const char* INI_SECTION = "konfig";
+constexpr int STANDARD_PORT = 1;
+constexpr char STANDARD_ADRESSE = '1';
+constexpr int MAX_PORT = 8;
+constexpr int VENTILE = 11;
+constexpr int MAX_VENTILART = 2;
+constexpr std::size_t MAX_PLC_LESEN = 4096;
+
+constexpr const char* AUFRUF_TEXT =
+    "Aufruf: plm1 [--port N|GERAET] [--address A] [--valves DATEI.plc] BEFEHL ...\n"
+    "  --port N       COM N (1..8), oder der Pfad eines seriellen Geraets\n"
+    "  --address A    Geraeteadresse (1..9, a..f, & fuer alle)\n"
+    "  --valves DATEI Ventilarten aus einer *.plc-Datei\n"
+    "Befehle:\n"
+    "  id                      Kennung des Geraets lesen\n"
+    "  scan                    Adressen 1 bis 9 absuchen\n"
+    "  get WORT                Parameter lesen (pumpe1, druckhigh1, istdruck1, status, ventil3, ...)\n"
+    "  set WORT WERT           Parameter schreiben (alleventile auch als 0x-Hex)\n"
+    "  start | pause | stop    Zyklus starten, anhalten, beenden\n"
+    "  read-mem START GROESSE  1..64 Bytes des Gerätespeichers lesen\n"
+    "  write-mem START HEX     0..64 Bytes (Hex-Ziffernpaare) in den Gerätespeicher schreiben\n"
+#ifdef PLM1_CLI_KEYS
+    "  keys upload|download DATEI.plt\n"
+#endif
+#ifdef PLM1_CLI_CYCLE
+    "  cycle upload|download DATEI.plk\n"
+#endif
+#ifdef PLM1_CLI_MONITOR
+    "  monitor [--interval S] [--count N]\n"
+#endif
+    ;
+
+int aufrufFehler(const std::string& grund) {
+    if (!grund.empty()) std::fprintf(stderr, "plm1: %s\n", grund.c_str());
+    std::fputs(AUFRUF_TEXT, stderr);
+    return CLI_EXIT_AUFRUF;
+}
+
+using Befehl = int (*)(CliKontext&);
+
+// The commands of the other modules, present when their sources are part of this build.
+Befehl modulbefehl(const std::string& name) {
+#ifdef PLM1_CLI_KEYS
+    if (name == "keys") return Cli_Keys;
+#endif
+#ifdef PLM1_CLI_CYCLE
+    if (name == "cycle") return Cli_Cycle;
+#endif
+#ifdef PLM1_CLI_MONITOR
+    if (name == "monitor") return Cli_Monitor;
+#endif
+    (void)name;
+    return nullptr;
+}
+
+struct Optionen {
+    std::string port;    // as given, empty when not given
+    std::string adresse; // as given
+    std::string ventilDatei;
+    bool hilfe = false;
+    std::string befehl;
+    std::vector<std::string> args;
+};
+
+// Options stand before the command; "--opt value" and "--opt=value" are both accepted.
+bool optionenLesen(int argc, char** argv, Optionen* o, std::string* grund) {
+    int i = 1;
+    for (; i < argc; ++i) {
+        std::string arg = argv[i];
+        if (arg == "-h" || arg == "--help") {
+            o->hilfe = true;
+            return true;
+        }
+        if (arg.rfind("--", 0) != 0) break;
+        std::string name = arg, wert;
+        const std::size_t gleich = arg.find('=');
+        if (gleich != std::string::npos) {
+            name = arg.substr(0, gleich);
+            wert = arg.substr(gleich + 1);
+        } else if (i + 1 < argc) {
+            wert = argv[++i];
+        } else {
+            *grund = "Wert fehlt bei " + arg;
+            return false;
+        }
+        if (name == "--port") {
+            o->port = wert;
+        } else if (name == "--address") {
+            o->adresse = wert;
+        } else if (name == "--valves") {
+            o->ventilDatei = wert;
+        } else {
+            *grund = "unbekannte Option " + name;
+            return false;
+        }
+    }
+    if (i >= argc) {
+        *grund = "Befehl fehlt";
+        return false;
+    }
+    o->befehl = argv[i++];
+    o->args.assign(argv + i, argv + argc);
+    return true;
+}
+
+// Port, address and valve kinds saved by the program, where present and valid.
+void einstellungenLesen(CliKontext* k) {
+    IniText ini = Ini_New(1);
+    if (!ini) return;
+    if (Ini_ReadFromFile(ini, INI_DATEI) == 0) {
+        int wert = 0;
+        if (Ini_GetInt(ini, INI_SECTION, "com", &wert) == 1 && wert >= 1 && wert <= MAX_PORT) k->port = wert;
+        if (Ini_GetInt(ini, INI_SECTION, "adresse", &wert) == 1 &&
+            ((wert >= '1' && wert <= '9') || (wert >= 'a' && wert <= 'f') || wert == '&'))
+            k->adresse = static_cast<char>(wert);
+        for (int v = 0; v < VENTILE; ++v) {
+            const std::string tag = "v" + std::to_string(v + 1);
+            if (Ini_GetInt(ini, INI_SECTION, tag.c_str(), &wert) == 1 && wert >= 0 && wert <= MAX_VENTILART)
+                k->ventilarten[v] = wert;
+        }
+    }
+    Ini_Dispose(ini);
+}
+
+Fehlercode ventilDateiLesen(CliKontext* k) {
+    std::ifstream datei(k->ventilDatei, std::ios::binary);
+    if (!datei) return FEHLER_KONFIGDATEI_OEFFNEN;
+    std::vector<unsigned char> bild;
+    std::istreambuf_iterator<char> it(datei), ende;
+    for (; it != ende && bild.size() < MAX_PLC_LESEN; ++it)
+        bild.push_back(static_cast<unsigned char>(*it));
+    int arten[VENTILE] = {};
+    if (const Fehlercode f = KonfigDatei_BildAuswerten(bild.data(), static_cast<int>(bild.size()), arten))
+        return f;
+    // A kind outside 0..2 keeps the default, as in the settings file.
+    for (int v = 0; v < VENTILE; ++v)
+        if (arten[v] >= 0 && arten[v] <= MAX_VENTILART) k->ventilarten[v] = arten[v];
+    return KEIN_FEHLER;
+}
+
+// --port: a COM number 1..8, or the path of a device that COM 1 then opens.
+bool portWaehlen(const std::string& text, CliKontext* k) {
+    long long n = 0;
+    if (Cli_ZahlLesen(text, &n)) {
+        if (n < 1 || n > MAX_PORT) return false;
+        k->port = static_cast<int>(n);
+        return true;
+    }
+    if (text.empty()) return false;
+    k->port = STANDARD_PORT;
+    Rs232_GeraetepfadSetzen(k->port, text);
+    return true;
+}
+
+int ausfuehren(const Optionen& o, Befehl modul) {
+    CliKontext k;
+    k.port = STANDARD_PORT;
+    k.adresse = STANDARD_ADRESSE;
+    einstellungenLesen(&k);
+    if (!o.port.empty() && !portWaehlen(o.port, &k)) return aufrufFehler("ungültiger Port " + o.port);
+    if (!o.adresse.empty()) {
+        if (o.adresse.size() != 1) return aufrufFehler("ungültige Adresse " + o.adresse);
+        k.adresse = o.adresse[0];
+    }
+    k.ventilDatei = o.ventilDatei;
+    if (!k.ventilDatei.empty()) {
+        if (const Fehlercode f = ventilDateiLesen(&k)) {
+            Cli_FehlerAusgeben(f);
+            return CLI_EXIT_FEHLER;
+        }
+    }
+    Konfigarray_Initialisieren();
+    std::copy(std::begin(k.ventilarten), std::end(k.ventilarten), gKonfig);
+    k.args = o.args;
+
+    if (const Fehlercode f = VkrCom_Open(k.port)) {
+        Cli_FehlerAusgeben(f);
+        return CLI_EXIT_FEHLER;
+    }
+    // The connection manager knows only '1'..'9' and '&'; the driver commands also take 'a'..'f'.
+    const Fehlercode adressFehler = VkrCom_AdresseSet(k.adresse);
+    int ergebnis;
+    if (modul) {
+        if (adressFehler) {
+            Cli_FehlerAusgeben(adressFehler);
+            ergebnis = CLI_EXIT_FEHLER;
+        } else {
+            ergebnis = modul(k);
+        }
+    } else {
+        ergebnis = Cli_Geraetebefehl(o.befehl, k);
+    }
+    (void)VkrCom_Close();
+    return ergebnis;
+}
+
+} // namespace
+
+void Cli_FehlerAusgeben(int code) {
+    std::fprintf(stderr, "Fehler #%lld: %s\n", -static_cast<long long>(code), VKR_Fehlermeldung(code));
+}
+
+int main(int argc, char** argv) {
+    Optionen o;
+    std::string grund;
+    if (!optionenLesen(argc, argv, &o, &grund)) return aufrufFehler(grund);
+    if (o.hilfe) {
+        std::fputs(AUFRUF_TEXT, stdout);
+        return CLI_EXIT_OK;
+    }
+    const Befehl modul = modulbefehl(o.befehl);
+    if (!modul) {
+        if (!Cli_IstGeraetebefehl(o.befehl)) return aufrufFehler("unbekannter Befehl " + o.befehl);
+        if (!Cli_GeraetebefehlPruefen(o.befehl, o.args))
+            return aufrufFehler("falsche Angaben zu " + o.befehl);
+    }
+    return ausfuehren(o, modul);
+}

@@ -162,13 +162,14 @@ PanelDef Resource_TastenPanel() {
                             "Tastenbelegung in ihrer Datei speichern"));
 
     const int plmLinks = dateiLinks + 300 + 14;
-    p.ctrls.push_back(rahmen(TASTPANEL_PICTURE_6, "PICTURE_6", "PLM-1", BAND_Y, plmLinks, 420, BAND_HOEHE));
+    p.ctrls.push_back(rahmen(TASTPANEL_PICTURE_6, "PICTURE_6", "PLM-1", BAND_Y, plmLinks,
+                             PANEL_BREITE - RAND - plmLinks, BAND_HOEHE));
     p.ctrls.push_back(knopf(TASTPANEL_DOWNLOAD, "DOWNLOAD", knopfY, plmLinks + 12, 192, "Download vom PLM-1",
                             "Tastenbelegung aus dem PLM-1 lesen"));
     p.ctrls.push_back(knopf(TASTPANEL_UPLOAD, "UPLOAD", knopfY, plmLinks + 216, 192, "Upload zum PLM-1",
                             "Tastenbelegung zum PLM-1 senden"));
     // Spare decoration of the resource, kept for its identifier.
-    CtrlDef bild = neu(TASTPANEL_PICTURE_7, "PICTURE_7", CtrlArt::Bild, BAND_Y, plmLinks + 434, 0, 0);
+    CtrlDef bild = neu(TASTPANEL_PICTURE_7, "PICTURE_7", CtrlArt::Bild, BAND_Y, RAND, 0, 0);
     bild.sichtbar = false;
     p.ctrls.push_back(bild);
 

@@ -4,6 +4,7 @@
 #include "errors/VKR_errorV3.h"
 #include "keys/Tasten_Datei.h"
 #include "platform/le_bytes.h"
+#include "platform/ui.h"
 #include "platform/ui_test.h"
 
 #include <gtest/gtest.h>

@@ -1,0 +1,200 @@
+// The curve window: step count changes, dimming and the title, "Neu", download without a unit, help
+// texts, hidden valves, the scroll bar's events, and the close box ending the event loop.
+
+#include "fenster_helfer.h"
+
+#include "cycle/Kurven_Datei.h"
+#include "device/Vkr_Com.h"
+#include "scrollbar/Scrollbar.h"
+#include "scrollbar/scroll_edited.h"
+#include "valves/Konfigarray.h"
+
+#include <QTimer>
+
+#include <filesystem>
+
+namespace {
+
+int scrollAttr(int a) {
+    int v = -1;
+    EXPECT_EQ(ScrollBar_GetAttribute(gKurvenPanel, KURVPANEL_SCROLLBAR, a, &v), 0);
+    return v;
+}
+
+} // namespace
+
+TEST_F(KurvenFenster, StepCountGrowsAndShrinksAllCurves) {
+    EXPECT_EQ(ctrlWert(KURVPANEL_ANZAHLSCHRITTE), 10);
+    EXPECT_EQ(attribut(KURVPANEL_ANZAHLSCHRITTE, ATTR_MIN_VALUE), 1);
+    EXPECT_EQ(attribut(KURVPANEL_ANZAHLSCHRITTE, ATTR_MAX_VALUE), 600);
+    for (int k = 0; k < KURVEN_ANZAHL; ++k)
+        for (int i = 0; i < 10; ++i)
+            gKurven[k].values[i] = Canvas_IstVentildiagramm(k) ? 1 : 40 + i;
+    eingeben(KURVPANEL_ANZAHLSCHRITTE, 20);
+    for (int k = 0; k < KURVEN_ANZAHL; ++k) {
+        ASSERT_EQ(gKurven[k].count, 20) << k;
+        EXPECT_EQ(gKurven[k].values[9], Canvas_IstVentildiagramm(k) ? 1 : 49) << k;
+        for (int i = 10; i < 20; ++i)
+            EXPECT_EQ(gKurven[k].values[i], 0) << k << " " << i;
+    }
+    EXPECT_EQ(gKurveneckdaten[KE_ANZAHLSCHRITTE], 20);
+    eingeben(KURVPANEL_ANZAHLSCHRITTE, 5);
+    for (int k = 0; k < KURVEN_ANZAHL; ++k)
+        EXPECT_EQ(gKurven[k].count, 5) << k;
+    EXPECT_EQ(gKurven[0].values[4], 44);
+    EXPECT_EQ(ctrlWert(KURVPANEL_ANZAHLSCHRITTE), 5);
+    EXPECT_EQ(attribut(KURVPANEL_SCROLLBAR, ATTR_DIMMED), 1);
+    // The control takes only 1..600.
+    eingeben(KURVPANEL_ANZAHLSCHRITTE, 900);
+    EXPECT_EQ(gKurven[0].count, 600);
+    EXPECT_EQ(attribut(KURVPANEL_SCROLLBAR, ATTR_DIMMED), 0);
+    EXPECT_EQ(scrollAttr(SCROLLBAR_ATTR_MAXIMUM), 550);
+    eingeben(KURVPANEL_ANZAHLSCHRITTE, 0);
+    EXPECT_EQ(gKurven[0].count, 1);
+    EXPECT_TRUE(gefangeneMeldungen().empty());
+}
+
+TEST_F(KurvenFenster, LimitsAndRunsDimAndStarANamedTitle) {
+    EXPECT_EQ(titel(), "Zyklus-Programmierung - [Unbenannt]");
+    struct Paar {
+        int check, wert;
+    };
+    for (const Paar p : {Paar{KURVPANEL_DRUCKHIGH1CHECK, KURVPANEL_DRUCKHIGH1},
+                         Paar{KURVPANEL_DRUCKLOW1CHECK, KURVPANEL_DRUCKLOW1},
+                         Paar{KURVPANEL_DRUCKHIGH2CHECK, KURVPANEL_DRUCKHIGH2},
+                         Paar{KURVPANEL_DRUCKLOW2CHECK, KURVPANEL_DRUCKLOW2}}) {
+        EXPECT_EQ(attribut(p.wert, ATTR_DIMMED), 1) << p.check;
+        eingeben(p.check, 1);
+        EXPECT_EQ(attribut(p.wert, ATTR_DIMMED), 0) << p.check;
+    }
+    eingeben(KURVPANEL_DRUCKHIGH1, 700);
+    eingeben(KURVPANEL_DRUCKHIGH1CHECK, 0);
+    EXPECT_EQ(gKurveneckdaten[KE_DRUCKHIGH1], 700); // kept while its box is off
+    EXPECT_EQ(gKurveneckdaten[KE_DRUCKHIGH1CHECK], 0);
+
+    const std::filesystem::path pfad = std::filesystem::temp_directory_path() / "kurvenfenster_titel.plk";
+    ASSERT_EQ(KurvenDatei_SpeichernNach(pfad.string()), 0);
+    const std::string ohneStern = titel();
+    EXPECT_EQ(ohneStern.find(" *"), std::string::npos) << ohneStern;
+    EXPECT_NE(ohneStern.find("kurvenfenster_titel"), std::string::npos) << ohneStern;
+    EXPECT_EQ(attribut(KURVPANEL_ZYKLEN, ATTR_DIMMED), 0);
+    eingeben(KURVPANEL_ZYKLENUNBEGRENZT, 1);
+    EXPECT_EQ(attribut(KURVPANEL_ZYKLEN, ATTR_DIMMED), 1);
+    EXPECT_EQ(gKurveneckdaten[KE_ZYKLENUNBEGRENZT], 1);
+    EXPECT_NE(titel().find(" *]"), std::string::npos) << titel();
+    std::filesystem::remove(pfad);
+}
+
+TEST_F(KurvenFenster, NewCycleAgreesWithTenSteps) {
+    gKurveneckdaten[KE_ANZAHLSCHRITTE] = 300;
+    ASSERT_EQ(Kurven_KurvenlaengenAendern(300), 0);
+    ASSERT_EQ(ScrollBar_SetAttribute(panel, KURVPANEL_SCROLLBAR, SCROLLBAR_ATTR_POSITION, 200), 0);
+    Callback_Kurven_Graph_Scrollbar(panel, KURVPANEL_SCROLLBAR, SCROLLBAR_EVENT_LOSGELASSEN, nullptr, 200, 0);
+    eingeben(KURVPANEL_ZYKLEN, 7);
+    ASSERT_EQ(gKurvenCanvas[0].first, 200);
+    Menu_Kurven_Datei(GetPanelMenuBar(panel), MENUKURVEN_DATEI_NEU, nullptr, panel);
+    EXPECT_EQ(gKurven[0].count, 10);
+    EXPECT_EQ(ctrlWert(KURVPANEL_ANZAHLSCHRITTE), 10);
+    EXPECT_EQ(ctrlWert(KURVPANEL_ZYKLEN), 1);
+    EXPECT_EQ(gKurvenCanvas[0].first, 0);
+    EXPECT_EQ(Scrollbar_PositionGet(), 0);
+    EXPECT_EQ(scrollAttr(SCROLLBAR_ATTR_POSITION), 0);
+    EXPECT_EQ(attribut(KURVPANEL_SCROLLBAR, ATTR_DIMMED), 1);
+    EXPECT_EQ(titel(), "Zyklus-Programmierung - [Unbenannt]");
+}
+
+TEST_F(KurvenFenster, ScrollBarEventsOneToFourDoNotScroll) {
+    gKurveneckdaten[KE_ANZAHLSCHRITTE] = 120;
+    ASSERT_EQ(Kurven_KurvenlaengenAendern(120), 0);
+    for (int e = 1; e <= 4; ++e)
+        Callback_Kurven_Graph_Scrollbar(panel, KURVPANEL_SCROLLBAR, e, nullptr, 30, 0);
+    EXPECT_EQ(gKurvenCanvas[0].first, 0);
+    Callback_Kurven_Graph_Scrollbar(panel, KURVPANEL_SCROLLBAR, SCROLLBAR_EVENT_SPRUNG, nullptr, 75, 0);
+    EXPECT_EQ(gKurvenCanvas[0].first, 70);
+}
+
+TEST_F(KurvenFenster, DownloadWithoutUnitLeavesTheWindowUntitled) {
+    const std::filesystem::path pfad = std::filesystem::temp_directory_path() / "kurvenfenster_download.plk";
+    ASSERT_EQ(KurvenDatei_SpeichernNach(pfad.string()), 0);
+    ASSERT_NE(titel().find("kurvenfenster_download"), std::string::npos);
+    Callback_Kurven_Buttons(panel, KURVPANEL_DOWNLOAD, EVENT_COMMIT, nullptr, 0, 0);
+    EXPECT_EQ(titel(), "Zyklus-Programmierung - [Unbenannt]");
+    // The failed read is reported, in a popup or in the error controls.
+    EXPECT_TRUE(!gefangeneMeldungen().empty() || VkrCom_LetzterFehlerGet() != 0);
+    std::filesystem::remove(pfad);
+}
+
+TEST_F(KurvenFenster, HelpTextsWithTheirLineBreaks) {
+    const int menu = GetPanelMenuBar(panel);
+    Menu_Kurven_Hilfe(menu, MENUKURVEN_HILFE_BEARBEITEN, nullptr, panel);
+    Menu_Kurven_Hilfe(menu, MENUKURVEN_HILFE_WERTE, nullptr, panel);
+    ASSERT_EQ(gefangeneMeldungen().size(), 2u);
+    EXPECT_EQ(gefangeneMeldungen()[0].titel, "Kurven bearbeiten");
+    EXPECT_EQ(gefangeneMeldungen()[0].text,
+              "Kurvenpunkte setzen: Linke Maustaste\nKurvenpunkte löschen: Rechte Maustaste");
+    EXPECT_EQ(gefangeneMeldungen()[1].titel, "Pumpenwerte anzeigen");
+    EXPECT_EQ(gefangeneMeldungen()[1].text,
+              "Um die Werte vorhandener Pumpen-Kurvenpunkte anzuzeigen,\nkönnen die Punkte bei gedrückter "
+              "Umschalttaste angeklickt werden.");
+}
+
+TEST_F(KurvenFenster, MenuBarAndCallbacksFromTheResource) {
+    const int menu = GetPanelMenuBar(panel);
+    ASSERT_GT(menu, 0);
+    struct Eintrag {
+        int id;
+        const char* text;
+    };
+    for (const Eintrag e : {Eintrag{MENUKURVEN_DATEI_NEU, "Neu"}, Eintrag{MENUKURVEN_DATEI_LADEN, "Laden..."},
+                            Eintrag{MENUKURVEN_DATEI_SPEICHERN, "Speichern"},
+                            Eintrag{MENUKURVEN_DATEI_SPEICHERNUNTER, "Speichern unter..."},
+                            Eintrag{MENUKURVEN_HILFE_BEARBEITEN, "Punkte bearbeiten"},
+                            Eintrag{MENUKURVEN_HILFE_WERTE, "Werte anzeigen"}}) {
+        std::string name;
+        EXPECT_GE(GetMenuBarAttribute(menu, e.id, ATTR_ITEM_NAME, &name), 0) << e.id;
+        EXPECT_EQ(name, e.text);
+    }
+    CtrlCallbackPtr fn = nullptr;
+    GetCtrlAttribute(panel, KURVPANEL_CANVAS_V7, ATTR_CALLBACK_FUNCTION_POINTER, &fn);
+    EXPECT_EQ(fn, &Callback_Kurven_Canvas);
+    GetCtrlAttribute(panel, KURVPANEL_UPLOAD, ATTR_CALLBACK_FUNCTION_POINTER, &fn);
+    EXPECT_EQ(fn, &Callback_Kurven_Buttons);
+    GetCtrlAttribute(panel, KURVPANEL_ZYKLEN, ATTR_CALLBACK_FUNCTION_POINTER, &fn);
+    EXPECT_EQ(fn, &Callback_Kurven_Controls);
+    GetCtrlAttribute(panel, KURVPANEL_ZURUECK, ATTR_CALLBACK_FUNCTION_POINTER, &fn);
+    EXPECT_EQ(fn, &Callback_Kurven_Button_Zurueck);
+    // The scroll bar's resource callback became its user callback.
+    ScrollBarInfo* s = GetScrollBarPtr(panel, KURVPANEL_SCROLLBAR);
+    ASSERT_NE(s, nullptr);
+    EXPECT_EQ(s->userCallback, &Callback_Kurven_Graph_Scrollbar);
+}
+
+TEST_F(KurvenFenster, AbsentValvesAreHiddenAndKeepTheirCurves) {
+    gKurven[4].values[3] = 1; // valve 3
+    gKonfig[2] = 0;           // valve 3 not fitted
+    KurvenMain_KonfigUebernehmen();
+    EXPECT_EQ(attribut(KURVPANEL_CANVAS_V3, ATTR_VISIBLE), 0);
+    EXPECT_EQ(gKurvenCanvas[4].visible, 0);
+    EXPECT_EQ(attribut(KURVPANEL_CANVAS_V2, ATTR_VISIBLE), 1);
+    EXPECT_EQ(gKurven[4].values[3], 1);
+    gKonfig[2] = 2;
+    KurvenMain_KonfigUebernehmen();
+    EXPECT_EQ(attribut(KURVPANEL_CANVAS_V3, ATTR_VISIBLE), 1);
+    EXPECT_EQ(gKurvenCanvas[4].visible, 1);
+}
+
+TEST_F(KurvenFenster, ClosingTheWindowEndsTheEventLoop) {
+    DisplayPanel(panel);
+    bool zeitUeberschritten = false;
+    QTimer::singleShot(0, [&] { UI_PanelWidget(panel)->window()->close(); });
+    QTimer wache;
+    wache.setSingleShot(true);
+    QObject::connect(&wache, &QTimer::timeout, [&] {
+        zeitUeberschritten = true;
+        QuitUserInterface(0);
+    });
+    wache.start(5000);
+    RunUserInterface();
+    EXPECT_FALSE(zeitUeberschritten);
+    HidePanel(panel);
+}

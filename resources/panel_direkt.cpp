@@ -60,11 +60,14 @@ CtrlDef eingabe(int id, const std::string& name, int top, int left, const char* 
     return c;
 }
 
+// grenze also sets the number of digits the display has room for.
 CtrlDef anzeige(int id, const std::string& name, int top, int left, int width, const char* label,
-                int nachkommastellen) {
+                int grenze) {
     CtrlDef c = neu(id, name, CtrlArt::Anzeige7Segment, top, left, width, ANZEIGE_HOEHE, label);
     c.ganzzahl = false;
-    c.nachkommastellen = nachkommastellen;
+    c.nachkommastellen = 1;
+    c.min = -grenze;
+    c.max = grenze;
     c.anzeige = true;
     return c;
 }
@@ -113,17 +116,17 @@ void pumpenGruppe(PanelDef& p, int n, int left) {
 
     const int zeile3 = zeile2 + FELD_HOEHE + 16 + ZEILE_1LABEL;
     p.ctrls.push_back(anzeige(eins ? DIREKTPNL_DRUCK1IST : DIREKTPNL_DRUCK2IST, "DRUCK" + s + "IST", zeile3,
-                              innen, PUMPE_BREITE - 40, "Drucksensor [mbar]", 1));
+                              innen, PUMPE_BREITE - 40, "Drucksensor [mbar]", 99999));
 }
 
 void seite(PanelDef& p) {
     const int left = SEITE_LINKS;
     int y = GRUPPEN_Y + 2 * ZEILE_1LABEL;
     p.ctrls.push_back(anzeige(DIREKTPNL_TEMPERATURIST, "TEMPERATURIST", y, left, SEITE_BREITE,
-                              "Kühlkörper-\nTemperatur [°C]", 1));
+                              "Kühlkörper-\nTemperatur [°C]", 999));
     y += ANZEIGE_HOEHE + 8 + ZEILE_1LABEL;
     p.ctrls.push_back(
-        anzeige(DIREKTPNL_SPANNUNGIST, "SPANNUNGIST", y, left, SEITE_BREITE, "Betriebsspannung [V]", 1));
+        anzeige(DIREKTPNL_SPANNUNGIST, "SPANNUNGIST", y, left, SEITE_BREITE, "Betriebsspannung [V]", 999));
 
     y += ANZEIGE_HOEHE + ABSTAND;
     const int statusHoehe = ABFRAGE_Y + ABFRAGE_HOEHE - y;

@@ -167,8 +167,11 @@ TEST_F(DirektGeraet, OhneOffenenPortWirdNichtsGesendet) {
 
 TEST_F(DirektGeraet, AbfrageLiestIstwerteInDerReihenfolgeUndZeigtSie) {
     plm1sim::Zustand z = server.bus().zustand('1');
+    // The simulated pressures follow the pumps: a pump aimed at the pressure holds it.
     z.istDruck[0] = 812.5;
+    z.pumpe[0] = 812.5 / 20.0;
     z.istDruck[1] = -310.5;
+    z.pumpe[1] = -310.5 / 20.0;
     z.spannung = 23.9;
     z.temperatur = 41.5;
     z.status = 0x0108;
@@ -210,8 +213,8 @@ TEST(DirektStatuslampen, BitsAufLampen) {
     };
     const Fall faelle[] = {
         {0x0000, {0, 0, 0, 0, 0}}, {0x0108, {0, 0, 0, 1, 1}}, {0x0001, {1, 0, 0, 0, 0}},
-        {0x0002, {0, 1, 0, 0, 0}}, {0x0004, {0, 0, 1, 0, 0}}, {0xFEF0, {0, 0, 0, 0, 1}},
-        {0xFFFF, {1, 1, 1, 1, 1}}, {0x00F0, {0, 0, 0, 0, 0}},
+        {0x0002, {0, 1, 0, 0, 0}}, {0x0004, {0, 0, 1, 0, 0}}, {0xFFF0, {0, 0, 0, 0, 1}},
+        {0xFEF7, {1, 1, 1, 0, 0}}, {0xFFFF, {1, 1, 1, 1, 1}}, {0x00F0, {0, 0, 0, 0, 0}},
     };
     for (const Fall& f : faelle) {
         int leds[5] = {9, 9, 9, 9, 9};
@@ -282,6 +285,7 @@ TEST_F(DirektGeraet, FehlgeschlageneAbfrageStopptDasAbfragen) {
     };
     plm1sim::Zustand z = server.bus().zustand('1');
     z.istDruck[0] = 55.5;
+    z.pumpe[0] = 55.5 / 20.0;
     server.bus().zustandSetzen('1', z);
     for (const Fall& f : faelle) {
         server.bus().fehlerLoeschen();

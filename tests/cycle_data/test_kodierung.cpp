@@ -6,6 +6,7 @@
 #include "cycle/Kurven_Com.h"
 #include "errors/VKR_errorV3.h"
 #include "platform/le_bytes.h"
+#include "valves/Konfig_Main.h"
 
 using namespace zyklus_test;
 using Bytes = std::vector<unsigned char>;

@@ -10,6 +10,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
+#include <sys/prctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -76,14 +77,16 @@ struct Server::Impl {
         }
     }
 
-    void senden(const std::string& antwort) {
+    // `ab`: when the unit may start sending (the end of the command it answers), so that a late wake-up
+    // of this thread does not delay the answer.
+    void senden(const std::string& antwort, Uhr::time_point ab) {
         if (antwort.empty()) return;
         if (!takt) {
             schreiben(antwort.data(), antwort.size());
             return;
         }
         // Each character reaches the PC when its last bit is on the line: absolute deadlines, no drift.
-        const auto t0 = std::max(Uhr::now(), sendenFrei);
+        const auto t0 = std::max(ab, sendenFrei);
         for (std::size_t i = 0; i < antwort.size() && !stop; ++i) {
             schlafenBis(t0 + ZEICHENZEIT * static_cast<long>(i + 1));
             schreiben(&antwort[i], 1);
@@ -95,7 +98,7 @@ struct Server::Impl {
     // character could have arrived, so replies never overtake the command on the wire.
     void empfangen(const char* daten, std::size_t n) {
         if (!takt) {
-            senden(bus->empfangen(std::string(daten, n)));
+            senden(bus->empfangen(std::string(daten, n)), Uhr::now());
             return;
         }
         std::size_t anfang = 0;
@@ -108,12 +111,14 @@ struct Server::Impl {
                 std::max(Uhr::now(), empfangFrei) + ZEICHENZEIT * static_cast<long>(ende - anfang);
             empfangFrei = fertig;
             schlafenBis(fertig);
-            senden(bus->empfangen(std::string(daten + anfang, ende - anfang)));
+            senden(bus->empfangen(std::string(daten + anfang, ende - anfang)), fertig);
             anfang = ende;
         }
     }
 
     void laufen() {
+        // Pacing wants wake-ups at the deadlines, not up to the default 50 us after them.
+        if (takt) prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
         auto zuletzt = Uhr::now();
         char puffer[4096];
         while (!stop) {

@@ -1,0 +1,134 @@
+// bench_device [count]: identification reads and a 19,200-byte block write against the simulated unit,
+// first on an unpaced line (program overhead and CPU per transaction), then at 9600 baud (transfer time
+// against the wire time of every character, CPU time against wall time).
+
+#include "device/vkrplm1.h"
+#include "platform/rs232.h"
+#include "sim/plm1sim.h"
+
+#include <QCoreApplication>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <string>
+#include <sys/resource.h>
+#include <vector>
+
+namespace {
+
+constexpr int PORT = 1;
+constexpr int BLOCK = 64;
+constexpr int BLOECKE = 300; // 19,200 bytes
+constexpr double ZEICHENZEIT_S = 10.0 / VKRPLM1_BAUDRATE;
+constexpr double GRENZE_DRAHT = 1.01;
+constexpr double GRENZE_CPU = 0.02;
+
+double threadCpu() {
+    timespec ts{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+    return ts.tv_sec + ts.tv_nsec * 1e-9;
+}
+
+double prozessCpu() {
+    rusage r{};
+    getrusage(RUSAGE_SELF, &r);
+    return r.ru_utime.tv_sec + r.ru_utime.tv_usec * 1e-6 + r.ru_stime.tv_sec + r.ru_stime.tv_usec * 1e-6;
+}
+
+struct Messung {
+    double wand = 0, cpu = 0, prozessCpu = 0;
+    long zeichen = 0; // characters on the wire, both directions
+    int transaktionen = 0;
+    int fehler = 0;
+};
+
+template <typename F> Messung messen(int transaktionen, long zeichenProTransaktion, F&& f) {
+    Messung m;
+    const double cpu0 = threadCpu(), pcpu0 = prozessCpu();
+    const auto t0 = std::chrono::steady_clock::now();
+    for (int i = 0; i < transaktionen; ++i)
+        if (f(i) != KEIN_FEHLER) ++m.fehler;
+    m.wand = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+    m.cpu = threadCpu() - cpu0;
+    m.prozessCpu = prozessCpu() - pcpu0;
+    m.transaktionen = transaktionen;
+    m.zeichen = zeichenProTransaktion * transaktionen;
+    return m;
+}
+
+bool starten(plm1sim::Server& server, bool takt) {
+    if (!server.starten({plm1sim::Einheit{}}, takt)) return false;
+    Rs232_GeraetepfadSetzen(PORT, server.pfad());
+    return VKRPLM1_Open(PORT, VKRPLM1_BAUDRATE) == KEIN_FEHLER &&
+           VKRPLM1_Timeout(PORT, VKRPLM1_TIMEOUT_S) == 0;
+}
+
+void beenden(plm1sim::Server& server) {
+    (void)VKRPLM1_Close(PORT);
+    server.stoppen();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const int anzahl = argc > 1 ? std::max(1, std::atoi(argv[1])) : 1000;
+    const std::string id = plm1sim::Einheit{}.id;
+    const long idZeichen = 6 + 1 + 2 + static_cast<long>(id.size()) + 1; // command, ACK, reply line
+    const long blockZeichen = 2 * BLOCK + 19 + 1;                        // command, ACK
+    std::vector<unsigned char> daten(BLOCK * BLOECKE);
+    for (std::size_t i = 0; i < daten.size(); ++i)
+        daten[i] = static_cast<unsigned char>(i * 7 + 3);
+
+    char text[VKRPLM1_ID_LAENGE];
+    auto idLesen = [&](int) { return VKRPLM1_IDLesen(PORT, '1', text); };
+    auto blockSchreiben = [&](int i) {
+        return VKRPLM1_SpeicherSchreiben(PORT, '1', VKRPLM1_SPEICHERTYP, i * BLOCK, BLOCK,
+                                         daten.data() + i * BLOCK);
+    };
+    bool ok = true;
+
+    std::printf("(a) unpaced line: program overhead per transaction\n");
+    {
+        plm1sim::Server server;
+        if (!starten(server, false)) return 1;
+        const Messung ids = messen(anzahl, idZeichen, idLesen);
+        const Messung bloecke = messen(BLOECKE, blockZeichen, blockSchreiben);
+        for (const auto& [name, m] :
+             {std::pair{"identification read", ids}, std::pair{"64-byte block write", bloecke}})
+            std::printf("  %-20s %5d x: %7.1f us wall, %6.1f us CPU (driver thread), %6.1f us CPU (with unit)"
+                        " per transaction, %d errors\n",
+                        name, m.transaktionen, 1e6 * m.wand / m.transaktionen, 1e6 * m.cpu / m.transaktionen,
+                        1e6 * m.prozessCpu / m.transaktionen, m.fehler);
+        ok = ok && ids.fehler == 0 && bloecke.fehler == 0 &&
+             server.bus().speicher('1', 0, BLOCK * BLOECKE) ==
+                 std::vector<std::uint8_t>(daten.begin(), daten.end());
+        beenden(server);
+    }
+
+    std::printf("(b) 9600-baud line: transfer time / wire time (limit %.2f), CPU / wall (limit %.0f %%)\n",
+                GRENZE_DRAHT, 100 * GRENZE_CPU);
+    {
+        plm1sim::Server server;
+        if (!starten(server, true)) return 1;
+        const Messung ids = messen(anzahl, idZeichen, idLesen);
+        const Messung bloecke = messen(BLOECKE, blockZeichen, blockSchreiben);
+        for (const auto& [name, m] :
+             {std::pair{"identification read", ids}, std::pair{"64-byte block write", bloecke}}) {
+            const double draht = m.zeichen * ZEICHENZEIT_S;
+            const double verhaeltnis = m.wand / draht;
+            const double cpuAnteil = m.cpu / m.wand;
+            std::printf("  %-20s %5d x: %8.3f s for %6ld chars, wire %8.3f s, ratio %.4f %s;"
+                        " CPU %.3f s = %.2f %% %s (with unit %.2f %%), %d errors\n",
+                        name, m.transaktionen, m.wand, m.zeichen, draht, verhaeltnis,
+                        verhaeltnis <= GRENZE_DRAHT ? "ok" : "OVER", m.cpu, 100 * cpuAnteil,
+                        cpuAnteil <= GRENZE_CPU ? "ok" : "OVER", 100 * m.prozessCpu / m.wand, m.fehler);
+            ok = ok && m.fehler == 0 && verhaeltnis <= GRENZE_DRAHT && cpuAnteil <= GRENZE_CPU;
+        }
+        beenden(server);
+    }
+    std::printf("%s\n", ok ? "all within limits" : "LIMIT MISSED");
+    return ok ? 0 : 1;
+}

@@ -9,6 +9,7 @@
 #include "valves/Konfig_Datei.h"
 #include "valves/Konfigarray.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
@@ -29,11 +30,11 @@ constexpr std::size_t MAX_PLC_LESEN = 4096;
 
 constexpr const char* AUFRUF_TEXT =
     "Aufruf: plm1 [--port N|GERAET] [--address A] [--valves DATEI.plc] BEFEHL ...\n"
-    "  --port N       COM N (1..8), oder der Pfad eines seriellen Geraets\n"
-    "  --address A    Geraeteadresse (1..9, a..f, & fuer alle)\n"
+    "  --port N       COM N (1..8), oder der Pfad eines seriellen Geräts\n"
+    "  --address A    Geräteadresse (1..9, a..f, & für alle)\n"
     "  --valves DATEI Ventilarten aus einer *.plc-Datei\n"
     "Befehle:\n"
-    "  id                      Kennung des Geraets lesen\n"
+    "  id                      Kennung des Geräts lesen\n"
     "  scan                    Adressen 1 bis 9 absuchen\n"
     "  get WORT                Parameter lesen (pumpe1, druckhigh1, istdruck1, status, ventil3, ...)\n"
     "  set WORT WERT           Parameter schreiben (alleventile auch als 0x-Hex)\n"
@@ -222,6 +223,8 @@ void Cli_FehlerAusgeben(int code) {
 }
 
 int main(int argc, char** argv) {
+    // The serial ports want a Qt main thread; a core application gives one without any window.
+    QCoreApplication app(argc, argv);
     Optionen o;
     std::string grund;
     if (!optionenLesen(argc, argv, &o, &grund)) return aufrufFehler(grund);

@@ -1,0 +1,295 @@
+// The plm1 binary against simulated units on a pseudo-terminal: output formats, round trips through the
+// unit, the "Fehler #" line with exit 1 and usage errors with exit 2.
+
+#include "sim/plm1sim.h"
+
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <map>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Lauf {
+    int exitCode = -1;
+    std::string aus, fehler;
+};
+
+std::string lesen(const fs::path& p) {
+    std::ifstream f(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), {}};
+}
+
+// Runs plm1 in `dir` with the given COM paths in its environment and nothing else of ours.
+Lauf starten(const std::vector<std::string>& args, const fs::path& dir,
+             const std::map<int, std::string>& com = {}) {
+    const fs::path aus = dir / "stdout.txt", fehler = dir / "stderr.txt";
+    const pid_t pid = fork();
+    if (pid == 0) {
+        if (chdir(dir.c_str()) != 0) _exit(126);
+        for (int n = 1; n <= 8; ++n)
+            unsetenv(("PLM1_COM" + std::to_string(n)).c_str());
+        for (const auto& [n, pfad] : com)
+            setenv(("PLM1_COM" + std::to_string(n)).c_str(), pfad.c_str(), 1);
+        const int o = open(aus.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        const int e = open(fehler.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        dup2(o, STDOUT_FILENO);
+        dup2(e, STDERR_FILENO);
+        std::vector<char*> argv{const_cast<char*>(PLM1_EXE)};
+        for (const auto& a : args)
+            argv.push_back(const_cast<char*>(a.c_str()));
+        argv.push_back(nullptr);
+        execv(PLM1_EXE, argv.data());
+        _exit(127);
+    }
+    Lauf l;
+    int status = 0;
+    waitpid(pid, &status, 0);
+    l.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    l.aus = lesen(aus);
+    l.fehler = lesen(fehler);
+    return l;
+}
+
+class Plm1Cli : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        dir = fs::temp_directory_path() / ("cli_test_" + std::to_string(getpid()) + "_" +
+                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        ASSERT_TRUE(server.starten({plm1sim::Einheit{'1', "VKR-PLM1-SIM"}}));
+    }
+    void TearDown() override {
+        server.stoppen();
+        fs::remove_all(dir);
+    }
+    Lauf plm1(std::vector<std::string> args) {
+        args.insert(args.begin(), {"--port", server.pfad()});
+        return starten(args, dir);
+    }
+    Lauf erfolgreich(const std::vector<std::string>& args) {
+        Lauf l = plm1(args);
+        EXPECT_EQ(l.exitCode, 0) << l.fehler;
+        EXPECT_EQ(l.fehler, "");
+        return l;
+    }
+    fs::path dir;
+    plm1sim::Server server;
+};
+
+TEST_F(Plm1Cli, Kennung) {
+    EXPECT_EQ(erfolgreich({"id"}).aus, "VKR-PLM1-SIM\n");
+    EXPECT_EQ(server.bus().empfangeneZeilen(), std::vector<std::string>{"#1IDR\r"});
+}
+
+TEST_F(Plm1Cli, SucheFindetZweiEinheiten) {
+    server.stoppen();
+    ASSERT_TRUE(server.starten({plm1sim::Einheit{'2', "VKR-PLM1-A"}, plm1sim::Einheit{'5', "FREMD-X"}}));
+    EXPECT_EQ(erfolgreich({"scan"}).aus, "2 VKR-PLM1-A\n5 FREMD-X\n");
+    EXPECT_EQ(server.bus().empfangeneZeilen().size(), 9u);
+}
+
+TEST_F(Plm1Cli, SetzenUndLesenUeberDieEinheit) {
+    struct Fall {
+        std::vector<std::string> setzen;
+        std::string wort, erwartet;
+    } faelle[] = {
+        {{"pumpe1", "55"}, "pumpe1", "55\n"},
+        {{"pumpe2", "-100.00005"}, "pumpe2", "-100\n"},
+        {{"drucklow2", "-1999.6"}, "drucklow2", "-2000\n"},
+        {{"druckhigh1", "1500"}, "druckhigh1", "1500\n"},
+        {{"alleventile", "0xbe"}, "alleventile", "00BE\n"},
+        {{"alleventile", "0xBE"}, "ventil2", "1\n"},
+        {{"alleventile", "0xBE"}, "ventil1", "0\n"},
+        {{"alleventile", "5"}, "alleventile", "0005\n"},
+        {{"alleventile", "0"}, "alleventile", "0000\n"},
+        {{"ventil16", "1"}, "alleventile", "8000\n"},
+        {{"ventil10", "1"}, "ventil10", "1\n"},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.setzen[0] + " " + f.setzen[1]);
+        std::vector<std::string> args{"set"};
+        args.insert(args.end(), f.setzen.begin(), f.setzen.end());
+        EXPECT_EQ(erfolgreich(args).aus, "");
+        EXPECT_EQ(erfolgreich({"get", f.wort}).aus, f.erwartet);
+    }
+    EXPECT_EQ(server.bus().zustand('1').pumpe[0], 55);
+}
+
+TEST_F(Plm1Cli, IstwerteUndStatus) {
+    plm1sim::Zustand z = server.bus().zustand('1');
+    z.spannung = 24.1;
+    z.temperatur = -3.5;
+    z.status = 0x1A20;
+    server.bus().zustandSetzen('1', z);
+    EXPECT_EQ(erfolgreich({"get", "istspannung"}).aus, "24.1\n");
+    EXPECT_EQ(erfolgreich({"get", "isttemperatur"}).aus, "-3.5\n");
+    EXPECT_EQ(erfolgreich({"get", "status"}).aus, "1A20\n");
+}
+
+TEST_F(Plm1Cli, Geraetefunktionen) {
+    const std::pair<const char*, int> faelle[] = {{"start", 1}, {"pause", 2}, {"stop", 3}, {"start", 1}};
+    for (const auto& [befehl, funktion] : faelle) {
+        EXPECT_EQ(erfolgreich({befehl}).aus, "");
+        EXPECT_EQ(server.bus().zustand('1').funktion, funktion) << befehl;
+    }
+}
+
+TEST_F(Plm1Cli, SpeicherLesenSechzehnBytesJeZeile) {
+    std::vector<std::uint8_t> daten;
+    for (int i = 0; i < 20; ++i)
+        daten.push_back(static_cast<std::uint8_t>(i * 13));
+    server.bus().speicherSetzen('1', 0x0FF8, daten);
+    EXPECT_EQ(erfolgreich({"read-mem", "0x0FF8", "20"}).aus,
+              "0FF8: 00 0D 1A 27 34 41 4E 5B 68 75 82 8F 9C A9 B6 C3\n"
+              "1008: D0 DD EA F7\n");
+    EXPECT_EQ(erfolgreich({"read-mem", "4088", "16"}).aus,
+              "0FF8: 00 0D 1A 27 34 41 4E 5B 68 75 82 8F 9C A9 B6 C3\n");
+    EXPECT_EQ(erfolgreich({"read-mem", "4089", "1"}).aus, "0FF9: 0D\n");
+    EXPECT_EQ(server.bus().empfangeneZeilen().back(), "#1BDR40FF90001\r");
+}
+
+TEST_F(Plm1Cli, SpeicherSchreiben) {
+    EXPECT_EQ(erfolgreich({"write-mem", "0x100", "12abFF"}).aus, "");
+    EXPECT_EQ(server.bus().speicher('1', 0x100, 3), (std::vector<std::uint8_t>{0x12, 0xAB, 0xFF}));
+    EXPECT_EQ(server.bus().empfangeneZeilen().back(), "#1BDW40100000312ABFF01BD\r");
+    EXPECT_EQ(erfolgreich({"read-mem", "256", "3"}).aus, "0100: 12 AB FF\n");
+    EXPECT_EQ(erfolgreich({"write-mem", "0x300", ""}).aus, "");
+    EXPECT_EQ(server.bus().empfangeneZeilen().back(), "#1BDW4030000000001\r");
+    EXPECT_EQ(erfolgreich({"write-mem", "0", std::string(128, 'a')}).aus, "");
+    EXPECT_EQ(server.bus().speicher('1', 0, 64), std::vector<std::uint8_t>(64, 0xAA));
+}
+
+TEST_F(Plm1Cli, FehlerMitNummerUndText) {
+    struct Fall {
+        std::vector<std::string> args;
+        plm1sim::Fehlerart stoerung;
+        const char* code;
+        std::string fehler;
+    } faelle[] = {
+        {{"set", "pumpe1", "100.001"},
+         plm1sim::Fehlerart::Keiner,
+         "",
+         "Fehler #500045: Parameter außerhalb der Grenzwerte\n"},
+        {{"get", "foo"}, plm1sim::Fehlerart::Keiner, "", "Fehler #401108: Unzulässiger Parameter\n"},
+        {{"get", "Pumpe1"}, plm1sim::Fehlerart::Keiner, "", "Fehler #401108: Unzulässiger Parameter\n"},
+        {{"--address", "7", "id"},
+         plm1sim::Fehlerart::Keiner,
+         "",
+         "Fehler #403012: Keine Antwort vom Gerät\n"},
+        {{"--address", "A", "id"},
+         plm1sim::Fehlerart::Keiner,
+         "",
+         "Fehler #400006: Unzulässige Geräteadresse\n"},
+        {{"id"}, plm1sim::Fehlerart::Nak, "IDR", "Fehler #402010: Fehlermeldung (NAK) vom Gerät erhalten\n"},
+        {{"get", "pumpe1"}, plm1sim::Fehlerart::Err, "P1R", "Fehler #409118: Gerät meldet Parameterfehler\n"},
+        {{"read-mem", "0", "4"},
+         plm1sim::Fehlerart::FalscheChecksumme,
+         "BDR",
+         "Fehler #406147: Checksummenfehler bei der Übertragung\n"},
+        {{"stop"},
+         plm1sim::Fehlerart::Can,
+         "DF3",
+         "Fehler #405040: Befehlsausführung momentan nicht möglich (CAN erhalten)\n"},
+        {{"--valves", "fehlt.plc", "id"},
+         plm1sim::Fehlerart::Keiner,
+         "",
+         "Fehler #308704: Fehler beim Öffnen der Datei\n"},
+        {{"--valves", "leer.plc", "id"},
+         plm1sim::Fehlerart::Keiner,
+         "",
+         "Fehler #302706: Die Datei ist nicht vom richtigen Typ\n"},
+    };
+    std::ofstream(dir / "leer.plc", std::ios::binary) << std::string(124, '\0');
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.args[0] + " " + (f.args.size() > 1 ? f.args[1] : ""));
+        server.bus().fehlerLoeschen();
+        if (f.stoerung != plm1sim::Fehlerart::Keiner) server.bus().fehlerSetzen(f.code, f.stoerung);
+        const Lauf l = plm1(f.args);
+        EXPECT_EQ(l.exitCode, 1);
+        EXPECT_EQ(l.fehler, f.fehler);
+        EXPECT_EQ(l.aus, "");
+    }
+    // Values out of range are refused before anything goes on the line.
+    server.bus().protokollLeeren();
+    EXPECT_EQ(plm1({"set", "drucklow1", "-2000.001"}).exitCode, 1);
+    EXPECT_TRUE(server.bus().empfangeneZeilen().empty());
+}
+
+TEST_F(Plm1Cli, GeraetNichtZuOeffnen) {
+    const Lauf l = starten({"--port", (dir / "gibtsnicht").string(), "id"}, dir);
+    EXPECT_EQ(l.exitCode, 1);
+    EXPECT_EQ(l.fehler.rfind("Fehler #100", 0), 0u) << l.fehler;
+}
+
+TEST_F(Plm1Cli, AufruffehlerSendenNichts) {
+    const std::vector<std::vector<std::string>> faelle = {
+        {},
+        {"frobnicate"},
+        {"get"},
+        {"get", "pumpe1", "x"},
+        {"set", "pumpe1"},
+        {"set", "pumpe1", "abc"},
+        {"set", "pumpe1", "5x"},
+        {"set", "ventil1", "1.5"},
+        {"set", "ventil1", "0x1"},
+        {"set", "alleventile", "0xZZ"},
+        {"read-mem", "0", "65"},
+        {"read-mem", "0", "0"},
+        {"read-mem", "zz", "4"},
+        {"read-mem", "0"},
+        {"write-mem", "0", "123"},
+        {"write-mem", "0", "zz"},
+        {"write-mem", "0", std::string(130, '0')},
+        {"write-mem", "0"},
+        {"id", "extra"},
+        {"scan", "1"},
+        {"--port", "9", "id"},
+        {"--port", "0", "id"},
+        {"--address", "12", "id"},
+        {"--bogus", "x", "id"},
+        {"--port"},
+    };
+    for (const auto& args : faelle) {
+        std::string text;
+        for (const auto& a : args)
+            text += a + " ";
+        SCOPED_TRACE(text);
+        std::vector<std::string> mitPort{"--port", server.pfad()};
+        mitPort.insert(mitPort.end(), args.begin(), args.end());
+        const Lauf l = starten(args.size() > 0 && args[0] == "--port" ? args : mitPort, dir);
+        EXPECT_EQ(l.exitCode, 2);
+        EXPECT_NE(l.fehler.find("Aufruf: plm1"), std::string::npos);
+        EXPECT_EQ(l.aus, "");
+    }
+    EXPECT_TRUE(server.bus().empfangeneZeilen().empty());
+}
+
+TEST_F(Plm1Cli, PortUndAdresseAusDenEinstellungen) {
+    server.stoppen();
+    ASSERT_TRUE(server.starten({plm1sim::Einheit{'5', "VKR-PLM1-FUENF"}}));
+    std::ofstream(dir / "plm1Steuerung.ini", std::ios::binary) << "[konfig]\r\nadresse = 53\r\ncom = 3\r\n";
+    Lauf l = starten({"id"}, dir, {{3, server.pfad()}});
+    EXPECT_EQ(l.exitCode, 0) << l.fehler;
+    EXPECT_EQ(l.aus, "VKR-PLM1-FUENF\n");
+    // Options win over the settings file.
+    l = starten({"--address", "1", "id"}, dir, {{3, server.pfad()}});
+    EXPECT_EQ(l.fehler, "Fehler #403012: Keine Antwort vom Gerät\n");
+    // Without a settings file: COM 1, address 1.
+    fs::remove(dir / "plm1Steuerung.ini");
+    l = starten({"--address", "5", "id"}, dir, {{1, server.pfad()}});
+    EXPECT_EQ(l.aus, "VKR-PLM1-FUENF\n");
+    l = starten({"id"}, dir, {{1, server.pfad()}});
+    EXPECT_EQ(l.fehler, "Fehler #403012: Keine Antwort vom Gerät\n");
+}
+
+} // namespace

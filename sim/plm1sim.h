@@ -84,7 +84,7 @@ class Server {
     bool starten(std::vector<Einheit> einheiten = {Einheit{}}, bool takt9600 = false);
     void stoppen();
     std::string pfad() const; // device path of the line's PC end, e.g. /dev/pts/7
-    Bus& bus();
+    Bus& bus();               // the bus of the last starten(); replaced by the next one
     // Holds back (true) or releases the PC end's output, as a stopped line would: what the PC writes
     // then stays in its output queue and never drains.
     bool ausgabeAnhalten(bool anhalten);

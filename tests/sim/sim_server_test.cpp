@@ -1,0 +1,109 @@
+// The simulated line served on a pseudo-terminal, paced and unpaced, and the plm1-sim program, spoken to
+// with plain POSIX calls.
+
+#include "sim/plm1sim.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstdio>
+#include <fcntl.h>
+#include <poll.h>
+#include <string>
+#include <sys/wait.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace {
+
+// Opens the PC end raw, sends `befehl` and collects what comes back until `erwartet` bytes or 2 s.
+std::string senden(const std::string& pfad, const std::string& befehl, std::size_t erwartet) {
+    const int fd = open(pfad.c_str(), O_RDWR | O_NOCTTY);
+    if (fd < 0) return "open failed";
+    termios t{};
+    tcgetattr(fd, &t);
+    cfmakeraw(&t);
+    tcsetattr(fd, TCSANOW, &t);
+    std::string antwort;
+    if (write(fd, befehl.data(), befehl.size()) == static_cast<ssize_t>(befehl.size())) {
+        char puffer[256];
+        pollfd p{fd, POLLIN, 0};
+        while (antwort.size() < erwartet && poll(&p, 1, 2000) > 0) {
+            const ssize_t n = read(fd, puffer, sizeof puffer);
+            if (n <= 0) break;
+            antwort.append(puffer, static_cast<std::size_t>(n));
+        }
+    }
+    close(fd);
+    return antwort;
+}
+
+TEST(SimServer, AnswersOnItsPseudoTerminalPacedOrNot) {
+    for (bool takt : {false, true}) {
+        plm1sim::Server server;
+        ASSERT_TRUE(server.starten({plm1sim::Einheit{'3', "VKR-PLM1-DREI"}}, takt));
+        EXPECT_EQ(server.pfad().rfind("/dev/", 0), 0u) << server.pfad();
+        EXPECT_EQ(senden(server.pfad(), "#3IDR\r#3V0W00FF\r", 18), "\x06#3VKR-PLM1-DREI\r\x06") << takt;
+        EXPECT_EQ(server.bus().zustand('3').ventile, 0xFF);
+        // the line survives the PC closing its end
+        EXPECT_EQ(senden(server.pfad(), "#3V0R\r", 11), "\x06#3V0R00FF\r") << takt;
+        server.stoppen();
+        EXPECT_EQ(server.pfad(), "");
+    }
+}
+
+TEST(SimServer, StartsOnlyOnceAndRestartsAfterStopping) {
+    plm1sim::Server server;
+    ASSERT_TRUE(server.starten());
+    EXPECT_FALSE(server.starten());
+    server.stoppen();
+    ASSERT_TRUE(server.starten({plm1sim::Einheit{'9', "NEUN"}}));
+    EXPECT_EQ(senden(server.pfad(), "#9IDR\r", 8), "\x06#9NEUN\r");
+}
+
+TEST(SimProgramm, PrintsItsPathServesAndEndsOnSigterm) {
+    int rohr[2];
+    ASSERT_EQ(pipe(rohr), 0);
+    const pid_t kind = fork();
+    ASSERT_GE(kind, 0);
+    if (kind == 0) {
+        dup2(rohr[1], STDOUT_FILENO);
+        close(rohr[0]);
+        execl(PLM1_SIM_PROGRAMM, "plm1-sim", "--unit", "2=VKR-PLM1-ZWEI", "--unit", "b=B", nullptr);
+        _exit(127);
+    }
+    close(rohr[1]);
+    FILE* aus = fdopen(rohr[0], "r");
+    char zeile[256] = {};
+    ASSERT_NE(fgets(zeile, sizeof zeile, aus), nullptr);
+    std::string pfad = zeile;
+    ASSERT_FALSE(pfad.empty());
+    ASSERT_EQ(pfad.back(), '\n');
+    pfad.pop_back();
+    EXPECT_EQ(senden(pfad, "#2IDR\r", 17), "\x06#2VKR-PLM1-ZWEI\r");
+    EXPECT_EQ(senden(pfad, "#bIDR\r", 5), "\x06#bB\r");
+    kill(kind, SIGTERM);
+    int status = 0;
+    ASSERT_EQ(waitpid(kind, &status, 0), kind);
+    EXPECT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    fclose(aus);
+}
+
+TEST(SimProgramm, RefusesBadArguments) {
+    for (const char* arg : {"--unit=0=X", "--unit=A=X", "--unit=1=", "--bogus"}) {
+        const pid_t kind = fork();
+        ASSERT_GE(kind, 0);
+        if (kind == 0) {
+            freopen("/dev/null", "w", stderr);
+            execl(PLM1_SIM_PROGRAMM, "plm1-sim", arg, nullptr);
+            _exit(127);
+        }
+        int status = 0;
+        ASSERT_EQ(waitpid(kind, &status, 0), kind);
+        EXPECT_TRUE(WIFEXITED(status));
+        EXPECT_EQ(WEXITSTATUS(status), 2) << arg;
+    }
+}
+
+} // namespace

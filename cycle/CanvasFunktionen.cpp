@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 
 KurvenCanvas gKurvenCanvas[KURVEN_ANZAHL];
 
@@ -35,14 +36,25 @@ int anzahlSchritte(const KurvenCanvas& c) {
     return c.curve ? c.curve->count : 0;
 }
 
+// Last step of the run of equal values that starts at i (at most bis).
+int laufende(const KurvenCanvas& c, int i, int bis) {
+    int j = i;
+    while (j < bis && c.curve->values[j + 1] == c.curve->values[i])
+        ++j;
+    return j;
+}
+
 void kanalZeichnen(int k) {
     KurvenCanvas& c = gKurvenCanvas[k];
     const int ctrl = c.control;
     Zeichnen_Rahmen(k);
     const CanvasBereich b = Canvas_SichtbarerBereich(c);
     CanvasStartBatchDraw(gKurvenPanel, ctrl);
-    for (int i = b.first; i <= b.last; ++i)
-        Zeichnen_KurvenpunktRechteck(k, i);
+    for (int i = b.first; i <= b.last;) {
+        const int j = laufende(c, i, b.last);
+        Zeichnen_KurvenpunktRechteckLauf(k, i, j);
+        i = j + 1;
+    }
     CanvasEndBatchDraw(gKurvenPanel, ctrl);
     CanvasStartBatchDraw(gKurvenPanel, ctrl);
     for (int p = 0; p <= CANVAS_SICHTBARE_SCHRITTE; ++p)
@@ -50,8 +62,11 @@ void kanalZeichnen(int k) {
     CanvasEndBatchDraw(gKurvenPanel, ctrl);
     Zeichnen_Nulllinie(k);
     CanvasStartBatchDraw(gKurvenPanel, ctrl);
-    for (int i = b.first; i <= b.last; ++i)
-        Zeichnen_KurvenpunktLinie(k, i);
+    for (int i = b.first; i <= b.last;) {
+        const int j = laufende(c, i, b.last);
+        Zeichnen_KurvenpunktLinieLauf(k, i, j);
+        i = j + 1;
+    }
     CanvasEndBatchDraw(gKurvenPanel, ctrl);
 }
 
@@ -231,15 +246,27 @@ int Canvas_IstVentildiagramm(int kanal) {
 
 void Canvas_ZeitachseBeschriften() {
     if (gKurvenPanel <= 0) return;
-    for (int label : LABELS)
-        SetCtrlVal(gKurvenPanel, label, "");
+    // Labels without a mark are empty; a label is touched only when its text or place changes, since
+    // every text change lays the label out again.
+    std::string texte[CANVAS_ZEITACHSE_LABELS];
+    int links[CANVAS_ZEITACHSE_LABELS] = {};
+    bool verschoben[CANVAS_ZEITACHSE_LABELS] = {};
     const KurvenCanvas& c = gKurvenCanvas[0];
     for (const Zeitachsenmarke& m : Canvas_Zeitachsenmarken(c)) {
-        const int ctrl = LABELS[m.label];
-        SetCtrlVal(gKurvenPanel, ctrl, std::to_string(m.schritt).c_str());
         int breite = 0;
-        GetCtrlAttribute(gKurvenPanel, ctrl, ATTR_WIDTH, &breite);
-        SetCtrlAttribute(gKurvenPanel, ctrl, ATTR_LEFT, static_cast<int>(c.left + m.x - breite / 2.0 + 0.5));
+        GetCtrlAttribute(gKurvenPanel, LABELS[m.label], ATTR_WIDTH, &breite);
+        texte[m.label] = std::to_string(m.schritt);
+        links[m.label] = static_cast<int>(c.left + m.x - breite / 2.0 + 0.5);
+        verschoben[m.label] = true;
+    }
+    for (int l = 0; l < CANVAS_ZEITACHSE_LABELS; ++l) {
+        std::string alt;
+        GetCtrlVal(gKurvenPanel, LABELS[l], &alt);
+        if (alt != texte[l]) SetCtrlVal(gKurvenPanel, LABELS[l], texte[l].c_str());
+        int altLinks = 0;
+        GetCtrlAttribute(gKurvenPanel, LABELS[l], ATTR_LEFT, &altLinks);
+        if (verschoben[l] && altLinks != links[l])
+            SetCtrlAttribute(gKurvenPanel, LABELS[l], ATTR_LEFT, links[l]);
     }
 }
 

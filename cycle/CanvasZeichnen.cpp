@@ -16,8 +16,31 @@ bool schrittGueltig(int kanal, int i) {
     return c.curve && i >= 0 && i < c.curve->count;
 }
 
+// Pen and fill colour each canvas was last given: only changes are passed on (a full redraw would
+// otherwise set a colour before every one of its ~300 elements).
+struct Farben {
+    int panel = 0, stift = -1, fuellung = -1;
+};
+Farben gFarben[KURVEN_ANZAHL];
+
+Farben& farben(const KurvenCanvas& c) {
+    Farben& f = gFarben[&c - gKurvenCanvas];
+    if (f.panel != gKurvenPanel) f = {gKurvenPanel, -1, -1};
+    return f;
+}
+
 void stift(const KurvenCanvas& c, int farbe) {
+    Farben& f = farben(c);
+    if (f.stift == farbe) return;
     SetCtrlAttribute(gKurvenPanel, c.control, ATTR_PEN_COLOR, farbe);
+    f.stift = farbe;
+}
+
+void fuellung(const KurvenCanvas& c, int farbe) {
+    Farben& f = farben(c);
+    if (f.fuellung == farbe) return;
+    SetCtrlAttribute(gKurvenPanel, c.control, ATTR_PEN_FILL_COLOR, farbe);
+    f.fuellung = farbe;
 }
 
 void linie(const KurvenCanvas& c, int x1, int y1, int x2, int y2, int farbe) {
@@ -25,18 +48,19 @@ void linie(const KurvenCanvas& c, int x1, int y1, int x2, int y2, int farbe) {
     CanvasDrawLine(gKurvenPanel, c.control, MakePoint(x1, y1), MakePoint(x2, y2));
 }
 
-void wertlinie(int kanal, int i, int farbe) {
+// Steps i..j share one value: their lines (and bars) join into one element with the same pixels.
+void wertlinie(int kanal, int i, int j, int farbe) {
     const KurvenCanvas& c = gKurvenCanvas[kanal];
-    const int p = i - c.first;
     const int y = Canvas_YKoordinateAusWert(c, c.curve->values[i]);
-    linie(c, Canvas_XGitterKoordinate(c, p), y, Canvas_XGitterKoordinate(c, p + 1), y, farbe);
+    linie(c, Canvas_XGitterKoordinate(c, i - c.first), y, Canvas_XGitterKoordinate(c, j + 1 - c.first), y,
+          farbe);
 }
 
-void balken(int kanal, int i, bool loeschen) {
+void balken(int kanal, int i, int j, bool loeschen) {
     const KurvenCanvas& c = gKurvenCanvas[kanal];
-    const int p = i - c.first;
     const int v = c.curve->values[i];
-    const int x1 = Canvas_XGitterKoordinate(c, p), x2 = Canvas_XGitterKoordinate(c, p + 1);
+    const int x1 = Canvas_XGitterKoordinate(c, i - c.first),
+              x2 = Canvas_XGitterKoordinate(c, j + 1 - c.first);
     const int y = Canvas_YKoordinateAusWert(c, v);
     const int oben = v >= 0 ? y : c.zeroY, unten = v >= 0 ? c.zeroY : y;
     int farbe = CANVAS_FARBE_HINTERGRUND;
@@ -46,7 +70,7 @@ void balken(int kanal, int i, bool loeschen) {
         else
             farbe = v >= 0 ? CANVAS_FARBE_PUMPE_POSITIV : CANVAS_FARBE_PUMPE_NEGATIV;
     }
-    SetCtrlAttribute(gKurvenPanel, c.control, ATTR_PEN_FILL_COLOR, farbe);
+    fuellung(c, farbe);
     CanvasDrawRect(gKurvenPanel, c.control, MakeRect(oben, x1, unten - oben + 1, x2 - x1 + 1),
                    VAL_DRAW_INTERIOR);
 }
@@ -66,8 +90,8 @@ int Zeichnen_PunktZahlenwertAusYKoordinate(int kanal, int y) {
 void Zeichnen_Rahmen(int kanal) {
     if (!gueltig(kanal)) return;
     const KurvenCanvas& c = gKurvenCanvas[kanal];
-    SetCtrlAttribute(gKurvenPanel, c.control, ATTR_PEN_COLOR, CANVAS_FARBE_RAHMEN);
-    SetCtrlAttribute(gKurvenPanel, c.control, ATTR_PEN_FILL_COLOR, CANVAS_FARBE_HINTERGRUND);
+    stift(c, CANVAS_FARBE_RAHMEN);
+    fuellung(c, CANVAS_FARBE_HINTERGRUND);
     CanvasDrawRect(gKurvenPanel, c.control, MakeRect(0, 0, c.height, c.width), VAL_DRAW_FRAME_AND_INTERIOR);
 }
 
@@ -87,19 +111,19 @@ void Zeichnen_VertikaleGitterlinienUmPunkt(int kanal, int i) {
 }
 
 void Zeichnen_KurvenpunktLinie(int kanal, int i) {
-    if (gueltig(kanal) && schrittGueltig(kanal, i)) wertlinie(kanal, i, CANVAS_FARBE_WERTLINIE);
+    if (gueltig(kanal) && schrittGueltig(kanal, i)) wertlinie(kanal, i, i, CANVAS_FARBE_WERTLINIE);
 }
 
 void Zeichnen_KurvenpunktLinieLoeschen(int kanal, int i) {
-    if (gueltig(kanal) && schrittGueltig(kanal, i)) wertlinie(kanal, i, CANVAS_FARBE_HINTERGRUND);
+    if (gueltig(kanal) && schrittGueltig(kanal, i)) wertlinie(kanal, i, i, CANVAS_FARBE_HINTERGRUND);
 }
 
 void Zeichnen_KurvenpunktRechteck(int kanal, int i) {
-    if (gueltig(kanal) && schrittGueltig(kanal, i)) balken(kanal, i, false);
+    if (gueltig(kanal) && schrittGueltig(kanal, i)) balken(kanal, i, i, false);
 }
 
 void Zeichnen_KurvenpunktRechteckLoeschen(int kanal, int i) {
-    if (gueltig(kanal) && schrittGueltig(kanal, i)) balken(kanal, i, true);
+    if (gueltig(kanal) && schrittGueltig(kanal, i)) balken(kanal, i, i, true);
 }
 
 void Zeichnen_Nulllinie(int kanal) {
@@ -117,4 +141,14 @@ void Zeichnen_Nulllinienteil(int kanal, int i) {
     const int p = i - c.first;
     linie(c, Canvas_XGitterKoordinate(c, p), c.zeroY, Canvas_XGitterKoordinate(c, p + 1), c.zeroY,
           CANVAS_FARBE_NULLLINIE);
+}
+
+void Zeichnen_KurvenpunktRechteckLauf(int kanal, int i, int j) {
+    if (gueltig(kanal) && schrittGueltig(kanal, i) && schrittGueltig(kanal, j) && i <= j)
+        balken(kanal, i, j, false);
+}
+
+void Zeichnen_KurvenpunktLinieLauf(int kanal, int i, int j) {
+    if (gueltig(kanal) && schrittGueltig(kanal, i) && schrittGueltig(kanal, j) && i <= j)
+        wertlinie(kanal, i, j, CANVAS_FARBE_WERTLINIE);
 }

@@ -16,3 +16,8 @@ void Zeichnen_KurvenpunktRechteck(int kanal, int i);
 void Zeichnen_KurvenpunktRechteckLoeschen(int kanal, int i);
 void Zeichnen_Nulllinie(int kanal);
 void Zeichnen_Nulllinienteil(int kanal, int i);
+
+// Steps i..j that all hold the value of step i, drawn as one bar / one value line (same pixels as
+// drawing them one by one); the full redraw uses these.
+void Zeichnen_KurvenpunktRechteckLauf(int kanal, int i, int j);
+void Zeichnen_KurvenpunktLinieLauf(int kanal, int i, int j);

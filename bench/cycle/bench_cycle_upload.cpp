@@ -8,6 +8,8 @@
 #include "sim/plm1sim.h"
 #include "valves/Konfigarray.h"
 
+#include <QCoreApplication>
+
 #include <chrono>
 #include <cstdio>
 
@@ -20,7 +22,9 @@ constexpr double ZEICHENZEIT_S = 10.0 / 9600.0;
 
 } // namespace
 
-int main() {
+int main(int argc, char** argv) {
+    // As in the command-line tool: the serial layer runs inside a Qt application object.
+    QCoreApplication app(argc, argv);
     plm1sim::Server server;
     if (!server.starten({plm1sim::Einheit{}}, true)) {
         std::fprintf(stderr, "simulated unit did not start\n");

@@ -297,7 +297,9 @@ int Ini_ReadFromFile(IniText ini, const char* path) {
         std::fclose(f);
         return INI_FEHLER_KEIN_SPEICHER;
     }
+    const bool lesefehler = std::ferror(f) != 0; // a directory, for example
     std::fclose(f);
+    if (lesefehler) return INI_FEHLER_DATEI_OEFFNEN;
     return Ini_ReadFromBuffer(ini, daten.data(), daten.size());
 }
 

@@ -193,6 +193,7 @@ class IniDatei : public ::testing::Test {
 TEST_F(IniDatei, FehlendeDateiLaesstObjektLeer) {
     Ini ini(Ini_New(1));
     EXPECT_EQ(Ini_ReadFromFile(ini.get(), (dir / "fehlt.ini").c_str()), INI_FEHLER_DATEI_OEFFNEN);
+    EXPECT_EQ(Ini_ReadFromFile(ini.get(), dir.c_str()), INI_FEHLER_DATEI_OEFFNEN);
     EXPECT_EQ(alsText(ini.get()), "");
 }
 

@@ -6,5 +6,6 @@
 
 [[nodiscard]] Fehlercode GemCom_SpeicherdatenVonPLM1Lesen(int startAddress, int size, unsigned char* buffer,
                                                           int showProgress);
-[[nodiscard]] Fehlercode GemCom_SpeicherdatenZuPLM1Senden(int startAddress, int size, const unsigned char* data,
-                                                          int fromPercent, int toPercent);
+[[nodiscard]] Fehlercode GemCom_SpeicherdatenZuPLM1Senden(int startAddress, int size,
+                                                          const unsigned char* data, int fromPercent,
+                                                          int toPercent);

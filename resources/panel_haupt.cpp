@@ -1,20 +1,91 @@
-// Main window, info popup and the panels of the resource that the program never loads.
+// Main window MAINPANEL (the program's name over six large buttons), the info popup INFOPANEL, and the
+// panels of the resource that the program never loads.
 
 #include "resources/Plm1SteuerungGui.h"
 #include "resources/panels.h"
 
+namespace {
+
+constexpr int RAND = 24;
+constexpr int KNOPF_BREITE = 240;
+constexpr int KNOPF_HOEHE = 64;
+constexpr int ABSTAND = 16;
+constexpr int TITEL_HOEHE = 48;
+constexpr int HAUPT_BREITE = 2 * RAND + 2 * KNOPF_BREITE + ABSTAND;
+constexpr int ERSTE_REIHE = RAND + TITEL_HOEHE + ABSTAND;
+constexpr int HAUPT_HOEHE = ERSTE_REIHE + 3 * KNOPF_HOEHE + 2 * ABSTAND + RAND;
+
+PanelDef panel(int id, const char* name, const char* titel, int breite, int hoehe, const char* callback) {
+    PanelDef p;
+    p.id = id;
+    p.name = name;
+    p.title = titel;
+    p.width = breite;
+    p.height = hoehe;
+    p.callback = callback;
+    return p;
+}
+
+CtrlDef ctrl(int id, const char* name, CtrlArt art, int top, int left, int width, int height,
+             const char* label) {
+    CtrlDef c;
+    c.id = id;
+    c.name = name;
+    c.art = art;
+    c.top = top;
+    c.left = left;
+    c.width = width;
+    c.height = height;
+    c.label = label;
+    return c;
+}
+
+CtrlDef knopf(int id, const char* name, const char* label, int reihe, int spalte, const char* tooltip) {
+    CtrlDef c = ctrl(id, name, CtrlArt::Knopf, ERSTE_REIHE + reihe * (KNOPF_HOEHE + ABSTAND),
+                     RAND + spalte * (KNOPF_BREITE + ABSTAND), KNOPF_BREITE, KNOPF_HOEHE, label);
+    c.callback = "Callback_Buttons_Mainbuttons";
+    c.tooltip = tooltip;
+    return c;
+}
+
+} // namespace
+
 PanelDef Resource_HauptPanel() {
-    PanelDef p{.id = MAINPANEL, .name = "MAINPANEL", .title = "PLM-1 Steuerung", .width = 420, .height = 420,
-               .callback = "Callback_Panel_Mainpanel"};
+    PanelDef p = panel(MAINPANEL, "MAINPANEL", "PLM-1 Steuerung", HAUPT_BREITE, HAUPT_HOEHE,
+                       "Callback_Panel_Mainpanel");
+    p.ctrls.push_back(ctrl(MAINPANEL_TEXTMSG, "TEXTMSG", CtrlArt::TextMeldung, RAND, RAND,
+                           HAUPT_BREITE - 2 * RAND, TITEL_HOEHE, "PLM-1 Steuerung"));
+    p.ctrls.push_back(knopf(MAINPANEL_TASTATURPROG, "TASTATURPROG", "Tasten-Programmierung", 0, 0,
+                            "Die Tasten 1 bis 9 des PLM-1 belegen"));
+    p.ctrls.push_back(knopf(MAINPANEL_ZYKLUSPROG, "ZYKLUSPROG", "Zyklus-Programmierung", 0, 1,
+                            "Den Druckzyklus als Kurven zeichnen"));
+    p.ctrls.push_back(knopf(MAINPANEL_DIREKTBETRIEB, "DIREKTBETRIEB", "Direktbetrieb", 1, 0,
+                            "Ventile und Pumpen von Hand schalten, Istwerte beobachten"));
+    p.ctrls.push_back(knopf(MAINPANEL_KONFIGURATION, "KONFIGURATION", "PLM-1 Einstellungen", 1, 1,
+                            "Ventilarten, COM-Port und Geräteadresse"));
+    p.ctrls.push_back(knopf(MAINPANEL_INFO, "INFO", "Info", 2, 0, "Version des Programms"));
+    p.ctrls.push_back(
+        knopf(MAINPANEL_BEENDEN, "BEENDEN", "Beenden", 2, 1, "Einstellungen speichern und beenden"));
     return p;
 }
 
 PanelDef Resource_InfoPanel() {
-    PanelDef p{.id = INFOPANEL, .name = "INFOPANEL", .title = "Info", .width = 300, .height = 160,
-               .callback = "Callback_Panel_Info"};
+    constexpr int breite = 320, hoehe = 170;
+    PanelDef p = panel(INFOPANEL, "INFOPANEL", "Info", breite, hoehe, "Callback_Panel_Info");
+    p.ctrls.push_back(
+        ctrl(INFOPANEL_TEXTMSG, "TEXTMSG", CtrlArt::TextMeldung, 12, 16, breite - 32, 36, "PLM-1 Steuerung"));
+    CtrlDef version = ctrl(INFOPANEL_VERSION, "VERSION", CtrlArt::Text, 80, 16, 136, 24, "Version");
+    version.anzeige = true;
+    p.ctrls.push_back(version);
+    CtrlDef datum = ctrl(INFOPANEL_DATUM, "DATUM", CtrlArt::Text, 80, 168, 136, 24, "Datum");
+    datum.anzeige = true;
+    p.ctrls.push_back(datum);
+    CtrlDef ok = ctrl(INFOPANEL_OK, "OK", CtrlArt::Knopf, hoehe - 44, breite - 16 - 100, 100, 30, "OK");
+    ok.callback = "Callback_Info_Button_Ok";
+    p.ctrls.push_back(ok);
     return p;
 }
 
 PanelDef Resource_UngenutztesPanel(int id, const char* name) {
-    return PanelDef{.id = id, .name = name, .title = name, .width = 200, .height = 100};
+    return panel(id, name, name, 200, 100, "");
 }

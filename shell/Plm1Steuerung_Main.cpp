@@ -1,0 +1,303 @@
+// Program start and shutdown: main window and info popup, the working windows in their order, the
+// settings file, and the demonstration and screenshot runs.
+
+#include "shell/Plm1Steuerung_Main.h"
+
+#include "device/Vkr_Com.h"
+#include "errors/VKR_errorV3.h"
+#include "platform/ui.h"
+#include "platform/ui_test.h"
+#include "resources/Plm1SteuerungGui.h"
+#include "shell/Plm1_GemeinsameFunktionen.h"
+#include "shell/Plm1_Startoptionen.h"
+#include "shell/inifile.h"
+#include "valves/Konfig_Main.h"
+
+#ifdef PLM1_MIT_TASTEN
+#include "keys/Tasten_Main.h"
+#endif
+#ifdef PLM1_MIT_DIREKT
+#include "direct/Direkt_Main.h"
+#endif
+#ifdef PLM1_MIT_KURVEN
+#include "cycle/Kurven_Main.h"
+#endif
+#if __has_include("platform/ui_signale.h")
+#include "platform/ui_signale.h"
+#define PLM1_MIT_SIGNALEN
+#endif
+
+#include <QApplication>
+#include <QLabel>
+#include <QTimer>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+constexpr const char* RESSOURCE = "Plm1SteuerungGui.uir";
+constexpr const char* SEKTION = "konfig";
+
+int gHauptpanel = 0;
+int gInfopanel = 0;
+
+int Callback_Buttons_Mainbuttons(int panel, int control, int event, void*, int, int) {
+    if (event != EVENT_COMMIT) return 0;
+    switch (control) {
+#ifdef PLM1_MIT_TASTEN
+    case MAINPANEL_TASTATURPROG:
+        TastenMain_DisplayPanel(panel);
+        break;
+#endif
+#ifdef PLM1_MIT_KURVEN
+    case MAINPANEL_ZYKLUSPROG:
+        KurvenMain_DisplayPanel(panel);
+        break;
+#endif
+#ifdef PLM1_MIT_DIREKT
+    case MAINPANEL_DIREKTBETRIEB:
+        DirektMain_DisplayPanel(panel);
+        break;
+#endif
+    case MAINPANEL_KONFIGURATION:
+        KonfigMain_DisplayPanel(panel);
+        break;
+    case MAINPANEL_INFO:
+        InstallPopup(gInfopanel);
+        break;
+    case MAINPANEL_BEENDEN:
+        QuitUserInterface(0);
+        break;
+    default:
+        break;
+    }
+    return 0;
+}
+
+int Callback_Panel_Mainpanel(int, int event, void*, int, int) {
+    if (event == EVENT_CLOSE) QuitUserInterface(0);
+    return 0;
+}
+
+int Callback_Panel_Info(int, int event, void*, int, int) {
+    if (event == EVENT_CLOSE) RemovePopup(0);
+    return 0;
+}
+
+int Callback_Info_Button_Ok(int, int, int event, void*, int, int) {
+    if (event == EVENT_COMMIT) RemovePopup(0);
+    return 0;
+}
+
+// The working windows in the order they start, read and write their settings and are released.
+struct Modul {
+    const char* name;
+    int (*initialisieren)();
+    int (*readIni)(IniText);
+    void (*writeIni)(IniText);
+    void (*freigeben)();
+    int knopf; // main window button, dimmed when the window is not part of this build
+};
+
+const Modul gModule[] = {
+#ifdef PLM1_MIT_KURVEN
+    {"Zyklus", KurvenMain_Initialisieren, KurvenMain_ReadIni, KurvenMain_WriteIni, KurvenMain_Freigeben,
+     MAINPANEL_ZYKLUSPROG},
+#else
+    {"Zyklus", nullptr, nullptr, nullptr, nullptr, MAINPANEL_ZYKLUSPROG},
+#endif
+#ifdef PLM1_MIT_TASTEN
+    {"Tasten", TastenMain_Initialisieren, TastenMain_ReadIni, TastenMain_WriteIni, TastenMain_Freigeben,
+     MAINPANEL_TASTATURPROG},
+#else
+    {"Tasten", nullptr, nullptr, nullptr, nullptr, MAINPANEL_TASTATURPROG},
+#endif
+#ifdef PLM1_MIT_DIREKT
+    {"Direkt", DirektMain_Initialisieren, DirektMain_ReadIni, DirektMain_WriteIni, DirektMain_Freigeben,
+     MAINPANEL_DIREKTBETRIEB},
+#else
+    {"Direkt", nullptr, nullptr, nullptr, nullptr, MAINPANEL_DIREKTBETRIEB},
+#endif
+    {"Konfig", KonfigMain_Initialisieren, KonfigMain_ReadIni, KonfigMain_WriteIni, KonfigMain_Freigeben,
+     MAINPANEL_KONFIGURATION},
+};
+
+// Settings are read in the order cycle, keys, unit settings, direct operation.
+const Modul* const gLeseReihenfolge[] = {&gModule[0], &gModule[1], &gModule[3], &gModule[2]};
+
+void konfigEmpfaengerSetzen() {
+    GemFunc_KonfigEmpfaengerSetzen(
+#ifdef PLM1_MIT_TASTEN
+        TastenMain_KonfigUebernehmen,
+#else
+        nullptr,
+#endif
+#ifdef PLM1_MIT_KURVEN
+        KurvenMain_KonfigUebernehmen,
+#else
+        nullptr,
+#endif
+#ifdef PLM1_MIT_DIREKT
+        DirektMain_KonfigUebernehmen
+#else
+        nullptr
+#endif
+    );
+}
+
+// The settings file names a port when its "com" key holds one other than 0.
+bool einstellungenNennenPort() {
+    IniText ini = Ini_New(1);
+    if (!ini) return false;
+    int port = 0;
+    const bool genannt =
+        Ini_ReadFromFile(ini, INI_DATEINAME) == 0 && Ini_GetInt(ini, SEKTION, "com", &port) > 0 && port != 0;
+    Ini_Dispose(ini);
+    return genannt;
+}
+
+// One PNG per window: the main window, the info popup and every registered working window.
+bool fensterBilderSpeichern(const std::string& verzeichnis) {
+    std::error_code fehler;
+    std::filesystem::create_directories(verzeichnis, fehler);
+    std::vector<std::pair<int, std::string>> bilder = {{gInfopanel, "info"}};
+    for (int i = 0; i < GemFunc_AnzahlGet(); ++i)
+        bilder.emplace_back(GemFunc_PanelGet(i), Startoptionen_Bildname(GemFunc_NameGet(i)));
+    bool ok = true;
+    for (const auto& [panel, name] : bilder) {
+        const std::string pfad = verzeichnis + "/" + name + ".png";
+        if (UI_PanelAlsPngSpeichern(panel, pfad) <= 0) {
+            std::fprintf(stderr, "Bild %s konnte nicht gespeichert werden\n", pfad.c_str());
+            ok = false;
+        }
+    }
+    return ok;
+}
+
+// The program's name over the main window's buttons, larger than the buttons' text.
+void titelHervorheben(int panel, int ctrl) {
+    auto* titel = qobject_cast<QLabel*>(UI_CtrlWidget(panel, ctrl));
+    if (!titel) return;
+    QFont schrift = titel->font();
+    schrift.setPointSizeF(schrift.pointSizeF() * 1.8);
+    schrift.setBold(true);
+    titel->setFont(schrift);
+    titel->setAlignment(Qt::AlignCenter);
+}
+
+} // namespace
+
+Fehlercode Func_IniDateiLaden() {
+    IniText ini = Ini_New(1);
+    if (!ini) return FEHLER_INI_LESEN;
+    const int gelesen = Ini_ReadFromFile(ini, INI_DATEINAME);
+    if (gelesen < 0) {
+        Ini_Dispose(ini);
+        return gelesen == INI_FEHLER_DATEI_OEFFNEN ? FEHLER_INI_NICHT_GEFUNDEN : FEHLER_INI_LESEN;
+    }
+    Fehlercode erster = KEIN_FEHLER;
+    for (const Modul* m : gLeseReihenfolge) {
+        if (!m->readIni) continue;
+        const Fehlercode f = m->readIni(ini);
+        if (erster == KEIN_FEHLER) erster = f;
+    }
+    Ini_Dispose(ini);
+    return erster;
+}
+
+Fehlercode Func_IniDateiSchreiben() {
+    IniText ini = Ini_New(1);
+    if (!ini) return FEHLER_INI_SCHREIBEN;
+    for (const Modul* m : gLeseReihenfolge)
+        if (m->writeIni) m->writeIni(ini);
+    const int geschrieben = Ini_WriteToFile(ini, INI_DATEINAME);
+    Ini_Dispose(ini);
+    return geschrieben < 0 ? FEHLER_INI_SCHREIBEN : KEIN_FEHLER;
+}
+
+int Plm1Steuerung_Starten(int argc, char** argv) {
+    Startoptionen optionen;
+    if (!Startoptionen_Lesen(argc, argv, &optionen)) return -1;
+
+    // The run-time: one application object for the whole program.
+    static int qtArgc = 1;
+    static char qtName[] = "Plm1Steuerung";
+    static char* qtArgv[] = {qtName, nullptr};
+    std::unique_ptr<QApplication> app;
+    if (!QApplication::instance()) {
+        if (!optionen.bilderVerzeichnis.empty() && !std::getenv("QT_QPA_PLATFORM"))
+            setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        app = std::make_unique<QApplication>(qtArgc, qtArgv);
+        QApplication::setStyle("Fusion");
+    }
+#ifdef PLM1_MIT_SIGNALEN
+    UI_BeendenBeiSignal();
+#endif
+    if (optionen.simulator && !Startoptionen_SimulatorStarten()) return -1;
+
+    VkrCom_Zuruecksetzen();
+    UI_CallbackRegistrieren("Callback_Buttons_Mainbuttons", Callback_Buttons_Mainbuttons);
+    UI_CallbackRegistrieren("Callback_Panel_Mainpanel", Callback_Panel_Mainpanel);
+    UI_CallbackRegistrieren("Callback_Panel_Info", Callback_Panel_Info);
+    UI_CallbackRegistrieren("Callback_Info_Button_Ok", Callback_Info_Button_Ok);
+
+    gHauptpanel = LoadPanel(0, RESSOURCE, MAINPANEL);
+    if (gHauptpanel <= 0) return -1;
+    gInfopanel = LoadPanel(0, RESSOURCE, INFOPANEL);
+    if (gInfopanel <= 0) return -1;
+    titelHervorheben(gHauptpanel, MAINPANEL_TEXTMSG);
+    titelHervorheben(gInfopanel, INFOPANEL_TEXTMSG);
+    SetCtrlVal(gInfopanel, INFOPANEL_VERSION, "V 1.0");
+    SetCtrlVal(gInfopanel, INFOPANEL_DATUM, "7/2009");
+    // A window that is not part of this build keeps its button dimmed rather than offering nothing.
+    for (const Modul& m : gModule)
+        if (!m.initialisieren) SetCtrlAttribute(gHauptpanel, m.knopf, ATTR_DIMMED, 1);
+    DisplayPanel(gHauptpanel);
+
+    GemFunc_Initialisieren();
+    GemFunc_HauptpanelSet(gHauptpanel);
+    GemFunc_PanelZurListeHinzufuegen(gHauptpanel, "Hauptfenster", 0);
+    GemFunc_KonfigEmpfaengerSetzen(nullptr, nullptr, nullptr);
+    for (const Modul& m : gModule)
+        if (m.initialisieren && m.initialisieren() != 0) return -1;
+    konfigEmpfaengerSetzen();
+    GemFunc_FenstermenueintraegeErstellen();
+
+    const bool bilder = !optionen.bilderVerzeichnis.empty();
+    if (!bilder) {
+        const Fehlercode f = Func_IniDateiLaden();
+        if (f != KEIN_FEHLER) VKR_Fehlerpopup(f);
+        // The demonstration works at once: the built-in unit sits on COM 1.
+        if (optionen.simulator && VkrCom_ComPortGet() == 0 && !einstellungenNennenPort())
+            VkrCom_FehlermeldungSet(VkrCom_Open(1));
+    }
+    GemFunc_AlleTeilprogrammeKonfigUebernehmen();
+
+    int ergebnis = 0;
+    if (bilder) {
+        ergebnis = fensterBilderSpeichern(optionen.bilderVerzeichnis) ? 0 : -1;
+    } else {
+        if (optionen.nachStartBeenden) {
+            QTimer::singleShot(0, [] {
+                Startoptionen_StartzeitMelden();
+                QuitUserInterface(0);
+            });
+        }
+        RunUserInterface();
+        (void)Func_IniDateiSchreiben(); // a failure at exit is not reported
+    }
+
+    for (const Modul& m : gModule)
+        if (m.freigeben) m.freigeben();
+    DiscardPanel(gInfopanel);
+    DiscardPanel(gHauptpanel);
+    gInfopanel = gHauptpanel = 0;
+    Startoptionen_SimulatorStoppen();
+    return ergebnis;
+}

@@ -1,0 +1,129 @@
+// Window list, "Fenster" menus and window switching.
+
+#include "shell/Plm1_GemeinsameFunktionen.h"
+
+#include "platform/ui.h"
+
+#include <algorithm>
+#include <array>
+#include <string>
+
+namespace {
+
+struct Eintrag {
+    int panel = 0;
+    std::string name;
+    int menu = 0;
+    int breite = 0, hoehe = 0; // size the window was built with
+};
+
+struct Liste {
+    int hauptpanel = 0;
+    int anzahl = 0;
+    std::array<Eintrag, MAX_FENSTER> eintraege{};
+    std::array<KonfigEmpfaenger, 3> empfaenger{};
+};
+
+Liste gListe;
+
+const Eintrag* eintragZu(int panel) {
+    for (int i = 0; i < gListe.anzahl; ++i)
+        if (gListe.eintraege[i].panel == panel) return &gListe.eintraege[i];
+    return nullptr;
+}
+
+} // namespace
+
+void GemFunc_Initialisieren() {
+    const auto empfaenger = gListe.empfaenger;
+    gListe = Liste{};
+    gListe.empfaenger = empfaenger;
+}
+
+void GemFunc_HauptpanelSet(int panel) {
+    gListe.hauptpanel = panel;
+}
+
+int GemFunc_MainpanelGet() {
+    return gListe.hauptpanel;
+}
+
+int GemFunc_PanelZurListeHinzufuegen(int panel, const char* name, int menu) {
+    if (gListe.anzahl >= MAX_FENSTER) return gListe.anzahl; // the list is full: not registered
+    Eintrag& e = gListe.eintraege[gListe.anzahl++];
+    e.panel = panel;
+    e.name = std::string(name ? name : "").substr(0, MAX_FENSTERNAME);
+    e.menu = menu;
+    GetPanelAttribute(panel, ATTR_WIDTH, &e.breite);
+    GetPanelAttribute(panel, ATTR_HEIGHT, &e.hoehe);
+    return gListe.anzahl;
+}
+
+int GemFunc_AnzahlGet() {
+    return gListe.anzahl;
+}
+
+int GemFunc_PanelGet(int index) {
+    return index >= 0 && index < gListe.anzahl ? gListe.eintraege[index].panel : 0;
+}
+
+const char* GemFunc_NameGet(int index) {
+    return index >= 0 && index < gListe.anzahl ? gListe.eintraege[index].name.c_str() : "";
+}
+
+void GemFunc_FenstermenueintraegeErstellen() {
+    for (int i = 0; i < gListe.anzahl; ++i) {
+        const Eintrag& fenster = gListe.eintraege[i];
+        if (fenster.menu == 0) continue;
+        const int leiste = GetPanelMenuBar(fenster.panel);
+        if (leiste <= 0) continue;
+        for (int j = 0; j < gListe.anzahl; ++j) {
+            const bool selbst = i == j;
+            const int item = NewMenuItem(leiste, fenster.menu, gListe.eintraege[j].name.c_str(), -1, 0,
+                                         selbst ? nullptr : MenuCallback_Fenster, nullptr);
+            if (selbst && item > 0) SetMenuBarAttribute(leiste, item, ATTR_DIMMED, 1);
+        }
+    }
+}
+
+void MenuCallback_Fenster(int menuBar, int menuItem, void*, int panel) {
+    std::string name;
+    if (GetMenuBarAttribute(menuBar, menuItem, ATTR_ITEM_NAME, &name) < 0) return;
+    // The menu bar belongs to the window in front, so its panel is the one to switch from.
+    const int von = panel > 0 ? panel : GetActivePanel();
+    for (int i = 0; i < gListe.anzahl; ++i)
+        if (gListe.eintraege[i].name == name) GemFunc_SwitchPanels(von, gListe.eintraege[i].panel);
+}
+
+void GemFunc_SwitchPanels(int fromPanel, int toPanel) {
+    if (toPanel <= 0) return;
+    int zoom = VAL_NO_ZOOM, top = 0, left = 0, breite = 0, hoehe = 0;
+    const bool quelle = fromPanel > 0 && GetPanelAttribute(fromPanel, ATTR_WINDOW_ZOOM, &zoom) >= 0;
+    if (quelle) {
+        GetPanelAttribute(fromPanel, ATTR_TOP, &top);
+        GetPanelAttribute(fromPanel, ATTR_LEFT, &left);
+        GetPanelAttribute(fromPanel, ATTR_WIDTH, &breite);
+        GetPanelAttribute(fromPanel, ATTR_HEIGHT, &hoehe);
+        if (fromPanel != toPanel) HidePanel(fromPanel);
+    }
+    if (quelle && zoom == VAL_NO_ZOOM) {
+        // Same place and size; but never smaller than the target was built, or its controls would be cut.
+        const Eintrag* ziel = eintragZu(toPanel);
+        SetPanelAttribute(toPanel, ATTR_TOP, top);
+        SetPanelAttribute(toPanel, ATTR_LEFT, left);
+        SetPanelAttribute(toPanel, ATTR_WIDTH, ziel ? std::max(breite, ziel->breite) : breite);
+        SetPanelAttribute(toPanel, ATTR_HEIGHT, ziel ? std::max(hoehe, ziel->hoehe) : hoehe);
+    }
+    DisplayPanel(toPanel);
+    if (quelle && zoom == VAL_MAXIMIZE) SetPanelAttribute(toPanel, ATTR_WINDOW_ZOOM, VAL_MAXIMIZE);
+}
+
+void GemFunc_KonfigEmpfaengerSetzen(KonfigEmpfaenger tasten, KonfigEmpfaenger kurven,
+                                    KonfigEmpfaenger direkt) {
+    gListe.empfaenger = {tasten, kurven, direkt};
+}
+
+void GemFunc_AlleTeilprogrammeKonfigUebernehmen() {
+    for (KonfigEmpfaenger f : gListe.empfaenger)
+        if (f) f();
+}

@@ -1,0 +1,94 @@
+// Command-line options, the built-in simulated unit and the start-up time report.
+
+#include "shell/Plm1_Startoptionen.h"
+
+#include "platform/rs232.h"
+#include "sim/plm1sim.h"
+
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <memory>
+#include <sstream>
+#include <unistd.h>
+
+namespace {
+
+constexpr int SIMULATOR_PORT = 1;
+constexpr const char* SIMULATOR_ID = "VKR-PLM1-SIMULATOR";
+
+std::unique_ptr<plm1sim::Server> gSimulator;
+
+void hilfeAusgeben() {
+    std::fprintf(stderr, "Aufruf: Plm1Steuerung [--simulator] [--screenshots VERZEICHNIS]\n"
+                         "  --simulator            simuliertes PLM-1 (Adresse 1) an COM 1\n"
+                         "  --screenshots DIR      jedes Fenster als PNG in DIR speichern und beenden\n");
+}
+
+} // namespace
+
+bool Startoptionen_Lesen(int argc, char** argv, Startoptionen* optionen) {
+    for (int i = 1; i < argc; ++i) {
+        const char* a = argv[i];
+        if (std::strcmp(a, "--simulator") == 0) {
+            optionen->simulator = true;
+        } else if (std::strcmp(a, "--quit-after-start") == 0) {
+            optionen->nachStartBeenden = true;
+        } else if (std::strcmp(a, "--screenshots") == 0 && i + 1 < argc) {
+            optionen->bilderVerzeichnis = argv[++i];
+        } else {
+            std::fprintf(stderr, "Unbekannte Option: %s\n", a);
+            hilfeAusgeben();
+            return false;
+        }
+    }
+    return true;
+}
+
+bool Startoptionen_SimulatorStarten() {
+    auto server = std::make_unique<plm1sim::Server>();
+    if (!server->starten({plm1sim::Einheit{'1', SIMULATOR_ID}})) {
+        std::fprintf(stderr, "Der Simulator konnte nicht gestartet werden\n");
+        return false;
+    }
+    Rs232_GeraetepfadSetzen(SIMULATOR_PORT, server->pfad());
+    std::fprintf(stderr, "Simuliertes PLM-1 an COM %d (%s)\n", SIMULATOR_PORT, server->pfad().c_str());
+    gSimulator = std::move(server);
+    return true;
+}
+
+void Startoptionen_SimulatorStoppen() {
+    if (!gSimulator) return;
+    gSimulator->stoppen();
+    gSimulator.reset();
+    Rs232_GeraetepfadSetzen(SIMULATOR_PORT, "");
+}
+
+std::string Startoptionen_Bildname(const std::string& fenstername) {
+    static const std::map<std::string, std::string> namen = {{"Hauptfenster", "hauptfenster"},
+                                                             {"Zyklus", "zyklus"},
+                                                             {"Tasten", "tasten"},
+                                                             {"Direktbetrieb", "direktbetrieb"},
+                                                             {"PLM-1 Einstellungen", "einstellungen"}};
+    const auto it = namen.find(fenstername);
+    return it != namen.end() ? it->second : fenstername;
+}
+
+void Startoptionen_StartzeitMelden() {
+    // Process start time from /proc (field 22, in clock ticks since boot) against the system uptime.
+    std::ifstream stat("/proc/self/stat");
+    std::string inhalt((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
+    const auto klammer = inhalt.rfind(')');
+    std::ifstream uptime("/proc/uptime");
+    double seitBoot = 0;
+    uptime >> seitBoot;
+    if (klammer == std::string::npos || !uptime) return;
+    std::istringstream felder(inhalt.substr(klammer + 2));
+    std::string feld;
+    for (int i = 3; i <= 22 && felder >> feld; ++i) {
+    }
+    const double start = std::stod(feld) / static_cast<double>(sysconf(_SC_CLK_TCK));
+    std::fprintf(stderr, "Hauptfenster sichtbar nach %.0f ms\n", (seitBoot - start) * 1000.0);
+}

@@ -1,0 +1,153 @@
+// Switching windows through the main window's buttons and the "Fenster" menus, with position, size and
+// the maximised state carried over; closing a window; the info popup; errors in every window.
+
+#include "shell_hilfen.h"
+
+#include "platform/rs232.h"
+
+namespace {
+
+class Fenster : public ProgrammBank {};
+
+TEST_F(Fenster, KnoepfeUndFenstermenues) {
+    einstellungenSchreiben("[konfig]\r\n");
+    const int rc = starten({}, [&] {
+        const int haupt = GemFunc_MainpanelGet();
+        const int konfig = panelNamens("PLM-1 Einstellungen");
+        ASSERT_GT(konfig, 0);
+
+        // Buttons of windows that are not part of this build are dimmed.
+        const std::pair<const char*, int> knoepfe[] = {{"Zyklus", MAINPANEL_ZYKLUSPROG},
+                                                       {"Tasten", MAINPANEL_TASTATURPROG},
+                                                       {"Direktbetrieb", MAINPANEL_DIREKTBETRIEB},
+                                                       {"PLM-1 Einstellungen", MAINPANEL_KONFIGURATION}};
+        for (const auto& [name, knopf] : knoepfe) {
+            int gedimmt = -1;
+            GetCtrlAttribute(haupt, knopf, ATTR_DIMMED, &gedimmt);
+            EXPECT_EQ(gedimmt, panelNamens(name) == 0 ? 1 : 0) << name;
+        }
+
+        // Main window -> settings: same place and size (but never smaller than the settings window).
+        SetPanelAttribute(haupt, ATTR_TOP, 90);
+        SetPanelAttribute(haupt, ATTR_LEFT, 140);
+        const int konfigBreite = panelWert(konfig, ATTR_WIDTH);
+        ereignis(haupt, MAINPANEL_KONFIGURATION, EVENT_COMMIT);
+        EXPECT_FALSE(sichtbar(haupt));
+        EXPECT_TRUE(sichtbar(konfig));
+        EXPECT_EQ(panelWert(konfig, ATTR_TOP), 90);
+        EXPECT_EQ(panelWert(konfig, ATTR_LEFT), 140);
+        EXPECT_EQ(panelWert(konfig, ATTR_WIDTH), std::max(konfigBreite, panelWert(haupt, ATTR_WIDTH)));
+
+        // Its "Fenster" menu names every window in order, its own entry dimmed.
+        std::vector<std::string> namen;
+        for (int i = 0; i < GemFunc_AnzahlGet(); ++i) {
+            namen.push_back(GemFunc_NameGet(i));
+            QAction* a = fensterEintrag(konfig, GemFunc_NameGet(i));
+            ASSERT_NE(a, nullptr) << GemFunc_NameGet(i);
+            EXPECT_EQ(a->isEnabled(), GemFunc_PanelGet(i) != konfig) << GemFunc_NameGet(i);
+        }
+        EXPECT_EQ(namen.front(), "Hauptfenster");
+        EXPECT_EQ(namen.back(), "PLM-1 Einstellungen");
+        fensterEintrag(konfig, "PLM-1 Einstellungen")->trigger(); // dimmed: nothing happens
+        EXPECT_TRUE(sichtbar(konfig));
+
+        // Back through the menu: the main window takes the settings window's place and size.
+        SetPanelAttribute(konfig, ATTR_LEFT, 60);
+        fensterEintrag(konfig, "Hauptfenster")->trigger();
+        EXPECT_TRUE(sichtbar(haupt));
+        EXPECT_FALSE(sichtbar(konfig));
+        EXPECT_EQ(panelWert(haupt, ATTR_LEFT), 60);
+        EXPECT_EQ(panelWert(haupt, ATTR_WIDTH), panelWert(konfig, ATTR_WIDTH));
+        EXPECT_EQ(panelWert(haupt, ATTR_HEIGHT), panelWert(konfig, ATTR_HEIGHT));
+
+        // Every other working window through its button and back through its back button.
+        const std::pair<const char*, int> zurueck[] = {{"Zyklus", KURVPANEL_ZURUECK},
+                                                       {"Tasten", TASTPANEL_ZURUECK},
+                                                       {"Direktbetrieb", DIREKTPNL_ZURUECK},
+                                                       {"PLM-1 Einstellungen", KONFIGPNL_ZURUECK}};
+        for (int i = 0; i < 4; ++i) {
+            const int ziel = panelNamens(knoepfe[i].first);
+            if (!ziel) continue;
+            ereignis(haupt, knoepfe[i].second, EVENT_COMMIT);
+            EXPECT_TRUE(sichtbar(ziel)) << knoepfe[i].first;
+            EXPECT_FALSE(sichtbar(haupt)) << knoepfe[i].first;
+            ereignis(ziel, zurueck[i].second, EVENT_COMMIT);
+            EXPECT_TRUE(sichtbar(haupt)) << knoepfe[i].first;
+            EXPECT_FALSE(sichtbar(ziel)) << knoepfe[i].first;
+        }
+
+        // A maximised window hands its state on.
+        SetPanelAttribute(haupt, ATTR_WINDOW_ZOOM, VAL_MAXIMIZE);
+        ereignis(haupt, MAINPANEL_KONFIGURATION, EVENT_COMMIT);
+        EXPECT_EQ(panelWert(konfig, ATTR_WINDOW_ZOOM), VAL_MAXIMIZE);
+        fensterEintrag(konfig, "Hauptfenster")->trigger();
+        EXPECT_EQ(panelWert(haupt, ATTR_WINDOW_ZOOM), VAL_MAXIMIZE);
+
+        // Info popup and its OK button.
+        const int vorher = GetActivePanel();
+        ereignis(haupt, MAINPANEL_INFO, EVENT_COMMIT);
+        int info = 0;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->isVisible() && w->windowTitle() == "Info") info = 1;
+        EXPECT_EQ(info, 1);
+        (void)vorher;
+        QuitUserInterface(0);
+    });
+    EXPECT_EQ(rc, 0);
+}
+
+TEST_F(Fenster, SchliessenEinesArbeitsfenstersBeendetUndSpeichert) {
+    einstellungenSchreiben("[konfig]\r\nv2=0\r\n");
+    const int rc = starten({}, [&] {
+        const int konfig = panelNamens("PLM-1 Einstellungen");
+        ereignis(GemFunc_MainpanelGet(), MAINPANEL_KONFIGURATION, EVENT_COMMIT);
+        UI_PanelWidget(konfig)->close(); // the title bar's close box
+    });
+    EXPECT_EQ(rc, 0);
+    const std::string s = einstellungen();
+    EXPECT_NE(s.find("v2 = 0\r\n"), std::string::npos) << s;
+    EXPECT_NE(s.find("adresse = 49\r\n"), std::string::npos) << s;
+}
+
+TEST_F(Fenster, VerbindungsfehlerInAllenFenstern) {
+    Rs232_GeraetepfadSetzen(8, "/nonexistent/plm1-tty");
+    einstellungenSchreiben("[konfig]\r\n");
+    const int rc = starten({}, [&] {
+        const int konfig = panelNamens("PLM-1 Einstellungen");
+        // The operator picks a port that cannot be opened.
+        SetCtrlVal(konfig, KONFIGPNL_COMPORT, 8);
+        ereignis(konfig, KONFIGPNL_COMPORT, EVENT_COMMIT);
+        const int code = VkrCom_LetzterFehlerGet();
+        EXPECT_LT(code, 0);
+        int fenster = 0;
+        for (const auto& [name, ids] : fehlerIds()) {
+            const int p = panelNamens(name);
+            if (!p) continue;
+            ++fenster;
+            EXPECT_EQ(ctrlWert(p, ids.led), 1) << name;
+            EXPECT_EQ(ctrlWert(p, ids.nummer), code) << name;
+            EXPECT_EQ(ctrlWert(p, ids.ring), 0) << name;
+        }
+        EXPECT_GE(fenster, 1);
+        // An address outside the offered ones, as a damaged settings file could carry it.
+        VkrCom_FehlermeldungSet(VkrCom_AdresseSet('0'));
+        for (const auto& [name, ids] : fehlerIds())
+            if (const int p = panelNamens(name)) {
+                EXPECT_EQ(ctrlWert(p, ids.nummer), FEHLER_ADRESSE_UNGUELTIG) << name;
+            }
+        // The address selector commits its value: the lamps go out again.
+        SetCtrlVal(konfig, KONFIGPNL_ADRESSE, '4');
+        ereignis(konfig, KONFIGPNL_ADRESSE, EVENT_COMMIT);
+        EXPECT_EQ(VkrCom_AdresseGet(), '4');
+        for (const auto& [name, ids] : fehlerIds())
+            if (const int p = panelNamens(name)) {
+                EXPECT_EQ(ctrlWert(p, ids.led), 0) << name;
+            }
+        QuitUserInterface(0);
+    });
+    Rs232_GeraetepfadSetzen(8, "");
+    EXPECT_EQ(rc, 0);
+    EXPECT_NE(einstellungen().find("adresse = 52\r\n"), std::string::npos);
+}
+
+} // namespace

@@ -1,0 +1,139 @@
+// Program start and end: the settings file, a port that cannot be opened, the demonstration unit.
+
+#include "shell_hilfen.h"
+
+#include "platform/rs232.h"
+#include "shell/Plm1_Startoptionen.h"
+
+namespace {
+
+class Start : public ProgrammBank {};
+
+const char* const NEUE_EINSTELLUNGEN = "[konfig]\r\n"
+                                       "adresse = 49\r\n"
+                                       "com = 0\r\n"
+                                       "lcom = 0\r\n"
+                                       "v1 = 2\r\n"
+                                       "v10 = 2\r\n"
+                                       "v11 = 2\r\n"
+                                       "v2 = 2\r\n"
+                                       "v3 = 2\r\n"
+                                       "v4 = 2\r\n"
+                                       "v5 = 2\r\n"
+                                       "v6 = 2\r\n"
+                                       "v7 = 2\r\n"
+                                       "v8 = 2\r\n"
+                                       "v9 = 2\r\n";
+
+TEST_F(Start, OhneEinstellungsdateiEinPopupUndAmEndeEineVollstaendigeDatei) {
+    bool lief = false;
+    const int rc = starten({}, [&] {
+        lief = true;
+        const int haupt = GemFunc_MainpanelGet();
+        EXPECT_TRUE(sichtbar(haupt));
+        EXPECT_STREQ(GemFunc_NameGet(0), "Hauptfenster");
+        ereignis(haupt, MAINPANEL_BEENDEN, EVENT_COMMIT);
+    });
+    EXPECT_EQ(rc, 0);
+    EXPECT_TRUE(lief);
+    ASSERT_EQ(popups.size(), 1u);
+    EXPECT_EQ(popups[0].first, "Fehler #802201");
+    EXPECT_EQ(einstellungen(), NEUE_EINSTELLUNGEN);
+}
+
+TEST_F(Start, FehlenderSchluesselMeldetDenErstenUndDieDateiWirdErgaenzt) {
+    einstellungenSchreiben("[KONFIG]\r\n v3 = 0 \r\nV7=1\r\ncom=0\r\nlcom=3\r\nadresse=38\r\n");
+    const int rc = starten({}, [&] {
+        EXPECT_EQ(VkrCom_AdresseGet(), '&');
+        EXPECT_EQ(VkrCom_LastComPortGet(), 3);
+        QuitUserInterface(0);
+    });
+    EXPECT_EQ(rc, 0);
+    ASSERT_EQ(popups.size(), 1u);
+    EXPECT_EQ(popups[0].first, "Fehler #801721");
+    std::string erwartet = NEUE_EINSTELLUNGEN;
+    erwartet.replace(erwartet.find("adresse = 49"), 12, "adresse = 38");
+    erwartet.replace(erwartet.find("lcom = 0"), 8, "lcom = 3");
+    erwartet.replace(erwartet.find("v3 = 2"), 6, "v3 = 0");
+    erwartet.replace(erwartet.find("v7 = 2"), 6, "v7 = 1");
+    EXPECT_EQ(einstellungen(), erwartet);
+}
+
+TEST_F(Start, NichtZuOeffnenderPortHaeltDenStartNichtAuf) {
+    Rs232_GeraetepfadSetzen(5, "/nonexistent/plm1-tty");
+    std::string s = NEUE_EINSTELLUNGEN;
+    s.replace(s.find("com = 0"), 7, "com = 5");
+    einstellungenSchreiben(s);
+    const int rc = starten({}, [&] {
+        EXPECT_EQ(VkrCom_ComPortGet(), 0);
+        const int konfig = panelNamens("PLM-1 Einstellungen");
+        EXPECT_EQ(ctrlWert(konfig, KONFIGPNL_FEHLERLED), 1);
+        EXPECT_LT(ctrlWert(konfig, KONFIGPNL_FEHLERNUMMER), 0);
+        EXPECT_EQ(ctrlWert(konfig, KONFIGPNL_COMPORT), 0);
+        QuitUserInterface(0);
+    });
+    Rs232_GeraetepfadSetzen(5, "");
+    EXPECT_EQ(rc, 0);
+    EXPECT_TRUE(popups.empty());
+    EXPECT_NE(einstellungen().find("com = 0\r\n"), std::string::npos);
+}
+
+TEST_F(Start, SimulatorAnCom1MitRingZumUmschalten) {
+    const int rc = starten({"--simulator"}, [&] {
+        EXPECT_EQ(VkrCom_ComPortGet(), 1);
+        const int konfig = panelNamens("PLM-1 Einstellungen");
+        // Identification through the window's button.
+        ereignis(konfig, KONFIGPNL_IDLESEN, EVENT_COMMIT);
+        std::string id;
+        GetCtrlVal(konfig, KONFIGPNL_ID, &id);
+        EXPECT_EQ(id.rfind("VKR-PLM1-", 0), 0u) << id;
+        // A click on any window's ring closes the line, and every ring shows it; a second reopens it.
+        for (int runde = 0; runde < 2; ++runde) {
+            const int erwartet = runde == 0 ? 0 : 1;
+            const auto& [name, ids] = *fehlerIds().rbegin();
+            ereignis(panelNamens(name), ids.ring, EVENT_LEFT_CLICK);
+            EXPECT_EQ(VkrCom_ComPortGet(), erwartet);
+            EXPECT_EQ(VkrCom_LastComPortGet(), 1);
+            for (const auto& [fenster, fids] : fehlerIds())
+                if (const int p = panelNamens(fenster)) {
+                    EXPECT_EQ(ctrlWert(p, fids.ring), erwartet) << fenster;
+                }
+        }
+        QuitUserInterface(0);
+    });
+    EXPECT_EQ(rc, 0);
+    ASSERT_EQ(popups.size(), 1u); // no settings file yet
+    EXPECT_NE(einstellungen().find("com = 1\r\n"), std::string::npos);
+}
+
+TEST(Startoptionen, LesenUndAblehnen) {
+    struct Fall {
+        std::vector<std::string> args;
+        bool ok, simulator, beenden;
+        std::string bilder;
+    };
+    const Fall faelle[] = {
+        {{}, true, false, false, ""},
+        {{"--simulator"}, true, true, false, ""},
+        {{"--screenshots", "/tmp/x", "--quit-after-start"}, true, false, true, "/tmp/x"},
+        {{"--screenshots"}, false, false, false, ""},
+        {{"--simulatr"}, false, false, false, ""},
+    };
+    for (const Fall& f : faelle) {
+        std::vector<std::string> a = f.args;
+        a.insert(a.begin(), "Plm1Steuerung");
+        std::vector<char*> argv;
+        for (std::string& s : a)
+            argv.push_back(s.data());
+        Startoptionen o;
+        EXPECT_EQ(Startoptionen_Lesen(static_cast<int>(argv.size()), argv.data(), &o), f.ok);
+        if (!f.ok) continue;
+        EXPECT_EQ(o.simulator, f.simulator);
+        EXPECT_EQ(o.nachStartBeenden, f.beenden);
+        EXPECT_EQ(o.bilderVerzeichnis, f.bilder);
+    }
+    EXPECT_EQ(Startoptionen_Bildname("PLM-1 Einstellungen"), "einstellungen");
+    EXPECT_EQ(Startoptionen_Bildname("Hauptfenster"), "hauptfenster");
+}
+
+} // namespace

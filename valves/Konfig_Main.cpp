@@ -1,0 +1,150 @@
+// Window "PLM-1 Einstellungen": set-up with the connection controls, callbacks, settings keys and the
+// questions every window asks about a valve.
+
+#include "valves/Konfig_Main.h"
+
+#include "device/Vkr_Com.h"
+#include "errors/VKR_errorV3.h"
+#include "platform/ui.h"
+#include "resources/Plm1SteuerungGui.h"
+#include "shell/Plm1_GemeinsameFunktionen.h"
+#include "valves/Konfig_Datei.h"
+#include "valves/Konfig_Userinterface.h"
+#include "valves/Konfigarray.h"
+
+#include <cstdio>
+
+namespace {
+
+constexpr const char* RESSOURCE = "Plm1SteuerungGui.uir";
+constexpr const char* FENSTERNAME = "PLM-1 Einstellungen";
+constexpr const char* SEKTION = "konfig";
+
+int Callback_KonfigPanel(int, int event, void*, int, int) {
+    if (event == EVENT_CLOSE) QuitUserInterface(0);
+    return 0;
+}
+
+int Callback_Konfig_Ventilart(int, int, int event, void*, int, int) {
+    if (event == EVENT_COMMIT) {
+        KonfigGui_GuiToArray();
+        GemFunc_AlleTeilprogrammeKonfigUebernehmen();
+    }
+    return 0;
+}
+
+int Callback_Konfig_Button_Zurueck(int panel, int, int event, void*, int, int) {
+    if (event == EVENT_COMMIT) GemFunc_SwitchPanels(panel, GemFunc_MainpanelGet());
+    return 0;
+}
+
+void Menu_Konfig_Ventile(int, int menuItem, void*, int) {
+    if (menuItem == MENUKONFIG_VENTILE_LADEN) {
+        const Fehlercode f = KonfigDatei_Laden();
+        if (f != KEIN_FEHLER) VKR_Fehlerpopup(f);
+        KonfigGui_ArrayToGui();
+        GemFunc_AlleTeilprogrammeKonfigUebernehmen();
+    } else if (menuItem == MENUKONFIG_VENTILE_SPEICHERNUNTE) {
+        const Fehlercode f = KonfigDatei_Speichern();
+        if (f != KEIN_FEHLER) VKR_Fehlerpopup(f);
+    }
+}
+
+bool ventilGueltig(int ventil) {
+    return ventil >= 0 && ventil < ANZAHL_VENTILE;
+}
+
+// Reads one integer key; a missing or unreadable key records its code unless an earlier one was recorded.
+bool lesen(IniText ini, const char* schluessel, int* wert, Fehlercode code, Fehlercode* ersterFehler) {
+    if (Ini_GetInt(ini, SEKTION, schluessel, wert) > 0) return true;
+    if (*ersterFehler == KEIN_FEHLER) *ersterFehler = code;
+    return false;
+}
+
+} // namespace
+
+int KonfigMain_Initialisieren() {
+    UI_CallbackRegistrieren("Callback_KonfigPanel", Callback_KonfigPanel);
+    UI_CallbackRegistrieren("Callback_Konfig_Ventilart", Callback_Konfig_Ventilart);
+    UI_CallbackRegistrieren("Callback_Konfig_Button_Zurueck", Callback_Konfig_Button_Zurueck);
+    UI_CallbackRegistrieren("Menu_Konfig_Ventile", Menu_Konfig_Ventile);
+
+    konfigPanelHandle = LoadPanel(0, RESSOURCE, KONFIGPNL);
+    if (konfigPanelHandle <= 0) {
+        konfigPanelHandle = 0;
+        return -1;
+    }
+    GemFunc_PanelZurListeHinzufuegen(konfigPanelHandle, FENSTERNAME, MENUKONFIG_FENSTER);
+
+    Konfigarray_Initialisieren();
+    KonfigGui_Initialisieren();
+    KonfigGui_ArrayToGui();
+    KonfigDatei_DateinameZuruecksetzen();
+
+    const int p = konfigPanelHandle;
+    SetCtrlVal(p, KONFIGPNL_SCANNTEXT, "");
+    VkrCom_RegisterComControl(p, KONFIGPNL_COMPORT);
+    VkrCom_RegisterPictureringControl(p, KONFIGPNL_COMPICTURERING);
+    VkrCom_RegisterFehlerControls(p, KONFIGPNL_FEHLERLED, KONFIGPNL_FEHLERSTRING, KONFIGPNL_FEHLERNUMMER);
+    VkrCom_RegisterIdReadButton(p, KONFIGPNL_IDLESEN);
+    VkrCom_RegisterIdTextdisplay(p, KONFIGPNL_ID);
+    VkrCom_RegisterAdressControl(p, KONFIGPNL_ADRESSE);
+    for (int led = KONFIGPNL_LED1; led <= KONFIGPNL_LED9; ++led)
+        VkrCom_RegisterAdressLeds(p, led);
+    VkrCom_RegisterScanButton(p, KONFIGPNL_SCANN);
+    VkrCom_RegisterScanStringControl(p, KONFIGPNL_SCANNTEXT);
+    return 0;
+}
+
+void KonfigMain_Freigeben() {
+    if (konfigPanelHandle > 0) DiscardPanel(konfigPanelHandle);
+    konfigPanelHandle = 0;
+}
+
+void KonfigMain_DisplayPanel(int fromPanel) {
+    GemFunc_SwitchPanels(fromPanel, konfigPanelHandle);
+}
+
+Fehlercode KonfigMain_ReadIni(IniText ini) {
+    Fehlercode ersterFehler = KEIN_FEHLER;
+    for (int i = 0; i < ANZAHL_VENTILE; ++i) {
+        char schluessel[8];
+        std::snprintf(schluessel, sizeof schluessel, "v%d", i + 1);
+        int art = 0;
+        if (lesen(ini, schluessel, &art, FEHLER_INI_VENTIL_FEHLT, &ersterFehler) && art >= VENTILART_NV &&
+            art <= VENTILART_NC)
+            gKonfig[i] = art;
+    }
+    KonfigGui_ArrayToGui();
+
+    int wert = 0;
+    if (lesen(ini, "com", &wert, FEHLER_INI_COM_FEHLT, &ersterFehler)) {
+        // A port that cannot be opened does not stop the start; the failure shows in the error controls.
+        const Fehlercode f = VkrCom_Open(wert);
+        if (f != KEIN_FEHLER) VkrCom_FehlermeldungSet(f);
+    }
+    if (lesen(ini, "lcom", &wert, FEHLER_INI_LCOM_FEHLT, &ersterFehler)) (void)VkrCom_LastComPortSet(wert);
+    // A value beyond one byte must not wrap onto a valid address character.
+    if (lesen(ini, "adresse", &wert, FEHLER_INI_ADRESSE_FEHLT, &ersterFehler) && wert >= 0 && wert <= 0x7F)
+        (void)VkrCom_AdresseSet(static_cast<char>(wert));
+    return ersterFehler;
+}
+
+void KonfigMain_WriteIni(IniText ini) {
+    for (int i = 0; i < ANZAHL_VENTILE; ++i) {
+        char schluessel[8];
+        std::snprintf(schluessel, sizeof schluessel, "v%d", i + 1);
+        (void)Ini_PutInt(ini, SEKTION, schluessel, gKonfig[i]);
+    }
+    (void)Ini_PutInt(ini, SEKTION, "com", VkrCom_ComPortGet());
+    (void)Ini_PutInt(ini, SEKTION, "lcom", VkrCom_LastComPortGet());
+    (void)Ini_PutInt(ini, SEKTION, "adresse", static_cast<int>(VkrCom_AdresseGet()));
+}
+
+int KonfigMain_VentilVorhanden(int ventil) {
+    return ventilGueltig(ventil) && gKonfig[ventil] != VENTILART_NV;
+}
+
+int KonfigMain_VentilIstNO(int ventil) {
+    return ventilGueltig(ventil) && gKonfig[ventil] == VENTILART_NO;
+}

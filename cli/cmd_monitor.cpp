@@ -91,7 +91,7 @@ int Cli_Monitor(CliKontext& k) {
     const auto optionen = optionenLesen(k.args);
     if (!optionen) {
         std::fprintf(stderr, "%s\n", AUFRUF);
-        return 2;
+        return CLI_EXIT_AUFRUF;
     }
     sigset_t menge;
     sigemptyset(&menge);
@@ -105,17 +105,17 @@ int Cli_Monitor(CliKontext& k) {
     for (long zeile = 0; optionen->anzahl == 0 || zeile < optionen->anzahl; ++zeile) {
         const auto takt = start + std::chrono::duration_cast<Uhr::duration>(
                                       std::chrono::duration<double>(optionen->intervall * zeile));
-        if (zeile > 0 && wartenBisOderSigint(takt)) return 0;
+        if (zeile > 0 && wartenBisOderSigint(takt)) return CLI_EXIT_OK;
         const double zeit = std::chrono::duration<double>(Uhr::now() - start).count();
         DirektArrays werte{};
         int status = 0;
         if (Fehlercode f = DirektCom_IstwerteLesen(k.port, k.adresse, werte, &status)) {
             Cli_FehlerAusgeben(f);
-            return 1;
+            return CLI_EXIT_FEHLER;
         }
         std::printf("%.3f,%.10g,%.10g,%.10g,%.10g,%04X\n", zeit, werte.druck[0], werte.druck[1],
                     werte.spannung, werte.temperatur, static_cast<unsigned>(status));
         std::fflush(stdout);
     }
-    return 0;
+    return CLI_EXIT_OK;
 }

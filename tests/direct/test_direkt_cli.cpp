@@ -1,0 +1,130 @@
+// plm1 monitor against the simulated unit on a pseudo-terminal: the CSV it prints, its stop after N lines
+// and its exit on a failing read.
+
+#include "sim/plm1sim.h"
+
+#include <algorithm>
+#include <csignal>
+#include <cstdio>
+#include <gtest/gtest.h>
+#include <regex>
+#include <spawn.h>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+struct Ergebnis {
+    int exitCode = -1;
+    std::vector<std::string> zeilen; // stdout and stderr together
+};
+
+Ergebnis ausfuehren(const std::string& argumente) {
+    Ergebnis e;
+    const std::string befehl = std::string(PLM1_PROGRAMM) + " " + argumente + " 2>&1";
+    FILE* f = popen(befehl.c_str(), "r");
+    if (!f) return e;
+    std::string text;
+    char puffer[512];
+    std::size_t n;
+    while ((n = std::fread(puffer, 1, sizeof puffer, f)) > 0)
+        text.append(puffer, n);
+    const int status = pclose(f);
+    e.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    std::istringstream s(text);
+    for (std::string z; std::getline(s, z);)
+        e.zeilen.push_back(z);
+    return e;
+}
+
+class DirektCli : public ::testing::Test {
+  protected:
+    void SetUp() override { ASSERT_TRUE(server.starten()); }
+    plm1sim::Server server;
+};
+
+} // namespace
+
+TEST_F(DirektCli, DruecktKopfUndEineZeileJeAbfrage) {
+    plm1sim::Zustand z = server.bus().zustand('1');
+    z.spannung = 23.7;
+    z.temperatur = 40.2;
+    z.status = 0x010C; // bits 0 and 1 follow the simulated pressure cut-off
+    server.bus().zustandSetzen('1', z);
+
+    const Ergebnis e = ausfuehren("--port " + server.pfad() + " monitor --interval 0.05 --count 3");
+    ASSERT_EQ(e.exitCode, 0);
+    ASSERT_EQ(e.zeilen.size(), 4u);
+    EXPECT_EQ(e.zeilen[0], "zeit,druck1,druck2,spannung,temperatur,status");
+    const std::regex zeile(R"(([0-9]+\.[0-9]{3}),0,0,23\.7,40\.2,010C)");
+    double vorher = -1;
+    for (std::size_t i = 1; i < e.zeilen.size(); ++i) {
+        std::smatch m;
+        ASSERT_TRUE(std::regex_match(e.zeilen[i], m, zeile)) << e.zeilen[i];
+        const double zeit = std::stod(m[1]);
+        EXPECT_GT(zeit, vorher);
+        vorher = zeit;
+    }
+    std::vector<std::string> gelesen;
+    for (const std::string& z : server.bus().empfangeneZeilen())
+        gelesen.push_back(z.substr(2, 3));
+    const std::vector<std::string> eineAbfrage = {"D1R", "D2R", "U1R", "T1R", "S1R"};
+    ASSERT_EQ(gelesen.size(), 15u);
+    for (std::size_t i = 0; i < gelesen.size(); ++i)
+        EXPECT_EQ(gelesen[i], eineAbfrage[i % 5]);
+}
+
+TEST_F(DirektCli, FehlgeschlageneAbfrageMeldetFehlerUndEndetMitEins) {
+    server.bus().fehlerSetzen("T1R", plm1sim::Fehlerart::Err, 1);
+    const Ergebnis e = ausfuehren("--port " + server.pfad() + " monitor --interval 0.05 --count 5");
+    EXPECT_EQ(e.exitCode, 1);
+    ASSERT_EQ(e.zeilen.size(), 2u);
+    EXPECT_EQ(e.zeilen[0], "zeit,druck1,druck2,spannung,temperatur,status");
+    EXPECT_EQ(e.zeilen[1].rfind("Fehler #409118", 0), 0u) << e.zeilen[1];
+}
+
+TEST_F(DirektCli, SigintBeendetMitNull) {
+    int rohr[2];
+    ASSERT_EQ(pipe(rohr), 0);
+    posix_spawn_file_actions_t aktionen;
+    posix_spawn_file_actions_init(&aktionen);
+    posix_spawn_file_actions_adddup2(&aktionen, rohr[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&aktionen, rohr[0]);
+    const std::string pfad = server.pfad();
+    const char* argv[] = {PLM1_PROGRAMM, "--port", pfad.c_str(), "monitor", "--interval", "0.05", nullptr};
+    pid_t pid = 0;
+    ASSERT_EQ(posix_spawn(&pid, PLM1_PROGRAMM, &aktionen, nullptr, const_cast<char* const*>(argv), environ),
+              0);
+    posix_spawn_file_actions_destroy(&aktionen);
+    close(rohr[1]);
+    // Once the header and a first line are out the signal is blocked and waited for.
+    std::string text;
+    char puffer[512];
+    bool gesendet = false;
+    for (ssize_t n; (n = read(rohr[0], puffer, sizeof puffer)) > 0;) {
+        text.append(puffer, std::size_t(n));
+        if (!gesendet && std::count(text.begin(), text.end(), '\n') >= 2) {
+            kill(pid, SIGINT);
+            gesendet = true;
+        }
+    }
+    close(rohr[0]);
+    int status = 0;
+    ASSERT_EQ(waitpid(pid, &status, 0), pid);
+    ASSERT_TRUE(WIFEXITED(status)) << "ended by the signal instead of stopping";
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(text.rfind("zeit,druck1,druck2,spannung,temperatur,status\n", 0), 0u);
+    EXPECT_TRUE(gesendet) << text;
+}
+
+TEST_F(DirektCli, FalscheOptionenSindAufruffehler) {
+    for (const char* a : {"monitor --count 0", "monitor --interval -1", "monitor --interval x",
+                          "monitor --count", "monitor --speed 3"}) {
+        const Ergebnis e = ausfuehren("--port " + server.pfad() + " " + a);
+        EXPECT_EQ(e.exitCode, 2) << a;
+    }
+    EXPECT_TRUE(server.bus().empfangeneZeilen().empty());
+}

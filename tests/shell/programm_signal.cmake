@@ -11,7 +11,10 @@ execute_process(
 if(NOT rc EQUAL 0)
     message(FATAL_ERROR "Plm1Steuerung ended with ${rc}")
 endif()
-file(READ ${ARBEIT}/plm1Steuerung.ini inhalt)
-if(NOT inhalt MATCHES "com = 1\r\n" OR NOT inhalt MATCHES "\\[konfig\\]")
+file(READ ${ARBEIT}/plm1Steuerung.ini inhalt HEX)
+# "[konfig]" CR LF at the start and "com = 1" CR LF after the line of "adresse"
+string(FIND "${inhalt}" "5b6b6f6e6669675d0d0a" kopf)
+string(FIND "${inhalt}" "0d0a636f6d203d20310d0a" com)
+if(NOT kopf EQUAL 0 OR com LESS 0)
     message(FATAL_ERROR "settings not written as expected:\n${inhalt}")
 endif()

@@ -246,27 +246,30 @@ int Canvas_IstVentildiagramm(int kanal) {
 
 void Canvas_ZeitachseBeschriften() {
     if (gKurvenPanel <= 0) return;
-    // Labels without a mark are empty; a label is touched only when its text or place changes, since
-    // every text change lays the label out again.
+    // Labels without a mark are empty. A label is touched only when its text or place changes, since
+    // every text change lays the label out again; a text message sizes itself to its text.
     std::string texte[CANVAS_ZEITACHSE_LABELS];
-    int links[CANVAS_ZEITACHSE_LABELS] = {};
-    bool verschoben[CANVAS_ZEITACHSE_LABELS] = {};
+    int linie[CANVAS_ZEITACHSE_LABELS] = {};
     const KurvenCanvas& c = gKurvenCanvas[0];
     for (const Zeitachsenmarke& m : Canvas_Zeitachsenmarken(c)) {
-        int breite = 0;
-        GetCtrlAttribute(gKurvenPanel, LABELS[m.label], ATTR_WIDTH, &breite);
         texte[m.label] = std::to_string(m.schritt);
-        links[m.label] = static_cast<int>(c.left + m.x - breite / 2.0 + 0.5);
-        verschoben[m.label] = true;
+        linie[m.label] = c.left + m.x;
     }
     for (int l = 0; l < CANVAS_ZEITACHSE_LABELS; ++l) {
+        const int ctrl = LABELS[l];
         std::string alt;
-        GetCtrlVal(gKurvenPanel, LABELS[l], &alt);
-        if (alt != texte[l]) SetCtrlVal(gKurvenPanel, LABELS[l], texte[l].c_str());
-        int altLinks = 0;
-        GetCtrlAttribute(gKurvenPanel, LABELS[l], ATTR_LEFT, &altLinks);
-        if (verschoben[l] && altLinks != links[l])
-            SetCtrlAttribute(gKurvenPanel, LABELS[l], ATTR_LEFT, links[l]);
+        GetCtrlVal(gKurvenPanel, ctrl, &alt);
+        int links = 0;
+        GetCtrlAttribute(gKurvenPanel, ctrl, ATTR_LEFT, &links);
+        if (alt != texte[l]) {
+            SetCtrlVal(gKurvenPanel, ctrl, texte[l].c_str());
+            SetCtrlAttribute(gKurvenPanel, ctrl, ATTR_LEFT, links); // takes the new text's size
+        }
+        if (texte[l].empty()) continue;
+        int breite = 0;
+        GetCtrlAttribute(gKurvenPanel, ctrl, ATTR_WIDTH, &breite);
+        const int neu = static_cast<int>(linie[l] - breite / 2.0 + 0.5);
+        if (neu != links) SetCtrlAttribute(gKurvenPanel, ctrl, ATTR_LEFT, neu);
     }
 }
 

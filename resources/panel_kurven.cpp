@@ -141,7 +141,7 @@ PanelDef Resource_KurvenPanel() {
                            .art = CtrlArt::TextMeldung,
                            .top = ACHSE_TOP,
                            .left = CANVAS_LINKS + i * 180,
-                           .width = 40,
+                           .width = 28,
                            .height = 18});
     p.ctrls.push_back({.id = KURVPANEL_TEXTCANVAS11,
                        .name = "TEXTCANVAS11",

@@ -6,6 +6,7 @@
 #include "scrollbar/scroll_edited.h"
 
 namespace {
+constexpr int SCROLLBAR_FARBE_KURVEN = 0xD8D8D8; // track a little darker than the window, thumb darker still
 int gPanel = 0;
 int gPosition = 0;
 
@@ -30,6 +31,7 @@ void Scrollbar_Einstellen(int n) {
 void Scrollbar_Initialisieren(int panel) {
     gPanel = panel;
     if (ScrollBar_ConvertFromGraph(panel, KURVPANEL_SCROLLBAR, nullptr, nullptr) < 0) return;
+    (void)ScrollBar_SetAttribute(panel, KURVPANEL_SCROLLBAR, SCROLLBAR_ATTR_COLOR, SCROLLBAR_FARBE_KURVEN);
     (void)ScrollBar_SetAttribute(panel, KURVPANEL_SCROLLBAR, SCROLLBAR_ATTR_PROPORTIONAL, 1);
     (void)ScrollBar_SetAttribute(panel, KURVPANEL_SCROLLBAR, SCROLLBAR_ATTR_MINIMUM, 0);
     (void)ScrollBar_SetAttribute(panel, KURVPANEL_SCROLLBAR, SCROLLBAR_ATTR_PAGE_SIZE, SCROLLBAR_SEITE);

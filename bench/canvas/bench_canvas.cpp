@@ -3,6 +3,7 @@
 
 #include "cycle/CanvasFunktionen.h"
 #include "cycle/Kurven_Main.h"
+#include "cycle/Kurven_Userinterface.h"
 #include "cycle/Kurvenarrays.h"
 #include "platform/ui.h"
 #include "platform/ui_test.h"
@@ -16,6 +17,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 namespace {
@@ -52,6 +54,51 @@ void zeile(const char* name, Ergebnis e, double grenze) {
 
 } // namespace
 
+// The window as an operator sees it: a 120-step cycle, partly drawn with the mouse, saved as PNG.
+int bildSpeichern(const char* pfad) {
+    gKurveneckdaten[KE_ANZAHLSCHRITTE] = 120;
+    gKurveneckdaten[KE_ZYKLEN] = 5;
+    gKurveneckdaten[KE_DRUCKHIGH1CHECK] = 1;
+    gKurveneckdaten[KE_DRUCKHIGH1] = 800;
+    if (Kurven_KurvenlaengenAendern(120) != 0) return 1;
+    for (int i = 0; i < 120; ++i) {
+        const int phase = i % 40;
+        gKurven[0].values[i] = phase < 12   ? 30 + phase * 70 / 12 / 10 * 10
+                               : phase < 20 ? 100
+                               : phase < 30 ? -60
+                                            : 0;
+        for (int v = 0; v < 11; ++v)
+            gKurven[2 + v].values[i] =
+                v < 6 ? ((i + 3 * v) / (4 + v)) % 2 : (i % 40 >= 10 + 2 * v && i % 40 < 20 + 2 * v);
+    }
+    Canvas_AlleKurvenNeuZeichnen();
+    // Pump 2 and valve 9 drawn by hand: a drag with the left button, a right click clears a step.
+    QWidget* p2 = UI_CtrlWidget(gKurvenPanel, KURVPANEL_CANVAS_P2);
+    const int h = gKurvenCanvas[1].height;
+    mausEreignis(p2, QEvent::MouseButtonPress, 5 + 9, h / 2 - 10, Qt::LeftButton, Qt::LeftButton);
+    for (int i = 0; i < 50; ++i) {
+        const int y = h / 2 - static_cast<int>((h / 2 - 8) *
+                                               ((i % 25) < 12 ? (i % 25) / 12.0 : -((i % 25) - 12) / 13.0));
+        mausEreignis(p2, QEvent::MouseMove, 5 + 18 * i + 9, y, Qt::NoButton, Qt::LeftButton);
+    }
+    mausEreignis(p2, QEvent::MouseButtonRelease, 5 + 18 * 49 + 9, h / 2, Qt::LeftButton, Qt::NoButton);
+    QWidget* v9 = UI_CtrlWidget(gKurvenPanel, KURVPANEL_CANVAS_V9);
+    mausEreignis(v9, QEvent::MouseButtonPress, 5 + 18 * 5 + 9, 10, Qt::LeftButton, Qt::LeftButton);
+    for (int i = 6; i < 30; ++i)
+        mausEreignis(v9, QEvent::MouseMove, 5 + 18 * i + 9, 10, Qt::NoButton, Qt::LeftButton);
+    mausEreignis(v9, QEvent::MouseButtonRelease, 5 + 18 * 29 + 9, 10, Qt::LeftButton, Qt::NoButton);
+    mausEreignis(v9, QEvent::MouseButtonPress, 5 + 18 * 15 + 9, 10, Qt::RightButton, Qt::RightButton);
+    mausEreignis(v9, QEvent::MouseButtonRelease, 5 + 18 * 15 + 9, 10, Qt::RightButton, Qt::NoButton);
+    KurvenGui_ArrayToGui();
+    // A left press held on pump 1 shows the value above the canvas.
+    QWidget* p1 = UI_CtrlWidget(gKurvenPanel, KURVPANEL_CANVAS_P1);
+    mausEreignis(p1, QEvent::MouseButtonPress, 5 + 18 * 16 + 9, 20, Qt::LeftButton, Qt::LeftButton);
+    QApplication::processEvents();
+    const int r = UI_PanelAlsPngSpeichern(gKurvenPanel, pfad);
+    mausEreignis(p1, QEvent::MouseButtonRelease, 5 + 18 * 16 + 9, 20, Qt::LeftButton, Qt::NoButton);
+    return r > 0 ? 0 : 1;
+}
+
 int main(int argc, char** argv) {
     if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QApplication app(argc, argv);
@@ -60,6 +107,11 @@ int main(int argc, char** argv) {
     if (KurvenMain_Initialisieren() != 0) {
         std::fprintf(stderr, "curve window could not be set up\n");
         return 1;
+    }
+    if (argc == 3 && std::string(argv[1]) == "--png") {
+        DisplayPanel(gKurvenPanel);
+        QApplication::processEvents();
+        return bildSpeichern(argv[2]);
     }
     // Shown (offscreen), so that each drag step also repaints the canvas widget from its image.
     DisplayPanel(gKurvenPanel);

@@ -9,6 +9,7 @@
 #include "platform/ui.h"
 #include "platform/ui_test.h"
 #include "resources/Plm1SteuerungGui.h"
+#include "shell/Plm1_GemeinsameFunktionen.h"
 #include "valves/Konfig_Main.h"
 #include "valves/Konfigarray.h"
 
@@ -182,4 +183,24 @@ TEST_F(DirektGeraet, TimerTickWaehrendEinesUploadsWirdNichtAusgefuehrt) {
     SetCtrlAttribute(panel, DIREKTPNL_TIMER, ATTR_INTERVAL, 0.5);
     const std::vector<std::string> danach = zeilen();
     EXPECT_TRUE(std::any_of(danach.begin(), danach.end(), [](const std::string& z) { return z == "#1D1R"; }));
+}
+
+TEST(DirektFenster, ZurueckFuehrtZumHauptfenster) {
+    const int panel = DirektTest_Panel();
+    ASSERT_GT(panel, 0);
+    const int haupt = LoadPanel(0, "Plm1SteuerungGui.uir", MAINPANEL);
+    ASSERT_GT(haupt, 0);
+    GemFunc_HauptpanelSet(haupt);
+    DisplayPanel(haupt);
+    DirektMain_DisplayPanel(haupt);
+    EXPECT_TRUE(UI_PanelWidget(panel)->isVisible());
+    EXPECT_FALSE(UI_PanelWidget(haupt)->isVisible());
+
+    QWidget* zurueck = UI_CtrlWidget(panel, DIREKTPNL_ZURUECK);
+    ASSERT_NE(zurueck, nullptr);
+    QTest::mouseClick(zurueck, Qt::LeftButton, Qt::NoModifier, zurueck->rect().center());
+    EXPECT_TRUE(UI_PanelWidget(haupt)->isVisible());
+    EXPECT_FALSE(UI_PanelWidget(panel)->isVisible());
+    HidePanel(haupt);
+    DiscardPanel(haupt);
 }

@@ -1,0 +1,150 @@
+// plm1 keys upload/download run as a process against the simulated unit: exit codes, messages on standard
+// error, the unit's memory and the written file.
+
+#include "keys/Datei_Kopf.h"
+#include "keys/Tasten_Block.h"
+#include "keys/Tasten_Dateibild.h"
+#include "platform/le_bytes.h"
+#include "sim/plm1sim.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class CliKeysTest : public ::testing::Test {
+  protected:
+    plm1sim::Server server;
+    fs::path dir;
+    std::string fehlerausgabe;
+
+    void SetUp() override {
+        ASSERT_TRUE(server.starten());
+        dir = fs::temp_directory_path() / ("cli_keys_" + std::to_string(::getpid()));
+        fs::create_directories(dir);
+    }
+    void TearDown() override {
+        server.stoppen();
+        fs::remove_all(dir);
+    }
+
+    std::string pfad(const std::string& name) const { return (dir / name).string(); }
+
+    // Runs plm1 in the temporary folder (so no settings file of the developer is read); returns its exit
+    // code.
+    int plm1(const std::string& argumente) {
+        const std::string befehl = "cd '" + dir.string() + "' && '" PLM1_EXE "' --port " + server.pfad() +
+                                   " " + argumente + " 2>'" + pfad("stderr.txt") + "' >/dev/null";
+        const int status = std::system(befehl.c_str());
+        std::ifstream f(pfad("stderr.txt"));
+        fehlerausgabe.assign(std::istreambuf_iterator<char>(f), {});
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+    static std::vector<unsigned char> lesen(const std::string& p) {
+        std::ifstream f(p, std::ios::binary);
+        return {std::istreambuf_iterator<char>(f), {}};
+    }
+    static void schreiben(const std::string& p, const std::vector<unsigned char>& d) {
+        std::ofstream f(p, std::ios::binary);
+        f.write(reinterpret_cast<const char*>(d.data()), static_cast<std::streamsize>(d.size()));
+    }
+    static std::vector<std::uint8_t> speicherBild(const TastenTabelle& t, const Ventilarten& a, bool inv) {
+        std::vector<std::uint8_t> d(TASTENSPEICHER_GROESSE);
+        for (int n = 0; n < TASTEN_ANZAHL; ++n)
+            TastenBlock_Kodieren(t[n], a, inv, &d[20 * n]);
+        return d;
+    }
+};
+
+TastenTabelle beispiel() {
+    TastenTabelle t{};
+    for (int n = 0; n < TASTEN_ANZAHL; ++n) {
+        t[n][TASTE_VENTIL1 + n] = 1;
+        t[n][TASTE_VENTIL1 + 1] = 1;
+        t[n][TASTE_PUMPE1] = n % 2 ? -30 - 10 * n : 30 + 5 * n;
+        t[n][TASTE_DRUCK1CHECKB] = 1;
+        t[n][TASTE_DRUCK1] = n % 2 ? -400 : 650;
+        t[n][TASTE_ZEIT1] = 11 * n;
+        t[n][TASTE_ZEIT2] = 500;
+    }
+    return t;
+}
+
+TEST_F(CliKeysTest, UploadSendsBothCopiesWithTheValveKindsOfTheGivenFile) {
+    std::vector<unsigned char> plt(TASTENDATEI_GROESSE);
+    TastenDatei_BildErstellen(beispiel(), plt.data());
+    schreiben(pfad("k.plt"), plt);
+    const Ventilarten arten = {2, 1, 2, 2, 0, 2, 2, 2, 2, 2, 1};
+    std::vector<unsigned char> plc(124, 0);
+    DateiKopf_Schreiben(plc.data(), "Konfig", 1);
+    for (int j = 0; j < 11; ++j) {
+        le32_setzen(&plc[36 + 4 * j], arten[j]);
+        le32_setzen(&plc[80 + 4 * j], 3 + j);
+    }
+    schreiben(pfad("v.plc"), plc);
+
+    ASSERT_EQ(plm1("--valves v.plc keys upload k.plt"), 0) << fehlerausgabe;
+    EXPECT_EQ(server.bus().speicher('1', 0x0000, 180), speicherBild(beispiel(), arten, false));
+    EXPECT_EQ(server.bus().speicher('1', 0x4000, 180), speicherBild(beispiel(), arten, true));
+}
+
+TEST_F(CliKeysTest, DownloadWritesTheValidKeysAndNamesTheOthers) {
+    const Ventilarten nc = {2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2};
+    auto d = speicherBild(beispiel(), nc, false);
+    d[20 * 2 + 14] ^= 0x01;
+    d[20 * 5 + 19] ^= 0x80;
+    server.bus().speicherSetzen('1', 0, d);
+    EXPECT_EQ(plm1("keys download d.plt"), 3);
+    EXPECT_NE(fehlerausgabe.find("Taste 3: Speicher ungültig\nTaste 6: Speicher ungültig\n"),
+              std::string::npos)
+        << fehlerausgabe;
+    EXPECT_EQ(fehlerausgabe.find("Taste 1:"), std::string::npos);
+    TastenTabelle gelesen{};
+    const auto bild = lesen(pfad("d.plt"));
+    ASSERT_EQ(TastenDatei_BildAuswerten(bild.data(), bild.size(), gelesen), 0);
+    for (int n = 0; n < TASTEN_ANZAHL; ++n) {
+        if (n == 2 || n == 5)
+            EXPECT_EQ(gelesen[n], TastenEintrag{}) << n;
+        else
+            EXPECT_EQ(gelesen[n], beispiel()[n]) << n;
+    }
+    server.bus().speicherSetzen('1', 0, speicherBild(beispiel(), nc, false));
+    ASSERT_EQ(plm1("keys download e.plt"), 0) << fehlerausgabe;
+    EXPECT_EQ(fehlerausgabe.find("Taste"), std::string::npos);
+}
+
+TEST_F(CliKeysTest, FailuresExitWithTheirErrorLine) {
+    server.bus().fehlerSetzen("BDR", plm1sim::Fehlerart::Nak);
+    EXPECT_EQ(plm1("keys download f.plt"), 1);
+    EXPECT_NE(fehlerausgabe.find("Fehler #"), std::string::npos) << fehlerausgabe;
+    EXPECT_FALSE(fs::exists(pfad("f.plt")));
+
+    EXPECT_EQ(plm1("keys upload fehlt.plt"), 1);
+    EXPECT_NE(fehlerausgabe.find("Fehler #308523"), std::string::npos) << fehlerausgabe;
+
+    schreiben(pfad("k.plt"), std::vector<unsigned char>(TASTENDATEI_GROESSE, 0));
+    EXPECT_EQ(plm1("keys upload k.plt"), 1);
+    EXPECT_NE(fehlerausgabe.find("Fehler #302526"), std::string::npos) << fehlerausgabe;
+
+    server.bus().fehlerSetzen("BDW", plm1sim::Fehlerart::Stille);
+    std::vector<unsigned char> plt(TASTENDATEI_GROESSE);
+    TastenDatei_BildErstellen(beispiel(), plt.data());
+    schreiben(pfad("k.plt"), plt);
+    EXPECT_EQ(plm1("keys upload k.plt"), 1);
+    EXPECT_NE(fehlerausgabe.find("Fehler #"), std::string::npos) << fehlerausgabe;
+
+    EXPECT_EQ(plm1("keys upload"), 2);
+    EXPECT_EQ(plm1("keys sideways k.plt"), 2);
+}
+
+} // namespace

@@ -23,6 +23,12 @@ ScrollBarUhr::time_point jetzt() {
 }
 
 // Records by (panel, control); the registry owns them, the graph keeps a pointer as its callback data.
+// Guards the registry itself (lookups may come from another thread); each record has its own lock.
+std::mutex& registerLock() {
+    static std::mutex m;
+    return m;
+}
+
 std::map<std::pair<int, int>, std::unique_ptr<ScrollBarInfo>>& records() {
     static std::map<std::pair<int, int>, std::unique_ptr<ScrollBarInfo>> r;
     return r;
@@ -281,6 +287,7 @@ int GraphCallback(int panel, int control, int event, void* callbackData, int eve
 }
 
 ScrollBarInfo* CreateScrollBarInfo(int panel, int control) {
+    std::lock_guard<std::mutex> reg(registerLock());
     auto& r = records()[{panel, control}];
     r = std::make_unique<ScrollBarInfo>();
     r->panel = panel;
@@ -289,17 +296,30 @@ ScrollBarInfo* CreateScrollBarInfo(int panel, int control) {
     return r.get();
 }
 
-void DiscardScrollBarInfo(int panel, int control) {
+std::unique_ptr<ScrollBarInfo> recordEntnehmen(int panel, int control) {
+    std::lock_guard<std::mutex> reg(registerLock());
     auto it = records().find({panel, control});
-    if (it == records().end()) return;
+    if (it == records().end()) return nullptr;
     std::unique_ptr<ScrollBarInfo> s = std::move(it->second);
     records().erase(it);
-    {
-        std::lock_guard<std::recursive_mutex> halt(s->lock);
-        s->valid = 0;
-        WiederholungStoppen(*s);
+    return s;
+}
+
+void recordBeenden(std::unique_ptr<ScrollBarInfo> s) {
+    std::lock_guard<std::recursive_mutex> halt(s->lock);
+    s->valid = 0;
+    // The timer may be the one whose tick got us here: it goes when the event loop next runs.
+    if (s->repeatTimer) {
+        s->repeatTimer->stop();
+        s->repeatTimer.release()->deleteLater();
     }
+}
+
+void DiscardScrollBarInfo(int panel, int control) {
+    std::unique_ptr<ScrollBarInfo> s = recordEntnehmen(panel, control);
+    if (!s) return;
     InstallCtrlCallback(panel, control, nullptr, nullptr);
+    recordBeenden(std::move(s));
 }
 
 int AchsenSetzen(const ScrollBarInfo& s) {
@@ -403,12 +423,20 @@ int ScrollBar_WiederholungenFaellig(std::chrono::nanoseconds seitDruck) {
 // ---- the control -----------------------------------------------------------------------------------------
 
 ScrollBarInfo* GetScrollBarPtr(int panel, int control) {
-    auto it = records().find({panel, control});
-    if (it == records().end()) return nullptr;
+    ScrollBarInfo* s = nullptr;
+    {
+        std::lock_guard<std::mutex> reg(registerLock());
+        auto it = records().find({panel, control});
+        if (it == records().end()) return nullptr;
+        s = it->second.get();
+    }
     void* daten = nullptr;
-    if (GetCtrlAttribute(panel, control, ATTR_CALLBACK_DATA, &daten) < 0 || daten != it->second.get())
+    if (GetCtrlAttribute(panel, control, ATTR_CALLBACK_DATA, &daten) < 0) {
+        // The control is gone (its panel was discarded): so is its record.
+        if (auto alt = recordEntnehmen(panel, control)) recordBeenden(std::move(alt));
         return nullptr;
-    return it->second.get();
+    }
+    return daten == s ? s : nullptr;
 }
 
 int ScrollBar_ConvertFromGraph(int panel, int control, CtrlCallbackPtr callback, void* callbackData) {

@@ -24,7 +24,9 @@ enum : int {
     SCROLLBAR_ATTR_PROPORTIONAL = 9,
 };
 
-// Events passed to the user callback as (panel, control, event, user data, new position, 0).
+// Events passed to the user callback as (panel, control, event, user data, new position, 0). A callback
+// that returns non-zero refuses the change; one that wants another position sets it with
+// ScrollBar_SetAttribute (an int cannot carry the position's address here).
 enum : int {
     SCROLLBAR_EVENT_SCHRITT_MIN = 1, // one step toward the minimum
     SCROLLBAR_EVENT_SCHRITT_MAX = 2, // one step toward the maximum

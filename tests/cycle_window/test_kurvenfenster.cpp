@@ -198,3 +198,34 @@ TEST_F(KurvenFenster, ClosingTheWindowEndsTheEventLoop) {
     EXPECT_FALSE(zeitUeberschritten);
     HidePanel(panel);
 }
+
+TEST_F(KurvenFenster, ScrollBarUnderRealMouseScrollsTheCanvasesOnRelease) {
+    gKurveneckdaten[KE_ANZAHLSCHRITTE] = 120;
+    ASSERT_EQ(Kurven_KurvenlaengenAendern(120), 0);
+    QWidget* w = UI_CtrlWidget(panel, KURVPANEL_SCROLLBAR);
+    ASSERT_NE(w, nullptr);
+    auto senden = [&](QEvent::Type typ, int x, Qt::MouseButton knopf, Qt::MouseButtons gehalten) {
+        const QPointF p(x, w->height() / 2);
+        QMouseEvent e(typ, p, w->mapToGlobal(p), knopf, gehalten, Qt::NoModifier);
+        QApplication::sendEvent(w, &e);
+    };
+    // The maximum-end button steps once; the curves follow when the mouse is released.
+    senden(QEvent::MouseButtonPress, w->width() - 6, Qt::LeftButton, Qt::LeftButton);
+    EXPECT_EQ(scrollAttr(SCROLLBAR_ATTR_POSITION), 1);
+    EXPECT_EQ(gKurvenCanvas[0].first, 0);
+    senden(QEvent::MouseButtonRelease, w->width() - 6, Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(gKurvenCanvas[0].first, 1);
+    // Dragging the thumb to the end jumps there at once.
+    const ScrollBarInfo* s = GetScrollBarPtr(panel, KURVPANEL_SCROLLBAR);
+    ASSERT_NE(s, nullptr);
+    const int mitte = (s->thumbHigh + s->thumbLow) / 2;
+    senden(QEvent::MouseButtonPress, mitte, Qt::LeftButton, Qt::LeftButton);
+    senden(QEvent::MouseMove, w->width() - 20, Qt::NoButton, Qt::LeftButton);
+    EXPECT_EQ(scrollAttr(SCROLLBAR_ATTR_POSITION), 70);
+    EXPECT_EQ(gKurvenCanvas[0].first, 70);
+    senden(QEvent::MouseButtonRelease, w->width() - 20, Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(gKurvenCanvas[12].first, 70);
+    std::string label1;
+    GetCtrlVal(panel, KURVPANEL_TEXT_ZEITACHSE_LABEL1, &label1);
+    EXPECT_EQ(label1, "70");
+}

@@ -10,7 +10,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     TastenTabelle tabelle;
-    for (auto& t : tabelle) t.fill(0x1234);
+    for (auto& t : tabelle)
+        t.fill(0x1234);
     const TastenTabelle vorher = tabelle;
     const Fehlercode code = TastenDatei_BildAuswerten(data, size, tabelle);
     if (code != 0) {

@@ -1,3 +1,4 @@
 # Settings store (no Qt).
 add_library(plm1_ini STATIC ${CMAKE_CURRENT_SOURCE_DIR}/inifile.cpp)
 target_include_directories(plm1_ini PUBLIC ${PROJECT_SOURCE_DIR})
+set_target_properties(plm1_ini PROPERTIES AUTOMOC OFF)

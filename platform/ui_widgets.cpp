@@ -290,7 +290,9 @@ void GraphWidget::paintEvent(QPaintEvent*) {
             p.drawPoint(b);
             continue;
         }
-        const QRect r = QRect(a, b).normalized(); // both corners included
+        // Both corners belong to the rectangle (QRect::normalized would drop them).
+        const QRect r(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
+                      QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y())));
         if (pl.fuellung != VAL_TRANSPARENT) p.fillRect(r, farbe(pl.fuellung));
         if (pl.farbe != VAL_TRANSPARENT) {
             const QColor c = farbe(pl.farbe);

@@ -274,6 +274,33 @@ TEST_F(Plm1Cli, AufruffehlerSendenNichts) {
     EXPECT_TRUE(server.bus().empfangeneZeilen().empty());
 }
 
+// Module commands reach their module when it is part of the build, and are unknown otherwise.
+TEST_F(Plm1Cli, ModulbefehleNurWennVorhanden) {
+    const std::pair<const char*, bool> befehle[] = {
+#ifdef PLM1_CLI_KEYS
+        {"keys", true},
+#else
+        {"keys", false},
+#endif
+#ifdef PLM1_CLI_CYCLE
+        {"cycle", true},
+#else
+        {"cycle", false},
+#endif
+#ifdef PLM1_CLI_MONITOR
+        {"monitor", true},
+#else
+        {"monitor", false},
+#endif
+    };
+    for (const auto& [befehl, vorhanden] : befehle) {
+        const Lauf l = plm1({befehl, "--kein-gueltiges-argument"});
+        EXPECT_EQ(l.exitCode, 2) << befehl;
+        EXPECT_EQ(l.fehler.find(std::string("unbekannter Befehl ") + befehl) == std::string::npos, vorhanden)
+            << befehl << ": " << l.fehler;
+    }
+}
+
 TEST_F(Plm1Cli, PortUndAdresseAusDenEinstellungen) {
     server.stoppen();
     ASSERT_TRUE(server.starten({plm1sim::Einheit{'5', "VKR-PLM1-FUENF"}}));

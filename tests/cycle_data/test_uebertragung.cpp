@@ -224,6 +224,7 @@ TEST_F(KurvenUebertragung, VerschiedeneGrenzdrueckeImGeraetWarnenEinmal) {
     ASSERT_EQ(KurvenCom_Plm1Download(), KEIN_FEHLER);
     ASSERT_EQ(meldungen.size(), 1u);
     EXPECT_EQ(meldungen[0].first, "Warnung");
+    EXPECT_EQ(meldungen[0].second, KURVENCOM_WARNUNG_TEXT);
     EXPECT_EQ(gKurveneckdaten[KE_DRUCKHIGH1], 1200);
     EXPECT_EQ(gKurveneckdaten[KE_ANZAHLSCHRITTE], 8);
 }

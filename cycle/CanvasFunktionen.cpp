@@ -234,7 +234,10 @@ void Canvas_SichtbarUnsichtbar(int kanal, int sichtbar) {
     if (kanal < 0 || kanal >= KURVEN_ANZAHL) return;
     KurvenCanvas& c = gKurvenCanvas[kanal];
     c.visible = sichtbar ? 1 : 0;
-    if (gKurvenPanel > 0) SetCtrlAttribute(gKurvenPanel, Canvas_KanalControl(kanal), ATTR_VISIBLE, c.visible);
+    if (gKurvenPanel <= 0) return;
+    SetCtrlAttribute(gKurvenPanel, Canvas_KanalControl(kanal), ATTR_VISIBLE, c.visible);
+    SetCtrlAttribute(gKurvenPanel, Canvas_KanalControl(kanal) + CANVAS_NAMENSLABEL_VERSATZ, ATTR_VISIBLE,
+                     c.visible);
 }
 
 int Canvas_IstVentildiagramm(int kanal) {

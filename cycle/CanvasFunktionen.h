@@ -11,6 +11,8 @@ constexpr int CANVAS_ART_PUMPE = 2;
 constexpr int CANVAS_SICHTBARE_SCHRITTE = 50;
 constexpr int CANVAS_RAND = 5;
 constexpr int CANVAS_ZEITACHSE_LABELS = 6;
+// The channel's name at the left of its canvas on KURVPANEL has the canvas's id plus this offset.
+constexpr int CANVAS_NAMENSLABEL_VERSATZ = 100;
 
 // Colours 0xRRGGBB.
 constexpr int CANVAS_FARBE_HINTERGRUND = 0xF8F8F8;

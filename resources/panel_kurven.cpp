@@ -19,8 +19,12 @@ constexpr int SCROLL_TOP = ACHSE_TOP + 22;
 constexpr int RECHTS_LINKS = CANVAS_LINKS + CANVAS_BREITE + 16;
 constexpr int RECHTS_BREITE = BREITE - RAND - RECHTS_LINKS;
 
+// The name at the left of each canvas has the canvas's id plus this offset, so that the window can hide
+// it together with the canvas of a valve that is not fitted.
+constexpr int NAMEN_ID_VERSATZ = 100;
+
 void canvas(PanelDef& p, int id, const char* name, const char* titel, int top, int hoehe) {
-    p.ctrls.push_back({.id = 0,
+    p.ctrls.push_back({.id = id + NAMEN_ID_VERSATZ,
                        .art = CtrlArt::TextMeldung,
                        .top = top + hoehe / 2 - 9,
                        .left = RAND,

@@ -22,7 +22,7 @@ int OpenComConfig(int port, const char* deviceName, long baudRate, int parity, i
 int CloseCom(int port);
 int SetComTime(int port, double timeoutSeconds);
 int FlushInQ(int port);
-int FlushOutQ(int port);
+int FlushOutQ(int port); // discards what still waits to be sent (nothing to do when the queue is empty)
 int ComWrt(int port, const char* buffer, int count); // bytes queued, or negative
 int ComRdByte(int port);                             // 0..255, or negative on time-out or port fault
 int GetOutQLen(int port);                            // bytes still waiting to be sent, or negative

@@ -283,6 +283,23 @@ TEST_F(Vkrplm1, MemoryRoundTripWithChecksums) {
     EXPECT_EQ(letztes, 0x5A);
 }
 
+TEST_F(Vkrplm1, APacedLineGivesTheSameResults) {
+    TearDown();
+    ASSERT_TRUE(server.starten({Einheit{'1', "VKR-PLM1-TAKT"}}, true));
+    Rs232_GeraetepfadSetzen(PORT, server.pfad());
+    ASSERT_EQ(VKRPLM1_Open(PORT, VKRPLM1_BAUDRATE), KEIN_FEHLER);
+    ASSERT_EQ(VKRPLM1_Timeout(PORT, VKRPLM1_TIMEOUT_S), KEIN_FEHLER);
+    char id[VKRPLM1_ID_LAENGE];
+    EXPECT_EQ(VKRPLM1_IDLesen(PORT, '1', id), KEIN_FEHLER);
+    EXPECT_STREQ(id, "VKR-PLM1-TAKT");
+    std::vector<unsigned char> daten(VKRPLM1_MAX_BLOCK), gelesen(VKRPLM1_MAX_BLOCK);
+    for (std::size_t i = 0; i < daten.size(); ++i)
+        daten[i] = static_cast<unsigned char>(i);
+    EXPECT_EQ(VKRPLM1_SpeicherSchreiben(PORT, '1', 4, 0x400, 64, daten.data()), KEIN_FEHLER);
+    EXPECT_EQ(VKRPLM1_SpeicherLesen(PORT, '1', 4, 0x400, 64, gelesen.data()), KEIN_FEHLER);
+    EXPECT_EQ(gelesen, daten);
+}
+
 // ---- checks before anything is sent -----------------------------------------------------------------------
 
 TEST_F(Vkrplm1, ArgumentChecksSendNothing) {

@@ -151,7 +151,10 @@ int Canvas_YKoordinateAusWert(const KurvenCanvas& c, int v) {
 }
 
 int Canvas_WertAusYKoordinate(const KurvenCanvas& c, int y) {
-    int v = static_cast<int>(static_cast<double>(c.max - c.min) / c.plotHeight * (c.zeroY - y) + 0.5);
+    // Clamped before the conversion so that no pointer position overflows; same result as clamping after.
+    const double roh =
+        static_cast<double>(c.max - c.min) / c.plotHeight * (c.zeroY - static_cast<double>(y)) + 0.5;
+    int v = static_cast<int>(std::clamp(roh, c.min - 1.0, c.max + 1.0));
     v = std::clamp(v, c.min, c.max);
     const int g = std::max(1, c.grid);
     v = v < 0 ? static_cast<int>(v / static_cast<double>(g) - 0.5) * g

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <map>
 #include <utility>
 
@@ -36,6 +37,12 @@ std::map<std::pair<int, int>, std::unique_ptr<ScrollBarInfo>>& records() {
 
 int runden(double v) {
     return static_cast<int>(std::lround(v));
+}
+
+// position + d kept within int; the caller clamps to the range.
+int verschoben(int position, long long d) {
+    return static_cast<int>(std::clamp<long long>(position + d, std::numeric_limits<int>::min(),
+                                                  std::numeric_limits<int>::max()));
 }
 
 ScrollBarMasse masse(const ScrollBarInfo& s) {
@@ -184,16 +191,17 @@ void UpdateScrollBarPosition(ScrollBarInfo& s, int teil) {
     if (teil != SCROLLBAR_TEIL_DAUMEN && ScrollBar_Trefferpruefung(m, d, a) != teil) return;
     switch (teil) {
     case SCROLLBAR_TEIL_KNOPF_MIN:
-        SetScrollBarValue(s, s.position - 1, SCROLLBAR_EVENT_SCHRITT_MIN);
+        SetScrollBarValue(s, verschoben(s.position, -1), SCROLLBAR_EVENT_SCHRITT_MIN);
         break;
     case SCROLLBAR_TEIL_KNOPF_MAX:
-        SetScrollBarValue(s, s.position + 1, SCROLLBAR_EVENT_SCHRITT_MAX);
+        SetScrollBarValue(s, verschoben(s.position, 1), SCROLLBAR_EVENT_SCHRITT_MAX);
         break;
     case SCROLLBAR_TEIL_SPUR_MIN:
-        SetScrollBarValue(s, s.position - s.pageSize, SCROLLBAR_EVENT_SEITE_MIN);
+        SetScrollBarValue(s, verschoben(s.position, -static_cast<long long>(s.pageSize)),
+                          SCROLLBAR_EVENT_SEITE_MIN);
         break;
     case SCROLLBAR_TEIL_SPUR_MAX:
-        SetScrollBarValue(s, s.position + s.pageSize, SCROLLBAR_EVENT_SEITE_MAX);
+        SetScrollBarValue(s, verschoben(s.position, s.pageSize), SCROLLBAR_EVENT_SEITE_MAX);
         break;
     case SCROLLBAR_TEIL_DAUMEN: {
         if (!d.vorhanden) return;
@@ -332,8 +340,9 @@ int AchsenSetzen(const ScrollBarInfo& s) {
 
 ScrollBarDaumen ScrollBar_DaumenBerechnen(const ScrollBarMasse& m) {
     ScrollBarDaumen d;
-    const int range = m.maximum - m.minimum;
-    const int page = std::min(m.pageSize, range);
+    // 64-bit: any int range and page size are allowed.
+    const long long range = static_cast<long long>(m.maximum) - m.minimum;
+    const long long page = std::min<long long>(m.pageSize, range);
     const int L = m.vertikal ? m.height : m.width;
     double travel = L - 33;
     int h = 8;
@@ -345,7 +354,9 @@ ScrollBarDaumen ScrollBar_DaumenBerechnen(const ScrollBarMasse& m) {
     d.travel = travel;
     d.travelStart = start;
     if (range == 0 || page == 0) return d;
-    const double f = m.position > m.minimum ? static_cast<double>(m.position - m.minimum) / range : 0.0;
+    const double f = m.position > m.minimum
+                         ? static_cast<double>(static_cast<long long>(m.position) - m.minimum) / range
+                         : 0.0;
     int c = m.vertikal ? runden(m.height - start - f * travel) : runden(start + f * travel);
     const int unten = m.vertikal ? 16 + h : 15 + h;
     const int oben = m.vertikal ? m.height - 17 - h : m.width - 18 - h;
@@ -376,7 +387,8 @@ int ScrollBar_DaumenPosition(const ScrollBarMasse& m, const ScrollBarDaumen& d, 
     if (d.travel <= 0) return m.minimum;
     const double weg = std::clamp(runden(a) - d.travelStart + grabOffset, 0.0, d.travel);
     const double f = m.vertikal ? 1 - weg / d.travel : weg / d.travel;
-    return m.minimum + static_cast<int>(f * (m.maximum - m.minimum));
+    return static_cast<int>(m.minimum +
+                            static_cast<long long>(f * (static_cast<double>(m.maximum) - m.minimum)));
 }
 
 void GetHiliteAndShade(int colour, int* hilite, int* shade) {
@@ -398,17 +410,17 @@ ScrollBarTaste ScrollBar_TasteAuswerten(int keyCode, int position, int minimum, 
     }
     switch (keyCode) {
     case VAL_UP_ARROW_VKEY:
-        return {false, SCROLLBAR_EVENT_SCHRITT_MIN, position - 1};
+        return {false, SCROLLBAR_EVENT_SCHRITT_MIN, verschoben(position, -1)};
     case VAL_DOWN_ARROW_VKEY:
-        return {false, SCROLLBAR_EVENT_SCHRITT_MAX, position + 1};
+        return {false, SCROLLBAR_EVENT_SCHRITT_MAX, verschoben(position, 1)};
     case VAL_HOME_VKEY:
         return {false, SCROLLBAR_EVENT_SPRUNG, minimum};
     case VAL_END_VKEY:
         return {false, SCROLLBAR_EVENT_SPRUNG, maximum};
     case VAL_PAGE_UP_VKEY:
-        return {false, SCROLLBAR_EVENT_SEITE_MIN, position - pageSize};
+        return {false, SCROLLBAR_EVENT_SEITE_MIN, verschoben(position, -static_cast<long long>(pageSize))};
     case VAL_PAGE_DOWN_VKEY:
-        return {false, SCROLLBAR_EVENT_SEITE_MAX, position + pageSize};
+        return {false, SCROLLBAR_EVENT_SEITE_MAX, verschoben(position, pageSize)};
     default:
         return t;
     }

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 using namespace std::chrono_literals;
 
 namespace {
@@ -183,4 +185,25 @@ TEST(ScrollBarWiederholung, ScheduleStepsAtOnceThenAfterHalfASecondThenSteadily)
                            {550ms, 3}, {600ms, 4}, {1000ms, 12}, {1500ms, 22}};
     for (const Fall& f : faelle)
         EXPECT_EQ(ScrollBar_WiederholungenFaellig(f.t), f.faellig) << f.t.count();
+}
+
+TEST(ScrollBarGeometrie, ExtremeRangesStayDefined) {
+    ScrollBarMasse m = waagerecht200();
+    m.minimum = std::numeric_limits<int>::min();
+    m.maximum = std::numeric_limits<int>::max();
+    m.pageSize = std::numeric_limits<int>::max();
+    m.position = std::numeric_limits<int>::max();
+    const ScrollBarDaumen d = ScrollBar_DaumenBerechnen(m);
+    ASSERT_TRUE(d.vorhanden);
+    EXPECT_EQ(d.hoch, 200 - 18);                                   // at the maximum end
+    EXPECT_EQ(ScrollBar_DaumenPosition(m, d, 1000, 0), m.maximum); // end of the travel
+    EXPECT_EQ(ScrollBar_DaumenPosition(m, d, -1000, 0), m.minimum);
+    const ScrollBarTaste vor = ScrollBar_TasteAuswerten(VAL_PAGE_DOWN_VKEY, m.maximum - 5, m.minimum,
+                                                        m.maximum, std::numeric_limits<int>::max());
+    EXPECT_EQ(vor.position, m.maximum);
+    const ScrollBarTaste zurueck = ScrollBar_TasteAuswerten(VAL_PAGE_UP_VKEY, m.minimum + 5, m.minimum,
+                                                            m.maximum, std::numeric_limits<int>::max());
+    EXPECT_EQ(zurueck.position, m.minimum);
+    EXPECT_EQ(ScrollBar_TasteAuswerten(VAL_UP_ARROW_VKEY, m.minimum, m.minimum, m.maximum, 1).position,
+              m.minimum);
 }

@@ -1,0 +1,196 @@
+// plm1 cycle upload|download against the simulated unit: round trip, the limits warning with exit 3,
+// rejected records and transfer errors with their "Fehler #" lines and exit 1, usage errors.
+
+#include "platform/le_bytes.h"
+#include "sim/plm1sim.h"
+
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<unsigned char>;
+
+namespace {
+
+struct Lauf {
+    int exitCode = -1;
+    std::string fehler;
+};
+
+Bytes lesen(const fs::path& p) {
+    std::ifstream f(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), {}};
+}
+void schreiben(const fs::path& p, const Bytes& b) {
+    std::ofstream f(p, std::ios::binary);
+    f.write(reinterpret_cast<const char*>(b.data()), static_cast<std::streamsize>(b.size()));
+}
+
+// A *.plk image of n steps: pumps step through -100..100 in tens, valves alternate, upper limit of pump 1 on.
+Bytes plk(int n) {
+    Bytes b(184 + 52 * n, 0);
+    const std::string tag = "VKRPLM1 Kurven";
+    std::copy(tag.begin(), tag.end(), b.begin());
+    le32_setzen(&b[32], 1);
+    const int32_t eck[11] = {1, 0, 0, 0, 1500, 0, 0, 0, 4, 0, n};
+    for (int i = 0; i < 11; ++i)
+        le32_setzen(&b[36 + 4 * i], eck[i]);
+    for (int k = 0; k < 13; ++k) {
+        le32_setzen(&b[80 + 8 * k], n);
+        for (int i = 0; i < n; ++i)
+            le32_setzen(&b[184 + 4 * (k * n + i)], k < 2 ? (i * 10 + k * 50) % 210 - 100 : (i + k) % 2);
+    }
+    return b;
+}
+
+// A record as the unit stores it, with its check sum (plus `summeDaneben`).
+std::vector<uint8_t> satz(int obenPumpe1, int summeDaneben = 0) {
+    std::vector<uint8_t> s(16, 0);
+    le16_setzen(&s[6], obenPumpe1);
+    le16_setzen(&s[8], -2000);
+    le16_setzen(&s[10], 2000);
+    le16_setzen(&s[12], -2000);
+    int summe = 1 + summeDaneben;
+    for (int i = 0; i < 14; ++i)
+        summe += s[i];
+    le16_setzen(&s[14], summe);
+    return s;
+}
+
+class ZyklusCli : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        dir = fs::temp_directory_path() / ("plm1_cycle_cli_" + std::to_string(getpid()) + "_" +
+                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        ASSERT_TRUE(server.starten());
+    }
+    void TearDown() override {
+        server.stoppen();
+        fs::remove_all(dir);
+    }
+    Lauf plm1(const std::vector<std::string>& args) {
+        const fs::path fehler = dir / "stderr.txt";
+        const pid_t pid = fork();
+        if (pid == 0) {
+            if (chdir(dir.c_str()) != 0) _exit(126);
+            const int e = open(fehler.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+            dup2(e, STDERR_FILENO);
+            std::vector<std::string> alle{PLM1_EXE, "--port", server.pfad(), "cycle"};
+            alle.insert(alle.end(), args.begin(), args.end());
+            std::vector<char*> argv;
+            for (auto& a : alle)
+                argv.push_back(a.data());
+            argv.push_back(nullptr);
+            execv(PLM1_EXE, argv.data());
+            _exit(127);
+        }
+        int status = 0;
+        waitpid(pid, &status, 0);
+        const Bytes f = lesen(fehler);
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, std::string(f.begin(), f.end())};
+    }
+    void geraetBeschreiben(int schritte, const std::vector<std::vector<uint8_t>>& saetze) {
+        std::vector<uint8_t> kopf(6, 0);
+        le16_setzen(&kopf[0], schritte);
+        le16_setzen(&kopf[2], 1);
+        le16_setzen(&kopf[4], 1 + kopf[0] + kopf[1] + kopf[2] + kopf[3]);
+        server.bus().speicherSetzen('1', 0x0400, kopf);
+        std::vector<uint8_t> alle;
+        for (const auto& s : saetze)
+            alle.insert(alle.end(), s.begin(), s.end());
+        server.bus().speicherSetzen('1', 0x0420, alle);
+    }
+    fs::path dir;
+    plm1sim::Server server;
+};
+
+} // namespace
+
+TEST_F(ZyklusCli, HochUndWiederHerunterladen) {
+    const Bytes a = plk(21);
+    schreiben(dir / "a.plk", a);
+    Lauf l = plm1({"upload", "a.plk"});
+    ASSERT_EQ(l.exitCode, 0) << l.fehler;
+    EXPECT_EQ(l.fehler, "");
+    EXPECT_EQ(server.bus().speicher('1', 0x0400, 6), (std::vector<uint8_t>{21, 0, 4, 0, 26, 0}));
+    l = plm1({"download", "b.plk"});
+    ASSERT_EQ(l.exitCode, 0) << l.fehler;
+    EXPECT_EQ(l.fehler, "");
+    EXPECT_EQ(lesen(dir / "b.plk"), a);
+}
+
+TEST_F(ZyklusCli, VerschiedeneGrenzdrueckeSchreibenDieDateiUndEndenMitDrei) {
+    geraetBeschreiben(3, {satz(1000), satz(1000), satz(1200)});
+    const Lauf l = plm1({"download", "w.plk"});
+    EXPECT_EQ(l.exitCode, 3);
+    EXPECT_NE(
+        l.fehler.find("Warnung:\nIm Zyklus auf dem PLM-1 sind mehrere verschiedene Grenzdrücke gespeichert."),
+        std::string::npos)
+        << l.fehler;
+    const Bytes w = lesen(dir / "w.plk");
+    ASSERT_EQ(w.size(), 184u + 3 * 52);
+    EXPECT_EQ(le32_lesen(&w[36 + 4 * 4]), 1200); // the last step's limit
+}
+
+TEST_F(ZyklusCli, FehlerEndenMitEinsUndIhrerZeile) {
+    schreiben(dir / "a.plk", plk(10));
+    Bytes taste = plk(10);
+    std::copy_n("VKRPLM1 Tasten", 15, taste.begin());
+    schreiben(dir / "taste.plk", taste);
+    struct Fall {
+        const char* name;
+        std::function<void()> vorher;
+        std::vector<std::string> args;
+        std::string zeile;
+    };
+    const Fall faelle[] = {
+        {"Satz mit falscher Summe",
+         [&] {
+             geraetBeschreiben(2, {satz(1000), satz(1000, 1)});
+         },
+         {"download", "x.plk"},
+         "Fehler #9409: \nSpeicherfehler im PLM-1.\nSenden Sie die Kurven erneut zum PLM-1\n"},
+        {"Kopf mit 601 Schritten",
+         [&] { geraetBeschreiben(601, {}); },
+         {"download", "x.plk"},
+         "Fehler #9408: "},
+        {"NAK beim Schreiben",
+         [&] { server.bus().fehlerSetzen("BDW", plm1sim::Fehlerart::Nak); },
+         {"upload", "a.plk"},
+         "Fehler #402157: "},
+        {"keine Antwort beim Lesen",
+         [&] { server.bus().fehlerSetzen("BDR", plm1sim::Fehlerart::Stille); },
+         {"download", "x.plk"},
+         "Fehler #403134: "},
+        {"Datei fehlt", [] {}, {"upload", "fehlt.plk"}, "Fehler #308425: "},
+        {"Tastendatei", [] {}, {"upload", "taste.plk"}, "Fehler #302427: "},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.name);
+        f.vorher();
+        const Lauf l = plm1(f.args);
+        EXPECT_EQ(l.exitCode, 1);
+        EXPECT_EQ(l.fehler.rfind(f.zeile, 0), 0u) << l.fehler;
+        EXPECT_FALSE(fs::exists(dir / "x.plk"));
+        server.bus().fehlerLoeschen();
+    }
+}
+
+TEST_F(ZyklusCli, FalscherAufrufEndetMitZwei) {
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {}, {"upload"}, {"senden", "a.plk"}, {"download", "a.plk", "b.plk"}}) {
+        const Lauf l = plm1(args);
+        EXPECT_EQ(l.exitCode, 2);
+        EXPECT_NE(l.fehler.find("Aufruf: plm1"), std::string::npos);
+    }
+    EXPECT_TRUE(server.bus().empfangeneZeilen().empty());
+}

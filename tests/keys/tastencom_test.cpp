@@ -130,16 +130,6 @@ TEST_F(TastenComTest, FailedReadLeavesTheTableUnchanged) {
     EXPECT_TRUE(popups.empty());
 }
 
-TEST_F(TastenComTest, NoPortOpenIsReportedInTheErrorControls) {
-    ASSERT_EQ(VkrCom_Close(), 0);
-    const TastenTabelle vorher = gTaste;
-    ASSERT_EQ(TastenCom_Plm1Upload(), 0);
-    EXPECT_EQ(VkrCom_LetzterFehlerGet(), FEHLER_BLOCK_SENDEN_KEIN_PORT);
-    ASSERT_EQ(TastenCom_Plm1Download(), 0);
-    EXPECT_EQ(VkrCom_LetzterFehlerGet(), FEHLER_BLOCK_LESEN_KEIN_PORT);
-    EXPECT_EQ(gTaste, vorher);
-}
-
 TEST_F(TastenComTest, ThreeBadKeysGiveThreeLinesAnEmptyLineAndTheClosingText) {
     const TastenTabelle quelle = beispiel();
     auto d = erwartet(quelle, false);

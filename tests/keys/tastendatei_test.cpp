@@ -222,9 +222,4 @@ TEST_F(TastenDateiTest, FailedSaveKeepsTheEarlierFile) {
     EXPECT_EQ(TastenDatei_Speichern(1), FEHLER_TASTENDATEI_OEFFNEN_SCHREIBEN);
 }
 
-TEST_F(TastenDateiTest, TitleNeverStarsAnUnnamedTable) {
-    TastenDatei_WurdeGeaendert();
-    EXPECT_EQ(TastenDatei_Fenstertitel(), "Tasten-Programmierung - [Unbenannt]");
-}
-
 } // namespace

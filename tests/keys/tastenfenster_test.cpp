@@ -234,7 +234,8 @@ TEST_F(TastenFensterTest, DownloadLeavesTheTableUnnamedEvenWhenTheReadFails) {
     Rs232_GeraetepfadSetzen(4, "");
 }
 
-// All nine keys fit a 1280x800 screen; with PLM1_SCREENSHOT set the window is also written there as PNG.
+// All nine keys fit a 1280x800 screen; with PLM1_SCREENSHOT_TASTEN set the window is also written there as
+// PNG.
 TEST_F(TastenFensterTest, WindowFitsTheScreenAndRenders) {
     QWidget* w = UI_PanelWidget(panel);
     ASSERT_NE(w, nullptr);
@@ -262,7 +263,7 @@ TEST_F(TastenFensterTest, WindowFitsTheScreenAndRenders) {
     antwort = (dir / "Hub.plt").string();
     Menu_Tasten_Datei(0, MENUTASTEN_DATEI_SPEICHERN, nullptr, panel);
     eingeben(0, TASTE_ZEIT1, 15);
-    const char* ziel = std::getenv("PLM1_SCREENSHOT");
+    const char* ziel = std::getenv("PLM1_SCREENSHOT_TASTEN");
     const std::string png = ziel ? ziel : (dir / "tasten.png").string();
     EXPECT_GT(UI_PanelAlsPngSpeichern(panel, png), 0);
     EXPECT_GT(fs::file_size(png), 1000u);

@@ -81,11 +81,11 @@ void pumpengruppe(PanelDef& p, const char* titel, int top, int highCheck, const 
                        .width = RECHTS_BREITE,
                        .height = 92,
                        .label = titel});
-    const char* tip = "Druckgrenze in Druckeinheiten des PLM-1";
+    const char* tip = "Druckgrenze in mbar";
     p.ctrls.push_back(checkbox(highCheck, highCheckName, "Obergrenze", top + 26, x + 10));
-    p.ctrls.push_back(zahl(high, highName, top + 25, x + RECHTS_BREITE - 90, -1999, 1999, tip));
+    p.ctrls.push_back(zahl(high, highName, top + 25, x + RECHTS_BREITE - 90, -2000, 2000, tip));
     p.ctrls.push_back(checkbox(lowCheck, lowCheckName, "Untergrenze", top + 58, x + 10));
-    p.ctrls.push_back(zahl(low, lowName, top + 57, x + RECHTS_BREITE - 90, -1999, 1999, tip));
+    p.ctrls.push_back(zahl(low, lowName, top + 57, x + RECHTS_BREITE - 90, -2000, 2000, tip));
 }
 
 CtrlDef knopf(int id, const char* name, const char* text, int top, int left, int breite, const char* tip) {

@@ -19,7 +19,30 @@ void UI_CallbackRegistrieren(const char* name, MenuCallbackPtr fn);
 // ---- events ----------------------------------------------------------------------------------------------
 // Mouse events carry eventData1 = y and eventData2 = x, relative to the control's top left corner.
 // EVENT_KEYPRESS carries the key code (VAL_* key codes ORed with modifier bits) in eventData1; a control
-// callback that returns non-zero for a key press swallows the key.
+// callback that returns non-zero for a key press swallows the key. Printable keys carry their character
+// (with Ctrl/Alt bits, never the Shift bit); Shift+Tab is VAL_TAB_VKEY | VAL_SHIFT_MODIFIER.
+//
+// Which control sends what:
+// - EVENT_COMMIT only from the operator, never from SetCtrlVal or attribute changes: button click; switch
+//   and check box toggled; numeric edit finished with a new value (Enter, focus out, step arrows or keys,
+//   wheel); string input edited and finished (Enter, focus out); ring item chosen; graph: mouse release.
+// - EVENT_LEFT_CLICK / EVENT_RIGHT_CLICK on a mouse press and EVENT_LEFT_DOUBLE_CLICK /
+//   EVENT_RIGHT_DOUBLE_CLICK on the second press of a double click, for every control (a picture ring
+//   gets LEFT_CLICK, then LEFT_DOUBLE_CLICK for a double click). A canvas also gets EVENT_LEFT_CLICK for
+//   that second press, then the double click.
+// - Canvas: EVENT_MOUSE_POINTER_MOVE whenever the mouse moves over it (or drags from it), and
+//   EVENT_LEFT_CLICK_UP / EVENT_RIGHT_CLICK_UP on release.
+// - Graph: press -> EVENT_LEFT_CLICK (or RIGHT), then EVENT_VAL_CHANGED with the cursor at the mouse; each
+//   move with a button held -> EVENT_VAL_CHANGED; release -> EVENT_COMMIT. Keys -> EVENT_KEYPRESS.
+// - EVENT_GOT_FOCUS / EVENT_LOST_FOCUS to controls that take the keyboard focus, and to the panel callback
+//   when its window becomes active or inactive; EVENT_CLOSE to the panel callback from the close box.
+// - EVENT_TIMER_TICK from a timer control at its interval while it is enabled (also on a hidden panel).
+// - EVENT_DISCARD from DiscardCtrl and DiscardPanel (to each control, then the panel).
+//
+// One callback at a time: while any control, panel, menu or timer callback runs, no other callback is
+// started; events arriving meanwhile (ticks, clicks, keys) are dropped, not queued. The exception is a
+// modal popup that the running callback opens (MessagePopup, FileSelectPopup): while it waits, timer and
+// other callbacks run as usual. EVENT_DISCARD is always delivered (owners free their records on it).
 enum : int {
     EVENT_NONE = 0,
     EVENT_COMMIT = 1,
@@ -34,8 +57,8 @@ enum : int {
     EVENT_CLOSE = 11,
     EVENT_DISCARD = 14,
     EVENT_TIMER_TICK = 15,
-    EVENT_MOUSE_POINTER_MOVE = 22, // mouse moved over a canvas or graph (buttons may be held)
-    EVENT_LEFT_CLICK_UP = 23,      // left button released over (or after a press on) a canvas or graph
+    EVENT_MOUSE_POINTER_MOVE = 22, // mouse moved over a canvas (buttons may be held)
+    EVENT_LEFT_CLICK_UP = 23,      // left button released over (or after a press on) a canvas
     EVENT_RIGHT_CLICK_UP = 24,
 };
 
@@ -122,13 +145,18 @@ inline int MakeColor(int r, int g, int b) {
 }
 
 // ---- panels ----------------------------------------------------------------------------------------------
+// A panel is a top-level window: its menu bar on top, below it the content area of the panel's width and
+// height with every control at its absolute position (ATTR_WIDTH/ATTR_HEIGHT are the content's size,
+// ATTR_TOP/ATTR_LEFT the content's position on the screen). The close box only sends EVENT_CLOSE to the
+// panel callback; the window stays. Calls on unknown handles or controls return a negative value, as do
+// attributes a control does not have; 0 is success.
 // Loads a panel of the embedded resource (file name "Plm1SteuerungGui.uir"), hidden; returns its handle
 // (> 0) or a negative value.
 int LoadPanel(int parentPanel, const char* resourceFile, int panelConstant);
 int DisplayPanel(int panel);
 int HidePanel(int panel);
 int DiscardPanel(int panel);
-int GetActivePanel();
+int GetActivePanel(); // the panel whose window is active, else the topmost popup or last shown; 0 if none
 int InstallPopup(int panel);    // shows the panel as a modal popup and returns at once
 int RemovePopup(int allPopups); // removes the topmost popup (all of them when non-zero)
 
@@ -177,24 +205,39 @@ int SetMenuBarAttribute(int menuBar, int itemId, int attribute, const char* valu
 int GetMenuBarAttribute(int menuBar, int itemId, int attribute, MenuCallbackPtr* value);
 
 // ---- popups ----------------------------------------------------------------------------------------------
-int MessagePopup(const char* title, const char* message); // modal; timer callbacks may run meanwhile
+// A modal box with the text and an OK button (default and Escape); returns when it is closed. Timer
+// callbacks run meanwhile. With the handler of UI_MeldungsabfangSetzen set it only calls the handler;
+// without a QApplication it prints title and text to standard error.
+int MessagePopup(const char* title, const char* message);
 
 enum : int { VAL_OK_BUTTON = 0, VAL_SAVE_BUTTON = 1, VAL_SELECT_BUTTON = 2, VAL_LOAD_BUTTON = 3 };
 enum : int { VAL_NO_FILE_SELECTED = 0, VAL_EXISTING_FILE_SELECTED = 1, VAL_NEW_FILE_SELECTED = 2 };
 constexpr int MAX_PATHNAME_LEN = 260;
 // Returns VAL_NO_FILE_SELECTED when cancelled, else whether the chosen file exists; the full path goes to
-// pathName (room for MAX_PATHNAME_LEN bytes).
+// pathName (room for MAX_PATHNAME_LEN bytes). A path too long for that is refused (cancel) rather than
+// cut. The dialog is Qt's own (not the desktop's): VAL_SAVE_BUTTON asks for any name without confirming
+// an overwrite, VAL_LOAD_BUTTON for an existing file; restrictExtension adds the filter's extension to a
+// typed name without one; allowMakeDirectory 0 forbids making folders; the filter list "*.plt" or
+// "*.plt;*.plk" offers those patterns and "Alle Dateien (*)". The handler of UI_DateiauswahlSetzen
+// replaces the dialog.
 int FileSelectPopup(const char* defaultDirectory, const char* defaultFileSpec, const char* fileTypeList,
                     const char* title, int buttonLabel, int restrictDirectory, int restrictExtension,
                     int allowCancel, int allowMakeDirectory, char* pathName);
 
-// Progress dialog: title, label over a percentage bar, no cancel button. Updating repaints it without
-// dispatching any event. Without a QApplication (command-line tool) updates go to the progress sink.
+// Progress dialog: title, label over a percentage bar with scale marks, no cancel button; modal when asked.
+// UpdateProgressDialog clamps to 0..100 and repaints the dialog directly, without dispatching any event.
+// The observer of UI_FortschrittsbeobachterSetzen (ui_test.h) sees every create, update and discard;
+// without a QApplication (command-line tool) only the observer runs. Handles are > 0.
 int CreateProgressDialog(const char* title, const char* label, int modal);
 int UpdateProgressDialog(int dialog, int percent);
 int DiscardProgressDialog(int dialog);
 
 // ---- event loop ------------------------------------------------------------------------------------------
+// RunUserInterface dispatches callbacks until QuitUserInterface and returns its code. QuitUserInterface
+// may be called from any callback, also inside a modal popup's own loop, and before the loop starts: it
+// closes every modal popup (message box, file dialog, installed popup), and the loop returns at once (or
+// does not start). Until RunUserInterface has returned, new MessagePopup / FileSelectPopup calls return
+// at once (cancel) so that nothing can hold up the end. Signals: platform/ui_signale.h.
 int RunUserInterface();
 int QuitUserInterface(int returnCode);
 
@@ -213,21 +256,38 @@ inline Rect MakeRect(int top, int left, int height, int width) {
 }
 enum : int { VAL_DRAW_FRAME = 0, VAL_DRAW_INTERIOR = 1, VAL_DRAW_FRAME_AND_INTERIOR = 2 };
 
-// Drawing goes to the canvas's off-screen image with its pen (ATTR_PEN_COLOR) and fill colour
-// (ATTR_PEN_FILL_COLOR); a line includes both end points, a rectangle covers width x height pixels.
+// Drawing goes to the canvas's off-screen image (white at first, the control's size) with its pen
+// (ATTR_PEN_COLOR, default black) and fill colour (ATTR_PEN_FILL_COLOR, default white), without
+// antialiasing: a line is one pixel wide and includes both end points; a rectangle covers the
+// columns left .. left+width-1 and rows top .. top+height-1: VAL_DRAW_INTERIOR fills all of them with the
+// fill colour, VAL_DRAW_FRAME sets only its outermost pixels in the pen colour, VAL_DRAW_FRAME_AND_INTERIOR
+// both. A rectangle of zero width or height draws nothing; a colour VAL_TRANSPARENT draws nothing.
+// Drawing outside the image is clipped. The control shows the image: outside a batch it is repainted at
+// the next pass of the event loop; between CanvasStartBatchDraw and CanvasEndBatchDraw not before the
+// batch ends; ProcessDrawEvents repaints every changed canvas and graph at once without dispatching any
+// event (no callback can run inside it).
 int CanvasDrawLine(int panel, int control, Point start, Point end);
 int CanvasDrawRect(int panel, int control, Rect rect, int drawMode);
 int CanvasStartBatchDraw(int panel, int control);
 int CanvasEndBatchDraw(int panel, int control);
 int ProcessDrawEvents();
 
-// Pointer position relative to the control and button/modifier state of the mouse event being handled.
+// Pointer position relative to the control and button/modifier state (VAL_SHIFT_MODIFIER, ...) of the
+// mouse event being handled: on a press the pressed button is down, on a release it is up. Outside a mouse
+// event it reads the pointer and buttons as they are now.
 int GetRelativeMouseState(int panel, int control, int* x, int* y, int* leftButton, int* rightButton,
                           int* keyModifiers);
 
-// ---- graph (a plain plot surface with axis ranges in plot units, and one cursor)
-// ---------------------------- The cursor follows the mouse while a button is held: each move is an
-// EVENT_VAL_CHANGED, the release an EVENT_COMMIT. The y axis grows upward.
+// ---- graph: a plain plot surface with axis ranges in plot units, and one cursor --------------------------
+// No axes, labels or frame are drawn: the plot area is the whole control. A manual range maps linearly
+// onto the control's pixels, xMin to column 0 and xMax to column width-1, yMin to row height-1 and yMax to
+// row 0 (the y axis grows upward); so ranges 0..width-1 and 0..height-1 make one unit one pixel. Points are
+// rounded to the nearest pixel; a line includes both ends, a rectangle both corners (outline in color,
+// interior in fillColor; VAL_TRANSPARENT leaves either out). An autoscaled axis keeps its last range.
+// Plots are kept until deleted and drawn in the order made, over ATTR_PLOT_BGCOLOR (default white).
+// Cursor 1 is the only cursor: SetGraphCursor places it (clamped to the ranges), a mouse press and each
+// move with a button held move it to the mouse (in axis units). It is drawn as a dotted cross in
+// ATTR_CURSOR_COLOR (default black), not at all with VAL_TRANSPARENT. Plot handles are > 0.
 enum : int { VAL_MANUAL = 0, VAL_AUTOSCALE = 1 };
 enum : int { VAL_IMMEDIATE_DRAW = 0, VAL_DELAYED_DRAW = 1 };
 enum : int { ATTR_CURSOR_COLOR = 40, ATTR_CURSOR_MODE = 41 };

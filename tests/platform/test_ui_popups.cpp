@@ -148,6 +148,7 @@ int PopupImCallback(int, int, int event, void*, int, int) {
 }
 
 PanelDef timerPanel() {
+    UI_CallbackRegistrieren("Test_PopupImCallback", PopupImCallback);
     PanelDef p{.id = 3, .name = "T", .title = "Timer", .width = 100, .height = 50};
     CtrlDef t = ctrlDef(1, CtrlArt::Timer, 0, 0, 0, 0);
     t.intervall = 0.01;
@@ -157,7 +158,6 @@ PanelDef timerPanel() {
 }
 
 TEST(UiSchleife, QuitWaehrendEinModalesPopupLaeuft) {
-    UI_CallbackRegistrieren("Test_PopupImCallback", PopupImCallback);
     const int p = UI_PanelDefLaden(timerPanel());
     g_popupZurueck = p;
     QTimer::singleShot(150, [] {

@@ -664,3 +664,10 @@ int ScrollBar_GedrueckterTeil(int panel, int control) {
     std::lock_guard<std::recursive_mutex> halt(s->lock);
     return s->pressedPart;
 }
+
+bool ScrollBar_WiederholungAktiv(int panel, int control) {
+    ScrollBarInfo* s = GetScrollBarPtr(panel, control);
+    if (!s) return false;
+    std::lock_guard<std::recursive_mutex> halt(s->lock);
+    return s->repeatTimer && s->repeatTimer->isActive();
+}

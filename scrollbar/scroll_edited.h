@@ -139,5 +139,7 @@ ScrollBarInfo* GetScrollBarPtr(int panel, int control);
 void ScrollBar_UhrSetzen(std::function<ScrollBarUhr::time_point()> uhr);
 // One tick of the auto-repeat timer (the control's timer calls it; tests call it with their clock).
 void ScrollBar_WiederholungTick(int panel, int control);
+// Whether the control's auto-repeat timer is running (a button or the track is held).
+bool ScrollBar_WiederholungAktiv(int panel, int control);
 // Part currently held by the mouse (SCROLLBAR_TEIL_KEINER when idle).
 int ScrollBar_GedrueckterTeil(int panel, int control);

@@ -163,7 +163,8 @@ TEST_F(ScrollBarControl, ButtonsAndTrackStepAndReleaseReports) {
 TEST_F(ScrollBarControl, ThumbDragJumpsAndClamps) {
     maus(EVENT_VAL_CHANGED, 95); // grabbed 4 pixels left of the centre 99: no move yet
     EXPECT_TRUE(gEreignisse.empty());
-    maus(EVENT_VAL_CHANGED, 125); // centre at 129: 106 / 151 of the range
+    EXPECT_FALSE(ScrollBar_WiederholungAktiv(panel, bar)); // a held thumb does not repeat
+    maus(EVENT_VAL_CHANGED, 125);                          // centre at 129: 106 / 151 of the range
     EXPECT_EQ(position(), 70);
     maus(EVENT_VAL_CHANGED, 125); // same place: nothing
     maus(EVENT_VAL_CHANGED, 300); // beyond the end
@@ -219,6 +220,7 @@ TEST_F(ScrollBarControl, KeysSetPositionAndReportRelease) {
 TEST_F(ScrollBarControl, AutoRepeatStepsAtOnceThenAfterHalfASecondPausesOffThePartStopsOnRelease) {
     maus(EVENT_VAL_CHANGED, 190); // t = 0: one step at once
     EXPECT_EQ(position(), 51);
+    EXPECT_TRUE(ScrollBar_WiederholungAktiv(panel, bar)); // the control's timer ticks from now on
     ticken(100ms);
     ticken(499ms);
     EXPECT_EQ(position(), 51);
@@ -239,6 +241,7 @@ TEST_F(ScrollBarControl, AutoRepeatStepsAtOnceThenAfterHalfASecondPausesOffThePa
     ticken(2250ms);
     EXPECT_EQ(position(), 56);
     maus(EVENT_COMMIT, 190);
+    EXPECT_FALSE(ScrollBar_WiederholungAktiv(panel, bar));
     ticken(3000ms);
     EXPECT_EQ(position(), 56);
     for (const Ereignis& e : gEreignisse)

@@ -295,6 +295,13 @@ void Canvas_Mausklick(int control, int rechts) {
 
 void Canvas_MausBewegt(int control) {
     if (gGeste.kanal < 0 || gKurvenCanvas[gGeste.kanal].control != control) return;
+    // A release that never arrived (the window lost the mouse) ends the gesture here, without an edit.
+    int x = 0, y = 0, links = 0, rechts = 0, modifier = 0;
+    GetRelativeMouseState(gKurvenPanel, control, &x, &y, &links, &rechts, &modifier);
+    if (!(gGeste.rechts ? rechts : links)) {
+        Canvas_MausLosgelassen(control);
+        return;
+    }
     abfragen();
 }
 

@@ -125,6 +125,11 @@ TEST_F(CanvasFenster, ClicksRightOfTheLastStepChangeNothing) {
         klicken(KURVPANEL_CANVAS_V1, x, 10);
     }
     klicken(KURVPANEL_CANVAS_P1, 2, 10); // left of the first step
+    // A press whose release was lost: the next move without the button ends it and edits nothing.
+    druecken(KURVPANEL_CANVAS_P1, mitteVon(40), 10);
+    ziehen(KURVPANEL_CANVAS_P1, mitteVon(3), 10, Qt::NoButton);
+    ziehen(KURVPANEL_CANVAS_P1, mitteVon(4), 10, Qt::LeftButton); // no gesture any more
+    wertanzeigeErwartet(KURVPANEL_CANVAS_P1, false);
     for (int k = 0; k < KURVEN_ANZAHL; ++k)
         for (int32_t v : gKurven[k].values)
             EXPECT_EQ(v, 0) << k;

@@ -287,7 +287,7 @@ int GetRelativeMouseState(int panel, int control, int* x, int* y, int* leftButto
 // Plots are kept until deleted and drawn in the order made, over ATTR_PLOT_BGCOLOR (default white).
 // Cursor 1 is the only cursor: SetGraphCursor places it (clamped to the ranges), a mouse press and each
 // move with a button held move it to the mouse (in axis units). It is drawn as a dotted cross in
-// ATTR_CURSOR_COLOR (default black), not at all with VAL_TRANSPARENT. Plot handles are > 0.
+// ATTR_CURSOR_COLOR; it is hidden (VAL_TRANSPARENT) until given a colour. Plot handles are > 0.
 enum : int { VAL_MANUAL = 0, VAL_AUTOSCALE = 1 };
 enum : int { VAL_IMMEDIATE_DRAW = 0, VAL_DELAYED_DRAW = 1 };
 enum : int { ATTR_CURSOR_COLOR = 40, ATTR_CURSOR_MODE = 41 };

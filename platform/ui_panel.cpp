@@ -36,6 +36,9 @@ void popupEntfernen(int handle) {
 
 int panelLaden(const PanelDef& def, const MenuBarDef* menu) {
     if (!appDa()) return FEHLER_KEINE_APP;
+    // Ending the program is the program's decision (QuitUserInterface), never a side effect of the last
+    // window or popup closing.
+    QApplication::setQuitOnLastWindowClosed(false);
     const int h = g_naechsterHandle++;
     auto neu = std::make_unique<Panel>();
     Panel& p = *neu;

@@ -40,6 +40,7 @@ int MessagePopup(const char* title, const char* message) {
         return 0;
     }
     if (beendenAngefordert()) return 0; // the program is ending: nobody waits for an answer
+    QApplication::setQuitOnLastWindowClosed(false);
     QMessageBox box(QMessageBox::NoIcon, text(title), text(message), QMessageBox::Ok,
                     QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);

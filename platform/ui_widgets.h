@@ -106,7 +106,7 @@ class GraphWidget : public QWidget {
     double xMin = 0, xMax = 100, yMin = 0, yMax = 100;
     int hintergrund = VAL_WHITE;
     double cursorX = 0, cursorY = 0;
-    int cursorFarbe = VAL_BLACK;
+    int cursorFarbe = VAL_TRANSPARENT; // hidden until given a colour
     bool schmutzig = false;
     bool taste = false; // a mouse button is held
 

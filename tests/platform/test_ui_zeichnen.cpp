@@ -196,6 +196,27 @@ TEST_F(UiZeichnen, GraphCursorFolgtDerMausUndMeldetWertUndCommit) {
     GetGraphCursor(panel, GRAPH, 1, &x, &y);
     EXPECT_DOUBLE_EQ(x, 1);
     EXPECT_DOUBLE_EQ(y, 1);
+    EXPECT_EQ(SetGraphCursor(panel, GRAPH, 1, 500, -3), 0); // kept inside the ranges
+    GetGraphCursor(panel, GRAPH, 1, &x, &y);
+    EXPECT_DOUBLE_EQ(x, 200);
+    EXPECT_DOUBLE_EQ(y, 0);
+
+    // Hidden until it has a colour; drawn as a cross through its position.
+    auto roteInSpalte = [&](int spalte) {
+        const QImage b = graphBild();
+        int n = 0;
+        for (int yy = 0; yy < b.height(); ++yy)
+            n += b.pixel(spalte, yy) == farbe(VAL_RED);
+        return n;
+    };
+    SetGraphCursor(panel, GRAPH, 1, 100, 8);
+    EXPECT_EQ(roteInSpalte(100), 0);
+    SetCursorAttribute(panel, GRAPH, 1, ATTR_CURSOR_COLOR, VAL_RED);
+    EXPECT_GT(roteInSpalte(100), 3);
+    EXPECT_EQ(roteInSpalte(90), 1); // only the horizontal line
+    SetCursorAttribute(panel, GRAPH, 1, ATTR_CURSOR_COLOR, VAL_TRANSPARENT);
+    EXPECT_EQ(roteInSpalte(100), 0);
+    EXPECT_LT(SetGraphCursor(panel, GRAPH, 2, 1, 1), 0);
 
     ereignisse().clear();
     w->setFocus();

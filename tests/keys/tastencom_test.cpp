@@ -83,7 +83,19 @@ TEST_F(TastenComTest, UploadWritesThePlainThenTheInvertedCopy) {
     gKonfig[4] = VENTILART_NV;
     gTaste = beispiel();
     bus().protokollLeeren();
+    std::vector<std::vector<int>> dialoge; // percentages shown per progress dialog
+    UI_FortschrittsbeobachterSetzen([&](const std::string& titel, int prozent) {
+        if (prozent == 0 && (dialoge.empty() || dialoge.back().back() == -1)) dialoge.emplace_back();
+        EXPECT_EQ(titel, "Daten senden");
+        dialoge.back().push_back(prozent);
+    });
     ASSERT_EQ(TastenCom_Plm1Upload(), 0);
+    UI_FortschrittsbeobachterSetzen(nullptr);
+    // The plain copy runs the bar to 50 %, the inverted copy on to 100 %.
+    ASSERT_EQ(dialoge.size(), 2u);
+    EXPECT_EQ(dialoge[0].end()[-2], 50);
+    EXPECT_EQ(dialoge[1].end()[-2], 100);
+    EXPECT_GE(dialoge[1][1], 50);
     EXPECT_EQ(VkrCom_LetzterFehlerGet(), 0);
     EXPECT_EQ(speicher(0x0000), erwartet(gTaste, false));
     EXPECT_EQ(speicher(0x4000), erwartet(gTaste, true));

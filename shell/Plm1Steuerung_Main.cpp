@@ -34,7 +34,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -225,15 +224,16 @@ int Plm1Steuerung_Starten(int argc, char** argv) {
     Startoptionen optionen;
     if (!Startoptionen_Lesen(argc, argv, &optionen)) return -1;
 
-    // The run-time: one application object for the whole program.
+    // The run-time: one application object that lives as long as the process, so that nothing the windows
+    // layer keeps outlives it.
     static int qtArgc = 1;
     static char qtName[] = "Plm1Steuerung";
     static char* qtArgv[] = {qtName, nullptr};
-    std::unique_ptr<QApplication> app;
+    static QApplication* app = nullptr;
     if (!QApplication::instance()) {
         if (!optionen.bilderVerzeichnis.empty() && !std::getenv("QT_QPA_PLATFORM"))
             setenv("QT_QPA_PLATFORM", "offscreen", 1);
-        app = std::make_unique<QApplication>(qtArgc, qtArgv);
+        app = new QApplication(qtArgc, qtArgv);
         QApplication::setStyle("Fusion");
     }
 #ifdef PLM1_MIT_SIGNALEN

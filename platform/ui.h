@@ -2,6 +2,8 @@
 // User-interface operations the modules call: panels from the resource, controls addressed by panel handle
 // and constant, menus, popups, canvas and graph drawing, timers and the progress dialog (over Qt Widgets).
 
+// All calls belong to the one user-interface thread.
+
 #include <string>
 
 // ---- callbacks -------------------------------------------------------------------------------------------

@@ -206,14 +206,7 @@ bool beendenAngefordert() {
 
 void modaleFensterSchliessen() {
     if (!appDa()) return;
-    // Installed popups are our own windows; they ignore the close box, so hide them directly.
-    for (auto& [h, p] : panels()) {
-        if (p->popup && p->fenster) {
-            p->popup = false;
-            p->fenster->setWindowModality(Qt::NonModal);
-            p->fenster->schliessenErzwingen();
-        }
-    }
+    RemovePopup(1); // installed popups ignore the close box: take them down directly
     for (int i = 0; i < 50; ++i) {
         QWidget* w = QApplication::activeModalWidget();
         if (!w) break;

@@ -131,8 +131,14 @@ TEST(UiPopups, InstallPopupIstModalUndKehrtSofortZurueck) {
 }
 
 TEST(UiSchleife, QuitVorDemStartBeendetSofort) {
+    const int info =
+        UI_PanelDefLaden(PanelDef{.id = 2, .name = "I", .title = "Info", .width = 150, .height = 80});
+    InstallPopup(info);
     EXPECT_EQ(QuitUserInterface(3), 0);
+    EXPECT_FALSE(UI_PanelWidget(info)->isVisible()); // installed popups are taken down too
+    EXPECT_NE(GetActivePanel(), info);
     EXPECT_EQ(RunUserInterface(), 3);
+    DiscardPanel(info);
     // The request is used up: the next loop runs until its own quit.
     QTimer::singleShot(10, [] { QuitUserInterface(4); });
     EXPECT_EQ(RunUserInterface(), 4);

@@ -258,6 +258,8 @@ void ctrlAufbauen(Panel& p, const CtrlDef& d) {
         pal.setColor(QPalette::WindowText, QColor(0x6C, 0xF0, 0x6C));
         pal.setColor(QPalette::Light, QColor(0x6C, 0xF0, 0x6C));
         pal.setColor(QPalette::Dark, QColor(0x1E, 0x26, 0x1E));
+        for (auto rolle : {QPalette::WindowText, QPalette::Light}) // dimmed: dull digits
+            pal.setColor(QPalette::Disabled, rolle, QColor(0x4A, 0x62, 0x4A));
         l->setPalette(pal);
         c.w = l;
         c.wert = begrenzt(c, 0);

@@ -34,6 +34,20 @@ void popupEntfernen(int handle) {
     }
 }
 
+// Tab order follows reading order: rows from top to bottom (tops within a few pixels count as one row),
+// left to right within a row.
+void tabReihenfolge(Panel& p) {
+    std::vector<Ctrl*> folge;
+    for (auto& [id, c] : p.ctrls)
+        if (c->w && (c->w->focusPolicy() & Qt::TabFocus)) folge.push_back(c.get());
+    std::stable_sort(folge.begin(), folge.end(), [](const Ctrl* a, const Ctrl* b) {
+        const int za = (a->def.top + 8) / 16, zb = (b->def.top + 8) / 16;
+        return za != zb ? za < zb : a->def.left < b->def.left;
+    });
+    for (size_t i = 1; i < folge.size(); ++i)
+        QWidget::setTabOrder(folge[i - 1]->w, folge[i]->w);
+}
+
 int panelLaden(const PanelDef& def, const MenuBarDef* menu) {
     if (!appDa()) return FEHLER_KEINE_APP;
     // Ending the program is the program's decision (QuitUserInterface), never a side effect of the last
@@ -56,6 +70,7 @@ int panelLaden(const PanelDef& def, const MenuBarDef* menu) {
     p.cb = panelCallback(def.callback);
     for (const CtrlDef& c : def.ctrls)
         ctrlAufbauen(p, c);
+    tabReihenfolge(p);
     return h;
 }
 

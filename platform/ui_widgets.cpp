@@ -63,6 +63,16 @@ void PanelFenster::changeEvent(QEvent* e) {
     }
 }
 
+void PanelFenster::keyPressEvent(QKeyEvent* e) {
+    // Escape on an installed popup asks its callback to close it, like the close box.
+    Panel* p = panel(handle_);
+    if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier && p && p->popup) {
+        rufePanel(handle_, EVENT_CLOSE, 0, 0);
+        return;
+    }
+    QWidget::keyPressEvent(e);
+}
+
 void PanelFenster::anordnen() {
     const int mh = menuHoehe();
     if (menuBar_) menuBar_->setGeometry(0, 0, width(), mh);

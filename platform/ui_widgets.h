@@ -27,6 +27,7 @@ class PanelFenster : public QWidget {
     void closeEvent(QCloseEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     void changeEvent(QEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
 
   private:
     void anordnen();

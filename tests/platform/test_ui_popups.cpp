@@ -106,10 +106,17 @@ int OkCallback(int, int, int event, void*, int, int) {
     return 0;
 }
 
+int PopupPanelCallback(int, int event, void*, int, int) {
+    if (event == EVENT_CLOSE) RemovePopup(0);
+    return 0;
+}
+
 TEST(UiPopups, InstallPopupIstModalUndKehrtSofortZurueck) {
     UI_CallbackRegistrieren("Test_PopupOk", OkCallback);
+    UI_CallbackRegistrieren("Test_PopupPanel", PopupPanelCallback);
     PanelDef haupt{.id = 1, .name = "H", .title = "Haupt", .width = 200, .height = 100};
-    PanelDef info{.id = 2, .name = "I", .title = "Info", .width = 150, .height = 80};
+    PanelDef info{
+        .id = 2, .name = "I", .title = "Info", .width = 150, .height = 80, .callback = "Test_PopupPanel"};
     CtrlDef ok = ctrlDef(4, CtrlArt::Knopf, 40, 40, 60, 24, "OK");
     ok.callback = "Test_PopupOk";
     info.ctrls.push_back(ok);
@@ -123,6 +130,9 @@ TEST(UiPopups, InstallPopupIstModalUndKehrtSofortZurueck) {
     EXPECT_FALSE(UI_PanelWidget(i)->isVisible());
     EXPECT_EQ(GetActivePanel(), h);
     EXPECT_EQ(RemovePopup(0), 0); // none left: harmless
+    InstallPopup(i);
+    QTest::keyClick(UI_PanelWidget(i), Qt::Key_Escape); // Escape asks the popup's callback to close it
+    EXPECT_FALSE(UI_PanelWidget(i)->isVisible());
     InstallPopup(i);
     EXPECT_EQ(RemovePopup(1), 0);
     EXPECT_FALSE(UI_PanelWidget(i)->isVisible());

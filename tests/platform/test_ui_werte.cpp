@@ -353,6 +353,24 @@ TEST(UiResource, LoadPanelNimmtNurDieEigeneRessource) {
     EXPECT_LT(DisplayPanel(p), 0);
 }
 
+TEST(UiResource, TabReihenfolgeFolgtDerLeserichtung) {
+    PanelDef p{.id = 5, .name = "T", .title = "Tab", .width = 300, .height = 200};
+    // Defined out of reading order; the second row's tops differ by a few pixels.
+    p.ctrls.push_back(ctrlDef(4, CtrlArt::Text, 102, 150, 100, 24));
+    p.ctrls.push_back(ctrlDef(1, CtrlArt::Text, 20, 10, 100, 24));
+    p.ctrls.push_back(ctrlDef(3, CtrlArt::Text, 98, 10, 100, 24));
+    p.ctrls.push_back(ctrlDef(2, CtrlArt::Text, 20, 150, 100, 24));
+    const int h = UI_PanelDefLaden(p);
+    QWidget* w = UI_CtrlWidget(h, 1);
+    for (int naechstes : {2, 3, 4}) {
+        do
+            w = w->nextInFocusChain();
+        while (!(w->focusPolicy() & Qt::TabFocus));
+        EXPECT_EQ(w, UI_CtrlWidget(h, naechstes));
+    }
+    DiscardPanel(h);
+}
+
 TEST(UiPng, PanelAlsBildSpeichern) {
     const int p = UI_PanelDefLaden(allePanel());
     ASSERT_GT(p, 0);

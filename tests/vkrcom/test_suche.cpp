@@ -2,7 +2,29 @@
 
 #include "vkrcom_hilfen.h"
 
+#include <QCoreApplication>
+#include <QEvent>
+#include <QWidget>
+
 namespace {
+
+// Notes the text of a control each time it is painted.
+class Malbeobachter : public QObject {
+  public:
+    Malbeobachter(int panel, int ctrl) : panel_(panel), ctrl_(ctrl) {
+        UI_CtrlWidget(panel, ctrl)->installEventFilter(this);
+    }
+    std::vector<std::string> texte;
+
+  protected:
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint) texte.push_back(textVon(panel_, ctrl_));
+        return false;
+    }
+
+  private:
+    int panel_, ctrl_;
+};
 
 class Suche : public VkrComBank {};
 
@@ -54,7 +76,16 @@ TEST_F(Suche, PlmGruenFremdesGeraetRotRestAus) {
         SetCtrlVal(panel, led, 1);
     SetCtrlVal(panel, KONFIGPNL_ID, "alt");
 
+    DisplayPanel(panel);
+    QCoreApplication::processEvents(); // the window is on screen before the operator clicks
+    Malbeobachter status(panel, KONFIGPNL_SCANNTEXT);
     ereignis(panel, KONFIGPNL_SCANN, EVENT_COMMIT);
+
+    // The status text was drawn for every address while the search ran, without an event loop.
+    std::vector<std::string> erwartet;
+    for (char a = '1'; a <= '9'; ++a)
+        erwartet.push_back(std::string("Suche nach Gerät ") + a);
+    EXPECT_EQ(status.texte, erwartet);
 
     for (int k = 1; k <= 9; ++k) {
         const int led = KONFIGPNL_LED1 + k - 1;

@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QMenuBar>
 #include <QPixmap>
+#include <QStyle>
 #include <QTimer>
 #include <vector>
 
@@ -53,6 +54,9 @@ int panelLaden(const PanelDef& def, const MenuBarDef* menu) {
     // Ending the program is the program's decision (QuitUserInterface), never a side effect of the last
     // window or popup closing.
     QApplication::setQuitOnLastWindowClosed(false);
+    // One calm look for every window, whatever the desktop's style.
+    if (QApplication::style()->name().compare("fusion", Qt::CaseInsensitive) != 0)
+        QApplication::setStyle("Fusion");
     const int h = g_naechsterHandle++;
     auto neu = std::make_unique<Panel>();
     Panel& p = *neu;

@@ -152,8 +152,16 @@ int standardHoehe(CtrlArt a) {
     }
 }
 
+// Timer interval in milliseconds, kept within what QTimer takes.
+int intervallMs(double sekunden) {
+    if (!(sekunden > 0)) sekunden = 0.001; // also NaN
+    return int(std::lround(std::min(std::max(sekunden, 0.001), 2.0e6) * 1000));
+}
+
 int neueId(const Panel& p) {
-    return p.ctrls.empty() ? 1 : std::max(1, p.ctrls.rbegin()->first + 1);
+    if (p.ctrls.empty()) return 1;
+    const int hoechste = p.ctrls.rbegin()->first;
+    return hoechste == INT_MAX ? INT_MAX : std::max(1, hoechste + 1);
 }
 
 } // namespace
@@ -313,7 +321,7 @@ void ctrlAufbauen(Panel& p, const CtrlDef& d) {
     }
     case CtrlArt::Timer: {
         c.timer = new QTimer(eltern);
-        c.timer->setInterval(int(std::lround(std::max(d.intervall, 0.001) * 1000)));
+        c.timer->setInterval(intervallMs(d.intervall));
         QObject::connect(c.timer, &QTimer::timeout, c.timer,
                          [ph, id] { rufeCtrl(ph, id, EVENT_TIMER_TICK, 0, 0); });
         if (d.aktiv) c.timer->start();
@@ -434,11 +442,11 @@ int SetCtrlVal(int panel, int control, int value) {
 int SetCtrlVal(int panel, int control, double value) {
     Ctrl* c = ctrl(panel, control);
     if (!c) return FEHLER_CTRL;
+    if (!std::isfinite(value)) return FEHLER_WERT;
     if (istNumerisch(*c)) {
         setzeZahl(*c, value);
         return 0;
     }
-    if (!std::isfinite(value)) return FEHLER_WERT;
     return SetCtrlVal(panel, control, int(std::clamp(std::round(value), double(INT_MIN), double(INT_MAX))));
 }
 
@@ -582,7 +590,7 @@ int setzeZahlAttribut(Ctrl& c, int attribute, double v) {
     case ATTR_INTERVAL:
         if (!c.timer || !(v > 0)) return c.timer ? FEHLER_WERT : FEHLER_ATTRIBUT;
         c.def.intervall = v;
-        c.timer->setInterval(int(std::lround(std::max(v, 0.001) * 1000)));
+        c.timer->setInterval(intervallMs(v));
         return 0;
     default:
         return -1000; // not a number attribute
@@ -901,6 +909,7 @@ int NewCtrl(int panel, int style, const char* label, int top, int left) {
         return FEHLER_TYP;
     }
     d.id = neueId(*p);
+    if (d.id == INT_MAX) return FEHLER_CTRL; // no free id left above the resource's
     d.label = label ? label : "";
     d.top = top;
     d.left = left;

@@ -282,8 +282,10 @@ void GraphWidget::vonPixel(QPointF p, double* x, double* y) const {
 }
 
 namespace {
+// Far-off plot points are drawn at a far-off but representable pixel.
 QPoint gerundet(QPointF p) {
-    return QPoint(int(std::lround(p.x())), int(std::lround(p.y())));
+    return QPoint(int(std::lround(std::clamp(p.x(), -1e6, 1e6))),
+                  int(std::lround(std::clamp(p.y(), -1e6, 1e6))));
 }
 } // namespace
 

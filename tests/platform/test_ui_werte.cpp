@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QWidget>
+#include <cmath>
 #include <gtest/gtest.h>
 
 using namespace testui;
@@ -163,6 +164,16 @@ TEST_F(UiWerte, KommazahlenUndGrenzen) {
     EXPECT_EQ(GetCtrlVal(panel, SIEBEN, &d), 0);
     EXPECT_DOUBLE_EQ(d, 13); // integer display
     EXPECT_LT(SetCtrlAttribute(panel, KNOPF, ATTR_MAX_VALUE, 3), 0);
+    // Values that are no numbers are refused and change nothing.
+    EXPECT_LT(SetCtrlVal(panel, KOMMA, std::nan("")), 0);
+    EXPECT_LT(SetCtrlVal(panel, ZAHL, HUGE_VAL), 0);
+    EXPECT_LT(SetCtrlAttribute(panel, ZAHL, ATTR_MIN_VALUE, std::nan("")), 0);
+    EXPECT_EQ(GetCtrlVal(panel, KOMMA, &d), 0);
+    EXPECT_DOUBLE_EQ(d, 1.23);
+    // Far-off plot points and timer intervals stay harmless.
+    EXPECT_GT(PlotLine(panel, GRAPH, -1e300, 0, 1e300, 1e300, VAL_BLACK), 0);
+    EXPECT_FALSE(UI_CtrlWidget(panel, GRAPH)->grab().isNull());
+    EXPECT_EQ(SetCtrlAttribute(panel, TIMER, ATTR_INTERVAL, 1e300), 0);
 }
 
 TEST_F(UiWerte, TexteUndMehrzeiligeAnzeige) {

@@ -26,14 +26,18 @@ void UI_DateiauswahlSetzen(std::function<std::string(const DateiauswahlAnfrage&)
 // Progress: called with (title, percent) on every create (percent 0), update and discard (percent -1).
 void UI_FortschrittsbeobachterSetzen(std::function<void(const std::string& title, int percent)> observer);
 
+// The panel's top-level window (menu bar and content), and a control's own widget (nullptr for a timer or
+// an unknown handle). QTest clicks and keys on these reach the callbacks as an operator's would.
 QWidget* UI_PanelWidget(int panel);
 QWidget* UI_CtrlWidget(int panel, int control);
 // Canvas off-screen image (as drawn so far).
 const QImage* UI_CanvasBild(int panel, int control);
-// Renders a panel (shown or not) to a PNG file; 0 or negative on failure.
+// Renders a panel (shown or not, with its menu bar) to a PNG file; 1 on success, negative on failure.
 int UI_PanelAlsPngSpeichern(int panel, const std::string& pngPfad);
 // True while a control, panel, menu or timer callback is running and no modal popup is open in it: no
 // further callback is dispatched then (events that arrive are dropped).
+// Note for tests: a QuitUserInterface stays pending (popups return at once) until RunUserInterface has
+// consumed it, so a test that quits also runs the loop.
 bool UI_CallbackLaeuft();
 
 // Loads a panel from a table of one's own (tests, tools) like LoadPanel does from the resource; hidden;

@@ -917,7 +917,7 @@ int NewCtrl(int panel, int style, const char* label, int top, int left) {
     d.height = standardHoehe(d.art);
     d.intervall = 1.0;
     ctrlAufbauen(*p, d);
-    if (Ctrl* c = ctrl(panel, d.id); c && c->w && p->fenster && p->fenster->isVisible()) c->w->show();
+    if (Ctrl* c = ctrl(panel, d.id); c && c->w) c->w->show(); // shown with its panel, also one shown before
     return d.id;
 }
 

@@ -247,6 +247,12 @@ TEST_F(UiZeichnen, NeuesUndVerworfenesSteuerelement) {
     EXPECT_EQ(top, 200);
     EXPECT_EQ(left, 20);
     EXPECT_TRUE(UI_CtrlWidget(panel, id)->isVisible());
+    // A control made while its panel is hidden shows up with the panel.
+    HidePanel(panel);
+    const int spaeter = NewCtrl(panel, CTRL_NUMERIC, "Wert", 240, 20);
+    DisplayPanel(panel);
+    EXPECT_TRUE(UI_CtrlWidget(panel, spaeter)->isVisible());
+    EXPECT_EQ(DiscardCtrl(panel, spaeter), 0);
     SetCtrlAttribute(panel, id, ATTR_WIDTH, 120);
     SetCtrlAttribute(panel, id, ATTR_HEIGHT, 16);
     EXPECT_EQ(UI_CtrlWidget(panel, id)->size(), QSize(120, 16));

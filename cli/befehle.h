@@ -17,9 +17,16 @@ struct CliKontext {
 constexpr int CLI_EXIT_OK = 0;
 constexpr int CLI_EXIT_FEHLER = 1;
 constexpr int CLI_EXIT_AUFRUF = 2;
+constexpr int CLI_EXIT_WARNUNG = 3; // done, with a warning on standard error
 
 // Prints "Fehler #<n>: <message>" for a code to standard error (n is the code without its sign).
 void Cli_FehlerAusgeben(int code);
+
+// Transfer commands: a progress bar on standard error while it is a terminal, until ..Beenden; the exit
+// code of a transfer whose result is `ergebnis` or, when that is 0, the error the connection manager kept.
+void Cli_FortschrittAnzeigen();
+void Cli_FortschrittBeenden();
+int Cli_UebertragungsFehler(int ergebnis);
 
 int Cli_Keys(CliKontext& k);    // keys upload|download FILE.plt
 int Cli_Cycle(CliKontext& k);   // cycle upload|download FILE.plk

@@ -8,49 +8,20 @@
 
 #include <cstdio>
 #include <string>
-#include <unistd.h>
 
 namespace {
 
 constexpr const char* AUFRUF = "Aufruf: plm1 [--valves DATEI.plc] keys upload|download DATEI.plt";
-constexpr int EXIT_OK = 0;
-constexpr int EXIT_FEHLER = 1;
-constexpr int EXIT_AUFRUF = 2;
-constexpr int EXIT_TASTEN_UNGUELTIG = 3;
-constexpr int BALKEN_BREITE = 30;
-
-// A progress bar on standard error, only when a person watches it.
-void fortschrittAnzeigen() {
-    if (!isatty(STDERR_FILENO)) return;
-    UI_FortschrittsbeobachterSetzen([](const std::string& titel, int prozent) {
-        if (prozent < 0) {
-            std::fputc('\n', stderr);
-            return;
-        }
-        const int voll = prozent * BALKEN_BREITE / 100;
-        std::fprintf(stderr, "\r%-14s [%s%s] %3d%%", titel.c_str(), std::string(voll, '#').c_str(),
-                     std::string(BALKEN_BREITE - voll, ' ').c_str(), prozent);
-        std::fflush(stderr);
-    });
-}
-
-// Transfer errors are not returned but shown in the error controls; the connection manager keeps the last.
-int uebertragungsFehler(Fehlercode ergebnis) {
-    const Fehlercode fehler = ergebnis != 0 ? ergebnis : VkrCom_LetzterFehlerGet();
-    if (fehler == 0) return EXIT_OK;
-    Cli_FehlerAusgeben(fehler);
-    return EXIT_FEHLER;
-}
 
 int hochladen(const std::string& pfad) {
     TastenTabelle tabelle{};
     const Fehlercode fehler = TastenDatei_AusDateiLesen(pfad, tabelle);
     if (fehler != 0) {
         Cli_FehlerAusgeben(fehler);
-        return EXIT_FEHLER;
+        return CLI_EXIT_FEHLER;
     }
     gTaste = tabelle;
-    return uebertragungsFehler(TastenCom_Plm1Upload());
+    return Cli_UebertragungsFehler(TastenCom_Plm1Upload());
 }
 
 int herunterladen(const std::string& pfad) {
@@ -59,17 +30,17 @@ int herunterladen(const std::string& pfad) {
     UI_MeldungsabfangSetzen([&](const std::string&, const std::string& text) { ungueltig += text; });
     const Fehlercode ergebnis = TastenCom_Plm1Download();
     UI_MeldungsabfangSetzen(nullptr);
-    if (const int code = uebertragungsFehler(ergebnis); code != EXIT_OK) return code;
+    if (const int code = Cli_UebertragungsFehler(ergebnis); code != CLI_EXIT_OK) return code;
 
     const Fehlercode fehler = TastenDatei_InDateiSchreiben(pfad, gTaste);
     if (fehler != 0) {
         Cli_FehlerAusgeben(fehler);
-        return EXIT_FEHLER;
+        return CLI_EXIT_FEHLER;
     }
-    if (ungueltig.empty()) return EXIT_OK;
+    if (ungueltig.empty()) return CLI_EXIT_OK;
     // The keys with a valid block are in the file; name the others.
     std::fprintf(stderr, "%s:\n%s\n", TASTEN_SPEICHERFEHLER_TITEL, ungueltig.c_str());
-    return EXIT_TASTEN_UNGUELTIG;
+    return CLI_EXIT_WARNUNG;
 }
 
 } // namespace
@@ -77,10 +48,10 @@ int herunterladen(const std::string& pfad) {
 int Cli_Keys(CliKontext& k) {
     if (k.args.size() != 2 || (k.args[0] != "upload" && k.args[0] != "download")) {
         std::fprintf(stderr, "%s\n", AUFRUF);
-        return EXIT_AUFRUF;
+        return CLI_EXIT_AUFRUF;
     }
-    fortschrittAnzeigen();
+    Cli_FortschrittAnzeigen();
     const int code = k.args[0] == "upload" ? hochladen(k.args[1]) : herunterladen(k.args[1]);
-    UI_FortschrittsbeobachterSetzen(nullptr);
+    Cli_FortschrittBeenden();
     return code;
 }

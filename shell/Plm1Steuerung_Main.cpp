@@ -240,6 +240,12 @@ int Plm1Steuerung_Starten(int argc, char** argv) {
     UI_BeendenBeiSignal();
 #endif
     if (optionen.simulator && !Startoptionen_SimulatorStarten()) return -1;
+    if (optionen.nachStartBeenden) {
+        // A measuring run waits for nobody: messages go to standard error.
+        UI_MeldungsabfangSetzen([](const std::string& titel, const std::string& text) {
+            std::fprintf(stderr, "%s: %s\n", titel.c_str(), text.c_str());
+        });
+    }
 
     VkrCom_Zuruecksetzen();
     UI_CallbackRegistrieren("Callback_Buttons_Mainbuttons", Callback_Buttons_Mainbuttons);

@@ -2,12 +2,15 @@
 # checks that it wrote its settings (COM 1 open) on the way out.
 file(REMOVE_RECURSE ${ARBEIT})
 file(MAKE_DIRECTORY ${ARBEIT})
+# The simulator's line is printed once the signal handlers are in place; wait for it, then a moment more.
 execute_process(
-    COMMAND sh -c "QT_QPA_PLATFORM=offscreen \"$0\" --simulator & pid=$!; sleep 2; kill -TERM $pid; wait $pid"
+    COMMAND sh -c "QT_QPA_PLATFORM=offscreen \"$0\" --simulator 2>lauf.log & pid=$!
+                   i=0; until grep -q Simuliertes lauf.log || [ $i -ge 300 ]; do sleep 0.1; i=$((i+1)); done
+                   sleep 1; kill -TERM $pid; wait $pid"
             ${PROGRAMM}
     WORKING_DIRECTORY ${ARBEIT}
     RESULT_VARIABLE rc
-    TIMEOUT 30)
+    TIMEOUT 60)
 if(NOT rc EQUAL 0)
     message(FATAL_ERROR "Plm1Steuerung ended with ${rc}")
 endif()

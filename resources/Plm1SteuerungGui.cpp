@@ -47,19 +47,47 @@ const MenuBarDef* Resource_MenuBar(int menuBarConstant) {
 
 void Resource_FusszeileHinzufuegen(PanelDef& panel, const FusszeileIds& ids) {
     const int y = panel.height - FUSSZEILE_HOEHE + 12;
-    CtrlDef ring{.id = ids.ring, .name = "COMPICTURERING", .art = CtrlArt::Verbindungsbild, .top = y - 4,
-                 .left = 12, .width = 180, .height = 40};
+    CtrlDef ring{.id = ids.ring,
+                 .name = "COMPICTURERING",
+                 .art = CtrlArt::Verbindungsbild,
+                 .top = y - 4,
+                 .left = 12,
+                 .width = 180,
+                 .height = 40};
     ring.tooltip = "Klicken: Verbindung öffnen oder schließen";
     panel.ctrls.push_back(ring);
-    panel.ctrls.push_back({.id = ids.led, .name = "FEHLERLED", .art = CtrlArt::Led, .top = y + 6, .left = 204,
-                           .width = 20, .height = 20, .label = "Fehler", .farbeAn = 0xFF0000});
-    panel.ctrls.push_back({.id = ids.text, .name = "FEHLERSTRING", .art = CtrlArt::Text, .top = y - 2,
-                           .left = 278, .width = panel.width - 278 - 12 - 200 - 12 - 110, .height = 40,
+    panel.ctrls.push_back({.id = ids.led,
+                           .name = "FEHLERLED",
+                           .art = CtrlArt::Led,
+                           .top = y + 6,
+                           .left = 204,
+                           .width = 20,
+                           .height = 20,
+                           .label = "Fehler",
+                           .farbeAn = 0xFF0000});
+    panel.ctrls.push_back({.id = ids.text,
+                           .name = "FEHLERSTRING",
+                           .art = CtrlArt::Text,
+                           .top = y - 2,
+                           .left = 278,
+                           .width = panel.width - 278 - 12 - 200 - 12 - 110,
+                           .height = 40,
                            .anzeige = true});
-    panel.ctrls.push_back({.id = ids.nummer, .name = "FEHLERNUMMER", .art = CtrlArt::Numerisch, .top = y + 4,
-                           .left = panel.width - 12 - 200 - 12 - 100, .width = 100, .height = 24,
+    panel.ctrls.push_back({.id = ids.nummer,
+                           .name = "FEHLERNUMMER",
+                           .art = CtrlArt::Numerisch,
+                           .top = y + 4,
+                           .left = panel.width - 12 - 200 - 12 - 100,
+                           .width = 100,
+                           .height = 24,
                            .anzeige = true});
-    panel.ctrls.push_back({.id = ids.zurueck, .name = "ZURUECK", .art = CtrlArt::Knopf, .top = y,
-                           .left = panel.width - 12 - 200, .width = 200, .height = 32,
-                           .label = "Zurück zum Hauptfenster", .callback = ids.zurueckCallback});
+    panel.ctrls.push_back({.id = ids.zurueck,
+                           .name = "ZURUECK",
+                           .art = CtrlArt::Knopf,
+                           .top = y,
+                           .left = panel.width - 12 - 200,
+                           .width = 200,
+                           .height = 32,
+                           .label = "Zurück zum Hauptfenster",
+                           .callback = ids.zurueckCallback});
 }

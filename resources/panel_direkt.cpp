@@ -35,24 +35,9 @@ constexpr int PANEL_HOEHE = ABFRAGE_Y + ABFRAGE_HOEHE + 2 * ABSTAND + FUSSZEILE_
 constexpr const char* CB_CONTROLS = "Callback_Direkt_Controls";
 constexpr const char* CB_ABFRAGEN = "Callback_Direkt_Controls_Abfragen";
 
-CtrlDef neu(int id, const std::string& name, CtrlArt art, int top, int left, int width, int height,
-            const std::string& label = {}, const std::string& callback = {}) {
-    CtrlDef c;
-    c.id = id;
-    c.name = name;
-    c.art = art;
-    c.top = top;
-    c.left = left;
-    c.width = width;
-    c.height = height;
-    c.label = label;
-    c.callback = callback;
-    return c;
-}
-
 CtrlDef eingabe(int id, const std::string& name, int top, int left, const char* label, int grenze,
                 const char* tooltip) {
-    CtrlDef c = neu(id, name, CtrlArt::Numerisch, top, left, 100, FELD_HOEHE, label, CB_CONTROLS);
+    CtrlDef c = Resource_Ctrl(id, name, CtrlArt::Numerisch, top, left, 100, FELD_HOEHE, label, CB_CONTROLS);
     c.min = -grenze;
     c.max = grenze;
     c.schritt = 10;
@@ -63,7 +48,7 @@ CtrlDef eingabe(int id, const std::string& name, int top, int left, const char* 
 // grenze also sets the number of digits the display has room for.
 CtrlDef anzeige(int id, const std::string& name, int top, int left, int width, const char* label,
                 int grenze) {
-    CtrlDef c = neu(id, name, CtrlArt::Anzeige7Segment, top, left, width, ANZEIGE_HOEHE, label);
+    CtrlDef c = Resource_Ctrl(id, name, CtrlArt::Anzeige7Segment, top, left, width, ANZEIGE_HOEHE, label);
     c.ganzzahl = false;
     c.nachkommastellen = 1;
     c.min = -grenze;
@@ -74,7 +59,7 @@ CtrlDef anzeige(int id, const std::string& name, int top, int left, int width, c
 
 CtrlDef schalter(int id, const std::string& name, int top, int left, int width, int height, const char* an,
                  const char* aus, const char* callback, const std::string& label = {}) {
-    CtrlDef c = neu(id, name, CtrlArt::Schalter, top, left, width, height, label, callback);
+    CtrlDef c = Resource_Ctrl(id, name, CtrlArt::Schalter, top, left, width, height, label, callback);
     c.textAn = an;
     c.textAus = aus;
     return c;
@@ -85,7 +70,8 @@ void pumpenGruppe(PanelDef& p, int n, int left) {
     const std::string s = std::to_string(n);
     const bool eins = n == 1;
     const int top = GRUPPEN_Y;
-    p.ctrls.push_back(neu(0, "", CtrlArt::Rahmen, top, left, PUMPE_BREITE, PUMPE_HOEHE, "Pumpe " + s));
+    p.ctrls.push_back(
+        Resource_Ctrl(0, "", CtrlArt::Rahmen, top, left, PUMPE_BREITE, PUMPE_HOEHE, "Pumpe " + s));
 
     const int innen = left + 20;
     const int zeile1 = top + 28 + 2 * ZEILE_1LABEL;
@@ -99,15 +85,15 @@ void pumpenGruppe(PanelDef& p, int n, int left) {
     const int rechts = left + PUMPE_BREITE / 2 + 10;
     const int checkHigh = eins ? DIREKTPNL_DRUCKHIGH1CHECK : DIREKTPNL_DRUCKHIGH2CHECK;
     const int checkLow = eins ? DIREKTPNL_DRUCKLOW1CHECK : DIREKTPNL_DRUCKLOW2CHECK;
-    CtrlDef high = neu(checkHigh, "DRUCKHIGH" + s + "CHECK", CtrlArt::Checkbox, zeile2 + 3, innen, 22, 22, {},
-                       CB_CONTROLS);
+    CtrlDef high = Resource_Ctrl(checkHigh, "DRUCKHIGH" + s + "CHECK", CtrlArt::Checkbox, zeile2 + 3, innen,
+                                 22, 22, {}, CB_CONTROLS);
     high.tooltip = "Obere Druckgrenze ein";
     p.ctrls.push_back(high);
     p.ctrls.push_back(eingabe(eins ? DIREKTPNL_DRUCKHIGH1 : DIREKTPNL_DRUCKHIGH2, "DRUCKHIGH" + s, zeile2,
                               innen + 28, "Druckgrenze\n(aufpumpen)\n     [mbar]", 2000,
                               "Aufpumpen endet bei diesem Druck"));
-    CtrlDef low = neu(checkLow, "DRUCKLOW" + s + "CHECK", CtrlArt::Checkbox, zeile2 + 3, rechts, 22, 22, {},
-                      CB_CONTROLS);
+    CtrlDef low = Resource_Ctrl(checkLow, "DRUCKLOW" + s + "CHECK", CtrlArt::Checkbox, zeile2 + 3, rechts, 22,
+                                22, {}, CB_CONTROLS);
     low.tooltip = "Untere Druckgrenze ein";
     p.ctrls.push_back(low);
     p.ctrls.push_back(eingabe(eins ? DIREKTPNL_DRUCKLOW1 : DIREKTPNL_DRUCKLOW2, "DRUCKLOW" + s, zeile2,
@@ -130,7 +116,7 @@ void seite(PanelDef& p) {
 
     y += ANZEIGE_HOEHE + ABSTAND;
     const int statusHoehe = ABFRAGE_Y + ABFRAGE_HOEHE - y;
-    p.ctrls.push_back(neu(0, "", CtrlArt::Rahmen, y, left, SEITE_BREITE, statusHoehe, "Status"));
+    p.ctrls.push_back(Resource_Ctrl(0, "", CtrlArt::Rahmen, y, left, SEITE_BREITE, statusHoehe, "Status"));
     struct Lampe {
         int id;
         const char* name;
@@ -147,8 +133,8 @@ void seite(PanelDef& p) {
     };
     const int teilung = (statusHoehe - 30) / 5;
     for (int k = 0; k < 5; ++k) {
-        CtrlDef led = neu(lampen[k].id, lampen[k].name, CtrlArt::Led, y + 28 + k * teilung, left + 16, 20, 20,
-                          lampen[k].text);
+        CtrlDef led = Resource_Ctrl(lampen[k].id, lampen[k].name, CtrlArt::Led, y + 28 + k * teilung,
+                                    left + 16, 20, 20, lampen[k].text);
         led.farbeAn = lampen[k].farbe;
         p.ctrls.push_back(led);
     }
@@ -166,8 +152,8 @@ PanelDef Resource_DirektPanel() {
                .menuBar = MENUDIREKT,
                .ctrls = {}};
 
-    p.ctrls.push_back(
-        neu(0, "", CtrlArt::Rahmen, VENTILE_Y, RAND, PANEL_BREITE - 2 * RAND, VENTILE_HOEHE, "Ventile"));
+    p.ctrls.push_back(Resource_Ctrl(0, "", CtrlArt::Rahmen, VENTILE_Y, RAND, PANEL_BREITE - 2 * RAND,
+                                    VENTILE_HOEHE, "Ventile"));
     const int ventile[11] = {DIREKTPNL_VENTIL1, DIREKTPNL_VENTIL2,  DIREKTPNL_VENTIL3, DIREKTPNL_VENTIL4,
                              DIREKTPNL_VENTIL5, DIREKTPNL_VENTIL6,  DIREKTPNL_VENTIL7, DIREKTPNL_VENTIL8,
                              DIREKTPNL_VENTIL9, DIREKTPNL_VENTIL10, DIREKTPNL_VENTIL11};
@@ -190,11 +176,12 @@ PanelDef Resource_DirektPanel() {
                                ABFRAGE_HOEHE, "Monitor", "Steuern", CB_ABFRAGEN);
     monitor.tooltip = "Monitor: die Sollwerte des PLM-1 beim Abfragen zurücklesen";
     p.ctrls.push_back(monitor);
-    p.ctrls.push_back(neu(DIREKTPNL_TEXTMSG, "TEXTMSG", CtrlArt::TextMeldung, ABFRAGE_Y + 4,
-                          RAND + 460 + 2 * ABSTAND, 2 * PUMPE_BREITE + ABSTAND - 460 - 2 * ABSTAND, 40,
-                          "Jede Änderung wird sofort\nan das PLM-1 gesendet."));
+    p.ctrls.push_back(Resource_Ctrl(DIREKTPNL_TEXTMSG, "TEXTMSG", CtrlArt::TextMeldung, ABFRAGE_Y + 4,
+                                    RAND + 460 + 2 * ABSTAND, 2 * PUMPE_BREITE + ABSTAND - 460 - 2 * ABSTAND,
+                                    40, "Jede Änderung wird sofort\nan das PLM-1 gesendet."));
 
-    CtrlDef timer = neu(DIREKTPNL_TIMER, "TIMER", CtrlArt::Timer, 0, 0, 0, 0, {}, "Callback_Direkt_Timer");
+    CtrlDef timer =
+        Resource_Ctrl(DIREKTPNL_TIMER, "TIMER", CtrlArt::Timer, 0, 0, 0, 0, {}, "Callback_Direkt_Timer");
     timer.intervall = 0.5;
     timer.aktiv = true;
     p.ctrls.push_back(timer);

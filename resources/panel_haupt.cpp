@@ -26,23 +26,9 @@ PanelDef panel(int id, const char* name, const char* titel, int breite, int hoeh
     return p;
 }
 
-CtrlDef ctrl(int id, const char* name, CtrlArt art, int top, int left, int width, int height,
-             const char* label) {
-    CtrlDef c;
-    c.id = id;
-    c.name = name;
-    c.art = art;
-    c.top = top;
-    c.left = left;
-    c.width = width;
-    c.height = height;
-    c.label = label;
-    return c;
-}
-
 CtrlDef knopf(int id, const char* name, const char* label, int reihe, int spalte, const char* tooltip) {
-    CtrlDef c = ctrl(id, name, CtrlArt::Knopf, ERSTE_REIHE + reihe * (KNOPF_HOEHE + ABSTAND),
-                     RAND + spalte * (KNOPF_BREITE + ABSTAND), KNOPF_BREITE, KNOPF_HOEHE, label);
+    CtrlDef c = Resource_Ctrl(id, name, CtrlArt::Knopf, ERSTE_REIHE + reihe * (KNOPF_HOEHE + ABSTAND),
+                              RAND + spalte * (KNOPF_BREITE + ABSTAND), KNOPF_BREITE, KNOPF_HOEHE, label);
     c.callback = "Callback_Buttons_Mainbuttons";
     c.tooltip = tooltip;
     return c;
@@ -53,8 +39,8 @@ CtrlDef knopf(int id, const char* name, const char* label, int reihe, int spalte
 PanelDef Resource_HauptPanel() {
     PanelDef p = panel(MAINPANEL, "MAINPANEL", "PLM-1 Steuerung", HAUPT_BREITE, HAUPT_HOEHE,
                        "Callback_Panel_Mainpanel");
-    p.ctrls.push_back(ctrl(MAINPANEL_TEXTMSG, "TEXTMSG", CtrlArt::TextMeldung, RAND, RAND,
-                           HAUPT_BREITE - 2 * RAND, TITEL_HOEHE, "PLM-1 Steuerung"));
+    p.ctrls.push_back(Resource_Ctrl(MAINPANEL_TEXTMSG, "TEXTMSG", CtrlArt::TextMeldung, RAND, RAND,
+                                    HAUPT_BREITE - 2 * RAND, TITEL_HOEHE, "PLM-1 Steuerung"));
     p.ctrls.push_back(knopf(MAINPANEL_TASTATURPROG, "TASTATURPROG", "Tasten-Programmierung", 0, 0,
                             "Die Tasten 1 bis 9 des PLM-1 belegen"));
     p.ctrls.push_back(knopf(MAINPANEL_ZYKLUSPROG, "ZYKLUSPROG", "Zyklus-Programmierung", 0, 1,
@@ -72,15 +58,16 @@ PanelDef Resource_HauptPanel() {
 PanelDef Resource_InfoPanel() {
     constexpr int breite = 320, hoehe = 170;
     PanelDef p = panel(INFOPANEL, "INFOPANEL", "Info", breite, hoehe, "Callback_Panel_Info");
-    p.ctrls.push_back(
-        ctrl(INFOPANEL_TEXTMSG, "TEXTMSG", CtrlArt::TextMeldung, 12, 16, breite - 32, 36, "PLM-1 Steuerung"));
-    CtrlDef version = ctrl(INFOPANEL_VERSION, "VERSION", CtrlArt::Text, 80, 16, 136, 24, "Version");
+    p.ctrls.push_back(Resource_Ctrl(INFOPANEL_TEXTMSG, "TEXTMSG", CtrlArt::TextMeldung, 12, 16, breite - 32,
+                                    36, "PLM-1 Steuerung"));
+    CtrlDef version = Resource_Ctrl(INFOPANEL_VERSION, "VERSION", CtrlArt::Text, 80, 16, 136, 24, "Version");
     version.anzeige = true;
     p.ctrls.push_back(version);
-    CtrlDef datum = ctrl(INFOPANEL_DATUM, "DATUM", CtrlArt::Text, 80, 168, 136, 24, "Datum");
+    CtrlDef datum = Resource_Ctrl(INFOPANEL_DATUM, "DATUM", CtrlArt::Text, 80, 168, 136, 24, "Datum");
     datum.anzeige = true;
     p.ctrls.push_back(datum);
-    CtrlDef ok = ctrl(INFOPANEL_OK, "OK", CtrlArt::Knopf, hoehe - 44, breite - 16 - 100, 100, 30, "OK");
+    CtrlDef ok =
+        Resource_Ctrl(INFOPANEL_OK, "OK", CtrlArt::Knopf, hoehe - 44, breite - 16 - 100, 100, 30, "OK");
     ok.callback = "Callback_Info_Button_Ok";
     p.ctrls.push_back(ok);
     return p;

@@ -36,22 +36,8 @@ constexpr int LED_ABSTAND = 44;
 constexpr int PANEL_BREITE = RECHTS_LINKS + RECHTS_BREITE + RAND;
 constexpr int PANEL_HOEHE = RAND + VENTILE_HOEHE + RAND + FUSSZEILE_HOEHE;
 
-CtrlDef ctrl(int id, const char* name, CtrlArt art, int top, int left, int width, int height,
-             const std::string& label = {}) {
-    CtrlDef c;
-    c.id = id;
-    c.name = name;
-    c.art = art;
-    c.top = top;
-    c.left = left;
-    c.width = width;
-    c.height = height;
-    c.label = label;
-    return c;
-}
-
 CtrlDef rahmen(const char* titel, int top, int left, int width, int height) {
-    return ctrl(0, "", CtrlArt::Rahmen, top, left, width, height, titel);
+    return Resource_Ctrl(0, "", CtrlArt::Rahmen, top, left, width, height, titel);
 }
 
 } // namespace
@@ -68,13 +54,13 @@ PanelDef Resource_KonfigPanel() {
 
     p.ctrls.push_back(rahmen("Ventile", RAND, VENTILE_LINKS, VENTILE_BREITE, VENTILE_HOEHE));
     p.ctrls.push_back(
-        ctrl(KONFIGPNL_TEXTMSG, "TEXTMSG", CtrlArt::TextMeldung, RAND + 28, VENTILE_LINKS + 16,
-             VENTILE_BREITE - 32, TEXT_HOEHE,
-             "Konfiguration der Ventile.\nVentilarten sind abhängig von\nder Hardwareversion des "
-             "PLM-1.\n\nn.v. = nicht vorhanden\nNO = normaly open\nNC = normaly closed"));
+        Resource_Ctrl(KONFIGPNL_TEXTMSG, "TEXTMSG", CtrlArt::TextMeldung, RAND + 28, VENTILE_LINKS + 16,
+                      VENTILE_BREITE - 32, TEXT_HOEHE,
+                      "Konfiguration der Ventile.\nVentilarten sind abhängig von\nder Hardwareversion des "
+                      "PLM-1.\n\nn.v. = nicht vorhanden\nNO = normaly open\nNC = normaly closed"));
     for (int i = 0; i < 11; ++i) {
         const std::string nummer = std::to_string(i + 1);
-        CtrlDef c = ctrl(
+        CtrlDef c = Resource_Ctrl(
             KONFIGPNL_VENTILART1 + i, "", CtrlArt::Auswahl, AUSWAHL_OBEN + (i / 4) * AUSWAHL_ZEILE + LABEL,
             VENTILE_LINKS + 16 + (i % 4) * AUSWAHL_SPALTE, AUSWAHL_BREITE, FELD_HOEHE, "V" + nummer);
         c.name = "VENTILART" + nummer;
@@ -82,49 +68,49 @@ PanelDef Resource_KonfigPanel() {
         c.tooltip = "Ventilart von Ventil " + nummer;
         p.ctrls.push_back(c);
     }
-    CtrlDef bild = ctrl(KONFIGPNL_PICTURE, "PICTURE", CtrlArt::Bild, RAND, VENTILE_LINKS, 1, 1);
+    CtrlDef bild = Resource_Ctrl(KONFIGPNL_PICTURE, "PICTURE", CtrlArt::Bild, RAND, VENTILE_LINKS, 1, 1);
     bild.sichtbar = false;
     p.ctrls.push_back(bild);
 
     // Connection: the port and address selectors carry the connection manager's callbacks, installed at
     // registration.
     p.ctrls.push_back(rahmen("Verbindung", RAND, RECHTS_LINKS, RECHTS_BREITE, VERBINDUNG_HOEHE));
-    CtrlDef port = ctrl(KONFIGPNL_COMPORT, "COMPORT", CtrlArt::Auswahl, RAND + 28 + LABEL, INNEN, 180,
-                        FELD_HOEHE, "COM-Port");
+    CtrlDef port = Resource_Ctrl(KONFIGPNL_COMPORT, "COMPORT", CtrlArt::Auswahl, RAND + 28 + LABEL, INNEN,
+                                 180, FELD_HOEHE, "COM-Port");
     port.eintraege.push_back({"nicht geöffnet", 0});
     for (int n = 1; n <= 8; ++n)
         port.eintraege.push_back({"COM " + std::to_string(n), n});
     port.tooltip = "Serielle Schnittstelle zum PLM-1";
     p.ctrls.push_back(port);
-    CtrlDef adresse = ctrl(KONFIGPNL_ADRESSE, "ADRESSE", CtrlArt::Auswahl, RAND + 28 + LABEL, INNEN + 200,
-                           120, FELD_HOEHE, "Geräteadresse");
+    CtrlDef adresse = Resource_Ctrl(KONFIGPNL_ADRESSE, "ADRESSE", CtrlArt::Auswahl, RAND + 28 + LABEL,
+                                    INNEN + 200, 120, FELD_HOEHE, "Geräteadresse");
     for (char a = '1'; a <= '9'; ++a)
         adresse.eintraege.push_back({std::string(1, a), a});
     adresse.eintraege.push_back({"alle", '&'});
     adresse.tooltip = "Adresse, an die die Befehle gehen (alle: nur Schreibbefehle)";
     p.ctrls.push_back(adresse);
     const int idZeile = RAND + 28 + LABEL + FELD_HOEHE + 20 + LABEL;
-    p.ctrls.push_back(
-        ctrl(KONFIGPNL_IDLESEN, "IDLESEN", CtrlArt::Knopf, idZeile - 3, INNEN, 120, KNOPF_HOEHE, "ID lesen"));
-    CtrlDef id = ctrl(KONFIGPNL_ID, "ID", CtrlArt::Text, idZeile, INNEN + 136, RECHTS_BREITE - 32 - 136,
-                      FELD_HOEHE, "Identifikation");
+    p.ctrls.push_back(Resource_Ctrl(KONFIGPNL_IDLESEN, "IDLESEN", CtrlArt::Knopf, idZeile - 3, INNEN, 120,
+                                    KNOPF_HOEHE, "ID lesen"));
+    CtrlDef id = Resource_Ctrl(KONFIGPNL_ID, "ID", CtrlArt::Text, idZeile, INNEN + 136,
+                               RECHTS_BREITE - 32 - 136, FELD_HOEHE, "Identifikation");
     id.anzeige = true;
     p.ctrls.push_back(id);
 
     // Device search: one lamp per address 1..9.
     p.ctrls.push_back(rahmen("Gerätesuche", SUCHE_OBEN, RECHTS_LINKS, RECHTS_BREITE, SUCHE_HOEHE));
     const int scannZeile = SUCHE_OBEN + 28 + LABEL;
-    p.ctrls.push_back(
-        ctrl(KONFIGPNL_SCANN, "SCANN", CtrlArt::Knopf, scannZeile - 3, INNEN, 120, KNOPF_HOEHE, "Scann"));
-    CtrlDef text = ctrl(KONFIGPNL_SCANNTEXT, "SCANNTEXT", CtrlArt::Text, scannZeile, INNEN + 136,
-                        RECHTS_BREITE - 32 - 136, FELD_HOEHE, "Status");
+    p.ctrls.push_back(Resource_Ctrl(KONFIGPNL_SCANN, "SCANN", CtrlArt::Knopf, scannZeile - 3, INNEN, 120,
+                                    KNOPF_HOEHE, "Scann"));
+    CtrlDef text = Resource_Ctrl(KONFIGPNL_SCANNTEXT, "SCANNTEXT", CtrlArt::Text, scannZeile, INNEN + 136,
+                                 RECHTS_BREITE - 32 - 136, FELD_HOEHE, "Status");
     text.anzeige = true;
     p.ctrls.push_back(text);
     const int ledZeile = scannZeile + FELD_HOEHE + 24 + LABEL;
     for (int k = 0; k < 9; ++k) {
         const std::string nummer = std::to_string(k + 1);
-        CtrlDef led = ctrl(KONFIGPNL_LED1 + k, "", CtrlArt::Led, ledZeile, INNEN + 8 + k * LED_ABSTAND,
-                           LED_GROESSE, LED_GROESSE, nummer);
+        CtrlDef led = Resource_Ctrl(KONFIGPNL_LED1 + k, "", CtrlArt::Led, ledZeile,
+                                    INNEN + 8 + k * LED_ABSTAND, LED_GROESSE, LED_GROESSE, nummer);
         led.name = "LED" + nummer;
         led.tooltip = "Gerät an Adresse " + nummer + " (grün: PLM-1, rot: anderes Gerät)";
         p.ctrls.push_back(led);
@@ -137,27 +123,14 @@ PanelDef Resource_KonfigPanel() {
 }
 
 MenuBarDef Resource_MenuKonfig() {
-    auto item = [](int id, const char* name, const char* label) {
-        MenuItemDef i;
-        i.id = id;
-        i.name = name;
-        i.label = label;
-        i.callback = "Menu_Konfig_Ventile";
-        return i;
-    };
-    MenuDef ventile;
-    ventile.id = MENUKONFIG_VENTILE;
-    ventile.name = "VENTILE";
-    ventile.label = "Ventileinstellungen";
-    ventile.items = {item(MENUKONFIG_VENTILE_LADEN, "LADEN", "Laden..."),
-                     item(MENUKONFIG_VENTILE_SPEICHERNUNTE, "SPEICHERNUNTE", "Speichern unter...")};
-    MenuDef fenster;
-    fenster.id = MENUKONFIG_FENSTER;
-    fenster.name = "FENSTER";
-    fenster.label = "Fenster";
-    MenuBarDef m;
-    m.id = MENUKONFIG;
-    m.name = "MENUKONFIG";
-    m.menus = {ventile, fenster};
-    return m;
+    constexpr const char* cb = "Menu_Konfig_Ventile";
+    return MenuBarDef{
+        .id = MENUKONFIG,
+        .name = "MENUKONFIG",
+        .menus = {{.id = MENUKONFIG_VENTILE,
+                   .name = "VENTILE",
+                   .label = "Ventileinstellungen",
+                   .items = {{MENUKONFIG_VENTILE_LADEN, "LADEN", "Laden...", cb},
+                             {MENUKONFIG_VENTILE_SPEICHERNUNTE, "SPEICHERNUNTE", "Speichern unter...", cb}}},
+                  {.id = MENUKONFIG_FENSTER, .name = "FENSTER", .label = "Fenster"}}};
 }

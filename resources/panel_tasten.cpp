@@ -38,33 +38,19 @@ std::string tastePrefix(int taste) {
     return "TASTE" + std::to_string(taste + 1) + "_";
 }
 
-CtrlDef neu(int id, const std::string& name, CtrlArt art, int top, int left, int width, int height,
-            const std::string& label = {}, const std::string& callback = {}) {
-    CtrlDef c;
-    c.id = id;
-    c.name = name;
-    c.art = art;
-    c.top = top;
-    c.left = left;
-    c.width = width;
-    c.height = height;
-    c.label = label;
-    c.callback = callback;
-    return c;
-}
-
 CtrlDef rahmen(int id, const char* name, const char* titel, int top, int left, int width, int height) {
-    return neu(id, name, CtrlArt::Rahmen, top, left, width, height, titel);
+    return Resource_Ctrl(id, name, CtrlArt::Rahmen, top, left, width, height, titel);
 }
 
 CtrlDef zeilenLabel(const std::string& text, int top) {
-    return neu(0, {}, CtrlArt::TextMeldung, top + 2, LABEL_LINKS, LABEL_BREITE, FELD_HOEHE - 2, text);
+    return Resource_Ctrl(0, {}, CtrlArt::TextMeldung, top + 2, LABEL_LINKS, LABEL_BREITE, FELD_HOEHE - 2,
+                         text);
 }
 
 CtrlDef numerisch(int id, const std::string& name, int top, int left, int width, double min, double max,
                   double schritt, const char* tooltip) {
-    CtrlDef c =
-        neu(id, name, CtrlArt::Numerisch, top, left, width, FELD_HOEHE + 2, {}, "Callback_Tasten_Controls");
+    CtrlDef c = Resource_Ctrl(id, name, CtrlArt::Numerisch, top, left, width, FELD_HOEHE + 2, {},
+                              "Callback_Tasten_Controls");
     c.min = min;
     c.max = max;
     c.schritt = schritt;
@@ -74,7 +60,8 @@ CtrlDef numerisch(int id, const std::string& name, int top, int left, int width,
 
 CtrlDef knopf(int id, const char* name, int top, int left, int width, const char* label,
               const char* tooltip) {
-    CtrlDef c = neu(id, name, CtrlArt::Knopf, top, left, width, 32, label, "Callback_Tasten_Buttons");
+    CtrlDef c =
+        Resource_Ctrl(id, name, CtrlArt::Knopf, top, left, width, 32, label, "Callback_Tasten_Buttons");
     c.tooltip = tooltip;
     return c;
 }
@@ -96,8 +83,8 @@ void pumpenGruppe(PanelDef& p, int pumpe, int y) {
         const int b = basis(n) + off, x = spalte(n);
         p.ctrls.push_back(numerisch(b, t + "PUMPE" + nr, z0, x, FELD_BREITE, -100, 100, 10,
                                     "Pumpenleistung in %: 0 oder 30 bis 100; negativ saugt die Pumpe"));
-        CtrlDef cb = neu(b + 1, t + "DRUCK" + nr + "CHECKB", CtrlArt::Checkbox, z1 + 2, x, 22, FELD_HOEHE, {},
-                         "Callback_Tasten_Controls");
+        CtrlDef cb = Resource_Ctrl(b + 1, t + "DRUCK" + nr + "CHECKB", CtrlArt::Checkbox, z1 + 2, x, 22,
+                                   FELD_HOEHE, {}, "Callback_Tasten_Controls");
         cb.tooltip = "Druckgrenze aktiv";
         p.ctrls.push_back(cb);
         p.ctrls.push_back(numerisch(b + 2, t + "DRUCK" + nr, z1, x + 24, FELD_BREITE - 24, -1000, 1000, 10,
@@ -122,8 +109,8 @@ PanelDef Resource_TastenPanel() {
     for (int n = 0; n < 9; ++n) {
         const int id = n == 0 ? TASTPANEL_TEXTMSG : basis(n) - 1;
         const std::string name = n == 0 ? "TEXTMSG" : "TEXTMSG_" + std::to_string(n + 1);
-        p.ctrls.push_back(neu(id, name, CtrlArt::TextMeldung, KOPF_Y, spalte(n), FELD_BREITE, 20,
-                              "Taste " + std::to_string(n + 1)));
+        p.ctrls.push_back(Resource_Ctrl(id, name, CtrlArt::TextMeldung, KOPF_Y, spalte(n), FELD_BREITE, 20,
+                                        "Taste " + std::to_string(n + 1)));
     }
 
     p.ctrls.push_back(rahmen(TASTPANEL_PICTURE, "PICTURE", "Ventile", VENTILE_Y, RAND,
@@ -132,9 +119,9 @@ PanelDef Resource_TastenPanel() {
         const int y = VENTILE_ERSTE + v * ZEILE;
         p.ctrls.push_back(zeilenLabel("V" + std::to_string(v + 1), y));
         for (int n = 0; n < 9; ++n) {
-            CtrlDef s =
-                neu(basis(n) + v, tastePrefix(n) + "VENTIL" + std::to_string(v + 1), CtrlArt::Schalter, y,
-                    spalte(n), FELD_BREITE, FELD_HOEHE, {}, "Callback_Tasten_Controls");
+            CtrlDef s = Resource_Ctrl(basis(n) + v, tastePrefix(n) + "VENTIL" + std::to_string(v + 1),
+                                      CtrlArt::Schalter, y, spalte(n), FELD_BREITE, FELD_HOEHE, {},
+                                      "Callback_Tasten_Controls");
             s.textAn = "auf";
             s.textAus = "zu";
             p.ctrls.push_back(s);
@@ -150,8 +137,8 @@ PanelDef Resource_TastenPanel() {
                            "Taste 12    Zyklus Stopp"};
     const int festIds[3] = {TASTPANEL_TEXTMSG_10, TASTPANEL_TEXTMSG_11, TASTPANEL_TEXTMSG_12};
     for (int i = 0; i < 3; ++i)
-        p.ctrls.push_back(neu(festIds[i], "TEXTMSG_" + std::to_string(10 + i), CtrlArt::TextMeldung,
-                              BAND_Y + 20 + 19 * i, LABEL_LINKS, 270, 18, fest[i]));
+        p.ctrls.push_back(Resource_Ctrl(festIds[i], "TEXTMSG_" + std::to_string(10 + i), CtrlArt::TextMeldung,
+                                        BAND_Y + 20 + 19 * i, LABEL_LINKS, 270, 18, fest[i]));
 
     const int knopfY = BAND_Y + 32;
     const int dateiLinks = 330;
@@ -169,7 +156,7 @@ PanelDef Resource_TastenPanel() {
     p.ctrls.push_back(knopf(TASTPANEL_UPLOAD, "UPLOAD", knopfY, plmLinks + 216, 192, "Upload zum PLM-1",
                             "Tastenbelegung zum PLM-1 senden"));
     // Spare decoration of the resource, kept for its identifier.
-    CtrlDef bild = neu(TASTPANEL_PICTURE_7, "PICTURE_7", CtrlArt::Bild, BAND_Y, RAND, 0, 0);
+    CtrlDef bild = Resource_Ctrl(TASTPANEL_PICTURE_7, "PICTURE_7", CtrlArt::Bild, BAND_Y, RAND, 0, 0);
     bild.sichtbar = false;
     p.ctrls.push_back(bild);
 
@@ -185,29 +172,16 @@ PanelDef Resource_TastenPanel() {
 }
 
 MenuBarDef Resource_MenuTasten() {
-    auto item = [](int id, const char* name, const char* label) {
-        MenuItemDef i;
-        i.id = id;
-        i.name = name;
-        i.label = label;
-        i.callback = "Menu_Tasten_Datei";
-        return i;
-    };
-    MenuDef datei;
-    datei.id = MENUTASTEN_DATEI;
-    datei.name = "DATEI";
-    datei.label = "Datei";
-    datei.items = {item(MENUTASTEN_DATEI_NEU, "NEU", "Neu"),
-                   item(MENUTASTEN_DATEI_LADEN, "LADEN", "Laden..."),
-                   item(MENUTASTEN_DATEI_SPEICHERN, "SPEICHERN", "Speichern"),
-                   item(MENUTASTEN_DATEI_SPEICHERNUNTER, "SPEICHERNUNTER", "Speichern unter...")};
-    MenuDef fenster;
-    fenster.id = MENUTASTEN_FENSTER;
-    fenster.name = "FENSTER";
-    fenster.label = "Fenster";
-    MenuBarDef m;
-    m.id = MENUTASTEN;
-    m.name = "MENUTASTEN";
-    m.menus = {datei, fenster};
-    return m;
+    constexpr const char* cb = "Menu_Tasten_Datei";
+    return MenuBarDef{
+        .id = MENUTASTEN,
+        .name = "MENUTASTEN",
+        .menus = {{.id = MENUTASTEN_DATEI,
+                   .name = "DATEI",
+                   .label = "Datei",
+                   .items = {{MENUTASTEN_DATEI_NEU, "NEU", "Neu", cb},
+                             {MENUTASTEN_DATEI_LADEN, "LADEN", "Laden...", cb},
+                             {MENUTASTEN_DATEI_SPEICHERN, "SPEICHERN", "Speichern", cb},
+                             {MENUTASTEN_DATEI_SPEICHERNUNTER, "SPEICHERNUNTER", "Speichern unter...", cb}}},
+                  {.id = MENUTASTEN_FENSTER, .name = "FENSTER", .label = "Fenster"}}};
 }

@@ -4,17 +4,33 @@
 
 #include "platform/ui_resource.h"
 
-PanelDef Resource_HauptPanel();     // MAINPANEL
-PanelDef Resource_InfoPanel();      // INFOPANEL
+PanelDef Resource_HauptPanel();                               // MAINPANEL
+PanelDef Resource_InfoPanel();                                // INFOPANEL
 PanelDef Resource_UngenutztesPanel(int id, const char* name); // COMPANEL, INFOPANEL_, PANEL: never loaded
-PanelDef Resource_KurvenPanel();    // KURVPANEL
-PanelDef Resource_TastenPanel();    // TASTPANEL
-PanelDef Resource_DirektPanel();    // DIREKTPNL
-PanelDef Resource_KonfigPanel();    // KONFIGPNL
+PanelDef Resource_KurvenPanel();                              // KURVPANEL
+PanelDef Resource_TastenPanel();                              // TASTPANEL
+PanelDef Resource_DirektPanel();                              // DIREKTPNL
+PanelDef Resource_KonfigPanel();                              // KONFIGPNL
 MenuBarDef Resource_MenuKurven();
 MenuBarDef Resource_MenuTasten();
 MenuBarDef Resource_MenuDirekt();
 MenuBarDef Resource_MenuKonfig();
+
+// A control of a kind at a place with its label and callback; every other field keeps its default.
+inline CtrlDef Resource_Ctrl(int id, const std::string& name, CtrlArt art, int top, int left, int width,
+                             int height, const std::string& label = {}, const std::string& callback = {}) {
+    CtrlDef c;
+    c.id = id;
+    c.name = name;
+    c.art = art;
+    c.top = top;
+    c.left = left;
+    c.width = width;
+    c.height = height;
+    c.label = label;
+    c.callback = callback;
+    return c;
+}
 
 // Footer geometry: the footer occupies the bottom FUSSZEILE_HOEHE pixels of a panel.
 constexpr int FUSSZEILE_HOEHE = 56;

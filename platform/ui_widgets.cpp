@@ -216,17 +216,24 @@ void CanvasWidget::paintEvent(QPaintEvent* e) {
     schmutzig = false;
 }
 
-void CanvasWidget::melde(QMouseEvent* e, int event) {
-    MausZustand& m = maus();
+namespace {
+// The state of the mouse event being handled, for GetRelativeMouseState; returns the pointer position.
+QPoint mausMerken(int panel, int control, const QMouseEvent* e) {
     const QPoint pos = e->position().toPoint();
-    m = MausZustand{panel_,
-                    control_,
-                    pos.x(),
-                    pos.y(),
-                    (e->buttons() & Qt::LeftButton) ? 1 : 0,
-                    (e->buttons() & Qt::RightButton) ? 1 : 0,
-                    modifierBits(e->modifiers()),
-                    true};
+    maus() = MausZustand{panel,
+                         control,
+                         pos.x(),
+                         pos.y(),
+                         (e->buttons() & Qt::LeftButton) ? 1 : 0,
+                         (e->buttons() & Qt::RightButton) ? 1 : 0,
+                         modifierBits(e->modifiers()),
+                         true};
+    return pos;
+}
+} // namespace
+
+void CanvasWidget::melde(QMouseEvent* e, int event) {
+    const QPoint pos = mausMerken(panel_, control_, e);
     rufeCtrl(panel_, control_, event, pos.y(), pos.x());
     maus().gueltig = false;
 }
@@ -333,15 +340,7 @@ void GraphWidget::mousePressEvent(QMouseEvent* e) {
     if (e->button() != Qt::LeftButton && e->button() != Qt::RightButton) return;
     taste = true;
     cursorNachMaus(e);
-    const QPoint pos = e->position().toPoint();
-    maus() = MausZustand{panel_,
-                         control_,
-                         pos.x(),
-                         pos.y(),
-                         (e->buttons() & Qt::LeftButton) ? 1 : 0,
-                         (e->buttons() & Qt::RightButton) ? 1 : 0,
-                         modifierBits(e->modifiers()),
-                         true};
+    const QPoint pos = mausMerken(panel_, control_, e);
     rufeCtrl(panel_, control_, e->button() == Qt::LeftButton ? EVENT_LEFT_CLICK : EVENT_RIGHT_CLICK, pos.y(),
              pos.x());
     rufeCtrl(panel_, control_, EVENT_VAL_CHANGED, 0, 0);
@@ -355,15 +354,7 @@ void GraphWidget::mouseDoubleClickEvent(QMouseEvent* e) {
 void GraphWidget::mouseMoveEvent(QMouseEvent* e) {
     if (!taste) return;
     cursorNachMaus(e);
-    const QPoint pos = e->position().toPoint();
-    maus() = MausZustand{panel_,
-                         control_,
-                         pos.x(),
-                         pos.y(),
-                         (e->buttons() & Qt::LeftButton) ? 1 : 0,
-                         (e->buttons() & Qt::RightButton) ? 1 : 0,
-                         modifierBits(e->modifiers()),
-                         true};
+    const QPoint pos = mausMerken(panel_, control_, e);
     rufeCtrl(panel_, control_, EVENT_VAL_CHANGED, 0, 0);
     maus().gueltig = false;
 }

@@ -85,6 +85,7 @@ void TastenGui_VentilSichtbarUnsichtbar(int ventil, int sichtbar) {
     if (ventil < 0 || ventil >= TASTEN_VENTILE) return;
     for (int n = 0; n < TASTEN_ANZAHL; ++n)
         SetCtrlAttribute(tastenPanelHandle, ctrl(n, TASTE_VENTIL1 + ventil), ATTR_VISIBLE, sichtbar ? 1 : 0);
+    SetCtrlAttribute(tastenPanelHandle, TASTPANEL_VENTILNAME1 + ventil, ATTR_VISIBLE, sichtbar ? 1 : 0);
 }
 
 int Callback_TastenPanel(int, int event, void*, int, int) {

@@ -42,8 +42,8 @@ CtrlDef rahmen(int id, const char* name, const char* titel, int top, int left, i
     return Resource_Ctrl(id, name, CtrlArt::Rahmen, top, left, width, height, titel);
 }
 
-CtrlDef zeilenLabel(const std::string& text, int top) {
-    return Resource_Ctrl(0, {}, CtrlArt::TextMeldung, top + 2, LABEL_LINKS, LABEL_BREITE, FELD_HOEHE - 2,
+CtrlDef zeilenLabel(const std::string& text, int top, int id = 0, const std::string& name = {}) {
+    return Resource_Ctrl(id, name, CtrlArt::TextMeldung, top + 2, LABEL_LINKS, LABEL_BREITE, FELD_HOEHE - 2,
                          text);
 }
 
@@ -117,7 +117,9 @@ PanelDef Resource_TastenPanel() {
                              PANEL_BREITE - 2 * RAND, VENTILE_ERSTE - VENTILE_Y + 11 * ZEILE + 6));
     for (int v = 0; v < 11; ++v) {
         const int y = VENTILE_ERSTE + v * ZEILE;
-        p.ctrls.push_back(zeilenLabel("V" + std::to_string(v + 1), y));
+        // The row's name has an id of its own so that it hides with the row's switches.
+        p.ctrls.push_back(zeilenLabel("V" + std::to_string(v + 1), y, TASTPANEL_VENTILNAME1 + v,
+                                      "VENTILNAME" + std::to_string(v + 1)));
         for (int n = 0; n < 9; ++n) {
             CtrlDef s = Resource_Ctrl(basis(n) + v, tastePrefix(n) + "VENTIL" + std::to_string(v + 1),
                                       CtrlArt::Schalter, y, spalte(n), FELD_BREITE, FELD_HOEHE, {},

@@ -174,6 +174,11 @@ TEST_F(TastenFensterTest, HiddenValvesKeepTheirValues) {
         EXPECT_EQ(attribut(n, TASTE_VENTIL1 + 3, ATTR_VISIBLE), 0) << n;
         EXPECT_EQ(attribut(n, TASTE_VENTIL1 + 2, ATTR_VISIBLE), 1) << n;
     }
+    int sichtbar = -1;
+    GetCtrlAttribute(panel, TASTPANEL_VENTILNAME4, ATTR_VISIBLE, &sichtbar);
+    EXPECT_EQ(sichtbar, 0); // the row's name goes with its switches
+    GetCtrlAttribute(panel, TASTPANEL_VENTILNAME3, ATTR_VISIBLE, &sichtbar);
+    EXPECT_EQ(sichtbar, 1);
     eingeben(4, TASTE_VENTIL1, 1); // any edit reads all controls back
     for (int n = 0; n < TASTEN_ANZAHL; ++n)
         EXPECT_EQ(gTaste[n][TASTE_VENTIL1 + 3], 1) << n;
@@ -186,6 +191,8 @@ TEST_F(TastenFensterTest, HiddenValvesKeepTheirValues) {
     gKonfig[3] = VENTILART_NC;
     TastenMain_KonfigUebernehmen();
     EXPECT_EQ(attribut(8, TASTE_VENTIL1 + 3, ATTR_VISIBLE), 1);
+    GetCtrlAttribute(panel, TASTPANEL_VENTILNAME4, ATTR_VISIBLE, &sichtbar);
+    EXPECT_EQ(sichtbar, 1);
     EXPECT_EQ(wert(8, TASTE_VENTIL1 + 3), 1);
 }
 

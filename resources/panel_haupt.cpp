@@ -15,17 +15,6 @@ constexpr int HAUPT_BREITE = 2 * RAND + 2 * KNOPF_BREITE + ABSTAND;
 constexpr int ERSTE_REIHE = RAND + TITEL_HOEHE + ABSTAND;
 constexpr int HAUPT_HOEHE = ERSTE_REIHE + 3 * KNOPF_HOEHE + 2 * ABSTAND + RAND;
 
-PanelDef panel(int id, const char* name, const char* titel, int breite, int hoehe, const char* callback) {
-    PanelDef p;
-    p.id = id;
-    p.name = name;
-    p.title = titel;
-    p.width = breite;
-    p.height = hoehe;
-    p.callback = callback;
-    return p;
-}
-
 CtrlDef knopf(int id, const char* name, const char* label, int reihe, int spalte, const char* tooltip) {
     CtrlDef c = Resource_Ctrl(id, name, CtrlArt::Knopf, ERSTE_REIHE + reihe * (KNOPF_HOEHE + ABSTAND),
                               RAND + spalte * (KNOPF_BREITE + ABSTAND), KNOPF_BREITE, KNOPF_HOEHE, label);
@@ -37,8 +26,12 @@ CtrlDef knopf(int id, const char* name, const char* label, int reihe, int spalte
 } // namespace
 
 PanelDef Resource_HauptPanel() {
-    PanelDef p = panel(MAINPANEL, "MAINPANEL", "PLM-1 Steuerung", HAUPT_BREITE, HAUPT_HOEHE,
-                       "Callback_Panel_Mainpanel");
+    PanelDef p{.id = MAINPANEL,
+               .name = "MAINPANEL",
+               .title = "PLM-1 Steuerung",
+               .width = HAUPT_BREITE,
+               .height = HAUPT_HOEHE,
+               .callback = "Callback_Panel_Mainpanel"};
     p.ctrls.push_back(Resource_Ctrl(MAINPANEL_TEXTMSG, "TEXTMSG", CtrlArt::TextMeldung, RAND, RAND,
                                     HAUPT_BREITE - 2 * RAND, TITEL_HOEHE, "PLM-1 Steuerung"));
     p.ctrls.push_back(knopf(MAINPANEL_TASTATURPROG, "TASTATURPROG", "Tasten-Programmierung", 0, 0,
@@ -57,7 +50,12 @@ PanelDef Resource_HauptPanel() {
 
 PanelDef Resource_InfoPanel() {
     constexpr int breite = 320, hoehe = 170;
-    PanelDef p = panel(INFOPANEL, "INFOPANEL", "Info", breite, hoehe, "Callback_Panel_Info");
+    PanelDef p{.id = INFOPANEL,
+               .name = "INFOPANEL",
+               .title = "Info",
+               .width = breite,
+               .height = hoehe,
+               .callback = "Callback_Panel_Info"};
     p.ctrls.push_back(Resource_Ctrl(INFOPANEL_TEXTMSG, "TEXTMSG", CtrlArt::TextMeldung, 12, 16, breite - 32,
                                     36, "PLM-1 Steuerung"));
     CtrlDef version = Resource_Ctrl(INFOPANEL_VERSION, "VERSION", CtrlArt::Text, 80, 16, 136, 24, "Version");
@@ -74,5 +72,5 @@ PanelDef Resource_InfoPanel() {
 }
 
 PanelDef Resource_UngenutztesPanel(int id, const char* name) {
-    return panel(id, name, name, 200, 100, "");
+    return PanelDef{.id = id, .name = name, .title = name, .width = 200, .height = 100};
 }

@@ -115,18 +115,14 @@ Fehlercode transaktion(int port, const std::string& befehl, const Transaktionsco
     if (handshake != VKRPLM1_ACK) return c.handshake;
     if (!antwort) return KEIN_FEHLER;
 
-    antwort->clear();
     try {
-        antwort->reserve(maxAntwort + 1);
+        antwort->assign(maxAntwort, '\0');
     } catch (const std::bad_alloc&) {
         return c.keinSpeicher ? c.keinSpeicher : c.abgebrochen;
     }
-    while (antwort->size() < maxAntwort) {
-        const int byte = ComRdByte(port);
-        if (byte < 0) return c.abgebrochen;
-        antwort->push_back(static_cast<char>(byte));
-        if (byte == VKRPLM1_CR) break;
-    }
+    const int gelesen = ComRdTerm(port, antwort->data(), static_cast<int>(maxAntwort), VKRPLM1_CR);
+    if (gelesen < 0) return c.abgebrochen;
+    antwort->resize(static_cast<std::size_t>(gelesen));
     return KEIN_FEHLER;
 }
 

@@ -1,5 +1,6 @@
 // RS-232 calls over QSerialPort used synchronously (no event loop): every call clears the sticky error
-// state first and decides by return values; a read or resource error means the line is gone.
+// state first and decides by return values; a read or resource error means the line is gone. Reply lines
+// are read from the descriptor in the kernel's line mode, so that a line costs one wake-up, not one a byte.
 
 #include "platform/rs232.h"
 
@@ -16,8 +17,10 @@
 #else
 #include <cerrno>
 #include <ctime>
+#include <poll.h>
 #include <sys/ioctl.h>
 #include <termios.h>
+#include <unistd.h>
 #endif
 #ifdef __linux__
 #include <sys/stat.h>
@@ -29,6 +32,14 @@ namespace {
 using Uhr = std::chrono::steady_clock;
 
 constexpr int STANDARD_ZEITLIMIT_MS = 10000; // until SetComTime is called
+#ifndef _WIN32
+// The kernel keeps the start of an over-long line; longer reads go byte by byte.
+constexpr int ZEILENMODUS_MAX = 4000;
+// How often a line that has not ended yet is looked at: the time-out between bytes then holds to within
+// this share of itself, at a few extra wake-ups per long reply.
+constexpr int FENSTER_TEILER = 8;
+constexpr int FENSTER_MIN_MS = 10;
+#endif
 #ifdef __linux__
 constexpr unsigned PTY_SLAVE_MAJOR_ERSTE = 136; // Unix98 pseudo-terminal slaves
 constexpr unsigned PTY_SLAVE_MAJOR_LETZTE = 143;
@@ -102,6 +113,100 @@ void schlafen(double sekunden) {
     }
 #endif
 }
+
+#ifndef _WIN32
+// While alive, the line discipline collects bytes into lines ended by the terminator and wakes the reader
+// once per line instead of once per byte. Every other special character is switched off, so that bytes
+// arrive as they were sent.
+class Zeilenmodus {
+  public:
+    Zeilenmodus(int fd, int terminator) : fd_(fd) {
+        if (tcgetattr(fd_, &roh_) != 0) return;
+        zeile_ = roh_;
+        zeile_.c_lflag |= ICANON;
+        zeile_.c_lflag &= ~static_cast<tcflag_t>(ECHO | ECHONL | ISIG | IEXTEN);
+        for (const int zeichen : {VEOF, VERASE, VKILL, VEOL2, VWERASE, VREPRINT, VLNEXT})
+            zeile_.c_cc[zeichen] = _POSIX_VDISABLE;
+        zeile_.c_cc[VEOL] = static_cast<cc_t>(terminator);
+        aktiv_ = tcsetattr(fd_, TCSANOW, &zeile_) == 0;
+    }
+    ~Zeilenmodus() {
+        if (aktiv_) tcsetattr(fd_, TCSANOW, &roh_);
+    }
+    Zeilenmodus(const Zeilenmodus&) = delete;
+    Zeilenmodus& operator=(const Zeilenmodus&) = delete;
+    bool aktiv() const { return aktiv_; }
+    // Switching back and forth hands over a line that has begun but not ended.
+    bool roh() { return tcsetattr(fd_, TCSANOW, &roh_) == 0; }
+    bool zeile() { return tcsetattr(fd_, TCSANOW, &zeile_) == 0; }
+
+  private:
+    int fd_;
+    termios roh_{};
+    termios zeile_{};
+    bool aktiv_ = false;
+};
+
+enum class Gelesen { Nichts, Daten, Fehler };
+
+// One read() into `ziel`. Raw mode reads 0 when nothing is there; after poll() reported a line, 0 means
+// the line hung up. Any other failure is a lost line too.
+Gelesen lesenEinmal(int fd, char* ziel, int maximal, int& n, bool nullIstLeer) {
+    const ssize_t k = ::read(fd, ziel, static_cast<std::size_t>(maximal));
+    if (k > 0) {
+        n = static_cast<int>(k);
+        return Gelesen::Daten;
+    }
+    if (k == 0) return nullIstLeer ? Gelesen::Nichts : Gelesen::Fehler;
+    return errno == EAGAIN || errno == EINTR ? Gelesen::Nichts : Gelesen::Fehler;
+}
+
+// Reads the rest of a line in line mode (the caller has taken what Qt held). `n` bytes are in the buffer.
+int zeileLesen(int fd, int zeitlimitMs, char* puffer, int count, int terminator, int n) {
+    Zeilenmodus modus(fd, terminator);
+    if (!modus.aktiv()) return RS232_FEHLER_ALLGEMEIN;
+    const auto grenze = std::chrono::milliseconds(zeitlimitMs);
+    const auto fenster = std::chrono::milliseconds(std::max(FENSTER_MIN_MS, zeitlimitMs / FENSTER_TEILER));
+    auto fortschritt = Uhr::now();
+    while (n < count) {
+        const auto ablauf = std::min(fortschritt + grenze, Uhr::now() + fenster);
+        pollfd pf{fd, POLLIN, 0};
+        const int r = poll(&pf, 1, restMs(ablauf + std::chrono::microseconds(999)));
+        if (r < 0 && errno != EINTR) return RS232_FEHLER_ALLGEMEIN;
+        bool neu = false;
+        if (r > 0 && (pf.revents & (POLLHUP | POLLERR | POLLNVAL))) return RS232_FEHLER_LEITUNG;
+        if (r > 0) {
+            int k = 0;
+            const Gelesen g = lesenEinmal(fd, puffer + n, count - n, k, false);
+            if (g == Gelesen::Fehler) return RS232_FEHLER_LEITUNG;
+            // A line read ends at its terminator (or at a line feed, which the kernel always ends on).
+            if (g == Gelesen::Daten) {
+                neu = true;
+                n += k;
+                if (static_cast<unsigned char>(puffer[n - 1]) == terminator) return n;
+            }
+        } else if (r == 0) {
+            // No line end yet: take what has come, one byte at a time so that nothing past a terminator
+            // that arrived just now is taken.
+            if (!modus.roh()) return RS232_FEHLER_ALLGEMEIN;
+            while (n < count) {
+                int k = 0;
+                const Gelesen g = lesenEinmal(fd, puffer + n, 1, k, true);
+                if (g == Gelesen::Fehler) return RS232_FEHLER_LEITUNG;
+                if (g == Gelesen::Nichts) break;
+                neu = true;
+                if (static_cast<unsigned char>(puffer[n++]) == terminator) return n;
+            }
+            if (!modus.zeile()) return RS232_FEHLER_ALLGEMEIN;
+        }
+        if (neu)
+            fortschritt = Uhr::now();
+        else if (Uhr::now() >= fortschritt + grenze)
+            return RS232_FEHLER_ZEITLIMIT;
+    }
+    return n;
+}
+#endif
 
 } // namespace
 
@@ -254,4 +359,29 @@ int ComRdByte(int port) {
     char c = 0;
     if (p->read(&c, 1) != 1) return RS232_FEHLER_ALLGEMEIN;
     return static_cast<unsigned char>(c);
+}
+
+int ComRdTerm(int port, char* buffer, int count, int terminator) {
+    QSerialPort* p = offen(port);
+    if (!p) return fehlerFuer(port);
+    if (count < 0 || (count > 0 && !buffer) || terminator < 0 || terminator > 255)
+        return RS232_FEHLER_PARAMETER;
+    // What Qt already holds comes first.
+    int n = 0;
+    while (n < count && p->bytesAvailable() > 0) {
+        if (!p->getChar(buffer + n)) return RS232_FEHLER_ALLGEMEIN;
+        if (static_cast<unsigned char>(buffer[n++]) == terminator) return n;
+    }
+#ifndef _WIN32
+    if (n < count && terminator != _POSIX_VDISABLE && count - n <= ZEILENMODUS_MAX)
+        return zeileLesen(static_cast<int>(p->handle()), gPorts[port].zeitlimitMs, buffer, count, terminator,
+                          n);
+#endif
+    while (n < count) {
+        const int byte = ComRdByte(port);
+        if (byte < 0) return byte;
+        buffer[n++] = static_cast<char>(byte);
+        if (byte == terminator) break;
+    }
+    return n;
 }

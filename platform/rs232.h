@@ -25,7 +25,11 @@ int FlushInQ(int port);
 int FlushOutQ(int port); // discards what still waits to be sent (nothing to do when the queue is empty)
 int ComWrt(int port, const char* buffer, int count); // bytes queued, or negative
 int ComRdByte(int port);                             // 0..255, or negative on time-out or port fault
-int GetOutQLen(int port);                            // bytes still waiting to be sent, or negative
+// Reads until `terminator` (kept in the buffer) or until `count` bytes, whichever comes first; the
+// time-out applies to each byte as with ComRdByte. The number of bytes read, or negative on time-out or
+// port fault (what had arrived is then dropped). Bytes after the terminator stay queued.
+int ComRdTerm(int port, char* buffer, int count, int terminator);
+int GetOutQLen(int port); // bytes still waiting to be sent, or negative
 
 // Blocks (without spinning) until every queued byte has left the port, at most maxSeconds.
 // 0 when drained, negative on a port error or when the bound ran out.

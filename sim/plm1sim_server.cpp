@@ -31,6 +31,17 @@ void schlafenBis(Uhr::time_point t) {
     }
 }
 
+// A timer wake-up here comes up to several hundred microseconds late. The last byte of a reply decides when
+// a transaction ends, so it is sent from a short busy wait instead, lest the unit's lateness count as the
+// PC's.
+constexpr Dauer VORLAUF_LETZTES_ZEICHEN = std::chrono::microseconds(600);
+
+void schlafenGenauBis(Uhr::time_point t) {
+    schlafenBis(t - VORLAUF_LETZTES_ZEICHEN);
+    while (Uhr::now() < t) {
+    }
+}
+
 bool rohSetzen(int fd) {
     termios t{};
     if (tcgetattr(fd, &t) != 0) return false;
@@ -88,7 +99,11 @@ struct Server::Impl {
         // Each character reaches the PC when its last bit is on the line: absolute deadlines, no drift.
         const auto t0 = std::max(ab, sendenFrei);
         for (std::size_t i = 0; i < antwort.size() && !stop; ++i) {
-            schlafenBis(t0 + ZEICHENZEIT * static_cast<long>(i + 1));
+            const auto frist = t0 + ZEICHENZEIT * static_cast<long>(i + 1);
+            if (i + 1 == antwort.size())
+                schlafenGenauBis(frist);
+            else
+                schlafenBis(frist);
             schreiben(&antwort[i], 1);
         }
         sendenFrei = t0 + ZEICHENZEIT * static_cast<long>(antwort.size());

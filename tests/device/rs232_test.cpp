@@ -1,5 +1,5 @@
 // The serial layer on a pseudo-terminal: port paths, per-byte time-out, buffered bytes, the bounded wait
-// until sent, flushing, and a line that goes away.
+// until sent, flushing, a line that goes away, and reading up to a terminator.
 
 #include "platform/rs232.h"
 #include "sim/plm1sim.h"
@@ -9,7 +9,14 @@
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
+#include <ostream>
 #include <string>
+#include <thread>
+#include <vector>
+
+#include <pty.h>
+#include <termios.h>
+#include <unistd.h>
 
 namespace {
 
@@ -124,5 +131,173 @@ TEST_F(Rs232, ReopeningAnOpenPortReplacesIt) {
     ASSERT_EQ(ComWaitUntilSent(PORT, 1.0), 0);
     EXPECT_EQ(lesen(8), "\x06#1V1R0\r");
 }
+
+// ---- reading up to a terminator, against a peer that sends any bytes at any pace ----------------------
+
+namespace zeile {
+
+using namespace std::chrono_literals;
+
+// One piece the peer sends after a pause.
+struct Stueck {
+    std::chrono::milliseconds pause;
+    std::string bytes;
+};
+
+class Gegenstelle {
+  public:
+    Gegenstelle() {
+        if (openpty(&master_, &slave_, nullptr, nullptr, nullptr) != 0) return;
+        for (int fd : {master_, slave_}) {
+            termios t{};
+            tcgetattr(fd, &t);
+            cfmakeraw(&t);
+            tcsetattr(fd, TCSANOW, &t);
+        }
+        pfad_ = ttyname(slave_);
+    }
+    ~Gegenstelle() {
+        if (thread_.joinable()) thread_.join();
+        for (int fd : {master_, slave_})
+            if (fd >= 0) close(fd);
+    }
+    const std::string& pfad() const { return pfad_; }
+    void senden(std::vector<Stueck> stuecke) {
+        thread_ = std::thread([this, stuecke = std::move(stuecke)] {
+            for (const auto& s : stuecke) {
+                std::this_thread::sleep_for(s.pause);
+                if (write(master_, s.bytes.data(), s.bytes.size()) != static_cast<ssize_t>(s.bytes.size()))
+                    return;
+            }
+        });
+    }
+    void auflegen() {
+        if (thread_.joinable()) thread_.join();
+        close(master_);
+        close(slave_);
+        master_ = slave_ = -1;
+    }
+
+  private:
+    int master_ = -1, slave_ = -1;
+    std::string pfad_;
+    std::thread thread_;
+};
+
+// Every byte value but the terminator, the line discipline's special characters among them.
+std::string alleBytesAusserCr() {
+    std::string s;
+    for (int b = 0; b < 256; ++b)
+        if (b != '\r') s += static_cast<char>(b);
+    return s;
+}
+
+struct Fall {
+    const char* name;
+    std::vector<Stueck> stuecke;
+    int anzahl;
+    double zeitlimitS;
+    int erwartet; // bytes returned, or the negative result
+    std::string zeile;
+    std::string danach; // what ComRdByte reads afterwards
+};
+
+void PrintTo(const Fall& f, std::ostream* os) {
+    *os << f.name;
+}
+
+std::string fallname(const ::testing::TestParamInfo<Fall>& info) {
+    return info.param.name;
+}
+
+class Rs232Zeile : public ::testing::TestWithParam<Fall> {
+  protected:
+    void SetUp() override {
+        ASSERT_FALSE(gegenstelle.pfad().empty());
+        ASSERT_EQ(OpenComConfig(PORT, gegenstelle.pfad().c_str(), 9600, RS232_PARITY_ODD, 7, 1, 512, 512), 0);
+    }
+    void TearDown() override { CloseCom(PORT); }
+    Gegenstelle gegenstelle;
+};
+
+TEST_P(Rs232Zeile, ReadsUpToTheTerminator) {
+    const Fall& f = GetParam();
+    ASSERT_EQ(SetComTime(PORT, f.zeitlimitS), 0);
+    gegenstelle.senden(f.stuecke);
+    std::string puffer(static_cast<std::size_t>(f.anzahl), '\0');
+    const auto anfang = std::chrono::steady_clock::now();
+    const int n = ComRdTerm(PORT, puffer.data(), f.anzahl, '\r');
+    const double dauer = std::chrono::duration<double>(std::chrono::steady_clock::now() - anfang).count();
+    ASSERT_EQ(n, f.erwartet);
+    if (n >= 0) {
+        EXPECT_EQ(puffer.substr(0, static_cast<std::size_t>(n)), f.zeile);
+    }
+    if (n == RS232_FEHLER_ZEITLIMIT) {
+        // The time-out counts from the last byte: never early, and not much late.
+        EXPECT_GE(dauer, f.zeitlimitS);
+        EXPECT_LT(dauer, f.zeitlimitS + 1.0);
+    }
+    ASSERT_EQ(SetComTime(PORT, 0.1), 0);
+    std::string danach;
+    for (int b; (b = ComRdByte(PORT)) >= 0;)
+        danach += static_cast<char>(b);
+    EXPECT_EQ(danach, f.danach);
+}
+
+const std::string ALLE = alleBytesAusserCr();
+
+INSTANTIATE_TEST_SUITE_P(
+    Faelle, Rs232Zeile,
+    ::testing::Values(
+        Fall{"LineInOnePiece", {{0ms, "ab\rcd"}}, 29, 0.5, 3, "ab\r", "cd"},
+        Fall{"CountReachedFirst", {{0ms, "abcdef\r"}}, 4, 0.5, 4, "abcd", "ef\r"},
+        Fall{"LineFeedDoesNotEndIt", {{0ms, "a\nb"}, {20ms, "\n\rz"}}, 29, 0.5, 5, "a\nb\n\r", "z"},
+        Fall{"SpecialBytesPassUnchanged",
+             {{0ms, ALLE.substr(0, 100)}, {30ms, ALLE.substr(100) + "\r"}},
+             300,
+             0.5,
+             256,
+             ALLE + "\r",
+             ""},
+        Fall{"SlowLineLongerThanTheTimeOut",
+             {{30ms, "a"}, {60ms, "b"}, {60ms, "c"}, {60ms, "d"}, {60ms, "\re"}},
+             29,
+             0.1,
+             5,
+             "abcd\r",
+             "e"},
+        Fall{"TerminatorInAPieceThatEndsAWindow",
+             {{0ms, "abc"}, {90ms, "d\rxy"}},
+             29,
+             0.08,
+             5,
+             "abcd\r",
+             "xy"},
+        Fall{"BrokenOffAfterSomeBytes", {{0ms, "abc"}}, 29, 0.2, RS232_FEHLER_ZEITLIMIT, "", ""},
+        Fall{"SilenceFromTheStart", {}, 29, 0.15, RS232_FEHLER_ZEITLIMIT, "", ""},
+        Fall{"LongReadsGoByteByByte", {{0ms, "abc"}, {20ms, "\rq"}}, 5000, 0.5, 4, "abc\r", "q"},
+        Fall{"NothingAsked", {{0ms, "ab\r"}}, 0, 0.5, 0, "", "ab\r"}),
+    fallname);
+
+TEST(Rs232ZeileLeitung, ALineThatHangsUpMidwayIsReportedAtOnce) {
+    Gegenstelle gegenstelle;
+    ASSERT_EQ(OpenComConfig(PORT, gegenstelle.pfad().c_str(), 9600, RS232_PARITY_ODD, 7, 1, 512, 512), 0);
+    ASSERT_EQ(SetComTime(PORT, 5.0), 0);
+    gegenstelle.senden({{0ms, "ab"}});
+    std::thread auflegen([&] {
+        std::this_thread::sleep_for(50ms);
+        gegenstelle.auflegen();
+    });
+    char puffer[29];
+    const auto anfang = std::chrono::steady_clock::now();
+    EXPECT_LT(ComRdTerm(PORT, puffer, 29, '\r'), 0);
+    EXPECT_LT(std::chrono::steady_clock::now() - anfang, 2s);
+    auflegen.join();
+    EXPECT_EQ(ComRdTerm(PORT, nullptr, 3, '\r'), RS232_FEHLER_PARAMETER);
+    EXPECT_EQ(CloseCom(PORT), 0);
+    EXPECT_EQ(ComRdTerm(PORT, puffer, 3, '\r'), RS232_FEHLER_NICHT_OFFEN);
+}
+
+} // namespace zeile
 
 } // namespace

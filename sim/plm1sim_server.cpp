@@ -109,9 +109,9 @@ struct Server::Impl {
         sendenFrei = t0 + ZEICHENZEIT * static_cast<long>(antwort.size());
     }
 
-    // Bytes just read from the PC. On a paced line each command is executed only once its last
-    // character could have arrived, so replies never overtake the command on the wire.
-    void empfangen(const char* daten, std::size_t n) {
+    // Bytes from the PC that were there at `ankunft`. On a paced line each command is executed only once its
+    // last character could have arrived, so replies never overtake the command on the wire.
+    void empfangen(const char* daten, std::size_t n, Uhr::time_point ankunft) {
         if (!takt) {
             senden(bus->empfangen(std::string(daten, n)), Uhr::now());
             return;
@@ -123,7 +123,7 @@ struct Server::Impl {
                 ++ende;
             ende = std::min(ende + 1, n);
             const auto fertig =
-                std::max(Uhr::now(), empfangFrei) + ZEICHENZEIT * static_cast<long>(ende - anfang);
+                std::max(ankunft, empfangFrei) + ZEICHENZEIT * static_cast<long>(ende - anfang);
             empfangFrei = fertig;
             schlafenBis(fertig);
             senden(bus->empfangen(std::string(daten + anfang, ende - anfang)), fertig);
@@ -146,7 +146,7 @@ struct Server::Impl {
             if (r <= 0) continue;
             if (p[0].revents & POLLIN) {
                 const ssize_t n = read(master, puffer, sizeof puffer);
-                if (n > 0) empfangen(puffer, static_cast<std::size_t>(n));
+                if (n > 0) empfangen(puffer, static_cast<std::size_t>(n), jetzt);
             } else if (p[0].revents & (POLLHUP | POLLERR)) {
                 // no reader on the other end right now; do not spin
                 timespec ts{0, POLL_INTERVALL_MS * 1'000'000L};

@@ -15,6 +15,7 @@
 #include <ctime>
 #include <string>
 #include <sys/resource.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -38,8 +39,22 @@ double prozessCpu() {
     return r.ru_utime.tv_sec + r.ru_utime.tv_usec * 1e-6 + r.ru_stime.tv_sec + r.ru_stime.tv_usec * 1e-6;
 }
 
+// CPU time the host took from this virtual machine, all CPUs, in seconds; negative when unknown. A run
+// that lost much of it measures the host, not the program.
+double gestohlen() {
+    std::FILE* f = std::fopen("/proc/stat", "r");
+    if (!f) return -1;
+    unsigned long long w[8] = {};
+    const int n = std::fscanf(f, "cpu %llu %llu %llu %llu %llu %llu %llu %llu", &w[0], &w[1], &w[2], &w[3],
+                              &w[4], &w[5], &w[6], &w[7]);
+    std::fclose(f);
+    const long hz = sysconf(_SC_CLK_TCK);
+    return n == 8 && hz > 0 ? static_cast<double>(w[7]) / static_cast<double>(hz) : -1;
+}
+
 struct Messung {
     double wand = 0, cpu = 0, prozessCpu = 0;
+    double gestohlen = -1;
     double median = 0; // median time of one transaction: robust against a busy machine's outliers
     long zeichen = 0;  // characters on the wire, both directions
     int transaktionen = 0;
@@ -48,7 +63,7 @@ struct Messung {
 
 template <typename F> Messung messen(int transaktionen, long zeichenProTransaktion, F&& f) {
     Messung m;
-    const double cpu0 = threadCpu(), pcpu0 = prozessCpu();
+    const double cpu0 = threadCpu(), pcpu0 = prozessCpu(), gestohlen0 = gestohlen();
     const auto t0 = std::chrono::steady_clock::now();
     std::vector<double> einzeln;
     einzeln.reserve(static_cast<std::size_t>(transaktionen));
@@ -62,6 +77,7 @@ template <typename F> Messung messen(int transaktionen, long zeichenProTransakti
     m.median = einzeln[static_cast<std::size_t>(transaktionen / 2)];
     m.cpu = threadCpu() - cpu0;
     m.prozessCpu = prozessCpu() - pcpu0;
+    if (gestohlen0 >= 0 && gestohlen() >= 0) m.gestohlen = gestohlen() - gestohlen0;
     m.transaktionen = transaktionen;
     m.zeichen = zeichenProTransaktion * transaktionen;
     return m;
@@ -136,6 +152,9 @@ int main(int argc, char** argv) {
                 name, m.transaktionen, m.wand, m.zeichen, draht, verhaeltnis,
                 verhaeltnis <= GRENZE_DRAHT ? "ok" : "OVER", medianVerhaeltnis, m.cpu, 100 * cpuAnteil,
                 cpuAnteil <= GRENZE_CPU ? "ok" : "OVER", 100 * m.prozessCpu / m.wand, m.fehler);
+            if (m.gestohlen >= 0)
+                std::printf("  %-20s host steal time during it: %.2f %% of one CPU\n", "",
+                            100 * m.gestohlen / m.wand);
             ok = ok && m.fehler == 0 && verhaeltnis <= GRENZE_DRAHT && cpuAnteil <= GRENZE_CPU;
         }
         beenden(server);

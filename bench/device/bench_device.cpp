@@ -77,7 +77,8 @@ template <typename F> Messung messen(int transaktionen, long zeichenProTransakti
     m.median = einzeln[static_cast<std::size_t>(transaktionen / 2)];
     m.cpu = threadCpu() - cpu0;
     m.prozessCpu = prozessCpu() - pcpu0;
-    if (gestohlen0 >= 0 && gestohlen() >= 0) m.gestohlen = gestohlen() - gestohlen0;
+    if (const double gestohlen1 = gestohlen(); gestohlen0 >= 0 && gestohlen1 >= 0)
+        m.gestohlen = gestohlen1 - gestohlen0;
     m.transaktionen = transaktionen;
     m.zeichen = zeichenProTransaktion * transaktionen;
     return m;

@@ -10,7 +10,9 @@
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
+#include <string>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -162,7 +164,9 @@ Gelesen lesenEinmal(int fd, char* ziel, int maximal, int& n, bool nullIstLeer) {
 }
 
 // Reads the rest of a line in line mode (the caller has taken what Qt held). `n` bytes are in the buffer.
-int zeileLesen(int fd, int zeitlimitMs, char* puffer, int count, int terminator, int n) {
+// Bytes that were queued before line mode began come as one piece that may run past the terminator: what
+// follows it goes to `rest` for the caller to put back.
+int zeileLesen(int fd, int zeitlimitMs, char* puffer, int count, int terminator, int n, std::string& rest) {
     Zeilenmodus modus(fd, terminator);
     if (!modus.aktiv()) return RS232_FEHLER_ALLGEMEIN;
     const auto grenze = std::chrono::milliseconds(zeitlimitMs);
@@ -182,8 +186,13 @@ int zeileLesen(int fd, int zeitlimitMs, char* puffer, int count, int terminator,
             // A line read ends at its terminator (or at a line feed, which the kernel always ends on).
             if (g == Gelesen::Daten) {
                 neu = true;
+                const char* ende = static_cast<const char*>(std::memchr(puffer + n, terminator, k));
                 n += k;
-                if (static_cast<unsigned char>(puffer[n - 1]) == terminator) return n;
+                if (ende) {
+                    const int zeilenende = static_cast<int>(ende - puffer) + 1;
+                    rest.assign(puffer + zeilenende, static_cast<std::size_t>(n - zeilenende));
+                    return zeilenende;
+                }
             }
         } else if (r == 0) {
             // No line end yet: take what has come, one byte at a time so that nothing past a terminator
@@ -373,9 +382,14 @@ int ComRdTerm(int port, char* buffer, int count, int terminator) {
         if (static_cast<unsigned char>(buffer[n++]) == terminator) return n;
     }
 #ifndef _WIN32
-    if (n < count && terminator != _POSIX_VDISABLE && count - n <= ZEILENMODUS_MAX)
-        return zeileLesen(static_cast<int>(p->handle()), gPorts[port].zeitlimitMs, buffer, count, terminator,
-                          n);
+    if (n < count && terminator != _POSIX_VDISABLE && count - n <= ZEILENMODUS_MAX) {
+        std::string rest;
+        const int gelesen = zeileLesen(static_cast<int>(p->handle()), gPorts[port].zeitlimitMs, buffer, count,
+                                       terminator, n, rest);
+        for (auto it = rest.rbegin(); it != rest.rend(); ++it)
+            p->ungetChar(*it);
+        return gelesen;
+    }
 #endif
     while (n < count) {
         const int byte = ComRdByte(port);

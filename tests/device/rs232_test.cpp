@@ -171,8 +171,11 @@ class Gegenstelle {
             }
         });
     }
-    void auflegen() {
+    void warten() {
         if (thread_.joinable()) thread_.join();
+    }
+    void auflegen() {
+        warten();
         close(master_);
         close(slave_);
         master_ = slave_ = -1;
@@ -199,7 +202,8 @@ struct Fall {
     double zeitlimitS;
     int erwartet; // bytes returned, or the negative result
     std::string zeile;
-    std::string danach; // what ComRdByte reads afterwards
+    std::string danach;   // what ComRdByte reads afterwards
+    bool schonDa = false; // everything waits in the kernel's queue before the read begins
 };
 
 void PrintTo(const Fall& f, std::ostream* os) {
@@ -224,6 +228,10 @@ TEST_P(Rs232Zeile, ReadsUpToTheTerminator) {
     const Fall& f = GetParam();
     ASSERT_EQ(SetComTime(PORT, f.zeitlimitS), 0);
     gegenstelle.senden(f.stuecke);
+    if (f.schonDa) {
+        gegenstelle.warten();
+        std::this_thread::sleep_for(50ms);
+    }
     std::string puffer(static_cast<std::size_t>(f.anzahl), '\0');
     const auto anfang = std::chrono::steady_clock::now();
     const int n = ComRdTerm(PORT, puffer.data(), f.anzahl, '\r');
@@ -250,6 +258,7 @@ INSTANTIATE_TEST_SUITE_P(
     Faelle, Rs232Zeile,
     ::testing::Values(
         Fall{"LineInOnePiece", {{0ms, "ab\rcd"}}, 29, 0.5, 3, "ab\r", "cd"},
+        Fall{"LinesQueuedBeforeTheRead", {{0ms, "ab\rcd\ref"}}, 29, 0.5, 3, "ab\r", "cd\ref", true},
         Fall{"CountReachedFirst", {{0ms, "abcdef\r"}}, 4, 0.5, 4, "abcd", "ef\r"},
         Fall{"LineFeedDoesNotEndIt", {{0ms, "a\nb"}, {20ms, "\n\rz"}}, 29, 0.5, 5, "a\nb\n\r", "z"},
         Fall{"SpecialBytesPassUnchanged",

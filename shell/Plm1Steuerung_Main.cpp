@@ -206,8 +206,9 @@ Fehlercode Func_IniDateiLaden() {
         if (Datei_LesbarPruefen(INI_DATEINAME, &grund) == DATEI_FEHLT) return FEHLER_INI_NICHT_GEFUNDEN;
         // The file is there but could not be read: say why, and keep it as it is at exit.
         gEinstellungenUnlesbar = true;
-        const std::string text = std::string(INI_DATEINAME) + " kann nicht gelesen werden (" +
-                                 (grund.empty() ? "Lesefehler" : grund) + ") und bleibt unverändert";
+        const std::string text = std::string(INI_DATEINAME) +
+                                 " kann nicht gelesen werden: " + (grund.empty() ? "Lesefehler" : grund) +
+                                 ".\nDie Datei bleibt unverändert.";
         VKR_Fehleruserstring(text.c_str());
         return FEHLER_INI_LESEN;
     }

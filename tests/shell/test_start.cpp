@@ -159,8 +159,9 @@ TEST_F(Start, UnlesbareEinstellungsdateiBleibtUnveraendert) {
         EXPECT_EQ(rc, 0);
         ASSERT_EQ(popups.size(), 1u);
         EXPECT_EQ(popups[0].first, "Fehler #801202");
-        EXPECT_NE(popups[0].second.find("plm1Steuerung.ini kann nicht gelesen werden ("), std::string::npos)
+        EXPECT_NE(popups[0].second.find("plm1Steuerung.ini kann nicht gelesen werden: "), std::string::npos)
             << popups[0].second;
+        EXPECT_NE(popups[0].second.find("\nDie Datei bleibt unverändert."), std::string::npos);
         struct stat nachher {};
         ASSERT_EQ(::lstat(datei.c_str(), &nachher), 0);
         EXPECT_EQ(nachher.st_ino, vorher.st_ino);

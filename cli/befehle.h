@@ -28,7 +28,14 @@ void Cli_FortschrittAnzeigen();
 void Cli_FortschrittBeenden();
 int Cli_UebertragungsFehler(int ergebnis);
 
-int Cli_Keys(CliKontext& k);    // keys upload|download FILE.plt
+// Before the port is opened: an input that is no readable regular file, or a save target that the writer
+// would refuse, ends the command with its error line (open code `lesenCode` or `schreibenCode`).
+int Cli_DateienPruefen(const std::string& richtung, const std::string& pfad, int lesenCode,
+                       int schreibenCode);
+int Cli_KeysPruefen(const CliKontext& k);
+int Cli_CyclePruefen(const CliKontext& k);
+
+int Cli_Keys(CliKontext& k);    // keys upload FILE.plt | keys download [--force] FILE.plt
 int Cli_Cycle(CliKontext& k);   // cycle upload|download FILE.plk
 int Cli_Monitor(CliKontext& k); // monitor [--interval S] [--count N]
 

@@ -1,8 +1,10 @@
-// What the transfer commands (keys, cycle) share: a progress bar on standard error and the exit code of a
-// transfer whose error the connection manager keeps instead of returning it.
+// What the transfer commands (keys, cycle) share: a progress bar on standard error, the exit code of a
+// transfer whose error the connection manager keeps instead of returning it, and the check of their files.
 
 #include "cli/befehle.h"
 #include "device/Vkr_Com.h"
+#include "errors/VKR_errorV3.h"
+#include "platform/datei_sicher.h"
 #include "platform/ui_test.h"
 
 #include <cstdio>
@@ -37,4 +39,21 @@ int Cli_UebertragungsFehler(int ergebnis) {
     if (fehler == 0) return CLI_EXIT_OK;
     Cli_FehlerAusgeben(fehler);
     return CLI_EXIT_FEHLER;
+}
+
+int Cli_DateienPruefen(const std::string& richtung, const std::string& pfad, int lesenCode,
+                       int schreibenCode) {
+    std::string grund;
+    // A missing input is left to the loader, which has a code of its own for it.
+    if (richtung == "upload" && Datei_LesbarPruefen(pfad, &grund) == DATEI_FEHLER_OEFFNEN) {
+        VKR_Fehleruserstring(grund.c_str());
+        Cli_FehlerAusgeben(lesenCode);
+        return CLI_EXIT_FEHLER;
+    }
+    if (richtung == "download" && Datei_ZielPruefen(pfad, &grund) != DATEI_OK) {
+        VKR_Fehleruserstring(grund.c_str());
+        Cli_FehlerAusgeben(schreibenCode);
+        return CLI_EXIT_FEHLER;
+    }
+    return CLI_EXIT_OK;
 }

@@ -41,6 +41,12 @@ int herunterladen(const std::string& pfad) {
 
 } // namespace
 
+int Cli_CyclePruefen(const CliKontext& k) {
+    if (k.args.size() != 2) return CLI_EXIT_OK; // the usage is told by the command itself
+    return Cli_DateienPruefen(k.args[0], k.args[1], FEHLER_KURVENDATEI_OEFFNEN,
+                              FEHLER_KURVENDATEI_OEFFNEN_SCHREIBEN);
+}
+
 int Cli_Cycle(CliKontext& k) {
     if (k.args.size() != 2 || (k.args[0] != "upload" && k.args[0] != "download")) {
         std::fprintf(stderr, "%s\n", AUFRUF);

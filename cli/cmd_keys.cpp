@@ -1,17 +1,24 @@
-// plm1 keys: sends a *.plt key file into the unit's key memory or reads the key memory into a *.plt file.
+// plm1 keys: sends a *.plt key file into the unit's key memory or reads the key memory into a *.plt file;
+// keys the unit holds invalidly never replace an existing file unless --force says so.
 
 #include "cli/befehle.h"
 #include "device/Vkr_Com.h"
+#include "errors/VKR_errorV3.h"
 #include "keys/Tasten_Com.h"
 #include "keys/Tasten_Datei.h"
 #include "platform/ui_test.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <string>
+#include <system_error>
+#include <vector>
 
 namespace {
 
-constexpr const char* AUFRUF = "Aufruf: plm1 [--valves DATEI.plc] keys upload|download DATEI.plt";
+constexpr const char* AUFRUF =
+    "Aufruf: plm1 [--valves DATEI.plc] keys upload DATEI.plt | keys download [--force] DATEI.plt";
+constexpr const char* ERZWINGEN = "--force";
 
 int hochladen(const std::string& pfad) {
     TastenTabelle tabelle{};
@@ -24,7 +31,25 @@ int hochladen(const std::string& pfad) {
     return Cli_UebertragungsFehler(TastenCom_Plm1Upload());
 }
 
-int herunterladen(const std::string& pfad) {
+// The words after "keys": the direction, the file and, for a download, "--force" before or after it.
+bool argumenteLesen(const std::vector<std::string>& args, std::string* richtung, std::string* pfad,
+                    bool* erzwingen) {
+    std::vector<std::string> rest;
+    *erzwingen = false;
+    for (const std::string& a : args) {
+        if (a == ERZWINGEN)
+            *erzwingen = true;
+        else
+            rest.push_back(a);
+    }
+    if (rest.size() != 2 || (rest[0] != "upload" && rest[0] != "download")) return false;
+    if (*erzwingen && rest[0] != "download") return false;
+    *richtung = rest[0];
+    *pfad = rest[1];
+    return true;
+}
+
+int herunterladen(const std::string& pfad, bool erzwingen) {
     Tastenarrays_Initialisieren();
     std::string ungueltig;
     UI_MeldungsabfangSetzen([&](const std::string&, const std::string& text) { ungueltig += text; });
@@ -32,26 +57,45 @@ int herunterladen(const std::string& pfad) {
     UI_MeldungsabfangSetzen(nullptr);
     if (const int code = Cli_UebertragungsFehler(ergebnis); code != CLI_EXIT_OK) return code;
 
+    if (!ungueltig.empty()) std::fprintf(stderr, "%s:\n%s\n", TASTEN_SPEICHERFEHLER_TITEL, ungueltig.c_str());
+    // Keys the unit does not hold validly never replace a file that exists: it may hold the only good copy.
+    std::error_code ec;
+    if (!ungueltig.empty() && !erzwingen && std::filesystem::exists(pfad, ec)) {
+        VKR_Fehleruserstring(("Ungültige Tasten im PLM-1; " + pfad + " bleibt unverändert (" + ERZWINGEN +
+                              " ersetzt sie dennoch)")
+                                 .substr(0, 299)
+                                 .c_str());
+        Cli_FehlerAusgeben(FEHLER_TASTENDATEI_OEFFNEN_SCHREIBEN);
+        return CLI_EXIT_FEHLER;
+    }
     const Fehlercode fehler = TastenDatei_InDateiSchreiben(pfad, gTaste);
     if (fehler != 0) {
         Cli_FehlerAusgeben(fehler);
         return CLI_EXIT_FEHLER;
     }
-    if (ungueltig.empty()) return CLI_EXIT_OK;
-    // The keys with a valid block are in the file; name the others.
-    std::fprintf(stderr, "%s:\n%s\n", TASTEN_SPEICHERFEHLER_TITEL, ungueltig.c_str());
-    return CLI_EXIT_WARNUNG;
+    // The keys with a valid block are in the file; the others were named above.
+    return ungueltig.empty() ? CLI_EXIT_OK : CLI_EXIT_WARNUNG;
 }
 
 } // namespace
 
+int Cli_KeysPruefen(const CliKontext& k) {
+    std::string richtung, pfad;
+    bool erzwingen = false;
+    if (!argumenteLesen(k.args, &richtung, &pfad, &erzwingen)) return CLI_EXIT_OK; // told by the command
+    return Cli_DateienPruefen(richtung, pfad, FEHLER_TASTENDATEI_OEFFNEN,
+                              FEHLER_TASTENDATEI_OEFFNEN_SCHREIBEN);
+}
+
 int Cli_Keys(CliKontext& k) {
-    if (k.args.size() != 2 || (k.args[0] != "upload" && k.args[0] != "download")) {
+    std::string richtung, pfad;
+    bool erzwingen = false;
+    if (!argumenteLesen(k.args, &richtung, &pfad, &erzwingen)) {
         std::fprintf(stderr, "%s\n", AUFRUF);
         return CLI_EXIT_AUFRUF;
     }
     Cli_FortschrittAnzeigen();
-    const int code = k.args[0] == "upload" ? hochladen(k.args[1]) : herunterladen(k.args[1]);
+    const int code = richtung == "upload" ? hochladen(pfad) : herunterladen(pfad, erzwingen);
     Cli_FortschrittBeenden();
     return code;
 }

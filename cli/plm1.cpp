@@ -4,6 +4,7 @@
 #include "cli/befehle.h"
 #include "device/Vkr_Com.h"
 #include "errors/VKR_errorV3.h"
+#include "platform/datei_sicher.h"
 #include "platform/rs232.h"
 #include "shell/inifile.h"
 #include "valves/Konfig_Datei.h"
@@ -12,7 +13,7 @@
 #include <QCoreApplication>
 #include <algorithm>
 #include <cstdio>
-#include <fstream>
+#include <exception>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -42,7 +43,7 @@ constexpr const char* AUFRUF_TEXT =
     "  read-mem START GROESSE  1..64 Bytes des Gerätespeichers lesen\n"
     "  write-mem START HEX     0..64 Bytes (Hex-Ziffernpaare) in den Gerätespeicher schreiben\n"
 #ifdef PLM1_CLI_KEYS
-    "  keys upload|download DATEI.plt\n"
+    "  keys upload DATEI.plt | keys download [--force] DATEI.plt\n"
 #endif
 #ifdef PLM1_CLI_CYCLE
     "  cycle upload|download DATEI.plk\n"
@@ -70,6 +71,19 @@ Befehl modulbefehl(const std::string& name) {
 #endif
 #ifdef PLM1_CLI_MONITOR
     if (name == "monitor") return Cli_Monitor;
+#endif
+    (void)name;
+    return nullptr;
+}
+
+using Pruefung = int (*)(const CliKontext&);
+
+Pruefung modulpruefung(const std::string& name) {
+#ifdef PLM1_CLI_KEYS
+    if (name == "keys") return Cli_KeysPruefen;
+#endif
+#ifdef PLM1_CLI_CYCLE
+    if (name == "cycle") return Cli_CyclePruefen;
 #endif
     (void)name;
     return nullptr;
@@ -145,12 +159,12 @@ void einstellungenLesen(CliKontext* k) {
 }
 
 Fehlercode ventilDateiLesen(CliKontext* k) {
-    std::ifstream datei(k->ventilDatei, std::ios::binary);
-    if (!datei) return FEHLER_KONFIGDATEI_OEFFNEN;
     std::vector<unsigned char> bild;
-    std::istreambuf_iterator<char> it(datei), ende;
-    for (; it != ende && bild.size() < MAX_PLC_LESEN; ++it)
-        bild.push_back(static_cast<unsigned char>(*it));
+    std::string grund;
+    if (Datei_Lesen(k->ventilDatei, MAX_PLC_LESEN, &bild, &grund) != DATEI_OK) {
+        VKR_Fehleruserstring(grund.c_str());
+        return FEHLER_KONFIGDATEI_OEFFNEN;
+    }
     int arten[VENTILE] = {};
     if (const Fehlercode f = KonfigDatei_BildAuswerten(bild.data(), static_cast<int>(bild.size()), arten))
         return f;
@@ -194,6 +208,9 @@ int ausfuehren(const Optionen& o, Befehl modul) {
     Konfigarray_Initialisieren();
     std::copy(std::begin(k.ventilarten), std::end(k.ventilarten), gKonfig);
     k.args = o.args;
+    // The files a command names are checked before the port is opened and locked.
+    if (const Pruefung pruefen = modulpruefung(o.befehl))
+        if (const int code = pruefen(k); code != CLI_EXIT_OK) return code;
 
     if (const Fehlercode f = VkrCom_Open(k.port)) {
         Cli_FehlerAusgeben(f);
@@ -222,7 +239,7 @@ void Cli_FehlerAusgeben(int code) {
     std::fprintf(stderr, "Fehler #%lld: %s\n", -static_cast<long long>(code), VKR_Fehlermeldung(code));
 }
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv) try {
     // The serial ports want a Qt main thread; a core application gives one without any window.
     QCoreApplication app(argc, argv);
     Optionen o;
@@ -239,4 +256,10 @@ int main(int argc, char** argv) {
             return aufrufFehler("falsche Angaben zu " + o.befehl);
     }
     return ausfuehren(o, modul);
+} catch (const std::exception& e) { // nothing may end the tool unannounced
+    std::fprintf(stderr, "plm1: %s\n", e.what());
+    return CLI_EXIT_FEHLER;
+} catch (...) {
+    std::fprintf(stderr, "plm1: unerwarteter Fehler\n");
+    return CLI_EXIT_FEHLER;
 }

@@ -2,6 +2,7 @@
 
 #include "cycle/Kurven_Datei.h"
 
+#include "errors/VKR_errorV3.h"
 #include "keys/Datei_Kopf.h"
 #include "platform/cvifile.h"
 #include "platform/le_bytes.h"
@@ -129,12 +130,15 @@ Fehlercode KurvenDatei_SpeichernNach(const std::string& pfad) {
         return FEHLER_KURVENDATEI_KOPF_SCHREIBEN;
     }
     // Written beside the target and renamed over it, so a failed save leaves the earlier file whole.
-    switch (Datei_SicherSchreiben(pfad, bild.data(), static_cast<int>(bild.size()))) {
-    case 0:
+    std::string grund;
+    switch (Datei_SicherSchreiben(pfad, bild.data(), bild.size(), &grund)) {
+    case DATEI_OK:
         break;
-    case -2:
+    case DATEI_FEHLER_SCHREIBEN:
+        VKR_Fehleruserstring(grund.c_str());
         return FEHLER_KURVENDATEI_WERT_SCHREIBEN;
     default:
+        VKR_Fehleruserstring(grund.c_str());
         return FEHLER_KURVENDATEI_OEFFNEN_SCHREIBEN;
     }
     gPfad = pfad;
@@ -158,6 +162,11 @@ Fehlercode KurvenDatei_Speichern(unsigned char immerFragen) {
 }
 
 Fehlercode KurvenDatei_LadenAus(const std::string& pfad) {
+    std::string grund;
+    if (Datei_LesbarPruefen(pfad, &grund) == DATEI_FEHLER_OEFFNEN) {
+        VKR_Fehleruserstring(grund.c_str());
+        return FEHLER_KURVENDATEI_OEFFNEN;
+    }
     const int datei = CVI_OpenFile(pfad.c_str(), VAL_READ_ONLY, 0, VAL_BINARY);
     if (datei < 0) return FEHLER_KURVENDATEI_OEFFNEN;
     // Header first; then exactly the values it announces (further bytes are not read).

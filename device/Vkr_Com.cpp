@@ -34,6 +34,7 @@ struct FehlerCtrls {
 struct Zustand {
     int offenerPort = 0;
     int letzterPort = 0;
+    int gewaehlterPort = 0; // the port last asked for, opened or not
     char adresse = '1';
     Ctrl portAuswahl, adressAuswahl, idKnopf, idText, scanKnopf, scanText;
     std::array<Ctrl, MAX_PICTURERINGCONTROLS> ringe{};
@@ -151,6 +152,7 @@ void VkrCom_RegisterFehlerControls(int panel, int lampControl, int textControl, 
 
 Fehlercode VkrCom_Open(int port) {
     if (port < 0 || port > MAX_PORT) return FEHLER_PORT_UNGUELTIG;
+    z.gewaehlterPort = port;
     if (port == z.offenerPort) return KEIN_FEHLER;
     if (z.offenerPort != 0) {
         (void)VKRPLM1_Close(z.offenerPort); // a port that fails to close is given up all the same
@@ -175,6 +177,10 @@ Fehlercode VkrCom_Close() {
 
 int VkrCom_ComPortGet() {
     return z.offenerPort;
+}
+
+int VkrCom_GewaehlterPortGet() {
+    return z.gewaehlterPort;
 }
 
 int VkrCom_LastComPortGet() {

@@ -22,6 +22,8 @@ void VkrCom_RegisterFehlerControls(int panel, int lampControl, int textControl, 
 [[nodiscard]] Fehlercode VkrCom_Close();
 int VkrCom_ComPortGet();
 int VkrCom_LastComPortGet();
+// The port last asked for through VkrCom_Open, also when it could not be opened (0 before any).
+int VkrCom_GewaehlterPortGet();
 [[nodiscard]] Fehlercode VkrCom_LastComPortSet(int port);
 char VkrCom_AdresseGet();
 [[nodiscard]] Fehlercode VkrCom_AdresseSet(char address);

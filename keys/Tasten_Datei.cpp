@@ -2,13 +2,12 @@
 
 #include "keys/Tasten_Datei.h"
 
+#include "errors/VKR_errorV3.h"
 #include "keys/Tasten_Main.h"
 #include "platform/cvifile.h"
 #include "platform/ui.h"
 
 #include <array>
-#include <filesystem>
-#include <system_error>
 
 namespace {
 std::string gPfad = TASTENDATEI_UNBENANNT;
@@ -57,15 +56,24 @@ Fehlercode TastenDatei_InDateiSchreiben(const std::string& pfad, const TastenTab
     std::array<unsigned char, TASTENDATEI_GROESSE> bild{};
     TastenDatei_BildErstellen(tabelle, bild.data());
     // Written beside the target and renamed over it only when complete: a failed save keeps the old file.
-    const int r = Datei_SicherSchreiben(pfad, bild.data(), TASTENDATEI_GROESSE);
-    if (r == 0) return 0;
-    return r == -2 ? FEHLER_TASTENDATEI_SCHREIBEN : FEHLER_TASTENDATEI_OEFFNEN_SCHREIBEN;
+    std::string grund;
+    const int r = Datei_SicherSchreiben(pfad, bild.data(), bild.size(), &grund);
+    if (r == DATEI_OK) return 0;
+    VKR_Fehleruserstring(grund.c_str());
+    return r == DATEI_FEHLER_SCHREIBEN ? FEHLER_TASTENDATEI_SCHREIBEN : FEHLER_TASTENDATEI_OEFFNEN_SCHREIBEN;
 }
 
 Fehlercode TastenDatei_AusDateiLesen(const std::string& pfad, TastenTabelle& ziel) {
-    std::error_code ec;
-    if (!std::filesystem::exists(pfad, ec)) return FEHLER_TASTENDATEI_FEHLT;
-    if (std::filesystem::is_directory(pfad, ec)) return FEHLER_TASTENDATEI_OEFFNEN;
+    std::string grund;
+    switch (Datei_LesbarPruefen(pfad, &grund)) {
+    case DATEI_OK:
+        break;
+    case DATEI_FEHLT:
+        return FEHLER_TASTENDATEI_FEHLT;
+    default:
+        VKR_Fehleruserstring(grund.c_str());
+        return FEHLER_TASTENDATEI_OEFFNEN;
+    }
     const int datei = CVI_OpenFile(pfad.c_str(), VAL_READ_ONLY, 0, VAL_BINARY);
     if (datei < 0) return FEHLER_TASTENDATEI_OEFFNEN;
     std::array<unsigned char, TASTENDATEI_GROESSE> bild{};

@@ -1,14 +1,14 @@
-// Binary file access by handle, path splitting and the replace-on-success write of the data files.
+// Binary file access by handle and path splitting.
 
 #include "platform/cvifile.h"
 
+#include "platform/datei_sicher.h"
+
 #include <cerrno>
-#include <cstdio>
 #include <fcntl.h>
 #include <map>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <vector>
 
 namespace {
 
@@ -49,9 +49,16 @@ long schreibeAlles(int fd, const unsigned char* p, long n) {
 int CVI_OpenFile(const char* path, int mode, int append, int /*type: always binary*/) {
     if (!path || !*path) return -1;
     int flags = 0;
-    if (mode == VAL_READ_ONLY)
-        flags = O_RDONLY;
-    else if (mode == VAL_WRITE_ONLY)
+    if (mode == VAL_READ_ONLY) {
+        // A FIFO or device given as a data file is refused instead of waited on.
+        int fehler = 0;
+        const int fd = Datei_LesenOeffnen(path, &fehler);
+        if (fd < 0) return -1;
+        const int h = g_naechster++;
+        dateien()[h] = fd;
+        return h;
+    }
+    if (mode == VAL_WRITE_ONLY)
         flags = O_WRONLY | O_CREAT | (append ? O_APPEND : O_TRUNC);
     else
         return -1;
@@ -113,46 +120,4 @@ void SplitPath(const std::string& path, std::string* drive, std::string* directo
     if (drive) *drive = laufwerk;
     if (directory) *directory = verzeichnis;
     if (fileName) *fileName = name;
-}
-
-int Datei_SicherSchreiben(const std::string& path, const void* data, int count) {
-    if (path.empty() || count < 0 || (!data && count > 0)) return -1;
-    std::string laufwerk, verzeichnis, name;
-    SplitPath(path, &laufwerk, &verzeichnis, &name);
-    if (name.empty()) return -1;
-    std::string muster = laufwerk + verzeichnis + "." + name + ".XXXXXX";
-    std::vector<char> puffer(muster.begin(), muster.end());
-    puffer.push_back('\0');
-    const int fd = ::mkstemp(puffer.data());
-    if (fd < 0) return -1;
-    const std::string temp(puffer.data());
-
-    // The new file gets the target's permissions, or the usual ones for a new file.
-    struct stat st {};
-    if (::stat(path.c_str(), &st) == 0) {
-        ::fchmod(fd, st.st_mode & 07777);
-    } else {
-        const mode_t maske = ::umask(0);
-        ::umask(maske);
-        ::fchmod(fd, 0666 & ~maske);
-    }
-
-    const long n = schreibeAlles(fd, static_cast<const unsigned char*>(data), count);
-    const bool ok = n == count && ::fsync(fd) == 0;
-    const bool zu = ::close(fd) == 0;
-    if (!ok || !zu) {
-        ::unlink(temp.c_str());
-        return -2;
-    }
-    if (::rename(temp.c_str(), path.c_str()) != 0) {
-        ::unlink(temp.c_str());
-        return -3;
-    }
-    const std::string dir = verzeichnis.empty() ? "." : laufwerk + verzeichnis;
-    const int dfd = ::open(dir.c_str(), O_RDONLY);
-    if (dfd >= 0) { // make the rename itself durable; failing here changes nothing for the caller
-        ::fsync(dfd);
-        ::close(dfd);
-    }
-    return 0;
 }

@@ -1,5 +1,8 @@
 #pragma once
-// File operations of the data files: binary open, read, write, close by handle, and path splitting.
+// File operations of the data files: binary open, read, write, close by handle, and path splitting. The
+// saves of the data files go through Datei_SicherSchreiben (platform/datei_sicher.h).
+
+#include "platform/datei_sicher.h"
 
 #include <string>
 
@@ -14,8 +17,3 @@ int CVI_CloseFile(int handle);                                      // 0, -1 on 
 // Splits a full path into drive ("" outside Windows), directory (with its trailing separator) and file
 // name with extension.
 void SplitPath(const std::string& path, std::string* drive, std::string* directory, std::string* fileName);
-
-// Writes data to a temporary file in the target's directory and renames it over the target only when
-// every byte was written and flushed; on failure the target is left as it was. Returns 0, -1 when the
-// temporary file cannot be created, -2 on a short write, -3 when the rename fails.
-int Datei_SicherSchreiben(const std::string& path, const void* data, int count);

@@ -1,5 +1,5 @@
 # Windows layer over Qt Widgets (plm1_ui) and the binary file operations of the data files (plm1_files).
-add_library(plm1_files STATIC ${CMAKE_CURRENT_SOURCE_DIR}/cvifile.cpp)
+add_library(plm1_files STATIC ${CMAKE_CURRENT_SOURCE_DIR}/cvifile.cpp ${CMAKE_CURRENT_SOURCE_DIR}/datei_sicher.cpp)
 target_include_directories(plm1_files PUBLIC ${PROJECT_SOURCE_DIR})
 
 add_library(plm1_ui STATIC

@@ -5,6 +5,7 @@
 
 #include "device/Vkr_Com.h"
 #include "errors/VKR_errorV3.h"
+#include "platform/datei_sicher.h"
 #include "platform/ui.h"
 #include "platform/ui_test.h"
 #include "resources/Plm1SteuerungGui.h"
@@ -45,6 +46,7 @@ constexpr const char* SEKTION = "konfig";
 
 int gHauptpanel = 0;
 int gInfopanel = 0;
+bool gEinstellungenUnlesbar = false; // the settings file exists but could not be read at start
 
 int Callback_Buttons_Mainbuttons(int panel, int control, int event, void*, int, int) {
     if (event != EVENT_COMMIT) return 0;
@@ -195,10 +197,20 @@ void titelHervorheben(int panel, int ctrl) {
 Fehlercode Func_IniDateiLaden() {
     IniText ini = Ini_New(1);
     if (!ini) return FEHLER_INI_LESEN;
+    gEinstellungenUnlesbar = false;
     const int gelesen = Ini_ReadFromFile(ini, INI_DATEINAME);
     if (gelesen < 0) {
         Ini_Dispose(ini);
-        return gelesen == INI_FEHLER_DATEI_OEFFNEN ? FEHLER_INI_NICHT_GEFUNDEN : FEHLER_INI_LESEN;
+        if (gelesen != INI_FEHLER_DATEI_OEFFNEN) return FEHLER_INI_LESEN;
+        std::string grund;
+        if (Datei_LesbarPruefen(INI_DATEINAME, &grund) == DATEI_FEHLT) return FEHLER_INI_NICHT_GEFUNDEN;
+        // The file is there but could not be read: say why, and keep it as it is at exit.
+        gEinstellungenUnlesbar = true;
+        const std::string text = std::string(INI_DATEINAME) +
+                                 " kann nicht gelesen werden: " + (grund.empty() ? "Lesefehler" : grund) +
+                                 ".\nDie Datei bleibt unverändert.";
+        VKR_Fehleruserstring(text.c_str());
+        return FEHLER_INI_LESEN;
     }
     Fehlercode erster = KEIN_FEHLER;
     for (const Modul* m : gLeseReihenfolge) {
@@ -211,6 +223,7 @@ Fehlercode Func_IniDateiLaden() {
 }
 
 Fehlercode Func_IniDateiSchreiben() {
+    if (gEinstellungenUnlesbar) return FEHLER_INI_SCHREIBEN; // never replace what could not be read
     IniText ini = Ini_New(1);
     if (!ini) return FEHLER_INI_SCHREIBEN;
     for (const Modul* m : gLeseReihenfolge)

@@ -1,18 +1,17 @@
 // Settings store: parsing and writing the INI text, names compared case-insensitively without the white
-// space around them, and a write that replaces the target only once the whole text is on disk.
+// space around them, a byte-order mark skipped, and the shared writer that replaces the target only once
+// the whole text is on disk.
 
 #include "shell/inifile.h"
+
+#include "platform/datei_sicher.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
-#include <fcntl.h>
 #include <new>
 #include <string_view>
-#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
@@ -20,8 +19,9 @@ namespace {
 
 constexpr std::size_t MAX_ZEILE = 255;
 constexpr std::size_t MAX_WERT = 80;
-constexpr std::size_t SCHREIBPUFFER = 16 * 1024;
 constexpr std::string_view FORTSETZUNG = " Line";
+constexpr std::string_view BYTE_ORDER_MARK = "\xEF\xBB\xBF"; // put first by some editors saving UTF-8
+constexpr const char* INI_TEMPVORLAGE = "ini$$XXXXXX.TMP";
 
 } // namespace
 
@@ -150,6 +150,8 @@ void zeileAuswerten(std::string_view zeile, IniStore& ini, bool& inSection) {
 }
 
 void lesen(IniStore& ini, std::string_view daten) {
+    if (daten.substr(0, BYTE_ORDER_MARK.size()) == BYTE_ORDER_MARK)
+        daten.remove_prefix(BYTE_ORDER_MARK.size());
     const std::size_t ersteNeue = ini.sections.size();
     bool inSection = false;
     std::size_t pos = 0;
@@ -220,46 +222,6 @@ IniSection* sectionSuchen(IniStore& ini, std::string_view name) {
     return it == ini.sections.end() ? nullptr : &*it;
 }
 
-std::string verzeichnisVon(const std::string& pfad) {
-    const std::size_t strich = pfad.rfind('/');
-    if (strich == std::string::npos) return ".";
-    return strich == 0 ? "/" : pfad.substr(0, strich);
-}
-
-// Writes the text into a fresh temporary file beside the target and moves it over the target only when
-// everything was written and synced; on failure the temporary file goes and the target stays.
-int dateiErsetzen(const std::string& pfad, const std::string& text) {
-    std::string vorlage = verzeichnisVon(pfad) + "/ini$$XXXXXX.TMP";
-    const int fd = mkstemps(vorlage.data(), 4);
-    if (fd < 0) return INI_FEHLER_DATEI_OEFFNEN;
-    struct stat alt {};
-    if (stat(pfad.c_str(), &alt) == 0) {
-        (void)fchmod(fd, alt.st_mode & 07777);
-    } else {
-        const mode_t maske = umask(0);
-        umask(maske);
-        (void)fchmod(fd, 0666 & ~maske);
-    }
-    std::FILE* f = fdopen(fd, "wb");
-    if (!f) {
-        close(fd);
-        unlink(vorlage.c_str());
-        return INI_FEHLER_DATEI_OEFFNEN;
-    }
-    std::vector<char> puffer(SCHREIBPUFFER);
-    std::setvbuf(f, puffer.data(), _IOFBF, puffer.size());
-    bool ok = std::fwrite(text.data(), 1, text.size(), f) == text.size();
-    ok = (std::fflush(f) == 0) && ok;
-    ok = (fsync(fileno(f)) == 0) && ok;
-    ok = (std::fclose(f) == 0) && ok;
-    if (ok) ok = std::rename(vorlage.c_str(), pfad.c_str()) == 0;
-    if (!ok) {
-        unlink(vorlage.c_str());
-        return INI_FEHLER_DATEI_SCHREIBEN;
-    }
-    return 0;
-}
-
 } // namespace
 
 IniText Ini_New(int automaticSorting) {
@@ -285,20 +247,28 @@ int Ini_ReadFromBuffer(IniText ini, const char* daten, std::size_t laenge) {
 
 int Ini_ReadFromFile(IniText ini, const char* path) {
     if (!ini || !path) return INI_FEHLER_KEIN_OBJEKT;
-    std::FILE* f = std::fopen(path, "rb");
-    if (!f) return INI_FEHLER_DATEI_OEFFNEN;
+    // The shared check: a FIFO or device is refused instead of waited on.
+    int fehler = DATEI_OK;
+    const int fd = Datei_LesenOeffnen(path, &fehler);
+    if (fd < 0) return INI_FEHLER_DATEI_OEFFNEN;
     std::string daten;
+    bool lesefehler = false;
     try {
         char block[4096];
-        std::size_t n;
-        while ((n = std::fread(block, 1, sizeof block, f)) > 0)
-            daten.append(block, n);
+        for (;;) {
+            const ssize_t n = read(fd, block, sizeof block);
+            if (n < 0 && errno == EINTR) continue;
+            if (n <= 0) {
+                lesefehler = n < 0;
+                break;
+            }
+            daten.append(block, static_cast<std::size_t>(n));
+        }
     } catch (const std::bad_alloc&) {
-        std::fclose(f);
+        close(fd);
         return INI_FEHLER_KEIN_SPEICHER;
     }
-    const bool lesefehler = std::ferror(f) != 0; // a directory, for example
-    std::fclose(f);
+    close(fd);
     if (lesefehler) return INI_FEHLER_DATEI_OEFFNEN;
     return Ini_ReadFromBuffer(ini, daten.data(), daten.size());
 }
@@ -319,7 +289,14 @@ int Ini_WriteToFile(IniText ini, const char* path) {
     std::string text;
     if (const int fehler = Ini_WriteToBuffer(ini, &text); fehler < 0) return fehler;
     try {
-        return dateiErsetzen(path, text);
+        switch (Datei_SicherSchreiben(path, text.data(), text.size(), nullptr, INI_TEMPVORLAGE)) {
+        case DATEI_OK:
+            return 0;
+        case DATEI_FEHLER_SCHREIBEN:
+            return INI_FEHLER_DATEI_SCHREIBEN;
+        default:
+            return INI_FEHLER_DATEI_OEFFNEN;
+        }
     } catch (const std::bad_alloc&) {
         return INI_FEHLER_KEIN_SPEICHER;
     }

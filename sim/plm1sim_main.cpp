@@ -6,6 +6,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <exception>
 #include <string>
 
 namespace {
@@ -22,7 +23,7 @@ bool adresseGueltig(char a) {
 
 } // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv) try {
     std::vector<plm1sim::Einheit> einheiten;
     bool takt = false;
     for (int i = 1; i < argc; ++i) {
@@ -65,4 +66,10 @@ int main(int argc, char** argv) {
     sigwait(&signale, &signal);
     server.stoppen();
     return 0;
+} catch (const std::exception& e) { // nothing may end the process unannounced
+    std::fprintf(stderr, "plm1-sim: %s\n", e.what());
+    return 1;
+} catch (...) {
+    std::fprintf(stderr, "plm1-sim: unexpected failure\n");
+    return 1;
 }

@@ -2,11 +2,13 @@
 
 #include "valves/Konfig_Datei.h"
 
+#include "errors/VKR_errorV3.h"
 #include "platform/cvifile.h"
 #include "platform/ui.h"
 #include "valves/Konfigarray.h"
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -27,24 +29,51 @@ void KonfigDatei_DateinameZuruecksetzen() {
     gPfad = UNBENANNT;
 }
 
+Fehlercode KonfigDatei_SpeichernNach(const std::string& pfad) {
+    unsigned char bild[KONFIGDATEI_GROESSE];
+    KonfigDatei_BildErstellen(bild);
+    // Written beside the target and renamed over it, so a failed save leaves the earlier file intact.
+    std::string grund;
+    switch (Datei_SicherSchreiben(pfad, bild, KONFIGDATEI_GROESSE, &grund)) {
+    case DATEI_OK:
+        gPfad = pfad;
+        return KEIN_FEHLER;
+    case DATEI_FEHLER_SCHREIBEN:
+        VKR_Fehleruserstring(grund.c_str());
+        return FEHLER_KONFIGDATEI_SCHREIBEN;
+    default:
+        VKR_Fehleruserstring(grund.c_str());
+        return FEHLER_KONFIGDATEI_OEFFNEN_SCHREIBEN;
+    }
+}
+
+Fehlercode KonfigDatei_LadenAus(const std::string& pfad) {
+    std::vector<unsigned char> bild;
+    std::string grund;
+    switch (Datei_Lesen(pfad, KONFIGDATEI_GROESSE, &bild, &grund)) {
+    case DATEI_OK:
+        break;
+    case DATEI_FEHLT:
+        return FEHLER_KONFIGDATEI_FEHLT;
+    default:
+        VKR_Fehleruserstring(grund.c_str());
+        return FEHLER_KONFIGDATEI_OEFFNEN;
+    }
+    int arten[11];
+    const Fehlercode f = KonfigDatei_BildAuswerten(bild.data(), static_cast<int>(bild.size()), arten);
+    if (f != KEIN_FEHLER) return f;
+    for (int i = 0; i < 11; ++i)
+        gKonfig[i] = arten[i];
+    gPfad = pfad;
+    return KEIN_FEHLER;
+}
+
 Fehlercode KonfigDatei_Speichern() {
     char pfad[MAX_PATHNAME_LEN] = {};
     const int auswahl = FileSelectPopup(verzeichnisDesPfads().c_str(), FILTER, FILTER, "Speichern",
                                         VAL_SAVE_BUTTON, 0, 1, 1, 1, pfad);
     if (auswahl == VAL_NO_FILE_SELECTED) return FEHLER_ABBRUCH_DURCH_BENUTZER;
-
-    unsigned char bild[KONFIGDATEI_GROESSE];
-    KonfigDatei_BildErstellen(bild);
-    // Written beside the target and renamed over it, so a failed save leaves the earlier file intact.
-    switch (Datei_SicherSchreiben(pfad, bild, KONFIGDATEI_GROESSE)) {
-    case 0:
-        gPfad = pfad;
-        return KEIN_FEHLER;
-    case -2:
-        return FEHLER_KONFIGDATEI_SCHREIBEN;
-    default:
-        return FEHLER_KONFIGDATEI_OEFFNEN_SCHREIBEN;
-    }
+    return KonfigDatei_SpeichernNach(pfad);
 }
 
 Fehlercode KonfigDatei_Laden() {
@@ -53,18 +82,5 @@ Fehlercode KonfigDatei_Laden() {
                                         VAL_LOAD_BUTTON, 0, 1, 1, 0, pfad);
     if (auswahl == VAL_NO_FILE_SELECTED) return FEHLER_ABBRUCH_DURCH_BENUTZER;
     if (auswahl != VAL_EXISTING_FILE_SELECTED) return FEHLER_KONFIGDATEI_FEHLT;
-
-    const int datei = CVI_OpenFile(pfad, VAL_READ_ONLY, 0, VAL_BINARY);
-    if (datei < 0) return FEHLER_KONFIGDATEI_OEFFNEN;
-    unsigned char bild[KONFIGDATEI_GROESSE] = {};
-    const int gelesen = CVI_ReadFile(datei, bild, KONFIGDATEI_GROESSE);
-    CVI_CloseFile(datei);
-
-    int arten[11];
-    const Fehlercode f = KonfigDatei_BildAuswerten(bild, gelesen, arten);
-    if (f != KEIN_FEHLER) return f;
-    for (int i = 0; i < 11; ++i)
-        gKonfig[i] = arten[i];
-    gPfad = pfad;
-    return KEIN_FEHLER;
+    return KonfigDatei_LadenAus(pfad);
 }

@@ -3,11 +3,16 @@
 
 #include "errors/VKR_Fehlercodes.h"
 
+#include <string>
+
 constexpr int KONFIGDATEI_GROESSE = 124;
 
 void KonfigDatei_DateinameZuruecksetzen();
 [[nodiscard]] Fehlercode KonfigDatei_Speichern();
 [[nodiscard]] Fehlercode KonfigDatei_Laden();
+// The same without the dialog: gKonfig to / from the file at `pfad`.
+[[nodiscard]] Fehlercode KonfigDatei_SpeichernNach(const std::string& pfad);
+[[nodiscard]] Fehlercode KonfigDatei_LadenAus(const std::string& pfad);
 
 // Image of gKonfig; and checking an image of `laenge` bytes, taking its valve kinds into arten on success
 // (codes of the load: -304705, -302706, -303707).

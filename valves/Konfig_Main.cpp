@@ -20,6 +20,8 @@ constexpr const char* RESSOURCE = "Plm1SteuerungGui.uir";
 constexpr const char* FENSTERNAME = "PLM-1 Einstellungen";
 constexpr const char* SEKTION = "konfig";
 
+int gEingestellterPort = 0; // "com" as read at start
+
 int Callback_KonfigPanel(int, int event, void*, int, int) {
     if (event == EVENT_CLOSE) QuitUserInterface(0);
     return 0;
@@ -75,6 +77,7 @@ int KonfigMain_Initialisieren() {
         return -1;
     }
     GemFunc_PanelZurListeHinzufuegen(konfigPanelHandle, FENSTERNAME, MENUKONFIG_FENSTER);
+    gEingestellterPort = 0;
 
     Konfigarray_Initialisieren();
     KonfigGui_Initialisieren();
@@ -120,6 +123,7 @@ Fehlercode KonfigMain_ReadIni(IniText ini) {
     int wert = 0;
     if (lesen(ini, "com", &wert, FEHLER_INI_COM_FEHLT, &ersterFehler)) {
         // A port that cannot be opened does not stop the start; the failure shows in the error controls.
+        gEingestellterPort = wert;
         const Fehlercode f = VkrCom_Open(wert);
         if (f != KEIN_FEHLER) VkrCom_FehlermeldungSet(f);
     }
@@ -136,7 +140,11 @@ void KonfigMain_WriteIni(IniText ini) {
         std::snprintf(schluessel, sizeof schluessel, "v%d", i + 1);
         (void)Ini_PutInt(ini, SEKTION, schluessel, gKonfig[i]);
     }
-    (void)Ini_PutInt(ini, SEKTION, "com", VkrCom_ComPortGet());
+    // A port whose adapter was absent stays configured as long as the operator asked for no other one.
+    int com = VkrCom_ComPortGet();
+    if (com == 0 && gEingestellterPort != 0 && VkrCom_GewaehlterPortGet() == gEingestellterPort)
+        com = gEingestellterPort;
+    (void)Ini_PutInt(ini, SEKTION, "com", com);
     (void)Ini_PutInt(ini, SEKTION, "lcom", VkrCom_LastComPortGet());
     (void)Ini_PutInt(ini, SEKTION, "adresse", static_cast<int>(VkrCom_AdresseGet()));
 }

@@ -3,6 +3,7 @@
 
 #include "sim/plm1sim.h"
 
+#include <csignal>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
@@ -10,6 +11,7 @@
 #include <iterator>
 #include <map>
 #include <string>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -51,8 +53,14 @@ Lauf starten(const std::vector<std::string>& args, const fs::path& dir,
         _exit(127);
     }
     Lauf l;
+    // The deadline: a plm1 that blocks is killed, and the case fails instead of hanging.
     int status = 0;
-    waitpid(pid, &status, 0);
+    for (int i = 0; i < 600 && waitpid(pid, &status, WNOHANG) == 0; ++i)
+        usleep(100000);
+    if (waitpid(pid, &status, WNOHANG) == 0) {
+        kill(pid, SIGKILL);
+        waitpid(pid, &status, 0);
+    }
     l.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     l.aus = lesen(aus);
     l.fehler = lesen(fehler);
@@ -203,13 +211,22 @@ TEST_F(Plm1Cli, FehlerMitNummerUndText) {
         {{"--valves", "fehlt.plc", "id"},
          plm1sim::Fehlerart::Keiner,
          "",
-         "Fehler #308704: Fehler beim Öffnen der Datei\n"},
+         "Fehler #308704: Fehler beim Öffnen der Datei\nDatei fehlt\n"},
+        {{"--valves", ".", "id"},
+         plm1sim::Fehlerart::Keiner,
+         "",
+         "Fehler #308704: Fehler beim Öffnen der Datei\nDatei ist ein Ordner\n"},
+        {{"--valves", "f.plc", "id"},
+         plm1sim::Fehlerart::Keiner,
+         "",
+         "Fehler #308704: Fehler beim Öffnen der Datei\nDatei ist eine FIFO (benannte Pipe)\n"},
         {{"--valves", "leer.plc", "id"},
          plm1sim::Fehlerart::Keiner,
          "",
          "Fehler #302706: Die Datei ist nicht vom richtigen Typ\n"},
     };
     std::ofstream(dir / "leer.plc", std::ios::binary) << std::string(124, '\0');
+    ASSERT_EQ(mkfifo((dir / "f.plc").c_str(), 0644), 0);
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.args[0] + " " + (f.args.size() > 1 ? f.args[1] : ""));
         server.bus().fehlerLoeschen();

@@ -4,12 +4,15 @@
 #include "platform/le_bytes.h"
 #include "sim/plm1sim.h"
 
+#include <csignal>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
 #include <iterator>
 #include <string>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -93,8 +96,14 @@ class ZyklusCli : public ::testing::Test {
             execv(PLM1_EXE, argv.data());
             _exit(127);
         }
+        // The deadline: a plm1 that blocks is killed, and the case fails instead of hanging.
         int status = 0;
-        waitpid(pid, &status, 0);
+        for (int i = 0; i < 600 && waitpid(pid, &status, WNOHANG) == 0; ++i)
+            usleep(100000);
+        if (waitpid(pid, &status, WNOHANG) == 0) {
+            kill(pid, SIGKILL);
+            waitpid(pid, &status, 0);
+        }
         const Bytes f = lesen(fehler);
         return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, std::string(f.begin(), f.end())};
     }
@@ -151,6 +160,7 @@ TEST_F(ZyklusCli, FehlerEndenMitEinsUndIhrerZeile) {
         std::function<void()> vorher;
         std::vector<std::string> args;
         std::string zeile;
+        bool stumm = false; // refused before anything goes to the unit
     };
     const Fall faelle[] = {
         {"Satz mit falscher Summe",
@@ -173,16 +183,38 @@ TEST_F(ZyklusCli, FehlerEndenMitEinsUndIhrerZeile) {
          "Fehler #403134: "},
         {"Datei fehlt", [] {}, {"upload", "fehlt.plk"}, "Fehler #308425: "},
         {"Tastendatei", [] {}, {"upload", "taste.plk"}, "Fehler #302427: "},
+        // Files that are not regular files are refused before the port is opened, and nothing waits on them.
+        {"FIFO als Eingabe",
+         [&] { mkfifo((dir / "f.plk").c_str(), 0644); },
+         {"upload", "f.plk"},
+         "Fehler #308425: Fehler beim Öffnen der Datei\nDatei ist eine FIFO",
+         true},
+        {"FIFO als Ziel",
+         [&] { mkfifo((dir / "f.plk").c_str(), 0644); },
+         {"download", "f.plk"},
+         "Fehler #301421: Fehler beim Schreiben auf Datei\nZiel ist eine FIFO",
+         true},
+        {"Ordner als Ziel",
+         [&] { fs::create_directories(dir / "o.plk"); },
+         {"download", "o.plk"},
+         "Fehler #301421: Fehler beim Schreiben auf Datei\nZiel ist ein Ordner",
+         true},
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.name);
         f.vorher();
+        const std::size_t zeilen = server.bus().empfangeneZeilen().size();
         const Lauf l = plm1(f.args);
+        if (f.stumm) {
+            EXPECT_EQ(server.bus().empfangeneZeilen().size(), zeilen);
+        }
         EXPECT_EQ(l.exitCode, 1);
         EXPECT_EQ(l.fehler.rfind(f.zeile, 0), 0u) << l.fehler;
         EXPECT_FALSE(fs::exists(dir / "x.plk"));
         server.bus().fehlerLoeschen();
     }
+    EXPECT_TRUE(fs::is_fifo(dir / "f.plk"));
+    EXPECT_TRUE(fs::is_directory(dir / "o.plk"));
 }
 
 TEST_F(ZyklusCli, FalscherAufrufEndetMitZwei) {

@@ -86,6 +86,8 @@ const Abfrage kAbfragen[] = {
     {"Rest nach Zahl", "[k]\nv=5 5\n", "k", "v", INI_FEHLER_KEINE_ZAHL, 0},
     {"hex", "[k]\nv=0x10\n", "k", "v", INI_FEHLER_KEINE_ZAHL, 0},
     {"Komma", "[k]\nv=1.5\n", "k", "v", INI_FEHLER_KEINE_ZAHL, 0},
+    {"Byte-Order-Mark", "\xEF\xBB\xBF[konfig]\r\ncom = 4\r\n", "konfig", "com", 1, 4},
+    {"Byte-Order-Mark nur am Anfang", "[k]\r\n\xEF\xBB\xBF[x]\r\nv = 1\r\n", "k", "v", 1, 1},
 };
 
 TEST(IniLesen, RegelnDerZeilen) {

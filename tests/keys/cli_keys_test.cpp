@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -42,8 +43,10 @@ class CliKeysTest : public ::testing::Test {
     // Runs plm1 in the temporary folder (so no settings file of the developer is read); returns its exit
     // code.
     int plm1(const std::string& argumente) {
-        const std::string befehl = "cd '" + dir.string() + "' && '" PLM1_EXE "' --port " + server.pfad() +
-                                   " " + argumente + " 2>'" + pfad("stderr.txt") + "' >/dev/null";
+        // "timeout" is the deadline: a plm1 that blocks is ended and the case fails instead of hanging.
+        const std::string befehl = "cd '" + dir.string() + "' && timeout 60 '" PLM1_EXE "' --port " +
+                                   server.pfad() + " " + argumente + " 2>'" + pfad("stderr.txt") +
+                                   "' >/dev/null";
         const int status = std::system(befehl.c_str());
         std::ifstream f(pfad("stderr.txt"));
         fehlerausgabe.assign(std::istreambuf_iterator<char>(f), {});
@@ -123,6 +126,50 @@ TEST_F(CliKeysTest, DownloadWritesTheValidKeysAndNamesTheOthers) {
     EXPECT_EQ(fehlerausgabe.find("Taste"), std::string::npos);
 }
 
+// Keys the unit does not hold validly never replace an existing file (it may be the only good copy) unless
+// --force says so; a new file is written with the warning.
+TEST_F(CliKeysTest, InvalidKeysKeepAnExistingFile) {
+    const Ventilarten nc = {2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2};
+    auto d = speicherBild(beispiel(), nc, false);
+    d[20 * 4 + 3] ^= 0x10;
+    server.bus().speicherSetzen('1', 0, d);
+    std::vector<unsigned char> alt(TASTENDATEI_GROESSE);
+    TastenDatei_BildErstellen(TastenTabelle{}, alt.data());
+    struct Fall {
+        const char* argumente;
+        bool vorhanden;
+        int exit;
+        bool ersetzt;
+    };
+    const Fall faelle[] = {
+        {"keys download k.plt", true, 1, false},        {"keys download --force k.plt", true, 3, true},
+        {"keys download k.plt --force", true, 3, true}, {"keys download k.plt", false, 3, true},
+        {"keys upload --force k.plt", true, 2, false},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.argumente);
+        fs::remove(pfad("k.plt"));
+        if (f.vorhanden) schreiben(pfad("k.plt"), alt);
+        EXPECT_EQ(plm1(f.argumente), f.exit) << fehlerausgabe;
+        if (f.exit == 2) continue;
+        EXPECT_NE(fehlerausgabe.find("Taste 5: Speicher ungültig\n"), std::string::npos) << fehlerausgabe;
+        const auto bild = lesen(pfad("k.plt"));
+        if (!f.ersetzt) {
+            EXPECT_EQ(bild, alt);
+            EXPECT_NE(
+                fehlerausgabe.find("Fehler #301521: Fehler beim Schreiben auf Datei\nUngültige Tasten im "
+                                   "PLM-1; k.plt bleibt unverändert"),
+                std::string::npos)
+                << fehlerausgabe;
+            continue;
+        }
+        TastenTabelle gelesen{};
+        ASSERT_EQ(TastenDatei_BildAuswerten(bild.data(), bild.size(), gelesen), 0);
+        EXPECT_EQ(gelesen[0], beispiel()[0]);
+        EXPECT_EQ(gelesen[4], TastenEintrag{});
+    }
+}
+
 TEST_F(CliKeysTest, FailuresExitWithTheirErrorLine) {
     server.bus().fehlerSetzen("BDR", plm1sim::Fehlerart::Nak);
     EXPECT_EQ(plm1("keys download f.plt"), 1);
@@ -142,6 +189,20 @@ TEST_F(CliKeysTest, FailuresExitWithTheirErrorLine) {
     schreiben(pfad("k.plt"), plt);
     EXPECT_EQ(plm1("keys upload k.plt"), 1);
     EXPECT_NE(fehlerausgabe.find("Fehler #"), std::string::npos) << fehlerausgabe;
+
+    // Not regular files: refused before the port is opened, without waiting on them, and left as they are.
+    ASSERT_EQ(::mkfifo(pfad("f.plt").c_str(), 0644), 0);
+    EXPECT_EQ(plm1("keys upload f.plt"), 1);
+    EXPECT_NE(fehlerausgabe.find("Fehler #308524: Fehler beim Öffnen der Datei\nDatei ist eine FIFO"),
+              std::string::npos)
+        << fehlerausgabe;
+    EXPECT_EQ(plm1("keys download f.plt"), 1);
+    EXPECT_NE(fehlerausgabe.find("Fehler #301521: Fehler beim Schreiben auf Datei\nZiel ist eine FIFO"),
+              std::string::npos)
+        << fehlerausgabe;
+    EXPECT_TRUE(fs::is_fifo(pfad("f.plt")));
+    EXPECT_EQ(plm1("keys upload ."), 1);
+    EXPECT_NE(fehlerausgabe.find("Fehler #308524: "), std::string::npos) << fehlerausgabe;
 
     EXPECT_EQ(plm1("keys upload"), 2);
     EXPECT_EQ(plm1("keys sideways k.plt"), 2);

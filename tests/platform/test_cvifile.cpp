@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
@@ -62,6 +63,12 @@ TEST_F(Verzeichnis, UngueltigeAufrufeLiefernMinusEins) {
     EXPECT_EQ(CVI_OpenFile(pfad("x/y.bin").c_str(), VAL_WRITE_ONLY, 0, VAL_BINARY), -1);
     EXPECT_EQ(CVI_OpenFile(pfad("a.bin").c_str(), 7, 0, VAL_BINARY), -1);
     EXPECT_EQ(CVI_OpenFile(nullptr, VAL_READ_ONLY, 0, VAL_BINARY), -1);
+    // A FIFO without a writer is refused at once instead of waited on; so is a folder.
+    ASSERT_EQ(::mkfifo(pfad("fifo").c_str(), 0644), 0);
+    ::alarm(30); // the deadline: a blocked open ends the test run instead of hanging it
+    EXPECT_EQ(CVI_OpenFile(pfad("fifo").c_str(), VAL_READ_ONLY, 0, VAL_BINARY), -1);
+    ::alarm(0);
+    EXPECT_EQ(CVI_OpenFile(dir.c_str(), VAL_READ_ONLY, 0, VAL_BINARY), -1);
     char c = 0;
     EXPECT_EQ(CVI_ReadFile(12345, &c, 1), -1);
     EXPECT_EQ(CVI_WriteFile(12345, &c, 1), -1);
@@ -107,10 +114,10 @@ TEST_F(Verzeichnis, SicherSchreibenErsetztDasZielUndHinterlaesstNichts) {
     const std::string p = pfad("k.plt");
     schreiben(p, "alt");
     const std::string neu(720, '\x5A');
-    EXPECT_EQ(Datei_SicherSchreiben(p, neu.data(), int(neu.size())), 0);
+    EXPECT_EQ(Datei_SicherSchreiben(p, neu.data(), neu.size()), DATEI_OK);
     EXPECT_EQ(lesen(p), neu);
     EXPECT_EQ(eintraege(), 1u); // no temporary file left behind
-    EXPECT_EQ(Datei_SicherSchreiben(pfad("neu.plc"), "ab", 2), 0);
+    EXPECT_EQ(Datei_SicherSchreiben(pfad("neu.plc"), "ab", 2), DATEI_OK);
     EXPECT_EQ(lesen(pfad("neu.plc")), "ab");
 }
 
@@ -118,7 +125,7 @@ TEST_F(Verzeichnis, SicherSchreibenLaesstDasZielBeiFehlernStehen) {
     const std::string p = pfad("k.plt");
     schreiben(p, "alt");
     // No directory for the temporary file.
-    EXPECT_EQ(Datei_SicherSchreiben(pfad("fehlt/k.plt"), "neu", 3), -1);
+    EXPECT_EQ(Datei_SicherSchreiben(pfad("fehlt/k.plt"), "neu", 3), DATEI_FEHLER_OEFFNEN);
 
     // A write that stops short: the file size limit cuts it off.
     {
@@ -129,22 +136,22 @@ TEST_F(Verzeichnis, SicherSchreibenLaesstDasZielBeiFehlernStehen) {
         rlimit klein = alt;
         klein.rlim_cur = 1000;
         ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &klein), 0);
-        const int r = Datei_SicherSchreiben(p, gross.data(), int(gross.size()));
+        const int r = Datei_SicherSchreiben(p, gross.data(), gross.size());
         setrlimit(RLIMIT_FSIZE, &alt);
         std::signal(SIGXFSZ, altSignal);
-        EXPECT_EQ(r, -2);
+        EXPECT_EQ(r, DATEI_FEHLER_SCHREIBEN);
     }
     EXPECT_EQ(lesen(p), "alt");
     EXPECT_EQ(eintraege(), 1u);
 
-    // The target is a directory: the rename fails, the directory stays.
+    // The target is a directory: refused before anything is written, the directory stays.
     fs::create_directories(dir / "ordner.plt" / "innen");
-    EXPECT_EQ(Datei_SicherSchreiben(pfad("ordner.plt"), "neu", 3), -3);
+    EXPECT_EQ(Datei_SicherSchreiben(pfad("ordner.plt"), "neu", 3), DATEI_FEHLER_OEFFNEN);
     EXPECT_TRUE(fs::is_directory(dir / "ordner.plt" / "innen"));
     EXPECT_EQ(eintraege(), 2u);
 
-    EXPECT_EQ(Datei_SicherSchreiben(p, nullptr, 3), -1);
-    EXPECT_EQ(Datei_SicherSchreiben(p, "x", -1), -1);
+    EXPECT_EQ(Datei_SicherSchreiben(p, nullptr, 3), DATEI_FEHLER_OEFFNEN);
+    EXPECT_EQ(Datei_SicherSchreiben("", "x", 1), DATEI_FEHLER_OEFFNEN);
     EXPECT_EQ(lesen(p), "alt");
 }
 

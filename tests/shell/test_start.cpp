@@ -5,7 +5,15 @@
 #include "platform/rs232.h"
 #include "shell/Plm1_Startoptionen.h"
 
+#include <filesystem>
+#include <functional>
+#include <sys/fsuid.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
+
+constexpr uid_t NIEMAND = 65534;
 
 class Start : public ProgrammBank {};
 
@@ -59,23 +67,126 @@ TEST_F(Start, FehlenderSchluesselMeldetDenErstenUndDieDateiWirdErgaenzt) {
     EXPECT_EQ(einstellungen(), erwartet);
 }
 
+// The configured port is written back at exit even when its adapter was absent, unless the operator chose
+// another one meanwhile.
 TEST_F(Start, NichtZuOeffnenderPortHaeltDenStartNichtAuf) {
-    Rs232_GeraetepfadSetzen(5, "/nonexistent/plm1-tty");
+    struct Fall {
+        const char* name;
+        int gewaehlt; // -1: the operator chooses nothing
+        const char* com;
+    };
+    const Fall faelle[] = {
+        {"ohne Wahl", -1, "com = 5\r\n"},
+        {"keinen Port gewaehlt", 0, "com = 0\r\n"},
+        {"anderen fehlenden Port gewaehlt", 6, "com = 0\r\n"},
+        {"denselben Port noch einmal", 5, "com = 5\r\n"},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        popups.clear();
+        Rs232_GeraetepfadSetzen(5, "/nonexistent/plm1-tty");
+        Rs232_GeraetepfadSetzen(6, "/nonexistent/plm1-tty6");
+        std::string s = NEUE_EINSTELLUNGEN;
+        s.replace(s.find("com = 0"), 7, "com = 5");
+        einstellungenSchreiben(s);
+        const int rc = starten({}, [&] {
+            EXPECT_EQ(VkrCom_ComPortGet(), 0);
+            const int konfig = panelNamens("PLM-1 Einstellungen");
+            EXPECT_EQ(ctrlWert(konfig, KONFIGPNL_FEHLERLED), 1);
+            EXPECT_LT(ctrlWert(konfig, KONFIGPNL_FEHLERNUMMER), 0);
+            EXPECT_EQ(ctrlWert(konfig, KONFIGPNL_COMPORT), 0);
+            if (f.gewaehlt >= 0) {
+                SetCtrlVal(konfig, KONFIGPNL_COMPORT, f.gewaehlt);
+                ereignis(konfig, KONFIGPNL_COMPORT, EVENT_COMMIT);
+            }
+            QuitUserInterface(0);
+        });
+        Rs232_GeraetepfadSetzen(5, "");
+        Rs232_GeraetepfadSetzen(6, "");
+        EXPECT_EQ(rc, 0);
+        EXPECT_TRUE(popups.empty());
+        EXPECT_NE(einstellungen().find(f.com), std::string::npos) << einstellungen();
+    }
+}
+
+// A settings file that is there but cannot be read is named in the popup with the reason and is left as
+// it is at exit.
+TEST_F(Start, UnlesbareEinstellungsdateiBleibtUnveraendert) {
+    const std::string datei = ordner.filePath("plm1Steuerung.ini").toStdString();
+    struct Fall {
+        const char* name;
+        std::function<bool()> anlegen; // false: not possible here
+        bool alsBenutzer;              // root reads any file: run the program with the rights of nobody
+    };
+    const std::string inhalt = "[konfig]\r\ncom = 0\r\nv3 = 1\r\n";
+    const Fall faelle[] = {
+        {"keine Leserechte",
+         [&] {
+             einstellungenSchreiben(inhalt);
+             return ::chmod(datei.c_str(), 0) == 0;
+         },
+         true},
+        // Writable though not readable: only the program itself can keep it from being replaced.
+        {"nur Schreibrechte",
+         [&] {
+             einstellungenSchreiben(inhalt);
+             return ::chmod(datei.c_str(), 0200) == 0;
+         },
+         true},
+        {"FIFO", [&] { return ::mkfifo(datei.c_str(), 0644) == 0; }, false},
+        {"Ordner", [&] { return ::mkdir(datei.c_str(), 0755) == 0; }, false},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        popups.clear();
+        std::filesystem::remove_all(datei);
+        ASSERT_TRUE(f.anlegen());
+        struct stat vorher {};
+        ASSERT_EQ(::lstat(datei.c_str(), &vorher), 0);
+        const std::string bytesVorher = S_ISREG(vorher.st_mode) ? dateiInhalt(datei) : "";
+        const bool root = ::geteuid() == 0;
+        if (f.alsBenutzer && root) {
+            ASSERT_EQ(::chown(ordner.path().toStdString().c_str(), NIEMAND, NIEMAND), 0);
+            ASSERT_EQ(::chown(datei.c_str(), NIEMAND, NIEMAND), 0);
+            (void)::setfsuid(NIEMAND); // this thread's file accesses only, undone below
+            ASSERT_EQ(::setfsuid(static_cast<uid_t>(-1)), NIEMAND);
+        }
+        const int rc = starten({}, [&] { QuitUserInterface(0); });
+        if (f.alsBenutzer && root) {
+            (void)::setfsuid(0);
+            ASSERT_EQ(::chown(ordner.path().toStdString().c_str(), 0, 0), 0);
+        }
+        EXPECT_EQ(rc, 0);
+        ASSERT_EQ(popups.size(), 1u);
+        EXPECT_EQ(popups[0].first, "Fehler #801202");
+        EXPECT_NE(popups[0].second.find("plm1Steuerung.ini kann nicht gelesen werden: "), std::string::npos)
+            << popups[0].second;
+        EXPECT_NE(popups[0].second.find("\nDie Datei bleibt unverändert."), std::string::npos);
+        struct stat nachher {};
+        ASSERT_EQ(::lstat(datei.c_str(), &nachher), 0);
+        EXPECT_EQ(nachher.st_ino, vorher.st_ino);
+        EXPECT_EQ(nachher.st_mode, vorher.st_mode);
+        if (S_ISREG(vorher.st_mode)) {
+            ::chmod(datei.c_str(), 0644);
+            EXPECT_EQ(dateiInhalt(datei), bytesVorher);
+        }
+        std::filesystem::remove_all(datei);
+    }
+}
+
+// An editor's byte-order mark in front of the first section costs nothing.
+TEST_F(Start, EinstellungsdateiMitByteOrderMark) {
     std::string s = NEUE_EINSTELLUNGEN;
-    s.replace(s.find("com = 0"), 7, "com = 5");
-    einstellungenSchreiben(s);
+    s.replace(s.find("v3 = 2"), 6, "v3 = 0");
+    s.replace(s.find("adresse = 49"), 12, "adresse = 38");
+    einstellungenSchreiben("\xEF\xBB\xBF" + s);
     const int rc = starten({}, [&] {
-        EXPECT_EQ(VkrCom_ComPortGet(), 0);
-        const int konfig = panelNamens("PLM-1 Einstellungen");
-        EXPECT_EQ(ctrlWert(konfig, KONFIGPNL_FEHLERLED), 1);
-        EXPECT_LT(ctrlWert(konfig, KONFIGPNL_FEHLERNUMMER), 0);
-        EXPECT_EQ(ctrlWert(konfig, KONFIGPNL_COMPORT), 0);
+        EXPECT_EQ(VkrCom_AdresseGet(), '&');
         QuitUserInterface(0);
     });
-    Rs232_GeraetepfadSetzen(5, "");
     EXPECT_EQ(rc, 0);
-    EXPECT_TRUE(popups.empty());
-    EXPECT_NE(einstellungen().find("com = 0\r\n"), std::string::npos);
+    EXPECT_TRUE(popups.empty()) << popups[0].first;
+    EXPECT_EQ(einstellungen(), s);
 }
 
 TEST_F(Start, SimulatorAnCom1MitRingZumUmschalten) {

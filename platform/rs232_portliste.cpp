@@ -9,6 +9,7 @@
 
 #include <filesystem>
 #include <set>
+#include <string_view>
 #include <system_error>
 
 #ifndef _WIN32
@@ -119,8 +120,13 @@ std::string Rs232_Anzeigename(const Rs232_PortInfo& port) {
 }
 
 std::string Rs232_Kurzname(const std::string& pfad) {
-    // A by-id link names the adapter, not the device node the operator knows.
-    return fs::path(geraetVon(pfad)).filename().string();
+    // A by-id link names the adapter, not the device node the operator knows; under /dev the node's name
+    // is what the system calls the port ("ttyUSB0", "pts/4").
+    constexpr std::string_view DEV = "/dev/";
+    const std::string geraet = geraetVon(pfad);
+    if (geraet.size() > DEV.size() && geraet.compare(0, DEV.size(), DEV) == 0)
+        return geraet.substr(DEV.size());
+    return fs::path(geraet).filename().string();
 }
 
 std::string Rs232_ZugriffHinweis(const std::string& pfad) {

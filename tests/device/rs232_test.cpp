@@ -165,6 +165,8 @@ TEST_F(Rs232Portliste, StablePathAndDevicePortNumbers) {
         << "no link: the device itself";
     EXPECT_EQ(Rs232_StabilerPfad(ordner + "/ttyUSB0", ordner + "/fehlt"), ordner + "/ttyUSB0");
     EXPECT_EQ(Rs232_Kurzname(link), "ttyUSB0");
+    EXPECT_EQ(Rs232_Kurzname("/dev/pts/4"), "pts/4");
+    EXPECT_EQ(Rs232_Kurzname("/dev/ttyS0"), "ttyS0");
 
     const int a = Rs232_GeraeteportFuer(link);
     const int b = Rs232_GeraeteportFuer(ordner + "/ttyUSB1");

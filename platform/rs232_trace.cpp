@@ -25,6 +25,7 @@ constexpr std::array<const char*, 32> STEUERZEICHEN = {"NUL", "SOH", "STX", "ETX
                                                        "DLE", "DC1", "DC2", "DC3", "DC4", "NAK", "SYN", "ETB",
                                                        "CAN", "EM",  "SUB", "ESC", "FS",  "GS",  "RS",  "US"};
 constexpr unsigned char DEL = 0x7F;
+constexpr int COM_PORTS = 8;
 
 struct Protokoll {
     std::FILE* datei = nullptr;
@@ -72,8 +73,9 @@ void eigeneZeile(const std::string& text) {
     zeileSchreiben();
 }
 
+// COM n by its number; a port opened by its path is named by that path on the same line.
 std::string portName(int port) {
-    return "Port " + std::to_string(port);
+    return port >= 1 && port <= COM_PORTS ? "COM " + std::to_string(port) : "Gerät";
 }
 
 } // namespace

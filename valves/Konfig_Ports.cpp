@@ -7,6 +7,10 @@
 #include "platform/rs232.h"
 #include "platform/rs232_portliste.h"
 #include "platform/ui.h"
+#include "platform/ui_test.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
 
 #include <string>
 
@@ -14,6 +18,7 @@ namespace {
 
 constexpr const char* SEKTION = "konfig";
 constexpr const char* NICHT_GEOEFFNET = "nicht geöffnet";
+constexpr int LISTE_RAND = 24; // room for the frame and a scroll bar
 
 bool comPort(int port) {
     return port >= 1 && port <= RS232_MAX_PORT;
@@ -64,6 +69,9 @@ void KonfigPorts_ListeAktualisieren(int panel, int control) {
     if (!offenGelistet) ungelistetEinfuegen(panel, control, offen);
     if (!letzterGelistet && letzter != offen) ungelistetEinfuegen(panel, control, letzter);
     SetCtrlVal(panel, control, offen);
+    // Descriptions and stable paths are longer than the selector: the open list shows them whole.
+    if (auto* auswahl = qobject_cast<QComboBox*>(UI_CtrlWidget(panel, control)))
+        auswahl->view()->setMinimumWidth(auswahl->view()->sizeHintForColumn(0) + LISTE_RAND);
 }
 
 Fehlercode KonfigPorts_ReadIni(IniText ini) {

@@ -358,12 +358,12 @@ TEST_F(Plm1Cli, PortlisteUndVerkehrsprotokoll) {
         zeilen.push_back(z);
     ASSERT_EQ(zeilen.size(), 4u) << lesen(dir / "verkehr.txt");
     EXPECT_EQ(zeilen[0].rfind("# PLM-1 Verkehrsprotokoll ab ", 0), 0u);
-    EXPECT_TRUE(std::regex_match(zeilen[1], std::regex("\\[[0-9]+\\] Port 1 geöffnet: " + server.pfad())))
+    EXPECT_TRUE(std::regex_match(zeilen[1], std::regex("\\[[0-9]+\\] COM 1 geöffnet: " + server.pfad())))
         << zeilen[1];
     EXPECT_TRUE(std::regex_match(zeilen[2], std::regex("\\[[0-9]+\\] > #1IDR<CR>  \\[[0-9]+\\] < <ACK>"
                                                        "(  \\[[0-9]+\\] < )?#1VKR-PLM1-SIM<CR>")))
         << zeilen[2];
-    EXPECT_TRUE(std::regex_match(zeilen[3], std::regex("\\[[0-9]+\\] Port 1 geschlossen"))) << zeilen[3];
+    EXPECT_TRUE(std::regex_match(zeilen[3], std::regex("\\[[0-9]+\\] COM 1 geschlossen"))) << zeilen[3];
     EXPECT_EQ(starten({"--trace", (dir / "fehlt" / "x.txt").string(), "id"}, dir).exitCode, 1);
 }
 

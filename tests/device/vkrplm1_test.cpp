@@ -516,7 +516,7 @@ TEST_F(Vkrplm1, TheTrafficLogShowsEachTransactionOnOneLine) {
     while (std::getline(ein, zeile))
         zeilen.push_back(zeile);
     EXPECT_EQ(std::vector<std::string>(zeilen.begin() + 1, zeilen.end()),
-              (std::vector<std::string>{"[0] Port 1 geschlossen", "[1] Port 1 geöffnet: " + server.pfad()}));
+              (std::vector<std::string>{"[0] COM 1 geschlossen", "[1] COM 1 geöffnet: " + server.pfad()}));
     std::filesystem::remove_all(vorlage);
 }
 

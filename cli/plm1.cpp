@@ -6,6 +6,8 @@
 #include "errors/VKR_errorV3.h"
 #include "platform/datei_sicher.h"
 #include "platform/rs232.h"
+#include "platform/rs232_portliste.h"
+#include "platform/rs232_trace.h"
 #include "shell/inifile.h"
 #include "valves/Konfig_Datei.h"
 #include "valves/Konfigarray.h"
@@ -30,11 +32,14 @@ constexpr int MAX_VENTILART = 2;
 constexpr std::size_t MAX_PLC_LESEN = 4096;
 
 constexpr const char* AUFRUF_TEXT =
-    "Aufruf: plm1 [--port N|GERAET] [--address A] [--valves DATEI.plc] BEFEHL ...\n"
-    "  --port N       COM N (1..8), oder der Pfad eines seriellen Geräts\n"
+    "Aufruf: plm1 [--port N|GERAET] [--address A] [--valves DATEI.plc] [--trace DATEI] BEFEHL ...\n"
+    "  --port N       COM N (1..8), oder ein serielles Gerät: Name (ttyUSB0) oder Pfad\n"
+    "                 (auch der feste Pfad /dev/serial/by-id/..., siehe ports)\n"
     "  --address A    Geräteadresse (1..9, a..f, & für alle)\n"
     "  --valves DATEI Ventilarten aus einer *.plc-Datei\n"
+    "  --trace DATEI  jedes Byte auf der Leitung mit Zeit in DATEI protokollieren\n"
     "Befehle:\n"
+    "  ports                   serielle Schnittstellen auflisten (Name, fester Pfad, Beschreibung, USB-IDs)\n"
     "  id                      Kennung des Geräts lesen\n"
     "  scan                    Adressen 1 bis 9 absuchen\n"
     "  get WORT                Parameter lesen (pumpe1, druckhigh1, istdruck1, status, ventil3, ...)\n"
@@ -93,6 +98,7 @@ struct Optionen {
     std::string port;    // as given, empty when not given
     std::string adresse; // as given
     std::string ventilDatei;
+    std::string trace;
     bool hilfe = false;
     std::string befehl;
     std::vector<std::string> args;
@@ -125,6 +131,8 @@ bool optionenLesen(int argc, char** argv, Optionen* o, std::string* grund) {
             o->adresse = wert;
         } else if (name == "--valves") {
             o->ventilDatei = wert;
+        } else if (name == "--trace" && !wert.empty()) {
+            o->trace = wert;
         } else {
             *grund = "unbekannte Option " + name;
             return false;
@@ -139,13 +147,17 @@ bool optionenLesen(int argc, char** argv, Optionen* o, std::string* grund) {
     return true;
 }
 
-// Port, address and valve kinds saved by the program, where present and valid.
-void einstellungenLesen(CliKontext* k) {
+// Port, address and valve kinds saved by the program, where present and valid; `pfad` gets the saved
+// device path when "com" names no COM port.
+void einstellungenLesen(CliKontext* k, std::string* pfad) {
     IniText ini = Ini_New(1);
     if (!ini) return;
     if (Ini_ReadFromFile(ini, INI_DATEI) == 0) {
         int wert = 0;
-        if (Ini_GetInt(ini, INI_SECTION, "com", &wert) == 1 && wert >= 1 && wert <= MAX_PORT) k->port = wert;
+        if (Ini_GetInt(ini, INI_SECTION, "com", &wert) == 1 && wert >= 1 && wert <= MAX_PORT)
+            k->port = wert;
+        else if (Ini_GetString(ini, INI_SECTION, "compfad", pfad) != 1)
+            pfad->clear();
         if (Ini_GetInt(ini, INI_SECTION, "adresse", &wert) == 1 &&
             ((wert >= '1' && wert <= '9') || (wert >= 'a' && wert <= 'f') || wert == '&'))
             k->adresse = static_cast<char>(wert);
@@ -188,11 +200,25 @@ bool portWaehlen(const std::string& text, CliKontext* k) {
     return true;
 }
 
+// "ports": the ports the program offers, one a line: name, stable path, description, USB vendor:product.
+int portsAuflisten() {
+    for (const Rs232_PortInfo& p : Rs232_PortlisteBilden(Rs232_GemeldetePorts())) {
+        char ids[16] = "-";
+        if (p.vendorId >= 0 && p.productId >= 0)
+            std::snprintf(ids, sizeof ids, "%04x:%04x", p.vendorId & 0xFFFF, p.productId & 0xFFFF);
+        std::printf("%s\t%s\t%s\t%s\n", p.name.c_str(), p.stabilerPfad.c_str(),
+                    p.beschreibung.empty() ? "-" : p.beschreibung.c_str(), ids);
+    }
+    return CLI_EXIT_OK;
+}
+
 int ausfuehren(const Optionen& o, Befehl modul) {
     CliKontext k;
     k.port = STANDARD_PORT;
     k.adresse = STANDARD_ADRESSE;
-    einstellungenLesen(&k);
+    std::string gespeicherterPfad;
+    einstellungenLesen(&k, &gespeicherterPfad);
+    if (o.port.empty() && !gespeicherterPfad.empty()) (void)portWaehlen(gespeicherterPfad, &k);
     if (!o.port.empty() && !portWaehlen(o.port, &k)) return aufrufFehler("ungültiger Port " + o.port);
     if (!o.adresse.empty()) {
         if (o.adresse.size() != 1) return aufrufFehler("ungültige Adresse " + o.adresse);
@@ -249,13 +275,21 @@ int main(int argc, char** argv) try {
         std::fputs(AUFRUF_TEXT, stdout);
         return CLI_EXIT_OK;
     }
+    if (o.befehl == "ports")
+        return o.args.empty() ? portsAuflisten() : aufrufFehler("ports nimmt keine Angaben");
     const Befehl modul = modulbefehl(o.befehl);
     if (!modul) {
         if (!Cli_IstGeraetebefehl(o.befehl)) return aufrufFehler("unbekannter Befehl " + o.befehl);
         if (!Cli_GeraetebefehlPruefen(o.befehl, o.args))
             return aufrufFehler("falsche Angaben zu " + o.befehl);
     }
-    return ausfuehren(o, modul);
+    if (!o.trace.empty() && !Rs232Trace_Starten(o.trace)) {
+        std::fprintf(stderr, "plm1: Protokolldatei %s kann nicht geschrieben werden\n", o.trace.c_str());
+        return CLI_EXIT_FEHLER;
+    }
+    const int ergebnis = ausfuehren(o, modul);
+    Rs232Trace_Beenden();
+    return ergebnis;
 } catch (const std::exception& e) { // nothing may end the tool unannounced
     std::fprintf(stderr, "plm1: %s\n", e.what());
     return CLI_EXIT_FEHLER;

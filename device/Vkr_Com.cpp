@@ -5,6 +5,8 @@
 
 #include "device/vkrplm1.h"
 #include "errors/VKR_errorV3.h"
+#include "platform/rs232.h"
+#include "platform/rs232_portliste.h"
 #include "platform/ui.h"
 #include "platform/ui_test.h"
 
@@ -15,7 +17,10 @@
 
 namespace {
 
-constexpr int MAX_PORT = 8;
+// No port, COM 1..8, or a port the system reported, opened by its path.
+bool portGueltig(int port) {
+    return port == 0 || Rs232_PortGueltig(port);
+}
 constexpr int GRUEN = 0x00FF00; // PLM-1 unit found
 constexpr int ROT = 0xFF0000;   // another unit answered
 constexpr const char* PLM1_ID_PREFIX = "VKR-PLM1-";
@@ -151,7 +156,7 @@ void VkrCom_RegisterFehlerControls(int panel, int lampControl, int textControl, 
 // ---- connection and address ------------------------------------------------------------------------------
 
 Fehlercode VkrCom_Open(int port) {
-    if (port < 0 || port > MAX_PORT) return FEHLER_PORT_UNGUELTIG;
+    if (!portGueltig(port)) return FEHLER_PORT_UNGUELTIG;
     z.gewaehlterPort = port;
     if (port == z.offenerPort) return KEIN_FEHLER;
     if (z.offenerPort != 0) {
@@ -188,7 +193,7 @@ int VkrCom_LastComPortGet() {
 }
 
 Fehlercode VkrCom_LastComPortSet(int port) {
-    if (port < 0 || port > MAX_PORT) return FEHLER_LETZTER_PORT_UNGUELTIG;
+    if (!portGueltig(port)) return FEHLER_LETZTER_PORT_UNGUELTIG;
     z.letzterPort = port;
     return KEIN_FEHLER;
 }
@@ -216,8 +221,12 @@ Fehlercode VkrCom_Umschalten() {
 
 void VkrCom_PortAnzeigen(int port) {
     if (z.portAuswahl.gesetzt()) SetCtrlVal(z.portAuswahl.panel, z.portAuswahl.control, port);
-    for (int i = 0; i < z.anzahlRinge; ++i)
+    // A reported port shows its device name; COM n and "nicht geöffnet" come from the value.
+    const std::string name = Rs232_IstGeraeteport(port) ? Rs232_Kurzname(Rs232_Geraetepfad(port)) : "";
+    for (int i = 0; i < z.anzahlRinge; ++i) {
         SetCtrlVal(z.ringe[i].panel, z.ringe[i].control, port);
+        SetCtrlAttribute(z.ringe[i].panel, z.ringe[i].control, ATTR_LABEL_TEXT, name.c_str());
+    }
 }
 
 // ---- identification and search ---------------------------------------------------------------------------

@@ -4,7 +4,9 @@
 #include "device/vkrplm1.h"
 
 #include "device/vkrplm1_antwort.h"
+#include "errors/VKR_errorV3.h"
 #include "platform/rs232.h"
+#include "platform/rs232_portliste.h"
 
 #include <cmath>
 #include <cstdio>
@@ -211,10 +213,13 @@ bool wertAnhaengen(const Schreibwort& w, double realValue, int intValue, std::st
 
 Fehlercode VKRPLM1_Open(int port, int baud) {
     if (baud != VKRPLM1_BAUDRATE) return FEHLER_OPEN_BAUDRATE;
-    if (port < 1 || port > RS232_MAX_PORT) return FEHLER_OPEN_PORTNUMMER;
-    if (OpenComConfig(port, "", baud, PARITAET_UNGERADE, DATENBITS, STOPPBITS, QUEUE_GROESSE,
-                      QUEUE_GROESSE) != 0)
-        return FEHLER_OPEN_PLATTFORM;
+    if (!Rs232_PortGueltig(port)) return FEHLER_OPEN_PORTNUMMER;
+    const int ergebnis =
+        OpenComConfig(port, "", baud, PARITAET_UNGERADE, DATENBITS, STOPPBITS, QUEUE_GROESSE, QUEUE_GROESSE);
+    // Lack of permission has a fix the operator can be told.
+    if (ergebnis == RS232_FEHLER_ZUGRIFF)
+        VKR_Fehleruserstring(Rs232_ZugriffHinweis(Rs232_Geraetepfad(port)).c_str());
+    if (ergebnis != 0) return FEHLER_OPEN_PLATTFORM;
     return KEIN_FEHLER;
 }
 

@@ -4,6 +4,8 @@
 
 #include "platform/rs232.h"
 
+#include "platform/rs232_trace.h"
+
 #include <QSerialPort>
 
 #include <array>
@@ -25,6 +27,7 @@
 #include <unistd.h>
 #endif
 #ifdef __linux__
+#include <linux/serial.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #endif
@@ -53,11 +56,12 @@ struct Port {
     double zeichenzeitS = 0; // wire time of one character with the line's settings
 };
 
-std::array<Port, RS232_MAX_PORT + 1> gPorts;
-std::array<std::string, RS232_MAX_PORT + 1> gPfade;
+constexpr int PLAETZE = RS232_ERSTER_GERAETEPORT + RS232_MAX_GERAETEPORTE;
+std::array<Port, PLAETZE> gPorts;
+std::array<std::string, PLAETZE> gPfade;
 
 bool nummerGueltig(int port) {
-    return port >= 1 && port <= RS232_MAX_PORT;
+    return (port >= 1 && port <= RS232_MAX_PORT) || (port >= RS232_ERSTER_GERAETEPORT && port < PLAETZE);
 }
 
 // The open port with its error state cleared, or nullptr.
@@ -102,6 +106,32 @@ bool pseudoterminal([[maybe_unused]] QSerialPort* p) {
     return haupt >= PTY_SLAVE_MAJOR_ERSTE && haupt <= PTY_SLAVE_MAJOR_LETZTE;
 #else
     return false;
+#endif
+}
+
+// USB-serial adapters hold received bytes back for their latency timer (16 ms on the common chips) unless
+// their buffer fills; a short reply then costs that much on top of its wire time. The serial driver's
+// low-latency flag makes ftdi_sio and the other usb-serial drivers that take it use 1 ms instead. Where
+// the flag does not apply (pseudo-terminals, on-board ports of some drivers, other systems) the request
+// is refused and nothing else changes, so a refusal is not an error.
+void niedrigeLatenzAnfordern([[maybe_unused]] QSerialPort* p) {
+#ifdef __linux__
+    const int fd = static_cast<int>(p->handle());
+    serial_struct info{};
+    if (ioctl(fd, TIOCGSERIAL, &info) != 0) return;
+    if (info.flags & ASYNC_LOW_LATENCY) return;
+    info.flags |= ASYNC_LOW_LATENCY;
+    (void)ioctl(fd, TIOCSSERIAL, &info);
+#endif
+}
+
+// An open that failed because the user may not use the device (not because another program holds it).
+bool keinZugriff([[maybe_unused]] const QSerialPort& p, [[maybe_unused]] const std::string& pfad) {
+#ifdef _WIN32
+    return false;
+#else
+    return p.error() == QSerialPort::PermissionError && access(pfad.c_str(), R_OK | W_OK) != 0 &&
+           errno == EACCES;
 #endif
 }
 
@@ -166,7 +196,7 @@ Gelesen lesenEinmal(int fd, char* ziel, int maximal, int& n, bool nullIstLeer) {
 // Reads the rest of a line in line mode (the caller has taken what Qt held). `n` bytes are in the buffer.
 // Bytes that were queued before line mode began come as one piece that may run past the terminator: what
 // follows it goes to `rest` for the caller to put back.
-int zeileLesen(int fd, int zeitlimitMs, char* puffer, int count, int terminator, int n, std::string& rest) {
+int zeileLesen(int fd, int zeitlimitMs, char* puffer, int count, int terminator, int& n, std::string& rest) {
     Zeilenmodus modus(fd, terminator);
     if (!modus.aktiv()) return RS232_FEHLER_ALLGEMEIN;
     const auto grenze = std::chrono::milliseconds(zeitlimitMs);
@@ -191,7 +221,8 @@ int zeileLesen(int fd, int zeitlimitMs, char* puffer, int count, int terminator,
                 if (ende) {
                     const int zeilenende = static_cast<int>(ende - puffer) + 1;
                     rest.assign(puffer + zeilenende, static_cast<std::size_t>(n - zeilenende));
-                    return zeilenende;
+                    n = zeilenende;
+                    return n;
                 }
             }
         } else if (r == 0) {
@@ -219,9 +250,13 @@ int zeileLesen(int fd, int zeitlimitMs, char* puffer, int count, int terminator,
 
 } // namespace
 
+bool Rs232_PortGueltig(int port) {
+    return (port >= 1 && port <= RS232_MAX_PORT) || (nummerGueltig(port) && !gPfade[port].empty());
+}
+
 std::string Rs232_Geraetepfad(int port) {
     if (!nummerGueltig(port)) return {};
-    if (!gPfade[port].empty()) return gPfade[port];
+    if (!gPfade[port].empty() || port > RS232_MAX_PORT) return gPfade[port];
 #ifdef _WIN32
     return "COM" + std::to_string(port);
 #else
@@ -248,8 +283,11 @@ int OpenComConfig(int port, const char* deviceName, long baudRate, int parity, i
 
     auto p = std::make_unique<QSerialPort>();
     const std::string pfad = deviceName && *deviceName ? std::string(deviceName) : Rs232_Geraetepfad(port);
+    if (pfad.empty()) return RS232_FEHLER_PORTNUMMER;
     p->setPortName(QString::fromStdString(pfad));
-    if (!p->open(QIODevice::ReadWrite)) return RS232_FEHLER_ALLGEMEIN;
+    if (!p->open(QIODevice::ReadWrite))
+        return keinZugriff(*p, pfad) ? RS232_FEHLER_ZUGRIFF : RS232_FEHLER_ALLGEMEIN;
+    niedrigeLatenzAnfordern(p.get());
     // A pseudo-terminal carries bytes without framing and refuses character size and parity.
     const bool pty = pseudoterminal(p.get());
     const bool ok = p->setBaudRate(static_cast<qint32>(baudRate)) &&
@@ -266,6 +304,7 @@ int OpenComConfig(int port, const char* deviceName, long baudRate, int parity, i
     eintrag.seriell = std::move(p);
     eintrag.zeitlimitMs = STANDARD_ZEITLIMIT_MS;
     eintrag.zeichenzeitS = (1.0 + dataBits + (parity ? 1 : 0) + stopBits) / static_cast<double>(baudRate);
+    Rs232Trace_Geoeffnet(port, pfad);
     return 0;
 }
 
@@ -274,6 +313,7 @@ int CloseCom(int port) {
     if (!p) return fehlerFuer(port);
     p->close();
     gPorts[port].seriell.reset();
+    Rs232Trace_Geschlossen(port);
     return 0;
 }
 
@@ -288,6 +328,8 @@ int SetComTime(int port, double timeoutSeconds) {
 int FlushInQ(int port) {
     QSerialPort* p = offen(port);
     if (!p) return fehlerFuer(port);
+    // Every transaction begins here: the log starts its next line.
+    Rs232Trace_Transaktion();
     return p->clear(QSerialPort::Input) ? 0 : RS232_FEHLER_ALLGEMEIN;
 }
 
@@ -307,6 +349,7 @@ int ComWrt(int port, const char* buffer, int count) {
     if (count == 0) return 0;
     const qint64 n = p->write(buffer, count);
     if (n < 0) return RS232_FEHLER_ALLGEMEIN;
+    Rs232Trace_Gesendet(buffer, static_cast<int>(n));
     // Without an event loop nothing moves until we push: hand what the kernel takes now to it.
     p->waitForBytesWritten(0);
     if (leitungVerloren(p)) return RS232_FEHLER_LEITUNG;
@@ -351,7 +394,15 @@ int ComWaitUntilSent(int port, double maxSeconds) {
     }
 }
 
-int ComRdByte(int port) {
+namespace {
+
+void fehlerProtokollieren(int fehler) {
+    Rs232Trace_Ereignis(fehler == RS232_FEHLER_ZEITLIMIT ? "Zeitlimit"
+                        : fehler == RS232_FEHLER_LEITUNG ? "Leitung unterbrochen"
+                                                         : "Fehler beim Lesen");
+}
+
+int byteLesen(int port) {
     QSerialPort* p = offen(port);
     if (!p) return fehlerFuer(port);
     // Bytes already buffered do not wake waitForReadyRead: look first.
@@ -370,13 +421,9 @@ int ComRdByte(int port) {
     return static_cast<unsigned char>(c);
 }
 
-int ComRdTerm(int port, char* buffer, int count, int terminator) {
-    QSerialPort* p = offen(port);
-    if (!p) return fehlerFuer(port);
-    if (count < 0 || (count > 0 && !buffer) || terminator < 0 || terminator > 255)
-        return RS232_FEHLER_PARAMETER;
+// ComRdTerm with `n` counting the bytes in the buffer even when it fails.
+int terminiertLesen(int port, QSerialPort* p, char* buffer, int count, int terminator, int& n) {
     // What Qt already holds comes first.
-    int n = 0;
     while (n < count && p->bytesAvailable() > 0) {
         if (!p->getChar(buffer + n)) return RS232_FEHLER_ALLGEMEIN;
         if (static_cast<unsigned char>(buffer[n++]) == terminator) return n;
@@ -392,10 +439,35 @@ int ComRdTerm(int port, char* buffer, int count, int terminator) {
     }
 #endif
     while (n < count) {
-        const int byte = ComRdByte(port);
+        const int byte = byteLesen(port);
         if (byte < 0) return byte;
         buffer[n++] = static_cast<char>(byte);
         if (byte == terminator) break;
     }
     return n;
+}
+
+} // namespace
+
+int ComRdByte(int port) {
+    const int byte = byteLesen(port);
+    if (byte >= 0) {
+        const char c = static_cast<char>(byte);
+        Rs232Trace_Empfangen(&c, 1);
+    } else if (nummerGueltig(port) && gPorts[port].seriell) {
+        fehlerProtokollieren(byte);
+    }
+    return byte;
+}
+
+int ComRdTerm(int port, char* buffer, int count, int terminator) {
+    QSerialPort* p = offen(port);
+    if (!p) return fehlerFuer(port);
+    if (count < 0 || (count > 0 && !buffer) || terminator < 0 || terminator > 255)
+        return RS232_FEHLER_PARAMETER;
+    int n = 0;
+    const int ergebnis = terminiertLesen(port, p, buffer, count, terminator, n);
+    Rs232Trace_Empfangen(buffer, n);
+    if (ergebnis < 0) fehlerProtokollieren(ergebnis);
+    return ergebnis;
 }

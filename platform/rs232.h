@@ -1,6 +1,7 @@
 #pragma once
 // Serial ports COM1..COM8 behind the RS-232 calls of the driver; the one place that touches a serial port.
-// COMn is "COMn" on Windows; elsewhere the device named by PLM1_COM<n>, else /dev/ttyS<n-1>.
+// COMn is "COMn" on Windows; elsewhere the device named by PLM1_COM<n>, else /dev/ttyS<n-1>. Ports the
+// system reports (USB adapters) get numbers of their own from RS232_ERSTER_GERAETEPORT on, with their path.
 
 #include <string>
 
@@ -13,9 +14,16 @@ enum : int {
     RS232_FEHLER_NICHT_OFFEN = -3, // port not open
     RS232_FEHLER_PARAMETER = -4,   // invalid line setting or argument
     RS232_FEHLER_LEITUNG = -5,     // the line is gone (device unplugged, peer hung up)
+    RS232_FEHLER_ZUGRIFF = -6,     // the user may not open the device
     RS232_FEHLER_ZEITLIMIT = -99,  // nothing arrived / not drained within the time-out
 };
 constexpr int RS232_MAX_PORT = 8;
+// Numbers of ports opened by their path; far from COM 1..8 so that a slip of one is never a valid port.
+constexpr int RS232_ERSTER_GERAETEPORT = 101;
+constexpr int RS232_MAX_GERAETEPORTE = 32;
+
+// COM 1..8, or a device port whose path has been set.
+bool Rs232_PortGueltig(int port);
 
 int OpenComConfig(int port, const char* deviceName, long baudRate, int parity, int dataBits, int stopBits,
                   int inputQueueSize, int outputQueueSize); // 0 or negative
@@ -35,7 +43,7 @@ int GetOutQLen(int port); // bytes still waiting to be sent, or negative
 // 0 when drained, negative on a port error or when the bound ran out.
 int ComWaitUntilSent(int port, double maxSeconds);
 
-// The device path that COM n opens; setting one overrides the environment for this run (the built-in
-// simulator, a path given on the command line). An empty path restores the default.
+// The device path that COM n (or device port n) opens; setting one overrides the environment for this run
+// (the built-in simulator, a path given on the command line). An empty path restores the default.
 std::string Rs232_Geraetepfad(int port);
 void Rs232_GeraetepfadSetzen(int port, const std::string& path);

@@ -109,6 +109,12 @@ void setzeLabel(Ctrl& c, const std::string& text) {
     case CtrlArt::Rahmen:
         if (auto* g = als<QGroupBox>(c)) g->setTitle(t);
         break;
+    case CtrlArt::Verbindungsbild:
+        if (auto* v = als<VerbindungsWidget>(c)) {
+            v->name = t;
+            v->update();
+        }
+        break;
     default:
         if (labelOrt(c.def.art) == LabelOrt::Keiner) break;
         if (!c.label && c.w) {

@@ -145,7 +145,7 @@ void VerbindungsWidget::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     if (!isEnabled()) p.setOpacity(0.45);
-    const bool offen = wert >= 1 && wert <= 8;
+    const bool offen = wert >= 1;
     const double h = height();
     const double s = std::min(h - 4, 36.0); // icon size
     const double oben = (h - s) / 2;
@@ -177,7 +177,9 @@ void VerbindungsWidget::paintEvent(QPaintEvent*) {
     const double textLinks = dose.right() + s * 0.2 + 8;
     p.setPen(palette().color(QPalette::WindowText));
     p.drawText(QRectF(textLinks, 0, width() - textLinks, h), Qt::AlignVCenter | Qt::AlignLeft,
-               offen ? QString("COM %1").arg(wert) : QString::fromUtf8("nicht geöffnet"));
+               !offen           ? QString::fromUtf8("nicht geöffnet")
+               : name.isEmpty() ? QString("COM %1").arg(wert)
+                                : name);
 }
 
 // ---- canvas

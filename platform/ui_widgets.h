@@ -64,6 +64,7 @@ class VerbindungsWidget : public QWidget {
   public:
     explicit VerbindungsWidget(QWidget* parent) : QWidget(parent) {}
     int wert = 0;
+    QString name; // shown instead of "COM n" when set (a port opened by its path)
 
   protected:
     void paintEvent(QPaintEvent*) override;

@@ -6,6 +6,7 @@
 #include "device/Vkr_Com.h"
 #include "errors/VKR_errorV3.h"
 #include "platform/datei_sicher.h"
+#include "platform/rs232_trace.h"
 #include "platform/ui.h"
 #include "platform/ui_test.h"
 #include "resources/Plm1SteuerungGui.h"
@@ -152,13 +153,15 @@ void konfigEmpfaengerSetzen() {
     );
 }
 
-// The settings file names a port when its "com" key holds one other than 0.
+// The settings file names a port when its "com" key holds one other than 0 or "compfad" names a device.
 bool einstellungenNennenPort() {
     IniText ini = Ini_New(1);
     if (!ini) return false;
     int port = 0;
-    const bool genannt =
-        Ini_ReadFromFile(ini, INI_DATEINAME) == 0 && Ini_GetInt(ini, SEKTION, "com", &port) > 0 && port != 0;
+    std::string pfad;
+    const bool gelesen = Ini_ReadFromFile(ini, INI_DATEINAME) == 0;
+    const bool genannt = gelesen && ((Ini_GetInt(ini, SEKTION, "com", &port) > 0 && port != 0) ||
+                                     Ini_GetString(ini, SEKTION, "compfad", &pfad) > 0);
     Ini_Dispose(ini);
     return genannt;
 }
@@ -236,6 +239,12 @@ Fehlercode Func_IniDateiSchreiben() {
 int Plm1Steuerung_Starten(int argc, char** argv) {
     Startoptionen optionen;
     if (!Startoptionen_Lesen(argc, argv, &optionen)) return -1;
+    // The log's path counts from where the program was started, before a menu start changes folder.
+    if (!optionen.trace.empty() && !Rs232Trace_Starten(optionen.trace)) {
+        std::fprintf(stderr, "Protokolldatei %s kann nicht geschrieben werden\n", optionen.trace.c_str());
+        return -1;
+    }
+    if (optionen.benutzerordner && !Startoptionen_BenutzerordnerWechseln()) return -1;
 
     // The run-time: one application object that lives as long as the process, so that nothing the windows
     // layer keeps outlives it.
@@ -318,5 +327,6 @@ int Plm1Steuerung_Starten(int argc, char** argv) {
     DiscardPanel(gHauptpanel);
     gInfopanel = gHauptpanel = 0;
     Startoptionen_SimulatorStoppen();
+    Rs232Trace_Beenden();
     return ergebnis;
 }

@@ -5,8 +5,11 @@
 #include "platform/rs232.h"
 #include "sim/plm1sim.h"
 
+#include <QStandardPaths>
+
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <map>
@@ -18,13 +21,18 @@ namespace {
 
 constexpr int SIMULATOR_PORT = 1;
 constexpr const char* SIMULATOR_ID = "VKR-PLM1-SIMULATOR";
+constexpr const char* BENUTZERORDNER = "plm1steuerung";
 
 std::unique_ptr<plm1sim::Server> gSimulator;
 
 void hilfeAusgeben() {
-    std::fprintf(stderr, "Aufruf: Plm1Steuerung [--simulator] [--screenshots VERZEICHNIS]\n"
-                         "  --simulator            simuliertes PLM-1 (Adresse 1) an COM 1\n"
-                         "  --screenshots DIR      jedes Fenster als PNG in DIR speichern und beenden\n");
+    std::fprintf(
+        stderr,
+        "Aufruf: Plm1Steuerung [--simulator] [--screenshots VERZEICHNIS] [--trace DATEI] [--user-dir]\n"
+        "  --simulator            simuliertes PLM-1 (Adresse 1) an COM 1\n"
+        "  --screenshots DIR      jedes Fenster als PNG in DIR speichern und beenden\n"
+        "  --trace DATEI          jedes Byte auf der Leitung mit Zeit in DATEI protokollieren\n"
+        "  --user-dir             im Ordner plm1steuerung unter ~/.config arbeiten (Menüstart)\n");
 }
 
 } // namespace
@@ -38,11 +46,33 @@ bool Startoptionen_Lesen(int argc, char** argv, Startoptionen* optionen) {
             optionen->nachStartBeenden = true;
         } else if (std::strcmp(a, "--screenshots") == 0 && i + 1 < argc) {
             optionen->bilderVerzeichnis = argv[++i];
+        } else if (std::strcmp(a, "--trace") == 0 && i + 1 < argc && *argv[i + 1]) {
+            optionen->trace = argv[++i];
+        } else if (std::strcmp(a, "--user-dir") == 0) {
+            optionen->benutzerordner = true;
         } else {
             std::fprintf(stderr, "Unbekannte Option: %s\n", a);
             hilfeAusgeben();
             return false;
         }
+    }
+    return true;
+}
+
+std::string Startoptionen_Benutzerordner() {
+    const QString basis = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    return basis.isEmpty() ? std::string() : basis.toStdString() + "/" + BENUTZERORDNER;
+}
+
+bool Startoptionen_BenutzerordnerWechseln() {
+    const std::string ordner = Startoptionen_Benutzerordner();
+    std::error_code fehler;
+    if (!ordner.empty()) std::filesystem::create_directories(ordner, fehler);
+    if (!ordner.empty() && !fehler) std::filesystem::current_path(ordner, fehler);
+    if (ordner.empty() || fehler) {
+        std::fprintf(stderr, "Arbeitsordner %s nicht verwendbar: %s\n", ordner.c_str(),
+                     fehler.message().c_str());
+        return false;
     }
     return true;
 }

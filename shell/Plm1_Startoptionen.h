@@ -1,6 +1,7 @@
 #pragma once
 // Command-line options of the program: the built-in simulated unit on COM 1, screenshots of every
-// window, and a run that ends right after the main window came up (for start-up measurements).
+// window, the traffic log, the per-user folder of a menu start, and a run that ends right after the main
+// window came up (for start-up measurements).
 
 #include <string>
 
@@ -8,10 +9,18 @@ struct Startoptionen {
     bool simulator = false;        // --simulator
     std::string bilderVerzeichnis; // --screenshots DIR
     bool nachStartBeenden = false; // --quit-after-start (not listed in the help)
+    std::string trace;             // --trace FILE
+    bool benutzerordner = false;   // --user-dir
 };
 
 // Reads the options; false (after a message on standard error) for an unknown option or a missing value.
 bool Startoptionen_Lesen(int argc, char** argv, Startoptionen* optionen);
+
+// The program's folder under the user's XDG configuration location (~/.config/plm1steuerung).
+std::string Startoptionen_Benutzerordner();
+// Makes that folder (created when missing) the working directory, so that a start from the desktop menu
+// keeps its settings file there; false (after a message) when it cannot.
+bool Startoptionen_BenutzerordnerWechseln();
 
 // Starts the simulated unit on a pseudo-terminal and maps it to COM 1 for this run.
 bool Startoptionen_SimulatorStarten();

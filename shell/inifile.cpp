@@ -319,8 +319,29 @@ int Ini_GetInt(IniText ini, const char* section, const char* tag, int* value) {
     return 1;
 }
 
+int Ini_GetString(IniText ini, const char* section, const char* tag, std::string* value) {
+    if (!ini || !section || !tag || !value) return INI_FEHLER_KEIN_OBJEKT;
+    IniSection* s = sectionSuchen(*ini, section);
+    if (!s) return 0;
+    auto it =
+        std::find_if(s->items.begin(), s->items.end(), [&](const IniItem& i) { return gleich(i.tag, tag); });
+    if (it == s->items.end()) return 0;
+    const std::string_view wert = trimmen(it->wert);
+    if (wert.empty()) return 0;
+    try {
+        value->assign(wert);
+    } catch (const std::bad_alloc&) {
+        return INI_FEHLER_KEIN_SPEICHER;
+    }
+    return 1;
+}
+
 int Ini_PutInt(IniText ini, const char* section, const char* tag, int value) {
-    if (!ini || !section || !tag) return INI_FEHLER_KEIN_OBJEKT;
+    return Ini_PutString(ini, section, tag, std::to_string(value).c_str());
+}
+
+int Ini_PutString(IniText ini, const char* section, const char* tag, const char* value) {
+    if (!ini || !section || !tag || !value) return INI_FEHLER_KEIN_OBJEKT;
     try {
         IniSection* s = sectionSuchen(*ini, section);
         if (!s) {
@@ -331,7 +352,7 @@ int Ini_PutInt(IniText ini, const char* section, const char* tag, int value) {
                     [](std::string_view n, const IniSection& x) { return vergleichen(n, x.name) < 0; });
             s = &*ini->sections.insert(platz, IniSection{section, {}});
         }
-        IniItem neu{tag, std::to_string(value), false};
+        IniItem neu{tag, value, false};
         auto erstes = std::find_if(s->items.begin(), s->items.end(),
                                    [&](const IniItem& i) { return gleich(i.tag, tag); });
         if (erstes != s->items.end()) {

@@ -20,6 +20,10 @@ void Ini_Dispose(IniText ini);
 [[nodiscard]] int Ini_WriteToFile(IniText ini, const char* path);
 [[nodiscard]] int Ini_GetInt(IniText ini, const char* section, const char* tag, int* value);
 [[nodiscard]] int Ini_PutInt(IniText ini, const char* section, const char* tag, int value);
+// Text items (device paths): 1 when the item exists and is not blank (value set, white space around it
+// removed), 0 when missing or blank; Ini_PutString stores the text as it is, like Ini_PutInt.
+[[nodiscard]] int Ini_GetString(IniText ini, const char* section, const char* tag, std::string* value);
+[[nodiscard]] int Ini_PutString(IniText ini, const char* section, const char* tag, const char* value);
 
 // The same reading and writing rules on memory (tests, fuzzing): the file's bytes in, its text out.
 [[nodiscard]] int Ini_ReadFromBuffer(IniText ini, const char* daten, std::size_t laenge);

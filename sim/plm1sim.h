@@ -88,6 +88,10 @@ class Server {
     // Holds back (true) or releases the PC end's output, as a stopped line would: what the PC writes
     // then stays in its output queue and never drains.
     bool ausgabeAnhalten(bool anhalten);
+    // Imitates a USB-serial adapter's latency timer on the way to the PC: each reply is held until `ms`
+    // have passed since its first byte arrived, unless ADAPTER_PUFFER bytes are waiting. 0 switches it off.
+    static constexpr int ADAPTER_PUFFER = 62;
+    void latenzzeitgeberSetzen(int ms);
 
   private:
     struct Impl;

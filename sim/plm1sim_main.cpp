@@ -1,10 +1,11 @@
 // plm1-sim: offers simulated PLM-1 units on a pseudo-terminal, prints its device path and runs until
-// SIGINT or SIGTERM.  Usage: plm1-sim [--unit ADDR=ID]... [--paced]
+// SIGINT or SIGTERM.  Usage: plm1-sim [--unit ADDR=ID]... [--paced] [--latency MS]
 
 #include "sim/plm1sim.h"
 
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <exception>
 #include <string>
@@ -12,8 +13,10 @@
 namespace {
 
 int gebrauch() {
-    std::fprintf(stderr, "usage: plm1-sim [--unit ADDR=ID]... [--paced]\n"
-                         "  ADDR is 1..9 or a..f; default: one unit VKR-PLM1-SIM at address 1\n");
+    std::fprintf(stderr,
+                 "usage: plm1-sim [--unit ADDR=ID]... [--paced] [--latency MS]\n"
+                 "  ADDR is 1..9 or a..f; default: one unit VKR-PLM1-SIM at address 1\n"
+                 "  --latency MS  hold replies like a USB adapter's latency timer (16 by default there)\n");
     return 2;
 }
 
@@ -26,10 +29,16 @@ bool adresseGueltig(char a) {
 int main(int argc, char** argv) try {
     std::vector<plm1sim::Einheit> einheiten;
     bool takt = false;
+    int latenz = 0;
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
         if (arg == "--paced") {
             takt = true;
+            continue;
+        }
+        if (arg == "--latency" && i + 1 < argc) {
+            latenz = std::atoi(argv[++i]);
+            if (latenz < 0 || latenz > 1000) return gebrauch();
             continue;
         }
         std::string wert;
@@ -55,6 +64,7 @@ int main(int argc, char** argv) try {
     pthread_sigmask(SIG_BLOCK, &signale, nullptr);
 
     plm1sim::Server server;
+    server.latenzzeitgeberSetzen(latenz);
     if (!server.starten(einheiten, takt)) {
         std::fprintf(stderr, "plm1-sim: no pseudo-terminal: %s\n", std::strerror(errno));
         return 1;

@@ -3,6 +3,7 @@
 
 #include "sim/plm1sim.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <chrono>
@@ -60,6 +61,7 @@ struct Server::Impl {
     std::string pfad;
     bool takt = false;
     std::atomic<bool> stop{false};
+    std::atomic<int> latenzMs{0};
     std::thread thread;
     Uhr::time_point empfangFrei{}; // when the receiving direction of the paced line is free again
     Uhr::time_point sendenFrei{};
@@ -92,6 +94,10 @@ struct Server::Impl {
     // of this thread does not delay the answer.
     void senden(const std::string& antwort, Uhr::time_point ab) {
         if (antwort.empty()) return;
+        if (latenzMs > 0) {
+            ueberAdapterSenden(antwort, ab);
+            return;
+        }
         if (!takt) {
             schreiben(antwort.data(), antwort.size());
             return;
@@ -107,6 +113,27 @@ struct Server::Impl {
             schreiben(&antwort[i], 1);
         }
         sendenFrei = t0 + ZEICHENZEIT * static_cast<long>(antwort.size());
+    }
+
+    // The adapter passes bytes on in one piece when its timer runs out (counted from the first byte it
+    // holds) or when its buffer is full, whichever comes first.
+    void ueberAdapterSenden(const std::string& antwort, Uhr::time_point ab) {
+        const auto t0 = takt ? std::max(ab, sendenFrei) : Uhr::now();
+        const auto am = [&](std::size_t i) {
+            return takt ? t0 + ZEICHENZEIT * static_cast<long>(i + 1) : t0;
+        };
+        const auto zeitgeber = std::chrono::milliseconds(latenzMs.load());
+        const std::size_t n = antwort.size();
+        for (std::size_t i = 0; i < n && !stop;) {
+            const auto ablauf = am(i) + zeitgeber;
+            std::size_t j = i;
+            while (j < n && j - i < ADAPTER_PUFFER && am(j) <= ablauf)
+                ++j;
+            schlafenGenauBis(j - i == ADAPTER_PUFFER ? am(j - 1) : ablauf);
+            schreiben(&antwort[i], j - i);
+            i = j;
+        }
+        if (takt) sendenFrei = t0 + ZEICHENZEIT * static_cast<long>(n);
     }
 
     // Bytes from the PC that were there at `ankunft`. On a paced line each command is executed only once its
@@ -205,6 +232,10 @@ std::string Server::pfad() const {
 
 Bus& Server::bus() {
     return *impl_->bus;
+}
+
+void Server::latenzzeitgeberSetzen(int ms) {
+    impl_->latenzMs = std::max(0, ms);
 }
 
 bool Server::ausgabeAnhalten(bool anhalten) {

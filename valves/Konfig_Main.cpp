@@ -9,6 +9,7 @@
 #include "resources/Plm1SteuerungGui.h"
 #include "shell/Plm1_GemeinsameFunktionen.h"
 #include "valves/Konfig_Datei.h"
+#include "valves/Konfig_Ports.h"
 #include "valves/Konfig_Userinterface.h"
 #include "valves/Konfigarray.h"
 
@@ -87,6 +88,7 @@ int KonfigMain_Initialisieren() {
     const int p = konfigPanelHandle;
     SetCtrlVal(p, KONFIGPNL_SCANNTEXT, "");
     VkrCom_RegisterComControl(p, KONFIGPNL_COMPORT);
+    KonfigPorts_ListeAktualisieren(p, KONFIGPNL_COMPORT);
     VkrCom_RegisterPictureringControl(p, KONFIGPNL_COMPICTURERING);
     VkrCom_RegisterFehlerControls(p, KONFIGPNL_FEHLERLED, KONFIGPNL_FEHLERSTRING, KONFIGPNL_FEHLERNUMMER);
     VkrCom_RegisterIdReadButton(p, KONFIGPNL_IDLESEN);
@@ -105,6 +107,8 @@ void KonfigMain_Freigeben() {
 }
 
 void KonfigMain_DisplayPanel(int fromPanel) {
+    // Adapters come and go while the program runs.
+    KonfigPorts_ListeAktualisieren(konfigPanelHandle, KONFIGPNL_COMPORT);
     GemFunc_SwitchPanels(fromPanel, konfigPanelHandle);
 }
 
@@ -131,6 +135,8 @@ Fehlercode KonfigMain_ReadIni(IniText ini) {
     // A value beyond one byte must not wrap onto a valid address character.
     if (lesen(ini, "adresse", &wert, FEHLER_INI_ADRESSE_FEHLT, &ersterFehler) && wert >= 0 && wert <= 0x7F)
         (void)VkrCom_AdresseSet(static_cast<char>(wert));
+    (void)KonfigPorts_ReadIni(ini); // its failure is in the error controls, like that of "com"
+    if (konfigPanelHandle > 0) KonfigPorts_ListeAktualisieren(konfigPanelHandle, KONFIGPNL_COMPORT);
     return ersterFehler;
 }
 
@@ -147,6 +153,7 @@ void KonfigMain_WriteIni(IniText ini) {
     (void)Ini_PutInt(ini, SEKTION, "com", com);
     (void)Ini_PutInt(ini, SEKTION, "lcom", VkrCom_LastComPortGet());
     (void)Ini_PutInt(ini, SEKTION, "adresse", static_cast<int>(VkrCom_AdresseGet()));
+    KonfigPorts_WriteIni(ini);
 }
 
 int KonfigMain_VentilVorhanden(int ventil) {

@@ -10,6 +10,8 @@
 #include <gtest/gtest.h>
 #include <iterator>
 #include <map>
+#include <regex>
+#include <sstream>
 #include <string>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -334,6 +336,52 @@ TEST_F(Plm1Cli, PortUndAdresseAusDenEinstellungen) {
     EXPECT_EQ(l.aus, "VKR-PLM1-FUENF\n");
     l = starten({"id"}, dir, {{1, server.pfad()}});
     EXPECT_EQ(l.fehler, "Fehler #403012: Keine Antwort vom Gerät\n");
+}
+
+TEST_F(Plm1Cli, GeraetUeberSeinenPfadAusDenEinstellungen) {
+    // "com" 0 and the saved path of the device: the program's choice of a reported port.
+    std::ofstream(dir / "plm1Steuerung.ini", std::ios::binary)
+        << "[konfig]\r\nadresse = 49\r\ncom = 0\r\ncompfad = " << server.pfad() << "\r\n";
+    Lauf l = starten({"id"}, dir);
+    EXPECT_EQ(l.exitCode, 0) << l.fehler;
+    EXPECT_EQ(l.aus, "VKR-PLM1-SIM\n");
+    // A COM port in "com" wins; --port wins over both.
+    std::ofstream(dir / "plm1Steuerung.ini", std::ios::binary)
+        << "[konfig]\r\ncom = 2\r\ncompfad = " << server.pfad() << "\r\n";
+    EXPECT_EQ(starten({"id"}, dir, {{2, "/dev/plm1-gibt-es-nicht"}}).exitCode, 1);
+    EXPECT_EQ(starten({"--port", server.pfad(), "id"}, dir, {{2, "/dev/plm1-gibt-es-nicht"}}).aus,
+              "VKR-PLM1-SIM\n");
+}
+
+TEST_F(Plm1Cli, PortlisteUndVerkehrsprotokoll) {
+    Lauf l = starten({"ports"}, dir, {{2, server.pfad()}});
+    EXPECT_EQ(l.exitCode, 0) << l.fehler;
+    std::vector<std::string> zeilen;
+    std::istringstream aus(l.aus);
+    for (std::string z; std::getline(aus, z);)
+        zeilen.push_back(z);
+    ASSERT_GE(zeilen.size(), 8u) << l.aus;
+    EXPECT_EQ(zeilen[0].rfind("COM 1\t", 0), 0u) << zeilen[0];
+    EXPECT_EQ(zeilen[1], "COM 2\t" + server.pfad() + "\t-\t-");
+    EXPECT_EQ(zeilen[7].rfind("COM 8\t", 0), 0u) << zeilen[7];
+    EXPECT_EQ(starten({"ports", "x"}, dir).exitCode, 2);
+
+    // Every byte of the exchange, one transaction a line.
+    l = plm1({"--trace", (dir / "verkehr.txt").string(), "id"});
+    EXPECT_EQ(l.exitCode, 0) << l.fehler;
+    std::istringstream protokoll(lesen(dir / "verkehr.txt"));
+    zeilen.clear();
+    for (std::string z; std::getline(protokoll, z);)
+        zeilen.push_back(z);
+    ASSERT_EQ(zeilen.size(), 4u) << lesen(dir / "verkehr.txt");
+    EXPECT_EQ(zeilen[0].rfind("# PLM-1 Verkehrsprotokoll ab ", 0), 0u);
+    EXPECT_TRUE(std::regex_match(zeilen[1], std::regex("\\[[0-9]+\\] COM 1 geöffnet: " + server.pfad())))
+        << zeilen[1];
+    EXPECT_TRUE(std::regex_match(zeilen[2], std::regex("\\[[0-9]+\\] > #1IDR<CR>  \\[[0-9]+\\] < <ACK>"
+                                                       "(  \\[[0-9]+\\] < )?#1VKR-PLM1-SIM<CR>")))
+        << zeilen[2];
+    EXPECT_TRUE(std::regex_match(zeilen[3], std::regex("\\[[0-9]+\\] COM 1 geschlossen"))) << zeilen[3];
+    EXPECT_EQ(starten({"--trace", (dir / "fehlt" / "x.txt").string(), "id"}, dir).exitCode, 1);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // until sent, flushing, a line that goes away, and reading up to a terminator.
 
 #include "platform/rs232.h"
+#include "platform/rs232_portliste.h"
 #include "sim/plm1sim.h"
 
 #include <gtest/gtest.h>
@@ -9,12 +10,17 @@
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
 #include <ostream>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include <grp.h>
 #include <pty.h>
+#include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -58,6 +64,136 @@ TEST(Rs232Pfad, OverrideThenEnvironmentThenDefault) {
     unsetenv("PLM1_COM3");
     EXPECT_EQ(Rs232_Geraetepfad(0), "");
     EXPECT_EQ(Rs232_Geraetepfad(9), "");
+}
+
+// ---- port list
+// ---------------------------------------------------------------------------------------------
+
+// A folder with two device nodes (plain files), a by-id folder with links to one of them.
+class Rs232Portliste : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        char vorlage[] = "/tmp/plm1-ports-XXXXXX";
+        ASSERT_NE(mkdtemp(vorlage), nullptr);
+        ordner = vorlage;
+        byId = ordner + "/by-id";
+        std::filesystem::create_directory(byId);
+        for (const char* name : {"/ttyUSB0", "/ttyUSB1", "/ttyS0"})
+            std::ofstream(ordner + name).put('x');
+        std::filesystem::create_symlink(ordner + "/ttyUSB0",
+                                        byId + "/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0");
+        Rs232_GeraeteportsZuruecksetzen();
+    }
+    void TearDown() override {
+        Rs232_GeraeteportsZuruecksetzen();
+        unsetenv("PLM1_COM2");
+        std::filesystem::remove_all(ordner);
+    }
+    Rs232_PortInfo gemeldet(const std::string& name, const std::string& beschreibung, int vid = -1,
+                            int pid = -1) const {
+        Rs232_PortInfo p;
+        p.name = name;
+        p.pfad = ordner + "/" + name;
+        p.beschreibung = beschreibung;
+        p.vendorId = vid;
+        p.productId = pid;
+        return p;
+    }
+    std::string ordner, byId;
+};
+
+struct Listenfall {
+    std::string name;
+    std::string com2;                         // PLM1_COM2, relative to the folder; empty: default
+    std::vector<std::string> gemeldet;        // reported device names
+    std::vector<std::string> erwarteteZusatz; // display names after COM 1..8
+    std::string com2Beschreibung;             // what COM 2 shows afterwards
+};
+
+TEST_F(Rs232Portliste, MergesComPortsAndReportedPortsWithoutDuplicates) {
+    const std::vector<Listenfall> faelle = {
+        {"none reported", "", {}, {}, ""},
+        {"two adapters",
+         "",
+         {"ttyUSB0", "ttyUSB1"},
+         {"ttyUSB0 \u2013 FT232R USB UART", "ttyUSB1 \u2013 CP2102"},
+         ""},
+        {"reported twice", "", {"ttyUSB1", "ttyUSB1"}, {"ttyUSB1 \u2013 CP2102"}, ""},
+        {"an adapter that is COM 2",
+         "ttyUSB0",
+         {"ttyUSB0", "ttyUSB1"},
+         {"ttyUSB1 \u2013 CP2102"},
+         "FT232R USB UART"},
+        {"COM 2 through the adapter's by-id link",
+         "by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0",
+         {"ttyUSB0"},
+         {},
+         "FT232R USB UART"},
+        {"without description", "", {"ttyS0"}, {"ttyS0"}, ""},
+    };
+    const std::map<std::string, std::string> beschreibungen = {
+        {"ttyUSB0", "FT232R USB UART"}, {"ttyUSB1", "CP2102"}, {"ttyS0", ""}};
+    for (const Listenfall& f : faelle) {
+        if (f.com2.empty())
+            unsetenv("PLM1_COM2");
+        else
+            setenv("PLM1_COM2", (ordner + "/" + f.com2).c_str(), 1);
+        std::vector<Rs232_PortInfo> gemeldetListe;
+        for (const std::string& n : f.gemeldet)
+            gemeldetListe.push_back(gemeldet(n, beschreibungen.at(n), 0x0403, 0x6001));
+        const auto liste = Rs232_PortlisteBilden(gemeldetListe, byId);
+        ASSERT_EQ(liste.size(), 8 + f.erwarteteZusatz.size()) << f.name;
+        for (int n = 1; n <= 8; ++n) {
+            EXPECT_EQ(liste[n - 1].nummer, n) << f.name;
+            EXPECT_EQ(Rs232_Anzeigename(liste[n - 1]), "COM " + std::to_string(n)) << f.name;
+        }
+        EXPECT_EQ(liste[1].beschreibung, f.com2Beschreibung) << f.name;
+        for (std::size_t i = 0; i < f.erwarteteZusatz.size(); ++i) {
+            const Rs232_PortInfo& p = liste[8 + i];
+            EXPECT_EQ(Rs232_Anzeigename(p), f.erwarteteZusatz[i]) << f.name;
+            EXPECT_GE(p.nummer, RS232_ERSTER_GERAETEPORT) << f.name;
+            EXPECT_EQ(Rs232_Geraetepfad(p.nummer), p.stabilerPfad) << f.name << ": the number opens its path";
+        }
+    }
+}
+
+TEST_F(Rs232Portliste, StablePathAndDevicePortNumbers) {
+    const std::string link = byId + "/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0";
+    EXPECT_EQ(Rs232_StabilerPfad(ordner + "/ttyUSB0", byId), link);
+    EXPECT_EQ(Rs232_StabilerPfad(link, byId), link);
+    EXPECT_EQ(Rs232_StabilerPfad(ordner + "/ttyUSB1", byId), ordner + "/ttyUSB1")
+        << "no link: the device itself";
+    EXPECT_EQ(Rs232_StabilerPfad(ordner + "/ttyUSB0", ordner + "/fehlt"), ordner + "/ttyUSB0");
+    EXPECT_EQ(Rs232_Kurzname(link), "ttyUSB0");
+    EXPECT_EQ(Rs232_Kurzname("/dev/pts/4"), "pts/4");
+    EXPECT_EQ(Rs232_Kurzname("/dev/ttyS0"), "ttyS0");
+
+    const int a = Rs232_GeraeteportFuer(link);
+    const int b = Rs232_GeraeteportFuer(ordner + "/ttyUSB1");
+    EXPECT_EQ(a, RS232_ERSTER_GERAETEPORT);
+    EXPECT_EQ(b, RS232_ERSTER_GERAETEPORT + 1);
+    EXPECT_EQ(Rs232_GeraeteportFuer(link), a) << "the same path keeps its number";
+    EXPECT_EQ(Rs232_GeraeteportFuer(""), 0);
+    EXPECT_EQ(Rs232_StabilerPfadVon(a), link);
+    EXPECT_EQ(Rs232_StabilerPfadVon(3), "");
+    EXPECT_TRUE(Rs232_PortGueltig(a));
+    EXPECT_FALSE(Rs232_PortGueltig(RS232_ERSTER_GERAETEPORT + 5)) << "no path, no port";
+    for (int i = 2; i < RS232_MAX_GERAETEPORTE; ++i)
+        ASSERT_NE(Rs232_GeraeteportFuer(ordner + "/x" + std::to_string(i)), 0);
+    EXPECT_EQ(Rs232_GeraeteportFuer(ordner + "/eins-zu-viel"), 0) << "all numbers taken";
+}
+
+TEST_F(Rs232Portliste, PermissionHintNamesTheOwningGroup) {
+    const std::string pfad = ordner + "/ttyUSB1";
+    struct stat st {};
+    ASSERT_EQ(stat(pfad.c_str(), &st), 0);
+    const group* g = getgrgid(st.st_gid);
+    ASSERT_NE(g, nullptr);
+    const std::string hinweis = Rs232_ZugriffHinweis(pfad);
+    EXPECT_NE(hinweis.find(pfad), std::string::npos) << hinweis;
+    EXPECT_NE(hinweis.find("Gruppe \"" + std::string(g->gr_name) + "\""), std::string::npos) << hinweis;
+    EXPECT_NE(hinweis.find("usermod -aG " + std::string(g->gr_name)), std::string::npos) << hinweis;
+    EXPECT_NE(Rs232_ZugriffHinweis(ordner + "/fehlt").find("\"dialout\""), std::string::npos);
 }
 
 TEST(Rs232Port, CallsOnPortsThatAreNotOpen) {

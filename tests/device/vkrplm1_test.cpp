@@ -3,12 +3,16 @@
 
 #include "device/vkrplm1.h"
 #include "platform/rs232.h"
+#include "platform/rs232_trace.h"
 #include "sim/plm1sim.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <string>
 #include <thread>
@@ -426,6 +430,104 @@ TEST_F(Vkrplm1, OpenChecksRateThenPortAndLeavesNothingOpen) {
     EXPECT_EQ(VKRPLM1_Close(ANDERER_PORT), FEHLER_CLOSE);
     EXPECT_EQ(VKRPLM1_Timeout(ANDERER_PORT, 0.5), FEHLER_TIMEOUT_SETZEN);
     Rs232_GeraetepfadSetzen(ANDERER_PORT, "");
+
+    // A port opened by its path: a number of its own once its path is known, never next to COM 8.
+    constexpr int GERAET = RS232_ERSTER_GERAETEPORT;
+    EXPECT_EQ(VKRPLM1_Open(GERAET, VKRPLM1_BAUDRATE), FEHLER_OPEN_PORTNUMMER) << "no path yet";
+    EXPECT_EQ(VKRPLM1_Open(GERAET - 1, VKRPLM1_BAUDRATE), FEHLER_OPEN_PORTNUMMER);
+    EXPECT_EQ(VKRPLM1_Open(GERAET + RS232_MAX_GERAETEPORTE, VKRPLM1_BAUDRATE), FEHLER_OPEN_PORTNUMMER);
+    ASSERT_EQ(VKRPLM1_Close(PORT), KEIN_FEHLER);
+    Rs232_GeraetepfadSetzen(GERAET, server.pfad());
+    ASSERT_EQ(VKRPLM1_Open(GERAET, VKRPLM1_BAUDRATE), KEIN_FEHLER);
+    ASSERT_EQ(VKRPLM1_Timeout(GERAET, VKRPLM1_TIMEOUT_S), KEIN_FEHLER);
+    char id[VKRPLM1_ID_LAENGE];
+    EXPECT_EQ(VKRPLM1_IDLesen(GERAET, '1', id), KEIN_FEHLER);
+    EXPECT_STREQ(id, "VKR-PLM1-SIM");
+    EXPECT_EQ(VKRPLM1_Close(GERAET), KEIN_FEHLER);
+    Rs232_GeraetepfadSetzen(GERAET, "");
+}
+
+// ---- traffic log ------------------------------------------------------------------------------------------
+
+struct Protokollfall {
+    std::string name;
+    Fehlerart fehler;
+    std::function<Fehlercode()> aufruf;
+    std::vector<std::string> zeilen; // after the header, with a clock that counts one per entry; BDW: area 4,
+                                     // start 0010, 1 byte, data, 1 + sum
+};
+
+TEST_F(Vkrplm1, TheTrafficLogShowsEachTransactionOnOneLine) {
+    char vorlage[] = "/tmp/plm1-trace-XXXXXX";
+    ASSERT_NE(mkdtemp(vorlage), nullptr);
+    const std::string datei = std::string(vorlage) + "/trace.txt";
+    char id[VKRPLM1_ID_LAENGE];
+    const std::vector<Protokollfall> faelle = {
+        {"identification",
+         Fehlerart::Keiner,
+         [&] { return VKRPLM1_IDLesen(PORT, '1', id); },
+         {"[0] > #1IDR<CR>  [1] < <ACK>  [2] < #1VKR-PLM1-SIM<CR>"}},
+        {"nak",
+         Fehlerart::Nak,
+         [&] { return VKRPLM1_IDLesen(PORT, '1', id); },
+         {"[0] > #1IDR<CR>  [1] < <NAK>"}},
+        {"silent unit",
+         Fehlerart::Stille,
+         [&] { return VKRPLM1_IDLesen(PORT, '1', id); },
+         {"[0] > #1IDR<CR>  [1] ! Zeitlimit"}},
+        {"broadcast, then a write",
+         Fehlerart::Keiner,
+         [] {
+             (void)VKRPLM1_DeviceFunction(PORT, '&', "stopp");
+             return VKRPLM1_SpeicherSchreiben(PORT, '1', 4, 0x10, 1,
+                                              reinterpret_cast<const unsigned char*>("<"));
+         },
+         {"[0] > #&DF3<CR>", "[1] > #1BDW4001000013C003D<CR>  [2] < <ACK>"}},
+    };
+    for (const Protokollfall& f : faelle) {
+        bus().fehlerLoeschen();
+        if (f.fehler != Fehlerart::Keiner) bus().fehlerSetzen("IDR", f.fehler);
+        long long takt = 0;
+        Rs232Trace_UhrSetzen([&takt] { return takt++; });
+        ASSERT_TRUE(Rs232Trace_Starten(datei));
+        (void)f.aufruf();
+        Rs232Trace_Beenden();
+        Rs232Trace_UhrSetzen({});
+        std::ifstream ein(datei);
+        std::string kopf, zeile;
+        std::vector<std::string> zeilen;
+        std::getline(ein, kopf);
+        EXPECT_EQ(kopf.rfind("# PLM-1 Verkehrsprotokoll ab ", 0), 0u) << f.name;
+        while (std::getline(ein, zeile))
+            zeilen.push_back(zeile);
+        EXPECT_EQ(zeilen, f.zeilen) << f.name;
+    }
+    // Opening and closing are lines of their own.
+    long long takt = 0;
+    Rs232Trace_UhrSetzen([&takt] { return takt++; });
+    ASSERT_TRUE(Rs232Trace_Starten(datei));
+    ASSERT_EQ(VKRPLM1_Close(PORT), KEIN_FEHLER);
+    ASSERT_EQ(VKRPLM1_Open(PORT, VKRPLM1_BAUDRATE), KEIN_FEHLER);
+    Rs232Trace_Beenden();
+    Rs232Trace_UhrSetzen({});
+    std::ifstream ein(datei);
+    std::string zeile;
+    std::vector<std::string> zeilen;
+    while (std::getline(ein, zeile))
+        zeilen.push_back(zeile);
+    EXPECT_EQ(std::vector<std::string>(zeilen.begin() + 1, zeilen.end()),
+              (std::vector<std::string>{"[0] COM 1 geschlossen", "[1] COM 1 geöffnet: " + server.pfad()}));
+    std::filesystem::remove_all(vorlage);
+}
+
+TEST(Rs232TraceText, ControlBytesByNameOthersAsHex) {
+    const std::vector<std::pair<std::string, std::string>> faelle = {
+        {"#1IDR\r", "#1IDR<CR>"},        {std::string("\x06\x15\x18\x00", 4), "<ACK><NAK><CAN><NUL>"},
+        {"\n\x1f\x7f", "<LF><US><DEL>"}, {"a<b>", "a<x3C>b>"},
+        {"\x80\xff", "<x80><xFF>"},      {"", ""},
+    };
+    for (const auto& [bytes, text] : faelle)
+        EXPECT_EQ(Rs232Trace_Text(bytes.data(), static_cast<int>(bytes.size())), text) << text;
 }
 
 TEST_F(Vkrplm1, ClosedPortFailsAtTheFlush) {

@@ -265,6 +265,9 @@ class UI_Warten {
 // at once (cancel) so that nothing can hold up the end. Signals: platform/ui_signale.h.
 int RunUserInterface();
 int QuitUserInterface(int returnCode);
+// True from QuitUserInterface until RunUserInterface has returned: long work (a transfer) stops at its next
+// step instead of holding up the end of the program.
+bool UI_BeendenAngefordert();
 
 // ---- canvas ----------------------------------------------------------------------------------------------
 struct Point {

@@ -299,6 +299,10 @@ void UI_WartenBeenden() {
     if (!g_laeuft) wartenAbschliessen();
 }
 
+bool UI_BeendenAngefordert() {
+    return g_beenden;
+}
+
 int RunUserInterface() {
     if (!appDa()) return FEHLER_KEINE_APP;
     if (!g_beenden) {

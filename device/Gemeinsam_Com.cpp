@@ -42,6 +42,7 @@ Fehlercode GemCom_SpeicherdatenVonPLM1Lesen(int startAddress, int size, unsigned
     int adresse = startAddress;
     int rest = size;
     do {
+        if (UI_BeendenAngefordert()) return FEHLER_ABBRUCH_DURCH_BENUTZER; // the program is ending
         const int stueck = std::min(rest, VKRPLM1_MAX_BLOCK);
         const Fehlercode f = VKRPLM1_SpeicherLesen(port, VkrCom_AdresseGet(), VKRPLM1_SPEICHERTYP, adresse,
                                                    stueck, buffer + (adresse - startAddress));
@@ -63,6 +64,7 @@ Fehlercode GemCom_SpeicherdatenZuPLM1Senden(int startAddress, int size, const un
     int adresse = startAddress;
     int rest = size;
     do {
+        if (UI_BeendenAngefordert()) return FEHLER_ABBRUCH_DURCH_BENUTZER; // the program is ending
         // A piece never crosses a 64-byte boundary of the unit's memory.
         const int versatz = ((adresse % VKRPLM1_MAX_BLOCK) + VKRPLM1_MAX_BLOCK) % VKRPLM1_MAX_BLOCK;
         const int stueck = std::min(rest, VKRPLM1_MAX_BLOCK - versatz);

@@ -87,13 +87,25 @@ int Callback_ComPortAdresse(int panel, int control, int event, void*, int, int) 
 }
 
 int Callback_IdLesen(int, int, int event, void*, int, int) {
-    if (event == EVENT_COMMIT) VkrCom_FehlermeldungSet(VkrCom_IdAnzeigen());
+    if (event != EVENT_COMMIT) return 0;
+    UI_Warten warten;
+    VkrCom_FehlermeldungSet(VkrCom_IdAnzeigen());
     return 0;
 }
 
 int Callback_Scan(int, int, int event, void*, int, int) {
-    if (event == EVENT_COMMIT) VkrCom_FehlermeldungSet(VkrCom_GeraeteSuchen());
+    if (event != EVENT_COMMIT) return 0;
+    UI_Warten warten;
+    VkrCom_FehlermeldungSet(VkrCom_GeraeteSuchen());
     return 0;
+}
+
+// What was learnt about the unit on a line belongs to that line: identification and search lamps go
+// when the port closes or changes.
+void geraeteanzeigeLeeren() {
+    textSetzen(z.idText, "");
+    for (int i = 0; i < z.anzahlLeds; ++i)
+        SetCtrlVal(z.leds[i].panel, z.leds[i].control, 0);
 }
 
 Ctrl registrieren(int panel, int control, CtrlCallbackPtr callback) {
@@ -159,6 +171,7 @@ Fehlercode VkrCom_Open(int port) {
     if (!portGueltig(port)) return FEHLER_PORT_UNGUELTIG;
     z.gewaehlterPort = port;
     if (port == z.offenerPort) return KEIN_FEHLER;
+    geraeteanzeigeLeeren();
     if (z.offenerPort != 0) {
         (void)VKRPLM1_Close(z.offenerPort); // a port that fails to close is given up all the same
         z.letzterPort = z.offenerPort;

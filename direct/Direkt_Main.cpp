@@ -58,6 +58,7 @@ int Callback_Direkt_Controls(int, int, int event, void*, int, int) {
     if (event != EVENT_COMMIT) return 0;
     DirektGui_DimmenUndWerteKorrigieren();
     DirektGui_GuiToArray();
+    UI_Warten warten; // the operator waits for the whole set of commands
     if (Fehlercode f = DirektCom_ArrayUpload()) VkrCom_FehlermeldungSet(f);
     return 0;
 }

@@ -20,6 +20,11 @@ int wert(int control) {
     return v;
 }
 
+// A set value from the unit; a field the operator is typing in keeps what is typed until it is committed.
+void sollwertSetzen(int control, int v) {
+    if (!UI_CtrlWirdBearbeitet(gDirektPanelHandle, control)) SetCtrlVal(gDirektPanelHandle, control, v);
+}
+
 void dimmen(int control, bool gedimmt) {
     SetCtrlAttribute(gDirektPanelHandle, control, ATTR_DIMMED, gedimmt ? 1 : 0);
 }
@@ -34,12 +39,12 @@ void DirektGui_ArrayToGui(int nurIstwerte) {
         for (int i = 0; i < DIREKT_VENTILE; ++i)
             SetCtrlVal(p, c.ventil[i], a.ventil[i]);
         for (int n = 0; n < DIREKT_KREISE; ++n) {
-            SetCtrlVal(p, c.pumpeWert[n], a.pumpeWert[n]);
+            sollwertSetzen(c.pumpeWert[n], a.pumpeWert[n]);
             SetCtrlVal(p, c.pumpeEin[n], a.pumpeEin[n]);
             SetCtrlVal(p, c.druckHighEin[n], a.druckHighEin[n]);
             SetCtrlVal(p, c.druckLowEin[n], a.druckLowEin[n]);
-            SetCtrlVal(p, c.druckHigh[n], a.druckHigh[n]);
-            SetCtrlVal(p, c.druckLow[n], a.druckLow[n]);
+            sollwertSetzen(c.druckHigh[n], a.druckHigh[n]);
+            sollwertSetzen(c.druckLow[n], a.druckLow[n]);
         }
     }
     for (int k = 0; k < DIREKT_STATUSLEDS; ++k)

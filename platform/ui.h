@@ -188,6 +188,9 @@ int GetCtrlAttribute(int panel, int control, int attribute, std::string* value);
 int GetCtrlAttribute(int panel, int control, int attribute, CtrlCallbackPtr* value);
 int GetCtrlAttribute(int panel, int control, int attribute, void** value);
 
+// 1 while the operator is editing the control: it has the keyboard focus and holds typed text that is not
+// committed yet (a numeric or string input); else 0. Values polled from the unit leave such a field alone.
+int UI_CtrlWirdBearbeitet(int panel, int control);
 int InstallCtrlCallback(int panel, int control, CtrlCallbackPtr fn, void* callbackData);
 int InsertListItem(int panel, int control, int index, const char* itemLabel, int itemValue); // index -1: end
 int ClearListCtrl(int panel, int control);
@@ -230,9 +233,29 @@ int FileSelectPopup(const char* defaultDirectory, const char* defaultFileSpec, c
 // UpdateProgressDialog clamps to 0..100 and repaints the dialog directly, without dispatching any event.
 // The observer of UI_FortschrittsbeobachterSetzen (ui_test.h) sees every create, update and discard;
 // without a QApplication (command-line tool) only the observer runs. Handles are > 0.
+// The dialog is painted on the screen when it is created and at every update (it waits, bounded, until the
+// window system shows it); meanwhile only paint and window events are handled, and a progress dialog
+// counts as waiting (UI_WartenBeginnen below) for as long as it exists.
 int CreateProgressDialog(const char* title, const char* label, int modal);
 int UpdateProgressDialog(int dialog, int percent);
 int DiscardProgressDialog(int dialog);
+
+// ---- waiting for the unit --------------------------------------------------------------------------------
+// Work that makes the operator wait for the unit (transfers, search, identification, a set of commands)
+// runs between UI_WartenBeginnen and UI_WartenBeenden (nesting allowed). Meanwhile the wait cursor shows
+// and no callback is dispatched. Mouse and key input made meanwhile is thrown away, not run afterwards:
+// at the end of the callback that did the work (or at UI_WartenBeenden outside any callback, or before a
+// popup opens) the queued input is drained and the cursor restored.
+void UI_WartenBeginnen();
+void UI_WartenBeenden();
+// Scope form of the two calls above.
+class UI_Warten {
+  public:
+    UI_Warten() { UI_WartenBeginnen(); }
+    ~UI_Warten() { UI_WartenBeenden(); }
+    UI_Warten(const UI_Warten&) = delete;
+    UI_Warten& operator=(const UI_Warten&) = delete;
+};
 
 // ---- event loop ------------------------------------------------------------------------------------------
 // RunUserInterface dispatches callbacks until QuitUserInterface and returns its code. QuitUserInterface
@@ -242,6 +265,9 @@ int DiscardProgressDialog(int dialog);
 // at once (cancel) so that nothing can hold up the end. Signals: platform/ui_signale.h.
 int RunUserInterface();
 int QuitUserInterface(int returnCode);
+// True from QuitUserInterface until RunUserInterface has returned: long work (a transfer) stops at its next
+// step instead of holding up the end of the program.
+bool UI_BeendenAngefordert();
 
 // ---- canvas ----------------------------------------------------------------------------------------------
 struct Point {

@@ -243,7 +243,7 @@ void ctrlAufbauen(Panel& p, const CtrlDef& d) {
         break;
     }
     case CtrlArt::Numerisch: {
-        auto* s = new QDoubleSpinBox(eltern);
+        auto* s = new ZahlFeld(eltern);
         s->setKeyboardTracking(false); // one change per finished edit, not per keystroke
         s->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         s->setAccelerated(true);
@@ -365,7 +365,9 @@ void ctrlAufbauen(Panel& p, const CtrlDef& d) {
     if (!cp->w) return; // timer
     if (!d.tooltip.empty()) cp->w->setToolTip(QString::fromStdString(d.tooltip));
     if (labelOrt(d.art) != LabelOrt::Keiner && !d.label.empty()) setzeLabel(*cp, d.label);
-    ctrlPlatzieren(*cp, d.top, d.left, d.width > 0 ? d.width : standardBreite(d.art),
+    // A text message without a width takes the width of its text, now and whenever the text changes.
+    const bool textBreite = d.art == CtrlArt::TextMeldung && d.width <= 0;
+    ctrlPlatzieren(*cp, d.top, d.left, d.width > 0 || textBreite ? d.width : standardBreite(d.art),
                    d.height > 0 ? d.height : standardHoehe(d.art));
     auto* filter = new CtrlFilter(cp->w, ph, cp->id, mausFilter);
     cp->w->installEventFilter(filter);
@@ -939,4 +941,12 @@ int DiscardCtrl(int panel, int control) {
 QWidget* UI_CtrlWidget(int panel, int control) {
     Ctrl* c = ctrl(panel, control);
     return c ? c->w.data() : nullptr;
+}
+
+int UI_CtrlWirdBearbeitet(int panel, int control) {
+    Ctrl* c = ctrl(panel, control);
+    if (!c || !c->w || !c->w->hasFocus()) return 0;
+    if (auto* s = als<QDoubleSpinBox>(*c)) return s->cleanText() != s->textFromValue(s->value()) ? 1 : 0;
+    if (auto* e = als<QLineEdit>(*c)) return e->isModified() ? 1 : 0;
+    return 0;
 }

@@ -1,13 +1,16 @@
-// Progress dialog drawn by the layer: title, label, a percentage bar with scale marks; updates repaint it
-// directly and never run the event loop, so no callback can run in the middle of a transfer.
+// Progress dialog drawn by the layer: title, label, a percentage bar with scale marks. It is put on the
+// screen before the work goes on and at every update; only paint and window events are handled then, and
+// the dispatch block of waiting keeps every callback out of the middle of a transfer.
 
 #include "platform/ui_intern.h"
 #include "platform/ui_test.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QPainter>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <map>
 
 namespace {
@@ -46,6 +49,23 @@ std::map<int, Dialog>& dialoge() {
     return d;
 }
 int g_naechster = 1;
+
+constexpr int ZEIGEN_MS = 1000; // longest wait for the window system to show a new dialog
+
+// Handles what the window system has sent meanwhile (exposure, paint requests, also of the window below)
+// and holds back the operator's input, which the end of the wait throws away.
+void fensterereignisseBearbeiten() {
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+// A window shown just now is not on the screen before the window system has exposed it; painting it
+// before that shows nothing.
+void warteAufSichtbar(QWidget* f) {
+    QElapsedTimer uhr;
+    uhr.start();
+    while (f->windowHandle() && !f->windowHandle()->isExposed() && uhr.elapsed() < ZEIGEN_MS)
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
+}
 std::function<void(const std::string&, int)> g_beobachter;
 
 } // namespace
@@ -58,9 +78,10 @@ int CreateProgressDialog(const char* title, const char* label, int modal) {
     const int h = g_naechster++;
     Dialog& d = dialoge()[h];
     d.titel = title ? title : "";
+    UI_WartenBeginnen();
     if (uiint::appDa()) {
-        auto* f = new QWidget(QApplication::activeWindow(),
-                              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+        QWidget* ueber = uiint::vorderesFenster();
+        auto* f = new QWidget(ueber, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
         f->setWindowTitle(QString::fromUtf8(title ? title : ""));
         if (modal) f->setWindowModality(Qt::ApplicationModal);
         auto* lay = new QVBoxLayout(f);
@@ -69,7 +90,10 @@ int CreateProgressDialog(const char* title, const char* label, int modal) {
         lay->addWidget(d.balken);
         f->adjustSize();
         d.fenster = f;
+        uiint::zentrieren(f, ueber);
         f->show();
+        warteAufSichtbar(f);
+        fensterereignisseBearbeiten();
         f->repaint();
     }
     if (g_beobachter) g_beobachter(d.titel, 0);
@@ -82,7 +106,8 @@ int UpdateProgressDialog(int dialog, int percent) {
     percent = std::clamp(percent, 0, 100);
     if (it->second.balken) {
         it->second.balken->prozent = percent;
-        it->second.balken->repaint();
+        fensterereignisseBearbeiten();
+        if (it->second.balken) it->second.balken->repaint();
     }
     if (g_beobachter) g_beobachter(it->second.titel, percent);
     return 0;
@@ -98,5 +123,6 @@ int DiscardProgressDialog(int dialog) {
     }
     dialoge().erase(it);
     if (g_beobachter) g_beobachter(titel, -1);
+    UI_WartenBeenden();
     return 0;
 }

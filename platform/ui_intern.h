@@ -125,6 +125,11 @@ void ctrlEntfernen(Panel& p, int id);
 void ctrlPlatzieren(Ctrl& c, int top, int left, int width, int height);
 void menuBarAufbauen(Panel& p, const MenuBarDef& def);
 
+// The window of the panel in front (the one a popup belongs over), else Qt's active window; may be null.
+QWidget* vorderesFenster();
+// Moves a top-level window so that it stands centred over `ueber` (kept on that screen); nothing without it.
+void zentrieren(QWidget* fenster, const QWidget* ueber);
+
 // Closes every modal window (message boxes, dialogs, installed popups) when quitting.
 void modaleFensterSchliessen();
 bool beendenAngefordert();

@@ -33,11 +33,59 @@ bool g_beenden = false;
 int g_rueckgabe = 0;
 QPointer<QEventLoop> g_schleife;
 
+// Waiting for the unit: nesting depth, the dispatch block it replaced, and whether input made meanwhile
+// still has to be thrown away (with the wait cursor shown until then).
+int g_warten = 0;
+bool g_wartenAlt = false;
+bool g_wartenOffen = false;
+
+// Eats mouse and key input while what queued up during the work is drained.
+class EingabeSperre : public QObject {
+  protected:
+    bool eventFilter(QObject*, QEvent* e) override {
+        switch (e->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::Wheel:
+        case QEvent::TouchBegin:
+        case QEvent::TouchUpdate:
+        case QEvent::TouchEnd:
+        case QEvent::ContextMenu:
+            return true;
+        default:
+            return false;
+        }
+    }
+};
+
+constexpr int ABLASSEN_MS = 50; // the window system hands over what it queued within this time
+
+// Throws away the input that came in while the operator waited and restores the cursor. Runs with the
+// dispatch block held, so that no tick that falls due now runs a callback.
+void wartenAbschliessen() {
+    if (!g_wartenOffen) return;
+    g_wartenOffen = false;
+    if (!appDa()) return;
+    const bool alt = g_laeuft;
+    g_laeuft = true;
+    EingabeSperre sperre;
+    qApp->installEventFilter(&sperre);
+    QCoreApplication::processEvents(QEventLoop::AllEvents, ABLASSEN_MS);
+    qApp->removeEventFilter(&sperre);
+    QApplication::restoreOverrideCursor();
+    g_laeuft = alt;
+}
+
 // Runs one callback under the dispatch rule.
 template <class F> bool einzeln(F f) {
     if (g_laeuft) return false;
     g_laeuft = true;
     f();
+    if (g_warten == 0) wartenAbschliessen();
     g_laeuft = false;
     return true;
 }
@@ -122,6 +170,8 @@ bool rufeMenu(int menuBar, int item, int p) {
 }
 
 PopupFreigabe::PopupFreigabe() : alt_(g_laeuft) {
+    // What was typed while the unit was busy must not land in the popup.
+    if (g_warten == 0) wartenAbschliessen();
     g_laeuft = false;
 }
 PopupFreigabe::~PopupFreigabe() {
@@ -230,6 +280,27 @@ void UI_CallbackRegistrieren(const char* name, MenuCallbackPtr fn) {
 
 bool UI_CallbackLaeuft() {
     return g_laeuft;
+}
+
+void UI_WartenBeginnen() {
+    if (g_warten++ > 0) return;
+    g_wartenAlt = g_laeuft;
+    g_laeuft = true; // events handled while the work paints its progress start no callback
+    if (!g_wartenOffen && appDa()) {
+        g_wartenOffen = true;
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    }
+}
+
+void UI_WartenBeenden() {
+    if (g_warten == 0 || --g_warten > 0) return;
+    g_laeuft = g_wartenAlt;
+    // Inside a callback the end of the callback drains, so that work done in several steps is one wait.
+    if (!g_laeuft) wartenAbschliessen();
+}
+
+bool UI_BeendenAngefordert() {
+    return g_beenden;
 }
 
 int RunUserInterface() {

@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QMenuBar>
 #include <QPixmap>
+#include <QScreen>
 #include <QStyle>
 #include <QTimer>
 #include <vector>
@@ -86,6 +87,32 @@ bool sichtbar(const Panel& p) {
 
 void panelAktiviert(int handle) {
     g_letzteAktiv = handle;
+}
+
+QWidget* vorderesFenster() {
+    if (!appDa()) return nullptr;
+    if (Panel* p = panel(GetActivePanel()); p && p->fenster && p->fenster->isVisible()) return p->fenster;
+    return QApplication::activeWindow();
+}
+
+void zentrieren(QWidget* fenster, const QWidget* ueber) {
+    if (!fenster || !ueber || fenster == ueber) return;
+    const QRect ziel = ueber->frameGeometry();
+    QSize groesse = fenster->size();
+    if (!fenster->testAttribute(Qt::WA_Resized)) groesse = groesse.expandedTo(fenster->sizeHint());
+    // A window not shown yet has no frame: take the one of the window it belongs over.
+    if (fenster->isVisible())
+        groesse = fenster->frameGeometry().size();
+    else
+        groesse += ziel.size() - ueber->geometry().size();
+    QRect r(QPoint(0, 0), groesse);
+    r.moveCenter(ziel.center());
+    if (const QScreen* s = ueber->screen()) {
+        const QRect frei = s->availableGeometry();
+        r.moveLeft(std::clamp(r.left(), frei.left(), std::max(frei.left(), frei.right() - r.width())));
+        r.moveTop(std::clamp(r.top(), frei.top(), std::max(frei.top(), frei.bottom() - r.height())));
+    }
+    fenster->move(r.topLeft());
 }
 
 } // namespace uiint
@@ -182,7 +209,9 @@ int InstallPopup(int handle) {
     if (!p || !p->fenster) return FEHLER_PANEL;
     if (p->popup) return 0;
     PanelFenster* f = p->fenster;
+    QWidget* ueber = vorderesFenster();
     f->hide(); // modality changes only take effect on showing
+    zentrieren(f, ueber);
     f->setWindowModality(Qt::ApplicationModal);
     p->popup = true;
     g_popups.push_back(handle);

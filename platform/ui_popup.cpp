@@ -17,6 +17,14 @@ std::function<std::string(const DateiauswahlAnfrage&)> g_datei;
 QString text(const char* s) {
     return QString::fromUtf8(s ? s : "");
 }
+
+// Shows a dialog modal and centred over the window that opened it, with the size it has once laid out
+// (also without a window manager, which would otherwise leave it at the screen's corner).
+void zentriertZeigen(QDialog& d, QWidget* ueber) {
+    d.setWindowModality(Qt::ApplicationModal);
+    d.show();
+    uiint::zentrieren(&d, ueber);
+}
 } // namespace
 
 using namespace uiint;
@@ -41,12 +49,13 @@ int MessagePopup(const char* title, const char* message) {
     }
     if (beendenAngefordert()) return 0; // the program is ending: nobody waits for an answer
     QApplication::setQuitOnLastWindowClosed(false);
-    QMessageBox box(QMessageBox::NoIcon, text(title), text(message), QMessageBox::Ok,
-                    QApplication::activeWindow());
+    QWidget* ueber = vorderesFenster();
+    QMessageBox box(QMessageBox::NoIcon, text(title), text(message), QMessageBox::Ok, ueber);
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::Ok);
     box.setEscapeButton(QMessageBox::Ok);
     PopupFreigabe frei; // timer callbacks go on while the box waits
+    zentriertZeigen(box, ueber);
     box.exec();
     return 0;
 }
@@ -68,7 +77,7 @@ int FileSelectPopup(const char* defaultDirectory, const char* defaultFileSpec, c
     } else {
         if (!appDa() || beendenAngefordert()) return VAL_NO_FILE_SELECTED;
         QString muster = text(fileTypeList).replace(';', ' ').trimmed();
-        QFileDialog d(QApplication::activeWindow(), text(title), text(defaultDirectory));
+        QFileDialog d(vorderesFenster(), text(title), text(defaultDirectory));
         d.setOption(QFileDialog::DontUseNativeDialog);
         if (!muster.isEmpty())
             d.setNameFilters({QString("%1 (%1)").arg(muster), QString::fromUtf8("Alle Dateien (*)")});
@@ -86,6 +95,7 @@ int FileSelectPopup(const char* defaultDirectory, const char* defaultFileSpec, c
         const QString vorgabe = text(defaultFileSpec);
         if (!vorgabe.isEmpty() && !vorgabe.contains('*') && !vorgabe.contains('?')) d.selectFile(vorgabe);
         PopupFreigabe frei;
+        zentriertZeigen(d, vorderesFenster());
         if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return VAL_NO_FILE_SELECTED;
         pfad = d.selectedFiles().first();
     }

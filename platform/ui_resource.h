@@ -30,7 +30,8 @@ enum class CtrlArt {
 // - right: LED. The text starts LABEL_ABSTAND_RECHTS px right of the lamp, vertically centred on it,
 //   about 7 px per character at the default font.
 // - inside: button (caption), check box (text right of the box; the control widens to fit its text),
-//   text message (its text; wraps when the control is at least 1.5 lines high), frame (title on the
+//   text message (its text; wraps when the control is at least 1.5 lines high; a text message of width 0
+//   is as wide as its text, whenever the text changes), frame (title on the
 //   top edge; the frame is kept behind the controls it surrounds), toggle switch (its on and off texts
 //   on the track: on text on the green track, off text on the grey one).
 // - none: canvas, graph, connection picture ring (draws its own "nicht geöffnet" / "COM n" right of

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <algorithm>
 #include <cmath>
 
 namespace uiint {
@@ -415,6 +416,31 @@ bool CtrlFilter::eventFilter(QObject* o, QEvent* e) {
     default:
         return false;
     }
+}
+
+bool ZahlFeld::alsZahl(const QString& text, double* wert) const {
+    QString t = text;
+    if (!prefix().isEmpty() && t.startsWith(prefix())) t.remove(0, prefix().size());
+    if (!suffix().isEmpty() && t.endsWith(suffix())) t.chop(suffix().size());
+    t = t.trimmed();
+    bool ok = false;
+    const double v = locale().toDouble(t, &ok);
+    if (!ok) return false;
+    if (wert) *wert = v;
+    return std::isfinite(v);
+}
+
+QValidator::State ZahlFeld::validate(QString& text, int& pos) const {
+    const QValidator::State eigen = QDoubleSpinBox::validate(text, pos);
+    if (eigen != QValidator::Invalid) return eigen;
+    // Out of range or too many places: still a number, brought into range when the edit ends.
+    return alsZahl(text, nullptr) ? QValidator::Intermediate : QValidator::Invalid;
+}
+
+void ZahlFeld::fixup(QString& text) const {
+    double v = 0;
+    if (!alsZahl(text, &v)) return; // left empty or unfinished: the field keeps its value
+    text = textFromValue(std::clamp(v, minimum(), maximum()));
 }
 
 } // namespace uiint

@@ -5,6 +5,7 @@
 #include "platform/ui_intern.h"
 
 #include <QAbstractButton>
+#include <QDoubleSpinBox>
 #include <QImage>
 #include <QObject>
 #include <QWidget>
@@ -125,6 +126,19 @@ class GraphWidget : public QWidget {
   private:
     void cursorNachMaus(QMouseEvent* e);
     int panel_, control_;
+};
+
+// Numeric field: takes any number typed, also one beyond its limits, and brings it into its range when
+// the edit is finished (104 in a field of -100..100 becomes 100), as such fields do. Text that is no number
+// is refused key by key; a field left empty keeps its value.
+class ZahlFeld : public QDoubleSpinBox {
+  public:
+    explicit ZahlFeld(QWidget* parent) : QDoubleSpinBox(parent) {}
+    QValidator::State validate(QString& text, int& pos) const override;
+    void fixup(QString& text) const override;
+
+  private:
+    bool alsZahl(const QString& text, double* wert) const;
 };
 
 // Turns clicks, double clicks, keys and focus changes of a control's widgets into its events.

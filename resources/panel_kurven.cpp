@@ -145,7 +145,7 @@ PanelDef Resource_KurvenPanel() {
                            .art = CtrlArt::TextMeldung,
                            .top = ACHSE_TOP,
                            .left = CANVAS_LINKS + i * 180,
-                           .width = 28,
+                           .width = 0, // sized to its text, so that centring it centres the text
                            .height = 18});
     p.ctrls.push_back({.id = KURVPANEL_TEXTCANVAS11,
                        .name = "TEXTCANVAS11",

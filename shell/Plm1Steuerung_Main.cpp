@@ -31,7 +31,9 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QTimer>
+#include <QTranslator>
 
 #include <cstdio>
 #include <cstdlib>
@@ -257,6 +259,10 @@ int Plm1Steuerung_Starten(int argc, char** argv) {
             setenv("QT_QPA_PLATFORM", "offscreen", 1);
         app = new QApplication(qtArgc, qtArgv);
         QApplication::setStyle("Fusion");
+        // Qt's own dialogs and standard buttons speak German like the rest of the program.
+        static QTranslator deutsch;
+        if (deutsch.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QApplication::installTranslator(&deutsch);
     }
 #ifdef PLM1_MIT_SIGNALEN
     UI_BeendenBeiSignal();

@@ -14,7 +14,8 @@ struct Eintrag {
     int panel = 0;
     std::string name;
     int menu = 0;
-    int breite = 0, hoehe = 0; // size the window was built with
+    int breite = 0, hoehe = 0;  // size the window was built with
+    int eigenB = 0, eigenH = 0; // its size when it was last left in the normal state
 };
 
 struct Liste {
@@ -26,7 +27,7 @@ struct Liste {
 
 Liste gListe;
 
-const Eintrag* eintragZu(int panel) {
+Eintrag* eintragZu(int panel) {
     for (int i = 0; i < gListe.anzahl; ++i)
         if (gListe.eintraege[i].panel == panel) return &gListe.eintraege[i];
     return nullptr;
@@ -56,6 +57,8 @@ int GemFunc_PanelZurListeHinzufuegen(int panel, const char* name, int menu) {
     e.menu = menu;
     GetPanelAttribute(panel, ATTR_WIDTH, &e.breite);
     GetPanelAttribute(panel, ATTR_HEIGHT, &e.hoehe);
+    e.eigenB = e.breite;
+    e.eigenH = e.hoehe;
     return gListe.anzahl;
 }
 
@@ -104,15 +107,21 @@ void GemFunc_SwitchPanels(int fromPanel, int toPanel) {
         GetPanelAttribute(fromPanel, ATTR_LEFT, &left);
         GetPanelAttribute(fromPanel, ATTR_WIDTH, &breite);
         GetPanelAttribute(fromPanel, ATTR_HEIGHT, &hoehe);
+        // The source keeps the size the operator gave it for the next time it is shown.
+        if (Eintrag* von = eintragZu(fromPanel); von && zoom == VAL_NO_ZOOM) {
+            von->eigenB = breite;
+            von->eigenH = hoehe;
+        }
         if (fromPanel != toPanel) HidePanel(fromPanel);
     }
     if (quelle && zoom == VAL_NO_ZOOM) {
-        // Same place and size; but never smaller than the target was built, or its controls would be cut.
-        const Eintrag* ziel = eintragZu(toPanel);
+        // Same place; each window its own size, never smaller than it was built, or controls would be cut.
         SetPanelAttribute(toPanel, ATTR_TOP, top);
         SetPanelAttribute(toPanel, ATTR_LEFT, left);
-        SetPanelAttribute(toPanel, ATTR_WIDTH, ziel ? std::max(breite, ziel->breite) : breite);
-        SetPanelAttribute(toPanel, ATTR_HEIGHT, ziel ? std::max(hoehe, ziel->hoehe) : hoehe);
+        if (const Eintrag* ziel = eintragZu(toPanel)) {
+            SetPanelAttribute(toPanel, ATTR_WIDTH, std::max(ziel->eigenB, ziel->breite));
+            SetPanelAttribute(toPanel, ATTR_HEIGHT, std::max(ziel->eigenH, ziel->hoehe));
+        }
     }
     DisplayPanel(toPanel);
     if (quelle && zoom == VAL_MAXIMIZE) SetPanelAttribute(toPanel, ATTR_WINDOW_ZOOM, VAL_MAXIMIZE);

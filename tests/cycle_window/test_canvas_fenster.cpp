@@ -223,6 +223,25 @@ TEST_F(CanvasFenster, ScrollingMovesStepsGridAndLabels) {
     const int breite = attribut(KURVPANEL_TEXT_ZEITACHSE_LABEL1, ATTR_WIDTH);
     EXPECT_EQ(attribut(KURVPANEL_TEXT_ZEITACHSE_LABEL1, ATTR_LEFT),
               static_cast<int>(gKurvenCanvas[0].left + 5 + 18 * 7 - breite / 2.0 + 0.5));
+    // The drawn digits stand centred on their grid lines (the box of a label may be wider than its text).
+    const int labels[] = {KURVPANEL_TEXT_ZEITACHSE_LABEL1, KURVPANEL_TEXT_ZEITACHSE_LABEL2,
+                          KURVPANEL_TEXT_ZEITACHSE_LABEL3, KURVPANEL_TEXT_ZEITACHSE_LABEL4,
+                          KURVPANEL_TEXT_ZEITACHSE_LABEL5};
+    for (const Zeitachsenmarke& m : Canvas_Zeitachsenmarken(gKurvenCanvas[0])) {
+        QWidget* label = UI_CtrlWidget(panel, labels[m.label]);
+        ASSERT_NE(label, nullptr);
+        const QImage bild = label->grab().toImage();
+        int links = bild.width(), rechts = -1;
+        for (int y = 0; y < bild.height(); ++y)
+            for (int x = 0; x < bild.width(); ++x)
+                if (qGray(bild.pixel(x, y)) < 110) {
+                    links = std::min(links, x);
+                    rechts = std::max(rechts, x);
+                }
+        ASSERT_GE(rechts, links) << m.schritt;
+        const double textMitte = label->x() + (links + rechts + 1) / 2.0;
+        EXPECT_NEAR(textMitte, gKurvenCanvas[0].left + m.x + 0.5, 1.5) << "label " << m.schritt;
+    }
     // A click now edits the step under the pointer: position 2 is step 75.
     klicken(P, mitteVon(2), 5);
     EXPECT_EQ(gKurven[0].values[75], 100);

@@ -9,10 +9,15 @@
 #include "direct/Direkt_Userinterface.h"
 #include "direct/Direktarrays.h"
 #include "platform/ui.h"
+#include "platform/ui_test.h"
 #include "resources/Plm1SteuerungGui.h"
 #include "valves/Konfig_Main.h"
 #include "valves/Konfigarray.h"
 
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QTest>
+#include <QWidget>
 #include <algorithm>
 
 using Zeilen = std::vector<std::string>;
@@ -265,6 +270,29 @@ TEST_F(DirektGeraet, MonitormodusLiestDieSollwerteZurueck) {
     ASSERT_EQ(DirektCom_ArrayUpload(), 0);
     EXPECT_EQ(zeilen(), (Zeilen{"#1V0W0009", "#1P1W-60", "#1H1W2000", "#1L1W-300", "#1P2W40", "#1H2W1500",
                                 "#1L2W-2000"}));
+
+    // The operator is typing in pump 2 when the next poll comes: that field keeps what is typed until it is
+    // committed or left, the others follow the unit.
+    DisplayPanel(panel);
+    QApplication::setActiveWindow(UI_PanelWidget(panel));
+    QWidget* feld = UI_CtrlWidget(panel, DIREKTPNL_PUMPE2);
+    feld->setFocus();
+    QTest::keyClick(feld, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(feld, "7");
+    z.pumpe[0] = -80;
+    z.pumpe[1] = 90;
+    server.bus().zustandSetzen('1', z);
+    ASSERT_EQ(DirektCom_ArrayDownload(), 0);
+    EXPECT_EQ(static_cast<QAbstractSpinBox*>(feld)->text(), "7");
+    EXPECT_EQ(ctrlInt(DIREKTPNL_PUMPE1), -80);
+    feld->clearFocus(); // left: the edit is committed (7 corrected to 0 and sent); polls write it again
+    EXPECT_EQ(server.bus().zustand('1').pumpe[1], 0);
+    z = server.bus().zustand('1');
+    z.pumpe[1] = 90;
+    server.bus().zustandSetzen('1', z);
+    (void)zeilen();
+    ASSERT_EQ(DirektCom_ArrayDownload(), 0);
+    EXPECT_EQ(ctrlInt(DIREKTPNL_PUMPE2), 90);
 }
 
 TEST_F(DirektGeraet, FehlgeschlageneAbfrageStopptDasAbfragen) {

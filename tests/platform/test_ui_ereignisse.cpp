@@ -3,12 +3,15 @@
 
 #include "ui_testhilfe.h"
 
+#include <QAbstractSpinBox>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -143,6 +146,85 @@ TEST_F(UiEreignisse, BedienhandlungenLoesenCommitAus) {
     EXPECT_EQ(commits(RING), 1);
     GetCtrlVal(panel, RING, &v);
     EXPECT_EQ(v, 1);
+}
+
+// A typed number beyond the limits is taken and brought into range when the edit ends; text that is no
+// number is refused key by key; a field left empty keeps its value. While typing, the field counts as
+// being edited.
+TEST_F(UiEreignisse, ZahlfeldNimmtGetippteZahlUndBegrenztSieBeimAbschluss) {
+    struct Fall {
+        const char* getippt;
+        int vorher, danach;
+    };
+    const Fall faelle[] = {{"104", 50, 100}, {"250", 50, 100}, {"-5", 50, 0},      {"77", 50, 77},
+                           {"", 50, 50},     {"abc", 50, 50},  {"99999", 50, 100}, {"7x", 50, 7}};
+    QApplication::setActiveWindow(UI_PanelWidget(panel));
+    for (const Fall& f : faelle) {
+        SetCtrlVal(panel, ZAHL, f.vorher);
+        w(ZAHL)->setFocus();
+        QTest::keyClick(w(ZAHL), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(w(ZAHL), Qt::Key_Delete);
+        QTest::keyClicks(w(ZAHL), f.getippt);
+        EXPECT_EQ(UI_CtrlWirdBearbeitet(panel, ZAHL), 1) << f.getippt;
+        QTest::keyClick(w(ZAHL), Qt::Key_Return);
+        int v = -1;
+        GetCtrlVal(panel, ZAHL, &v);
+        EXPECT_EQ(v, f.danach) << f.getippt;
+        EXPECT_EQ(static_cast<QAbstractSpinBox*>(w(ZAHL))->text(), QString::number(f.danach)) << f.getippt;
+        EXPECT_EQ(UI_CtrlWirdBearbeitet(panel, ZAHL), 0) << f.getippt;
+    }
+    EXPECT_EQ(UI_CtrlWirdBearbeitet(panel, KNOPF), 0);
+}
+
+int g_wartendeLaeufe = 0;
+bool g_warteZeiger = false;
+// Works for the unit; meanwhile the operator clicks the button again and types (queued input).
+int WartenderCallback(int panel, int control, int event, void*, int, int) {
+    if (event != EVENT_COMMIT) return 0;
+    ++g_wartendeLaeufe;
+    UI_Warten warten;
+    QWidget* knopf = UI_CtrlWidget(panel, control);
+    const QPointF p(5, 5);
+    for (QEvent::Type t : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+        QCoreApplication::postEvent(
+            knopf,
+            new QMouseEvent(t, p, knopf->mapToGlobal(p), Qt::LeftButton,
+                            t == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier));
+    QWidget* zahl = UI_CtrlWidget(panel, ZAHL);
+    QCoreApplication::postEvent(zahl, new QKeyEvent(QEvent::KeyPress, Qt::Key_9, Qt::NoModifier, "9"));
+    g_warteZeiger =
+        QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
+    return 0;
+}
+
+TEST_F(UiEreignisse, EingabenWaehrendDesWartensVerfallen) {
+    InstallCtrlCallback(panel, KNOPF, WartenderCallback, nullptr);
+    SetCtrlVal(panel, ZAHL, 10);
+    g_wartendeLaeufe = 0;
+    QTest::mouseClick(w(KNOPF), Qt::LeftButton);
+    QApplication::processEvents();
+    QApplication::processEvents();
+    EXPECT_EQ(g_wartendeLaeufe, 1); // the click made while waiting did not run afterwards
+    EXPECT_TRUE(g_warteZeiger);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(static_cast<QAbstractSpinBox*>(w(ZAHL))->text(), "10");
+    EXPECT_FALSE(UI_CallbackLaeuft());
+    // Outside any callback the end of the wait itself drains.
+    UI_WartenBeginnen();
+    EXPECT_TRUE(UI_CallbackLaeuft()); // no callback while waiting
+    const QPointF p(5, 5);
+    for (QEvent::Type t : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+        QCoreApplication::postEvent(
+            w(KNOPF),
+            new QMouseEvent(t, p, w(KNOPF)->mapToGlobal(p), Qt::LeftButton,
+                            t == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier));
+    UI_WartenBeenden();
+    QApplication::processEvents();
+    EXPECT_EQ(g_wartendeLaeufe, 1);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    // Afterwards clicks work as ever.
+    QTest::mouseClick(w(KNOPF), Qt::LeftButton);
+    EXPECT_EQ(g_wartendeLaeufe, 2);
 }
 
 TEST_F(UiEreignisse, KlicksDoppelklicksUndFokus) {
@@ -282,11 +364,13 @@ TEST_F(UiEreignisse, WaehrendEinesCallbacksLaeuftKeinZweiter) {
     EXPECT_GT(zaehle(TIMER, EVENT_TIMER_TICK), 0);
 }
 
-void schliesseModal() {
+void schliesseModal(int versuche = 2000) {
     if (QWidget* m = QApplication::activeModalWidget())
         m->close();
+    else if (versuche > 0)
+        QTimer::singleShot(10, [versuche] { schliesseModal(versuche - 1); });
     else
-        QTimer::singleShot(10, [] { schliesseModal(); });
+        ADD_FAILURE() << "no modal popup opened";
 }
 
 int g_ticksImPopup = -1;

@@ -5,8 +5,10 @@
 #include "ui_testhilfe.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <csignal>
@@ -18,13 +20,15 @@ using namespace testui;
 
 namespace {
 
-// Acts on the modal popup as soon as it is open.
-void wennModal(std::function<void(QWidget*)> tun) {
-    QTimer::singleShot(20, [tun] {
+// Acts on the modal popup as soon as it is open; a popup that never comes fails the test.
+void wennModal(std::function<void(QWidget*)> tun, QDeadlineTimer frist = QDeadlineTimer(20000)) {
+    QTimer::singleShot(20, [tun, frist] {
         if (QWidget* w = QApplication::activeModalWidget())
             tun(w);
+        else if (frist.hasExpired())
+            ADD_FAILURE() << "no modal popup opened";
         else
-            wennModal(tun);
+            wennModal(tun, frist);
     });
 }
 
@@ -39,7 +43,9 @@ TEST(UiPopups, MeldungGehtAnDenAbfang) {
 }
 
 TEST(UiPopups, DateiauswahlMeldetAbbruchVorhandeneUndNeueDatei) {
-    const std::string dir = ::testing::TempDir();
+    QTemporaryDir ordner;
+    ASSERT_TRUE(ordner.isValid());
+    const std::string dir = ordner.path().toStdString() + "/";
     const std::string vorhanden = dir + "ui_vorhanden.plt";
     std::ofstream(vorhanden) << "x";
     const std::string neu = dir + "ui_neu_gibt_es_nicht.plt";
@@ -81,7 +87,10 @@ TEST(UiPopups, DateiauswahlMeldetAbbruchVorhandeneUndNeueDatei) {
 }
 
 TEST(UiPopups, EchterDateidialogLiefertDieGewaehlteDatei) {
-    const std::string dir = ::testing::TempDir();
+    // A folder of its own: another run deleting a shared file made the dialog refuse and wait for ever.
+    QTemporaryDir ordner;
+    ASSERT_TRUE(ordner.isValid());
+    const std::string dir = ordner.path().toStdString() + "/";
     const std::string vorhanden = dir + "ui_dialog.plk";
     std::ofstream(vorhanden) << "x";
     wennModal([&](QWidget* w) {

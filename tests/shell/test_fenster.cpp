@@ -27,16 +27,18 @@ TEST_F(Fenster, KnoepfeUndFenstermenues) {
             EXPECT_EQ(gedimmt, panelNamens(name) == 0 ? 1 : 0) << name;
         }
 
-        // Main window -> settings: same place and size (but never smaller than the settings window).
+        // Main window -> settings: same place, but each window its own size.
         SetPanelAttribute(haupt, ATTR_TOP, 90);
         SetPanelAttribute(haupt, ATTR_LEFT, 140);
-        const int konfigBreite = panelWert(konfig, ATTR_WIDTH);
+        const int konfigBreite = panelWert(konfig, ATTR_WIDTH), konfigHoehe = panelWert(konfig, ATTR_HEIGHT);
+        const int hauptBreite = panelWert(haupt, ATTR_WIDTH), hauptHoehe = panelWert(haupt, ATTR_HEIGHT);
         ereignis(haupt, MAINPANEL_KONFIGURATION, EVENT_COMMIT);
         EXPECT_FALSE(sichtbar(haupt));
         EXPECT_TRUE(sichtbar(konfig));
         EXPECT_EQ(panelWert(konfig, ATTR_TOP), 90);
         EXPECT_EQ(panelWert(konfig, ATTR_LEFT), 140);
-        EXPECT_EQ(panelWert(konfig, ATTR_WIDTH), std::max(konfigBreite, panelWert(haupt, ATTR_WIDTH)));
+        EXPECT_EQ(panelWert(konfig, ATTR_WIDTH), konfigBreite);
+        EXPECT_EQ(panelWert(konfig, ATTR_HEIGHT), konfigHoehe);
 
         // Its "Fenster" menu names every window in order, its own entry dimmed.
         std::vector<std::string> namen;
@@ -51,14 +53,34 @@ TEST_F(Fenster, KnoepfeUndFenstermenues) {
         fensterEintrag(konfig, "PLM-1 Einstellungen")->trigger(); // dimmed: nothing happens
         EXPECT_TRUE(sichtbar(konfig));
 
-        // Back through the menu: the main window takes the settings window's place and size.
+        // Back through the menu: the main window takes the settings window's place, and keeps its size.
         SetPanelAttribute(konfig, ATTR_LEFT, 60);
         fensterEintrag(konfig, "Hauptfenster")->trigger();
         EXPECT_TRUE(sichtbar(haupt));
         EXPECT_FALSE(sichtbar(konfig));
         EXPECT_EQ(panelWert(haupt, ATTR_LEFT), 60);
-        EXPECT_EQ(panelWert(haupt, ATTR_WIDTH), panelWert(konfig, ATTR_WIDTH));
-        EXPECT_EQ(panelWert(haupt, ATTR_HEIGHT), panelWert(konfig, ATTR_HEIGHT));
+        EXPECT_EQ(panelWert(haupt, ATTR_WIDTH), hauptBreite);
+        EXPECT_EQ(panelWert(haupt, ATTR_HEIGHT), hauptHoehe);
+
+        // A size the operator dragged a window to stays with it; smaller than it was built, it is built size.
+        struct Groesse {
+            int breite, hoehe, erwartetB, erwartetH;
+        };
+        const Groesse groessen[] = {
+            {konfigBreite + 120, konfigHoehe + 40, konfigBreite + 120, konfigHoehe + 40},
+            {konfigBreite - 100, konfigHoehe - 50, konfigBreite, konfigHoehe}};
+        for (const Groesse& g : groessen) {
+            ereignis(haupt, MAINPANEL_KONFIGURATION, EVENT_COMMIT);
+            SetPanelAttribute(konfig, ATTR_WIDTH, g.breite);
+            SetPanelAttribute(konfig, ATTR_HEIGHT, g.hoehe);
+            fensterEintrag(konfig, "Hauptfenster")->trigger();
+            EXPECT_EQ(panelWert(haupt, ATTR_WIDTH), hauptBreite);
+            EXPECT_EQ(panelWert(haupt, ATTR_HEIGHT), hauptHoehe);
+            ereignis(haupt, MAINPANEL_KONFIGURATION, EVENT_COMMIT);
+            EXPECT_EQ(panelWert(konfig, ATTR_WIDTH), g.erwartetB) << g.breite;
+            EXPECT_EQ(panelWert(konfig, ATTR_HEIGHT), g.erwartetH) << g.hoehe;
+            fensterEintrag(konfig, "Hauptfenster")->trigger();
+        }
 
         // Every other working window through its button and back through its back button.
         const std::pair<const char*, int> zurueck[] = {{"Zyklus", KURVPANEL_ZURUECK},
@@ -83,14 +105,18 @@ TEST_F(Fenster, KnoepfeUndFenstermenues) {
         fensterEintrag(konfig, "Hauptfenster")->trigger();
         EXPECT_EQ(panelWert(haupt, ATTR_WINDOW_ZOOM), VAL_MAXIMIZE);
 
-        // Info popup and its OK button.
-        const int vorher = GetActivePanel();
+        // Info popup, centred over the window that opened it.
+        SetPanelAttribute(haupt, ATTR_WINDOW_ZOOM, VAL_NO_ZOOM);
+        SetPanelAttribute(haupt, ATTR_LEFT, 200);
+        SetPanelAttribute(haupt, ATTR_TOP, 150);
         ereignis(haupt, MAINPANEL_INFO, EVENT_COMMIT);
-        int info = 0;
+        QWidget* info = nullptr;
         for (QWidget* w : QApplication::topLevelWidgets())
-            if (w->isVisible() && w->windowTitle() == "Info") info = 1;
-        EXPECT_EQ(info, 1);
-        (void)vorher;
+            if (w->isVisible() && w->windowTitle() == "Info") info = w;
+        ASSERT_NE(info, nullptr);
+        const QPoint abstand =
+            info->frameGeometry().center() - UI_PanelWidget(haupt)->frameGeometry().center();
+        EXPECT_LE(abstand.manhattanLength(), 2) << abstand.x() << "," << abstand.y();
         QuitUserInterface(0);
     });
     EXPECT_EQ(rc, 0);

@@ -135,4 +135,26 @@ TEST_F(Block, FehlerBrechenAbUndSchliessenDenDialog) {
     }
 }
 
+// A quit asked for while a transfer runs (a signal, the close box) ends it at the next piece: the program
+// then ends at once instead of after the whole transfer. The cancel code is never shown.
+TEST_F(Block, BeendenBrichtDieUebertragungAb) {
+    einheitenStarten({plm1sim::Einheit{}});
+    ASSERT_EQ(VkrCom_Open(1), 0);
+    std::vector<unsigned char> puffer(256, 0x5A);
+    int stuecke = 0;
+    UI_FortschrittsbeobachterSetzen([&](const std::string&, int prozent) {
+        if (prozent > 0 && ++stuecke == 2) QuitUserInterface(0);
+    });
+    for (const bool lesen : {false, true}) {
+        server->bus().protokollLeeren();
+        stuecke = 0;
+        const Fehlercode f = lesen ? GemCom_SpeicherdatenVonPLM1Lesen(0, 256, puffer.data(), 1)
+                                   : GemCom_SpeicherdatenZuPLM1Senden(0, 256, puffer.data(), 0, 100);
+        EXPECT_EQ(f, FEHLER_ABBRUCH_DURCH_BENUTZER) << lesen;
+        EXPECT_EQ(this->stuecke(lesen ? "BDR" : "BDW").size(), 2u) << lesen;
+        EXPECT_EQ(RunUserInterface(), 0); // takes the quit request; the loop does not start
+    }
+    UI_FortschrittsbeobachterSetzen(nullptr);
+}
+
 } // namespace

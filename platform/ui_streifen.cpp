@@ -8,12 +8,13 @@
 #include <QDateTime>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPainterPath>
+#include <QPolygonF>
 #include <QWheelEvent>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <map>
 #include <vector>
 
 using namespace uiint;
@@ -67,7 +68,21 @@ class StreifenWidget : public QWidget {
     }
 
   private:
-    void spurZeichnen(QPainter& p, int spur, long von, long bis, double t0, double y0, double y1) const;
+    // Per column of the chart and trace: first, lowest, highest and last value, and whether a gap is in it.
+    struct Spalte {
+        double erster = std::numeric_limits<double>::quiet_NaN(), letzter = erster;
+        double tief = std::numeric_limits<double>::infinity(), hoch = -tief;
+        bool luecke = false;
+        bool fertig = false; // no more points can fall into it
+    };
+    const std::vector<Spalte>& spalte(long long k); // every trace's
+    using Sichtbar = std::vector<const std::vector<Spalte>*>;
+    // Draws trace `spur` over the visible columns, left to right.
+    void spurZeichnen(QPainter& p, int spur, const Sichtbar& sichtbar, double y0, double y1);
+    std::map<long long, std::vector<Spalte>> spalten_; // by column k: [k, k+1) * spaltenSekunden_
+    double spaltenSekunden_ = 0;
+    const StripChartQuelle* gespeichertVon_ = nullptr;
+    std::size_t gespeicherteSpuren_ = 0;
     QRectF flaeche_;
     double zieheVon_ = 0;
 };
@@ -116,57 +131,71 @@ double runderSchritt(double bereich, int teile) {
 
 } // namespace
 
-void StreifenWidget::spurZeichnen(QPainter& p, int spur, long von, long bis, double t0, double y0,
-                                  double y1) const {
-    const double breite = flaeche_.width();
-    const auto xVon = [&](double t) { return flaeche_.left() + (t - t0) / spanne * breite; };
-    const auto yVon = [&](double v) { return flaeche_.bottom() - (v - y0) / (y1 - y0) * flaeche_.height(); };
-    QPainterPath pfad;
-    bool offen = false;
-    // One column at a time: the first, lowest, highest and last value of the points falling into it.
-    long i = von;
-    while (i < bis) {
-        const int spalte = static_cast<int>(std::floor(xVon(quelle->zeit(i))));
-        double erster = std::numeric_limits<double>::quiet_NaN(), letzter = erster;
-        double tief = std::numeric_limits<double>::infinity(), hoch = -tief;
-        bool luecke = false;
-        long j = i;
-        for (; j < bis && static_cast<int>(std::floor(xVon(quelle->zeit(j)))) == spalte; ++j) {
-            const double v = quelle->wert(j, spur);
-            if (std::isnan(v)) {
-                luecke = true;
-                continue;
+const std::vector<StreifenWidget::Spalte>& StreifenWidget::spalte(long long k) {
+    auto& eintrag = spalten_[k];
+    const double anfang = k * spaltenSekunden_, ende = anfang + spaltenSekunden_;
+    const long n = quelle->anzahl();
+    const double neueste = n > 0 ? quelle->zeit(n - 1) : 0;
+    if (eintrag.empty() || !eintrag.front().fertig) {
+        // Column k holds the points with times in [anfang, ende); it is final once a later point exists.
+        eintrag.assign(spuren.size(), Spalte{});
+        const long von = erstesAb(*quelle, anfang), bis = erstesAb(*quelle, ende);
+        for (std::size_t s = 0; s < spuren.size(); ++s) {
+            Spalte& c = eintrag[s];
+            c.fertig = neueste >= ende;
+            for (long i = von; i < bis; ++i) {
+                const double v = quelle->wert(i, static_cast<int>(s));
+                if (std::isnan(v)) {
+                    c.luecke = true;
+                    continue;
+                }
+                if (std::isnan(c.erster)) c.erster = v;
+                c.letzter = v;
+                c.tief = std::min(c.tief, v);
+                c.hoch = std::max(c.hoch, v);
             }
-            if (std::isnan(erster)) erster = v;
-            letzter = v;
-            tief = std::min(tief, v);
-            hoch = std::max(hoch, v);
         }
-        const double x = xVon(quelle->zeit(i));
-        if (std::isnan(erster)) {
-            offen = false;
-        } else {
-            const QPointF a(x, yVon(erster));
-            if (offen && !luecke) {
-                pfad.lineTo(a);
-            } else {
-                pfad.moveTo(a);
-                pfad.lineTo(a + QPointF(0.5, 0)); // a lone point still shows
-            }
-            if (hoch > tief) {
-                pfad.lineTo(x, yVon(tief));
-                pfad.lineTo(x, yVon(hoch));
-            }
-            pfad.lineTo(x, yVon(letzter));
-            offen = true;
-        }
-        i = j;
     }
-    QPen stift(spuren[static_cast<std::size_t>(spur)].farbe, 1.6);
-    if (spuren[static_cast<std::size_t>(spur)].gestrichelt) stift.setStyle(Qt::DashLine);
+    return eintrag;
+}
+
+void StreifenWidget::spurZeichnen(QPainter& p, int spur, const Sichtbar& sichtbar, double y0, double y1) {
+    const auto yVon = [&](double v) {
+        return std::round(flaeche_.bottom() - (v - y0) / (y1 - y0) * flaeche_.height());
+    };
+    const auto& sp = spuren[static_cast<std::size_t>(spur)];
+    QPolygonF linie;
+    const auto zeichnen = [&] {
+        if (linie.size() == 1) linie << linie.front() + QPointF(1, 0); // a lone point still shows
+        if (!linie.isEmpty()) p.drawPolyline(linie);
+        linie.clear();
+    };
+    // A point; one on the same row as the two before only lengthens the level run they make.
+    const auto dazu = [&](double x, double y) {
+        const int n = static_cast<int>(linie.size());
+        if (n >= 2 && linie[n - 1].y() == y && linie[n - 2].y() == y)
+            linie[n - 1].setX(x);
+        else
+            linie << QPointF(x, y);
+    };
+    // One-pixel cosmetic pens take Qt's fast line path.
+    QPen stift(sp.farbe, 1);
+    stift.setCosmetic(true);
+    if (sp.gestrichelt) stift.setStyle(Qt::DashLine);
     p.setPen(stift);
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(pfad);
+    // Each column draws the range of its points' values.
+    for (std::size_t i = 0; i < sichtbar.size(); ++i) {
+        const Spalte& c = (*sichtbar[i])[static_cast<std::size_t>(spur)];
+        if (c.luecke) zeichnen(); // a missing value breaks the line; a column without points does not
+        if (std::isnan(c.erster)) continue;
+        const double x = flaeche_.left() + i;
+        // At one pixel a column is its span from lowest to highest, entered at the end nearer its first
+        // value.
+        const bool abwaerts = std::abs(c.erster - c.hoch) < std::abs(c.erster - c.tief);
+        dazu(x, yVon(abwaerts ? c.hoch : c.tief));
+        if (c.hoch > c.tief) dazu(x, yVon(abwaerts ? c.tief : c.hoch));
+    }
+    zeichnen();
 }
 
 void StreifenWidget::paintEvent(QPaintEvent*) {
@@ -176,20 +205,33 @@ void StreifenWidget::paintEvent(QPaintEvent*) {
                       std::max(1, height() - RAND_OBEN - RAND_UNTEN));
     p.fillRect(flaeche_, Qt::white);
 
-    const double t1 = ansichtEnde(), t0 = t1 - spanne;
-    long von = 0, bis = 0;
-    if (quelle) {
-        // One point either side, so the lines run to the edges.
-        von = std::max(0L, erstesAb(*quelle, t0) - 1);
-        bis = std::min(quelle->anzahl(), erstesAb(*quelle, t1) + 1);
+    // Columns of whole pixels fixed in time, so a column once complete is summed up only once.
+    const int spaltenAnzahl = static_cast<int>(flaeche_.width());
+    const double sekunden = spanne / spaltenAnzahl;
+    if (sekunden != spaltenSekunden_ || quelle != gespeichertVon_ || spuren.size() != gespeicherteSpuren_) {
+        spalten_.clear();
+        spaltenSekunden_ = sekunden;
+        gespeichertVon_ = quelle;
+        gespeicherteSpuren_ = spuren.size();
     }
+    const long long kEnde = static_cast<long long>(std::floor(ansichtEnde() / sekunden));
+    const long long k0 = kEnde - spaltenAnzahl + 1;
+    const double t0 = k0 * sekunden, t1 = t0 + spanne;
+    spalten_.erase(spalten_.begin(),
+                   spalten_.lower_bound(k0 - spaltenAnzahl)); // keep one width for looking back
+    if (quelle && quelle->anzahl() > 0 && quelle->zeit(0) > t0)
+        spalten_.erase(spalten_.begin(),
+                       spalten_.upper_bound(static_cast<long long>(quelle->zeit(0) / sekunden)));
     double y0 = std::numeric_limits<double>::infinity(), y1 = -y0;
-    for (long i = von; i < bis; ++i)
-        for (std::size_t s = 0; s < spuren.size(); ++s) {
-            const double v = quelle->wert(i, static_cast<int>(s));
-            if (std::isnan(v)) continue;
-            y0 = std::min(y0, v);
-            y1 = std::max(y1, v);
+    Sichtbar sichtbar;
+    if (quelle)
+        for (int i = 0; i < spaltenAnzahl; ++i) {
+            sichtbar.push_back(&spalte(k0 + i));
+            for (const Spalte& c : *sichtbar.back()) {
+                if (std::isnan(c.erster)) continue;
+                y0 = std::min(y0, c.tief);
+                y1 = std::max(y1, c.hoch);
+            }
         }
     if (!(y0 <= y1)) y0 = y1 = 0;
     const double mitte = (y0 + y1) / 2;
@@ -233,9 +275,10 @@ void StreifenWidget::paintEvent(QPaintEvent*) {
 
     p.save();
     p.setClipRect(flaeche_);
-    p.setRenderHint(QPainter::Antialiasing, true);
-    for (std::size_t s = 0; s < spuren.size(); ++s)
-        if (quelle && bis > von) spurZeichnen(p, static_cast<int>(s), von, bis, t0, y0, y1);
+    // Plain lines: an antialiased or curved path costs far more than a poll's worth of time here.
+    if (quelle)
+        for (std::size_t s = 0; s < spuren.size(); ++s)
+            spurZeichnen(p, static_cast<int>(s), sichtbar, y0, y1);
     p.restore();
     p.setPen(QColor(0x90, 0x90, 0x90));
     p.drawRect(flaeche_);

@@ -1,6 +1,8 @@
-// plm1 monitor: polls the unit's actual values like the direct-operation window and prints them as CSV.
+// plm1 monitor: polls the unit's actual values like the direct-operation window and prints them as CSV,
+// or records them to a file as the window's recording does.
 
 #include "cli/befehle.h"
+#include "direct/Direkt_Aufzeichnung.h"
 #include "direct/Direkt_Com.h"
 
 #include <chrono>
@@ -16,12 +18,12 @@ namespace {
 
 constexpr double STANDARD_INTERVALL_S = 0.5; // the window's timer
 constexpr double MAX_INTERVALL_S = 86400.0;
-constexpr const char* KOPFZEILE = "zeit,druck1,druck2,spannung,temperatur,status";
-constexpr const char* AUFRUF = "Aufruf: plm1 monitor [--interval SEKUNDEN] [--count N]";
+constexpr const char* AUFRUF = "Aufruf: plm1 monitor [--interval SEKUNDEN] [--count N] [--out DATEI]";
 
 struct Optionen {
     double intervall = STANDARD_INTERVALL_S;
-    long anzahl = 0; // 0: until SIGINT
+    long anzahl = 0;   // 0: until SIGINT
+    std::string datei; // empty: standard output
 };
 
 std::optional<double> zahlLesen(const std::string& text) {
@@ -60,6 +62,9 @@ std::optional<Optionen> optionenLesen(const std::vector<std::string>& args) {
             auto v = ganzzahlLesen(wert);
             if (!v || *v < 1) return std::nullopt;
             o.anzahl = *v;
+        } else if (a == "--out") {
+            if (wert.empty()) return std::nullopt;
+            o.datei = wert;
         } else {
             return std::nullopt;
         }
@@ -98,23 +103,39 @@ int Cli_Monitor(CliKontext& k) {
     sigaddset(&menge, SIGINT);
     pthread_sigmask(SIG_BLOCK, &menge, nullptr);
 
-    std::printf("%s\n", KOPFZEILE);
-    std::fflush(stdout);
+    DirektAufzeichnung aufzeichnung;
+    if (!optionen->datei.empty()) {
+        if (Fehlercode f = aufzeichnung.starten(optionen->datei)) {
+            Cli_FehlerAusgeben(f);
+            return CLI_EXIT_FEHLER;
+        }
+    } else {
+        std::printf("%s\n", DIREKTAUFZEICHNUNG_KOPFZEILE);
+        std::fflush(stdout);
+    }
     using Uhr = std::chrono::steady_clock;
     const auto start = Uhr::now();
     for (long zeile = 0; optionen->anzahl == 0 || zeile < optionen->anzahl; ++zeile) {
         const auto takt = start + std::chrono::duration_cast<Uhr::duration>(
                                       std::chrono::duration<double>(optionen->intervall * zeile));
         if (zeile > 0 && wartenBisOderSigint(takt)) return CLI_EXIT_OK;
-        const double zeit = std::chrono::duration<double>(Uhr::now() - start).count();
+        const auto zeit = std::chrono::system_clock::now();
         DirektArrays werte{};
         int status = 0;
         if (Fehlercode f = DirektCom_IstwerteLesen(k.port, k.adresse, werte, &status)) {
             Cli_FehlerAusgeben(f);
             return CLI_EXIT_FEHLER;
         }
-        std::printf("%.3f,%.10g,%.10g,%.10g,%.10g,%04X\n", zeit, werte.druck[0], werte.druck[1],
-                    werte.spannung, werte.temperatur, static_cast<unsigned>(status));
+        const DirektMesswerte messung{
+            {werte.druck[0], werte.druck[1]}, werte.spannung, werte.temperatur, status};
+        if (aufzeichnung.laeuft()) {
+            if (Fehlercode f = aufzeichnung.schreiben(zeit, messung)) {
+                Cli_FehlerAusgeben(f);
+                return CLI_EXIT_FEHLER;
+            }
+            continue;
+        }
+        std::printf("%s\n", DirektAufzeichnung_Zeile(zeit, messung).c_str());
         std::fflush(stdout);
     }
     return CLI_EXIT_OK;

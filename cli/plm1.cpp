@@ -54,7 +54,7 @@ constexpr const char* AUFRUF_TEXT =
     "  cycle upload|download DATEI.plk\n"
 #endif
 #ifdef PLM1_CLI_MONITOR
-    "  monitor [--interval S] [--count N]\n"
+    "  monitor [--interval S] [--count N] [--out FILE]\n"
 #endif
     ;
 

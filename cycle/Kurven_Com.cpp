@@ -2,10 +2,10 @@
 
 #include "cycle/Kurven_Com.h"
 
+#include "cycle/Kurven_Satz.h"
 #include "device/Gemeinsam_Com.h"
 #include "device/Vkr_Com.h"
 #include "errors/VKR_errorV3.h"
-#include "platform/le_bytes.h"
 #include "platform/ui.h"
 #include "valves/Konfig_Main.h"
 
@@ -17,30 +17,10 @@
 
 namespace {
 
-constexpr int SATZ_NUTZBYTES = 14; // bytes 0..13, then the check sum
-constexpr int KOPF_NUTZBYTES = 4;
 constexpr int VENTILBITS = 11;
 
 int schritte() {
     return std::clamp<int32_t>(gKurveneckdaten[KE_ANZAHLSCHRITTE], 0, KURVEN_SCHRITTE_MAX);
-}
-
-// 1 + the sum of the bytes, into the two bytes that follow them.
-void pruefsummeSetzen(unsigned char* bild, int nutzbytes) {
-    int summe = 1;
-    for (int i = 0; i < nutzbytes; ++i)
-        summe += bild[i];
-    le16_setzen(bild + nutzbytes, summe);
-}
-bool pruefsummeStimmt(const unsigned char* bild, int nutzbytes) {
-    int summe = 1;
-    for (int i = 0; i < nutzbytes; ++i)
-        summe += bild[i];
-    return (summe & 0xFFFF) == le16u_lesen(bild + nutzbytes);
-}
-void invertieren(unsigned char* bild, int nutzbytes) {
-    for (int i = 0; i < nutzbytes; ++i)
-        bild[i] = static_cast<unsigned char>(~bild[i]);
 }
 
 int32_t wert(int kanal, int schritt) {
@@ -86,15 +66,14 @@ void KurvenCom_VentilartenHolen(int arten[11]) {
 }
 
 void KurvenCom_KopfErstellen(unsigned char kopf[KURVENCOM_KOPFGROESSE], int invertiert) {
-    le16_setzen(kopf, schritte());
-    le16_setzen(kopf + 2, gKurveneckdaten[KE_ZYKLENUNBEGRENZT] == 1 ? 0 : gKurveneckdaten[KE_ZYKLEN]);
-    if (invertiert) invertieren(kopf, KOPF_NUTZBYTES);
-    pruefsummeSetzen(kopf, KOPF_NUTZBYTES);
+    const KurvenKopf k{schritte(),
+                       gKurveneckdaten[KE_ZYKLENUNBEGRENZT] == 1 ? 0 : gKurveneckdaten[KE_ZYKLEN]};
+    KurvenSatz_KopfSchreiben(k, invertiert != 0, kopf);
 }
 
 void KurvenCom_SatzErstellen(unsigned char satz[KURVENCOM_SATZGROESSE], int schritt, const int arten[11],
                              int invertiert) {
-    int bits = 0;
+    KurvenSatz s;
     int pumpe = 0;
     for (int kanal = 0; kanal < KURVEN_ANZAHL; ++kanal) {
         const int32_t v = wert(kanal, schritt);
@@ -102,19 +81,17 @@ void KurvenCom_SatzErstellen(unsigned char satz[KURVENCOM_SATZGROESSE], int schr
             const int art = arten[Kurvenarrays_VentilNummer(kanal) - 1];
             // The bit is the coil state that gives the opening held in the curve.
             const bool spule = art == VENTILART_NO ? v == 0 : art == VENTILART_NC ? v != 0 : false;
-            if (spule) bits |= 1 << (Kurvenarrays_VentilNummer(kanal) - 1);
+            if (spule) s.ventilbits |= 1 << (Kurvenarrays_VentilNummer(kanal) - 1);
         } else if (pumpe < KURVEN_PUMPEN) {
-            le16_setzen(satz + 2 + 2 * pumpe, KurvenCom_PumpeZuGeraet(v));
+            s.pumpe[pumpe] = KurvenCom_PumpeZuGeraet(v);
             ++pumpe;
         }
     }
-    le16_setzen(satz, bits);
     for (int p = 0; p < KURVEN_PUMPEN; ++p) {
-        le16_setzen(satz + 6 + 4 * p, obereGrenze(p));
-        le16_setzen(satz + 8 + 4 * p, untereGrenze(p));
+        s.oben[p] = obereGrenze(p);
+        s.unten[p] = untereGrenze(p);
     }
-    if (invertiert) invertieren(satz, SATZ_NUTZBYTES);
-    pruefsummeSetzen(satz, SATZ_NUTZBYTES);
+    KurvenSatz_Schreiben(s, invertiert != 0, satz);
 }
 
 int KurvenCom_PunkteErstellen(unsigned char* punkte, int invertiert) {
@@ -127,11 +104,12 @@ int KurvenCom_PunkteErstellen(unsigned char* punkte, int invertiert) {
 }
 
 Fehlercode KurvenCom_KopfAuswerten(const unsigned char kopf[KURVENCOM_KOPFGROESSE]) {
-    if (!pruefsummeStimmt(kopf, KOPF_NUTZBYTES)) {
+    KurvenKopf gelesen;
+    if (!KurvenSatz_KopfLesen(kopf, gelesen)) {
         VKR_Fehleruserstring(KURVENCOM_SPEICHERFEHLER_TEXT);
         return FEHLER_KURVEN_KOPF_CHECKSUMME;
     }
-    const int n = le16u_lesen(kopf);
+    const int n = gelesen.schritte;
     if (n < KURVEN_SCHRITTE_MIN || n > KURVEN_SCHRITTE_MAX) {
         VKR_Fehleruserstring(KURVENCOM_SPEICHERFEHLER_TEXT);
         return FEHLER_KURVEN_KOPF_SCHRITTE;
@@ -142,7 +120,7 @@ Fehlercode KurvenCom_KopfAuswerten(const unsigned char kopf[KURVENCOM_KOPFGROESS
         gKurveneckdaten[KE_ANZAHLSCHRITTE] = altSchritte;
         return f;
     }
-    const int laeufe = le16u_lesen(kopf + 2);
+    const int laeufe = gelesen.laeufe;
     if (laeufe == 0) {
         gKurveneckdaten[KE_ZYKLENUNBEGRENZT] = 1;
     } else {
@@ -163,11 +141,12 @@ Fehlercode KurvenCom_PunkteAuswerten(const unsigned char* punkte, int anzahl) {
     bool warnung = false;
     for (int i = 0; i < anzahl; ++i) {
         const unsigned char* satz = punkte + KURVENCOM_SATZGROESSE * i;
-        if (!pruefsummeStimmt(satz, SATZ_NUTZBYTES)) {
+        KurvenSatz gelesen;
+        if (!KurvenSatz_Lesen(satz, gelesen)) {
             VKR_Fehleruserstring(KURVENCOM_SPEICHERFEHLER_TEXT);
             return FEHLER_KURVEN_PUNKT_CHECKSUMME;
         }
-        int bits = le16u_lesen(satz);
+        int bits = gelesen.ventilbits;
         int pumpe = 0;
         for (int kanal = 0; kanal < KURVEN_ANZAHL; ++kanal) {
             int32_t& ziel = gKurven[kanal].values[static_cast<std::size_t>(i)];
@@ -176,14 +155,14 @@ Fehlercode KurvenCom_PunkteAuswerten(const unsigned char* punkte, int anzahl) {
                 bits >>= 1;
                 ziel = arten[Kurvenarrays_VentilNummer(kanal) - 1] == VENTILART_NO ? 1 - bit : bit;
             } else if (pumpe < KURVEN_PUMPEN) {
-                ziel = KurvenCom_PumpeVonGeraet(le16s_lesen(satz + 2 + 2 * pumpe));
+                ziel = KurvenCom_PumpeVonGeraet(gelesen.pumpe[pumpe]);
                 ++pumpe;
             }
         }
         int grenzen[4];
         for (int p = 0; p < KURVEN_PUMPEN; ++p) {
-            const int oben = le16s_lesen(satz + 6 + 4 * p);
-            const int unten = le16s_lesen(satz + 8 + 4 * p);
+            const int oben = gelesen.oben[p];
+            const int unten = gelesen.unten[p];
             grenzen[2 * p] = oben;
             grenzen[2 * p + 1] = unten;
             if (unten > KURVENCOM_KEIN_UNTERER_GRENZDRUCK) {

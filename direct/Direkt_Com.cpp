@@ -5,6 +5,7 @@
 #include "device/Vkr_Com.h"
 #include "device/vkrplm1.h"
 #include "direct/Direkt_Istwerte.h"
+#include "direct/Direkt_Trend.h"
 #include "direct/Direkt_Userinterface.h"
 #include "valves/Konfig_Main.h"
 
@@ -119,9 +120,11 @@ Fehlercode DirektCom_ArrayDownload() {
 
     if (!a.monitorModus) {
         DirektGui_ArrayToGui(1);
+        DirektTrend_Abgefragt(status);
         return KEIN_FEHLER;
     }
     if (Fehlercode f = sollwerteLesen(port, adresse)) return f;
     DirektGui_ArrayToGui(0);
+    DirektTrend_Abgefragt(status);
     return KEIN_FEHLER;
 }

@@ -4,6 +4,7 @@
 
 #include "device/Vkr_Com.h"
 #include "direct/Direkt_Com.h"
+#include "direct/Direkt_Trend.h"
 #include "direct/Direkt_Userinterface.h"
 #include "direct/Direktarrays.h"
 #include "platform/ui.h"
@@ -22,6 +23,8 @@ int DirektMain_Initialisieren() {
     UI_CallbackRegistrieren("Callback_Direkt_Timer", &Callback_Direkt_Timer);
     UI_CallbackRegistrieren("Callback_Direkt_Button_Zurueck", &Callback_Direkt_Button_Zurueck);
     UI_CallbackRegistrieren("Callback_DirektPanel", &Callback_DirektPanel);
+    UI_CallbackRegistrieren("Callback_Direkt_Trend", &Callback_Direkt_Trend);
+    UI_CallbackRegistrieren("Callback_Direkt_Aufzeichnen", &Callback_Direkt_Aufzeichnen);
 
     const int panel = LoadPanel(0, RESOURCE_DATEI, DIREKTPNL);
     if (panel < 0) return -1;
@@ -29,12 +32,14 @@ int DirektMain_Initialisieren() {
     GemFunc_PanelZurListeHinzufuegen(panel, FENSTERNAME, MENUDIREKT_FENSTER);
     Direktarrays_Initialisieren();
     DirektGui_ArrayToGui(0);
+    DirektTrend_Initialisieren(panel);
     VkrCom_RegisterPictureringControl(panel, DIREKTPNL_COMPICTURERING);
     VkrCom_RegisterFehlerControls(panel, DIREKTPNL_FEHLERLED, DIREKTPNL_FEHLERSTRING, DIREKTPNL_FEHLERNUMMER);
     return 0;
 }
 
 void DirektMain_Freigeben() {
+    DirektTrend_Freigeben();
     if (gDirektPanelHandle > 0) DiscardPanel(gDirektPanelHandle);
     gDirektPanelHandle = 0;
 }

@@ -168,6 +168,8 @@ constexpr Fehlercode FEHLER_TASTENDATEI_VERSION = -303527;
 // --------------------------------------------------------------------------------------
 constexpr Fehlercode FEHLER_DIREKT_SENDEN_KEIN_PORT = -122601;
 constexpr Fehlercode FEHLER_DIREKT_ABFRAGEN_KEIN_PORT = -122602;
+constexpr Fehlercode FEHLER_AUFZEICHNUNG_OEFFNEN = -301611;   // the recording's file could not be created
+constexpr Fehlercode FEHLER_AUFZEICHNUNG_SCHREIBEN = -301612; // a line could not be written whole
 
 // ---- valve configuration: file and settings
 // ----------------------------------------------------------------

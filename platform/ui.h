@@ -131,6 +131,7 @@ enum : int {
     CTRL_GRAPH = 13,
     CTRL_DECORATION = 14,
     CTRL_PICTURE = 15,
+    CTRL_STRIP_CHART = 16, // platform/ui_streifen.h
 };
 
 // Colours are 0xRRGGBB.

@@ -17,6 +17,8 @@
 #include <cmath>
 
 namespace uiint {
+QWidget* streifenNeu(QWidget* eltern); // ui_streifen.cpp
+
 namespace {
 
 template <class T> T* als(Ctrl& c) {
@@ -352,6 +354,10 @@ void ctrlAufbauen(Panel& p, const CtrlDef& d) {
         c.w = g;
         break;
     }
+    case CtrlArt::Streifenschreiber:
+        c.w = streifenNeu(eltern);
+        mausFilter = false;
+        break;
     case CtrlArt::Bild: {
         auto* f = new QFrame(eltern);
         f->setFrameStyle(QFrame::StyledPanel | QFrame::Plain);
@@ -572,6 +578,8 @@ int ctrlStil(CtrlArt a) {
         return CTRL_DECORATION;
     case CtrlArt::Bild:
         return CTRL_PICTURE;
+    case CtrlArt::Streifenschreiber:
+        return CTRL_STRIP_CHART;
     }
     return 0;
 }

@@ -21,6 +21,8 @@ enum class CtrlArt {
     Graph,
     Rahmen, // decoration frame with a title
     Bild,   // picture decoration
+    // strip chart: traces over time (platform/ui_streifen.h)
+    Streifenschreiber,
 };
 
 // Labels. The rectangle of a CtrlDef is the control alone; LoadPanel puts the label around it:
@@ -35,7 +37,7 @@ enum class CtrlArt {
 //   top edge; the frame is kept behind the controls it surrounds), toggle switch (its on and off texts
 //   on the track: on text on the green track, off text on the grey one).
 // - none: canvas, graph, connection picture ring (draws its own "nicht geöffnet" / "COM n" right of
-//   the plug: give it about 150 x 40), timer, picture.
+//   the plug: give it about 150 x 40), timer, picture, strip chart.
 // A string display shows several lines (text with line breaks, word wrap): give it about 18 px per line.
 // Controls are drawn in the order of the table, later ones on top.
 constexpr int LABEL_HOEHE_OBEN = 20;

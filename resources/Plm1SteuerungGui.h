@@ -331,6 +331,11 @@
 #define DIREKTPNL_PICTURE_2 43
 #define DIREKTPNL_PICTURE_6 44
 #define DIREKTPNL_TEXTMSG 45
+#define DIREKTPNL_TREND 46             // strip chart of the actual pressures and the active limits
+#define DIREKTPNL_TRENDSPANNE 47       // visible span, minutes
+#define DIREKTPNL_TRENDANHALTEN 48     // holds the trend's scrolling
+#define DIREKTPNL_AUFZEICHNEN 49       // recording on / off
+#define DIREKTPNL_AUFZEICHNUNGSTEXT 50 // file name and line count of the recording
 
 // Unit settings window "PLM-1 Einstellungen"
 #define KONFIGPNL_TEXTMSG 2

@@ -1,6 +1,7 @@
 // Panel DIREKTPNL "Direktbetrieb" and its menu bar MENUDIREKT: the valve switches in a row at the top, the
 // two pump groups side by side with their pressure displays, temperature, voltage and the status lamps at the
-// right, the polling and monitor switches below, and the shared footer.
+// right, the polling and monitor switches below, the pressure trend with its span, hold and recording
+// controls, and the shared footer.
 
 #include "resources/Plm1SteuerungGui.h"
 #include "resources/panels.h"
@@ -30,10 +31,16 @@ constexpr int ANZEIGE_HOEHE = 52;
 
 constexpr int ABFRAGE_Y = GRUPPEN_Y + PUMPE_HOEHE + ABSTAND;
 constexpr int ABFRAGE_HOEHE = 44;
-constexpr int PANEL_HOEHE = ABFRAGE_Y + ABFRAGE_HOEHE + 2 * ABSTAND + FUSSZEILE_HOEHE;
+constexpr int TREND_Y = ABFRAGE_Y + ABFRAGE_HOEHE + ABSTAND;
+constexpr int TREND_HOEHE = 170;        // the window stays within 1280 x 800
+constexpr int TREND_SEITE_BREITE = 220; // span, hold and recording right of the chart
+constexpr int TREND_BREITE = PANEL_BREITE - 2 * RAND - TREND_SEITE_BREITE - ABSTAND;
+constexpr int PANEL_HOEHE = TREND_Y + TREND_HOEHE + 2 * ABSTAND + FUSSZEILE_HOEHE;
 
 constexpr const char* CB_CONTROLS = "Callback_Direkt_Controls";
 constexpr const char* CB_ABFRAGEN = "Callback_Direkt_Controls_Abfragen";
+constexpr const char* CB_TREND = "Callback_Direkt_Trend";
+constexpr const char* CB_AUFZEICHNEN = "Callback_Direkt_Aufzeichnen";
 
 CtrlDef eingabe(int id, const std::string& name, int top, int left, const char* label, int grenze,
                 const char* tooltip) {
@@ -140,6 +147,37 @@ void seite(PanelDef& p) {
     }
 }
 
+// The trend of both pressures with its controls at its right: span, hold, recording.
+void trend(PanelDef& p) {
+    p.ctrls.push_back(Resource_Ctrl(DIREKTPNL_TREND, "TREND", CtrlArt::Streifenschreiber, TREND_Y, RAND,
+                                    TREND_BREITE, TREND_HOEHE));
+    const int left = RAND + TREND_BREITE + ABSTAND;
+    int y = TREND_Y + ZEILE_1LABEL;
+    constexpr int SPANNE_BREITE = 80;
+    CtrlDef spanne = Resource_Ctrl(DIREKTPNL_TRENDSPANNE, "TRENDSPANNE", CtrlArt::Auswahl, y, left,
+                                   SPANNE_BREITE, FELD_HOEHE, "Zeitraum", CB_TREND);
+    for (int minuten : {1, 5, 15, 60})
+        spanne.eintraege.push_back({std::to_string(minuten) + " min", minuten});
+    spanne.tooltip = "Sichtbarer Zeitraum des Verlaufs";
+    p.ctrls.push_back(spanne);
+    CtrlDef anhalten = schalter(DIREKTPNL_TRENDANHALTEN, "TRENDANHALTEN", y - 2, left + SPANNE_BREITE + 10,
+                                TREND_SEITE_BREITE - SPANNE_BREITE - 10, FELD_HOEHE + 4, "Angehalten",
+                                "Läuft mit", CB_TREND);
+    anhalten.tooltip = "Verlauf anhalten, um zurückzublättern (ziehen oder Mausrad)";
+    p.ctrls.push_back(anhalten);
+    y += FELD_HOEHE + ABSTAND;
+    CtrlDef aufzeichnen = schalter(DIREKTPNL_AUFZEICHNEN, "AUFZEICHNEN", y, left, TREND_SEITE_BREITE,
+                                   FELD_HOEHE + 4, "Aufzeichnen", "Aufzeichnen", CB_AUFZEICHNEN);
+    aufzeichnen.tooltip = "Jede Abfrage als Zeile in eine CSV-Datei schreiben";
+    p.ctrls.push_back(aufzeichnen);
+    y += FELD_HOEHE + 4 + 8;
+    CtrlDef text = Resource_Ctrl(DIREKTPNL_AUFZEICHNUNGSTEXT, "AUFZEICHNUNGSTEXT", CtrlArt::Text, y, left,
+                                 TREND_SEITE_BREITE, TREND_Y + TREND_HOEHE - y);
+    text.anzeige = true;
+    text.tooltip = "Datei und Zeilen der Aufzeichnung";
+    p.ctrls.push_back(text);
+}
+
 } // namespace
 
 PanelDef Resource_DirektPanel() {
@@ -179,6 +217,8 @@ PanelDef Resource_DirektPanel() {
     p.ctrls.push_back(Resource_Ctrl(DIREKTPNL_TEXTMSG, "TEXTMSG", CtrlArt::TextMeldung, ABFRAGE_Y + 4,
                                     RAND + 460 + 2 * ABSTAND, 2 * PUMPE_BREITE + ABSTAND - 460 - 2 * ABSTAND,
                                     40, "Jede Änderung wird sofort\nan das PLM-1 gesendet."));
+
+    trend(p);
 
     CtrlDef timer =
         Resource_Ctrl(DIREKTPNL_TIMER, "TIMER", CtrlArt::Timer, 0, 0, 0, 0, {}, "Callback_Direkt_Timer");

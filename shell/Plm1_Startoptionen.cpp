@@ -4,6 +4,7 @@
 
 #include "platform/rs232.h"
 #include "sim/plm1sim.h"
+#include "sim/plm1sim_ablauf.h"
 
 #include <QStandardPaths>
 
@@ -11,10 +12,13 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 #include <iterator>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <sstream>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -23,13 +27,15 @@ constexpr int SIMULATOR_PORT = 1;
 constexpr const char* SIMULATOR_ID = "VKR-PLM1-SIMULATOR";
 constexpr const char* BENUTZERORDNER = "plm1steuerung";
 
+std::mutex gSimulatorMutex; // the panel reader thread uses the simulator too
 std::unique_ptr<plm1sim::Server> gSimulator;
 
 void hilfeAusgeben() {
     std::fprintf(
         stderr,
         "Aufruf: Plm1Steuerung [--simulator] [--screenshots VERZEICHNIS] [--trace DATEI] [--user-dir]\n"
-        "  --simulator            simuliertes PLM-1 (Adresse 1) an COM 1\n"
+        "  --simulator            simuliertes PLM-1 (Adresse 1) an COM 1; seine Tasten über die\n"
+        "                         Standardeingabe: press N (1..12), start, pause, stop\n"
         "  --screenshots DIR      jedes Fenster als PNG in DIR speichern und beenden\n"
         "  --trace DATEI          jedes Byte auf der Leitung mit Zeit in DATEI protokollieren\n"
         "  --user-dir             im Ordner plm1steuerung unter ~/.config arbeiten (Menüstart)\n");
@@ -85,11 +91,24 @@ bool Startoptionen_SimulatorStarten() {
     }
     Rs232_GeraetepfadSetzen(SIMULATOR_PORT, server->pfad());
     std::fprintf(stderr, "Simuliertes PLM-1 an COM %d (%s)\n", SIMULATOR_PORT, server->pfad().c_str());
-    gSimulator = std::move(server);
+    {
+        std::lock_guard lock(gSimulatorMutex);
+        gSimulator = std::move(server);
+    }
+    // The unit's panel from standard input, as plm1-sim takes it; ends with the input.
+    std::thread([] {
+        for (std::string zeile; std::getline(std::cin, zeile);) {
+            std::lock_guard lock(gSimulatorMutex);
+            if (!gSimulator) return;
+            const std::string fehler = plm1sim::tastenbefehlAusfuehren(gSimulator->bus(), zeile, '1');
+            if (!fehler.empty()) std::fprintf(stderr, "Simulator: %s\n", fehler.c_str());
+        }
+    }).detach();
     return true;
 }
 
 void Startoptionen_SimulatorStoppen() {
+    std::lock_guard lock(gSimulatorMutex);
     if (!gSimulator) return;
     gSimulator->stoppen();
     gSimulator.reset();

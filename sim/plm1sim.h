@@ -51,8 +51,14 @@ class Bus {
 
     // Bytes from the PC; returns the bytes the units send back (may be empty).
     std::string empfangen(const std::string& bytes);
-    // Advances the pressure model by dt seconds (pressures follow the pumps, stop at active limits).
+    // Advances each unit's run of its cycle or key, then the pressure model, by dt seconds (pressures
+    // follow the pumps, stop at active limits).
     void schritt(double dt);
+    // Step time of the units' cycles (default 1 s; also the unit of a key's times).
+    void schrittzeitSetzen(double sekunden);
+    // Presses key 1..12 on the unit's panel: 1..9 run the stored key, 10..12 start, pause and stop the
+    // cycle. False for an unknown unit or key, or a key 1..9 while a cycle runs.
+    bool tasteDruecken(char adresse, int taste);
 
     // Fault injection for a command code ("IDR", "DF1", "P1W", "S1R", "BDR", "BDW", ...) at one address
     // ('*' for every address): applied to the next `anzahl` commands with that code (-1: until cleared).

@@ -2,6 +2,7 @@
 // addressed units execute them and builds their answers, with injectable faults.
 
 #include "sim/plm1sim.h"
+#include "sim/plm1sim_ablauf.h"
 
 #include <algorithm>
 #include <cmath>
@@ -26,9 +27,7 @@ constexpr char SPEICHERTYP = '4';
 constexpr std::size_t MAX_ZEILENLAENGE = 4096; // garbage without CR is dropped beyond this
 constexpr std::size_t MAX_PROTOKOLL = 200000;  // oldest logged lines are dropped beyond this
 
-constexpr int STATUS_ABSCHALTUNG[2] = {0x0001, 0x0002};
-constexpr int STATUS_ZYKLUS_LAEUFT = 0x0004;
-constexpr int STATUS_ZYKLUS_PAUSE = 0x0100;
+constexpr int STATUS_ABSCHALTUNG[2] = {STATUS_ABSCHALTUNG1, STATUS_ABSCHALTUNG2};
 
 constexpr double PUMPE_MBAR_PRO_PROZENT = 20.0; // 100 % pumps towards 2000 mbar
 constexpr double DRUCK_ZEITKONSTANTE_S = 1.5;
@@ -39,6 +38,7 @@ struct Geraet {
     Einheit einheit;
     Zustand zustand;
     std::vector<std::uint8_t> speicher = std::vector<std::uint8_t>(SPEICHER_GROESSE, SPEICHER_LEER);
+    Ablauf ablauf;
 };
 
 struct Fehler {
@@ -143,14 +143,7 @@ struct Bus::Impl {
         if (code == "DF1" || code == "DF2" || code == "DF3") {
             if (!wert.empty()) return std::nullopt;
             z.funktion = code[2] - '0';
-            if (z.funktion == 1) {
-                z.status = (z.status | STATUS_ZYKLUS_LAEUFT) & ~STATUS_ZYKLUS_PAUSE;
-            } else if (z.funktion == 2) {
-                if (z.status & STATUS_ZYKLUS_LAEUFT)
-                    z.status = (z.status & ~STATUS_ZYKLUS_LAEUFT) | STATUS_ZYKLUS_PAUSE;
-            } else {
-                z.status &= ~(STATUS_ZYKLUS_LAEUFT | STATUS_ZYKLUS_PAUSE);
-            }
+            (void)g.ablauf.tasteDruecken(TASTE_START + z.funktion - 1, z, g.speicher);
             return std::string();
         }
         if (code == "BDR") return speicherLesen(g, kopf, wert, checksummeFalsch);
@@ -309,7 +302,7 @@ struct Bus::Impl {
 
 Bus::Bus(std::vector<Einheit> einheiten) : impl_(std::make_unique<Impl>()) {
     for (auto& e : einheiten)
-        impl_->geraete.push_back(Geraet{e, Zustand{}, {}});
+        impl_->geraete.push_back(Geraet{e, Zustand{}, {}, {}});
     for (auto& g : impl_->geraete)
         g.speicher.assign(SPEICHER_GROESSE, SPEICHER_LEER);
 }
@@ -338,6 +331,7 @@ void Bus::schritt(double dt) {
     const double anteil = 1.0 - std::exp(-dt / DRUCK_ZEITKONSTANTE_S);
     for (auto& g : impl_->geraete) {
         Zustand& z = g.zustand;
+        g.ablauf.weiter(dt, z);
         for (int k = 0; k < 2; ++k) {
             const double ziel = z.pumpe[k] * PUMPE_MBAR_PRO_PROZENT;
             double& ist = z.istDruck[k];
@@ -355,6 +349,18 @@ void Bus::schritt(double dt) {
                 abgeschaltet ? (z.status | STATUS_ABSCHALTUNG[k]) : (z.status & ~STATUS_ABSCHALTUNG[k]);
         }
     }
+}
+
+void Bus::schrittzeitSetzen(double sekunden) {
+    std::lock_guard lock(impl_->mutex);
+    for (auto& g : impl_->geraete)
+        g.ablauf.schrittzeitSetzen(sekunden);
+}
+
+bool Bus::tasteDruecken(char adresse, int taste) {
+    std::lock_guard lock(impl_->mutex);
+    Geraet* g = impl_->finden(adresse);
+    return g && g->ablauf.tasteDruecken(taste, g->zustand, g->speicher);
 }
 
 void Bus::fehlerSetzen(const std::string& code, Fehlerart art, int anzahl, char adresse) {

@@ -1,22 +1,29 @@
 // plm1-sim: offers simulated PLM-1 units on a pseudo-terminal, prints its device path and runs until
-// SIGINT or SIGTERM.  Usage: plm1-sim [--unit ADDR=ID]... [--paced] [--latency MS]
+// SIGINT or SIGTERM.  Usage: plm1-sim [--unit ADDR=ID]... [--paced] [--latency MS] [--step-time S]
+// Standard input takes the unit's panel: "press N [ADDR]" (keys 1..12), "start", "pause", "stop".
 
 #include "sim/plm1sim.h"
+#include "sim/plm1sim_ablauf.h"
 
+#include <cmath>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <exception>
+#include <iostream>
 #include <string>
+#include <thread>
 
 namespace {
 
 int gebrauch() {
     std::fprintf(stderr,
-                 "usage: plm1-sim [--unit ADDR=ID]... [--paced] [--latency MS]\n"
+                 "usage: plm1-sim [--unit ADDR=ID]... [--paced] [--latency MS] [--step-time S]\n"
                  "  ADDR is 1..9 or a..f; default: one unit VKR-PLM1-SIM at address 1\n"
-                 "  --latency MS  hold replies like a USB adapter's latency timer (16 by default there)\n");
+                 "  --latency MS  hold replies like a USB adapter's latency timer (16 by default there)\n"
+                 "  S: seconds per cycle step (default 1)\n"
+                 "  standard input: press N [ADDR] (keys 1..12), start, pause, stop\n");
     return 2;
 }
 
@@ -30,6 +37,7 @@ int main(int argc, char** argv) try {
     std::vector<plm1sim::Einheit> einheiten;
     bool takt = false;
     int latenz = 0;
+    double schrittzeit = plm1sim::STANDARD_SCHRITTZEIT_S;
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
         if (arg == "--paced") {
@@ -39,6 +47,13 @@ int main(int argc, char** argv) try {
         if (arg == "--latency" && i + 1 < argc) {
             latenz = std::atoi(argv[++i]);
             if (latenz < 0 || latenz > 1000) return gebrauch();
+            continue;
+        }
+        if (arg == "--step-time" && i + 1 < argc) {
+            char* ende = nullptr;
+            schrittzeit = std::strtod(argv[++i], &ende);
+            if (ende == argv[i] || *ende != '\0' || !std::isfinite(schrittzeit) || schrittzeit <= 0)
+                return gebrauch();
             continue;
         }
         std::string wert;
@@ -69,8 +84,16 @@ int main(int argc, char** argv) try {
         std::fprintf(stderr, "plm1-sim: no pseudo-terminal: %s\n", std::strerror(errno));
         return 1;
     }
+    server.bus().schrittzeitSetzen(schrittzeit);
     std::printf("%s\n", server.pfad().c_str());
     std::fflush(stdout);
+
+    // Reads the panel commands until standard input ends; the process ends on a signal regardless.
+    std::thread([&server, adresse = einheiten.front().adresse] {
+        for (std::string zeile; std::getline(std::cin, zeile);)
+            if (auto fehler = plm1sim::tastenbefehlAusfuehren(server.bus(), zeile, adresse); !fehler.empty())
+                std::fprintf(stderr, "plm1-sim: %s\n", fehler.c_str());
+    }).detach();
 
     int signal = 0;
     sigwait(&signale, &signal);

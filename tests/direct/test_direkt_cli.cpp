@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <csignal>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <regex>
 #include <spawn.h>
@@ -59,14 +61,15 @@ TEST_F(DirektCli, DruecktKopfUndEineZeileJeAbfrage) {
     ASSERT_EQ(e.exitCode, 0);
     ASSERT_EQ(e.zeilen.size(), 4u);
     EXPECT_EQ(e.zeilen[0], "zeit,druck1,druck2,spannung,temperatur,status");
-    const std::regex zeile(R"(([0-9]+\.[0-9]{3}),0,0,23\.7,40\.2,010C)");
-    double vorher = -1;
+    // zeit: ISO 8601 local time with milliseconds and the offset from UTC
+    const std::regex zeile(
+        R"((\d{4}-\d{2}-\d{2}T\d{2}:\d{2}:\d{2}\.\d{3}[+-]\d{2}:\d{2}),0,0,23\.7,40\.2,010C)");
+    std::string vorher;
     for (std::size_t i = 1; i < e.zeilen.size(); ++i) {
         std::smatch m;
         ASSERT_TRUE(std::regex_match(e.zeilen[i], m, zeile)) << e.zeilen[i];
-        const double zeit = std::stod(m[1]);
-        EXPECT_GT(zeit, vorher);
-        vorher = zeit;
+        EXPECT_GT(m[1].str(), vorher); // same day and offset: the text sorts as the time
+        vorher = m[1].str();
     }
     std::vector<std::string> gelesen;
     for (const std::string& z : server.bus().empfangeneZeilen())
@@ -75,6 +78,36 @@ TEST_F(DirektCli, DruecktKopfUndEineZeileJeAbfrage) {
     ASSERT_EQ(gelesen.size(), 15u);
     for (std::size_t i = 0; i < gelesen.size(); ++i)
         EXPECT_EQ(gelesen[i], eineAbfrage[i % 5]);
+}
+
+TEST_F(DirektCli, OutSchreibtDieselbenZeilenInDieDatei) {
+    char vorlage[] = "/tmp/plm1_monitor_out_XXXXXX";
+    ASSERT_NE(mkdtemp(vorlage), nullptr);
+    const std::string verzeichnis = vorlage;
+    const std::string datei = verzeichnis + "/lauf.csv";
+    const Ergebnis e =
+        ausfuehren("--port " + server.pfad() + " monitor --interval 0.05 --count 3 --out " + datei);
+    EXPECT_EQ(e.exitCode, 0);
+    EXPECT_TRUE(e.zeilen.empty()) << "standard output gets nothing but data, and the data went to the file";
+    std::vector<std::string> inhalt;
+    {
+        std::ifstream f(datei);
+        for (std::string z; std::getline(f, z);)
+            inhalt.push_back(z);
+    }
+    ASSERT_EQ(inhalt.size(), 4u);
+    EXPECT_EQ(inhalt[0], "zeit,druck1,druck2,spannung,temperatur,status");
+    const std::regex zeile(
+        R"(\d{4}-\d{2}-\d{2}T\d{2}:\d{2}:\d{2}\.\d{3}[+-]\d{2}:\d{2},0,0,24\.1,31\.5,0000)");
+    for (std::size_t i = 1; i < inhalt.size(); ++i)
+        EXPECT_TRUE(std::regex_match(inhalt[i], zeile)) << inhalt[i];
+
+    const Ergebnis fehlt =
+        ausfuehren("--port " + server.pfad() + " monitor --count 1 --out " + verzeichnis + "/fehlt/x.csv");
+    EXPECT_EQ(fehlt.exitCode, 1);
+    ASSERT_EQ(fehlt.zeilen.size(), 1u);
+    EXPECT_EQ(fehlt.zeilen[0].rfind("Fehler #301611", 0), 0u) << fehlt.zeilen[0];
+    std::filesystem::remove_all(verzeichnis);
 }
 
 TEST_F(DirektCli, FehlgeschlageneAbfrageMeldetFehlerUndEndetMitEins) {
@@ -122,7 +155,7 @@ TEST_F(DirektCli, SigintBeendetMitNull) {
 
 TEST_F(DirektCli, FalscheOptionenSindAufruffehler) {
     for (const char* a : {"monitor --count 0", "monitor --interval -1", "monitor --interval x",
-                          "monitor --count", "monitor --speed 3"}) {
+                          "monitor --count", "monitor --speed 3", "monitor --out"}) {
         const Ergebnis e = ausfuehren("--port " + server.pfad() + " " + a);
         EXPECT_EQ(e.exitCode, 2) << a;
     }

@@ -3,8 +3,12 @@
 
 #include "sim/plm1sim.h"
 
+#include "cycle/Kurven_Satz.h"
+#include "keys/Tasten_Block.h"
+
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -49,12 +53,12 @@ TEST(SimBus, AnswersOfOneUnit) {
         {"#1U1R\r", ACK + "#1U1R24.1\r"},
         {"#1T1R\r", ACK + "#1T1R31.5\r"},
         {"#1S1R\r", ACK + "#1S1R0000\r"},
-        {"#1DF1\r", ACK},
-        {"#1S1R\r", ACK + "#1S1R0004\r"},
+        {"#1DF1\r", ACK}, // erased memory holds no cycle: memory fault, nothing runs
+        {"#1S1R\r", ACK + "#1S1R0008\r"},
         {"#1DF2\r", ACK},
-        {"#1S1R\r", ACK + "#1S1R0100\r"},
+        {"#1S1R\r", ACK + "#1S1R0008\r"},
         {"#1DF3\r", ACK},
-        {"#1S1R\r", ACK + "#1S1R0000\r"},
+        {"#1S1R\r", ACK + "#1S1R0008\r"},
         {"#1X1R\r", NAK},
         {"#1P1Rx\r", NAK},
         {"#1\r", NAK},
@@ -162,3 +166,187 @@ TEST(SimBus, PressuresFollowThePumpsAndStopAtActiveLimits) {
 }
 
 } // namespace
+
+// ---- the unit's own run of its stored cycle and keys --------------------------------------------------
+
+namespace {
+
+using Bild = std::vector<std::uint8_t>;
+
+struct Satz {
+    int ventile, pumpe1, pumpe2, oben1, unten1;
+};
+
+// Head and records as the program stores them (plain and inverted copy) at the cycle's addresses.
+void zyklusSpeichern(Bus& bus, const std::vector<Satz>& saetze, int laeufe) {
+    Bild kopf(KURVENSATZ_KOPFGROESSE), kopfInv(KURVENSATZ_KOPFGROESSE);
+    const KurvenKopf k{static_cast<int>(saetze.size()), laeufe};
+    KurvenSatz_KopfSchreiben(k, false, kopf.data());
+    KurvenSatz_KopfSchreiben(k, true, kopfInv.data());
+    Bild punkte(KURVENSATZ_SATZGROESSE * saetze.size()), punkteInv(punkte.size());
+    for (std::size_t i = 0; i < saetze.size(); ++i) {
+        KurvenSatz s;
+        s.ventilbits = saetze[i].ventile;
+        s.pumpe[0] = saetze[i].pumpe1;
+        s.pumpe[1] = saetze[i].pumpe2;
+        s.oben[0] = saetze[i].oben1;
+        s.unten[0] = saetze[i].unten1;
+        s.oben[1] = 2000;
+        s.unten[1] = -2000;
+        KurvenSatz_Schreiben(s, false, &punkte[i * KURVENSATZ_SATZGROESSE]);
+        KurvenSatz_Schreiben(s, true, &punkteInv[i * KURVENSATZ_SATZGROESSE]);
+    }
+    bus.speicherSetzen('1', 0x0400, kopf);
+    bus.speicherSetzen('1', 0x4400, kopfInv);
+    bus.speicherSetzen('1', 0x0420, punkte);
+    bus.speicherSetzen('1', 0x4420, punkteInv);
+}
+
+const std::vector<Satz> DREI_SCHRITTE = {
+    {0x0001, 255, -255, 1500, -2000}, {0x0402, 128, 0, 2000, -2000}, {0x0004, -77, 51, 2000, -900}};
+
+} // namespace
+
+TEST(SimBus, CycleRunsItsStepsAtTheStepTime) {
+    struct Schritt {
+        std::string befehl; // sent before advancing, "" for none
+        double dt;
+        int ventile, status;
+        double pumpe1, pumpe2, oben1, unten1;
+    };
+    // Step time 0.5 s, two runs; pump settings come back as percent.
+    const std::vector<Schritt> ablauf = {
+        {"#1DF1\r", 0.0, 0x0001, 0x0004, 100, -100, 1500, -2000},
+        {"", 0.49, 0x0001, 0x0004, 100, -100, 1500, -2000},
+        {"", 0.02, 0x0402, 0x0004, 50, 0, 2000, -2000},
+        {"", 0.5, 0x0004, 0x0004, -30, 20, 2000, -900},
+        {"#1DF2\r", 5.0, 0x0004, 0x0100, -30, 20, 2000, -900}, // pause holds the step
+        {"#1DF1\r", 0.0, 0x0004, 0x0004, -30, 20, 2000, -900}, // start resumes it
+        {"", 0.5, 0x0001, 0x0004, 100, -100, 1500, -2000},     // second run
+        {"", 1.0, 0x0004, 0x0004, -30, 20, 2000, -900},
+        {"", 0.5, 0x0000, 0x0000, 0, 0, 2000, -2000}, // both runs done: outputs cleared
+        {"#1DF1\r", 0.6, 0x0402, 0x0004, 50, 0, 2000, -2000},
+        {"#1DF3\r", 0.0, 0x0000, 0x0000, 0, 0, 2000, -2000}, // stop clears
+        {"", 3.0, 0x0000, 0x0000, 0, 0, 2000, -2000},
+    };
+    Bus bus;
+    bus.schrittzeitSetzen(0.5);
+    zyklusSpeichern(bus, DREI_SCHRITTE, 2);
+    for (std::size_t i = 0; i < ablauf.size(); ++i) {
+        const Schritt& s = ablauf[i];
+        if (!s.befehl.empty()) {
+            ASSERT_EQ(bus.empfangen(s.befehl), ACK) << i;
+        }
+        bus.schritt(s.dt);
+        const plm1sim::Zustand z = bus.zustand('1');
+        EXPECT_EQ(z.ventile, s.ventile) << i;
+        EXPECT_EQ(z.status & ~0x0003, s.status) << i;
+        EXPECT_EQ(z.pumpe[0], s.pumpe1) << i;
+        EXPECT_EQ(z.pumpe[1], s.pumpe2) << i;
+        EXPECT_EQ(z.druckHigh[0], s.oben1) << i;
+        EXPECT_EQ(z.druckLow[0], s.unten1) << i;
+    }
+}
+
+TEST(SimBus, DamagedOrMissingCycleSetsTheMemoryFaultAndDoesNotRun) {
+    struct Schaden {
+        const char* was;
+        int adresse;
+        std::uint8_t wert; // written over the byte
+    };
+    const std::vector<Schaden> schaeden = {
+        {"plain head check sum", 0x0404, 0x00},
+        {"inverted head differs", 0x4400, 0x00},
+        {"plain record byte", 0x0420 + 16 + 3, 0x7F},
+        {"inverted record byte", 0x4420 + 32 + 1, 0x00},
+        {"step count 0", 0x0400, 0x00},
+        {"inverted record check sum", 0x4420 + 14, 0x00},
+    };
+    for (const auto& s : schaeden) {
+        Bus bus;
+        zyklusSpeichern(bus, DREI_SCHRITTE, 0);
+        if (std::string(s.was) == "step count 0") {
+            zyklusSpeichern(bus, {}, 0); // a consistent head with no steps
+        } else {
+            bus.speicherSetzen('1', s.adresse, {s.wert});
+        }
+        ASSERT_EQ(bus.empfangen("#1DF1\r"), ACK);
+        bus.schritt(3.0);
+        const plm1sim::Zustand z = bus.zustand('1');
+        EXPECT_EQ(z.status, 0x0008) << s.was;
+        EXPECT_EQ(z.ventile, 0) << s.was;
+        EXPECT_EQ(z.pumpe[0], 0) << s.was;
+        // Sent again intact, the cycle runs and the fault goes out.
+        zyklusSpeichern(bus, DREI_SCHRITTE, 0);
+        ASSERT_EQ(bus.empfangen("#1DF1\r"), ACK);
+        EXPECT_EQ(bus.zustand('1').status & ~0x0003, 0x0004) << s.was;
+        EXPECT_EQ(bus.zustand('1').ventile, 0x0001) << s.was;
+    }
+}
+
+TEST(SimBus, KeyRunsItsStoredSettingsForItsTimes) {
+    Bus bus;
+    bus.schrittzeitSetzen(0.5); // key times count in step times
+    TastenEintrag t{};
+    t[TASTE_VENTIL1] = 1;
+    t[TASTE_VENTIL1 + 4] = 1;
+    t[TASTE_PUMPE1] = 60;
+    t[TASTE_DRUCK1CHECKB] = 1;
+    t[TASTE_DRUCK1] = 800;
+    t[TASTE_PUMPE2] = -40;
+    t[TASTE_ZEIT1] = 2;
+    t[TASTE_ZEIT2] = 4;
+    Ventilarten nc;
+    std::fill(std::begin(nc), std::end(nc), 2);
+    Bild klar(TASTENBLOCK_GROESSE), inv(TASTENBLOCK_GROESSE);
+    TastenBlock_Kodieren(t, nc, false, klar.data());
+    TastenBlock_Kodieren(t, nc, true, inv.data());
+    const int platz = 2 * TASTENBLOCK_GROESSE; // key 3
+    bus.speicherSetzen('1', TASTENSPEICHER_ADRESSE + platz, klar);
+    bus.speicherSetzen('1', TASTENSPEICHER_INVERTIERT_ADRESSE + platz, inv);
+
+    struct Schritt {
+        int taste; // pressed before advancing, 0 for none
+        bool genommen;
+        double dt;
+        int ventile;
+        double pumpe1, pumpe2, oben1;
+    };
+    const std::vector<Schritt> ablauf = {
+        {3, true, 0.0, 0x0011, 60, -40, 800}, {0, true, 0.9, 0x0011, 60, -40, 800},
+        {0, true, 0.2, 0x0011, 0, -40, 800}, // pump 1's time is over
+        {0, true, 1.0, 0x0000, 0, 0, 2000},  // and pump 2's: the key is done
+        {13, false, 0.0, 0x0000, 0, 0, 2000}, {0, true, 0.0, 0x0000, 0, 0, 2000},
+    };
+    for (std::size_t i = 0; i < ablauf.size(); ++i) {
+        const Schritt& s = ablauf[i];
+        if (s.taste) {
+            EXPECT_EQ(bus.tasteDruecken('1', s.taste), s.genommen) << i;
+        }
+        bus.schritt(s.dt);
+        const plm1sim::Zustand z = bus.zustand('1');
+        EXPECT_EQ(z.ventile, s.ventile) << i;
+        EXPECT_EQ(z.pumpe[0], s.pumpe1) << i;
+        EXPECT_EQ(z.pumpe[1], s.pumpe2) << i;
+        EXPECT_EQ(z.druckHigh[0], s.oben1) << i;
+        EXPECT_EQ(z.status & 0x0008, 0) << i;
+    }
+
+    // Keys 10..12 are the cycle's start, pause and stop; no key runs while a cycle does.
+    zyklusSpeichern(bus, DREI_SCHRITTE, 0);
+    EXPECT_TRUE(bus.tasteDruecken('1', 10));
+    EXPECT_EQ(bus.zustand('1').status & ~0x0003, 0x0004);
+    EXPECT_FALSE(bus.tasteDruecken('1', 3));
+    EXPECT_EQ(bus.zustand('1').ventile, 0x0001);
+    EXPECT_TRUE(bus.tasteDruecken('1', 11));
+    EXPECT_EQ(bus.zustand('1').status & ~0x0003, 0x0100);
+    EXPECT_TRUE(bus.tasteDruecken('1', 12));
+    EXPECT_EQ(bus.zustand('1').status & ~0x0003, 0x0000);
+
+    // A key whose copy does not match: memory fault, nothing runs.
+    bus.speicherSetzen('1', TASTENSPEICHER_INVERTIERT_ADRESSE + platz + 3, {0x00});
+    EXPECT_TRUE(bus.tasteDruecken('1', 3));
+    EXPECT_EQ(bus.zustand('1').status, 0x0008);
+    EXPECT_EQ(bus.zustand('1').ventile, 0);
+    EXPECT_FALSE(bus.tasteDruecken('2', 3)) << "no unit at 2";
+}

@@ -1,0 +1,225 @@
+// The pressure trend and the recording: (1) one trend update (a point into 8 hours of history and the
+// chart repainted) at each span, against 1 ms; (2) the program's CPU while the direct window polls in
+// monitor mode and records, against the paced simulated unit in its own process, against 1 % of a core;
+// (3) the resident memory with 8 hours of history at 2 Hz.
+
+#include "device/Vkr_Com.h"
+#include "direct/Direkt_Main.h"
+#include "direct/Direkt_Trend.h"
+#include "direct/Direkt_Userinterface.h"
+#include "direct/Direktarrays.h"
+#include "platform/rs232.h"
+#include "platform/ui.h"
+#include "platform/ui_streifen.h"
+#include "platform/ui_test.h"
+#include "resources/Plm1SteuerungGui.h"
+#include "shell/Plm1_GemeinsameFunktionen.h"
+#include "valves/Konfigarray.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWidget>
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <fstream>
+#include <spawn.h>
+#include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+constexpr double GRENZE_UPDATE_S = 1e-3;
+constexpr double GRENZE_CPU = 0.01;
+constexpr int UPDATES_JE_SPANNE = 200;
+constexpr double CPU_MESSDAUER_S = 60.0;
+constexpr double CPU_ANLAUF_S = 3.0;
+constexpr int PORT = 1;
+
+using Uhr = std::chrono::steady_clock;
+
+double threadCpuSekunden() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return t.tv_sec + t.tv_nsec * 1e-9;
+}
+
+double cpuSekunden() {
+    rusage r{};
+    getrusage(RUSAGE_SELF, &r);
+    return r.ru_utime.tv_sec + r.ru_stime.tv_sec + (r.ru_utime.tv_usec + r.ru_stime.tv_usec) * 1e-6;
+}
+
+long rssKiB() {
+    std::ifstream f("/proc/self/status");
+    for (std::string z; std::getline(f, z);)
+        if (z.rfind("VmRSS:", 0) == 0) return std::atol(z.c_str() + 6);
+    return -1;
+}
+
+// The values a running cycle gives: pressures stepping every few seconds, limits switching on and off.
+void punktVon(long i, double (&w)[VERLAUF_SPUREN]) {
+    const double t = i * DIREKTVERLAUF_TAKT_S;
+    w[VERLAUF_DRUCK1] = 800 * std::sin(t / 37.0) + 20 * std::sin(t * 3.1);
+    w[VERLAUF_DRUCK2] = -400 + 300 * std::cos(t / 23.0);
+    w[VERLAUF_OBEN1] = (i / 40) % 2 ? 700.0 : NAN;
+    w[VERLAUF_UNTEN1] = NAN;
+    w[VERLAUF_OBEN2] = NAN;
+    w[VERLAUF_UNTEN2] = (i / 60) % 3 ? -600.0 : NAN;
+}
+
+// plm1-sim --paced in its own process; returns its pid and the device path.
+pid_t simStarten(std::string& pfad) {
+    int rohr[2];
+    if (pipe(rohr) != 0) return -1;
+    posix_spawn_file_actions_t a;
+    posix_spawn_file_actions_init(&a);
+    posix_spawn_file_actions_adddup2(&a, rohr[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&a, rohr[0]);
+    const char* argv[] = {PLM1_SIM_PROGRAMM, "--paced", nullptr};
+    pid_t pid = -1;
+    if (posix_spawn(&pid, PLM1_SIM_PROGRAMM, &a, nullptr, const_cast<char* const*>(argv), environ) != 0)
+        pid = -1;
+    posix_spawn_file_actions_destroy(&a);
+    close(rohr[1]);
+    char c;
+    while (pid > 0 && read(rohr[0], &c, 1) == 1 && c != '\n')
+        pfad += c;
+    close(rohr[0]);
+    return pid;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    std::setvbuf(stdout, nullptr, _IOLBF, 0); // each figure as soon as it is measured
+    QApplication app(argc, argv);
+    QApplication::setStyle("Fusion");
+    bool gut = true;
+
+    std::string pfad;
+    const pid_t sim = simStarten(pfad);
+    if (sim <= 0 || pfad.empty()) {
+        std::fprintf(stderr, "plm1-sim did not start\n");
+        return 1;
+    }
+    Rs232_GeraetepfadSetzen(PORT, pfad);
+    GemFunc_Initialisieren();
+    Konfigarray_Initialisieren();
+    const long rssVorher = rssKiB();
+    if (DirektMain_Initialisieren() != 0) return 1;
+    const int panel = gDirektPanelHandle;
+    DisplayPanel(panel);
+
+    // (1) 8 hours of history, then updates at each span.
+    DirektVerlauf verlauf;
+    double w[VERLAUF_SPUREN];
+    const double start = 1.7e9;
+    long i = 0;
+    for (; i < verlauf.kapazitaet(); ++i) {
+        punktVon(i, w);
+        verlauf.hinzufuegen(start + i * DIREKTVERLAUF_TAKT_S, w);
+    }
+    const long rssVerlauf = rssKiB();
+    SetStripChartSource(panel, DIREKTPNL_TREND, &verlauf, VERLAUF_SPUREN);
+    DirektTrend_Initialisieren(panel); // traces, names; then back to the bench's history
+    SetStripChartSource(panel, DIREKTPNL_TREND, &verlauf, VERLAUF_SPUREN);
+    QWidget* chart = UI_CtrlWidget(panel, DIREKTPNL_TREND);
+    app.processEvents();
+    std::printf(
+        "bench_trend: trend update = one point into %ld points (8 h at 2 Hz) + repaint of the %dx%d chart\n",
+        verlauf.anzahl(), chart->width(), chart->height());
+    for (int minuten : {1, 5, 15, 60}) {
+        SetStripChartSpan(panel, DIREKTPNL_TREND, 60.0 * minuten);
+        std::vector<double> zeiten, cpu;
+        for (int k = 0; k < UPDATES_JE_SPANNE; ++k, ++i) {
+            punktVon(i, w);
+            const auto t0 = Uhr::now();
+            const double c0 = threadCpuSekunden();
+            verlauf.hinzufuegen(start + i * DIREKTVERLAUF_TAKT_S, w);
+            RefreshStripChart(panel, DIREKTPNL_TREND);
+            chart->repaint();
+            cpu.push_back(threadCpuSekunden() - c0);
+            zeiten.push_back(std::chrono::duration<double>(Uhr::now() - t0).count());
+        }
+        std::sort(zeiten.begin(), zeiten.end());
+        std::sort(cpu.begin(), cpu.end());
+        const double median = zeiten[zeiten.size() / 2], maximum = zeiten.back();
+        const double cpuMedian = cpu[cpu.size() / 2];
+        // CPU time is what an update costs; wall time also holds the waits of a busy machine.
+        std::printf(
+            "  span %2d min: CPU median %.3f ms (ratio to the %.1f ms limit %.3f); wall median %.3f ms, "
+            "max %.3f ms\n",
+            minuten, cpuMedian * 1e3, GRENZE_UPDATE_S * 1e3, cpuMedian / GRENZE_UPDATE_S, median * 1e3,
+            maximum * 1e3);
+        gut = gut && cpuMedian <= GRENZE_UPDATE_S;
+    }
+    std::printf("  resident memory: %ld KiB before the window, %ld KiB with it and 8 h of history "
+                "(history %.1f MiB: %ld points)\n",
+                rssVorher, rssVerlauf, verlauf.kapazitaet() * 32.0 / (1 << 20), verlauf.anzahl());
+
+    // (2) Polling in monitor mode and recording, timer-driven as in the program.
+    SetStripChartSource(panel, DIREKTPNL_TREND, &DirektTrend_Verlauf(), VERLAUF_SPUREN);
+    SetStripChartSpan(panel, DIREKTPNL_TREND, 60.0 * 60);
+    if (VkrCom_Open(PORT) != 0) return 1;
+    gDirekt.abfragen = 1;
+    gDirekt.monitorModus = 1;
+    DirektGui_ArrayToGui(0);
+    {
+        // The same polling without recording, for comparison.
+        double c0 = 0;
+        QTimer::singleShot(int(CPU_ANLAUF_S * 1000), [&] { c0 = cpuSekunden(); });
+        QTimer::singleShot(int((CPU_ANLAUF_S + CPU_MESSDAUER_S / 2) * 1000),
+                           [] { QCoreApplication::exit(0); });
+        app.exec();
+        std::printf(
+            "  polling alone (monitor mode, 12 transactions a tick) for %.0f s: %.2f %% of one core\n",
+            CPU_MESSDAUER_S / 2, (cpuSekunden() - c0) / (CPU_MESSDAUER_S / 2) * 100);
+    }
+    QTemporaryDir dir;
+    const std::string datei = dir.filePath("bench.csv").toStdString();
+    UI_DateiauswahlSetzen([&](const DateiauswahlAnfrage&) { return datei; });
+    SetCtrlVal(panel, DIREKTPNL_AUFZEICHNEN, 1);
+    Callback_Direkt_Aufzeichnen(panel, DIREKTPNL_AUFZEICHNEN, EVENT_COMMIT, nullptr, 0, 0);
+    double cpu0 = 0;
+    Uhr::time_point t0;
+    long zeilen0 = 0;
+    QTimer::singleShot(int(CPU_ANLAUF_S * 1000), [&] {
+        cpu0 = cpuSekunden();
+        t0 = Uhr::now();
+        zeilen0 = DirektTrend_Aufzeichnung().zeilen();
+    });
+    QTimer::singleShot(int((CPU_ANLAUF_S + CPU_MESSDAUER_S) * 1000), [] { QCoreApplication::exit(0); });
+    app.exec();
+    const double cpu = cpuSekunden() - cpu0;
+    const double wand = std::chrono::duration<double>(Uhr::now() - t0).count();
+    const long zeilen = DirektTrend_Aufzeichnung().zeilen() - zeilen0;
+    const double anteil = cpu / wand;
+    std::printf(
+        "  polling (monitor mode, 12 transactions a tick) + recording against plm1-sim --paced for %.0f s: "
+        "%ld lines recorded, CPU %.3f s = %.2f %% of one core; limit %.0f %%; ratio %.3f\n",
+        wand, zeilen, cpu, anteil * 100, GRENZE_CPU * 100, anteil / GRENZE_CPU);
+    if (!DirektTrend_Aufzeichnung().laeuft() || zeilen < long(CPU_MESSDAUER_S / DIREKTVERLAUF_TAKT_S) / 2) {
+        std::fprintf(stderr, "recording did not keep up (%ld lines)\n", zeilen);
+        gut = false;
+    }
+    gut = gut && anteil < GRENZE_CPU;
+    std::printf("  resident memory at the end: %ld KiB\n", rssKiB());
+
+    (void)VkrCom_Close();
+    DirektMain_Freigeben();
+    kill(sim, SIGTERM);
+    waitpid(sim, nullptr, 0);
+    return gut ? 0 : 1;
+}

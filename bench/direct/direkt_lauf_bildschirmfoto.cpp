@@ -1,0 +1,110 @@
+// Runs the example cycle on the simulated unit and shows the direct-operation window polling it in monitor
+// mode, for the documentation picture: take it with `import -window root` while this runs on an X server
+// (xvfb-run -a). Usage: direkt_lauf_bildschirmfoto SECONDS [OUT.png]  (OUT.png: also render the window)
+
+#include "cycle/Kurven_Com.h"
+#include "cycle/Kurvenarrays.h"
+#include "device/Vkr_Com.h"
+#include "device/vkrplm1.h"
+#include "direct/Direkt_Main.h"
+#include "direct/Direkt_Trend.h"
+#include "direct/Direkt_Userinterface.h"
+#include "direct/Direktarrays.h"
+#include "platform/rs232.h"
+#include "platform/ui.h"
+#include "platform/ui_test.h"
+#include "resources/Plm1SteuerungGui.h"
+#include "shell/Plm1_GemeinsameFunktionen.h"
+#include "sim/plm1sim.h"
+#include "valves/Konfigarray.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+constexpr int PORT = 1;
+constexpr double SCHRITTZEIT_S = 2.0;
+constexpr int SPANNE_MINUTEN = 1;
+
+struct Schritt {
+    int ventile; // bit v-1: valve v open
+    int pumpe1, pumpe2;
+};
+// Pump 1 fills up to its 900 mbar limit and empties, pump 2 evacuates down to -700 mbar and vents.
+constexpr Schritt BEISPIELZYKLUS[] = {
+    {0x001, 80, 0},   {0x003, 80, -60},  {0x004, -50, -60},  {0x00C, -50, 40},
+    {0x010, 100, 40}, {0x030, 30, -100}, {0x040, -80, -100}, {0x080, 0, 60},
+};
+
+bool beispielzyklusSenden() {
+    const int n = static_cast<int>(std::size(BEISPIELZYKLUS));
+    if (Kurvenarrays_Initialisieren() != KEIN_FEHLER) return false;
+    gKurveneckdaten[KE_ANZAHLSCHRITTE] = n;
+    if (Kurven_KurvenlaengenAendern(n) != KEIN_FEHLER) return false;
+    for (int i = 0; i < n; ++i) {
+        for (int v = 1; v <= 11; ++v)
+            gKurven[Kurvenarrays_VentilKanal(v)].values[i] = (BEISPIELZYKLUS[i].ventile >> (v - 1)) & 1;
+        gKurven[Kurvenarrays_PumpenKanal(1)].values[i] = BEISPIELZYKLUS[i].pumpe1;
+        gKurven[Kurvenarrays_PumpenKanal(2)].values[i] = BEISPIELZYKLUS[i].pumpe2;
+    }
+    gKurveneckdaten[KE_DRUCKHIGH1CHECK] = 1;
+    gKurveneckdaten[KE_DRUCKHIGH1] = 900;
+    gKurveneckdaten[KE_DRUCKLOW2CHECK] = 1;
+    gKurveneckdaten[KE_DRUCKLOW2] = -700;
+    gKurveneckdaten[KE_ZYKLENUNBEGRENZT] = 1;
+    return KurvenCom_Plm1Upload() == KEIN_FEHLER && VkrCom_LetzterFehlerGet() == 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2 || argc > 3 || std::atof(argv[1]) <= 0) {
+        std::fprintf(stderr, "usage: %s SECONDS [OUT.png]\n", argv[0]);
+        return 2;
+    }
+    QApplication app(argc, argv);
+    QApplication::setStyle("Fusion");
+
+    plm1sim::Server server;
+    if (!server.starten()) return 1;
+    server.bus().schrittzeitSetzen(SCHRITTZEIT_S);
+    Rs232_GeraetepfadSetzen(PORT, server.pfad());
+    GemFunc_Initialisieren();
+    Konfigarray_Initialisieren();
+    if (DirektMain_Initialisieren() != 0) return 1;
+    const int panel = gDirektPanelHandle;
+    if (VkrCom_Open(PORT) != 0 || VkrCom_AdresseSet('1') != 0) return 1;
+    if (!beispielzyklusSenden()) {
+        std::fprintf(stderr, "sending the cycle failed\n");
+        return 1;
+    }
+    if (VKRPLM1_DeviceFunction(PORT, '1', "start") != 0) return 1;
+
+    gDirekt.abfragen = 1;
+    gDirekt.monitorModus = 1;
+    DirektGui_ArrayToGui(0);
+    SetCtrlVal(panel, DIREKTPNL_TRENDSPANNE, SPANNE_MINUTEN);
+    Callback_Direkt_Trend(panel, DIREKTPNL_TRENDSPANNE, EVENT_COMMIT, nullptr, 0, 0);
+    // Recording on, into a scratch folder, so the picture shows it running.
+    QTemporaryDir ablage;
+    const std::string csv = ablage.filePath("beispielzyklus.csv").toStdString();
+    UI_DateiauswahlSetzen([&](const DateiauswahlAnfrage&) { return csv; });
+    SetCtrlVal(panel, DIREKTPNL_AUFZEICHNEN, 1);
+    Callback_Direkt_Aufzeichnen(panel, DIREKTPNL_AUFZEICHNEN, EVENT_COMMIT, nullptr, 0, 0);
+    DisplayPanel(panel);
+    const std::string bild = argc == 3 ? argv[2] : "";
+    QTimer::singleShot(int(std::atof(argv[1]) * 1000), [&] {
+        if (!bild.empty()) UI_PanelAlsPngSpeichern(panel, bild.c_str());
+        QCoreApplication::exit(0);
+    });
+    app.exec();
+    (void)VkrCom_Close();
+    DirektMain_Freigeben();
+    server.stoppen();
+    return 0;
+}

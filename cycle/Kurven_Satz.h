@@ -1,0 +1,41 @@
+#pragma once
+// The cycle's memory image without model, device or window: check sum, inverted copy, and the head and
+// step records read back into the unit's own numbers. Shared by the transfer and the simulated unit.
+
+constexpr int KURVENSATZ_KOPFGROESSE = 6;
+constexpr int KURVENSATZ_KOPF_NUTZBYTES = 4; // bytes 0..3, then the check sum
+constexpr int KURVENSATZ_SATZGROESSE = 16;
+constexpr int KURVENSATZ_SATZ_NUTZBYTES = 14;
+constexpr int KURVENSATZ_PUMPEN = 2;
+
+struct KurvenKopf {
+    int schritte = 0;
+    int laeufe = 0; // 0: without end
+};
+
+// One step as the unit holds it: coil bits of valves 1..11, pump settings -255..255, limits in mbar
+// (2000 / -2000: none).
+struct KurvenSatz {
+    int ventilbits = 0;
+    int pumpe[KURVENSATZ_PUMPEN] = {0, 0};
+    int oben[KURVENSATZ_PUMPEN] = {0, 0};
+    int unten[KURVENSATZ_PUMPEN] = {0, 0};
+};
+
+// 1 + the sum of the first `nutzbytes` bytes, into / checked against the two bytes that follow them.
+void KurvenSatz_PruefsummeSetzen(unsigned char* bild, int nutzbytes);
+bool KurvenSatz_PruefsummeStimmt(const unsigned char* bild, int nutzbytes);
+void KurvenSatz_Invertieren(unsigned char* bild, int nutzbytes);
+
+// `anzahl` images of `groesse` bytes each, plain and inverted copy: every check sum right and every used
+// byte of the copy the inverse of the plain one.
+bool KurvenSatz_KopieStimmt(const unsigned char* bild, const unsigned char* invertiert, int groesse,
+                            int nutzbytes, int anzahl);
+
+// Writes a head / record, plain or bit-inverted, with its check sum.
+void KurvenSatz_KopfSchreiben(const KurvenKopf& k, bool invertiert, unsigned char* kopf);
+void KurvenSatz_Schreiben(const KurvenSatz& s, bool invertiert, unsigned char* satz);
+
+// Reads a plain head / record; false (and `ziel` unchanged) when its check sum is wrong.
+[[nodiscard]] bool KurvenSatz_KopfLesen(const unsigned char* kopf, KurvenKopf& ziel);
+[[nodiscard]] bool KurvenSatz_Lesen(const unsigned char* satz, KurvenSatz& ziel);

@@ -4,6 +4,7 @@
 #include "device/Vkr_Com.h"
 #include "keys/Tasten_Com.h"
 #include "keys/Tasten_Datei.h"
+#include "keys/Tasten_Pruefen.h"
 #include "platform/ui_test.h"
 
 #include <cstdio>
@@ -11,9 +12,9 @@
 
 namespace {
 
-constexpr const char* AUFRUF = "Aufruf: plm1 [--valves DATEI.plc] keys upload|download DATEI.plt";
+constexpr const char* AUFRUF = "Aufruf: plm1 [--valves DATEI.plc] keys upload [--verify]|download DATEI.plt";
 
-int hochladen(const std::string& pfad) {
+int hochladen(CliKontext& k, const std::string& pfad, bool pruefen) {
     TastenTabelle tabelle{};
     const Fehlercode fehler = TastenDatei_AusDateiLesen(pfad, tabelle);
     if (fehler != 0) {
@@ -21,7 +22,15 @@ int hochladen(const std::string& pfad) {
         return CLI_EXIT_FEHLER;
     }
     gTaste = tabelle;
-    return Cli_UebertragungsFehler(TastenCom_Plm1Upload());
+    if (!k.adressen.empty())
+        return Cli_JeAdresse(
+            k,
+            [pruefen] {
+                const Fehlercode f = TastenPruefen_Plm1Upload(pruefen);
+                return f != KEIN_FEHLER ? f : VkrCom_LetzterFehlerGet();
+            },
+            pruefen);
+    return Cli_GesendetMelden(TastenPruefen_Plm1Upload(pruefen), pruefen);
 }
 
 int herunterladen(const std::string& pfad) {
@@ -46,12 +55,14 @@ int herunterladen(const std::string& pfad) {
 } // namespace
 
 int Cli_Keys(CliKontext& k) {
-    if (k.args.size() != 2 || (k.args[0] != "upload" && k.args[0] != "download")) {
+    const bool pruefen = Cli_PruefoptionNehmen(k.args);
+    if (k.args.size() != 2 || (k.args[0] != "upload" && k.args[0] != "download") ||
+        (pruefen && k.args[0] != "upload")) {
         std::fprintf(stderr, "%s\n", AUFRUF);
         return CLI_EXIT_AUFRUF;
     }
     Cli_FortschrittAnzeigen();
-    const int code = k.args[0] == "upload" ? hochladen(k.args[1]) : herunterladen(k.args[1]);
+    const int code = k.args[0] == "upload" ? hochladen(k, k.args[1], pruefen) : herunterladen(k.args[1]);
     Cli_FortschrittBeenden();
     return code;
 }

@@ -3,6 +3,9 @@
 // the options it has already read. Each returns the process exit code: 0 success, 1 failure (the
 // "Fehler #<n>: <text>" line has been printed to standard error), 2 usage error, 3 as the command says.
 
+#include "errors/VKR_Fehlercodes.h"
+
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -12,6 +15,7 @@ struct CliKontext {
     std::string ventilDatei;                                 // --valves FILE.plc, empty when not given
     int ventilarten[11] = {2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2}; // valve kinds in effect
     std::vector<std::string> args;                           // the words after the command name
+    std::vector<char> adressen; // --address 1,3,5: the units the command runs for in turn; else empty
 };
 
 constexpr int CLI_EXIT_OK = 0;
@@ -27,6 +31,10 @@ void Cli_FehlerAusgeben(int code);
 void Cli_FortschrittAnzeigen();
 void Cli_FortschrittBeenden();
 int Cli_UebertragungsFehler(int ergebnis);
+// Removes every "--verify" from the words of a transfer command; true when there was one.
+bool Cli_PruefoptionNehmen(std::vector<std::string>& args);
+// Exit code of an upload as Cli_UebertragungsFehler; a verified clean upload prints "geprüft".
+int Cli_GesendetMelden(int ergebnis, bool geprueft);
 
 // Before the port is opened: an input that is no readable regular file, or a save target that the writer
 // would refuse, ends the command with its error line (open code `lesenCode` or `schreibenCode`).
@@ -47,3 +55,14 @@ int Cli_Geraetebefehl(const std::string& befehl, CliKontext& k);
 
 // A whole number in decimal or with "0x" in hexadecimal; false when the text is anything else.
 bool Cli_ZahlLesen(const std::string& text, long long* zahl);
+
+// Several units: "--address 1,3,5" (at least two of 1..9); false for anything else.
+bool Cli_AdresslisteLesen(const std::string& text, std::vector<char>* adressen);
+// The commands that run for several units: cycle upload, keys upload, id, start, stop, pause.
+bool Cli_FuerMehrereErlaubt(const std::string& befehl, const std::vector<std::string>& args);
+// For each address of k.adressen in turn: reads the identification, then runs `befehl` (0 or its error)
+// when the unit answered; prints "address identification result" with ok, "geprüft" (with `geprueft`) or
+// the one-line "Fehler #" text. Exit 0 only when every unit succeeded.
+int Cli_JeAdresse(CliKontext& k, const std::function<Fehlercode()>& befehl, bool geprueft);
+// The single-unit part of id, start, stop and pause, for Cli_JeAdresse.
+Fehlercode Cli_GeraetebefehlFuerEinheit(const std::string& befehl, const CliKontext& k);

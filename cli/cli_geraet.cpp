@@ -225,3 +225,8 @@ int Cli_Geraetebefehl(const std::string& befehl, CliKontext& k) {
     }
     return CLI_EXIT_AUFRUF;
 }
+
+Fehlercode Cli_GeraetebefehlFuerEinheit(const std::string& befehl, const CliKontext& k) {
+    if (const char* wort = funktionswort(befehl)) return VKRPLM1_DeviceFunction(k.port, k.adresse, wort);
+    return KEIN_FEHLER; // id: the identification was read already
+}

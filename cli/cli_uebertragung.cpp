@@ -2,6 +2,7 @@
 // transfer whose error the connection manager keeps instead of returning it, and the check of their files.
 
 #include "cli/befehle.h"
+#include "device/Gemeinsam_Pruefen.h"
 #include "device/Vkr_Com.h"
 #include "errors/VKR_errorV3.h"
 #include "platform/datei_sicher.h"
@@ -13,7 +14,8 @@
 
 namespace {
 constexpr int BALKEN_BREITE = 30;
-}
+constexpr const char* PRUEFOPTION = "--verify";
+} // namespace
 
 void Cli_FortschrittAnzeigen() {
     // Only when a person watches: scripts reading standard error get no carriage returns.
@@ -32,6 +34,16 @@ void Cli_FortschrittAnzeigen() {
 
 void Cli_FortschrittBeenden() {
     UI_FortschrittsbeobachterSetzen(nullptr);
+}
+
+bool Cli_PruefoptionNehmen(std::vector<std::string>& args) {
+    return std::erase(args, std::string(PRUEFOPTION)) > 0;
+}
+
+int Cli_GesendetMelden(int ergebnis, bool geprueft) {
+    const int code = Cli_UebertragungsFehler(ergebnis);
+    if (code == CLI_EXIT_OK && geprueft) std::printf("%s\n", GEMPRUEFEN_STATUS);
+    return code;
 }
 
 int Cli_UebertragungsFehler(int ergebnis) {

@@ -4,6 +4,7 @@
 #include "cli/befehle.h"
 #include "cycle/Kurven_Com.h"
 #include "cycle/Kurven_Datei.h"
+#include "cycle/Kurven_Pruefen.h"
 #include "cycle/Kurvenarrays.h"
 #include "device/Vkr_Com.h"
 #include "platform/ui_test.h"
@@ -13,16 +14,24 @@
 
 namespace {
 
-constexpr const char* AUFRUF = "Aufruf: plm1 [--valves DATEI.plc] cycle upload|download DATEI.plk";
+constexpr const char* AUFRUF = "Aufruf: plm1 [--valves DATEI.plc] cycle upload [--verify]|download DATEI.plk";
 
 int fehlerAusgeben(Fehlercode fehler) {
     Cli_FehlerAusgeben(fehler);
     return CLI_EXIT_FEHLER;
 }
 
-int hochladen(const std::string& pfad) {
+int hochladen(CliKontext& k, const std::string& pfad, bool pruefen) {
     if (const Fehlercode f = KurvenDatei_LadenAus(pfad); f != 0) return fehlerAusgeben(f);
-    return Cli_UebertragungsFehler(KurvenCom_Plm1Upload());
+    if (!k.adressen.empty())
+        return Cli_JeAdresse(
+            k,
+            [pruefen] {
+                const Fehlercode f = KurvenPruefen_Plm1Upload(pruefen);
+                return f != KEIN_FEHLER ? f : VkrCom_LetzterFehlerGet();
+            },
+            pruefen);
+    return Cli_GesendetMelden(KurvenPruefen_Plm1Upload(pruefen), pruefen);
 }
 
 int herunterladen(const std::string& pfad) {
@@ -42,20 +51,24 @@ int herunterladen(const std::string& pfad) {
 } // namespace
 
 int Cli_CyclePruefen(const CliKontext& k) {
-    if (k.args.size() != 2) return CLI_EXIT_OK; // the usage is told by the command itself
-    return Cli_DateienPruefen(k.args[0], k.args[1], FEHLER_KURVENDATEI_OEFFNEN,
+    std::vector<std::string> args = k.args;
+    (void)Cli_PruefoptionNehmen(args);
+    if (args.size() != 2) return CLI_EXIT_OK; // the usage is told by the command itself
+    return Cli_DateienPruefen(args[0], args[1], FEHLER_KURVENDATEI_OEFFNEN,
                               FEHLER_KURVENDATEI_OEFFNEN_SCHREIBEN);
 }
 
 int Cli_Cycle(CliKontext& k) {
-    if (k.args.size() != 2 || (k.args[0] != "upload" && k.args[0] != "download")) {
+    const bool pruefen = Cli_PruefoptionNehmen(k.args);
+    if (k.args.size() != 2 || (k.args[0] != "upload" && k.args[0] != "download") ||
+        (pruefen && k.args[0] != "upload")) {
         std::fprintf(stderr, "%s\n", AUFRUF);
         return CLI_EXIT_AUFRUF;
     }
     if (const Fehlercode f = Kurvenarrays_Initialisieren(); f != 0) return fehlerAusgeben(f);
     KurvenDatei_DateinameZuruecksetzen();
     Cli_FortschrittAnzeigen();
-    const int code = k.args[0] == "upload" ? hochladen(k.args[1]) : herunterladen(k.args[1]);
+    const int code = k.args[0] == "upload" ? hochladen(k, k.args[1], pruefen) : herunterladen(k.args[1]);
     Cli_FortschrittBeenden();
     Kurvenarrays_Freigeben();
     return code;

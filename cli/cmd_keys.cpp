@@ -6,6 +6,7 @@
 #include "errors/VKR_errorV3.h"
 #include "keys/Tasten_Com.h"
 #include "keys/Tasten_Datei.h"
+#include "keys/Tasten_Pruefen.h"
 #include "platform/ui_test.h"
 
 #include <cstdio>
@@ -17,10 +18,10 @@
 namespace {
 
 constexpr const char* AUFRUF =
-    "Aufruf: plm1 [--valves DATEI.plc] keys upload DATEI.plt | keys download [--force] DATEI.plt";
+    "Aufruf: plm1 [--valves DATEI.plc] keys upload [--verify] DATEI.plt | keys download [--force] DATEI.plt";
 constexpr const char* ERZWINGEN = "--force";
 
-int hochladen(const std::string& pfad) {
+int hochladen(CliKontext& k, const std::string& pfad, bool pruefen) {
     TastenTabelle tabelle{};
     const Fehlercode fehler = TastenDatei_AusDateiLesen(pfad, tabelle);
     if (fehler != 0) {
@@ -28,22 +29,26 @@ int hochladen(const std::string& pfad) {
         return CLI_EXIT_FEHLER;
     }
     gTaste = tabelle;
-    return Cli_UebertragungsFehler(TastenCom_Plm1Upload());
+    if (!k.adressen.empty())
+        return Cli_JeAdresse(
+            k,
+            [pruefen] {
+                const Fehlercode f = TastenPruefen_Plm1Upload(pruefen);
+                return f != KEIN_FEHLER ? f : VkrCom_LetzterFehlerGet();
+            },
+            pruefen);
+    return Cli_GesendetMelden(TastenPruefen_Plm1Upload(pruefen), pruefen);
 }
 
-// The words after "keys": the direction, the file and, for a download, "--force" before or after it.
+// The words after "keys": the direction, the file and, before or after it, "--force" for a download or
+// "--verify" for an upload.
 bool argumenteLesen(const std::vector<std::string>& args, std::string* richtung, std::string* pfad,
-                    bool* erzwingen) {
-    std::vector<std::string> rest;
-    *erzwingen = false;
-    for (const std::string& a : args) {
-        if (a == ERZWINGEN)
-            *erzwingen = true;
-        else
-            rest.push_back(a);
-    }
+                    bool* erzwingen, bool* pruefen) {
+    std::vector<std::string> rest = args;
+    *pruefen = Cli_PruefoptionNehmen(rest);
+    *erzwingen = std::erase(rest, std::string(ERZWINGEN)) > 0;
     if (rest.size() != 2 || (rest[0] != "upload" && rest[0] != "download")) return false;
-    if (*erzwingen && rest[0] != "download") return false;
+    if ((*erzwingen && rest[0] != "download") || (*pruefen && rest[0] != "upload")) return false;
     *richtung = rest[0];
     *pfad = rest[1];
     return true;
@@ -81,21 +86,21 @@ int herunterladen(const std::string& pfad, bool erzwingen) {
 
 int Cli_KeysPruefen(const CliKontext& k) {
     std::string richtung, pfad;
-    bool erzwingen = false;
-    if (!argumenteLesen(k.args, &richtung, &pfad, &erzwingen)) return CLI_EXIT_OK; // told by the command
+    bool erzwingen = false, pruefen = false;
+    if (!argumenteLesen(k.args, &richtung, &pfad, &erzwingen, &pruefen)) return CLI_EXIT_OK; // told later
     return Cli_DateienPruefen(richtung, pfad, FEHLER_TASTENDATEI_OEFFNEN,
                               FEHLER_TASTENDATEI_OEFFNEN_SCHREIBEN);
 }
 
 int Cli_Keys(CliKontext& k) {
     std::string richtung, pfad;
-    bool erzwingen = false;
-    if (!argumenteLesen(k.args, &richtung, &pfad, &erzwingen)) {
+    bool erzwingen = false, pruefen = false;
+    if (!argumenteLesen(k.args, &richtung, &pfad, &erzwingen, &pruefen)) {
         std::fprintf(stderr, "%s\n", AUFRUF);
         return CLI_EXIT_AUFRUF;
     }
     Cli_FortschrittAnzeigen();
-    const int code = richtung == "upload" ? hochladen(pfad) : herunterladen(pfad, erzwingen);
+    const int code = richtung == "upload" ? hochladen(k, pfad, pruefen) : herunterladen(pfad, erzwingen);
     Cli_FortschrittBeenden();
     return code;
 }

@@ -35,7 +35,8 @@ constexpr const char* AUFRUF_TEXT =
     "Aufruf: plm1 [--port N|GERAET] [--address A] [--valves DATEI.plc] [--trace DATEI] BEFEHL ...\n"
     "  --port N       COM N (1..8), oder ein serielles Gerät: Name (ttyUSB0) oder Pfad\n"
     "                 (auch der feste Pfad /dev/serial/by-id/..., siehe ports)\n"
-    "  --address A    Geräteadresse (1..9, a..f, & für alle)\n"
+    "  --address A    Geräteadresse (1..9, a..f, & für alle); mehrere Geräte nacheinander: 1,3,5\n"
+    "                 (für cycle upload, keys upload, id, start, stop, pause; eine Zeile je Gerät)\n"
     "  --valves DATEI Ventilarten aus einer *.plc-Datei\n"
     "  --trace DATEI  jedes Byte auf der Leitung mit Zeit in DATEI protokollieren\n"
     "Befehle:\n"
@@ -48,10 +49,10 @@ constexpr const char* AUFRUF_TEXT =
     "  read-mem START GROESSE  1..64 Bytes des Gerätespeichers lesen\n"
     "  write-mem START HEX     0..64 Bytes (Hex-Ziffernpaare) in den Gerätespeicher schreiben\n"
 #ifdef PLM1_CLI_KEYS
-    "  keys upload DATEI.plt | keys download [--force] DATEI.plt\n"
+    "  keys upload [--verify] DATEI.plt | keys download [--force] DATEI.plt\n"
 #endif
 #ifdef PLM1_CLI_CYCLE
-    "  cycle upload|download DATEI.plk\n"
+    "  cycle upload [--verify] DATEI.plk | cycle download DATEI.plk\n"
 #endif
 #ifdef PLM1_CLI_MONITOR
     "  monitor [--interval S] [--count N] [--out FILE]\n"
@@ -220,7 +221,11 @@ int ausfuehren(const Optionen& o, Befehl modul) {
     einstellungenLesen(&k, &gespeicherterPfad);
     if (o.port.empty() && !gespeicherterPfad.empty()) (void)portWaehlen(gespeicherterPfad, &k);
     if (!o.port.empty() && !portWaehlen(o.port, &k)) return aufrufFehler("ungültiger Port " + o.port);
-    if (!o.adresse.empty()) {
+    if (Cli_AdresslisteLesen(o.adresse, &k.adressen)) {
+        if (!Cli_FuerMehrereErlaubt(o.befehl, o.args))
+            return aufrufFehler("mehrere Adressen bei " + o.befehl);
+        k.adresse = k.adressen.front();
+    } else if (!o.adresse.empty()) {
         if (o.adresse.size() != 1) return aufrufFehler("ungültige Adresse " + o.adresse);
         k.adresse = o.adresse[0];
     }
@@ -252,6 +257,9 @@ int ausfuehren(const Optionen& o, Befehl modul) {
         } else {
             ergebnis = modul(k);
         }
+    } else if (!k.adressen.empty()) {
+        ergebnis = Cli_JeAdresse(
+            k, [&] { return Cli_GeraetebefehlFuerEinheit(o.befehl, k); }, false);
     } else {
         ergebnis = Cli_Geraetebefehl(o.befehl, k);
     }

@@ -5,14 +5,19 @@
 #include "cycle/CanvasFunktionen.h"
 #include "cycle/Kurven_Datei.h"
 #include "cycle/Kurven_Funktionen.h"
+#include "cycle/Kurven_Pruefen.h"
+#include "cycle/Kurven_Schutz.h"
 #include "cycle/Kurven_Userinterface.h"
 #include "cycle/Kurvenarrays.h"
+#include "device/Gemeinsam_Mehrere.h"
+#include "device/Gemeinsam_Pruefen.h"
 #include "device/Vkr_Com.h"
 #include "errors/VKR_errorV3.h"
 #include "platform/ui.h"
 #include "resources/Plm1SteuerungGui.h"
 #include "scrollbar/Scrollbar.h"
 #include "scrollbar/scroll_edited.h"
+#include "shell/Plm1_Beenden.h"
 #include "shell/Plm1_GemeinsameFunktionen.h"
 #include "valves/Konfig_Main.h"
 
@@ -35,6 +40,9 @@ int KurvenMain_Initialisieren() {
     KurvenDatei_FenstertitelSetzen();
     VkrCom_RegisterPictureringControl(panel, KURVPANEL_COMPICTURERING);
     VkrCom_RegisterFehlerControls(panel, KURVPANEL_FEHLERLED, KURVPANEL_FEHLERSTRING, KURVPANEL_FEHLERNUMMER);
+    GemPruefen_MenuEintragHinzufuegen(panel, MENUKURVEN_DATEI);
+    GemMehrere_MenuEintragHinzufuegen(panel, MENUKURVEN_DATEI, &KurvenPruefen_Plm1Upload);
+    Beenden_FrageRegistrieren(&KurvenSchutz_Weiter);
     return 0;
 }
 
@@ -62,8 +70,11 @@ void KurvenMain_KonfigUebernehmen() {
     Canvas_AlleKurvenNeuZeichnen();
 }
 
-int KurvenMain_ReadIni(IniText) {
+int KurvenMain_ReadIni(IniText ini) {
+    GemPruefen_ReadIni(ini);
     return 0;
 }
 
-void KurvenMain_WriteIni(IniText) {}
+void KurvenMain_WriteIni(IniText ini) {
+    GemPruefen_WriteIni(ini);
+}

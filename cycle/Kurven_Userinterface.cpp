@@ -6,12 +6,16 @@
 #include "cycle/Kurven_Com.h"
 #include "cycle/Kurven_Datei.h"
 #include "cycle/Kurven_Funktionen.h"
+#include "cycle/Kurven_Pruefen.h"
+#include "cycle/Kurven_Schutz.h"
 #include "cycle/Kurvenarrays.h"
+#include "device/Gemeinsam_Pruefen.h"
 #include "errors/VKR_errorV3.h"
 #include "platform/ui.h"
 #include "resources/Plm1SteuerungGui.h"
 #include "scrollbar/Scrollbar.h"
 #include "scrollbar/scroll_edited.h"
+#include "shell/Plm1_Beenden.h"
 #include "shell/Plm1_GemeinsameFunktionen.h"
 
 namespace {
@@ -33,6 +37,7 @@ void nachErsetzen() {
 }
 
 void neu() {
+    if (!KurvenSchutz_Weiter()) return;
     Kurvenarrays_Freigeben();
     fehlerZeigen(Kurvenarrays_Initialisieren());
     KurvenDatei_DateinameZuruecksetzen();
@@ -43,6 +48,7 @@ void neu() {
 }
 
 void laden() {
+    if (!KurvenSchutz_Weiter()) return;
     fehlerZeigen(KurvenDatei_Laden());
     nachErsetzen();
 }
@@ -91,16 +97,18 @@ void KurvenGui_CallbacksRegistrieren() {
 }
 
 int Callback_KurvenPanel(int /*panel*/, int event, void*, int, int) {
-    if (event == EVENT_CLOSE) QuitUserInterface(0);
+    if (event == EVENT_CLOSE) Beenden_Anfordern();
     return 0;
 }
 
 int Callback_Kurven_Canvas(int /*panel*/, int control, int event, void*, int, int) {
     switch (event) {
     case EVENT_LEFT_CLICK:
+        KurvenSchutz_StrichBeginnen();
         Canvas_Mausklick(control, 0);
         break;
     case EVENT_RIGHT_CLICK:
+        KurvenSchutz_StrichBeginnen();
         Canvas_Mausklick(control, 1);
         break;
     case EVENT_MOUSE_POINTER_MOVE:
@@ -109,6 +117,7 @@ int Callback_Kurven_Canvas(int /*panel*/, int control, int event, void*, int, in
     case EVENT_LEFT_CLICK_UP:
     case EVENT_RIGHT_CLICK_UP:
         Canvas_MausLosgelassen(control);
+        KurvenSchutz_StrichBeenden();
         break;
     default:
         break;
@@ -131,13 +140,14 @@ int Callback_Kurven_Buttons(int /*panel*/, int control, int event, void*, int, i
         fehlerZeigen(KurvenDatei_Speichern(0));
         break;
     case KURVPANEL_DOWNLOAD:
+        if (!KurvenSchutz_Weiter()) break;
         fehlerZeigen(KurvenCom_Plm1Download());
         KurvenDatei_DateinameZuruecksetzen();
         KurvenDatei_FenstertitelSetzen();
         nachErsetzen();
         break;
     case KURVPANEL_UPLOAD:
-        fehlerZeigen(KurvenCom_Plm1Upload());
+        fehlerZeigen(KurvenPruefen_Plm1Upload(GemPruefen_Eingeschaltet()));
         break;
     default:
         break;

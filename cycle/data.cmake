@@ -7,6 +7,7 @@ set_target_properties(plm1_kurvensatz PROPERTIES AUTOMOC OFF)
 add_library(plm1_cycle_data STATIC
     ${CMAKE_CURRENT_LIST_DIR}/Kurvenarrays.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Kurven_Datei.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/Kurven_Com.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/Kurven_Com.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Kurven_Pruefen.cpp)
 target_include_directories(plm1_cycle_data PUBLIC ${PROJECT_SOURCE_DIR})
 target_link_libraries(plm1_cycle_data PUBLIC plm1_kurvensatz plm1_errors plm1_dateikopf plm1_files plm1_ui plm1_vkrcom plm1_valves)

@@ -7,38 +7,58 @@
 #include "platform/ui.h"
 
 #include <algorithm>
+#include <cstddef>
+#include <new>
+#include <vector>
 
 namespace {
 
 constexpr const char* TITEL_LESEN = "Daten lesen";
 constexpr const char* TITEL_SENDEN = "Daten senden";
+constexpr const char* TITEL_PRUEFEN = "Daten prüfen";
 
-// Closes the dialog on every way out of a transfer.
+// The dialog of several transfers in a row (GemCom_SammeldialogSetzen), 0 when none.
+struct Sammeldialog {
+    int dialog = 0;
+    int von = 0, bis = 100;
+} gSammel;
+
+// Closes its own dialog on every way out of a transfer; draws into the shared one instead when set.
 class Fortschritt {
   public:
     Fortschritt(bool zeigen, const char* titel)
-        : dialog_(zeigen ? CreateProgressDialog(titel, titel, 1) : -1) {}
+        : dialog_(!zeigen              ? -1
+                  : gSammel.dialog > 0 ? gSammel.dialog
+                                       : CreateProgressDialog(titel, titel, 1)),
+          eigener_(zeigen && gSammel.dialog <= 0) {}
     ~Fortschritt() {
-        if (dialog_ >= 0) DiscardProgressDialog(dialog_);
+        if (eigener_ && dialog_ >= 0) DiscardProgressDialog(dialog_);
     }
     Fortschritt(const Fortschritt&) = delete;
     Fortschritt& operator=(const Fortschritt&) = delete;
     void setzen(int prozent) {
-        if (dialog_ >= 0) UpdateProgressDialog(dialog_, std::clamp(prozent, 0, 100));
+        if (dialog_ < 0) return;
+        prozent = std::clamp(prozent, 0, 100);
+        if (!eigener_) prozent = gSammel.von + prozent * (gSammel.bis - gSammel.von) / 100;
+        UpdateProgressDialog(dialog_, prozent);
     }
 
   private:
     int dialog_;
+    bool eigener_;
 };
 
 } // namespace
 
-Fehlercode GemCom_SpeicherdatenVonPLM1Lesen(int startAddress, int size, unsigned char* buffer,
-                                            int showProgress) {
-    const int port = VkrCom_ComPortGet();
-    if (port == 0) return FEHLER_BLOCK_LESEN_KEIN_PORT;
-    Fortschritt dialog(showProgress != 0, TITEL_LESEN);
+namespace {
 
+double anteilImBereich(double anteil, int fromPercent, int toPercent) {
+    return fromPercent + anteil * (static_cast<double>(toPercent) - fromPercent) / 100.0;
+}
+
+// Reads in pieces of at most 64 bytes; the dialog moves from fromPercent to toPercent.
+Fehlercode lesen(int port, int startAddress, int size, unsigned char* buffer, Fortschritt& dialog,
+                 int fromPercent, int toPercent) {
     int adresse = startAddress;
     int rest = size;
     do {
@@ -50,8 +70,40 @@ Fehlercode GemCom_SpeicherdatenVonPLM1Lesen(int startAddress, int size, unsigned
         if (stueck <= 0) break; // nothing to advance by (the driver refuses such sizes anyway)
         adresse += stueck;
         rest -= stueck;
-        dialog.setzen(static_cast<int>(100LL * (size - rest) / size));
+        const double prozent = anteilImBereich(100.0 * (size - rest) / size, fromPercent, toPercent);
+        dialog.setzen(static_cast<int>(std::clamp(prozent, 0.0, 100.0)));
     } while (rest > 0);
+    return KEIN_FEHLER;
+}
+
+} // namespace
+
+Fehlercode GemCom_SpeicherdatenVonPLM1Lesen(int startAddress, int size, unsigned char* buffer,
+                                            int showProgress) {
+    const int port = VkrCom_ComPortGet();
+    if (port == 0) return FEHLER_BLOCK_LESEN_KEIN_PORT;
+    Fortschritt dialog(showProgress != 0, TITEL_LESEN);
+    return lesen(port, startAddress, size, buffer, dialog, 0, 100);
+}
+
+Fehlercode GemCom_SpeicherdatenMitPLM1Vergleichen(int startAddress, int size, const unsigned char* expected,
+                                                  int fromPercent, int toPercent, int* firstDifference) {
+    *firstDifference = -1;
+    const int port = VkrCom_ComPortGet();
+    if (port == 0) return FEHLER_BLOCK_LESEN_KEIN_PORT;
+    if (size <= 0) return KEIN_FEHLER;
+    std::vector<unsigned char> gelesen;
+    try {
+        gelesen.resize(static_cast<std::size_t>(size));
+    } catch (const std::bad_alloc&) {
+        return FEHLER_BLOCK_PRUEFEN_PUFFER;
+    }
+    Fortschritt dialog(true, TITEL_PRUEFEN);
+    if (const Fehlercode f = lesen(port, startAddress, size, gelesen.data(), dialog, fromPercent, toPercent))
+        return f;
+    const auto abweichung = std::mismatch(gelesen.begin(), gelesen.end(), expected);
+    if (abweichung.first != gelesen.end())
+        *firstDifference = startAddress + static_cast<int>(abweichung.first - gelesen.begin());
     return KEIN_FEHLER;
 }
 
@@ -82,4 +134,8 @@ Fehlercode GemCom_SpeicherdatenZuPLM1Senden(int startAddress, int size, const un
         adresse += stueck;
     } while (rest > 0);
     return KEIN_FEHLER;
+}
+
+void GemCom_SammeldialogSetzen(int dialog, int fromPercent, int toPercent) {
+    gSammel = Sammeldialog{dialog, fromPercent, toPercent};
 }

@@ -14,6 +14,8 @@
 
 #include <array>
 #include <cstring>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -49,6 +51,8 @@ struct Zustand {
     std::array<FehlerCtrls, MAX_FEHLERCONTROLS> fehler{};
     int anzahlFehler = 0;
     int letzterFehler = 0;
+    std::string letzteMeldung;          // the message built for letzterFehler
+    std::vector<VkrComGeraet> gefunden; // PLM-1 units of the last search
 };
 
 Zustand z;
@@ -258,6 +262,7 @@ Fehlercode VkrCom_IdAnzeigen() {
 Fehlercode VkrCom_GeraeteSuchen() {
     if (z.offenerPort == 0) return FEHLER_SUCHE_KEIN_PORT;
     textSetzen(z.idText, "");
+    z.gefunden.clear();
     std::string status = SUCHTEXT;
     for (char adresse = '1'; adresse <= '9' && adresse - '1' < z.anzahlLeds; ++adresse) {
         const Ctrl& led = z.leds[adresse - '1'];
@@ -277,6 +282,7 @@ Fehlercode VkrCom_GeraeteSuchen() {
                 SetCtrlVal(z.adressAuswahl.panel, z.adressAuswahl.control, static_cast<int>(adresse));
             textSetzen(z.idText, id);
             sofortZeichnen(z.idText);
+            z.gefunden.push_back(VkrComGeraet{adresse, id});
         } else {
             SetCtrlAttribute(led.panel, led.control, ATTR_ON_COLOR, ROT);
             SetCtrlVal(led.panel, led.control, 1);
@@ -291,13 +297,46 @@ Fehlercode VkrCom_GeraeteSuchen() {
 
 void VkrCom_FehlermeldungSet(int code) {
     z.letzterFehler = code;
+    z.letzteMeldung.clear();
     for (int i = 0; i < z.anzahlFehler; ++i) {
         const FehlerCtrls& e = z.fehler[i];
         SetCtrlVal(e.panel, e.lampe, code != 0 ? 1 : 0);
         // Building the message uses up a pending extra text, so only the first entry shows it.
-        SetCtrlVal(e.panel, e.text, code != 0 ? VKR_Fehlermeldung(code) : "");
+        const char* text = code != 0 ? VKR_Fehlermeldung(code) : "";
+        if (i == 0) z.letzteMeldung = text;
+        SetCtrlVal(e.panel, e.text, text);
         SetCtrlVal(e.panel, e.nummer, code);
     }
+}
+
+void VkrCom_FehlermeldungMitZusatzSet(int code, const char* zusatz) {
+    z.letzterFehler = code;
+    z.letzteMeldung.clear();
+    // Without error controls the extra text stays pending for whoever prints the code.
+    if (z.anzahlFehler == 0) VKR_Fehleruserstring(zusatz);
+    for (int i = 0; i < z.anzahlFehler; ++i) {
+        const FehlerCtrls& e = z.fehler[i];
+        VKR_Fehleruserstring(zusatz);
+        const std::string text = VKR_Fehlermeldung(code);
+        if (i == 0) z.letzteMeldung = text;
+        SetCtrlVal(e.panel, e.lampe, 1);
+        SetCtrlVal(e.panel, e.text, text.c_str());
+        SetCtrlVal(e.panel, e.nummer, code);
+    }
+}
+
+void VkrCom_StatusSet(const char* text) {
+    VkrCom_FehlermeldungSet(0);
+    for (int i = 0; i < z.anzahlFehler; ++i)
+        SetCtrlVal(z.fehler[i].panel, z.fehler[i].text, text);
+}
+
+std::vector<VkrComGeraet> VkrCom_GefundeneGeraete() {
+    return z.gefunden;
+}
+
+const char* VkrCom_LetzteFehlermeldungGet() {
+    return z.letzteMeldung.c_str();
 }
 
 int VkrCom_LetzterFehlerGet() {

@@ -4,6 +4,9 @@
 
 #include "errors/VKR_Fehlercodes.h"
 
+#include <string>
+#include <vector>
+
 constexpr int MAX_PICTURERINGCONTROLS = 10;
 constexpr int MAX_ADRESSLEDS = 15;
 constexpr int MAX_FEHLERCONTROLS = 10;
@@ -32,11 +35,24 @@ void VkrCom_PortAnzeigen(int port);
 
 [[nodiscard]] Fehlercode VkrCom_IdAnzeigen();
 [[nodiscard]] Fehlercode VkrCom_GeraeteSuchen();
+struct VkrComGeraet {
+    char adresse;
+    std::string id;
+};
+// The PLM-1 units the last search found, in address order.
+std::vector<VkrComGeraet> VkrCom_GefundeneGeraete();
 
 // Shows a code in every registered error control (0 clears them).
 void VkrCom_FehlermeldungSet(int code);
+// Shows a code with an extra line in every registered error control (the window that started the
+// operation may be any of them). Without registered controls the extra text stays pending.
+void VkrCom_FehlermeldungMitZusatzSet(int code, const char* zusatz);
+// Clears the error controls and shows a status text (such as "geprüft") in their text fields.
+void VkrCom_StatusSet(const char* text);
 // The code last passed to VkrCom_FehlermeldungSet (for callers without windows, such as the command line).
 int VkrCom_LetzterFehlerGet();
+// Its message as the first error control shows it ("" for 0 or without registered controls).
+const char* VkrCom_LetzteFehlermeldungGet();
 
 // Back to the start state with nothing registered (tests).
 void VkrCom_Zuruecksetzen();

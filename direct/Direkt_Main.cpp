@@ -9,6 +9,7 @@
 #include "direct/Direktarrays.h"
 #include "platform/ui.h"
 #include "resources/Plm1SteuerungGui.h"
+#include "shell/Plm1_Beenden.h"
 #include "shell/Plm1_GemeinsameFunktionen.h"
 #include "valves/Konfig_Main.h"
 
@@ -90,6 +91,6 @@ int Callback_Direkt_Button_Zurueck(int panel, int, int event, void*, int, int) {
 }
 
 int Callback_DirektPanel(int, int event, void*, int, int) {
-    if (event == EVENT_CLOSE) QuitUserInterface(0);
+    if (event == EVENT_CLOSE) Beenden_Anfordern();
     return 0;
 }

@@ -119,6 +119,7 @@ constexpr Fehlercode FEHLER_INI_NICHT_GEFUNDEN = -802201;
 // ------------------------------------------------------------------------
 constexpr Fehlercode FEHLER_BLOCK_LESEN_KEIN_PORT = -122221;
 constexpr Fehlercode FEHLER_BLOCK_SENDEN_KEIN_PORT = -122222;
+constexpr Fehlercode FEHLER_BLOCK_PRUEFEN_PUFFER = -600223;
 
 // ---- connection manager
 // ------------------------------------------------------------------------------------
@@ -137,6 +138,7 @@ constexpr Fehlercode FEHLER_KURVEN_UPLOAD_PUNKTEPUFFER = -600404;
 constexpr Fehlercode FEHLER_KURVEN_KOPF_CHECKSUMME = -9407;
 constexpr Fehlercode FEHLER_KURVEN_KOPF_SCHRITTE = -9408;
 constexpr Fehlercode FEHLER_KURVEN_PUNKT_CHECKSUMME = -9409;
+constexpr Fehlercode FEHLER_KURVEN_PRUEFUNG = -404410; // read-back differs from what was sent
 constexpr Fehlercode FEHLER_KURVENDATEI_OEFFNEN_SCHREIBEN = -301421;
 constexpr Fehlercode FEHLER_KURVENDATEI_KOPF_SCHREIBEN = -301422;
 constexpr Fehlercode FEHLER_KURVENDATEI_WERT_SCHREIBEN = -301423;
@@ -156,6 +158,7 @@ constexpr Fehlercode FEHLER_KURVEN_SPEICHER_LAENGE = -600462;
 // -------------------------------------------------------------------------------
 constexpr Fehlercode FEHLER_TASTEN_DOWNLOAD_PUFFER = -600501;
 constexpr Fehlercode FEHLER_TASTEN_UPLOAD_PUFFER = -600502;
+constexpr Fehlercode FEHLER_TASTEN_PRUEFUNG = -404503; // read-back differs from what was sent
 constexpr Fehlercode FEHLER_TASTENDATEI_OEFFNEN_SCHREIBEN = -301521;
 constexpr Fehlercode FEHLER_TASTENDATEI_SCHREIBEN = -301522;
 constexpr Fehlercode FEHLER_TASTENDATEI_FEHLT = -308523;

@@ -3,12 +3,17 @@
 
 #include "keys/Tasten_Main.h"
 
+#include "device/Gemeinsam_Mehrere.h"
+#include "device/Gemeinsam_Pruefen.h"
 #include "device/Vkr_Com.h"
 #include "keys/Tasten_Datei.h"
+#include "keys/Tasten_Pruefen.h"
+#include "keys/Tasten_Schutz.h"
 #include "keys/Tasten_Userinterface.h"
 #include "keys/Tastenarrays.h"
 #include "platform/ui.h"
 #include "resources/Plm1SteuerungGui.h"
+#include "shell/Plm1_Beenden.h"
 #include "shell/Plm1_GemeinsameFunktionen.h"
 #include "valves/Konfig_Main.h"
 
@@ -33,6 +38,9 @@ int TastenMain_Initialisieren() {
 
     VkrCom_RegisterPictureringControl(panel, TASTPANEL_COMPICTURERING);
     VkrCom_RegisterFehlerControls(panel, TASTPANEL_FEHLERLED, TASTPANEL_FEHLERSTRING, TASTPANEL_FEHLERNUMMER);
+    GemPruefen_MenuEintragHinzufuegen(panel, MENUTASTEN_DATEI);
+    GemMehrere_MenuEintragHinzufuegen(panel, MENUTASTEN_DATEI, &TastenPruefen_Plm1Upload);
+    Beenden_FrageRegistrieren(&TastenSchutz_Weiter);
     return 0;
 }
 
@@ -50,8 +58,12 @@ void TastenMain_KonfigUebernehmen() {
         TastenGui_VentilSichtbarUnsichtbar(v, KonfigMain_VentilVorhanden(v));
 }
 
-int TastenMain_ReadIni(IniText) {
+// The switch for verified sending is shared with the cycle window; reading it twice does no harm.
+int TastenMain_ReadIni(IniText ini) {
+    GemPruefen_ReadIni(ini);
     return 0;
 }
 
-void TastenMain_WriteIni(IniText) {}
+void TastenMain_WriteIni(IniText ini) {
+    GemPruefen_WriteIni(ini);
+}

@@ -2,13 +2,17 @@
 
 #include "keys/Tasten_Userinterface.h"
 
+#include "device/Gemeinsam_Pruefen.h"
 #include "errors/VKR_errorV3.h"
 #include "keys/Tasten_Com.h"
 #include "keys/Tasten_Datei.h"
 #include "keys/Tasten_Main.h"
+#include "keys/Tasten_Pruefen.h"
+#include "keys/Tasten_Schutz.h"
 #include "keys/Tastenarrays.h"
 #include "platform/ui.h"
 #include "resources/Plm1SteuerungGui.h"
+#include "shell/Plm1_Beenden.h"
 #include "shell/Plm1_GemeinsameFunktionen.h"
 
 #include <algorithm>
@@ -25,6 +29,7 @@ int ctrl(int taste, int feld) {
 }
 
 void dateiLaden() {
+    if (!TastenSchutz_Weiter()) return;
     const Fehlercode fehler = TastenDatei_Laden();
     if (fehler != 0) VKR_Fehlerpopup(fehler);
     TastenGui_ArrayToGui();
@@ -89,7 +94,7 @@ void TastenGui_VentilSichtbarUnsichtbar(int ventil, int sichtbar) {
 }
 
 int Callback_TastenPanel(int, int event, void*, int, int) {
-    if (event == EVENT_CLOSE) QuitUserInterface(0);
+    if (event == EVENT_CLOSE) Beenden_Anfordern();
     return 0;
 }
 
@@ -116,6 +121,7 @@ int Callback_Tasten_Buttons(int, int control, int event, void*, int, int) {
         dateiSpeichern(0);
         break;
     case TASTPANEL_DOWNLOAD: {
+        if (!TastenSchutz_Weiter()) break;
         const Fehlercode fehler = TastenCom_Plm1Download();
         if (fehler != 0) VKR_Fehlerpopup(fehler);
         // The table no longer belongs to a file, also when the read failed.
@@ -125,7 +131,7 @@ int Callback_Tasten_Buttons(int, int control, int event, void*, int, int) {
         break;
     }
     case TASTPANEL_UPLOAD: {
-        const Fehlercode fehler = TastenCom_Plm1Upload();
+        const Fehlercode fehler = TastenPruefen_Plm1Upload(GemPruefen_Eingeschaltet());
         if (fehler != 0) VKR_Fehlerpopup(fehler);
         break;
     }
@@ -138,6 +144,7 @@ int Callback_Tasten_Buttons(int, int control, int event, void*, int, int) {
 void Menu_Tasten_Datei(int, int menuItem, void*, int) {
     switch (menuItem) {
     case MENUTASTEN_DATEI_NEU:
+        if (!TastenSchutz_Weiter()) break;
         Tastenarrays_Initialisieren();
         TastenDatei_DateinameZuruecksetzen();
         TastenDatei_FenstertitelSetzen();

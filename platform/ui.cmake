@@ -9,6 +9,7 @@ add_library(plm1_ui STATIC
     ${CMAKE_CURRENT_SOURCE_DIR}/ui_widgets.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/ui_menu.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/ui_popup.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/ui_fragen.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/ui_canvas.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/ui_graph.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/ui_streifen.cpp

@@ -10,6 +10,7 @@
 #include "platform/ui.h"
 #include "platform/ui_test.h"
 #include "resources/Plm1SteuerungGui.h"
+#include "shell/Plm1_Beenden.h"
 #include "shell/Plm1_GemeinsameFunktionen.h"
 #include "shell/Plm1_Startoptionen.h"
 #include "shell/inifile.h"
@@ -76,7 +77,7 @@ int Callback_Buttons_Mainbuttons(int panel, int control, int event, void*, int, 
         InstallPopup(gInfopanel);
         break;
     case MAINPANEL_BEENDEN:
-        QuitUserInterface(0);
+        Beenden_Anfordern();
         break;
     default:
         break;
@@ -85,7 +86,7 @@ int Callback_Buttons_Mainbuttons(int panel, int control, int event, void*, int, 
 }
 
 int Callback_Panel_Mainpanel(int, int event, void*, int, int) {
-    if (event == EVENT_CLOSE) QuitUserInterface(0);
+    if (event == EVENT_CLOSE) Beenden_Anfordern();
     return 0;
 }
 

@@ -64,6 +64,9 @@ class Bus {
     // ('*' for every address): applied to the next `anzahl` commands with that code (-1: until cleared).
     void fehlerSetzen(const std::string& code, Fehlerart art, int anzahl = -1, char adresse = '*');
     void fehlerLoeschen();
+    // Fault hook between a write and its read-back: when the next memory read (BDR) reaches the unit at
+    // `adresse`, the byte at `speicherAdresse` of its memory changes (lowest bit inverted) before it answers.
+    void speicherAendernVorLesen(char adresse, int speicherAdresse);
 
     // Inspection and set-up (thread-safe; the server thread uses the bus too).
     std::vector<std::string> empfangeneZeilen() const; // complete command lines received, CR included

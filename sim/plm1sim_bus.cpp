@@ -41,6 +41,11 @@ struct Geraet {
     Ablauf ablauf;
 };
 
+struct Speicheraenderung {
+    char adresse;
+    int speicherAdresse;
+};
+
 struct Fehler {
     std::string code;
     char adresse;
@@ -113,6 +118,7 @@ struct Bus::Impl {
     std::string eingang;
     std::vector<std::string> zeilen;
     std::vector<Fehler> fehler;
+    std::vector<Speicheraenderung> aenderungen;
 
     Geraet* finden(char adresse) {
         for (auto& g : geraete)
@@ -253,6 +259,17 @@ struct Bus::Impl {
         return std::string();
     }
 
+    void speicherAendern(Geraet& g) {
+        for (auto it = aenderungen.begin(); it != aenderungen.end();) {
+            if (it->adresse != g.einheit.adresse) {
+                ++it;
+                continue;
+            }
+            g.speicher[static_cast<std::size_t>(it->speicherAdresse)] ^= 0x01;
+            it = aenderungen.erase(it);
+        }
+    }
+
     // One complete line from the PC (CR included); returns what goes back on the line.
     std::string zeileVerarbeiten(const std::string& roh) {
         const std::size_t anfang = roh.find(START);
@@ -271,6 +288,7 @@ struct Bus::Impl {
         Geraet* g = finden(adresse);
         if (!g) return {};
         if (code.size() < 3) return std::string(1, NAK);
+        if (code == "BDR") speicherAendern(*g);
         const Fehlerart art = fehlerNehmen(code, adresse).value_or(Fehlerart::Keiner);
         switch (art) {
         case Fehlerart::Nak:
@@ -372,6 +390,12 @@ void Bus::fehlerSetzen(const std::string& code, Fehlerart art, int anzahl, char 
 void Bus::fehlerLoeschen() {
     std::lock_guard lock(impl_->mutex);
     impl_->fehler.clear();
+}
+
+void Bus::speicherAendernVorLesen(char adresse, int speicherAdresse) {
+    std::lock_guard lock(impl_->mutex);
+    if (speicherAdresse < 0 || speicherAdresse >= SPEICHER_GROESSE) return;
+    impl_->aenderungen.push_back(Speicheraenderung{adresse, speicherAdresse});
 }
 
 std::vector<std::string> Bus::empfangeneZeilen() const {

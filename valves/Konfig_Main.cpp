@@ -7,6 +7,7 @@
 #include "errors/VKR_errorV3.h"
 #include "platform/ui.h"
 #include "resources/Plm1SteuerungGui.h"
+#include "shell/Plm1_Beenden.h"
 #include "shell/Plm1_GemeinsameFunktionen.h"
 #include "valves/Konfig_Datei.h"
 #include "valves/Konfig_Ports.h"
@@ -24,7 +25,7 @@ constexpr const char* SEKTION = "konfig";
 int gEingestellterPort = 0; // "com" as read at start
 
 int Callback_KonfigPanel(int, int event, void*, int, int) {
-    if (event == EVENT_CLOSE) QuitUserInterface(0);
+    if (event == EVENT_CLOSE) Beenden_Anfordern();
     return 0;
 }
 

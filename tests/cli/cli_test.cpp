@@ -154,6 +154,25 @@ TEST_F(Plm1Cli, Geraetefunktionen) {
     }
 }
 
+TEST_F(Plm1Cli, MehrereAdressenEineZeileJeGeraet) {
+    server.stoppen();
+    ASSERT_TRUE(server.starten({plm1sim::Einheit{'1', "VKR-PLM1-A"}, plm1sim::Einheit{'5', "VKR-PLM1-C"}}));
+    Lauf l = plm1({"--address", "1,3,5", "start"});
+    EXPECT_EQ(l.exitCode, 1);
+    EXPECT_EQ(l.aus, "1 VKR-PLM1-A ok\n3 - Fehler #403012: Keine Antwort vom Gerät\n5 VKR-PLM1-C ok\n");
+    EXPECT_EQ(server.bus().zustand('5').funktion, 1);
+    l = plm1({"--address", "5,1", "id"});
+    EXPECT_EQ(l.exitCode, 0) << l.fehler;
+    EXPECT_EQ(l.aus, "5 VKR-PLM1-C ok\n1 VKR-PLM1-A ok\n");
+    // A refused command is that unit's failure only.
+    server.bus().fehlerSetzen("DF3", plm1sim::Fehlerart::Nak, 1, '1');
+    l = plm1({"--address", "1,5", "stop"});
+    EXPECT_EQ(l.exitCode, 1);
+    EXPECT_EQ(l.aus.rfind("1 VKR-PLM1-A Fehler #402039: ", 0), 0u) << l.aus;
+    EXPECT_NE(l.aus.find("\n5 VKR-PLM1-C ok\n"), std::string::npos) << l.aus;
+    EXPECT_EQ(server.bus().zustand('5').funktion, 3);
+}
+
 TEST_F(Plm1Cli, SpeicherLesenSechzehnBytesJeZeile) {
     std::vector<std::uint8_t> daten;
     for (int i = 0; i < 20; ++i)
@@ -275,6 +294,10 @@ TEST_F(Plm1Cli, AufruffehlerSendenNichts) {
         {"--port", "9", "id"},
         {"--port", "0", "id"},
         {"--address", "12", "id"},
+        {"--address", "1,3,", "id"},
+        {"--address", "1,a", "id"},
+        {"--address", "1,2", "scan"},
+        {"--address", "1,2", "get", "pumpe1"},
         {"--bogus", "x", "id"},
         {"--port"},
     };

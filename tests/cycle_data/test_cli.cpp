@@ -25,6 +25,7 @@ namespace {
 struct Lauf {
     int exitCode = -1;
     std::string fehler;
+    std::string ausgabe;
 };
 
 Bytes lesen(const fs::path& p) {
@@ -80,14 +81,19 @@ class ZyklusCli : public ::testing::Test {
         server.stoppen();
         fs::remove_all(dir);
     }
-    Lauf plm1(const std::vector<std::string>& args) {
+    Lauf plm1(const std::vector<std::string>& args, const std::vector<std::string>& optionen = {}) {
         const fs::path fehler = dir / "stderr.txt";
+        const fs::path ausgabe = dir / "stdout.txt";
         const pid_t pid = fork();
         if (pid == 0) {
             if (chdir(dir.c_str()) != 0) _exit(126);
             const int e = open(fehler.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
             dup2(e, STDERR_FILENO);
-            std::vector<std::string> alle{PLM1_EXE, "--port", server.pfad(), "cycle"};
+            const int a = open(ausgabe.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+            dup2(a, STDOUT_FILENO);
+            std::vector<std::string> alle{PLM1_EXE, "--port", server.pfad()};
+            alle.insert(alle.end(), optionen.begin(), optionen.end());
+            alle.push_back("cycle");
             alle.insert(alle.end(), args.begin(), args.end());
             std::vector<char*> argv;
             for (auto& a : alle)
@@ -105,7 +111,9 @@ class ZyklusCli : public ::testing::Test {
             waitpid(pid, &status, 0);
         }
         const Bytes f = lesen(fehler);
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, std::string(f.begin(), f.end())};
+        const Bytes a = lesen(ausgabe);
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, std::string(f.begin(), f.end()),
+                std::string(a.begin(), a.end())};
     }
     void geraetBeschreiben(int schritte, const std::vector<std::vector<uint8_t>>& saetze) {
         std::vector<uint8_t> kopf(6, 0);
@@ -135,6 +143,44 @@ TEST_F(ZyklusCli, HochUndWiederHerunterladen) {
     ASSERT_EQ(l.exitCode, 0) << l.fehler;
     EXPECT_EQ(l.fehler, "");
     EXPECT_EQ(lesen(dir / "b.plk"), a);
+
+    // Verified: the unit's memory is read back after the writes, and the clean comparison is reported.
+    server.bus().protokollLeeren();
+    l = plm1({"upload", "--verify", "a.plk"});
+    ASSERT_EQ(l.exitCode, 0) << l.fehler;
+    EXPECT_EQ(l.fehler, "");
+    EXPECT_EQ(l.ausgabe, "geprüft\n");
+    const auto zeilen = server.bus().empfangeneZeilen();
+    ASSERT_FALSE(zeilen.empty());
+    EXPECT_EQ(zeilen.front().substr(2, 3), "BDW");
+    EXPECT_EQ(zeilen.back().substr(2, 3), "BDR");
+}
+
+TEST_F(ZyklusCli, DreiGeraeteDasMittlereFehlt) {
+    server.stoppen();
+    ASSERT_TRUE(
+        server.starten({plm1sim::Einheit{'1', "VKR-PLM1-EINS"}, plm1sim::Einheit{'5', "VKR-PLM1-FUENF"}}));
+    schreiben(dir / "a.plk", plk(12));
+    Lauf l = plm1({"upload", "--verify", "a.plk"}, {"--address", "1,3,5"});
+    EXPECT_EQ(l.exitCode, 1);
+    EXPECT_EQ(l.ausgabe, "1 VKR-PLM1-EINS geprüft\n3 - Fehler #403012: Keine Antwort vom Gerät\n"
+                         "5 VKR-PLM1-FUENF geprüft\n");
+    const std::vector<uint8_t> kopf{12, 0, 4, 0, 17, 0};
+    EXPECT_EQ(server.bus().speicher('1', 0x0400, 6), kopf);
+    EXPECT_EQ(server.bus().speicher('5', 0x0400, 6), kopf);
+    EXPECT_EQ(server.bus().speicher('5', 0x4420, 16 * 12), server.bus().speicher('1', 0x4420, 16 * 12));
+
+    // A difference at one unit is that unit's failure; without --verify the result is "ok".
+    server.bus().speicherAendernVorLesen('1', 0x0421);
+    l = plm1({"upload", "--verify", "a.plk"}, {"--address", "1,5"});
+    EXPECT_EQ(l.exitCode, 1);
+    EXPECT_EQ(l.ausgabe,
+              "1 VKR-PLM1-EINS Fehler #404410: Fehlerhafte Antwort vom Gerät Prüfung: Abweichung bei "
+              "Adresse 0x0421 (Schritt 1)\n5 VKR-PLM1-FUENF geprüft\n");
+    l = plm1({"upload", "a.plk"}, {"--address", "5,1"});
+    EXPECT_EQ(l.exitCode, 0) << l.fehler;
+    EXPECT_EQ(l.ausgabe, "5 VKR-PLM1-FUENF ok\n1 VKR-PLM1-EINS ok\n");
+    EXPECT_EQ(plm1({"download", "b.plk"}, {"--address", "1,5"}).exitCode, 2);
 }
 
 TEST_F(ZyklusCli, VerschiedeneGrenzdrueckeSchreibenDieDateiUndEndenMitDrei) {
@@ -182,6 +228,11 @@ TEST_F(ZyklusCli, FehlerEndenMitEinsUndIhrerZeile) {
          {"download", "x.plk"},
          "Fehler #403134: "},
         {"Datei fehlt", [] {}, {"upload", "fehlt.plk"}, "Fehler #308425: "},
+        {"ein Byte nach dem Schreiben verändert",
+         [&] { server.bus().speicherAendernVorLesen('1', 0x4420 + 16 * 4 + 2); },
+         {"upload", "--verify", "a.plk"},
+         "Fehler #404410: Fehlerhafte Antwort vom Gerät\nPrüfung: Abweichung bei Adresse 0x4462 (Schritt 5, "
+         "invertierte Kopie)\n"},
         {"Tastendatei", [] {}, {"upload", "taste.plk"}, "Fehler #302427: "},
         // Files that are not regular files are refused before the port is opened, and nothing waits on them.
         {"FIFO als Eingabe",
@@ -218,8 +269,11 @@ TEST_F(ZyklusCli, FehlerEndenMitEinsUndIhrerZeile) {
 }
 
 TEST_F(ZyklusCli, FalscherAufrufEndetMitZwei) {
-    for (const auto& args : std::vector<std::vector<std::string>>{
-             {}, {"upload"}, {"senden", "a.plk"}, {"download", "a.plk", "b.plk"}}) {
+    for (const auto& args : std::vector<std::vector<std::string>>{{},
+                                                                  {"upload"},
+                                                                  {"senden", "a.plk"},
+                                                                  {"download", "a.plk", "b.plk"},
+                                                                  {"download", "--verify", "a.plk"}}) {
         const Lauf l = plm1(args);
         EXPECT_EQ(l.exitCode, 2);
         EXPECT_NE(l.fehler.find("Aufruf: plm1"), std::string::npos);

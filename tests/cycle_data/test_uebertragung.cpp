@@ -4,6 +4,7 @@
 #include "hilfen.h"
 
 #include "cycle/Kurven_Com.h"
+#include "cycle/Kurven_Pruefen.h"
 #include "device/Vkr_Com.h"
 #include "errors/VKR_errorV3.h"
 #include "platform/le_bytes.h"
@@ -227,4 +228,58 @@ TEST_F(KurvenUebertragung, VerschiedeneGrenzdrueckeImGeraetWarnenEinmal) {
     EXPECT_EQ(meldungen[0].second, KURVENCOM_WARNUNG_TEXT);
     EXPECT_EQ(gKurveneckdaten[KE_DRUCKHIGH1], 1200);
     EXPECT_EQ(gKurveneckdaten[KE_ANZAHLSCHRITTE], 8);
+}
+
+TEST_F(KurvenUebertragung, GeprueftesSendenFindetDasErsteVeraenderteByte) {
+    struct Fall {
+        const char* name;
+        int veraendert; // unit address changed between write and read-back; -1: none
+        const char* ort;
+    };
+    const Fall faelle[] = {
+        {"sauber", -1, ""},
+        {"Kopf", 0x0402, "Adresse 0x0402 (Kopf)"},
+        {"Kopf invertiert", 0x4405, "Adresse 0x4405 (Kopf, invertierte Kopie)"},
+        {"erster Schritt", 0x0420, "Adresse 0x0420 (Schritt 1)"},
+        {"Summe des letzten Schritts", 0x0420 + 16 * 36 + 15, "Adresse 0x066F (Schritt 37)"},
+        {"Schritt 20 invertiert", 0x4420 + 16 * 19 + 3, "Adresse 0x4553 (Schritt 20, invertierte Kopie)"},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.name);
+        frischesModell(37);
+        musterFuellen();
+        if (f.veraendert >= 0) server.bus().speicherAendernVorLesen('1', f.veraendert);
+        std::vector<std::pair<std::string, int>> fortschritt;
+        UI_FortschrittsbeobachterSetzen(
+            [&](const std::string& titel, int prozent) { fortschritt.emplace_back(titel, prozent); });
+        server.bus().protokollLeeren();
+        EXPECT_EQ(KurvenPruefen_Plm1Upload(true), KEIN_FEHLER);
+        UI_FortschrittsbeobachterSetzen(nullptr);
+        EXPECT_EQ(VkrCom_LetzterFehlerGet(), f.veraendert < 0 ? KEIN_FEHLER : FEHLER_KURVEN_PRUEFUNG);
+
+        // The read-back covers what was written, after all of it, under its own dialog title.
+        std::vector<std::string> codes;
+        for (const auto& z : server.bus().empfangeneZeilen())
+            codes.push_back(z.substr(2, 3));
+        const auto erstesLesen = std::find(codes.begin(), codes.end(), "BDR");
+        ASSERT_NE(erstesLesen, codes.end());
+        EXPECT_EQ(std::count(erstesLesen, codes.end(), "BDW"), 0);
+        EXPECT_EQ(std::count(codes.begin(), codes.end(), "BDW"), 22);
+        if (f.veraendert < 0) EXPECT_EQ(std::count(codes.begin(), codes.end(), "BDR"), 22);
+        ASSERT_FALSE(fortschritt.empty());
+        EXPECT_EQ(fortschritt.front().first, "Daten senden");
+        EXPECT_EQ(fortschritt.back(), (std::pair<std::string, int>{"Daten prüfen", -1}));
+        if (f.veraendert < 0) EXPECT_EQ(fortschritt[fortschritt.size() - 2].second, 100);
+
+        // The changed byte stays in the unit: a second comparison names the same place.
+        int abweichung = -2;
+        ASSERT_EQ(KurvenPruefen_Vergleichen(&abweichung), KEIN_FEHLER);
+        EXPECT_EQ(abweichung, f.veraendert);
+        if (f.veraendert >= 0) EXPECT_EQ(KurvenPruefen_OrtBeschreiben(abweichung), f.ort);
+    }
+    // Switched off: nothing is read back.
+    server.bus().protokollLeeren();
+    EXPECT_EQ(KurvenPruefen_Plm1Upload(false), KEIN_FEHLER);
+    for (const auto& z : server.bus().empfangeneZeilen())
+        EXPECT_EQ(z.substr(2, 3), "BDW");
 }

@@ -7,6 +7,7 @@
 #include "cycle/Kurven_Userinterface.h"
 #include "cycle/Kurvenarrays.h"
 #include "platform/ui.h"
+#include "platform/ui_fragen.h"
 #include "platform/ui_test.h"
 #include "resources/Plm1SteuerungGui.h"
 
@@ -33,6 +34,8 @@ class KurvenFenster : public ::testing::Test {
         UI_MeldungsabfangSetzen([](const std::string& t, const std::string& x) {
             gefangeneMeldungen().push_back({t, x});
         });
+        // Unsaved work left by one test is dropped by the next one's "Neu" without a box.
+        UI_FrageabfangSetzen([](const std::string&, const std::string&) { return UI_ANTWORT_VERWERFEN; });
         if (gKurvenPanel <= 0) {
             ASSERT_EQ(KurvenMain_Initialisieren(), 0);
         }

@@ -4,14 +4,22 @@
 #include "fenster_helfer.h"
 
 #include "cycle/Kurven_Datei.h"
+#include "device/Gemeinsam_Pruefen.h"
 #include "device/Vkr_Com.h"
 #include "scrollbar/Scrollbar.h"
 #include "scrollbar/scroll_edited.h"
+#include "shell/Plm1_Beenden.h"
+#include "shell/inifile.h"
+
 #include "valves/Konfigarray.h"
+#include <QAction>
 
 #include <QTimer>
 
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 namespace {
 
@@ -19,6 +27,11 @@ int scrollAttr(int a) {
     int v = -1;
     EXPECT_EQ(ScrollBar_GetAttribute(gKurvenPanel, KURVPANEL_SCROLLBAR, a, &v), 0);
     return v;
+}
+
+std::vector<unsigned char> dateiInhalt(const std::string& pfad) {
+    std::ifstream f(pfad, std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
 }
 
 } // namespace
@@ -202,6 +215,163 @@ TEST_F(KurvenFenster, ClosingTheWindowEndsTheEventLoop) {
     RunUserInterface();
     EXPECT_FALSE(zeitUeberschritten);
     HidePanel(panel);
+}
+
+// "Neu", "Laden...", "Download" and closing ask first when the cycle has unsaved changes; each answer is
+// followed as given, and cancelling leaves everything as it was.
+TEST_F(KurvenFenster, UnsavedWorkIsNeverDroppedSilently) {
+    const std::filesystem::path dir =
+        std::filesystem::temp_directory_path() /
+        ("kurvenfenster_schutz_" + std::to_string(QCoreApplication::applicationPid()));
+    std::filesystem::create_directories(dir);
+    const std::string gespeichert = (dir / "gespeichert.plk").string();
+    const std::string vorlage = (dir / "vorlage.plk").string();
+    gKurveneckdaten[KE_ANZAHLSCHRITTE] = 20;
+    ASSERT_EQ(Kurven_KurvenlaengenAendern(20), 0);
+    ASSERT_EQ(KurvenDatei_SpeichernNach(vorlage), 0);
+
+    enum class Aktion { Neu, Laden, Download, Schliessen };
+    struct Fall {
+        Aktion aktion;
+        int antwort;
+    };
+    std::vector<Fall> faelle;
+    for (const Aktion a : {Aktion::Neu, Aktion::Laden, Aktion::Download, Aktion::Schliessen})
+        for (const int antwort : {UI_ANTWORT_SPEICHERN, UI_ANTWORT_VERWERFEN, UI_ANTWORT_ABBRECHEN})
+            faelle.push_back({a, antwort});
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(testing::Message()
+                     << "Aktion " << static_cast<int>(f.aktion) << ", Antwort " << f.antwort);
+        Menu_Kurven_Datei(GetPanelMenuBar(panel), MENUKURVEN_DATEI_NEU, nullptr, panel);
+        std::filesystem::remove(gespeichert);
+        eingeben(KURVPANEL_ANZAHLSCHRITTE, 33);
+        ASSERT_TRUE(KurvenDatei_IstGeaendert()); // an unnamed cycle shows no star, yet it is changed
+
+        int fragen = 0;
+        UI_FrageabfangSetzen([&](const std::string& t, const std::string& text) {
+            ++fragen;
+            EXPECT_EQ(t, "Zyklus-Programmierung");
+            EXPECT_EQ(text, "Der Zyklus wurde geändert.\nSollen die Änderungen gespeichert werden?");
+            return f.antwort;
+        });
+        UI_DateiauswahlSetzen(
+            [&](const DateiauswahlAnfrage& a) { return a.knopf == VAL_SAVE_BUTTON ? gespeichert : vorlage; });
+        bool beendet = false;
+        switch (f.aktion) {
+        case Aktion::Neu:
+            Menu_Kurven_Datei(GetPanelMenuBar(panel), MENUKURVEN_DATEI_NEU, nullptr, panel);
+            break;
+        case Aktion::Laden:
+            Menu_Kurven_Datei(GetPanelMenuBar(panel), MENUKURVEN_DATEI_LADEN, nullptr, panel);
+            break;
+        case Aktion::Download:
+            Callback_Kurven_Buttons(panel, KURVPANEL_DOWNLOAD, EVENT_COMMIT, nullptr, 0, 0);
+            break;
+        case Aktion::Schliessen:
+            beendet = Beenden_Anfordern();
+            if (beendet) RunUserInterface(); // takes up the pending quit
+            break;
+        }
+        UI_FrageabfangSetzen([](const std::string&, const std::string&) { return UI_ANTWORT_VERWERFEN; });
+        UI_DateiauswahlSetzen(nullptr);
+
+        EXPECT_EQ(fragen, 1);
+        EXPECT_EQ(std::filesystem::exists(gespeichert), f.antwort == UI_ANTWORT_SPEICHERN);
+        if (f.antwort == UI_ANTWORT_SPEICHERN) {
+            KurvenDateiInhalt inhalt;
+            const auto bild = dateiInhalt(gespeichert);
+            ASSERT_EQ(KurvenDatei_BildAuswerten(bild.data(), bild.size(), inhalt), 0);
+            EXPECT_EQ(inhalt.eckdaten[KE_ANZAHLSCHRITTE], 33);
+        }
+        const bool weiter = f.antwort != UI_ANTWORT_ABBRECHEN;
+        const int schritte = gKurveneckdaten[KE_ANZAHLSCHRITTE];
+        switch (f.aktion) {
+        case Aktion::Neu:
+            EXPECT_EQ(schritte, weiter ? 10 : 33);
+            break;
+        case Aktion::Laden:
+            EXPECT_EQ(schritte, weiter ? 20 : 33);
+            break;
+        case Aktion::Download: // no unit: the download fails, yet the cycle no longer belongs to a file
+            EXPECT_EQ(KurvenDatei_IstGeaendert(), !weiter);
+            EXPECT_EQ(schritte, 33);
+            break;
+        case Aktion::Schliessen:
+            EXPECT_EQ(beendet, weiter);
+            EXPECT_EQ(schritte, 33);
+            break;
+        }
+        if (!weiter) EXPECT_TRUE(KurvenDatei_IstGeaendert());
+    }
+    // Without changes nothing is asked.
+    Menu_Kurven_Datei(GetPanelMenuBar(panel), MENUKURVEN_DATEI_NEU, nullptr, panel);
+    UI_FrageabfangSetzen([](const std::string&, const std::string&) {
+        ADD_FAILURE() << "asked without changes";
+        return UI_ANTWORT_ABBRECHEN;
+    });
+    Menu_Kurven_Datei(GetPanelMenuBar(panel), MENUKURVEN_DATEI_NEU, nullptr, panel);
+    UI_FrageabfangSetzen([](const std::string&, const std::string&) { return UI_ANTWORT_VERWERFEN; });
+    std::filesystem::remove_all(dir);
+}
+
+// The check item "Nach dem Senden prüfen" switches verified sending, and the settings key keeps it.
+TEST_F(KurvenFenster, VerifiedSendingSwitchInTheFileMenuAndTheSettings) {
+    const int leiste = GetPanelMenuBar(panel);
+    int item = -1;
+    for (int id = 1; id < 200 && item < 0; ++id) {
+        std::string name;
+        if (GetMenuBarAttribute(leiste, id, ATTR_ITEM_NAME, &name) >= 0 && name == "Nach dem Senden prüfen")
+            item = id;
+    }
+    ASSERT_GT(item, 0);
+    QAction* aktion = UI_MenuAktion(leiste, item);
+    ASSERT_NE(aktion, nullptr);
+    GemPruefen_Einschalten(true);
+    EXPECT_TRUE(aktion->isChecked());
+    aktion->trigger();
+    EXPECT_FALSE(GemPruefen_Eingeschaltet());
+    EXPECT_FALSE(aktion->isChecked());
+
+    IniText ini = Ini_New(1);
+    KurvenMain_WriteIni(ini);
+    std::string text;
+    ASSERT_EQ(Ini_WriteToBuffer(ini, &text), 0);
+    Ini_Dispose(ini);
+    EXPECT_NE(text.find("pruefen = 0"), std::string::npos) << text;
+    const std::string an = "[konfig]\npruefen = 1\n";
+    ini = Ini_New(1);
+    ASSERT_EQ(Ini_ReadFromBuffer(ini, an.data(), an.size()), 0);
+    EXPECT_EQ(KurvenMain_ReadIni(ini), 0);
+    Ini_Dispose(ini);
+    EXPECT_TRUE(GemPruefen_Eingeschaltet());
+    EXPECT_TRUE(aktion->isChecked());
+    aktion->trigger();
+    ini = Ini_New(1);
+    EXPECT_EQ(KurvenMain_ReadIni(ini), 0); // a missing key leaves the switch
+    Ini_Dispose(ini);
+    EXPECT_FALSE(GemPruefen_Eingeschaltet());
+    GemPruefen_Einschalten(true);
+}
+
+// A stroke that changes the curves marks the cycle as changed; one that changes nothing does not.
+TEST_F(KurvenFenster, CanvasStrokeMarksTheCycleChanged) {
+    const std::filesystem::path pfad =
+        std::filesystem::temp_directory_path() /
+        ("kurvenfenster_strich_" + std::to_string(QCoreApplication::applicationPid()) + ".plk");
+    ASSERT_EQ(KurvenDatei_SpeichernNach(pfad.string()), 0);
+    std::filesystem::remove(pfad);
+    const std::string name = "Zyklus-Programmierung - [" + pfad.filename().string();
+    ASSERT_EQ(titel(), name + "]");
+    const int kanal = Kurvenarrays_VentilKanal(2);
+    const int control = Canvas_KanalControl(kanal);
+    klicken(control, mitteVon(3), 5, Qt::RightButton); // clears step 3, which is 0 already
+    EXPECT_EQ(titel(), name + "]");
+    druecken(control, mitteVon(2), 5);
+    ziehen(control, mitteVon(5), 5);
+    EXPECT_EQ(titel(), name + "]"); // marked when the stroke ends
+    loslassen(control, mitteVon(5), 5);
+    EXPECT_EQ(titel(), name + " *]");
+    EXPECT_GT(std::count(gKurven[kanal].values.begin(), gKurven[kanal].values.end(), 1), 0);
 }
 
 TEST_F(KurvenFenster, ScrollBarUnderRealMouseScrollsTheCanvasesOnRelease) {

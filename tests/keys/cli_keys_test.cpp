@@ -99,6 +99,15 @@ TEST_F(CliKeysTest, UploadSendsBothCopiesWithTheValveKindsOfTheGivenFile) {
     ASSERT_EQ(plm1("--valves v.plc keys upload k.plt"), 0) << fehlerausgabe;
     EXPECT_EQ(server.bus().speicher('1', 0x0000, 180), speicherBild(beispiel(), arten, false));
     EXPECT_EQ(server.bus().speicher('1', 0x4000, 180), speicherBild(beispiel(), arten, true));
+
+    // Verified: clean, then one byte of key 4 changed in the unit between write and read-back.
+    ASSERT_EQ(plm1("--valves v.plc keys upload --verify k.plt"), 0) << fehlerausgabe;
+    EXPECT_EQ(fehlerausgabe, "");
+    server.bus().speicherAendernVorLesen('1', 3 * 20 + 6);
+    EXPECT_EQ(plm1("--valves v.plc keys upload --verify k.plt"), 1);
+    EXPECT_EQ(fehlerausgabe, "Fehler #404503: Fehlerhafte Antwort vom Gerät\nPrüfung: Abweichung bei Adresse "
+                             "0x0042 (Taste 4)\n");
+    EXPECT_EQ(plm1("keys download --verify k.plt"), 2);
 }
 
 TEST_F(CliKeysTest, DownloadWritesTheValidKeysAndNamesTheOthers) {

@@ -4,6 +4,7 @@
 
 #include "device/Vkr_Com.h"
 #include "keys/Tasten_Com.h"
+#include "keys/Tasten_Pruefen.h"
 #include "platform/rs232.h"
 #include "platform/ui_test.h"
 #include "sim/plm1sim.h"
@@ -163,6 +164,42 @@ TEST_F(TastenComTest, ThreeBadKeysGiveThreeLinesAnEmptyLineAndTheClosingText) {
         else
             EXPECT_EQ(gTaste[n][TASTE_ZEIT1], quelle[n][TASTE_ZEIT1]) << n;
     }
+}
+
+TEST_F(TastenComTest, VerifiedUploadFindsTheFirstChangedByte) {
+    struct Fall {
+        const char* name;
+        int veraendert; // unit address changed between write and read-back; -1: none
+        const char* ort;
+    };
+    const Fall faelle[] = {
+        {"sauber", -1, ""},
+        {"Taste 1", 0x0000, "Adresse 0x0000 (Taste 1)"},
+        {"Summe von Taste 9", 0x00B3, "Adresse 0x00B3 (Taste 9)"},
+        {"Taste 5 invertiert", 0x4000 + 4 * 20 + 7, "Adresse 0x4057 (Taste 5, invertierte Kopie)"},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.name);
+        gTaste = beispiel();
+        if (f.veraendert >= 0) bus().speicherAendernVorLesen('1', f.veraendert);
+        std::vector<std::string> titel;
+        UI_FortschrittsbeobachterSetzen([&](const std::string& t, int prozent) {
+            if (prozent == 0) titel.push_back(t);
+        });
+        ASSERT_EQ(TastenPruefen_Plm1Upload(true), 0);
+        UI_FortschrittsbeobachterSetzen(nullptr);
+        EXPECT_EQ(VkrCom_LetzterFehlerGet(), f.veraendert < 0 ? 0 : FEHLER_TASTEN_PRUEFUNG);
+        ASSERT_GE(titel.size(), 3u);
+        EXPECT_EQ(titel[0], "Daten senden");
+        EXPECT_EQ(titel[1], "Daten senden");
+        EXPECT_EQ(titel[2], "Daten prüfen");
+        if (f.veraendert < 0) EXPECT_EQ(titel.size(), 4u);
+        int abweichung = -2;
+        ASSERT_EQ(TastenPruefen_Vergleichen(&abweichung), 0);
+        EXPECT_EQ(abweichung, f.veraendert);
+        if (f.veraendert >= 0) EXPECT_EQ(TastenPruefen_OrtBeschreiben(abweichung), f.ort);
+    }
+    EXPECT_TRUE(popups.empty());
 }
 
 } // namespace

@@ -9,8 +9,10 @@
 #include "platform/le_bytes.h"
 #include "platform/rs232.h"
 #include "platform/ui.h"
+#include "platform/ui_fragen.h"
 #include "platform/ui_test.h"
 #include "resources/Plm1SteuerungGui.h"
+#include "shell/Plm1_Beenden.h"
 #include "shell/Plm1_GemeinsameFunktionen.h"
 #include "sim/plm1sim.h"
 #include "valves/Konfig_Main.h"
@@ -54,6 +56,8 @@ class TastenFensterTest : public ::testing::Test {
         fs::create_directories(dir);
         UI_DateiauswahlSetzen([this](const DateiauswahlAnfrage&) { return antwort; });
         UI_MeldungsabfangSetzen([this](const std::string& t, const std::string&) { popups.push_back(t); });
+        // Unsaved work left by one test is dropped by the next one's "Neu" without a box.
+        UI_FrageabfangSetzen([](const std::string&, const std::string&) { return UI_ANTWORT_VERWERFEN; });
         Konfigarray_Initialisieren();
         TastenMain_KonfigUebernehmen();
         Menu_Tasten_Datei(0, MENUTASTEN_DATEI_NEU, nullptr, panel);
@@ -162,6 +166,79 @@ TEST_F(TastenFensterTest, TitleShowsTheFileAndAStarAfterAnEdit) {
     knopf(TASTPANEL_LADEN);
     EXPECT_EQ(popups.size(), 1u);
     EXPECT_EQ(titel(), "Tasten-Programmierung - [Hub.plt]");
+}
+
+// "Neu", "Laden...", "Download" and closing ask first when the table has unsaved changes; each answer is
+// followed as given, and cancelling leaves everything as it was.
+TEST_F(TastenFensterTest, UnsavedWorkIsNeverDroppedSilently) {
+    const std::string gespeichert = (dir / "gespeichert.plt").string();
+    const std::string vorlage = (dir / "vorlage.plt").string();
+    eingeben(4, TASTE_ZEIT2, 77);
+    ASSERT_EQ(TastenDatei_InDateiSchreiben(vorlage, gTaste), 0);
+
+    enum class Aktion { Neu, Laden, Download, Schliessen };
+    for (const Aktion aktion : {Aktion::Neu, Aktion::Laden, Aktion::Download, Aktion::Schliessen})
+        for (const int a : {UI_ANTWORT_SPEICHERN, UI_ANTWORT_VERWERFEN, UI_ANTWORT_ABBRECHEN}) {
+            SCOPED_TRACE(testing::Message() << "Aktion " << static_cast<int>(aktion) << ", Antwort " << a);
+            Menu_Tasten_Datei(0, MENUTASTEN_DATEI_NEU, nullptr, panel);
+            fs::remove(gespeichert);
+            eingeben(4, TASTE_ZEIT2, 55);
+            ASSERT_TRUE(TastenDatei_IstGeaendert());
+            int fragen = 0;
+            UI_FrageabfangSetzen([&](const std::string& t, const std::string& text) {
+                ++fragen;
+                EXPECT_EQ(t, "Tasten-Programmierung");
+                EXPECT_EQ(text,
+                          "Die Tastenbelegung wurde geändert.\nSollen die Änderungen gespeichert werden?");
+                return a;
+            });
+            UI_DateiauswahlSetzen([&](const DateiauswahlAnfrage& anfrage) {
+                return anfrage.knopf == VAL_SAVE_BUTTON ? gespeichert : vorlage;
+            });
+            bool beendet = false;
+            switch (aktion) {
+            case Aktion::Neu:
+                Menu_Tasten_Datei(0, MENUTASTEN_DATEI_NEU, nullptr, panel);
+                break;
+            case Aktion::Laden:
+                Menu_Tasten_Datei(0, MENUTASTEN_DATEI_LADEN, nullptr, panel);
+                break;
+            case Aktion::Download:
+                knopf(TASTPANEL_DOWNLOAD);
+                break;
+            case Aktion::Schliessen:
+                beendet = Beenden_Anfordern();
+                if (beendet) RunUserInterface(); // takes up the pending quit
+                break;
+            }
+            UI_FrageabfangSetzen([](const std::string&, const std::string&) { return UI_ANTWORT_VERWERFEN; });
+            UI_DateiauswahlSetzen([this](const DateiauswahlAnfrage&) { return antwort; });
+
+            EXPECT_EQ(fragen, 1);
+            EXPECT_EQ(fs::exists(gespeichert), a == UI_ANTWORT_SPEICHERN);
+            if (a == UI_ANTWORT_SPEICHERN) {
+                TastenTabelle t{};
+                ASSERT_EQ(TastenDatei_AusDateiLesen(gespeichert, t), 0);
+                EXPECT_EQ(t[4][TASTE_ZEIT2], 55);
+            }
+            const bool weiter = a != UI_ANTWORT_ABBRECHEN;
+            switch (aktion) {
+            case Aktion::Neu:
+                EXPECT_EQ(gTaste[4][TASTE_ZEIT2], weiter ? 0 : 55);
+                break;
+            case Aktion::Laden:
+                EXPECT_EQ(gTaste[4][TASTE_ZEIT2], weiter ? 77 : 55);
+                break;
+            case Aktion::Download: // no unit: the read fails, yet the table no longer belongs to a file
+                EXPECT_EQ(TastenDatei_IstGeaendert(), !weiter);
+                EXPECT_EQ(gTaste[4][TASTE_ZEIT2], 55);
+                break;
+            case Aktion::Schliessen:
+                EXPECT_EQ(beendet, weiter);
+                break;
+            }
+            if (!weiter) EXPECT_TRUE(TastenDatei_IstGeaendert());
+        }
 }
 
 TEST_F(TastenFensterTest, HiddenValvesKeepTheirValues) {

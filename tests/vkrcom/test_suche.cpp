@@ -2,6 +2,10 @@
 
 #include "vkrcom_hilfen.h"
 
+#include "device/Gemeinsam_Com.h"
+#include "device/Gemeinsam_Mehrere.h"
+#include "platform/ui_fragen.h"
+
 #include <QCoreApplication>
 #include <QEvent>
 #include <QWidget>
@@ -139,6 +143,59 @@ TEST_F(Suche, MehrerePlmGeraeteDasHoechsteBleibtAusgewaehlt) {
     EXPECT_EQ(textVon(panel, KONFIGPNL_ID), "VKR-PLM1-SIEBEN");
     EXPECT_EQ(farbeAn(panel, KONFIGPNL_LED2), 0x00FF00);
     EXPECT_EQ(farbeAn(panel, KONFIGPNL_LED7), 0x00FF00);
+}
+
+// "Upload an mehrere…": the units of the last search, ticked; a unit that no longer answers is reported and
+// the next one still gets its data; one progress dialog; the address is the same afterwards.
+TEST_F(Suche, UploadAnMehrereMeldetJedesGeraet) {
+    einheitenStarten({plm1sim::Einheit{'1', "VKR-PLM1-A"}, plm1sim::Einheit{'3', "VKR-PLM1-B"},
+                      plm1sim::Einheit{'5', "VKR-PLM1-C"}, plm1sim::Einheit{'7', "VKR-PLM1-D"}});
+    ASSERT_EQ(VkrCom_Open(1), 0);
+    ASSERT_EQ(VkrCom_AdresseSet('7'), 0);
+    EXPECT_TRUE(GemMehrere_Senden([](bool) { return KEIN_FEHLER; }).empty()); // nothing searched yet
+    ASSERT_EQ(popups.size(), 1u);
+    EXPECT_EQ(popups[0].second, GEMMEHRERE_KEINE_GERAETE);
+    ASSERT_EQ(VkrCom_GeraeteSuchen(), 0);
+
+    std::vector<std::string> angeboten;
+    std::vector<int> vorgabe;
+    UI_AuswahlabfangSetzen(
+        [&](const std::string& titel, const std::vector<std::string>& e, std::vector<int>& g) {
+            EXPECT_EQ(titel, "Upload an mehrere");
+            angeboten = e;
+            vorgabe = g;
+            g[3] = 0; // not to unit 7
+            return 1;
+        });
+    std::vector<std::pair<std::string, int>> fortschritt;
+    UI_FortschrittsbeobachterSetzen(
+        [&](const std::string& t, int prozent) { fortschritt.emplace_back(t, prozent); });
+    server->bus().fehlerSetzen("IDR", plm1sim::Fehlerart::Stille, -1, '3'); // unit 3 has gone
+    const std::string summe = GemMehrere_Senden([](bool) {
+        const unsigned char daten[2] = {0x12, 0x34};
+        return GemCom_SpeicherdatenZuPLM1Senden(0x0100, 2, daten, 0, 100);
+    });
+    UI_AuswahlabfangSetzen(nullptr);
+
+    EXPECT_EQ(angeboten, (std::vector<std::string>{"Adresse 1  VKR-PLM1-A", "Adresse 3  VKR-PLM1-B",
+                                                   "Adresse 5  VKR-PLM1-C", "Adresse 7  VKR-PLM1-D"}));
+    EXPECT_EQ(vorgabe, (std::vector<int>{1, 1, 1, 1}));
+    EXPECT_EQ(summe, "Adresse 1 (VKR-PLM1-A): geprüft\n"
+                     "Adresse 3 (VKR-PLM1-B): Fehler #403012: Keine Antwort vom Gerät\n"
+                     "Adresse 5 (VKR-PLM1-C): geprüft\n");
+    ASSERT_EQ(popups.size(), 2u);
+    EXPECT_EQ(popups[1], (std::pair<std::string, std::string>{"Upload an mehrere", summe}));
+    for (const char a : {'1', '5'})
+        EXPECT_EQ(server->bus().speicher(a, 0x0100, 2), (std::vector<std::uint8_t>{0x12, 0x34})) << a;
+    for (const char a : {'3', '7'})
+        EXPECT_EQ(server->bus().speicher(a, 0x0100, 2), (std::vector<std::uint8_t>{0xFF, 0xFF})) << a;
+    for (const auto& [t, prozent] : fortschritt)
+        EXPECT_EQ(t, "Upload an mehrere") << prozent;
+    ASSERT_GE(fortschritt.size(), 2u);
+    EXPECT_EQ(fortschritt.front().second, 0);
+    EXPECT_EQ(fortschritt.back().second, -1);
+    EXPECT_EQ(VkrCom_AdresseGet(), '7');
+    EXPECT_EQ(wertVon(panel, KONFIGPNL_FEHLERNUMMER), FEHLER_ID_KEINE_ANTWORT);
 }
 
 } // namespace

@@ -169,6 +169,32 @@ TEST_F(Verbindung, FehlercontrollsAllerFensterMitZusatztextNurImErsten) {
     EXPECT_EQ(VkrCom_LetzterFehlerGet(), 0);
 }
 
+// A difference found by verified sending names its place in every window, whichever window sent; a clean
+// comparison shows its status text with the lamp off.
+TEST_F(Verbindung, ZusatztextInAllenFensternUndStatustext) {
+    const int zweites = neuesPanel();
+    VkrCom_RegisterFehlerControls(zweites, KONFIGPNL_FEHLERLED, KONFIGPNL_FEHLERSTRING,
+                                  KONFIGPNL_FEHLERNUMMER);
+    VkrCom_FehlermeldungMitZusatzSet(FEHLER_TASTEN_PRUEFUNG,
+                                     "Prüfung: Abweichung bei Adresse 0x0042 (Taste 4)");
+    const std::string erwartet = std::string(VKR_Fehlermeldung(FEHLER_TASTEN_PRUEFUNG)) +
+                                 "\nPrüfung: Abweichung bei Adresse 0x0042 (Taste 4)";
+    for (int p : {panel, zweites}) {
+        EXPECT_EQ(textVon(p, KONFIGPNL_FEHLERSTRING), erwartet);
+        EXPECT_EQ(wertVon(p, KONFIGPNL_FEHLERLED), 1);
+        EXPECT_EQ(wertVon(p, KONFIGPNL_FEHLERNUMMER), FEHLER_TASTEN_PRUEFUNG);
+    }
+    EXPECT_EQ(VkrCom_LetzteFehlermeldungGet(), erwartet);
+    EXPECT_EQ(VKR_Fehlermeldung(FEHLER_TASTEN_PRUEFUNG), std::string("Fehlerhafte Antwort vom Gerät"));
+    VkrCom_StatusSet("geprüft");
+    for (int p : {panel, zweites}) {
+        EXPECT_EQ(textVon(p, KONFIGPNL_FEHLERSTRING), "geprüft");
+        EXPECT_EQ(wertVon(p, KONFIGPNL_FEHLERLED), 0);
+        EXPECT_EQ(wertVon(p, KONFIGPNL_FEHLERNUMMER), 0);
+    }
+    EXPECT_EQ(VkrCom_LetzterFehlerGet(), 0);
+}
+
 TEST_F(Verbindung, OhneRegistrierteFehlercontrollsPassiertNichts) {
     VkrCom_Zuruecksetzen();
     SetCtrlVal(panel, KONFIGPNL_FEHLERNUMMER, 17);

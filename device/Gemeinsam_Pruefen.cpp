@@ -1,0 +1,57 @@
+// The switch for verified sending, its settings key and its check items.
+
+#include "device/Gemeinsam_Pruefen.h"
+
+#include "platform/ui.h"
+
+namespace {
+
+struct Eintrag {
+    int leiste;
+    int item;
+};
+
+bool gAn = true;
+Eintrag gEintraege[GEMPRUEFEN_MAX_MENUS];
+int gAnzahl = 0;
+
+void menuGewaehlt(int, int, void*, int) {
+    GemPruefen_Einschalten(!gAn);
+}
+
+} // namespace
+
+bool GemPruefen_Eingeschaltet() {
+    return gAn;
+}
+
+void GemPruefen_Einschalten(bool an) {
+    gAn = an;
+    for (int i = 0; i < gAnzahl; ++i)
+        (void)SetMenuBarAttribute(gEintraege[i].leiste, gEintraege[i].item, ATTR_CHECKED, gAn ? 1 : 0);
+}
+
+int GemPruefen_MenuEintragHinzufuegen(int panel, int menuId) {
+    const int leiste = GetPanelMenuBar(panel);
+    if (leiste <= 0 || gAnzahl >= GEMPRUEFEN_MAX_MENUS) return -1;
+    const int item = NewMenuItem(leiste, menuId, GEMPRUEFEN_MENUTEXT, -1, 0, &menuGewaehlt, nullptr);
+    if (item < 0) return item;
+    gEintraege[gAnzahl++] = Eintrag{leiste, item};
+    (void)SetMenuBarAttribute(leiste, item, ATTR_CHECKED, gAn ? 1 : 0);
+    return item;
+}
+
+void GemPruefen_ReadIni(IniText ini) {
+    int wert = 0;
+    if (Ini_GetInt(ini, GEMPRUEFEN_INI_SEKTION, GEMPRUEFEN_INI_SCHLUESSEL, &wert) == 1)
+        GemPruefen_Einschalten(wert != 0);
+}
+
+void GemPruefen_WriteIni(IniText ini) {
+    (void)Ini_PutInt(ini, GEMPRUEFEN_INI_SEKTION, GEMPRUEFEN_INI_SCHLUESSEL, gAn ? 1 : 0);
+}
+
+void GemPruefen_Zuruecksetzen() {
+    gAn = true;
+    gAnzahl = 0;
+}

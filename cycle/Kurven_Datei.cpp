@@ -2,7 +2,7 @@
 
 #include "cycle/Kurven_Datei.h"
 
-#include "keys/Datei_Kopf.h"
+#include "platform/Datei_Kopf.h"
 #include "platform/cvifile.h"
 #include "platform/le_bytes.h"
 #include "platform/ui.h"

@@ -1,7 +1,7 @@
 // Byte image of the *.plc file: header, the 11 valve kinds and the 11 selector identifiers, little-endian.
 
 #include "errors/VKR_Fehlercodes.h"
-#include "keys/Datei_Kopf.h"
+#include "platform/Datei_Kopf.h"
 #include "platform/le_bytes.h"
 #include "valves/Konfig_Datei.h"
 #include "valves/Konfigarray.h"

@@ -3,15 +3,17 @@
 // the options it has already read. Each returns the process exit code: 0 success, 1 failure (the
 // "Fehler #<n>: <text>" line has been printed to standard error), 2 usage error, 3 as the command says.
 
+#include "valves/Ventilarten.h"
+
 #include <string>
 #include <vector>
 
 struct CliKontext {
     int port = 0; // COM number in use; the device path is set for it already
     char adresse = '1';
-    std::string ventilDatei;                                 // --valves FILE.plc, empty when not given
-    int ventilarten[11] = {2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2}; // valve kinds in effect
-    std::vector<std::string> args;                           // the words after the command name
+    std::string ventilDatei;                                     // --valves FILE.plc, empty when not given
+    Ventilarten ventilarten = {2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2}; // valve kinds in effect
+    std::vector<std::string> args;                               // the words after the command name
 };
 
 constexpr int CLI_EXIT_OK = 0;
@@ -38,5 +40,7 @@ bool Cli_IstGeraetebefehl(const std::string& befehl);
 bool Cli_GeraetebefehlPruefen(const std::string& befehl, const std::vector<std::string>& args);
 int Cli_Geraetebefehl(const std::string& befehl, CliKontext& k);
 
-// A whole number in decimal or with "0x" in hexadecimal; false when the text is anything else.
+// The command line's two number parsers: a whole number in decimal or with "0x" in hexadecimal, and a
+// finite real number; false when the text is anything else (blanks included).
 bool Cli_ZahlLesen(const std::string& text, long long* zahl);
+bool Cli_ReellLesen(const std::string& text, double* wert);

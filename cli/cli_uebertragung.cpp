@@ -3,7 +3,7 @@
 
 #include "cli/befehle.h"
 #include "device/Vkr_Com.h"
-#include "platform/ui_test.h"
+#include "platform/ui_melden.h"
 
 #include <cstdio>
 #include <string>

@@ -4,7 +4,7 @@
 #include "device/Vkr_Com.h"
 #include "keys/Tasten_Com.h"
 #include "keys/Tasten_Datei.h"
-#include "platform/ui_test.h"
+#include "platform/ui_melden.h"
 
 #include <cstdio>
 #include <string>

@@ -3,14 +3,14 @@
 #include "cycle/Kurven_Com.h"
 
 #include "device/Gemeinsam_Com.h"
+#include "device/Speicherbild.h"
 #include "device/Vkr_Com.h"
 #include "errors/VKR_errorV3.h"
 #include "platform/le_bytes.h"
-#include "platform/ui.h"
-#include "valves/Konfig_Main.h"
+#include "platform/ui_melden.h"
+#include "valves/Konfigarray.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstddef>
 #include <new>
 #include <vector>
@@ -19,44 +19,15 @@ namespace {
 
 constexpr int SATZ_NUTZBYTES = 14; // bytes 0..13, then the check sum
 constexpr int KOPF_NUTZBYTES = 4;
-constexpr int VENTILBITS = 11;
 
 int schritte() {
     return std::clamp<int32_t>(gKurveneckdaten[KE_ANZAHLSCHRITTE], 0, KURVEN_SCHRITTE_MAX);
-}
-
-// 1 + the sum of the bytes, into the two bytes that follow them.
-void pruefsummeSetzen(unsigned char* bild, int nutzbytes) {
-    int summe = 1;
-    for (int i = 0; i < nutzbytes; ++i)
-        summe += bild[i];
-    le16_setzen(bild + nutzbytes, summe);
-}
-bool pruefsummeStimmt(const unsigned char* bild, int nutzbytes) {
-    int summe = 1;
-    for (int i = 0; i < nutzbytes; ++i)
-        summe += bild[i];
-    return (summe & 0xFFFF) == le16u_lesen(bild + nutzbytes);
-}
-void invertieren(unsigned char* bild, int nutzbytes) {
-    for (int i = 0; i < nutzbytes; ++i)
-        bild[i] = static_cast<unsigned char>(~bild[i]);
 }
 
 int32_t wert(int kanal, int schritt) {
     const auto& v = gKurven[kanal].values;
     return schritt >= 0 && static_cast<std::size_t>(schritt) < v.size() ? v[static_cast<std::size_t>(schritt)]
                                                                         : 0;
-}
-
-// Upper limit of pump p (0, 1) as sent: the value when checked, else "none".
-int obereGrenze(int p) {
-    return gKurveneckdaten[KE_DRUCKHIGH1CHECK + p] == 1 ? gKurveneckdaten[KE_DRUCKHIGH1 + p]
-                                                        : KURVENCOM_KEIN_OBERER_GRENZDRUCK;
-}
-int untereGrenze(int p) {
-    return gKurveneckdaten[KE_DRUCKLOW1CHECK + p] == 1 ? gKurveneckdaten[KE_DRUCKLOW1 + p]
-                                                       : KURVENCOM_KEIN_UNTERER_GRENZDRUCK;
 }
 
 // A block transfer's own failure goes to the error controls; the operation itself then succeeds.
@@ -67,59 +38,44 @@ Fehlercode uebertragungsfehler(Fehlercode f) {
 
 } // namespace
 
-int KurvenCom_PumpeZuGeraet(int32_t prozent) {
-    const double s = std::round(static_cast<double>(prozent) * 255.0 / 100.0);
-    return static_cast<int>(std::clamp(s, -double(KURVENCOM_PUMPE_MAX), double(KURVENCOM_PUMPE_MAX)));
-}
-
-int32_t KurvenCom_PumpeVonGeraet(int wert) {
-    return static_cast<int32_t>(std::round(static_cast<double>(wert) * 100.0 / 255.0));
-}
-
-void KurvenCom_VentilartenHolen(int arten[11]) {
-    for (int v = 0; v < VENTILBITS; ++v) {
-        if (!KonfigMain_VentilVorhanden(v))
-            arten[v] = VENTILART_NV;
-        else
-            arten[v] = KonfigMain_VentilIstNO(v) ? VENTILART_NO : VENTILART_NC;
-    }
-}
-
 void KurvenCom_KopfErstellen(unsigned char kopf[KURVENCOM_KOPFGROESSE], int invertiert) {
     le16_setzen(kopf, schritte());
     le16_setzen(kopf + 2, gKurveneckdaten[KE_ZYKLENUNBEGRENZT] == 1 ? 0 : gKurveneckdaten[KE_ZYKLEN]);
-    if (invertiert) invertieren(kopf, KOPF_NUTZBYTES);
-    pruefsummeSetzen(kopf, KOPF_NUTZBYTES);
+    if (invertiert) Speicherbild_Invertieren(kopf, KOPF_NUTZBYTES);
+    Speicherbild_PruefsummeSetzen(kopf, KOPF_NUTZBYTES);
 }
 
-void KurvenCom_SatzErstellen(unsigned char satz[KURVENCOM_SATZGROESSE], int schritt, const int arten[11],
+void KurvenCom_SatzErstellen(unsigned char satz[KURVENCOM_SATZGROESSE], int schritt, const Ventilarten& arten,
                              int invertiert) {
-    int bits = 0;
+    int offen[ANZAHL_VENTILE] = {};
     int pumpe = 0;
     for (int kanal = 0; kanal < KURVEN_ANZAHL; ++kanal) {
         const int32_t v = wert(kanal, schritt);
         if (Kurvenarrays_IstVentilkanal(kanal)) {
-            const int art = arten[Kurvenarrays_VentilNummer(kanal) - 1];
-            // The bit is the coil state that gives the opening held in the curve.
-            const bool spule = art == VENTILART_NO ? v == 0 : art == VENTILART_NC ? v != 0 : false;
-            if (spule) bits |= 1 << (Kurvenarrays_VentilNummer(kanal) - 1);
+            offen[Kurvenarrays_VentilNummer(kanal) - 1] = v != 0;
         } else if (pumpe < KURVEN_PUMPEN) {
             le16_setzen(satz + 2 + 2 * pumpe, KurvenCom_PumpeZuGeraet(v));
             ++pumpe;
         }
     }
-    le16_setzen(satz, bits);
+    le16_setzen(satz, Speicherbild_VentilwortKodieren(offen, arten));
     for (int p = 0; p < KURVEN_PUMPEN; ++p) {
-        le16_setzen(satz + 6 + 4 * p, obereGrenze(p));
-        le16_setzen(satz + 8 + 4 * p, untereGrenze(p));
+        le16_setzen(satz + 6 + 4 * p, Speicherbild_ObereGrenze(gKurveneckdaten[KE_DRUCKHIGH1CHECK + p],
+                                                               gKurveneckdaten[KE_DRUCKHIGH1 + p]));
+        le16_setzen(satz + 8 + 4 * p, Speicherbild_UntereGrenze(gKurveneckdaten[KE_DRUCKLOW1CHECK + p],
+                                                                gKurveneckdaten[KE_DRUCKLOW1 + p]));
     }
-    if (invertiert) invertieren(satz, SATZ_NUTZBYTES);
-    pruefsummeSetzen(satz, SATZ_NUTZBYTES);
+    if (invertiert) Speicherbild_Invertieren(satz, SATZ_NUTZBYTES);
+    Speicherbild_PruefsummeSetzen(satz, SATZ_NUTZBYTES);
+}
+
+int KurvenCom_PumpeZuGeraet(int32_t prozent) {
+    return Speicherbild_PumpeZuGeraet(prozent, PumpenFeld::Zyklus);
 }
 
 int KurvenCom_PunkteErstellen(unsigned char* punkte, int invertiert) {
-    int arten[11];
-    KurvenCom_VentilartenHolen(arten);
+    Ventilarten arten;
+    KonfigMain_VentilartenHolen(arten);
     const int n = schritte();
     for (int i = 0; i < n; ++i)
         KurvenCom_SatzErstellen(punkte + KURVENCOM_SATZGROESSE * i, i, arten, invertiert);
@@ -127,7 +83,7 @@ int KurvenCom_PunkteErstellen(unsigned char* punkte, int invertiert) {
 }
 
 Fehlercode KurvenCom_KopfAuswerten(const unsigned char kopf[KURVENCOM_KOPFGROESSE]) {
-    if (!pruefsummeStimmt(kopf, KOPF_NUTZBYTES)) {
+    if (!Speicherbild_PruefsummeStimmt(kopf, KOPF_NUTZBYTES)) {
         VKR_Fehleruserstring(KURVENCOM_SPEICHERFEHLER_TEXT);
         return FEHLER_KURVEN_KOPF_CHECKSUMME;
     }
@@ -157,26 +113,25 @@ Fehlercode KurvenCom_PunkteAuswerten(const unsigned char* punkte, int anzahl) {
     for (const auto& kurve : gKurven)
         platz = std::min(platz, static_cast<int>(kurve.values.size()));
     anzahl = std::clamp(anzahl, 0, platz);
-    int arten[11];
-    KurvenCom_VentilartenHolen(arten);
+    Ventilarten arten;
+    KonfigMain_VentilartenHolen(arten);
     int grenzenSchritt0[4] = {};
     bool warnung = false;
     for (int i = 0; i < anzahl; ++i) {
         const unsigned char* satz = punkte + KURVENCOM_SATZGROESSE * i;
-        if (!pruefsummeStimmt(satz, SATZ_NUTZBYTES)) {
+        if (!Speicherbild_PruefsummeStimmt(satz, SATZ_NUTZBYTES)) {
             VKR_Fehleruserstring(KURVENCOM_SPEICHERFEHLER_TEXT);
             return FEHLER_KURVEN_PUNKT_CHECKSUMME;
         }
-        int bits = le16u_lesen(satz);
+        int offen[ANZAHL_VENTILE];
+        Speicherbild_VentilwortDekodieren(le16u_lesen(satz), arten, offen);
         int pumpe = 0;
         for (int kanal = 0; kanal < KURVEN_ANZAHL; ++kanal) {
             int32_t& ziel = gKurven[kanal].values[static_cast<std::size_t>(i)];
             if (Kurvenarrays_IstVentilkanal(kanal)) {
-                const int bit = bits & 1;
-                bits >>= 1;
-                ziel = arten[Kurvenarrays_VentilNummer(kanal) - 1] == VENTILART_NO ? 1 - bit : bit;
+                ziel = offen[Kurvenarrays_VentilNummer(kanal) - 1];
             } else if (pumpe < KURVEN_PUMPEN) {
-                ziel = KurvenCom_PumpeVonGeraet(le16s_lesen(satz + 2 + 2 * pumpe));
+                ziel = Speicherbild_PumpeVonGeraet(le16s_lesen(satz + 2 + 2 * pumpe));
                 ++pumpe;
             }
         }
@@ -186,13 +141,13 @@ Fehlercode KurvenCom_PunkteAuswerten(const unsigned char* punkte, int anzahl) {
             const int unten = le16s_lesen(satz + 8 + 4 * p);
             grenzen[2 * p] = oben;
             grenzen[2 * p + 1] = unten;
-            if (unten > KURVENCOM_KEIN_UNTERER_GRENZDRUCK) {
+            if (Speicherbild_UntereGrenzeGesetzt(unten)) {
                 gKurveneckdaten[KE_DRUCKLOW1CHECK + p] = 1;
                 gKurveneckdaten[KE_DRUCKLOW1 + p] = unten;
             } else {
                 gKurveneckdaten[KE_DRUCKLOW1CHECK + p] = 0;
             }
-            if (oben < KURVENCOM_KEIN_OBERER_GRENZDRUCK) {
+            if (Speicherbild_ObereGrenzeGesetzt(oben)) {
                 gKurveneckdaten[KE_DRUCKHIGH1CHECK + p] = 1;
                 gKurveneckdaten[KE_DRUCKHIGH1 + p] = oben;
             } else {

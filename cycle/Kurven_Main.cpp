@@ -7,6 +7,7 @@
 #include "cycle/Kurven_Funktionen.h"
 #include "cycle/Kurven_Userinterface.h"
 #include "cycle/Kurvenarrays.h"
+#include "device/VkrCom_Userinterface.h"
 #include "device/Vkr_Com.h"
 #include "errors/VKR_errorV3.h"
 #include "platform/ui.h"
@@ -15,6 +16,12 @@
 #include "scrollbar/scroll_edited.h"
 #include "shell/Plm1_GemeinsameFunktionen.h"
 #include "valves/Konfig_Main.h"
+
+namespace {
+void titelZeigen(const char* titel) {
+    if (gKurvenPanel > 0) SetPanelAttribute(gKurvenPanel, ATTR_TITLE, titel);
+}
+} // namespace
 
 int KurvenMain_Initialisieren() {
     KurvenGui_CallbacksRegistrieren();
@@ -27,6 +34,7 @@ int KurvenMain_Initialisieren() {
         return -1;
     }
     Kurven_FensterAnpassenSetzen(&Kurven_FensterAnpassen);
+    KurvenDatei_TitelAnzeigeSetzen(&titelZeigen);
     Kurven_PanelsInitialisieren();
     Canvas_Initialisieren();
     Scrollbar_Initialisieren(panel);
@@ -40,6 +48,7 @@ int KurvenMain_Initialisieren() {
 
 void KurvenMain_Freigeben() {
     Kurven_FensterAnpassenSetzen(nullptr);
+    KurvenDatei_TitelAnzeigeSetzen(nullptr);
     if (gKurvenPanel > 0) {
         ScrollBar_RevertToGraph(gKurvenPanel, KURVPANEL_SCROLLBAR);
         DiscardPanel(gKurvenPanel);

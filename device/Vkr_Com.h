@@ -1,22 +1,9 @@
 #pragma once
-// Connection manager: the one open COM port, the last port and the device address; the connection
-// controls registered by the windows, the error controls, identification and device search.
+// Connection manager: the one open COM port, the last port and the device address, the last error,
+// identification and device search. What the windows show of it goes through VkrComAnzeige (the
+// connection controls in device/VkrCom_Userinterface); no windows here.
 
 #include "errors/VKR_Fehlercodes.h"
-
-constexpr int MAX_PICTURERINGCONTROLS = 10;
-constexpr int MAX_ADRESSLEDS = 15;
-constexpr int MAX_FEHLERCONTROLS = 10;
-
-void VkrCom_RegisterComControl(int panel, int control);
-void VkrCom_RegisterAdressControl(int panel, int control);
-void VkrCom_RegisterPictureringControl(int panel, int control);
-void VkrCom_RegisterIdReadButton(int panel, int control);
-void VkrCom_RegisterIdTextdisplay(int panel, int control);
-void VkrCom_RegisterAdressLeds(int panel, int control);
-void VkrCom_RegisterScanButton(int panel, int control);
-void VkrCom_RegisterScanStringControl(int panel, int control);
-void VkrCom_RegisterFehlerControls(int panel, int lampControl, int textControl, int numberControl);
 
 [[nodiscard]] Fehlercode VkrCom_Open(int port);
 [[nodiscard]] Fehlercode VkrCom_Close();
@@ -38,3 +25,19 @@ int VkrCom_LetzterFehlerGet();
 
 // Back to the start state with nothing registered (tests).
 void VkrCom_Zuruecksetzen();
+
+// Outcome of asking one address during the search.
+enum class SuchErgebnis { KeineAntwort, Plm1, AnderesGeraet };
+
+// What the windows show of the connection; every entry may be nullptr.
+struct VkrComAnzeige {
+    void (*port)(int port);                   // the open port (0: none)
+    void (*adresse)(char adresse);            // the address in use, or the one the search found
+    void (*fehler)(int code);                 // error controls (0 clears them)
+    void (*id)(const char* text);             // identification text ("" clears it)
+    int (*suchadressen)();                    // how many addresses from '1' on the search asks
+    void (*sucheSchritt)(const char* status); // the search's progress text ("" at the end)
+    void (*sucheErgebnis)(char adresse, SuchErgebnis ergebnis);
+    void (*zuruecksetzen)(); // forget every registered control
+};
+void VkrCom_AnzeigeSetzen(const VkrComAnzeige* anzeige);

@@ -2,6 +2,7 @@
 
 #include "direct/Direkt_Main.h"
 
+#include "device/VkrCom_Userinterface.h"
 #include "device/Vkr_Com.h"
 #include "direct/Direkt_Com.h"
 #include "direct/Direkt_Userinterface.h"
@@ -28,6 +29,7 @@ int DirektMain_Initialisieren() {
     gDirektPanelHandle = panel;
     GemFunc_PanelZurListeHinzufuegen(panel, FENSTERNAME, MENUDIREKT_FENSTER);
     Direktarrays_Initialisieren();
+    DirektCom_AnzeigeSetzen(&DirektGui_ArrayToGui);
     DirektGui_ArrayToGui(0);
     VkrCom_RegisterPictureringControl(panel, DIREKTPNL_COMPICTURERING);
     VkrCom_RegisterFehlerControls(panel, DIREKTPNL_FEHLERLED, DIREKTPNL_FEHLERSTRING, DIREKTPNL_FEHLERNUMMER);
@@ -35,6 +37,7 @@ int DirektMain_Initialisieren() {
 }
 
 void DirektMain_Freigeben() {
+    DirektCom_AnzeigeSetzen(nullptr);
     if (gDirektPanelHandle > 0) DiscardPanel(gDirektPanelHandle);
     gDirektPanelHandle = 0;
 }
@@ -44,7 +47,7 @@ void DirektMain_DisplayPanel(int fromPanel) {
 }
 
 void DirektMain_KonfigUebernehmen() {
-    for (int i = 0; i < DIREKT_VENTILE; ++i)
+    for (int i = 0; i < ANZAHL_VENTILE; ++i)
         DirektGui_VentilSichtbarUnsichtbar(i, KonfigMain_VentilVorhanden(i) ? 1 : 0);
 }
 

@@ -3,6 +3,7 @@
 
 #include "keys/Tasten_Main.h"
 
+#include "device/VkrCom_Userinterface.h"
 #include "device/Vkr_Com.h"
 #include "keys/Tasten_Datei.h"
 #include "keys/Tasten_Userinterface.h"
@@ -13,6 +14,12 @@
 #include "valves/Konfig_Main.h"
 
 int tastenPanelHandle = 0;
+
+namespace {
+void titelZeigen(const char* titel) {
+    if (tastenPanelHandle > 0) SetPanelAttribute(tastenPanelHandle, ATTR_TITLE, titel);
+}
+} // namespace
 
 int TastenMain_Initialisieren() {
     UI_CallbackRegistrieren("Callback_TastenPanel", &Callback_TastenPanel);
@@ -27,6 +34,7 @@ int TastenMain_Initialisieren() {
     GemFunc_PanelZurListeHinzufuegen(panel, "Tasten", MENUTASTEN_FENSTER);
 
     Tastenarrays_Initialisieren();
+    TastenDatei_TitelAnzeigeSetzen(&titelZeigen);
     TastenGui_ArrayToGui();
     TastenDatei_DateinameZuruecksetzen();
     TastenDatei_FenstertitelSetzen();
@@ -37,6 +45,7 @@ int TastenMain_Initialisieren() {
 }
 
 void TastenMain_Freigeben() {
+    TastenDatei_TitelAnzeigeSetzen(nullptr);
     if (tastenPanelHandle > 0) DiscardPanel(tastenPanelHandle);
     tastenPanelHandle = 0;
 }

@@ -2,7 +2,6 @@
 // directly and never run the event loop, so no callback can run in the middle of a transfer.
 
 #include "platform/ui_intern.h"
-#include "platform/ui_test.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -36,7 +35,6 @@ class Balken : public QWidget {
 };
 
 struct Dialog {
-    std::string titel;
     QWidget* fenster = nullptr;
     Balken* balken = nullptr;
 };
@@ -45,58 +43,41 @@ std::map<int, Dialog>& dialoge() {
     static std::map<int, Dialog> d;
     return d;
 }
-int g_naechster = 1;
-std::function<void(const std::string&, int)> g_beobachter;
 
 } // namespace
 
-void UI_FortschrittsbeobachterSetzen(std::function<void(const std::string& title, int percent)> observer) {
-    g_beobachter = std::move(observer);
+namespace uiint {
+
+void fortschrittZeigen(int dialog, const char* title, const char* label, int modal) {
+    if (!appDa()) return;
+    auto* f =
+        new QWidget(QApplication::activeWindow(), Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    f->setWindowTitle(QString::fromUtf8(title));
+    if (modal) f->setWindowModality(Qt::ApplicationModal);
+    auto* lay = new QVBoxLayout(f);
+    lay->addWidget(new QLabel(QString::fromUtf8(label), f));
+    Dialog& d = dialoge()[dialog];
+    d.balken = new Balken(f);
+    lay->addWidget(d.balken);
+    f->adjustSize();
+    d.fenster = f;
+    f->show();
+    f->repaint();
 }
 
-int CreateProgressDialog(const char* title, const char* label, int modal) {
-    const int h = g_naechster++;
-    Dialog& d = dialoge()[h];
-    d.titel = title ? title : "";
-    if (uiint::appDa()) {
-        auto* f = new QWidget(QApplication::activeWindow(),
-                              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-        f->setWindowTitle(QString::fromUtf8(title ? title : ""));
-        if (modal) f->setWindowModality(Qt::ApplicationModal);
-        auto* lay = new QVBoxLayout(f);
-        lay->addWidget(new QLabel(QString::fromUtf8(label ? label : ""), f));
-        d.balken = new Balken(f);
-        lay->addWidget(d.balken);
-        f->adjustSize();
-        d.fenster = f;
-        f->show();
-        f->repaint();
-    }
-    if (g_beobachter) g_beobachter(d.titel, 0);
-    return h;
-}
-
-int UpdateProgressDialog(int dialog, int percent) {
+void fortschrittSetzen(int dialog, int percent) {
     auto it = dialoge().find(dialog);
-    if (it == dialoge().end()) return uiint::FEHLER_WERT;
-    percent = std::clamp(percent, 0, 100);
-    if (it->second.balken) {
-        it->second.balken->prozent = percent;
-        it->second.balken->repaint();
-    }
-    if (g_beobachter) g_beobachter(it->second.titel, percent);
-    return 0;
+    if (it == dialoge().end()) return;
+    it->second.balken->prozent = percent;
+    it->second.balken->repaint();
 }
 
-int DiscardProgressDialog(int dialog) {
+void fortschrittSchliessen(int dialog) {
     auto it = dialoge().find(dialog);
-    if (it == dialoge().end()) return uiint::FEHLER_WERT;
-    const std::string titel = it->second.titel;
-    if (it->second.fenster) {
-        it->second.fenster->hide();
-        delete it->second.fenster;
-    }
+    if (it == dialoge().end()) return;
+    it->second.fenster->hide();
+    delete it->second.fenster;
     dialoge().erase(it);
-    if (g_beobachter) g_beobachter(titel, -1);
-    return 0;
 }
+
+} // namespace uiint

@@ -125,6 +125,13 @@ void ctrlEntfernen(Panel& p, int id);
 void ctrlPlatzieren(Ctrl& c, int top, int left, int width, int height);
 void menuBarAufbauen(Panel& p, const MenuBarDef& def);
 
+// The layer's side of the popups and progress of ui_melden (ui_popup.cpp, ui_fortschritt.cpp).
+int meldungZeigen(const char* title, const char* message);
+std::string dateiauswahlZeigen(const DateiauswahlAnfrage& anfrage, int restrictExtension);
+void fortschrittZeigen(int dialog, const char* title, const char* label, int modal);
+void fortschrittSetzen(int dialog, int percent);
+void fortschrittSchliessen(int dialog);
+
 // Closes every modal window (message boxes, dialogs, installed popups) when quitting.
 void modaleFensterSchliessen();
 bool beendenAngefordert();

@@ -3,7 +3,7 @@
 #include "valves/Konfig_Datei.h"
 
 #include "platform/cvifile.h"
-#include "platform/ui.h"
+#include "platform/ui_melden.h"
 #include "valves/Konfigarray.h"
 
 #include <string>
@@ -60,10 +60,10 @@ Fehlercode KonfigDatei_Laden() {
     const int gelesen = CVI_ReadFile(datei, bild, KONFIGDATEI_GROESSE);
     CVI_CloseFile(datei);
 
-    int arten[11];
+    Ventilarten arten;
     const Fehlercode f = KonfigDatei_BildAuswerten(bild, gelesen, arten);
     if (f != KEIN_FEHLER) return f;
-    for (int i = 0; i < 11; ++i)
+    for (int i = 0; i < ANZAHL_VENTILE; ++i)
         gKonfig[i] = arten[i];
     gPfad = pfad;
     return KEIN_FEHLER;

@@ -9,6 +9,7 @@
 #include "scrollbar/scroll_edited.h"
 #include "valves/Konfigarray.h"
 
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <filesystem>
@@ -52,6 +53,15 @@ TEST_F(KurvenFenster, StepCountGrowsAndShrinksAllCurves) {
     eingeben(KURVPANEL_ANZAHLSCHRITTE, 0);
     EXPECT_EQ(gKurven[0].count, 1);
     EXPECT_TRUE(gefangeneMeldungen().empty());
+}
+
+// The cycle file's title reaches the window through what the window registered.
+TEST_F(KurvenFenster, TitelGehtAnDasKurvenfenster) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    ASSERT_EQ(KurvenDatei_SpeichernNach(dir.filePath("T.plk").toStdString()), KEIN_FEHLER);
+    KurvenDatei_WurdeGeaendert();
+    EXPECT_EQ(titel(), "Zyklus-Programmierung - [T.plk *]");
 }
 
 TEST_F(KurvenFenster, LimitsAndRunsDimAndStarANamedTitle) {

@@ -48,7 +48,7 @@ class TastenComTest : public ::testing::Test {
     }
 
     static void arten(Ventilarten& a) {
-        for (int j = 0; j < TASTEN_VENTILE; ++j)
+        for (int j = 0; j < ANZAHL_VENTILE; ++j)
             a[j] = gKonfig[j];
     }
     static std::vector<std::uint8_t> erwartet(const TastenTabelle& t, bool invertiert) {

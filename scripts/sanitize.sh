@@ -5,8 +5,7 @@ cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPLM1_SANITIZE=ON ${PLM1_CMAKE_FLAGS:-}
 cmake --build build-asan -j"$(nproc)"
-# Leaks are reported; what Qt and the system libraries allocate once for the life of a process is listed in
-# lsan.supp.
+# Leaks are reported; what system libraries allocate once for the life of a process is listed in lsan.supp.
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export LSAN_OPTIONS=suppressions=$PWD/scripts/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1

@@ -4,6 +4,7 @@
 // "Fehler #<n>: <text>" line has been printed to standard error), 2 usage error, 3 as the command says.
 
 #include "errors/VKR_Fehlercodes.h"
+#include "valves/Ventilarten.h"
 
 #include <functional>
 #include <string>
@@ -12,9 +13,9 @@
 struct CliKontext {
     int port = 0; // COM number in use; the device path is set for it already
     char adresse = '1';
-    std::string ventilDatei;                                 // --valves FILE.plc, empty when not given
-    int ventilarten[11] = {2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2}; // valve kinds in effect
-    std::vector<std::string> args;                           // the words after the command name
+    std::string ventilDatei;                                     // --valves FILE.plc, empty when not given
+    Ventilarten ventilarten = {2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2}; // valve kinds in effect
+    std::vector<std::string> args;                               // the words after the command name
     std::vector<char> adressen; // --address 1,3,5: the units the command runs for in turn; else empty
 };
 
@@ -53,7 +54,8 @@ bool Cli_IstGeraetebefehl(const std::string& befehl);
 bool Cli_GeraetebefehlPruefen(const std::string& befehl, const std::vector<std::string>& args);
 int Cli_Geraetebefehl(const std::string& befehl, CliKontext& k);
 
-// A whole number in decimal or with "0x" in hexadecimal; false when the text is anything else.
+// The command line's two number parsers: a whole number in decimal or with "0x" in hexadecimal, and a
+// finite real number; false when the text is anything else (blanks included).
 bool Cli_ZahlLesen(const std::string& text, long long* zahl);
 
 // Several units: "--address 1,3,5" (at least two of 1..9); false for anything else.
@@ -66,3 +68,4 @@ bool Cli_FuerMehrereErlaubt(const std::string& befehl, const std::vector<std::st
 int Cli_JeAdresse(CliKontext& k, const std::function<Fehlercode()>& befehl, bool geprueft);
 // The single-unit part of id, start, stop and pause, for Cli_JeAdresse.
 Fehlercode Cli_GeraetebefehlFuerEinheit(const std::string& befehl, const CliKontext& k);
+bool Cli_ReellLesen(const std::string& text, double* wert);

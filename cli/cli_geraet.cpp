@@ -3,6 +3,7 @@
 
 #include "cli/befehle.h"
 #include "device/vkrplm1.h"
+#include "device/vkrplm1_antwort.h"
 
 #include <array>
 #include <charconv>
@@ -30,51 +31,36 @@ const char* funktionswort(const std::string& befehl) {
     return nullptr;
 }
 
-bool istHexWort(std::string_view w) {
-    return w == "status" || w == "alleventile";
-}
-bool istVentilWort(std::string_view w) {
-    return w.substr(0, 6) == "ventil";
-}
-
-int hexziffer(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
+// The kind of value the driver's word table gives a word; an unknown word counts as real (the driver
+// refuses it when it is sent).
+VKRPLM1_Werttyp werttyp(const std::string& wort) {
+    VKRPLM1_Werttyp typ = VKRPLM1_Werttyp::Reell;
+    return VKRPLM1_WortTyp(wort.c_str(), &typ) ? typ : VKRPLM1_Werttyp::Reell;
 }
 
 bool hexbytesLesen(const std::string& text, std::vector<unsigned char>* bytes) {
     if (text.size() % 2 != 0 || text.size() / 2 > static_cast<std::size_t>(VKRPLM1_MAX_BLOCK)) return false;
     for (std::size_t i = 0; i < text.size(); i += 2) {
-        const int hoch = hexziffer(text[i]), tief = hexziffer(text[i + 1]);
+        const int hoch = Hexchar2Int(text[i]), tief = Hexchar2Int(text[i + 1]);
         if (hoch < 0 || tief < 0) return false;
         if (bytes) bytes->push_back(static_cast<unsigned char>(hoch * 16 + tief));
     }
     return true;
 }
 
-bool reellLesen(const std::string& text, double* wert) {
-    if (text.empty()) return false;
-    char* ende = nullptr;
-    const double d = std::strtod(text.c_str(), &ende);
-    if (*ende != '\0' || !std::isfinite(d) || text.find_first_of(" \t\n") != std::string::npos) return false;
-    *wert = d;
-    return true;
-}
-
 // The value of "set": reals for pumps and limits, whole numbers for valves (0x-hex for the valve mask).
 bool setzwertLesen(const std::string& wort, const std::string& text, double* reell, int* ganz) {
-    if (istHexWort(wort) || istVentilWort(wort)) {
+    const VKRPLM1_Werttyp typ = werttyp(wort);
+    if (typ != VKRPLM1_Werttyp::Reell) {
         long long z = 0;
         if (!Cli_ZahlLesen(text, &z) || z < INT32_MIN || z > INT32_MAX) return false;
-        if (!istHexWort(wort) && text.rfind("0x", 0) == 0) return false;
+        if (typ != VKRPLM1_Werttyp::Hex && text.rfind("0x", 0) == 0) return false;
         *ganz = static_cast<int>(z);
         *reell = static_cast<double>(z);
         return true;
     }
     *ganz = 0;
-    return reellLesen(text, reell);
+    return Cli_ReellLesen(text, reell);
 }
 
 bool startadresseLesen(const std::string& text, int* start) {
@@ -115,9 +101,10 @@ int get(const CliKontext& k) {
     char text[64] = {};
     if (const Fehlercode f = VKRPLM1_ParameterLesen(k.port, k.adresse, wort.c_str(), &reell, &ganz, text))
         return fehler(f);
-    if (istHexWort(wort)) {
+    const VKRPLM1_Werttyp typ = werttyp(wort);
+    if (typ == VKRPLM1_Werttyp::Hex) {
         std::printf("%04X\n", static_cast<unsigned>(ganz) & 0xFFFFu);
-    } else if (istVentilWort(wort)) {
+    } else if (typ == VKRPLM1_Werttyp::Dezimal) {
         std::printf("%d\n", ganz);
     } else {
         std::array<char, 64> puffer{};
@@ -184,6 +171,15 @@ bool Cli_ZahlLesen(const std::string& text, long long* zahl) {
     const auto [ende, ec] = std::from_chars(s.data(), s.data() + s.size(), z, basis);
     if (ec != std::errc() || ende != s.data() + s.size()) return false;
     *zahl = negativ ? -z : z;
+    return true;
+}
+
+bool Cli_ReellLesen(const std::string& text, double* wert) {
+    if (text.empty()) return false;
+    char* ende = nullptr;
+    const double d = std::strtod(text.c_str(), &ende);
+    if (*ende != '\0' || !std::isfinite(d) || text.find_first_of(" \t\n") != std::string::npos) return false;
+    *wert = d;
     return true;
 }
 

@@ -6,7 +6,7 @@
 #include "device/Vkr_Com.h"
 #include "errors/VKR_errorV3.h"
 #include "platform/datei_sicher.h"
-#include "platform/ui_test.h"
+#include "platform/ui_melden.h"
 
 #include <cstdio>
 #include <string>

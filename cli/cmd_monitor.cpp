@@ -6,6 +6,7 @@
 #include "direct/Direkt_Com.h"
 
 #include <chrono>
+#include <climits>
 #include <cmath>
 #include <csignal>
 #include <cstdio>
@@ -26,28 +27,6 @@ struct Optionen {
     std::string datei; // empty: standard output
 };
 
-std::optional<double> zahlLesen(const std::string& text) {
-    try {
-        std::size_t ende = 0;
-        const double v = std::stod(text, &ende);
-        if (ende != text.size() || !std::isfinite(v)) return std::nullopt;
-        return v;
-    } catch (...) {
-        return std::nullopt;
-    }
-}
-
-std::optional<long> ganzzahlLesen(const std::string& text) {
-    try {
-        std::size_t ende = 0;
-        const long v = std::stol(text, &ende, 10);
-        if (ende != text.size()) return std::nullopt;
-        return v;
-    } catch (...) {
-        return std::nullopt;
-    }
-}
-
 std::optional<Optionen> optionenLesen(const std::vector<std::string>& args) {
     Optionen o;
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -55,13 +34,13 @@ std::optional<Optionen> optionenLesen(const std::vector<std::string>& args) {
         if (i + 1 >= args.size()) return std::nullopt;
         const std::string& wert = args[++i];
         if (a == "--interval") {
-            auto v = zahlLesen(wert);
-            if (!v || *v <= 0 || *v > MAX_INTERVALL_S) return std::nullopt;
-            o.intervall = *v;
+            double v = 0;
+            if (!Cli_ReellLesen(wert, &v) || v <= 0 || v > MAX_INTERVALL_S) return std::nullopt;
+            o.intervall = v;
         } else if (a == "--count") {
-            auto v = ganzzahlLesen(wert);
-            if (!v || *v < 1) return std::nullopt;
-            o.anzahl = *v;
+            long long v = 0;
+            if (!Cli_ZahlLesen(wert, &v) || v < 1 || v > LONG_MAX) return std::nullopt;
+            o.anzahl = static_cast<long>(v);
         } else if (a == "--out") {
             if (wert.empty()) return std::nullopt;
             o.datei = wert;

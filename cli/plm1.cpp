@@ -8,6 +8,7 @@
 #include "platform/rs232.h"
 #include "platform/rs232_portliste.h"
 #include "platform/rs232_trace.h"
+#include "shell/Plm1_Einstellungsdatei.h"
 #include "shell/inifile.h"
 #include "valves/Konfig_Datei.h"
 #include "valves/Konfigarray.h"
@@ -22,13 +23,10 @@
 
 namespace {
 
-constexpr const char* INI_DATEI = "plm1Steuerung.ini";
-constexpr const char* INI_SECTION = "konfig";
 constexpr int STANDARD_PORT = 1;
 constexpr char STANDARD_ADRESSE = '1';
 constexpr int MAX_PORT = 8;
-constexpr int VENTILE = 11;
-constexpr int MAX_VENTILART = 2;
+
 constexpr std::size_t MAX_PLC_LESEN = 4096;
 
 constexpr const char* AUFRUF_TEXT =
@@ -48,16 +46,9 @@ constexpr const char* AUFRUF_TEXT =
     "  start | pause | stop    Zyklus starten, anhalten, beenden\n"
     "  read-mem START GROESSE  1..64 Bytes des Gerätespeichers lesen\n"
     "  write-mem START HEX     0..64 Bytes (Hex-Ziffernpaare) in den Gerätespeicher schreiben\n"
-#ifdef PLM1_CLI_KEYS
     "  keys upload [--verify] DATEI.plt | keys download [--force] DATEI.plt\n"
-#endif
-#ifdef PLM1_CLI_CYCLE
     "  cycle upload [--verify] DATEI.plk | cycle download DATEI.plk\n"
-#endif
-#ifdef PLM1_CLI_MONITOR
-    "  monitor [--interval S] [--count N] [--out FILE]\n"
-#endif
-    ;
+    "  monitor [--interval S] [--count N] [--out FILE]\n";
 
 int aufrufFehler(const std::string& grund) {
     if (!grund.empty()) std::fprintf(stderr, "plm1: %s\n", grund.c_str());
@@ -67,31 +58,19 @@ int aufrufFehler(const std::string& grund) {
 
 using Befehl = int (*)(CliKontext&);
 
-// The commands of the other modules, present when their sources are part of this build.
+// The commands of the other modules.
 Befehl modulbefehl(const std::string& name) {
-#ifdef PLM1_CLI_KEYS
     if (name == "keys") return Cli_Keys;
-#endif
-#ifdef PLM1_CLI_CYCLE
     if (name == "cycle") return Cli_Cycle;
-#endif
-#ifdef PLM1_CLI_MONITOR
     if (name == "monitor") return Cli_Monitor;
-#endif
-    (void)name;
     return nullptr;
 }
 
 using Pruefung = int (*)(const CliKontext&);
 
 Pruefung modulpruefung(const std::string& name) {
-#ifdef PLM1_CLI_KEYS
     if (name == "keys") return Cli_KeysPruefen;
-#endif
-#ifdef PLM1_CLI_CYCLE
     if (name == "cycle") return Cli_CyclePruefen;
-#endif
-    (void)name;
     return nullptr;
 }
 
@@ -153,20 +132,16 @@ bool optionenLesen(int argc, char** argv, Optionen* o, std::string* grund) {
 void einstellungenLesen(CliKontext* k, std::string* pfad) {
     IniText ini = Ini_New(1);
     if (!ini) return;
-    if (Ini_ReadFromFile(ini, INI_DATEI) == 0) {
+    if (Ini_ReadFromFile(ini, INI_DATEINAME) == 0) {
         int wert = 0;
-        if (Ini_GetInt(ini, INI_SECTION, "com", &wert) == 1 && wert >= 1 && wert <= MAX_PORT)
+        if (Ini_GetInt(ini, INI_SEKTION, "com", &wert) == 1 && wert >= 1 && wert <= MAX_PORT)
             k->port = wert;
-        else if (Ini_GetString(ini, INI_SECTION, "compfad", pfad) != 1)
+        else if (Ini_GetString(ini, INI_SEKTION, "compfad", pfad) != 1)
             pfad->clear();
-        if (Ini_GetInt(ini, INI_SECTION, "adresse", &wert) == 1 &&
+        if (Ini_GetInt(ini, INI_SEKTION, "adresse", &wert) == 1 &&
             ((wert >= '1' && wert <= '9') || (wert >= 'a' && wert <= 'f') || wert == '&'))
             k->adresse = static_cast<char>(wert);
-        for (int v = 0; v < VENTILE; ++v) {
-            const std::string tag = "v" + std::to_string(v + 1);
-            if (Ini_GetInt(ini, INI_SECTION, tag.c_str(), &wert) == 1 && wert >= 0 && wert <= MAX_VENTILART)
-                k->ventilarten[v] = wert;
-        }
+        (void)Konfigarray_IniLesen(ini, k->ventilarten); // a missing kind keeps its default
     }
     Ini_Dispose(ini);
 }
@@ -178,12 +153,12 @@ Fehlercode ventilDateiLesen(CliKontext* k) {
         VKR_Fehleruserstring(grund.c_str());
         return FEHLER_KONFIGDATEI_OEFFNEN;
     }
-    int arten[VENTILE] = {};
+    int arten[ANZAHL_VENTILE] = {};
     if (const Fehlercode f = KonfigDatei_BildAuswerten(bild.data(), static_cast<int>(bild.size()), arten))
         return f;
     // A kind outside 0..2 keeps the default, as in the settings file.
-    for (int v = 0; v < VENTILE; ++v)
-        if (arten[v] >= 0 && arten[v] <= MAX_VENTILART) k->ventilarten[v] = arten[v];
+    for (int v = 0; v < ANZAHL_VENTILE; ++v)
+        if (arten[v] >= VENTILART_NV && arten[v] <= VENTILART_NC) k->ventilarten[v] = arten[v];
     return KEIN_FEHLER;
 }
 

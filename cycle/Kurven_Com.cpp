@@ -4,20 +4,18 @@
 
 #include "cycle/Kurven_Satz.h"
 #include "device/Gemeinsam_Com.h"
+#include "device/Speicherbild.h"
 #include "device/Vkr_Com.h"
 #include "errors/VKR_errorV3.h"
-#include "platform/ui.h"
-#include "valves/Konfig_Main.h"
+#include "platform/ui_melden.h"
+#include "valves/Konfigarray.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstddef>
 #include <new>
 #include <vector>
 
 namespace {
-
-constexpr int VENTILBITS = 11;
 
 int schritte() {
     return std::clamp<int32_t>(gKurveneckdaten[KE_ANZAHLSCHRITTE], 0, KURVEN_SCHRITTE_MAX);
@@ -29,16 +27,6 @@ int32_t wert(int kanal, int schritt) {
                                                                         : 0;
 }
 
-// Upper limit of pump p (0, 1) as sent: the value when checked, else "none".
-int obereGrenze(int p) {
-    return gKurveneckdaten[KE_DRUCKHIGH1CHECK + p] == 1 ? gKurveneckdaten[KE_DRUCKHIGH1 + p]
-                                                        : KURVENCOM_KEIN_OBERER_GRENZDRUCK;
-}
-int untereGrenze(int p) {
-    return gKurveneckdaten[KE_DRUCKLOW1CHECK + p] == 1 ? gKurveneckdaten[KE_DRUCKLOW1 + p]
-                                                       : KURVENCOM_KEIN_UNTERER_GRENZDRUCK;
-}
-
 // A block transfer's own failure goes to the error controls; the operation itself then succeeds.
 Fehlercode uebertragungsfehler(Fehlercode f) {
     VkrCom_FehlermeldungSet(f);
@@ -47,56 +35,43 @@ Fehlercode uebertragungsfehler(Fehlercode f) {
 
 } // namespace
 
-int KurvenCom_PumpeZuGeraet(int32_t prozent) {
-    const double s = std::round(static_cast<double>(prozent) * 255.0 / 100.0);
-    return static_cast<int>(std::clamp(s, -double(KURVENCOM_PUMPE_MAX), double(KURVENCOM_PUMPE_MAX)));
-}
-
-int32_t KurvenCom_PumpeVonGeraet(int wert) {
-    return static_cast<int32_t>(std::round(static_cast<double>(wert) * 100.0 / 255.0));
-}
-
-void KurvenCom_VentilartenHolen(int arten[11]) {
-    for (int v = 0; v < VENTILBITS; ++v) {
-        if (!KonfigMain_VentilVorhanden(v))
-            arten[v] = VENTILART_NV;
-        else
-            arten[v] = KonfigMain_VentilIstNO(v) ? VENTILART_NO : VENTILART_NC;
-    }
-}
-
 void KurvenCom_KopfErstellen(unsigned char kopf[KURVENCOM_KOPFGROESSE], int invertiert) {
     const KurvenKopf k{schritte(),
                        gKurveneckdaten[KE_ZYKLENUNBEGRENZT] == 1 ? 0 : gKurveneckdaten[KE_ZYKLEN]};
     KurvenSatz_KopfSchreiben(k, invertiert != 0, kopf);
 }
 
-void KurvenCom_SatzErstellen(unsigned char satz[KURVENCOM_SATZGROESSE], int schritt, const int arten[11],
+void KurvenCom_SatzErstellen(unsigned char satz[KURVENCOM_SATZGROESSE], int schritt, const Ventilarten& arten,
                              int invertiert) {
     KurvenSatz s;
+    int offen[ANZAHL_VENTILE] = {};
     int pumpe = 0;
     for (int kanal = 0; kanal < KURVEN_ANZAHL; ++kanal) {
         const int32_t v = wert(kanal, schritt);
         if (Kurvenarrays_IstVentilkanal(kanal)) {
-            const int art = arten[Kurvenarrays_VentilNummer(kanal) - 1];
-            // The bit is the coil state that gives the opening held in the curve.
-            const bool spule = art == VENTILART_NO ? v == 0 : art == VENTILART_NC ? v != 0 : false;
-            if (spule) s.ventilbits |= 1 << (Kurvenarrays_VentilNummer(kanal) - 1);
+            offen[Kurvenarrays_VentilNummer(kanal) - 1] = v != 0;
         } else if (pumpe < KURVEN_PUMPEN) {
             s.pumpe[pumpe] = KurvenCom_PumpeZuGeraet(v);
             ++pumpe;
         }
     }
+    s.ventilbits = Speicherbild_VentilwortKodieren(offen, arten);
     for (int p = 0; p < KURVEN_PUMPEN; ++p) {
-        s.oben[p] = obereGrenze(p);
-        s.unten[p] = untereGrenze(p);
+        s.oben[p] = Speicherbild_ObereGrenze(gKurveneckdaten[KE_DRUCKHIGH1CHECK + p],
+                                             gKurveneckdaten[KE_DRUCKHIGH1 + p]);
+        s.unten[p] = Speicherbild_UntereGrenze(gKurveneckdaten[KE_DRUCKLOW1CHECK + p],
+                                               gKurveneckdaten[KE_DRUCKLOW1 + p]);
     }
     KurvenSatz_Schreiben(s, invertiert != 0, satz);
 }
 
+int KurvenCom_PumpeZuGeraet(int32_t prozent) {
+    return Speicherbild_PumpeZuGeraet(prozent, PumpenFeld::Zyklus);
+}
+
 int KurvenCom_PunkteErstellen(unsigned char* punkte, int invertiert) {
-    int arten[11];
-    KurvenCom_VentilartenHolen(arten);
+    Ventilarten arten;
+    KonfigMain_VentilartenHolen(arten);
     const int n = schritte();
     for (int i = 0; i < n; ++i)
         KurvenCom_SatzErstellen(punkte + KURVENCOM_SATZGROESSE * i, i, arten, invertiert);
@@ -135,8 +110,8 @@ Fehlercode KurvenCom_PunkteAuswerten(const unsigned char* punkte, int anzahl) {
     for (const auto& kurve : gKurven)
         platz = std::min(platz, static_cast<int>(kurve.values.size()));
     anzahl = std::clamp(anzahl, 0, platz);
-    int arten[11];
-    KurvenCom_VentilartenHolen(arten);
+    Ventilarten arten;
+    KonfigMain_VentilartenHolen(arten);
     int grenzenSchritt0[4] = {};
     bool warnung = false;
     for (int i = 0; i < anzahl; ++i) {
@@ -146,16 +121,15 @@ Fehlercode KurvenCom_PunkteAuswerten(const unsigned char* punkte, int anzahl) {
             VKR_Fehleruserstring(KURVENCOM_SPEICHERFEHLER_TEXT);
             return FEHLER_KURVEN_PUNKT_CHECKSUMME;
         }
-        int bits = gelesen.ventilbits;
+        int offen[ANZAHL_VENTILE];
+        Speicherbild_VentilwortDekodieren(gelesen.ventilbits, arten, offen);
         int pumpe = 0;
         for (int kanal = 0; kanal < KURVEN_ANZAHL; ++kanal) {
             int32_t& ziel = gKurven[kanal].values[static_cast<std::size_t>(i)];
             if (Kurvenarrays_IstVentilkanal(kanal)) {
-                const int bit = bits & 1;
-                bits >>= 1;
-                ziel = arten[Kurvenarrays_VentilNummer(kanal) - 1] == VENTILART_NO ? 1 - bit : bit;
+                ziel = offen[Kurvenarrays_VentilNummer(kanal) - 1];
             } else if (pumpe < KURVEN_PUMPEN) {
-                ziel = KurvenCom_PumpeVonGeraet(gelesen.pumpe[pumpe]);
+                ziel = Speicherbild_PumpeVonGeraet(gelesen.pumpe[pumpe]);
                 ++pumpe;
             }
         }
@@ -165,13 +139,13 @@ Fehlercode KurvenCom_PunkteAuswerten(const unsigned char* punkte, int anzahl) {
             const int unten = gelesen.unten[p];
             grenzen[2 * p] = oben;
             grenzen[2 * p + 1] = unten;
-            if (unten > KURVENCOM_KEIN_UNTERER_GRENZDRUCK) {
+            if (Speicherbild_UntereGrenzeGesetzt(unten)) {
                 gKurveneckdaten[KE_DRUCKLOW1CHECK + p] = 1;
                 gKurveneckdaten[KE_DRUCKLOW1 + p] = unten;
             } else {
                 gKurveneckdaten[KE_DRUCKLOW1CHECK + p] = 0;
             }
-            if (oben < KURVENCOM_KEIN_OBERER_GRENZDRUCK) {
+            if (Speicherbild_ObereGrenzeGesetzt(oben)) {
                 gKurveneckdaten[KE_DRUCKHIGH1CHECK + p] = 1;
                 gKurveneckdaten[KE_DRUCKHIGH1 + p] = oben;
             } else {

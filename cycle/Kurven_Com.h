@@ -4,6 +4,7 @@
 
 #include "cycle/Kurvenarrays.h"
 #include "errors/VKR_Fehlercodes.h"
+#include "valves/Ventilarten.h"
 
 constexpr int KURVENCOM_ADRESSE_KOPF = 0x0400;
 constexpr int KURVENCOM_ADRESSE_PUNKTE = 0x0420;
@@ -11,9 +12,6 @@ constexpr int KURVENCOM_ADRESSE_KOPF_INVERTIERT = 0x4400;
 constexpr int KURVENCOM_ADRESSE_PUNKTE_INVERTIERT = 0x4420;
 constexpr int KURVENCOM_KOPFGROESSE = 6;
 constexpr int KURVENCOM_SATZGROESSE = 16;
-constexpr int KURVENCOM_KEIN_OBERER_GRENZDRUCK = 2000;
-constexpr int KURVENCOM_KEIN_UNTERER_GRENZDRUCK = -2000;
-constexpr int KURVENCOM_PUMPE_MAX = 255; // unit's pump setting for 100 percent
 
 constexpr const char* KURVENCOM_SPEICHERFEHLER_TEXT =
     "Speicherfehler im PLM-1.\nSenden Sie die Kurven erneut zum PLM-1";
@@ -41,9 +39,8 @@ int KurvenCom_PunkteErstellen(unsigned char* punkte, int invertiert);
 // carry different limits.
 [[nodiscard]] Fehlercode KurvenCom_PunkteAuswerten(const unsigned char* punkte, int anzahl);
 
-// Pure parts, with the valve kinds given (0 n.v., 1 NO, 2 NC for valves 1..11).
-void KurvenCom_SatzErstellen(unsigned char satz[KURVENCOM_SATZGROESSE], int schritt, const int arten[11],
+// Pure parts, with the valve kinds given.
+void KurvenCom_SatzErstellen(unsigned char satz[KURVENCOM_SATZGROESSE], int schritt, const Ventilarten& arten,
                              int invertiert);
-int KurvenCom_PumpeZuGeraet(int32_t prozent);   // percent -> -255..255
-int32_t KurvenCom_PumpeVonGeraet(int wert);     // -32768..32767 -> percent
-void KurvenCom_VentilartenHolen(int arten[11]); // from the valve configuration
+// Percent -> -255..255: a cycle record holds at most the unit's full scale (see PumpenFeld).
+int KurvenCom_PumpeZuGeraet(int32_t prozent);

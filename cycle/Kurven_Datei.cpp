@@ -3,11 +3,12 @@
 #include "cycle/Kurven_Datei.h"
 
 #include "errors/VKR_errorV3.h"
-#include "keys/Datei_Kopf.h"
+#include "platform/Datei_Kopf.h"
 #include "platform/cvifile.h"
 #include "platform/le_bytes.h"
-#include "platform/ui.h"
+#include "platform/ui_melden.h"
 
+#include <algorithm>
 #include <new>
 
 namespace {
@@ -19,6 +20,7 @@ constexpr int MAX_PFADLAENGE = 259;
 
 std::string gPfad = KURVENDATEI_UNBENANNT;
 bool gGeaendert = false;
+KurvenTitelAnzeigen gTitelAnzeigen = nullptr;
 
 // Reads up to count bytes, as many calls as it takes; returns the bytes read.
 int allesLesen(int datei, unsigned char* ziel, int count) {
@@ -67,6 +69,13 @@ Fehlercode KurvenDatei_BildAuswerten(const unsigned char* bild, std::size_t laen
     int32_t eckdaten[KURVENECKDATEN_ANZAHL];
     for (int i = 0; i < KURVENECKDATEN_ANZAHL; ++i)
         eckdaten[i] = le32_lesen(bild + OFFSET_ECKDATEN + 4 * i);
+    // A check word counts as set when it is not 0, as the window shows it; it is then sent as set too.
+    for (const int i :
+         {KE_DRUCKHIGH1CHECK, KE_DRUCKHIGH2CHECK, KE_DRUCKLOW1CHECK, KE_DRUCKLOW2CHECK, KE_ZYKLENUNBEGRENZT})
+        eckdaten[i] = eckdaten[i] != 0 ? 1 : 0;
+    // The unit counts runs in 16 bits and takes 0 as "without end": a count beyond 1..65535 is clamped
+    // into that range rather than sent as its low 16 bits.
+    eckdaten[KE_ZYKLEN] = std::clamp(eckdaten[KE_ZYKLEN], KURVEN_ZYKLEN_MIN, KURVEN_ZYKLEN_MAX);
     const int32_t n = eckdaten[KE_ANZAHLSCHRITTE];
     if (n < KURVEN_SCHRITTE_MIN || n > KURVEN_SCHRITTE_MAX) return FEHLER_KURVENDATEI_SCHRITTE;
 
@@ -112,8 +121,12 @@ std::string KurvenDatei_Fenstertitel() {
     return titel + "]";
 }
 
+void KurvenDatei_TitelAnzeigeSetzen(KurvenTitelAnzeigen fn) {
+    gTitelAnzeigen = fn;
+}
+
 void KurvenDatei_FenstertitelSetzen() {
-    if (gKurvenPanel != 0) SetPanelAttribute(gKurvenPanel, ATTR_TITLE, KurvenDatei_Fenstertitel().c_str());
+    if (gTitelAnzeigen) gTitelAnzeigen(KurvenDatei_Fenstertitel().c_str());
 }
 
 void KurvenDatei_WurdeGeaendert() {

@@ -25,7 +25,10 @@ constexpr int KurvenDatei_Groesse(int schritte) {
 // Asks for a file and loads it. On any failure cycle, path and changed flag stay as they were.
 [[nodiscard]] Fehlercode KurvenDatei_Laden();
 void KurvenDatei_DateinameZuruecksetzen();
+// Hands the window title to what the cycle window registered (nothing without a window).
 void KurvenDatei_FenstertitelSetzen();
+using KurvenTitelAnzeigen = void (*)(const char* titel);
+void KurvenDatei_TitelAnzeigeSetzen(KurvenTitelAnzeigen fn);
 void KurvenDatei_WurdeGeaendert();
 
 // The same without a dialog (command line, tests).

@@ -11,6 +11,7 @@
 #include "cycle/Kurvenarrays.h"
 #include "device/Gemeinsam_Mehrere.h"
 #include "device/Gemeinsam_Pruefen.h"
+#include "device/VkrCom_Userinterface.h"
 #include "device/Vkr_Com.h"
 #include "errors/VKR_errorV3.h"
 #include "platform/ui.h"
@@ -20,6 +21,12 @@
 #include "shell/Plm1_Beenden.h"
 #include "shell/Plm1_GemeinsameFunktionen.h"
 #include "valves/Konfig_Main.h"
+
+namespace {
+void titelZeigen(const char* titel) {
+    if (gKurvenPanel > 0) SetPanelAttribute(gKurvenPanel, ATTR_TITLE, titel);
+}
+} // namespace
 
 int KurvenMain_Initialisieren() {
     KurvenGui_CallbacksRegistrieren();
@@ -32,6 +39,7 @@ int KurvenMain_Initialisieren() {
         return -1;
     }
     Kurven_FensterAnpassenSetzen(&Kurven_FensterAnpassen);
+    KurvenDatei_TitelAnzeigeSetzen(&titelZeigen);
     Kurven_PanelsInitialisieren();
     Canvas_Initialisieren();
     Scrollbar_Initialisieren(panel);
@@ -48,6 +56,7 @@ int KurvenMain_Initialisieren() {
 
 void KurvenMain_Freigeben() {
     Kurven_FensterAnpassenSetzen(nullptr);
+    KurvenDatei_TitelAnzeigeSetzen(nullptr);
     if (gKurvenPanel > 0) {
         ScrollBar_RevertToGraph(gKurvenPanel, KURVPANEL_SCROLLBAR);
         DiscardPanel(gKurvenPanel);

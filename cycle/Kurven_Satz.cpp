@@ -1,37 +1,16 @@
-// The cycle's memory image: check sums, inverted copies, head and record fields.
+// The cycle's memory image: inverted copies, head and record fields.
 
 #include "cycle/Kurven_Satz.h"
 
+#include "device/Speicherbild.h"
 #include "platform/le_bytes.h"
-
-namespace {
-int summe(const unsigned char* bild, int nutzbytes) {
-    int s = 1;
-    for (int i = 0; i < nutzbytes; ++i)
-        s += bild[i];
-    return s & 0xFFFF;
-}
-} // namespace
-
-void KurvenSatz_PruefsummeSetzen(unsigned char* bild, int nutzbytes) {
-    le16_setzen(bild + nutzbytes, summe(bild, nutzbytes));
-}
-
-bool KurvenSatz_PruefsummeStimmt(const unsigned char* bild, int nutzbytes) {
-    return summe(bild, nutzbytes) == le16u_lesen(bild + nutzbytes);
-}
-
-void KurvenSatz_Invertieren(unsigned char* bild, int nutzbytes) {
-    for (int i = 0; i < nutzbytes; ++i)
-        bild[i] = static_cast<unsigned char>(~bild[i]);
-}
 
 bool KurvenSatz_KopieStimmt(const unsigned char* bild, const unsigned char* invertiert, int groesse,
                             int nutzbytes, int anzahl) {
     for (int n = 0; n < anzahl; ++n) {
         const unsigned char* a = bild + n * groesse;
         const unsigned char* b = invertiert + n * groesse;
-        if (!KurvenSatz_PruefsummeStimmt(a, nutzbytes) || !KurvenSatz_PruefsummeStimmt(b, nutzbytes))
+        if (!Speicherbild_PruefsummeStimmt(a, nutzbytes) || !Speicherbild_PruefsummeStimmt(b, nutzbytes))
             return false;
         for (int i = 0; i < nutzbytes; ++i)
             if (a[i] != static_cast<unsigned char>(~b[i])) return false;
@@ -42,8 +21,8 @@ bool KurvenSatz_KopieStimmt(const unsigned char* bild, const unsigned char* inve
 void KurvenSatz_KopfSchreiben(const KurvenKopf& k, bool invertiert, unsigned char* kopf) {
     le16_setzen(kopf, k.schritte);
     le16_setzen(kopf + 2, k.laeufe);
-    if (invertiert) KurvenSatz_Invertieren(kopf, KURVENSATZ_KOPF_NUTZBYTES);
-    KurvenSatz_PruefsummeSetzen(kopf, KURVENSATZ_KOPF_NUTZBYTES);
+    if (invertiert) Speicherbild_Invertieren(kopf, KURVENSATZ_KOPF_NUTZBYTES);
+    Speicherbild_PruefsummeSetzen(kopf, KURVENSATZ_KOPF_NUTZBYTES);
 }
 
 void KurvenSatz_Schreiben(const KurvenSatz& s, bool invertiert, unsigned char* satz) {
@@ -53,19 +32,19 @@ void KurvenSatz_Schreiben(const KurvenSatz& s, bool invertiert, unsigned char* s
         le16_setzen(satz + 6 + 4 * p, s.oben[p]);
         le16_setzen(satz + 8 + 4 * p, s.unten[p]);
     }
-    if (invertiert) KurvenSatz_Invertieren(satz, KURVENSATZ_SATZ_NUTZBYTES);
-    KurvenSatz_PruefsummeSetzen(satz, KURVENSATZ_SATZ_NUTZBYTES);
+    if (invertiert) Speicherbild_Invertieren(satz, KURVENSATZ_SATZ_NUTZBYTES);
+    Speicherbild_PruefsummeSetzen(satz, KURVENSATZ_SATZ_NUTZBYTES);
 }
 
 bool KurvenSatz_KopfLesen(const unsigned char* kopf, KurvenKopf& ziel) {
-    if (!KurvenSatz_PruefsummeStimmt(kopf, KURVENSATZ_KOPF_NUTZBYTES)) return false;
+    if (!Speicherbild_PruefsummeStimmt(kopf, KURVENSATZ_KOPF_NUTZBYTES)) return false;
     ziel.schritte = le16u_lesen(kopf);
     ziel.laeufe = le16u_lesen(kopf + 2);
     return true;
 }
 
 bool KurvenSatz_Lesen(const unsigned char* satz, KurvenSatz& ziel) {
-    if (!KurvenSatz_PruefsummeStimmt(satz, KURVENSATZ_SATZ_NUTZBYTES)) return false;
+    if (!Speicherbild_PruefsummeStimmt(satz, KURVENSATZ_SATZ_NUTZBYTES)) return false;
     ziel.ventilbits = le16u_lesen(satz);
     for (int p = 0; p < KURVENSATZ_PUMPEN; ++p) {
         ziel.pumpe[p] = le16s_lesen(satz + 2 + 2 * p);

@@ -1,6 +1,7 @@
 #pragma once
-// The cycle's memory image without model, device or window: check sum, inverted copy, and the head and
-// step records read back into the unit's own numbers. Shared by the transfer and the simulated unit.
+// The cycle's memory image without model, device or window: the head and step records and their inverted
+// copies, in the unit's own numbers (check sum and inversion: device/Speicherbild). Shared by the transfer
+// and the simulated unit.
 
 constexpr int KURVENSATZ_KOPFGROESSE = 6;
 constexpr int KURVENSATZ_KOPF_NUTZBYTES = 4; // bytes 0..3, then the check sum
@@ -21,11 +22,6 @@ struct KurvenSatz {
     int oben[KURVENSATZ_PUMPEN] = {0, 0};
     int unten[KURVENSATZ_PUMPEN] = {0, 0};
 };
-
-// 1 + the sum of the first `nutzbytes` bytes, into / checked against the two bytes that follow them.
-void KurvenSatz_PruefsummeSetzen(unsigned char* bild, int nutzbytes);
-bool KurvenSatz_PruefsummeStimmt(const unsigned char* bild, int nutzbytes);
-void KurvenSatz_Invertieren(unsigned char* bild, int nutzbytes);
 
 // `anzahl` images of `groesse` bytes each, plain and inverted copy: every check sum right and every used
 // byte of the copy the inverse of the plain one.

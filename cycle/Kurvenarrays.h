@@ -3,6 +3,7 @@
 // key data words; the only place that changes the cycle's length.
 
 #include "errors/VKR_Fehlercodes.h"
+#include "valves/Ventilarten.h"
 
 #include <cstdint>
 #include <vector>
@@ -10,10 +11,12 @@
 constexpr int KURVEN_ANZAHL = 13;
 constexpr int KURVENECKDATEN_ANZAHL = 11;
 constexpr int KURVEN_PUMPEN = 2;
-constexpr int KURVEN_VENTILE = 11;
 constexpr int KURVEN_SCHRITTE_MIN = 1;
 constexpr int KURVEN_SCHRITTE_MAX = 600;
 constexpr int KURVEN_SCHRITTE_START = 10;
+// Runs of a limited cycle: the unit counts them in 16 bits and takes 0 as "without end".
+constexpr int32_t KURVEN_ZYKLEN_MIN = 1;
+constexpr int32_t KURVEN_ZYKLEN_MAX = 65535;
 
 // One curve: the channel's value in step 0 .. count-1. `values.size() == count` always holds.
 struct Kurvenarray {

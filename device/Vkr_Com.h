@@ -1,25 +1,12 @@
 #pragma once
-// Connection manager: the one open COM port, the last port and the device address; the connection
-// controls registered by the windows, the error controls, identification and device search.
+// Connection manager: the one open COM port, the last port and the device address, the last error,
+// identification and device search. What the windows show of it goes through VkrComAnzeige (the
+// connection controls in device/VkrCom_Userinterface); no windows here.
 
 #include "errors/VKR_Fehlercodes.h"
 
 #include <string>
 #include <vector>
-
-constexpr int MAX_PICTURERINGCONTROLS = 10;
-constexpr int MAX_ADRESSLEDS = 15;
-constexpr int MAX_FEHLERCONTROLS = 10;
-
-void VkrCom_RegisterComControl(int panel, int control);
-void VkrCom_RegisterAdressControl(int panel, int control);
-void VkrCom_RegisterPictureringControl(int panel, int control);
-void VkrCom_RegisterIdReadButton(int panel, int control);
-void VkrCom_RegisterIdTextdisplay(int panel, int control);
-void VkrCom_RegisterAdressLeds(int panel, int control);
-void VkrCom_RegisterScanButton(int panel, int control);
-void VkrCom_RegisterScanStringControl(int panel, int control);
-void VkrCom_RegisterFehlerControls(int panel, int lampControl, int textControl, int numberControl);
 
 [[nodiscard]] Fehlercode VkrCom_Open(int port);
 [[nodiscard]] Fehlercode VkrCom_Close();
@@ -56,3 +43,23 @@ const char* VkrCom_LetzteFehlermeldungGet();
 
 // Back to the start state with nothing registered (tests).
 void VkrCom_Zuruecksetzen();
+
+// Outcome of asking one address during the search.
+enum class SuchErgebnis { KeineAntwort, Plm1, AnderesGeraet };
+
+// What the windows show of the connection; every entry may be nullptr.
+struct VkrComAnzeige {
+    void (*port)(int port);        // the open port (0: none)
+    void (*adresse)(char adresse); // the address in use, or the one the search found
+    // Error controls (0 clears them); with `zusatz` every control shows that extra line. Returns the message
+    // the first control shows ("" without error controls, where a `zusatz` is left pending).
+    std::string (*fehler)(int code, const char* zusatz);
+    void (*status)(const char* text);         // a status text in the error controls' text fields
+    void (*id)(const char* text);             // identification text ("" clears it)
+    int (*suchadressen)();                    // how many addresses from '1' on the search asks
+    void (*sucheSchritt)(const char* status); // the search's progress text ("" at the end)
+    void (*sucheErgebnis)(char adresse, SuchErgebnis ergebnis);
+    void (*geraetLeeren)();  // forget identification and search lamps (the port closed or changed)
+    void (*zuruecksetzen)(); // forget every registered control
+};
+void VkrCom_AnzeigeSetzen(const VkrComAnzeige* anzeige);

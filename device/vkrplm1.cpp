@@ -211,6 +211,13 @@ bool wertAnhaengen(const Schreibwort& w, double realValue, int intValue, std::st
 
 } // namespace
 
+bool VKRPLM1_WortTyp(const char* word, VKRPLM1_Werttyp* typ) {
+    const Lesewort* w = suchen(lesewoerter(), word);
+    if (!w) return false;
+    if (typ) *typ = w->typ;
+    return true;
+}
+
 Fehlercode VKRPLM1_Open(int port, int baud) {
     if (baud != VKRPLM1_BAUDRATE) return FEHLER_OPEN_BAUDRATE;
     if (!Rs232_PortGueltig(port)) return FEHLER_OPEN_PORTNUMMER;

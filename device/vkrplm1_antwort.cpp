@@ -59,6 +59,17 @@ bool hexLesen(const char* anfang, const char* ende, int& wert) {
     return true;
 }
 
+// A value as a formatted scan takes it: blanks before and after it are not part of it.
+bool leer(char c) {
+    return c == ' ' || c == '\t';
+}
+void ohneRaender(const char*& anfang, const char*& ende) {
+    while (anfang < ende && leer(*anfang))
+        ++anfang;
+    while (ende > anfang && leer(ende[-1]))
+        --ende;
+}
+
 } // namespace
 
 int Hexchar2Int(char c) {
@@ -97,6 +108,7 @@ Fehlercode VKRPLM1_ParameterAntwortAuswerten(const char* antwort, std::size_t la
     const char* anfang = antwort + VKRPLM1_ECHO_LAENGE;
     const char* ende = antwort + laenge - 1; // the CR
     const bool mitCr = laenge > VKRPLM1_ECHO_LAENGE && *ende == VKRPLM1_CR;
+    if (mitCr) ohneRaender(anfang, ende);
     switch (typ) {
     case VKRPLM1_Werttyp::Reell: {
         double wert = 0;

@@ -15,6 +15,9 @@ constexpr std::size_t VKRPLM1_SpeicherAntwortLaenge(std::size_t groesse) {
 }
 
 enum class VKRPLM1_Werttyp { Reell, Dezimal, Hex };
+// The kind of value a parameter word reads and writes, from the driver's word table (for tools that parse
+// and print it); false for a word the unit does not know.
+bool VKRPLM1_WortTyp(const char* word, VKRPLM1_Werttyp* typ);
 
 // '#', the address, a run of printable non-blank characters (1..26), CR as the last byte. The text is
 // copied with its terminating zero into idText (room for VKRPLM1_ID_LAENGE) only on success.

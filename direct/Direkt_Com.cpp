@@ -2,12 +2,11 @@
 
 #include "direct/Direkt_Com.h"
 
+#include "device/Speicherbild.h"
 #include "device/Vkr_Com.h"
 #include "device/vkrplm1.h"
 #include "direct/Direkt_Istwerte.h"
-#include "direct/Direkt_Trend.h"
-#include "direct/Direkt_Userinterface.h"
-#include "valves/Konfig_Main.h"
+#include "valves/Konfigarray.h"
 
 #include <cmath>
 
@@ -20,9 +19,12 @@ constexpr const char* WORT_PUMPE[DIREKT_KREISE] = {"pumpe1", "pumpe2"};
 constexpr const char* WORT_DRUCKHIGH[DIREKT_KREISE] = {"druckhigh1", "druckhigh2"};
 constexpr const char* WORT_DRUCKLOW[DIREKT_KREISE] = {"drucklow1", "drucklow2"};
 constexpr const char* WORT_VENTILE = "alleventile";
+// The status bit each of the five lamps shows, in lamp order.
+constexpr int STATUSMASKE[DIREKT_STATUSLEDS] = {0x0001, 0x0002, 0x0004, 0x0008, 0x0100};
 
-constexpr int PUMPE_GRENZE = 100;
-constexpr int DRUCK_GRENZE = 2000;
+DirektAnzeigen gAnzeigen = nullptr;
+
+constexpr int DRUCK_GRENZE = SPEICHERBILD_KEINE_GRENZE; // the controls' range
 
 // A value from the unit truncated toward zero into the range of its control; NaN counts as 0.
 int abgeschnitten(double v, int grenze) {
@@ -37,15 +39,13 @@ Fehlercode sollwerteLesen(int port, char adresse) {
     DirektArrays& a = gDirekt;
     int maske = 0;
     if (Fehlercode f = ganzzahlLesen(port, adresse, WORT_VENTILE, &maske)) return f;
-    for (int i = 0; i < DIREKT_VENTILE; ++i) {
-        const int bit = maske & 1;
-        a.ventil[i] = KonfigMain_VentilIstNO(i) ? !bit : bit;
-        maske >>= 1;
-    }
+    Ventilarten arten;
+    KonfigMain_VentilartenHolen(arten);
+    Speicherbild_VentilwortDekodieren(maske, arten, a.ventil);
     for (int n = 0; n < DIREKT_KREISE; ++n) {
         double v = 0;
         if (Fehlercode f = realLesen(port, adresse, WORT_PUMPE[n], &v)) return f;
-        a.pumpeWert[n] = abgeschnitten(v, PUMPE_GRENZE);
+        a.pumpeWert[n] = abgeschnitten(v, PUMPE_MAX_PROZENT);
         a.pumpeEin[n] = 1;
     }
     for (int n = 0; n < DIREKT_KREISE; ++n) {
@@ -73,15 +73,19 @@ Fehlercode sollwerteLesen(int port, char adresse) {
 
 } // namespace
 
+void DirektCom_AnzeigeSetzen(DirektAnzeigen fn) {
+    gAnzeigen = fn;
+}
+
+void DirektCom_StatusbitsZuLeds(int status, int leds[DIREKT_STATUSLEDS]) {
+    for (int k = 0; k < DIREKT_STATUSLEDS; ++k)
+        leds[k] = (status & STATUSMASKE[k]) ? 1 : 0;
+}
+
 int DirektCom_Ventilmaske(const DirektArrays& a) {
-    unsigned maske = 0;
-    for (int i = 0; i < DIREKT_VENTILE; ++i) {
-        maske >>= 1;
-        const int bestromt = KonfigMain_VentilIstNO(i) ? a.ventil[i] == 0 : a.ventil[i] == 1;
-        if (KonfigMain_VentilVorhanden(i) && bestromt) maske |= 0x8000u;
-    }
-    maske >>= 16 - DIREKT_VENTILE;
-    return static_cast<int>(maske);
+    Ventilarten arten;
+    KonfigMain_VentilartenHolen(arten);
+    return Speicherbild_VentilwortKodieren(a.ventil, arten);
 }
 
 Fehlercode DirektCom_ArrayUpload() {
@@ -116,15 +120,13 @@ Fehlercode DirektCom_ArrayDownload() {
 
     int status = 0;
     if (Fehlercode f = DirektCom_IstwerteLesen(port, adresse, a, &status)) return f;
-    DirektGui_StatusbitsToStatusleds(status, a.statusLed);
+    DirektCom_StatusbitsZuLeds(status, a.statusLed);
 
     if (!a.monitorModus) {
-        DirektGui_ArrayToGui(1);
-        DirektTrend_Abgefragt(status);
+        if (gAnzeigen) gAnzeigen(1, status);
         return KEIN_FEHLER;
     }
     if (Fehlercode f = sollwerteLesen(port, adresse)) return f;
-    DirektGui_ArrayToGui(0);
-    DirektTrend_Abgefragt(status);
+    if (gAnzeigen) gAnzeigen(0, status);
     return KEIN_FEHLER;
 }

@@ -2,6 +2,7 @@
 
 #include "direct/Direkt_Main.h"
 
+#include "device/VkrCom_Userinterface.h"
 #include "device/Vkr_Com.h"
 #include "direct/Direkt_Com.h"
 #include "direct/Direkt_Trend.h"
@@ -16,6 +17,12 @@
 namespace {
 constexpr const char* RESOURCE_DATEI = "Plm1SteuerungGui.uir";
 constexpr const char* FENSTERNAME = "Direktbetrieb";
+
+// After a polling tick: the window's controls, then the trend and a running recording.
+void abgefragtAnzeigen(int nurIstwerte, int status) {
+    DirektGui_ArrayToGui(nurIstwerte);
+    DirektTrend_Abgefragt(status);
+}
 } // namespace
 
 int DirektMain_Initialisieren() {
@@ -32,6 +39,7 @@ int DirektMain_Initialisieren() {
     gDirektPanelHandle = panel;
     GemFunc_PanelZurListeHinzufuegen(panel, FENSTERNAME, MENUDIREKT_FENSTER);
     Direktarrays_Initialisieren();
+    DirektCom_AnzeigeSetzen(&abgefragtAnzeigen);
     DirektGui_ArrayToGui(0);
     DirektTrend_Initialisieren(panel);
     VkrCom_RegisterPictureringControl(panel, DIREKTPNL_COMPICTURERING);
@@ -40,6 +48,7 @@ int DirektMain_Initialisieren() {
 }
 
 void DirektMain_Freigeben() {
+    DirektCom_AnzeigeSetzen(nullptr);
     DirektTrend_Freigeben();
     if (gDirektPanelHandle > 0) DiscardPanel(gDirektPanelHandle);
     gDirektPanelHandle = 0;
@@ -50,7 +59,7 @@ void DirektMain_DisplayPanel(int fromPanel) {
 }
 
 void DirektMain_KonfigUebernehmen() {
-    for (int i = 0; i < DIREKT_VENTILE; ++i)
+    for (int i = 0; i < ANZAHL_VENTILE; ++i)
         DirektGui_VentilSichtbarUnsichtbar(i, KonfigMain_VentilVorhanden(i) ? 1 : 0);
 }
 

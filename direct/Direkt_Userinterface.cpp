@@ -2,17 +2,13 @@
 
 #include "direct/Direkt_Userinterface.h"
 
+#include "device/Speicherbild.h"
 #include "direct/Direktarrays.h"
 #include "platform/ui.h"
 
 int gDirektPanelHandle = 0;
 
 namespace {
-
-constexpr int PUMPE_MIN = -100;
-constexpr int PUMPE_MAX = 100;
-constexpr int PUMPE_ANLAUF = 30; // smallest magnitude at which a pump runs
-constexpr int STATUSMASKE[5] = {0x0001, 0x0002, 0x0004, 0x0008, 0x0100};
 
 int wert(int control) {
     int v = 0;
@@ -36,7 +32,7 @@ void DirektGui_ArrayToGui(int nurIstwerte) {
     const DirektArrays& a = gDirekt;
     const DirektControls& c = gDirektCtrl;
     if (!nurIstwerte) {
-        for (int i = 0; i < DIREKT_VENTILE; ++i)
+        for (int i = 0; i < ANZAHL_VENTILE; ++i)
             SetCtrlVal(p, c.ventil[i], a.ventil[i]);
         for (int n = 0; n < DIREKT_KREISE; ++n) {
             sollwertSetzen(c.pumpeWert[n], a.pumpeWert[n]);
@@ -62,7 +58,7 @@ void DirektGui_GuiToArray() {
     const int p = gDirektPanelHandle;
     DirektArrays& a = gDirekt;
     const DirektControls& c = gDirektCtrl;
-    for (int i = 0; i < DIREKT_VENTILE; ++i)
+    for (int i = 0; i < ANZAHL_VENTILE; ++i)
         GetCtrlVal(p, c.ventil[i], &a.ventil[i]);
     for (int n = 0; n < DIREKT_KREISE; ++n) {
         GetCtrlVal(p, c.pumpeWert[n], &a.pumpeWert[n]);
@@ -100,16 +96,7 @@ void DirektGui_Dimmen() {
 }
 
 int DirektGui_PumpenwertKorrigieren(int v, int vorher) {
-    // Far outside values clamp the same way; bounding them first keeps the arithmetic in range.
-    if (v < 10 * PUMPE_MIN) v = 10 * PUMPE_MIN;
-    if (v > 10 * PUMPE_MAX) v = 10 * PUMPE_MAX;
-    // Halves away from zero; integer division truncates toward zero.
-    v = v >= 0 ? (v + 5) / 10 * 10 : (v - 5) / 10 * 10;
-    if (v < PUMPE_MIN) v = PUMPE_MIN;
-    if (v > PUMPE_MAX) v = PUMPE_MAX;
-    if (v > 0 && v < PUMPE_ANLAUF) v = vorher < PUMPE_ANLAUF ? PUMPE_ANLAUF : 0;
-    if (v < 0 && v > -PUMPE_ANLAUF) v = vorher > -PUMPE_ANLAUF ? -PUMPE_ANLAUF : 0;
-    return v;
+    return Speicherbild_PumpenwertKorrigieren(v, vorher);
 }
 
 void DirektGui_WerteKorrigieren() {
@@ -126,7 +113,7 @@ void DirektGui_DimmenUndWerteKorrigieren() {
 }
 
 void DirektGui_VentilSichtbarUnsichtbar(int ventil, int sichtbar) {
-    if (ventil < 0 || ventil >= DIREKT_VENTILE) return;
+    if (ventil < 0 || ventil >= ANZAHL_VENTILE) return;
     SetCtrlAttribute(gDirektPanelHandle, gDirektCtrl.ventil[ventil], ATTR_VISIBLE, sichtbar ? 1 : 0);
 }
 
@@ -135,9 +122,4 @@ void DirektGui_AbfrageStoppen() {
     // Polling is off now; remembering that lets the next switch-on clear the error shown by this stop.
     gDirektAbfragenVorher = 0;
     DirektGui_ArrayToGui(0);
-}
-
-void DirektGui_StatusbitsToStatusleds(int status, int leds[5]) {
-    for (int k = 0; k < DIREKT_STATUSLEDS; ++k)
-        leds[k] = (status & STATUSMASKE[k]) ? 1 : 0;
 }

@@ -12,7 +12,6 @@ void DirektGui_WerteKorrigieren();
 void DirektGui_DimmenUndWerteKorrigieren();
 void DirektGui_VentilSichtbarUnsichtbar(int ventil, int sichtbar);
 void DirektGui_AbfrageStoppen();
-void DirektGui_StatusbitsToStatusleds(int status, int leds[5]);
 
 // A pump runs at 0 or at 30..100 percent either way: rounds v to tens, clamps it, and moves a value in the
 // dead band up to 30 (coming from below) or down to 0 (coming from above); vorher is the value before.

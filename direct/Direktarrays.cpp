@@ -14,12 +14,12 @@ void Direktarrays_Initialisieren() {
         gDirekt.pumpeEin[n] = 1;
     gDirektAbfragenVorher = 0;
 
-    static constexpr int ventile[DIREKT_VENTILE] = {DIREKTPNL_VENTIL1,  DIREKTPNL_VENTIL2, DIREKTPNL_VENTIL3,
+    static constexpr int ventile[ANZAHL_VENTILE] = {DIREKTPNL_VENTIL1,  DIREKTPNL_VENTIL2, DIREKTPNL_VENTIL3,
                                                     DIREKTPNL_VENTIL4,  DIREKTPNL_VENTIL5, DIREKTPNL_VENTIL6,
                                                     DIREKTPNL_VENTIL7,  DIREKTPNL_VENTIL8, DIREKTPNL_VENTIL9,
                                                     DIREKTPNL_VENTIL10, DIREKTPNL_VENTIL11};
     DirektControls& c = gDirektCtrl;
-    for (int i = 0; i < DIREKT_VENTILE; ++i)
+    for (int i = 0; i < ANZAHL_VENTILE; ++i)
         c.ventil[i] = ventile[i];
     c.pumpeWert[0] = DIREKTPNL_PUMPE1;
     c.pumpeWert[1] = DIREKTPNL_PUMPE2;

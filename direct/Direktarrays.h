@@ -2,20 +2,22 @@
 // Data of the direct-operation window: the set values sent to the unit, the actual values read back,
 // the polling switches, and the control id of every field.
 
-constexpr int DIREKT_VENTILE = 11;
+#include "device/Speicherbild.h"
+#include "valves/Ventilarten.h"
+
 constexpr int DIREKT_KREISE = 2; // pump / pressure circuits
 constexpr int DIREKT_STATUSLEDS = 5;
 
 // Wire values of a switched-off pump and of unchecked pressure limits, and the read-back thresholds
 // beyond which a limit counts as off.
 constexpr double DIREKT_PUMPE_AUS = 0.0;
-constexpr double DIREKT_DRUCKHIGH_AUS = 2000.0;
-constexpr double DIREKT_DRUCKLOW_AUS = -2000.0;
+constexpr double DIREKT_DRUCKHIGH_AUS = SPEICHERBILD_KEINE_GRENZE;
+constexpr double DIREKT_DRUCKLOW_AUS = -SPEICHERBILD_KEINE_GRENZE;
 constexpr double DIREKT_DRUCKHIGH_AUS_AB = 1999.9999;
 constexpr double DIREKT_DRUCKLOW_AUS_AB = -1999.9999;
 
 struct DirektArrays {
-    int ventil[DIREKT_VENTILE];   // 1 = open
+    int ventil[ANZAHL_VENTILE];   // 1 = open
     int pumpeWert[DIREKT_KREISE]; // percent, -100..100
     int pumpeEin[DIREKT_KREISE];
     int druckHighEin[DIREKT_KREISE]; // upper limit checked
@@ -32,7 +34,7 @@ struct DirektArrays {
 
 // Same shape, holding the control id of each field on DIREKTPNL.
 struct DirektControls {
-    int ventil[DIREKT_VENTILE];
+    int ventil[ANZAHL_VENTILE];
     int pumpeWert[DIREKT_KREISE];
     int pumpeEin[DIREKT_KREISE];
     int druckHighEin[DIREKT_KREISE];

@@ -2,6 +2,7 @@
 // The unit's 20-byte key block: encoding one key (plain or inverted) and decoding the 180-byte key memory,
 // given the valve kinds; no device, no window.
 
+#include "device/Speicherbild.h"
 #include "keys/Tastenarrays.h"
 
 #include <string>
@@ -10,8 +11,6 @@ constexpr int TASTENBLOCK_GROESSE = 20;
 constexpr int TASTENSPEICHER_GROESSE = TASTEN_ANZAHL * TASTENBLOCK_GROESSE; // 180
 constexpr int TASTENSPEICHER_ADRESSE = 0x0000;
 constexpr int TASTENSPEICHER_INVERTIERT_ADRESSE = 0x4000;
-constexpr int PUMPE_GERAET_MAX = 255;    // unit's pump setting for 100 %
-constexpr int DRUCK_KEINE_GRENZE = 2000; // upper field 2000 / lower field -2000: no limit
 
 // Byte offsets within a block.
 enum TastenBlockOffset : int {
@@ -27,17 +26,8 @@ enum TastenBlockOffset : int {
     BLOCK_CHECKSUMME = 18,
 };
 
-// Valve kinds of valves 1..11 (0 n.v., 1 NO, 2 NC).
-using Ventilarten = int[TASTEN_VENTILE];
-
-// 1 + the sum of the first 18 bytes, kept to 16 bits.
-int TastenBlock_Checksumme(const unsigned char* block);
-
-// Percent (any int) to the unit's setting, rounded half away from zero; settings beyond the 16-bit field
-// saturate at -32768 / 32767 instead of wrapping around to the other sign.
+// Percent (any int) to the unit's setting: a key block saturates only at its 16-bit field (see PumpenFeld).
 int TastenBlock_PumpeZuGeraet(int prozent);
-// The unit's setting back to percent, rounded half away from zero.
-int TastenBlock_PumpeVonGeraet(int roh);
 
 void TastenBlock_Kodieren(const TastenEintrag& taste, const Ventilarten& arten, bool invertiert,
                           unsigned char* block);

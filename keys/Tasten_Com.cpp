@@ -4,21 +4,14 @@
 
 #include "device/Gemeinsam_Com.h"
 #include "device/Vkr_Com.h"
-#include "platform/ui.h"
-#include "valves/Konfig_Main.h"
+#include "platform/ui_melden.h"
+#include "valves/Konfigarray.h"
 
 #include <memory>
 #include <new>
 #include <string>
 
 namespace {
-void aktuelleVentilarten(Ventilarten& arten) {
-    for (int j = 0; j < TASTEN_VENTILE; ++j)
-        arten[j] = !KonfigMain_VentilVorhanden(j) ? VENTILART_NV
-                   : KonfigMain_VentilIstNO(j)    ? VENTILART_NO
-                                                  : VENTILART_NC;
-}
-
 std::unique_ptr<unsigned char[]> puffer() {
     return std::unique_ptr<unsigned char[]>(new (std::nothrow) unsigned char[TASTENSPEICHER_GROESSE]);
 }
@@ -31,13 +24,13 @@ void speicherErstellen(bool invertiert, unsigned char* speicher) {
 
 void TastenCom_BlockErstellen(int taste, bool invertiert, unsigned char* block) {
     Ventilarten arten;
-    aktuelleVentilarten(arten);
+    KonfigMain_VentilartenHolen(arten);
     TastenBlock_Kodieren(gTaste[taste], arten, invertiert, block);
 }
 
 void TastenCom_BlockAuswerten(const unsigned char* speicher) {
     Ventilarten arten;
-    aktuelleVentilarten(arten);
+    KonfigMain_VentilartenHolen(arten);
     std::string meldung = TastenBlock_Dekodieren(speicher, arten, gTaste);
     if (meldung.empty()) return;
     meldung += TASTEN_SPEICHERFEHLER_SCHLUSS;

@@ -3,15 +3,15 @@
 #include "keys/Tasten_Datei.h"
 
 #include "errors/VKR_errorV3.h"
-#include "keys/Tasten_Main.h"
 #include "platform/cvifile.h"
-#include "platform/ui.h"
+#include "platform/ui_melden.h"
 
 #include <array>
 
 namespace {
 std::string gPfad = TASTENDATEI_UNBENANNT;
 bool gGeaendert = false;
+TastenTitelAnzeigen gTitelAnzeigen = nullptr;
 
 constexpr const char* FILTER = "*.plt";
 
@@ -37,9 +37,12 @@ std::string TastenDatei_Fenstertitel() {
     return titel + "]";
 }
 
+void TastenDatei_TitelAnzeigeSetzen(TastenTitelAnzeigen fn) {
+    gTitelAnzeigen = fn;
+}
+
 void TastenDatei_FenstertitelSetzen() {
-    if (tastenPanelHandle > 0)
-        SetPanelAttribute(tastenPanelHandle, ATTR_TITLE, TastenDatei_Fenstertitel().c_str());
+    if (gTitelAnzeigen) gTitelAnzeigen(TastenDatei_Fenstertitel().c_str());
 }
 
 void TastenDatei_DateinameZuruecksetzen() {

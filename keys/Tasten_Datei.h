@@ -15,7 +15,10 @@ constexpr const char* TASTEN_FENSTERNAME = "Tasten-Programmierung";
 // Asks for a file and loads it into gTaste. On any failure table, path and changed flag stay as they were.
 [[nodiscard]] Fehlercode TastenDatei_Laden();
 void TastenDatei_DateinameZuruecksetzen();
+// Hands the window title to what the key window registered (nothing without a window).
 void TastenDatei_FenstertitelSetzen();
+using TastenTitelAnzeigen = void (*)(const char* titel);
+void TastenDatei_TitelAnzeigeSetzen(TastenTitelAnzeigen fn);
 void TastenDatei_WurdeGeaendert();
 
 // Without a dialog (command line): the same checks and codes; the path and title are not touched.

@@ -2,7 +2,7 @@
 
 #include "keys/Tasten_Dateibild.h"
 
-#include "keys/Datei_Kopf.h"
+#include "platform/Datei_Kopf.h"
 #include "platform/le_bytes.h"
 
 namespace {

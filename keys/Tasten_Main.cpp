@@ -5,6 +5,7 @@
 
 #include "device/Gemeinsam_Mehrere.h"
 #include "device/Gemeinsam_Pruefen.h"
+#include "device/VkrCom_Userinterface.h"
 #include "device/Vkr_Com.h"
 #include "keys/Tasten_Datei.h"
 #include "keys/Tasten_Pruefen.h"
@@ -19,6 +20,12 @@
 
 int tastenPanelHandle = 0;
 
+namespace {
+void titelZeigen(const char* titel) {
+    if (tastenPanelHandle > 0) SetPanelAttribute(tastenPanelHandle, ATTR_TITLE, titel);
+}
+} // namespace
+
 int TastenMain_Initialisieren() {
     UI_CallbackRegistrieren("Callback_TastenPanel", &Callback_TastenPanel);
     UI_CallbackRegistrieren("Callback_Tasten_Controls", &Callback_Tasten_Controls);
@@ -32,6 +39,7 @@ int TastenMain_Initialisieren() {
     GemFunc_PanelZurListeHinzufuegen(panel, "Tasten", MENUTASTEN_FENSTER);
 
     Tastenarrays_Initialisieren();
+    TastenDatei_TitelAnzeigeSetzen(&titelZeigen);
     TastenGui_ArrayToGui();
     TastenDatei_DateinameZuruecksetzen();
     TastenDatei_FenstertitelSetzen();
@@ -45,6 +53,7 @@ int TastenMain_Initialisieren() {
 }
 
 void TastenMain_Freigeben() {
+    TastenDatei_TitelAnzeigeSetzen(nullptr);
     if (tastenPanelHandle > 0) DiscardPanel(tastenPanelHandle);
     tastenPanelHandle = 0;
 }

@@ -3,6 +3,7 @@
 #include "keys/Tasten_Userinterface.h"
 
 #include "device/Gemeinsam_Pruefen.h"
+#include "device/Speicherbild.h"
 #include "errors/VKR_errorV3.h"
 #include "keys/Tasten_Com.h"
 #include "keys/Tasten_Datei.h"
@@ -21,8 +22,6 @@ namespace {
 constexpr int PUMPEN_FELDER[2] = {TASTE_PUMPE1, TASTE_PUMPE2};
 constexpr int CHECKB_FELDER[2] = {TASTE_DRUCK1CHECKB, TASTE_DRUCK2CHECKB};
 constexpr int DRUCK_FELDER[2] = {TASTE_DRUCK1, TASTE_DRUCK2};
-constexpr int PUMPE_MAX = 100;
-constexpr int PUMPE_MIN_LAUF = 30; // smallest setting at which a pump runs
 
 int ctrl(int taste, int feld) {
     return gTastencontrols[taste][feld];
@@ -64,12 +63,7 @@ void TastenGui_Dimmen() {
 }
 
 int TastenGui_PumpeKorrigieren(int v, int alt) {
-    long long w = v;
-    w = w >= 0 ? (w + 5) / 10 * 10 : (w - 5) / 10 * 10;
-    w = std::clamp<long long>(w, -PUMPE_MAX, PUMPE_MAX);
-    if (w > 0 && w < PUMPE_MIN_LAUF) w = alt < PUMPE_MIN_LAUF ? PUMPE_MIN_LAUF : 0;
-    if (w < 0 && w > -PUMPE_MIN_LAUF) w = alt > -PUMPE_MIN_LAUF ? -PUMPE_MIN_LAUF : 0;
-    return static_cast<int>(w);
+    return Speicherbild_PumpenwertKorrigieren(v, alt);
 }
 
 void TastenGui_WerteKorrigieren() {
@@ -87,7 +81,7 @@ void TastenGui_DimmenUndWerteKorrigieren() {
 }
 
 void TastenGui_VentilSichtbarUnsichtbar(int ventil, int sichtbar) {
-    if (ventil < 0 || ventil >= TASTEN_VENTILE) return;
+    if (ventil < 0 || ventil >= ANZAHL_VENTILE) return;
     for (int n = 0; n < TASTEN_ANZAHL; ++n)
         SetCtrlAttribute(tastenPanelHandle, ctrl(n, TASTE_VENTIL1 + ventil), ATTR_VISIBLE, sichtbar ? 1 : 0);
     SetCtrlAttribute(tastenPanelHandle, TASTPANEL_VENTILNAME1 + ventil, ATTR_VISIBLE, sichtbar ? 1 : 0);

@@ -2,11 +2,12 @@
 // The key table: the settings of the nine programmable keys and, in the same shape, the identifiers of
 // the key window's controls that edit them.
 
+#include "valves/Ventilarten.h"
+
 #include <array>
 
 constexpr int TASTEN_ANZAHL = 9;  // keys 1..9; keys 10..12 are fixed to cycle start, pause, stop
 constexpr int TASTEN_FELDER = 19; // values per key
-constexpr int TASTEN_VENTILE = 11;
 
 // Field indices of a key record; the order is also the order in the *.plt file.
 enum TastenFeld : int {

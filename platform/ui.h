@@ -4,6 +4,8 @@
 
 // All calls belong to the one user-interface thread.
 
+#include "platform/ui_melden.h"
+
 #include <string>
 
 // ---- callbacks -------------------------------------------------------------------------------------------
@@ -108,9 +110,13 @@ enum : int {
     ATTR_ENABLED = 21,     // timer control
     ATTR_INTERVAL = 22,    // timer control, seconds (double)
     ATTR_TEXT_COLOR = 23,
-    ATTR_ITEM_NAME = 24, // menu item: string
-    ATTR_CHECKED = 25,   // menu item
+    ATTR_ITEM_NAME = 24,       // menu item: string
+    ATTR_CHECKED = 25,         // menu item
+    ATTR_TEXT_BOLD = 26,       // control text: 0 or 1
+    ATTR_TEXT_POINT_SIZE = 27, // control text: points
+    ATTR_TEXT_JUSTIFY = 28,    // text message: VAL_LEFT_JUSTIFIED, ...
 };
+enum : int { VAL_LEFT_JUSTIFIED = 0, VAL_RIGHT_JUSTIFIED = 1, VAL_CENTER_JUSTIFIED = 2 };
 
 enum : int { VAL_NO_ZOOM = 0, VAL_MINIMIZE = 1, VAL_MAXIMIZE = 2 };
 
@@ -193,6 +199,8 @@ int GetCtrlAttribute(int panel, int control, int attribute, void** value);
 // committed yet (a numeric or string input); else 0. Values polled from the unit leave such a field alone.
 int UI_CtrlWirdBearbeitet(int panel, int control);
 int InstallCtrlCallback(int panel, int control, CtrlCallbackPtr fn, void* callbackData);
+// Draws the control at once, without dispatching any event (progress shown during blocking work).
+int DrawCtrlNow(int panel, int control);
 int InsertListItem(int panel, int control, int index, const char* itemLabel, int itemValue); // index -1: end
 int ClearListCtrl(int panel, int control);
 int NewCtrl(int panel, int style, const char* label, int top, int left); // returns the new control's id
@@ -210,36 +218,7 @@ int GetMenuBarAttribute(int menuBar, int itemId, int attribute, std::string* val
 int SetMenuBarAttribute(int menuBar, int itemId, int attribute, const char* value);
 int GetMenuBarAttribute(int menuBar, int itemId, int attribute, MenuCallbackPtr* value);
 
-// ---- popups ----------------------------------------------------------------------------------------------
-// A modal box with the text and an OK button (default and Escape); returns when it is closed. Timer
-// callbacks run meanwhile. With the handler of UI_MeldungsabfangSetzen set it only calls the handler;
-// without a QApplication it prints title and text to standard error.
-int MessagePopup(const char* title, const char* message);
-
-enum : int { VAL_OK_BUTTON = 0, VAL_SAVE_BUTTON = 1, VAL_SELECT_BUTTON = 2, VAL_LOAD_BUTTON = 3 };
-enum : int { VAL_NO_FILE_SELECTED = 0, VAL_EXISTING_FILE_SELECTED = 1, VAL_NEW_FILE_SELECTED = 2 };
-constexpr int MAX_PATHNAME_LEN = 260;
-// Returns VAL_NO_FILE_SELECTED when cancelled, else whether the chosen file exists; the full path goes to
-// pathName (room for MAX_PATHNAME_LEN bytes). A path too long for that is refused (cancel) rather than
-// cut. The dialog is Qt's own (not the desktop's): VAL_SAVE_BUTTON asks for any name without confirming
-// an overwrite, VAL_LOAD_BUTTON for an existing file; restrictExtension adds the filter's extension to a
-// typed name without one; allowMakeDirectory 0 forbids making folders; the filter list "*.plt" or
-// "*.plt;*.plk" offers those patterns and "Alle Dateien (*)". The handler of UI_DateiauswahlSetzen
-// replaces the dialog.
-int FileSelectPopup(const char* defaultDirectory, const char* defaultFileSpec, const char* fileTypeList,
-                    const char* title, int buttonLabel, int restrictDirectory, int restrictExtension,
-                    int allowCancel, int allowMakeDirectory, char* pathName);
-
-// Progress dialog: title, label over a percentage bar with scale marks, no cancel button; modal when asked.
-// UpdateProgressDialog clamps to 0..100 and repaints the dialog directly, without dispatching any event.
-// The observer of UI_FortschrittsbeobachterSetzen (ui_test.h) sees every create, update and discard;
-// without a QApplication (command-line tool) only the observer runs. Handles are > 0.
-// The dialog is painted on the screen when it is created and at every update (it waits, bounded, until the
-// window system shows it); meanwhile only paint and window events are handled, and a progress dialog
-// counts as waiting (UI_WartenBeginnen below) for as long as it exists.
-int CreateProgressDialog(const char* title, const char* label, int modal);
-int UpdateProgressDialog(int dialog, int percent);
-int DiscardProgressDialog(int dialog);
+// ---- popups and progress: platform/ui_melden.h (no Qt Widgets, so data code can raise them) ---------------
 
 // ---- waiting for the unit --------------------------------------------------------------------------------
 // Work that makes the operator wait for the unit (transfers, search, identification, a set of commands)
@@ -266,9 +245,7 @@ class UI_Warten {
 // at once (cancel) so that nothing can hold up the end. Signals: platform/ui_signale.h.
 int RunUserInterface();
 int QuitUserInterface(int returnCode);
-// True from QuitUserInterface until RunUserInterface has returned: long work (a transfer) stops at its next
-// step instead of holding up the end of the program.
-bool UI_BeendenAngefordert();
+// UI_BeendenAngefordert (true from QuitUserInterface until RunUserInterface has returned): ui_melden.h.
 
 // ---- canvas ----------------------------------------------------------------------------------------------
 struct Point {

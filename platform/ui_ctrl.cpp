@@ -674,6 +674,26 @@ int SetCtrlAttribute(int panel, int control, int attribute, int value) {
         else
             c->timer->stop();
         return 0;
+    case ATTR_TEXT_BOLD:
+    case ATTR_TEXT_POINT_SIZE: {
+        if (!c->w) return FEHLER_ATTRIBUT;
+        if (attribute == ATTR_TEXT_POINT_SIZE && value < 1) return FEHLER_WERT;
+        QFont schrift = c->w->font();
+        if (attribute == ATTR_TEXT_BOLD)
+            schrift.setBold(value != 0);
+        else
+            schrift.setPointSize(value);
+        c->w->setFont(schrift);
+        return 0;
+    }
+    case ATTR_TEXT_JUSTIFY: {
+        auto* l = qobject_cast<QLabel*>(c->w.data());
+        if (!l) return FEHLER_ATTRIBUT;
+        l->setAlignment(value == VAL_CENTER_JUSTIFIED  ? Qt::AlignCenter
+                        : value == VAL_RIGHT_JUSTIFIED ? Qt::AlignRight | Qt::AlignVCenter
+                                                       : Qt::AlignLeft | Qt::AlignVCenter);
+        return 0;
+    }
     case ATTR_TEXT_COLOR: {
         if (!c->w) return FEHLER_ATTRIBUT;
         QPalette pal = c->w->palette();
@@ -773,6 +793,14 @@ int GetCtrlAttribute(int panel, int control, int attribute, int* value) {
     case ATTR_ENABLED:
         if (!c->timer) return FEHLER_ATTRIBUT;
         *value = c->timer->isActive() ? 1 : 0;
+        return 0;
+    case ATTR_TEXT_BOLD:
+        if (!c->w) return FEHLER_ATTRIBUT;
+        *value = c->w->font().bold() ? 1 : 0;
+        return 0;
+    case ATTR_TEXT_POINT_SIZE:
+        if (!c->w) return FEHLER_ATTRIBUT;
+        *value = c->w->font().pointSize();
         return 0;
     case ATTR_TEXT_COLOR:
         if (!c->w) return FEHLER_ATTRIBUT;
@@ -943,6 +971,13 @@ int DiscardCtrl(int panel, int control) {
     // The owner frees what it keeps for the control on this notice, even inside another callback.
     if (c->cb) c->cb(panel, control, EVENT_DISCARD, c->cbData, 0, 0);
     if (Panel* p = uiint::panel(panel)) ctrlEntfernen(*p, control);
+    return 0;
+}
+
+int DrawCtrlNow(int panel, int control) {
+    Ctrl* c = ctrl(panel, control);
+    if (!c) return FEHLER_CTRL;
+    if (c->w) c->w->repaint();
     return 0;
 }
 

@@ -3,7 +3,6 @@
 // the dispatch block of waiting keeps every callback out of the middle of a transfer.
 
 #include "platform/ui_intern.h"
-#include "platform/ui_test.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -39,7 +38,6 @@ class Balken : public QWidget {
 };
 
 struct Dialog {
-    std::string titel;
     QWidget* fenster = nullptr;
     Balken* balken = nullptr;
 };
@@ -48,7 +46,6 @@ std::map<int, Dialog>& dialoge() {
     static std::map<int, Dialog> d;
     return d;
 }
-int g_naechster = 1;
 
 constexpr int ZEIGEN_MS = 1000; // longest wait for the window system to show a new dialog
 
@@ -66,63 +63,52 @@ void warteAufSichtbar(QWidget* f) {
     while (f->windowHandle() && !f->windowHandle()->isExposed() && uhr.elapsed() < ZEIGEN_MS)
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
 }
-std::function<void(const std::string&, int)> g_beobachter;
 
 } // namespace
 
-void UI_FortschrittsbeobachterSetzen(std::function<void(const std::string& title, int percent)> observer) {
-    g_beobachter = std::move(observer);
-}
+namespace uiint {
 
-int CreateProgressDialog(const char* title, const char* label, int modal) {
-    const int h = g_naechster++;
-    Dialog& d = dialoge()[h];
-    d.titel = title ? title : "";
+// A progress dialog counts as waiting for as long as it exists.
+void fortschrittZeigen(int dialog, const char* title, const char* label, int modal) {
+    Dialog& d = dialoge()[dialog];
     UI_WartenBeginnen();
-    if (uiint::appDa()) {
-        QWidget* ueber = uiint::vorderesFenster();
-        auto* f = new QWidget(ueber, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-        f->setWindowTitle(QString::fromUtf8(title ? title : ""));
-        if (modal) f->setWindowModality(Qt::ApplicationModal);
-        auto* lay = new QVBoxLayout(f);
-        lay->addWidget(new QLabel(QString::fromUtf8(label ? label : ""), f));
-        d.balken = new Balken(f);
-        lay->addWidget(d.balken);
-        f->adjustSize();
-        d.fenster = f;
-        uiint::zentrieren(f, ueber);
-        f->show();
-        warteAufSichtbar(f);
-        fensterereignisseBearbeiten();
-        f->repaint();
-    }
-    if (g_beobachter) g_beobachter(d.titel, 0);
-    return h;
+    if (!appDa()) return;
+    QWidget* ueber = vorderesFenster();
+    auto* f = new QWidget(ueber, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    f->setWindowTitle(QString::fromUtf8(title));
+    if (modal) f->setWindowModality(Qt::ApplicationModal);
+    auto* lay = new QVBoxLayout(f);
+    lay->addWidget(new QLabel(QString::fromUtf8(label), f));
+    d.balken = new Balken(f);
+    lay->addWidget(d.balken);
+    f->adjustSize();
+    d.fenster = f;
+    zentrieren(f, ueber);
+    f->show();
+    warteAufSichtbar(f);
+    fensterereignisseBearbeiten();
+    f->repaint();
 }
 
-int UpdateProgressDialog(int dialog, int percent) {
+void fortschrittSetzen(int dialog, int percent) {
     auto it = dialoge().find(dialog);
-    if (it == dialoge().end()) return uiint::FEHLER_WERT;
-    percent = std::clamp(percent, 0, 100);
-    if (it->second.balken) {
-        it->second.balken->prozent = percent;
-        fensterereignisseBearbeiten();
-        if (it->second.balken) it->second.balken->repaint();
-    }
-    if (g_beobachter) g_beobachter(it->second.titel, percent);
-    return 0;
+    if (it == dialoge().end() || !it->second.balken) return;
+    it->second.balken->prozent = percent;
+    fensterereignisseBearbeiten();
+    // The events handled just now may have ended the dialog.
+    it = dialoge().find(dialog);
+    if (it != dialoge().end() && it->second.balken) it->second.balken->repaint();
 }
 
-int DiscardProgressDialog(int dialog) {
+void fortschrittSchliessen(int dialog) {
     auto it = dialoge().find(dialog);
-    if (it == dialoge().end()) return uiint::FEHLER_WERT;
-    const std::string titel = it->second.titel;
+    if (it == dialoge().end()) return;
     if (it->second.fenster) {
         it->second.fenster->hide();
         delete it->second.fenster;
     }
     dialoge().erase(it);
-    if (g_beobachter) g_beobachter(titel, -1);
     UI_WartenBeenden();
-    return 0;
 }
+
+} // namespace uiint

@@ -130,6 +130,13 @@ QWidget* vorderesFenster();
 // Moves a top-level window so that it stands centred over `ueber` (kept on that screen); nothing without it.
 void zentrieren(QWidget* fenster, const QWidget* ueber);
 
+// The layer's side of the popups and progress of ui_melden (ui_popup.cpp, ui_fortschritt.cpp).
+int meldungZeigen(const char* title, const char* message);
+std::string dateiauswahlZeigen(const DateiauswahlAnfrage& anfrage, int restrictExtension);
+void fortschrittZeigen(int dialog, const char* title, const char* label, int modal);
+void fortschrittSetzen(int dialog, int percent);
+void fortschrittSchliessen(int dialog);
+
 // Closes every modal window (message boxes, dialogs, installed popups) when quitting.
 void modaleFensterSchliessen();
 bool beendenAngefordert();

@@ -27,6 +27,12 @@ std::map<std::string, MenuCallbackPtr>& menuNamen() {
     return m;
 }
 
+// The popups and progress that data code raises are shown by this layer as soon as it is in the program:
+// every window program uses this file, so its start-up hands them over.
+const UiMeldeFenster g_meldeFenster{meldungZeigen,     dateiauswahlZeigen,    fortschrittZeigen,
+                                    fortschrittSetzen, fortschrittSchliessen, beendenAngefordert};
+[[maybe_unused]] const bool g_meldeFensterGesetzt = (UI_MeldeFensterSetzen(&g_meldeFenster), true);
+
 // True while a callback runs and no modal popup of its own is open.
 bool g_laeuft = false;
 bool g_beenden = false;
@@ -299,10 +305,6 @@ void UI_WartenBeenden() {
     if (!g_laeuft) wartenAbschliessen();
 }
 
-bool UI_BeendenAngefordert() {
-    return g_beenden;
-}
-
 int RunUserInterface() {
     if (!appDa()) return FEHLER_KEINE_APP;
     if (!g_beenden) {
@@ -322,4 +324,16 @@ int QuitUserInterface(int returnCode) {
     // A modal popup runs its own loop: close it so that control returns to the main loop.
     modaleFensterSchliessen();
     return 0;
+}
+
+bool UI_CallbackRegistriert(UiCallbackArt art, const std::string& name) {
+    switch (art) {
+    case UiCallbackArt::Ctrl:
+        return uiint::ctrlCallback(name) != nullptr;
+    case UiCallbackArt::Panel:
+        return uiint::panelCallback(name) != nullptr;
+    case UiCallbackArt::Menu:
+        return uiint::menuCallback(name) != nullptr;
+    }
+    return false;
 }

@@ -20,6 +20,7 @@ namespace {
 int g_naechsterHandle = 1;
 int g_letzteAktiv = 0;
 std::vector<int> g_popups; // installed popups, topmost last
+const UiRessource* g_ressource = nullptr;
 
 void popupEntfernen(int handle) {
     for (auto it = g_popups.begin(); it != g_popups.end(); ++it)
@@ -126,14 +127,19 @@ int UI_PanelDefLaden(const PanelDef& def, const MenuBarDef& menuBar) {
     return panelLaden(def, &menuBar);
 }
 
+void UI_RessourceSetzen(const UiRessource* ressource) {
+    g_ressource = ressource;
+}
+
 int LoadPanel(int /*parentPanel*/, const char* resourceFile, int panelConstant) {
-    if (!resourceFile || QFileInfo(QString::fromUtf8(resourceFile))
-                                 .fileName()
-                                 .compare("Plm1SteuerungGui.uir", Qt::CaseInsensitive) != 0)
+    if (!g_ressource || !resourceFile ||
+        QFileInfo(QString::fromUtf8(resourceFile))
+                .fileName()
+                .compare(QString::fromUtf8(g_ressource->dateiname), Qt::CaseInsensitive) != 0)
         return FEHLER_RESSOURCE;
-    const PanelDef* def = Resource_Panel(panelConstant);
+    const PanelDef* def = g_ressource->panel(panelConstant);
     if (!def) return FEHLER_RESSOURCE;
-    const MenuBarDef* menu = def->menuBar ? Resource_MenuBar(def->menuBar) : nullptr;
+    const MenuBarDef* menu = def->menuBar ? g_ressource->menuBar(def->menuBar) : nullptr;
     return panelLaden(*def, menu);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // Shape of the user-interface resource: panels with their controls, menu bars, labels, list items and
-// callback names. The resource in resources/ fills these tables; LoadPanel builds windows from them.
+// callback names. The resource in resources/ fills these tables and registers itself; LoadPanel builds
+// windows from them.
 
 #include <string>
 #include <vector>
@@ -98,6 +99,11 @@ struct PanelDef {
     std::vector<CtrlDef> ctrls;
 };
 
-// The resource: every panel and menu bar, looked up by constant (nullptr when unknown).
-const PanelDef* Resource_Panel(int panelConstant);
-const MenuBarDef* Resource_MenuBar(int menuBarConstant);
+// The resource LoadPanel builds from: the file name it answers to and its tables by constant (nullptr when
+// unknown). The program's start code registers it; until then LoadPanel finds no panel.
+struct UiRessource {
+    const char* dateiname;
+    const PanelDef* (*panel)(int panelConstant);
+    const MenuBarDef* (*menuBar)(int menuBarConstant);
+};
+void UI_RessourceSetzen(const UiRessource* ressource);

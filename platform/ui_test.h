@@ -1,8 +1,9 @@
 #pragma once
-// Hooks for tests, screenshots and the command-line tool: answer popups without a person, watch progress,
-// reach the Qt widgets behind panels and controls.
+// Hooks for tests and screenshots: reach the Qt widgets behind panels and controls, render panels, load
+// panels of one's own (answering popups and watching progress: platform/ui_melden.h).
 
-#include <functional>
+#include "platform/ui_melden.h"
+
 #include <string>
 
 class QWidget;
@@ -10,21 +11,6 @@ class QImage;
 class QAction;
 struct PanelDef;
 struct MenuBarDef;
-
-// Popups: when a handler is set, MessagePopup calls it instead of showing a box.
-void UI_MeldungsabfangSetzen(std::function<void(const std::string& title, const std::string& text)> handler);
-
-struct DateiauswahlAnfrage {
-    std::string verzeichnis, vorgabe, filter, titel;
-    int knopf = 0;             // VAL_SAVE_BUTTON, VAL_LOAD_BUTTON, ...
-    int neueVerzeichnisse = 0; // allowMakeDirectory
-};
-// File dialogs: when a handler is set, FileSelectPopup calls it instead of showing a dialog; it returns the
-// path to choose, or an empty text for cancel. FileSelectPopup itself reports whether the file exists.
-void UI_DateiauswahlSetzen(std::function<std::string(const DateiauswahlAnfrage&)> handler);
-
-// Progress: called with (title, percent) on every create (percent 0), update and discard (percent -1).
-void UI_FortschrittsbeobachterSetzen(std::function<void(const std::string& title, int percent)> observer);
 
 // The panel's top-level window (menu bar and content), and a control's own widget (nullptr for a timer or
 // an unknown handle). QTest clicks and keys on these reach the callbacks as an operator's would.
@@ -39,6 +25,11 @@ int UI_PanelAlsPngSpeichern(int panel, const std::string& pngPfad);
 // Note for tests: a QuitUserInterface stays pending (popups return at once) until RunUserInterface has
 // consumed it, so a test that quits also runs the loop.
 bool UI_CallbackLaeuft();
+
+// Whether a callback of the kind is registered under the name (the resource's names are checked against
+// this: an unknown name would bind nothing).
+enum class UiCallbackArt { Ctrl, Panel, Menu };
+bool UI_CallbackRegistriert(UiCallbackArt art, const std::string& name);
 
 // Loads a panel from a table of one's own (tests, tools) like LoadPanel does from the resource; hidden;
 // returns its handle (> 0) or a negative value (no QApplication).

@@ -357,7 +357,7 @@ void GraphWidget::mouseDoubleClickEvent(QMouseEvent* e) {
 void GraphWidget::mouseMoveEvent(QMouseEvent* e) {
     if (!taste) return;
     cursorNachMaus(e);
-    const QPoint pos = mausMerken(panel_, control_, e);
+    mausMerken(panel_, control_, e);
     rufeCtrl(panel_, control_, EVENT_VAL_CHANGED, 0, 0);
     maus().gueltig = false;
 }

@@ -45,6 +45,11 @@ const MenuBarDef* Resource_MenuBar(int menuBarConstant) {
     return it == menuBars().end() ? nullptr : &it->second;
 }
 
+void Resource_Registrieren() {
+    static const UiRessource ressource{RESSOURCE_DATEINAME, Resource_Panel, Resource_MenuBar};
+    UI_RessourceSetzen(&ressource);
+}
+
 void Resource_FusszeileHinzufuegen(PanelDef& panel, const FusszeileIds& ids) {
     const int y = panel.height - FUSSZEILE_HOEHE + 12;
     CtrlDef ring{.id = ids.ring,

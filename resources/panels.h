@@ -4,6 +4,13 @@
 
 #include "platform/ui_resource.h"
 
+// The resource's file name, its tables by constant (nullptr when unknown), and its registration with the
+// windows layer, which the start code (and every window test) makes before loading a panel.
+constexpr const char* RESSOURCE_DATEINAME = "Plm1SteuerungGui.uir";
+const PanelDef* Resource_Panel(int panelConstant);
+const MenuBarDef* Resource_MenuBar(int menuBarConstant);
+void Resource_Registrieren();
+
 PanelDef Resource_HauptPanel();                               // MAINPANEL
 PanelDef Resource_InfoPanel();                                // INFOPANEL
 PanelDef Resource_UngenutztesPanel(int id, const char* name); // COMPANEL, INFOPANEL_, PANEL: never loaded

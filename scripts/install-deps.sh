@@ -2,7 +2,7 @@
 # Installs the Debian 12 packages that building and testing need; does nothing when all are there.
 set -euo pipefail
 pkgs=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-serialport-dev libgtest-dev
-      googletest clang libclang-rt-14-dev libgl-dev xvfb xdotool qt6-translations-l10n fonts-dejavu-core)
+      googletest clang clang-format libclang-rt-14-dev libgl-dev xvfb xdotool qt6-translations-l10n fonts-dejavu-core)
 missing=()
 for p in "${pkgs[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

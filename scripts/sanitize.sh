@@ -3,8 +3,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPLM1_SANITIZE=ON
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPLM1_SANITIZE=ON ${PLM1_CMAKE_FLAGS:-}
 cmake --build build-asan -j"$(nproc)"
-export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
+# Leaks are reported; what system libraries allocate once for the life of a process is listed in lsan.supp.
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export LSAN_OPTIONS=suppressions=$PWD/scripts/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 ctest --test-dir build-asan --output-on-failure -j"$(nproc)" --timeout 600

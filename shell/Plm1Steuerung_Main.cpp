@@ -3,32 +3,23 @@
 
 #include "shell/Plm1Steuerung_Main.h"
 
+#include "cycle/Kurven_Main.h"
 #include "device/Vkr_Com.h"
+#include "direct/Direkt_Main.h"
 #include "errors/VKR_errorV3.h"
+#include "keys/Tasten_Main.h"
 #include "platform/datei_sicher.h"
 #include "platform/rs232_trace.h"
 #include "platform/ui.h"
+#include "platform/ui_signale.h"
 #include "platform/ui_test.h"
 #include "resources/Plm1SteuerungGui.h"
+#include "resources/panels.h"
 #include "shell/Plm1_Beenden.h"
 #include "shell/Plm1_GemeinsameFunktionen.h"
 #include "shell/Plm1_Startoptionen.h"
 #include "shell/inifile.h"
 #include "valves/Konfig_Main.h"
-
-#ifdef PLM1_MIT_TASTEN
-#include "keys/Tasten_Main.h"
-#endif
-#ifdef PLM1_MIT_DIREKT
-#include "direct/Direkt_Main.h"
-#endif
-#ifdef PLM1_MIT_KURVEN
-#include "cycle/Kurven_Main.h"
-#endif
-#if __has_include("platform/ui_signale.h")
-#include "platform/ui_signale.h"
-#define PLM1_MIT_SIGNALEN
-#endif
 
 #include <QApplication>
 #include <QLabel>
@@ -36,6 +27,7 @@
 #include <QTimer>
 #include <QTranslator>
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -46,7 +38,6 @@
 namespace {
 
 constexpr const char* RESSOURCE = "Plm1SteuerungGui.uir";
-constexpr const char* SEKTION = "konfig";
 
 int gHauptpanel = 0;
 int gInfopanel = 0;
@@ -55,21 +46,15 @@ bool gEinstellungenUnlesbar = false; // the settings file exists but could not b
 int Callback_Buttons_Mainbuttons(int panel, int control, int event, void*, int, int) {
     if (event != EVENT_COMMIT) return 0;
     switch (control) {
-#ifdef PLM1_MIT_TASTEN
     case MAINPANEL_TASTATURPROG:
         TastenMain_DisplayPanel(panel);
         break;
-#endif
-#ifdef PLM1_MIT_KURVEN
     case MAINPANEL_ZYKLUSPROG:
         KurvenMain_DisplayPanel(panel);
         break;
-#endif
-#ifdef PLM1_MIT_DIREKT
     case MAINPANEL_DIREKTBETRIEB:
         DirektMain_DisplayPanel(panel);
         break;
-#endif
     case MAINPANEL_KONFIGURATION:
         KonfigMain_DisplayPanel(panel);
         break;
@@ -107,53 +92,21 @@ struct Modul {
     int (*readIni)(IniText);
     void (*writeIni)(IniText);
     void (*freigeben)();
-    int knopf; // main window button, dimmed when the window is not part of this build
 };
 
 const Modul gModule[] = {
-#ifdef PLM1_MIT_KURVEN
-    {"Zyklus", KurvenMain_Initialisieren, KurvenMain_ReadIni, KurvenMain_WriteIni, KurvenMain_Freigeben,
-     MAINPANEL_ZYKLUSPROG},
-#else
-    {"Zyklus", nullptr, nullptr, nullptr, nullptr, MAINPANEL_ZYKLUSPROG},
-#endif
-#ifdef PLM1_MIT_TASTEN
-    {"Tasten", TastenMain_Initialisieren, TastenMain_ReadIni, TastenMain_WriteIni, TastenMain_Freigeben,
-     MAINPANEL_TASTATURPROG},
-#else
-    {"Tasten", nullptr, nullptr, nullptr, nullptr, MAINPANEL_TASTATURPROG},
-#endif
-#ifdef PLM1_MIT_DIREKT
-    {"Direkt", DirektMain_Initialisieren, DirektMain_ReadIni, DirektMain_WriteIni, DirektMain_Freigeben,
-     MAINPANEL_DIREKTBETRIEB},
-#else
-    {"Direkt", nullptr, nullptr, nullptr, nullptr, MAINPANEL_DIREKTBETRIEB},
-#endif
-    {"Konfig", KonfigMain_Initialisieren, KonfigMain_ReadIni, KonfigMain_WriteIni, KonfigMain_Freigeben,
-     MAINPANEL_KONFIGURATION},
+    {"Zyklus", KurvenMain_Initialisieren, KurvenMain_ReadIni, KurvenMain_WriteIni, KurvenMain_Freigeben},
+    {"Tasten", TastenMain_Initialisieren, TastenMain_ReadIni, TastenMain_WriteIni, TastenMain_Freigeben},
+    {"Direkt", DirektMain_Initialisieren, DirektMain_ReadIni, DirektMain_WriteIni, DirektMain_Freigeben},
+    {"Konfig", KonfigMain_Initialisieren, KonfigMain_ReadIni, KonfigMain_WriteIni, KonfigMain_Freigeben},
 };
 
 // Settings are read in the order cycle, keys, unit settings, direct operation.
 const Modul* const gLeseReihenfolge[] = {&gModule[0], &gModule[1], &gModule[3], &gModule[2]};
 
 void konfigEmpfaengerSetzen() {
-    GemFunc_KonfigEmpfaengerSetzen(
-#ifdef PLM1_MIT_TASTEN
-        TastenMain_KonfigUebernehmen,
-#else
-        nullptr,
-#endif
-#ifdef PLM1_MIT_KURVEN
-        KurvenMain_KonfigUebernehmen,
-#else
-        nullptr,
-#endif
-#ifdef PLM1_MIT_DIREKT
-        DirektMain_KonfigUebernehmen
-#else
-        nullptr
-#endif
-    );
+    GemFunc_KonfigEmpfaengerSetzen(TastenMain_KonfigUebernehmen, KurvenMain_KonfigUebernehmen,
+                                   DirektMain_KonfigUebernehmen);
 }
 
 // The settings file names a port when its "com" key holds one other than 0 or "compfad" names a device.
@@ -163,8 +116,8 @@ bool einstellungenNennenPort() {
     int port = 0;
     std::string pfad;
     const bool gelesen = Ini_ReadFromFile(ini, INI_DATEINAME) == 0;
-    const bool genannt = gelesen && ((Ini_GetInt(ini, SEKTION, "com", &port) > 0 && port != 0) ||
-                                     Ini_GetString(ini, SEKTION, "compfad", &pfad) > 0);
+    const bool genannt = gelesen && ((Ini_GetInt(ini, INI_SEKTION, "com", &port) > 0 && port != 0) ||
+                                     Ini_GetString(ini, INI_SEKTION, "compfad", &pfad) > 0);
     Ini_Dispose(ini);
     return genannt;
 }
@@ -189,13 +142,11 @@ bool fensterBilderSpeichern(const std::string& verzeichnis) {
 
 // The program's name over the main window's buttons, larger than the buttons' text.
 void titelHervorheben(int panel, int ctrl) {
-    auto* titel = qobject_cast<QLabel*>(UI_CtrlWidget(panel, ctrl));
-    if (!titel) return;
-    QFont schrift = titel->font();
-    schrift.setPointSizeF(schrift.pointSizeF() * 1.8);
-    schrift.setBold(true);
-    titel->setFont(schrift);
-    titel->setAlignment(Qt::AlignCenter);
+    int punkte = 0;
+    if (GetCtrlAttribute(panel, ctrl, ATTR_TEXT_POINT_SIZE, &punkte) != 0) return;
+    SetCtrlAttribute(panel, ctrl, ATTR_TEXT_POINT_SIZE, static_cast<int>(std::lround(punkte * 1.8)));
+    SetCtrlAttribute(panel, ctrl, ATTR_TEXT_BOLD, 1);
+    SetCtrlAttribute(panel, ctrl, ATTR_TEXT_JUSTIFY, VAL_CENTER_JUSTIFIED);
 }
 
 } // namespace
@@ -220,7 +171,6 @@ Fehlercode Func_IniDateiLaden() {
     }
     Fehlercode erster = KEIN_FEHLER;
     for (const Modul* m : gLeseReihenfolge) {
-        if (!m->readIni) continue;
         const Fehlercode f = m->readIni(ini);
         if (erster == KEIN_FEHLER) erster = f;
     }
@@ -233,7 +183,7 @@ Fehlercode Func_IniDateiSchreiben() {
     IniText ini = Ini_New(1);
     if (!ini) return FEHLER_INI_SCHREIBEN;
     for (const Modul* m : gLeseReihenfolge)
-        if (m->writeIni) m->writeIni(ini);
+        m->writeIni(ini);
     const int geschrieben = Ini_WriteToFile(ini, INI_DATEINAME);
     Ini_Dispose(ini);
     return geschrieben < 0 ? FEHLER_INI_SCHREIBEN : KEIN_FEHLER;
@@ -254,7 +204,7 @@ int Plm1Steuerung_Starten(int argc, char** argv) {
     static int qtArgc = 1;
     static char qtName[] = "Plm1Steuerung";
     static char* qtArgv[] = {qtName, nullptr};
-    static QApplication* app = nullptr;
+    [[maybe_unused]] static QApplication* app = nullptr;
     if (!QApplication::instance()) {
         if (!optionen.bilderVerzeichnis.empty() && !std::getenv("QT_QPA_PLATFORM"))
             setenv("QT_QPA_PLATFORM", "offscreen", 1);
@@ -265,9 +215,7 @@ int Plm1Steuerung_Starten(int argc, char** argv) {
         if (deutsch.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
             QApplication::installTranslator(&deutsch);
     }
-#ifdef PLM1_MIT_SIGNALEN
     UI_BeendenBeiSignal();
-#endif
     if (optionen.simulator && !Startoptionen_SimulatorStarten()) return -1;
     if (optionen.nachStartBeenden) {
         // A measuring run waits for nobody: messages go to standard error.
@@ -282,6 +230,7 @@ int Plm1Steuerung_Starten(int argc, char** argv) {
     UI_CallbackRegistrieren("Callback_Panel_Info", Callback_Panel_Info);
     UI_CallbackRegistrieren("Callback_Info_Button_Ok", Callback_Info_Button_Ok);
 
+    Resource_Registrieren();
     gHauptpanel = LoadPanel(0, RESSOURCE, MAINPANEL);
     if (gHauptpanel <= 0) return -1;
     gInfopanel = LoadPanel(0, RESSOURCE, INFOPANEL);
@@ -290,9 +239,6 @@ int Plm1Steuerung_Starten(int argc, char** argv) {
     titelHervorheben(gInfopanel, INFOPANEL_TEXTMSG);
     SetCtrlVal(gInfopanel, INFOPANEL_VERSION, "V 1.0");
     SetCtrlVal(gInfopanel, INFOPANEL_DATUM, "7/2009");
-    // A window that is not part of this build keeps its button dimmed rather than offering nothing.
-    for (const Modul& m : gModule)
-        if (!m.initialisieren) SetCtrlAttribute(gHauptpanel, m.knopf, ATTR_DIMMED, 1);
     DisplayPanel(gHauptpanel);
 
     GemFunc_Initialisieren();
@@ -300,7 +246,7 @@ int Plm1Steuerung_Starten(int argc, char** argv) {
     GemFunc_PanelZurListeHinzufuegen(gHauptpanel, "Hauptfenster", 0);
     GemFunc_KonfigEmpfaengerSetzen(nullptr, nullptr, nullptr);
     for (const Modul& m : gModule)
-        if (m.initialisieren && m.initialisieren() != 0) return -1;
+        if (m.initialisieren() != 0) return -1;
     konfigEmpfaengerSetzen();
     GemFunc_FenstermenueintraegeErstellen();
 
@@ -329,7 +275,7 @@ int Plm1Steuerung_Starten(int argc, char** argv) {
     }
 
     for (const Modul& m : gModule)
-        if (m.freigeben) m.freigeben();
+        m.freigeben();
     DiscardPanel(gInfopanel);
     DiscardPanel(gHauptpanel);
     gInfopanel = gHauptpanel = 0;

@@ -3,8 +3,7 @@
 // which the working modules start, read and write their settings and are released.
 
 #include "errors/VKR_Fehlercodes.h"
-
-constexpr const char* INI_DATEINAME = "plm1Steuerung.ini";
+#include "shell/Plm1_Einstellungsdatei.h"
 
 // The whole program as main runs it (arguments as given to main); returns 0 or -1.
 int Plm1Steuerung_Starten(int argc, char** argv);

@@ -4,8 +4,9 @@
 #include "sim/plm1sim_ablauf.h"
 
 #include "cycle/Kurven_Satz.h"
+#include "device/Speicherbild.h"
 #include "keys/Tasten_Block.h"
-#include "valves/Konfig_Main.h"
+#include "valves/Ventilarten.h"
 
 #include <algorithm>
 #include <cmath>
@@ -20,12 +21,12 @@ constexpr int ZYKLUS_KOPF_INVERTIERT = 0x4400;
 constexpr int ZYKLUS_SAETZE_INVERTIERT = 0x4420;
 constexpr int ZYKLUS_SCHRITTE_MAX = 600;
 constexpr int TASTEN_NUTZBYTES = BLOCK_CHECKSUMME;
-constexpr double KEINE_OBERGRENZE = 2000.0;
-constexpr double KEINE_UNTERGRENZE = -2000.0;
+constexpr double KEINE_OBERGRENZE = SPEICHERBILD_KEINE_GRENZE;
+constexpr double KEINE_UNTERGRENZE = -SPEICHERBILD_KEINE_GRENZE;
 constexpr int TASTE_HOECHSTE = TASTE_STOPP;
 
 double prozent(int geraet) {
-    return TastenBlock_PumpeVonGeraet(geraet);
+    return Speicherbild_PumpeVonGeraet(geraet);
 }
 
 bool passt(const std::vector<std::uint8_t>& speicher, int start, int laenge) {
@@ -39,10 +40,8 @@ bool tastenkopieStimmt(const std::vector<std::uint8_t>& speicher, int n) {
     if (!passt(speicher, a, TASTENBLOCK_GROESSE) || !passt(speicher, b, TASTENBLOCK_GROESSE)) return false;
     const unsigned char* klar = speicher.data() + a;
     const unsigned char* inv = speicher.data() + b;
-    const auto gespeichert = [](const unsigned char* p) {
-        return p[BLOCK_CHECKSUMME] | (p[BLOCK_CHECKSUMME + 1] << 8);
-    };
-    if (TastenBlock_Checksumme(klar) != gespeichert(klar) || TastenBlock_Checksumme(inv) != gespeichert(inv))
+    if (!Speicherbild_PruefsummeStimmt(klar, TASTEN_NUTZBYTES) ||
+        !Speicherbild_PruefsummeStimmt(inv, TASTEN_NUTZBYTES))
         return false;
     for (int i = 0; i < TASTEN_NUTZBYTES; ++i)
         if (klar[i] != static_cast<unsigned char>(~inv[i])) return false;
@@ -156,7 +155,7 @@ bool Ablauf::tasteDruecken(int taste, Zustand& z, const std::vector<std::uint8_t
     (void)TastenBlock_Dekodieren(&speicher[TASTENSPEICHER_ADRESSE], arten, tabelle);
     const TastenEintrag& t = tabelle[static_cast<std::size_t>(taste - 1)];
     Schritt s;
-    for (int j = 0; j < TASTEN_VENTILE; ++j)
+    for (int j = 0; j < ANZAHL_VENTILE; ++j)
         if (t[TASTE_VENTIL1 + j]) s.ventile |= 1 << j;
     const int pumpen[2] = {t[TASTE_PUMPE1], t[TASTE_PUMPE2]};
     const int aktiv[2] = {t[TASTE_DRUCK1CHECKB], t[TASTE_DRUCK2CHECKB]};

@@ -4,7 +4,7 @@
 
 #include "errors/VKR_errorV3.h"
 #include "platform/cvifile.h"
-#include "platform/ui.h"
+#include "platform/ui_melden.h"
 #include "valves/Konfigarray.h"
 
 #include <string>
@@ -59,10 +59,10 @@ Fehlercode KonfigDatei_LadenAus(const std::string& pfad) {
         VKR_Fehleruserstring(grund.c_str());
         return FEHLER_KONFIGDATEI_OEFFNEN;
     }
-    int arten[11];
+    Ventilarten arten;
     const Fehlercode f = KonfigDatei_BildAuswerten(bild.data(), static_cast<int>(bild.size()), arten);
     if (f != KEIN_FEHLER) return f;
-    for (int i = 0; i < 11; ++i)
+    for (int i = 0; i < ANZAHL_VENTILE; ++i)
         gKonfig[i] = arten[i];
     gPfad = pfad;
     return KEIN_FEHLER;

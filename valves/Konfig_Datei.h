@@ -2,6 +2,7 @@
 // The *.plc file of the valve kinds (124 bytes): save and load through the file dialog, and the byte image.
 
 #include "errors/VKR_Fehlercodes.h"
+#include "valves/Ventilarten.h"
 
 #include <string>
 
@@ -17,4 +18,4 @@ void KonfigDatei_DateinameZuruecksetzen();
 // Image of gKonfig; and checking an image of `laenge` bytes, taking its valve kinds into arten on success
 // (codes of the load: -304705, -302706, -303707).
 void KonfigDatei_BildErstellen(unsigned char bild[KONFIGDATEI_GROESSE]);
-[[nodiscard]] Fehlercode KonfigDatei_BildAuswerten(const unsigned char* bild, int laenge, int arten[11]);
+[[nodiscard]] Fehlercode KonfigDatei_BildAuswerten(const unsigned char* bild, int laenge, Ventilarten& arten);

@@ -1,7 +1,7 @@
 // Byte image of the *.plc file: header, the 11 valve kinds and the 11 selector identifiers, little-endian.
 
 #include "errors/VKR_Fehlercodes.h"
-#include "keys/Datei_Kopf.h"
+#include "platform/Datei_Kopf.h"
 #include "platform/le_bytes.h"
 #include "valves/Konfig_Datei.h"
 #include "valves/Konfigarray.h"
@@ -20,7 +20,7 @@ void KonfigDatei_BildErstellen(unsigned char bild[KONFIGDATEI_GROESSE]) {
         le32_setzen(bild + VERSATZ_ARTEN + 4 * i, gKonfig[i]);
 }
 
-Fehlercode KonfigDatei_BildAuswerten(const unsigned char* bild, int laenge, int arten[11]) {
+Fehlercode KonfigDatei_BildAuswerten(const unsigned char* bild, int laenge, Ventilarten& arten) {
     if (bild == nullptr || laenge < KONFIGDATEI_GROESSE) return FEHLER_KONFIGDATEI_ZU_KURZ;
     switch (DateiKopf_Pruefen(bild, DATEIART, DATEI_VERSION)) {
     case KopfPruefung::FalscherTyp:
@@ -31,7 +31,7 @@ Fehlercode KonfigDatei_BildAuswerten(const unsigned char* bild, int laenge, int 
         break;
     }
     // The selector identifiers that follow are not read back: they belong to this build's window.
-    for (int i = 0; i < 11; ++i)
+    for (int i = 0; i < ANZAHL_VENTILE; ++i)
         arten[i] = le32_lesen(bild + VERSATZ_ARTEN + 4 * i);
     return KEIN_FEHLER;
 }

@@ -3,24 +3,26 @@
 
 #include "valves/Konfig_Main.h"
 
+#include "device/VkrCom_Userinterface.h"
 #include "device/Vkr_Com.h"
 #include "errors/VKR_errorV3.h"
 #include "platform/ui.h"
 #include "resources/Plm1SteuerungGui.h"
 #include "shell/Plm1_Beenden.h"
+#include "shell/Plm1_Einstellungsdatei.h"
 #include "shell/Plm1_GemeinsameFunktionen.h"
 #include "valves/Konfig_Datei.h"
 #include "valves/Konfig_Ports.h"
 #include "valves/Konfig_Userinterface.h"
 #include "valves/Konfigarray.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
 
 constexpr const char* RESSOURCE = "Plm1SteuerungGui.uir";
 constexpr const char* FENSTERNAME = "PLM-1 Einstellungen";
-constexpr const char* SEKTION = "konfig";
 
 int gEingestellterPort = 0; // "com" as read at start
 
@@ -54,13 +56,9 @@ void Menu_Konfig_Ventile(int, int menuItem, void*, int) {
     }
 }
 
-bool ventilGueltig(int ventil) {
-    return ventil >= 0 && ventil < ANZAHL_VENTILE;
-}
-
 // Reads one integer key; a missing or unreadable key records its code unless an earlier one was recorded.
 bool lesen(IniText ini, const char* schluessel, int* wert, Fehlercode code, Fehlercode* ersterFehler) {
-    if (Ini_GetInt(ini, SEKTION, schluessel, wert) > 0) return true;
+    if (Ini_GetInt(ini, INI_SEKTION, schluessel, wert) > 0) return true;
     if (*ersterFehler == KEIN_FEHLER) *ersterFehler = code;
     return false;
 }
@@ -114,15 +112,10 @@ void KonfigMain_DisplayPanel(int fromPanel) {
 }
 
 Fehlercode KonfigMain_ReadIni(IniText ini) {
-    Fehlercode ersterFehler = KEIN_FEHLER;
-    for (int i = 0; i < ANZAHL_VENTILE; ++i) {
-        char schluessel[8];
-        std::snprintf(schluessel, sizeof schluessel, "v%d", i + 1);
-        int art = 0;
-        if (lesen(ini, schluessel, &art, FEHLER_INI_VENTIL_FEHLT, &ersterFehler) && art >= VENTILART_NV &&
-            art <= VENTILART_NC)
-            gKonfig[i] = art;
-    }
+    Ventilarten arten;
+    std::copy_n(gKonfig, ANZAHL_VENTILE, arten);
+    Fehlercode ersterFehler = Konfigarray_IniLesen(ini, arten);
+    std::copy_n(arten, ANZAHL_VENTILE, gKonfig);
     KonfigGui_ArrayToGui();
 
     int wert = 0;
@@ -145,22 +138,14 @@ void KonfigMain_WriteIni(IniText ini) {
     for (int i = 0; i < ANZAHL_VENTILE; ++i) {
         char schluessel[8];
         std::snprintf(schluessel, sizeof schluessel, "v%d", i + 1);
-        (void)Ini_PutInt(ini, SEKTION, schluessel, gKonfig[i]);
+        (void)Ini_PutInt(ini, INI_SEKTION, schluessel, gKonfig[i]);
     }
     // A port whose adapter was absent stays configured as long as the operator asked for no other one.
     int com = VkrCom_ComPortGet();
     if (com == 0 && gEingestellterPort != 0 && VkrCom_GewaehlterPortGet() == gEingestellterPort)
         com = gEingestellterPort;
-    (void)Ini_PutInt(ini, SEKTION, "com", com);
-    (void)Ini_PutInt(ini, SEKTION, "lcom", VkrCom_LastComPortGet());
-    (void)Ini_PutInt(ini, SEKTION, "adresse", static_cast<int>(VkrCom_AdresseGet()));
+    (void)Ini_PutInt(ini, INI_SEKTION, "com", com);
+    (void)Ini_PutInt(ini, INI_SEKTION, "lcom", VkrCom_LastComPortGet());
+    (void)Ini_PutInt(ini, INI_SEKTION, "adresse", static_cast<int>(VkrCom_AdresseGet()));
     KonfigPorts_WriteIni(ini);
-}
-
-int KonfigMain_VentilVorhanden(int ventil) {
-    return ventilGueltig(ventil) && gKonfig[ventil] != VENTILART_NV;
-}
-
-int KonfigMain_VentilIstNO(int ventil) {
-    return ventilGueltig(ventil) && gKonfig[ventil] == VENTILART_NO;
 }

@@ -6,21 +6,35 @@
 #include "valves/Konfig_Main.h"
 #include "valves/Konfigarray.h"
 
+#include <string>
+
 int konfigPanelHandle = 0;
 
+namespace {
+// The three kinds; a stored kind outside them (from a *.plc file) gets an item of its own, named by its
+// number, so the selector shows it and a commit on another selector keeps it.
+void eintraegeSetzen(int ctrl, int art) {
+    ClearListCtrl(konfigPanelHandle, ctrl);
+    InsertListItem(konfigPanelHandle, ctrl, -1, "n.v.", VENTILART_NV);
+    InsertListItem(konfigPanelHandle, ctrl, -1, "NO", VENTILART_NO);
+    InsertListItem(konfigPanelHandle, ctrl, -1, "NC", VENTILART_NC);
+    if (art < VENTILART_NV || art > VENTILART_NC)
+        InsertListItem(konfigPanelHandle, ctrl, -1, std::to_string(art).c_str(), art);
+}
+} // namespace
+
 void KonfigGui_Initialisieren() {
-    for (int i = 0; i < ANZAHL_VENTILE; ++i) {
-        const int ctrl = gKonfig[ANZAHL_VENTILE + i];
-        InsertListItem(konfigPanelHandle, ctrl, -1, "n.v.", VENTILART_NV);
-        InsertListItem(konfigPanelHandle, ctrl, -1, "NO", VENTILART_NO);
-        InsertListItem(konfigPanelHandle, ctrl, -1, "NC", VENTILART_NC);
-    }
+    for (int i = 0; i < ANZAHL_VENTILE; ++i)
+        eintraegeSetzen(gKonfig[ANZAHL_VENTILE + i], VENTILART_NC);
 }
 
 void KonfigGui_ArrayToGui() {
     if (konfigPanelHandle <= 0) return;
-    for (int i = 0; i < ANZAHL_VENTILE; ++i)
-        SetCtrlVal(konfigPanelHandle, gKonfig[ANZAHL_VENTILE + i], gKonfig[i]);
+    for (int i = 0; i < ANZAHL_VENTILE; ++i) {
+        const int ctrl = gKonfig[ANZAHL_VENTILE + i];
+        eintraegeSetzen(ctrl, gKonfig[i]);
+        SetCtrlVal(konfigPanelHandle, ctrl, gKonfig[i]);
+    }
 }
 
 void KonfigGui_GuiToArray() {

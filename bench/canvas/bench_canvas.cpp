@@ -8,6 +8,7 @@
 #include "platform/ui.h"
 #include "platform/ui_test.h"
 #include "resources/Plm1SteuerungGui.h"
+#include "resources/panels.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -103,6 +104,7 @@ int main(int argc, char** argv) {
     if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QApplication app(argc, argv);
     QApplication::setStyle("Fusion");
+    Resource_Registrieren();
     UI_MeldungsabfangSetzen([](const std::string&, const std::string&) {});
     if (KurvenMain_Initialisieren() != 0) {
         std::fprintf(stderr, "curve window could not be set up\n");

@@ -9,6 +9,7 @@
 #include "platform/rs232.h"
 #include "platform/ui.h"
 #include "resources/Plm1SteuerungGui.h"
+#include "resources/panels.h"
 #include "shell/Plm1_GemeinsameFunktionen.h"
 #include "sim/plm1sim.h"
 #include "valves/Konfigarray.h"
@@ -29,6 +30,7 @@ constexpr int PORT = 1;
 int main(int argc, char** argv) {
     if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QApplication app(argc, argv);
+    Resource_Registrieren();
 
     plm1sim::Server server;
     if (!server.starten({plm1sim::Einheit{}}, true)) {

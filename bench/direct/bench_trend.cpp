@@ -13,6 +13,7 @@
 #include "platform/ui_streifen.h"
 #include "platform/ui_test.h"
 #include "resources/Plm1SteuerungGui.h"
+#include "resources/panels.h"
 #include "shell/Plm1_GemeinsameFunktionen.h"
 #include "valves/Konfigarray.h"
 
@@ -105,6 +106,7 @@ int main(int argc, char** argv) {
     if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
     std::setvbuf(stdout, nullptr, _IOLBF, 0); // each figure as soon as it is measured
     QApplication app(argc, argv);
+    Resource_Registrieren();
     QApplication::setStyle("Fusion");
     bool gut = true;
 

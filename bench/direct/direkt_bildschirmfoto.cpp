@@ -10,6 +10,7 @@
 #include "platform/ui.h"
 #include "platform/ui_test.h"
 #include "resources/Plm1SteuerungGui.h"
+#include "resources/panels.h"
 #include "shell/Plm1_GemeinsameFunktionen.h"
 #include "sim/plm1sim.h"
 #include "valves/Konfig_Main.h"
@@ -27,6 +28,7 @@ int main(int argc, char** argv) {
     if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QApplication app(argc, argv);
     QApplication::setStyle("Fusion");
+    Resource_Registrieren();
 
     plm1sim::Server server;
     if (!server.starten()) return 1;

@@ -14,6 +14,7 @@
 #include "platform/ui.h"
 #include "platform/ui_test.h"
 #include "resources/Plm1SteuerungGui.h"
+#include "resources/panels.h"
 #include "shell/Plm1_GemeinsameFunktionen.h"
 #include "sim/plm1sim.h"
 #include "valves/Konfigarray.h"
@@ -68,6 +69,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     QApplication app(argc, argv);
+    Resource_Registrieren();
     QApplication::setStyle("Fusion");
 
     plm1sim::Server server;

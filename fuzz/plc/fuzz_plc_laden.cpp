@@ -11,7 +11,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse) {
     // A copy of exactly the input's size, so that any read past it is caught.
     const std::vector<unsigned char> bild(daten, daten + groesse);
-    int arten[11];
+    Ventilarten arten;
     const Fehlercode f = KonfigDatei_BildAuswerten(bild.data(), static_cast<int>(bild.size()), arten);
     if (f != KEIN_FEHLER) {
         if (f != FEHLER_KONFIGDATEI_ZU_KURZ && f != FEHLER_KONFIGDATEI_TYP && f != FEHLER_KONFIGDATEI_VERSION)
@@ -19,13 +19,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
         return 0;
     }
     Konfigarray_Initialisieren();
-    for (int i = 0; i < 11; ++i)
+    for (int i = 0; i < ANZAHL_VENTILE; ++i)
         gKonfig[i] = arten[i];
     unsigned char neu[KONFIGDATEI_GROESSE];
     KonfigDatei_BildErstellen(neu);
-    int wieder[11];
+    Ventilarten wieder;
     if (KonfigDatei_BildAuswerten(neu, KONFIGDATEI_GROESSE, wieder) != KEIN_FEHLER) std::abort();
-    for (int i = 0; i < 11; ++i)
+    for (int i = 0; i < ANZAHL_VENTILE; ++i)
         if (wieder[i] != arten[i]) std::abort();
     return 0;
 }

@@ -2,7 +2,7 @@
 // common length and never misbehaves.
 
 #include "cycle/Kurven_Com.h"
-#include "platform/ui_test.h"
+#include "platform/ui_melden.h"
 #include "valves/Konfigarray.h"
 
 #include <algorithm>

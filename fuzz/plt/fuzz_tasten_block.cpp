@@ -11,7 +11,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < TASTENSPEICHER_GROESSE) return 0;
     Ventilarten arten;
-    for (int j = 0; j < TASTEN_VENTILE; ++j) {
+    for (int j = 0; j < ANZAHL_VENTILE; ++j) {
         const std::size_t i = TASTENSPEICHER_GROESSE + static_cast<std::size_t>(j);
         arten[j] = i < size ? data[i] % 3 : 2;
     }
@@ -22,7 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         unsigned char block[TASTENBLOCK_GROESSE];
         for (bool inv : {false, true}) {
             TastenBlock_Kodieren(tabelle[n], arten, inv, block);
-            if (TastenBlock_Checksumme(block) != (block[18] | (block[19] << 8))) std::abort();
+            if (Speicherbild_Pruefsumme(block, BLOCK_CHECKSUMME) != (block[18] | (block[19] << 8)))
+                std::abort();
         }
     }
     return 0;

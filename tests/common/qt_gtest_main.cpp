@@ -1,7 +1,9 @@
-// Test entry for window tests: offscreen Qt platform unless one is set, one QApplication, GoogleTest.
-// Every run gets a private folder as its temporary folder, home and configuration, so that runs in
-// parallel never share a file and Qt (its file dialog remembers folders) never touches the user's
-// settings; and a test left waiting on a modal popup fails after a deadline instead of hanging.
+// Test entry for window tests: offscreen Qt platform unless one is set, one QApplication, the resource
+// registered, GoogleTest. Every run gets a private folder as its temporary folder, home and configuration,
+// so that runs in parallel never share a file and Qt (its file dialog remembers folders) never touches the
+// user's settings; and a test left waiting on a modal popup fails after a deadline instead of hanging.
+
+#include "resources/panels.h"
 
 #include <QApplication>
 #include <QStandardPaths>
@@ -73,6 +75,7 @@ int main(int argc, char** argv) {
     {
         QApplication app(argc, argv);
         QApplication::setStyle("Fusion");
+        Resource_Registrieren();
         ::testing::InitGoogleTest(&argc, argv);
         auto* wachhund = new PopupWachhund;
         ::testing::UnitTest::GetInstance()->listeners().Append(wachhund);

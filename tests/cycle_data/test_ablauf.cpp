@@ -10,7 +10,7 @@
 #include "keys/Tasten_Block.h"
 #include "platform/rs232.h"
 #include "sim/plm1sim.h"
-#include "valves/Konfig_Main.h"
+#include "valves/Ventilarten.h"
 
 #include <chrono>
 #include <set>

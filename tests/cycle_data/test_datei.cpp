@@ -4,7 +4,7 @@
 
 #include "errors/VKR_errorV3.h"
 #include "platform/le_bytes.h"
-#include "platform/ui.h"
+#include "platform/ui_melden.h"
 #include "resources/Plm1SteuerungGui.h"
 
 #include <csignal>
@@ -66,9 +66,19 @@ TEST(KurvenDatei, GroesseUndKopfFuerZehnUndSechshundertSchritte) {
 
 TEST(KurvenDatei, SpeichernUndLadenGebenAllesZurueck) {
     const auto dir = tempVerzeichnis();
+    // The shortest cycle, one step, as well.
+    for (const int n : {1, 37}) {
+        beispielzyklus(n);
+        const Abbild vorher = abbild();
+        const auto pfad = (dir / ("Druck" + std::to_string(n) + ".plk")).string();
+        ASSERT_EQ(KurvenDatei_SpeichernNach(pfad), KEIN_FEHLER) << n;
+        frischesModell(3);
+        ASSERT_EQ(KurvenDatei_LadenAus(pfad), KEIN_FEHLER) << n;
+        EXPECT_EQ(abbild(), vorher) << n;
+    }
+    const auto pfad = (dir / "Druck.plk").string();
     beispielzyklus(37);
     const Abbild vorher = abbild();
-    const auto pfad = (dir / "Druck.plk").string();
     ASSERT_EQ(KurvenDatei_SpeichernNach(pfad), KEIN_FEHLER);
     frischesModell(3);
     KurvenDatei_WurdeGeaendert();
@@ -81,6 +91,21 @@ TEST(KurvenDatei, SpeichernUndLadenGebenAllesZurueck) {
     EXPECT_EQ(KurvenDatei_Fenstertitel(), "Zyklus-Programmierung - [Druck.plk]");
     KurvenDatei_WurdeGeaendert();
     EXPECT_EQ(KurvenDatei_Fenstertitel(), "Zyklus-Programmierung - [Druck.plk *]");
+
+    // A check word other than 0 loads as set (as the window shows it and the unit gets it); a run count
+    // beyond the unit's 16 bits is clamped into 1..65535 instead of running without end.
+    for (const auto& [zyklen, erwartet] :
+         {std::pair{0, 1}, std::pair{65536, 65535}, std::pair{-5, 1}, std::pair{300, 300}}) {
+        auto bild = KurvenDatei_BildErstellen(gKurveneckdaten, gKurven);
+        le32_setzen(&bild[36 + 4 * KE_DRUCKHIGH2CHECK], 2);
+        le32_setzen(&bild[36 + 4 * KE_ZYKLENUNBEGRENZT], -1);
+        le32_setzen(&bild[36 + 4 * KE_ZYKLEN], zyklen);
+        dateiSchreiben(dir / "werte.plk", bild);
+        ASSERT_EQ(KurvenDatei_LadenAus((dir / "werte.plk").string()), KEIN_FEHLER);
+        EXPECT_EQ(gKurveneckdaten[KE_DRUCKHIGH2CHECK], 1);
+        EXPECT_EQ(gKurveneckdaten[KE_ZYKLENUNBEGRENZT], 1);
+        EXPECT_EQ(gKurveneckdaten[KE_ZYKLEN], erwartet) << zyklen;
+    }
 }
 
 TEST(KurvenDatei, ZusaetzlicheBytesWerdenIgnoriert) {
@@ -111,6 +136,8 @@ TEST(KurvenDatei, JederLadefehlerLaesstAllesWieEsWar) {
         {"Tastendatei", [](auto& b) { std::copy_n("VKRPLM1 Tasten", 15, b.begin()); },
          FEHLER_KURVENDATEI_TYP},
         {"Tag ohne Null", [](auto& b) { b[14] = 'X'; }, FEHLER_KURVENDATEI_TYP},
+        {"Tag gekuerzt", [](auto& b) { b[12] = 0; }, FEHLER_KURVENDATEI_TYP},
+        {"Kopf nur Nullen", [](auto& b) { std::fill_n(b.begin(), 36, 0); }, FEHLER_KURVENDATEI_TYP},
         {"Version 2", [](auto& b) { le32_setzen(&b[32], 2); }, FEHLER_KURVENDATEI_VERSION},
         {"0 Schritte", [](auto& b) { le32_setzen(&b[76], 0); }, FEHLER_KURVENDATEI_SCHRITTE},
         {"601 Schritte", [](auto& b) { le32_setzen(&b[76], 601); }, FEHLER_KURVENDATEI_SCHRITTE},
@@ -212,21 +239,6 @@ TEST(KurvenDatei, UnbenannterZyklusZeigtNieEinenStern) {
     KurvenDatei_WurdeGeaendert();
     EXPECT_TRUE(KurvenDatei_IstGeaendert());
     EXPECT_EQ(KurvenDatei_Fenstertitel(), "Zyklus-Programmierung - [Unbenannt]");
-}
-
-TEST(KurvenDatei, TitelGehtAnDasKurvenfenster) {
-    const auto dir = tempVerzeichnis();
-    const int panel = LoadPanel(0, "Plm1SteuerungGui.uir", KURVPANEL);
-    ASSERT_GT(panel, 0);
-    gKurvenPanel = panel;
-    beispielzyklus(10);
-    ASSERT_EQ(KurvenDatei_SpeichernNach((dir / "T.plk").string()), KEIN_FEHLER);
-    KurvenDatei_WurdeGeaendert();
-    std::string titel;
-    GetPanelAttribute(panel, ATTR_TITLE, &titel);
-    EXPECT_EQ(titel, "Zyklus-Programmierung - [T.plk *]");
-    gKurvenPanel = 0;
-    DiscardPanel(panel);
 }
 
 // A save that cannot write everything (here: the file size limit) leaves the earlier file as it was.

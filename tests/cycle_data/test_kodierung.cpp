@@ -4,9 +4,10 @@
 #include "hilfen.h"
 
 #include "cycle/Kurven_Com.h"
+#include "device/Speicherbild.h"
 #include "errors/VKR_errorV3.h"
 #include "platform/le_bytes.h"
-#include "valves/Konfig_Main.h"
+#include "valves/Ventilarten.h"
 
 using namespace zyklus_test;
 using Bytes = std::vector<unsigned char>;
@@ -99,8 +100,11 @@ TEST(KurvenKodierung, VentilbitsNachVentilart) {
             gKurven[Kurvenarrays_VentilKanal(ventil)].values[0] = 7;
             ASSERT_EQ(KurvenCom_PunkteAuswerten(p.data(), 1), KEIN_FEHLER);
             EXPECT_EQ(gKurven[Kurvenarrays_VentilKanal(ventil)].values[0], f.zurueck);
-            for (int k = 2; k < KURVEN_ANZAHL; ++k)
-                if (k != Kurvenarrays_VentilKanal(ventil)) EXPECT_EQ(gKurven[k].values[0], 0) << k;
+            for (int k = 2; k < KURVEN_ANZAHL; ++k) {
+                if (k != Kurvenarrays_VentilKanal(ventil)) {
+                    EXPECT_EQ(gKurven[k].values[0], 0) << k;
+                }
+            }
         }
     }
 }
@@ -111,9 +115,9 @@ TEST(KurvenKodierung, Pumpeneinstellungen) {
         {-50, -128}, {1, 3},   {1000, 255}, {-1000, -255}, {INT32_MAX, 255}, {INT32_MIN, -255}};
     for (const auto& [prozent, geraet] : faelle)
         EXPECT_EQ(KurvenCom_PumpeZuGeraet(prozent), geraet) << prozent;
-    EXPECT_EQ(KurvenCom_PumpeVonGeraet(77), 30);
-    EXPECT_EQ(KurvenCom_PumpeVonGeraet(255), 100);
-    EXPECT_EQ(KurvenCom_PumpeVonGeraet(-32768), -12850);
+    EXPECT_EQ(Speicherbild_PumpeVonGeraet(77), 30);
+    EXPECT_EQ(Speicherbild_PumpeVonGeraet(255), 100);
+    EXPECT_EQ(Speicherbild_PumpeVonGeraet(-32768), -12850);
 
     frischesModell(1);
     gKurven[0].values[0] = -100;

@@ -265,17 +265,23 @@ TEST_F(KurvenUebertragung, GeprueftesSendenFindetDasErsteVeraenderteByte) {
         ASSERT_NE(erstesLesen, codes.end());
         EXPECT_EQ(std::count(erstesLesen, codes.end(), "BDW"), 0);
         EXPECT_EQ(std::count(codes.begin(), codes.end(), "BDW"), 22);
-        if (f.veraendert < 0) EXPECT_EQ(std::count(codes.begin(), codes.end(), "BDR"), 22);
+        if (f.veraendert < 0) {
+            EXPECT_EQ(std::count(codes.begin(), codes.end(), "BDR"), 22);
+        }
         ASSERT_FALSE(fortschritt.empty());
         EXPECT_EQ(fortschritt.front().first, "Daten senden");
         EXPECT_EQ(fortschritt.back(), (std::pair<std::string, int>{"Daten prüfen", -1}));
-        if (f.veraendert < 0) EXPECT_EQ(fortschritt[fortschritt.size() - 2].second, 100);
+        if (f.veraendert < 0) {
+            EXPECT_EQ(fortschritt[fortschritt.size() - 2].second, 100);
+        }
 
         // The changed byte stays in the unit: a second comparison names the same place.
         int abweichung = -2;
         ASSERT_EQ(KurvenPruefen_Vergleichen(&abweichung), KEIN_FEHLER);
         EXPECT_EQ(abweichung, f.veraendert);
-        if (f.veraendert >= 0) EXPECT_EQ(KurvenPruefen_OrtBeschreiben(abweichung), f.ort);
+        if (f.veraendert >= 0) {
+            EXPECT_EQ(KurvenPruefen_OrtBeschreiben(abweichung), f.ort);
+        }
     }
     // Switched off: nothing is read back.
     server.bus().protokollLeeren();

@@ -14,6 +14,7 @@
 #include "valves/Konfigarray.h"
 #include <QAction>
 
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <algorithm>
@@ -65,6 +66,15 @@ TEST_F(KurvenFenster, StepCountGrowsAndShrinksAllCurves) {
     eingeben(KURVPANEL_ANZAHLSCHRITTE, 0);
     EXPECT_EQ(gKurven[0].count, 1);
     EXPECT_TRUE(gefangeneMeldungen().empty());
+}
+
+// The cycle file's title reaches the window through what the window registered.
+TEST_F(KurvenFenster, TitelGehtAnDasKurvenfenster) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    ASSERT_EQ(KurvenDatei_SpeichernNach(dir.filePath("T.plk").toStdString()), KEIN_FEHLER);
+    KurvenDatei_WurdeGeaendert();
+    EXPECT_EQ(titel(), "Zyklus-Programmierung - [T.plk *]");
 }
 
 TEST_F(KurvenFenster, LimitsAndRunsDimAndStarANamedTitle) {
@@ -301,7 +311,9 @@ TEST_F(KurvenFenster, UnsavedWorkIsNeverDroppedSilently) {
             EXPECT_EQ(schritte, 33);
             break;
         }
-        if (!weiter) EXPECT_TRUE(KurvenDatei_IstGeaendert());
+        if (!weiter) {
+            EXPECT_TRUE(KurvenDatei_IstGeaendert());
+        }
     }
     // Without changes nothing is asked.
     Menu_Kurven_Datei(GetPanelMenuBar(panel), MENUKURVEN_DATEI_NEU, nullptr, panel);

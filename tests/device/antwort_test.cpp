@@ -87,7 +87,15 @@ TEST(ParameterAntwort, Table) {
         {"#1U1R", "#1U1Rinf" + CR, T::Reell, FEHLER_PL_WERT_REAL, 0, 0},
         {"#1U1R", "#1U1R1e999" + CR, T::Reell, FEHLER_PL_WERT_REAL, 0, 0},
         {"#1U1R", "#1U1R+-1" + CR, T::Reell, FEHLER_PL_WERT_REAL, 0, 0},
-        {"#1U1R", "#1U1R 1" + CR, T::Reell, FEHLER_PL_WERT_REAL, 0, 0},
+        // Blanks around a value are skipped as a formatted scan skips them; a blank inside is not.
+        {"#1U1R", "#1U1R 1" + CR, T::Reell, KEIN_FEHLER, 1, 0},
+        {"#1D1R", "#1D1R 12.5" + CR, T::Reell, KEIN_FEHLER, 12.5, 0},
+        {"#1D1R", "#1D1R12.5 " + CR, T::Reell, KEIN_FEHLER, 12.5, 0},
+        {"#1D1R", "#1D1R \t-3  " + CR, T::Reell, KEIN_FEHLER, -3, 0},
+        {"#1D1R", "#1D1R1 2" + CR, T::Reell, FEHLER_PL_WERT_REAL, 0, 0},
+        {"#1D1R", "#1D1R   " + CR, T::Reell, FEHLER_PL_WERT_REAL, 0, 0},
+        {"#1D1R", "#1D1R nan " + CR, T::Reell, FEHLER_PL_WERT_REAL, 0, 0},
+        {"#1D1R", "#1D1R12.5 x" + CR, T::Reell, FEHLER_PL_WERT_REAL, 0, 0},
         {"#1P1R", "#1P1Rerr" + CR, T::Reell, FEHLER_PL_GERAET_MELDET_ERR, 0, 0},
         {"#1S1R", "#1S1Rerr" + CR, T::Hex, FEHLER_PL_GERAET_MELDET_ERR, 0, 0},
         {"#1P1R", "#1P1RERR" + CR, T::Reell, FEHLER_PL_WERT_REAL, 0, 0},
@@ -102,6 +110,7 @@ TEST(ParameterAntwort, Table) {
         {"#1V2R", "#1V2R99999999999" + CR, T::Dezimal, FEHLER_PL_WERT_DEZIMAL, 0, 0},
         {"#1V2R", "#1V2R" + CR, T::Dezimal, FEHLER_PL_WERT_DEZIMAL, 0, 0},
         {"#1V2R", "#1V2Ra" + CR, T::Dezimal, FEHLER_PL_WERT_DEZIMAL, 0, 0},
+        {"#1V2R", "#1V2R 1 " + CR, T::Dezimal, KEIN_FEHLER, 0, 1},
         {"#1S1R", "#1S1R0104" + CR, T::Hex, KEIN_FEHLER, 0, 0x0104},
         {"#1V0R", "#1V0Rbeef" + CR, T::Hex, KEIN_FEHLER, 0, 0xBEEF},
         {"#1V0R", "#1V0R7FFFFFFF" + CR, T::Hex, KEIN_FEHLER, 0, 0x7FFFFFFF},
@@ -109,6 +118,7 @@ TEST(ParameterAntwort, Table) {
         {"#1V0R", "#1V0RG1" + CR, T::Hex, FEHLER_PL_WERT_HEX, 0, 0},
         {"#1V0R", "#1V0R-1" + CR, T::Hex, FEHLER_PL_WERT_HEX, 0, 0},
         {"#1V0R", "#1V0R" + CR, T::Hex, FEHLER_PL_WERT_HEX, 0, 0},
+        {"#1S1R", "#1S1R 0104 " + CR, T::Hex, KEIN_FEHLER, 0, 0x0104},
     };
     for (const auto& f : faelle) {
         double reell = -999;

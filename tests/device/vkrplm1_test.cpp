@@ -549,6 +549,16 @@ TEST_F(Vkrplm1, ALineThatNeverDrainsFailsAsAWriteInsteadOfHanging) {
     // The stuck command is dropped by the next flush and never reaches the unit.
     EXPECT_EQ(VKRPLM1_ParameterSchreiben(PORT, '1', "pumpe1", 6, 0), KEIN_FEHLER);
     EXPECT_EQ(zeilen(), std::vector<std::string>{"#1P1W6\r"});
+
+    // A line held for a moment only: the wait allows about 0.5 s beyond the wire time, so it goes out.
+    ASSERT_TRUE(server.ausgabeAnhalten(true));
+    std::thread freigabe([this] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        server.ausgabeAnhalten(false);
+    });
+    EXPECT_EQ(VKRPLM1_ParameterSchreiben(PORT, '1', "pumpe1", 7, 0), KEIN_FEHLER);
+    freigabe.join();
+    EXPECT_EQ(zeilen(), (std::vector<std::string>{"#1P1W6\r", "#1P1W7\r"}));
 }
 
 TEST_F(Vkrplm1, ALostLineFailsAtOnceAndLeavesThePortOpen) {

@@ -2,6 +2,7 @@
 
 #include "tests/direct/direkt_testumgebung.h"
 
+#include "device/VkrCom_Userinterface.h"
 #include "device/Vkr_Com.h"
 #include "direct/Direkt_Main.h"
 #include "direct/Direkt_Userinterface.h"

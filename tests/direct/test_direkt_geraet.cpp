@@ -223,7 +223,7 @@ TEST(DirektStatuslampen, BitsAufLampen) {
     };
     for (const Fall& f : faelle) {
         int leds[5] = {9, 9, 9, 9, 9};
-        DirektGui_StatusbitsToStatusleds(f.status, leds);
+        DirektCom_StatusbitsZuLeds(f.status, leds);
         EXPECT_TRUE(std::equal(leds, leds + 5, f.leds)) << std::hex << f.status;
     }
 }

@@ -1,9 +1,9 @@
 // plm1 keys upload/download run as a process against the simulated unit: exit codes, messages on standard
 // error, the unit's memory and the written file.
 
-#include "keys/Datei_Kopf.h"
 #include "keys/Tasten_Block.h"
 #include "keys/Tasten_Dateibild.h"
+#include "platform/Datei_Kopf.h"
 #include "platform/le_bytes.h"
 #include "sim/plm1sim.h"
 

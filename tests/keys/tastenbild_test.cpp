@@ -57,7 +57,7 @@ TEST(TastenBlock, InvertedCopyComplementsTheDataAndSumsItPlain) {
         summePlain += plain[i];
     }
     EXPECT_EQ(le16u_lesen(&inv[BLOCK_CHECKSUMME]), 4591 - summePlain);
-    EXPECT_EQ(le16u_lesen(&inv[BLOCK_CHECKSUMME]), TastenBlock_Checksumme(inv.data()));
+    EXPECT_EQ(le16u_lesen(&inv[BLOCK_CHECKSUMME]), Speicherbild_Pruefsumme(inv.data(), BLOCK_CHECKSUMME));
     // The inverted all-zero key: 1 + 18 * 255 - 430.
     EXPECT_EQ(le16u_lesen(&kodieren(TastenEintrag{}, ALLE_NC, true)[BLOCK_CHECKSUMME]), 4161);
 }
@@ -102,7 +102,7 @@ TEST(TastenBlock, PumpSettingsBeyondTheFieldSaturate) {
     EXPECT_EQ(TastenBlock_PumpeZuGeraet(INT_MAX), 32767);
     EXPECT_EQ(TastenBlock_PumpeZuGeraet(INT_MIN), -32768);
     EXPECT_EQ(TastenBlock_PumpeZuGeraet(12900), 32767); // would wrap to a negative setting
-    EXPECT_EQ(TastenBlock_PumpeVonGeraet(-32768), -12850);
+    EXPECT_EQ(Speicherbild_PumpeVonGeraet(-32768), -12850);
     TastenEintrag t{};
     t[TASTE_PUMPE1] = INT_MAX;
     t[TASTE_ZEIT1] = 70000;
@@ -207,6 +207,8 @@ TEST(TastenDateibild, RejectedImagesLeaveTheTableAlone) {
         {"longer tag", 720, "VKRPLM1 Tastenx", 1, FEHLER_TASTENDATEI_TYP},
         {"curve file", 720, "VKRPLM1 Kurven", 1, FEHLER_TASTENDATEI_TYP},
         {"no zero in 32 bytes", 720, std::string(32, 'V'), 1, FEHLER_TASTENDATEI_TYP},
+        {"shortened tag", 720, "VKRPLM1 Tast", 1, FEHLER_TASTENDATEI_TYP},
+        {"all zero", 720, std::string(1, '\0'), 1, FEHLER_TASTENDATEI_TYP},
         {"version 2", 720, "", 2, FEHLER_TASTENDATEI_VERSION},
         {"version 0", 720, "", 0, FEHLER_TASTENDATEI_VERSION},
     };

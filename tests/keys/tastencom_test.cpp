@@ -49,7 +49,7 @@ class TastenComTest : public ::testing::Test {
     }
 
     static void arten(Ventilarten& a) {
-        for (int j = 0; j < TASTEN_VENTILE; ++j)
+        for (int j = 0; j < ANZAHL_VENTILE; ++j)
             a[j] = gKonfig[j];
     }
     static std::vector<std::uint8_t> erwartet(const TastenTabelle& t, bool invertiert) {
@@ -193,11 +193,15 @@ TEST_F(TastenComTest, VerifiedUploadFindsTheFirstChangedByte) {
         EXPECT_EQ(titel[0], "Daten senden");
         EXPECT_EQ(titel[1], "Daten senden");
         EXPECT_EQ(titel[2], "Daten prüfen");
-        if (f.veraendert < 0) EXPECT_EQ(titel.size(), 4u);
+        if (f.veraendert < 0) {
+            EXPECT_EQ(titel.size(), 4u);
+        }
         int abweichung = -2;
         ASSERT_EQ(TastenPruefen_Vergleichen(&abweichung), 0);
         EXPECT_EQ(abweichung, f.veraendert);
-        if (f.veraendert >= 0) EXPECT_EQ(TastenPruefen_OrtBeschreiben(abweichung), f.ort);
+        if (f.veraendert >= 0) {
+            EXPECT_EQ(TastenPruefen_OrtBeschreiben(abweichung), f.ort);
+        }
     }
     EXPECT_TRUE(popups.empty());
 }

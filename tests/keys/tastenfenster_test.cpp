@@ -237,7 +237,9 @@ TEST_F(TastenFensterTest, UnsavedWorkIsNeverDroppedSilently) {
                 EXPECT_EQ(beendet, weiter);
                 break;
             }
-            if (!weiter) EXPECT_TRUE(TastenDatei_IstGeaendert());
+            if (!weiter) {
+                EXPECT_TRUE(TastenDatei_IstGeaendert());
+            }
         }
 }
 

@@ -291,8 +291,11 @@ TEST_F(UiEreignisse, TastenMitCodesUndSchlucken) {
         e->setFocus();
         QTest::keyClick(e, f.taste, f.mod);
         ASSERT_GE(zaehle(EINGABE, EVENT_KEYPRESS), 1) << f.code;
-        for (const Ereignis& x : ereignisse())
-            if (x.event == EVENT_KEYPRESS) EXPECT_EQ(x.d1, f.code);
+        for (const Ereignis& x : ereignisse()) {
+            if (x.event == EVENT_KEYPRESS) {
+                EXPECT_EQ(x.d1, f.code);
+            }
+        }
     }
 }
 
@@ -336,7 +339,6 @@ TEST_F(UiEreignisse, TimerTicktMitSeinemIntervall) {
 
 int g_ticksImCallback = -1;
 bool g_laeuftImCallback = false;
-int g_panel = 0;
 int LangerCallback(int panel, int control, int event, void* data, int d1, int d2) {
     Merken(panel, control, event, data, d1, d2);
     if (event != EVENT_COMMIT) return 0;

@@ -2,6 +2,9 @@
 
 #include "ui_testhilfe.h"
 
+#include "resources/Plm1SteuerungGui.h"
+#include "resources/panels.h"
+
 #include <QAbstractButton>
 #include <QLabel>
 #include <QWidget>
@@ -357,7 +360,7 @@ TEST(UiResource, LoadPanelNimmtNurDieEigeneRessource) {
     ASSERT_GT(p, 0);
     std::string s;
     EXPECT_EQ(GetPanelAttribute(p, ATTR_TITLE, &s), 0);
-    EXPECT_EQ(s, Resource_Panel(7)->title);
+    EXPECT_EQ(s, Resource_Panel(MAINPANEL)->title);
     EXPECT_FALSE(UI_PanelWidget(p)->isVisible());
     EXPECT_EQ(DiscardPanel(p), 0);
     EXPECT_EQ(UI_PanelWidget(p), nullptr);

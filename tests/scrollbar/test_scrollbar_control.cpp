@@ -244,8 +244,11 @@ TEST_F(ScrollBarControl, AutoRepeatStepsAtOnceThenAfterHalfASecondPausesOffThePa
     EXPECT_FALSE(ScrollBar_WiederholungAktiv(panel, bar));
     ticken(3000ms);
     EXPECT_EQ(position(), 56);
-    for (const Ereignis& e : gEreignisse)
-        if (&e != &gEreignisse.back()) EXPECT_EQ(e.event, SCROLLBAR_EVENT_SCHRITT_MAX);
+    for (const Ereignis& e : gEreignisse) {
+        if (&e != &gEreignisse.back()) {
+            EXPECT_EQ(e.event, SCROLLBAR_EVENT_SCHRITT_MAX);
+        }
+    }
     EXPECT_EQ(gEreignisse.back(), (Ereignis{SCROLLBAR_EVENT_LOSGELASSEN, 56}));
 }
 

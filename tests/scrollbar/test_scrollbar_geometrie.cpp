@@ -62,12 +62,16 @@ TEST(ScrollBarGeometrie, ThumbSizeAndEnds) {
     ende.position = 100;
     ScrollBarMasse seiteGroesser = waagerecht200();
     seiteGroesser.pageSize = 1000; // page is cut to the range
+    ScrollBarMasse weit = waagerecht200();
+    weit.maximum = 1000; // page 10 of 1000: the proportional size (1 pixel) is held at the minimum
+    weit.position = 500;
     const Fall faelle[] = {
         {"proportional", gross, 42, 99}, // start 57, travel 83: 57 + 41.5 -> 99
         {"fixed", fest, 8, 99},
         {"at minimum", anfang, 8, 23},
         {"at maximum", ende, 8, 174},
         {"page beyond range", seiteGroesser, 42, 99},
+        {"range far beyond page", weit, 8, 99},
         {"vertical, top is minimum", senkrecht200(), 8, 100}, // 200 - 25 - 75.5 = 99.5 -> 100
     };
     for (const Fall& f : faelle) {
@@ -172,7 +176,9 @@ TEST(ScrollBarTasten, KeysAndTheirEvents) {
         const ScrollBarTaste t = ScrollBar_TasteAuswerten(f.taste, 40, 0, 100, 10);
         EXPECT_EQ(t.weitergeben, f.weiter) << std::hex << f.taste;
         EXPECT_EQ(t.event, f.event) << std::hex << f.taste;
-        if (f.event) EXPECT_EQ(t.position, f.position) << std::hex << f.taste;
+        if (f.event) {
+            EXPECT_EQ(t.position, f.position) << std::hex << f.taste;
+        }
     }
 }
 

@@ -3,6 +3,7 @@
 #include "shell_hilfen.h"
 
 #include "platform/rs232.h"
+#include "resources/panels.h"
 #include "shell/Plm1_Startoptionen.h"
 
 #include <filesystem>
@@ -48,6 +49,40 @@ TEST_F(Start, OhneEinstellungsdateiEinPopupUndAmEndeEineVollstaendigeDatei) {
     ASSERT_EQ(popups.size(), 1u);
     EXPECT_EQ(popups[0].first, "Fehler #802201");
     EXPECT_EQ(einstellungen(), NEUE_EINSTELLUNGEN);
+}
+
+// Every callback the resource names is registered once the program has started: a misspelt name would
+// bind nothing, and its control would silently do nothing.
+TEST_F(Start, JederCallbackDerRessourceIstGebunden) {
+    const int rc = starten({}, [&] {
+        for (int p = COMPANEL; p <= TASTPANEL; ++p) {
+            const PanelDef* def = Resource_Panel(p);
+            ASSERT_NE(def, nullptr) << p;
+            if (!def->callback.empty()) {
+                EXPECT_TRUE(UI_CallbackRegistriert(UiCallbackArt::Panel, def->callback)) << def->callback;
+            }
+            for (const CtrlDef& c : def->ctrls) {
+                if (!c.callback.empty()) {
+                    EXPECT_TRUE(UI_CallbackRegistriert(UiCallbackArt::Ctrl, c.callback))
+                        << def->name << "_" << c.name << ": " << c.callback;
+                }
+            }
+        }
+        for (int m = MENUKURVEN; m <= MENUKONFIG; ++m) {
+            const MenuBarDef* bar = Resource_MenuBar(m);
+            ASSERT_NE(bar, nullptr) << m;
+            for (const MenuDef& menu : bar->menus) {
+                for (const MenuItemDef& eintrag : menu.items) {
+                    if (!eintrag.callback.empty()) {
+                        EXPECT_TRUE(UI_CallbackRegistriert(UiCallbackArt::Menu, eintrag.callback))
+                            << eintrag.name << ": " << eintrag.callback;
+                    }
+                }
+            }
+        }
+        ereignis(GemFunc_MainpanelGet(), MAINPANEL_BEENDEN, EVENT_COMMIT);
+    });
+    EXPECT_EQ(rc, 0);
 }
 
 TEST_F(Start, FehlenderSchluesselMeldetDenErstenUndDieDateiWirdErgaenzt) {

@@ -89,6 +89,10 @@ TEST_F(KonfigDatei, FehlerhafteDateienAendernNichts) {
     auto ohneNull = gut;
     for (int i = 14; i < 32; ++i)
         ohneNull[i] = 'x';
+    auto gekuerzt = gut;
+    gekuerzt[12] = 0; // "VKRPLM1 Konf"
+    auto nullen = gut;
+    std::fill(nullen.begin(), nullen.begin() + 36, 0);
 
     struct Fall {
         const char* name;
@@ -99,6 +103,8 @@ TEST_F(KonfigDatei, FehlerhafteDateienAendernNichts) {
     const Fall faelle[] = {
         {"typ.plc", &falscherTyp, FEHLER_KONFIGDATEI_TYP, nullptr},
         {"ohnenull.plc", &ohneNull, FEHLER_KONFIGDATEI_TYP, nullptr},
+        {"gekuerzt.plc", &gekuerzt, FEHLER_KONFIGDATEI_TYP, nullptr},
+        {"nullen.plc", &nullen, FEHLER_KONFIGDATEI_TYP, nullptr},
         {"v2.plc", &version2, FEHLER_KONFIGDATEI_VERSION, "V 2 (erwartet V 1)"},
         {"kurz.plc", &kurz, FEHLER_KONFIGDATEI_ZU_KURZ, nullptr},
         {"fehlt.plc", nullptr, FEHLER_KONFIGDATEI_FEHLT, nullptr},

@@ -162,6 +162,19 @@ TEST_F(KonfigFenster, AuswahlAenderungGehtSofortAnAlleFenster) {
     menu("Laden...");
     EXPECT_EQ(gEmpfangen, 3);
     EXPECT_EQ(popups.size(), 1u);
+
+    // A kind outside 0..2 (from a *.plc file) is shown as its own item and survives a commit elsewhere.
+    gKonfig[5] = 7;
+    KonfigGui_ArrayToGui();
+    int gezeigt = -1;
+    GetCtrlVal(konfigPanelHandle, KONFIGPNL_VENTILART6, &gezeigt);
+    EXPECT_EQ(gezeigt, 7);
+    cb(konfigPanelHandle, KONFIGPNL_VENTILART3, EVENT_COMMIT, nullptr, 0, 0);
+    EXPECT_EQ(gKonfig[5], 7);
+    gKonfig[5] = VENTILART_NC;
+    KonfigGui_ArrayToGui();
+    GetCtrlVal(konfigPanelHandle, KONFIGPNL_VENTILART6, &gezeigt);
+    EXPECT_EQ(gezeigt, VENTILART_NC);
 }
 
 TEST_F(KonfigFenster, FensterUndVerbindungsControls) {

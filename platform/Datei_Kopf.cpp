@@ -1,6 +1,6 @@
 // Header shared by the data files: tag field and version.
 
-#include "keys/Datei_Kopf.h"
+#include "platform/Datei_Kopf.h"
 
 #include "errors/VKR_errorV3.h"
 #include "platform/le_bytes.h"

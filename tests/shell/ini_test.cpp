@@ -71,6 +71,7 @@ const Abfrage kAbfragen[] = {
     {"Text hinter Klammer", "[k]\nv=1\n[x] y\nw=2\n", "k", "w", 1, 2},
     {"Text hinter Klammer oeffnet nichts", "[k]\nv=1\n[x] y\nw=2\n", "x", "w", 0, 0},
     {"ohne = ignoriert", "[k]\nv 5\nv=6\n", "k", "v", 1, 6},
+    {"leer, dann Wert", "[k]\nv=\nv=5\n", "k", "v", 1, 5},
     {"leerer Tag", "[k]\n=5\n", "k", "", 0, 0},
     {"nur CR", "[k]\rv=8\r", "k", "v", 1, 8},
     {"LF CR", "[k]\n\rv=9\n\r", "k", "v", 1, 9},
@@ -137,6 +138,8 @@ TEST(IniSchreiben, LangerWertInStueckenUndZurueck) {
 TEST(IniSchreiben, ItemsVorDerErstenSectionGehenVerloren) {
     Ini ini = ausText("a=1\nb=2\n[k]\nc=3\n");
     EXPECT_EQ(alsText(ini.get()), "[k]\r\nc = 3\r\n");
+    // An empty item followed by one with a value: the value is written, once.
+    EXPECT_EQ(alsText(ausText("[k]\nv=\nv=5\n").get()), "[k]\r\nv = 5\r\n");
 }
 
 TEST(IniPutInt, ErsetztAlleAnDerStelleDesErsten) {

@@ -2,6 +2,7 @@
 // Test bench of the connection manager: the settings window's panel with its connection controls
 // registered in the window's order, popups caught, simulated units on a pseudo-terminal at COM 1.
 
+#include "device/VkrCom_Userinterface.h"
 #include "device/Vkr_Com.h"
 #include "platform/rs232.h"
 #include "platform/ui.h"

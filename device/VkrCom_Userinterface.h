@@ -1,0 +1,18 @@
+#pragma once
+// The connection controls of the windows: port selector, address selector, connection picture rings,
+// "ID lesen" with its text, the search button with its lamps and text, and the error controls. Each
+// window registers its own; the connection manager shows its state in all of them.
+
+constexpr int MAX_PICTURERINGCONTROLS = 10;
+constexpr int MAX_ADRESSLEDS = 15;
+constexpr int MAX_FEHLERCONTROLS = 10;
+
+void VkrCom_RegisterComControl(int panel, int control);
+void VkrCom_RegisterAdressControl(int panel, int control);
+void VkrCom_RegisterPictureringControl(int panel, int control);
+void VkrCom_RegisterIdReadButton(int panel, int control);
+void VkrCom_RegisterIdTextdisplay(int panel, int control);
+void VkrCom_RegisterAdressLeds(int panel, int control);
+void VkrCom_RegisterScanButton(int panel, int control);
+void VkrCom_RegisterScanStringControl(int panel, int control);
+void VkrCom_RegisterFehlerControls(int panel, int lampControl, int textControl, int numberControl);

@@ -20,7 +20,6 @@ struct Bereich {
 constexpr Bereich KOEPFE[] = {{KURVENCOM_ADRESSE_KOPF, 0}, {KURVENCOM_ADRESSE_KOPF_INVERTIERT, 1}};
 constexpr Bereich PUNKTE[] = {{KURVENCOM_ADRESSE_PUNKTE, 0}, {KURVENCOM_ADRESSE_PUNKTE_INVERTIERT, 1}};
 constexpr int PROZENT_HAELFTE = 50;
-constexpr int PROZENT_GANZ = 100;
 
 } // namespace
 

@@ -222,6 +222,15 @@ IniSection* sectionSuchen(IniStore& ini, std::string_view name) {
     return it == ini.sections.end() ? nullptr : &*it;
 }
 
+// The trimmed value of an item; empty when the section or the item is missing.
+std::string_view wertSuchen(IniStore& ini, const char* section, const char* tag) {
+    IniSection* s = sectionSuchen(ini, section);
+    if (!s) return {};
+    auto it =
+        std::find_if(s->items.begin(), s->items.end(), [&](const IniItem& i) { return gleich(i.tag, tag); });
+    return it == s->items.end() ? std::string_view{} : trimmen(it->wert);
+}
+
 } // namespace
 
 IniText Ini_New(int automaticSorting) {
@@ -304,12 +313,7 @@ int Ini_WriteToFile(IniText ini, const char* path) {
 
 int Ini_GetInt(IniText ini, const char* section, const char* tag, int* value) {
     if (!ini || !section || !tag || !value) return INI_FEHLER_KEIN_OBJEKT;
-    IniSection* s = sectionSuchen(*ini, section);
-    if (!s) return 0;
-    auto it =
-        std::find_if(s->items.begin(), s->items.end(), [&](const IniItem& i) { return gleich(i.tag, tag); });
-    if (it == s->items.end()) return 0;
-    std::string_view wert = trimmen(it->wert);
+    std::string_view wert = wertSuchen(*ini, section, tag);
     if (wert.empty()) return 0;
     if (wert.size() > 1 && wert.front() == '+' && wert[1] != '-') wert.remove_prefix(1);
     int zahl = 0;
@@ -321,12 +325,7 @@ int Ini_GetInt(IniText ini, const char* section, const char* tag, int* value) {
 
 int Ini_GetString(IniText ini, const char* section, const char* tag, std::string* value) {
     if (!ini || !section || !tag || !value) return INI_FEHLER_KEIN_OBJEKT;
-    IniSection* s = sectionSuchen(*ini, section);
-    if (!s) return 0;
-    auto it =
-        std::find_if(s->items.begin(), s->items.end(), [&](const IniItem& i) { return gleich(i.tag, tag); });
-    if (it == s->items.end()) return 0;
-    const std::string_view wert = trimmen(it->wert);
+    const std::string_view wert = wertSuchen(*ini, section, tag);
     if (wert.empty()) return 0;
     try {
         value->assign(wert);

@@ -7,7 +7,9 @@
 #include "valves/Ventilarten.h"
 
 #include <functional>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 struct CliKontext {
@@ -54,9 +56,14 @@ bool Cli_IstGeraetebefehl(const std::string& befehl);
 bool Cli_GeraetebefehlPruefen(const std::string& befehl, const std::vector<std::string>& args);
 int Cli_Geraetebefehl(const std::string& befehl, CliKontext& k);
 
-// The command line's two number parsers: a whole number in decimal or with "0x" in hexadecimal, and a
-// finite real number; false when the text is anything else (blanks included).
-bool Cli_ZahlLesen(const std::string& text, long long* zahl);
+// A number on the command line: a whole number in decimal or with "0x" in hexadecimal, or a finite real
+// number, each with an optional sign; nothing when the text is anything else (blanks included).
+struct CliZahl {
+    double wert = 0;               // every number, whole ones too
+    std::optional<long long> ganz; // only for a whole number within long long
+    bool hex = false;              // written with "0x"
+};
+std::optional<CliZahl> Cli_ZahlLesen(std::string_view text);
 
 // Several units: "--address 1,3,5" (at least two of 1..9); false for anything else.
 bool Cli_AdresslisteLesen(const std::string& text, std::vector<char>* adressen);
@@ -68,4 +75,3 @@ bool Cli_FuerMehrereErlaubt(const std::string& befehl, const std::vector<std::st
 int Cli_JeAdresse(CliKontext& k, const std::function<Fehlercode()>& befehl, bool geprueft);
 // The single-unit part of id, start, stop and pause, for Cli_JeAdresse.
 Fehlercode Cli_GeraetebefehlFuerEinheit(const std::string& befehl, const CliKontext& k);
-bool Cli_ReellLesen(const std::string& text, double* wert);

@@ -2,22 +2,22 @@
 // one driver transaction on the open port.
 
 #include "cli/befehle.h"
+#include "device/Vkr_Com.h"
 #include "device/vkrplm1.h"
 #include "device/vkrplm1_antwort.h"
+#include "platform/zahl_text.h"
 
 #include <array>
 #include <charconv>
-#include <cmath>
+#include <climits>
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
+#include <optional>
 #include <string_view>
 
 namespace {
 
 constexpr int BYTES_JE_ZEILE = 16;
-constexpr char ERSTE_SUCHADRESSE = '1';
-constexpr char LETZTE_SUCHADRESSE = '9';
 
 struct Funktion {
     const char* befehl;
@@ -50,24 +50,23 @@ bool hexbytesLesen(const std::string& text, std::vector<unsigned char>* bytes) {
 
 // The value of "set": reals for pumps and limits, whole numbers for valves (0x-hex for the valve mask).
 bool setzwertLesen(const std::string& wort, const std::string& text, double* reell, int* ganz) {
+    const std::optional<CliZahl> zahl = Cli_ZahlLesen(text);
+    if (!zahl) return false;
     const VKRPLM1_Werttyp typ = werttyp(wort);
-    if (typ != VKRPLM1_Werttyp::Reell) {
-        long long z = 0;
-        if (!Cli_ZahlLesen(text, &z) || z < INT32_MIN || z > INT32_MAX) return false;
-        if (typ != VKRPLM1_Werttyp::Hex && text.rfind("0x", 0) == 0) return false;
-        *ganz = static_cast<int>(z);
-        *reell = static_cast<double>(z);
-        return true;
-    }
+    *reell = zahl->wert;
     *ganz = 0;
-    return Cli_ReellLesen(text, reell);
+    if (typ == VKRPLM1_Werttyp::Reell) return true;
+    if (!zahl->ganz || *zahl->ganz < INT32_MIN || *zahl->ganz > INT32_MAX) return false;
+    if (typ != VKRPLM1_Werttyp::Hex && zahl->hex) return false;
+    *ganz = static_cast<int>(*zahl->ganz);
+    return true;
 }
 
-bool startadresseLesen(const std::string& text, int* start) {
-    long long z = 0;
-    if (!Cli_ZahlLesen(text, &z) || z < INT32_MIN || z > INT32_MAX) return false;
-    *start = static_cast<int>(z);
-    return true;
+// A whole number from lowest to highest; nothing for anything else.
+std::optional<long long> ganzzahlLesen(const std::string& text, long long lowest, long long highest) {
+    const std::optional<CliZahl> zahl = Cli_ZahlLesen(text);
+    if (!zahl || !zahl->ganz || *zahl->ganz < lowest || *zahl->ganz > highest) return std::nullopt;
+    return zahl->ganz;
 }
 
 int fehler(Fehlercode code) {
@@ -84,7 +83,7 @@ int id(const CliKontext& k) {
 
 // Every address that answers, PLM-1 or not; addresses without an answer print nothing.
 int scan(const CliKontext& k) {
-    for (char a = ERSTE_SUCHADRESSE; a <= LETZTE_SUCHADRESSE; ++a) {
+    for (char a = VKRCOM_ERSTE_ADRESSE; a <= VKRCOM_LETZTE_ADRESSE; ++a) {
         char text[VKRPLM1_ID_LAENGE + 8] = {};
         if (VKRPLM1_IDLesen(k.port, a, text) == 0) {
             std::printf("%c %s\n", a, text);
@@ -125,13 +124,12 @@ int set(const CliKontext& k) {
 }
 
 int leseSpeicher(const CliKontext& k) {
-    int start = 0;
-    long long groesse = 0;
-    startadresseLesen(k.args[0], &start);
-    Cli_ZahlLesen(k.args[1], &groesse);
+    // Both were checked before the port was opened.
+    const int start = static_cast<int>(ganzzahlLesen(k.args[0], INT32_MIN, INT32_MAX).value_or(0));
+    const int groesse = static_cast<int>(ganzzahlLesen(k.args[1], 1, VKRPLM1_MAX_BLOCK).value_or(0));
     std::array<unsigned char, VKRPLM1_MAX_BLOCK> daten{};
-    if (const Fehlercode f = VKRPLM1_SpeicherLesen(k.port, k.adresse, VKRPLM1_SPEICHERTYP, start,
-                                                   static_cast<int>(groesse), daten.data()))
+    if (const Fehlercode f =
+            VKRPLM1_SpeicherLesen(k.port, k.adresse, VKRPLM1_SPEICHERTYP, start, groesse, daten.data()))
         return fehler(f);
     for (int i = 0; i < groesse; ++i) {
         if (i % BYTES_JE_ZEILE == 0) std::printf("%04X:", static_cast<unsigned>(start + i));
@@ -142,9 +140,8 @@ int leseSpeicher(const CliKontext& k) {
 }
 
 int schreibeSpeicher(const CliKontext& k) {
-    int start = 0;
+    const int start = static_cast<int>(ganzzahlLesen(k.args[0], INT32_MIN, INT32_MAX).value_or(0));
     std::vector<unsigned char> daten;
-    startadresseLesen(k.args[0], &start);
     hexbytesLesen(k.args[1], &daten);
     if (const Fehlercode f = VKRPLM1_SpeicherSchreiben(k.port, k.adresse, VKRPLM1_SPEICHERTYP, start,
                                                        static_cast<int>(daten.size()), daten.data()))
@@ -154,33 +151,22 @@ int schreibeSpeicher(const CliKontext& k) {
 
 } // namespace
 
-bool Cli_ZahlLesen(const std::string& text, long long* zahl) {
-    std::string_view s = text;
-    bool negativ = false;
-    if (!s.empty() && s.front() == '-') {
-        negativ = true;
-        s.remove_prefix(1);
+std::optional<CliZahl> Cli_ZahlLesen(std::string_view text) {
+    CliZahl zahl;
+    std::string_view s = ZahlText_OhnePlus(text);
+    const bool negativ = !s.empty() && s.front() == '-';
+    if (negativ) s.remove_prefix(1);
+    zahl.hex = s.size() > 2 && s[0] == '0' && (s[1] == 'x' || s[1] == 'X');
+    if (zahl.hex) s.remove_prefix(2);
+    unsigned long long betrag = 0;
+    const unsigned long long grenze = negativ ? 0ULL - static_cast<unsigned long long>(LLONG_MIN) : LLONG_MAX;
+    if (ZahlText_GanzLesen(s, &betrag, zahl.hex ? 16 : 10) && betrag <= grenze) {
+        zahl.ganz = static_cast<long long>(negativ ? 0ULL - betrag : betrag);
+        zahl.wert = static_cast<double>(*zahl.ganz);
+        return zahl;
     }
-    int basis = 10;
-    if (s.size() > 2 && s[0] == '0' && (s[1] == 'x' || s[1] == 'X')) {
-        basis = 16;
-        s.remove_prefix(2);
-    }
-    if (s.empty() || s.front() == '+' || s.front() == '-') return false;
-    long long z = 0;
-    const auto [ende, ec] = std::from_chars(s.data(), s.data() + s.size(), z, basis);
-    if (ec != std::errc() || ende != s.data() + s.size()) return false;
-    *zahl = negativ ? -z : z;
-    return true;
-}
-
-bool Cli_ReellLesen(const std::string& text, double* wert) {
-    if (text.empty()) return false;
-    char* ende = nullptr;
-    const double d = std::strtod(text.c_str(), &ende);
-    if (*ende != '\0' || !std::isfinite(d) || text.find_first_of(" \t\n") != std::string::npos) return false;
-    *wert = d;
-    return true;
+    if (zahl.hex || !ZahlText_ReellLesen(ZahlText_OhnePlus(text), &zahl.wert)) return std::nullopt;
+    return zahl;
 }
 
 bool Cli_IstGeraetebefehl(const std::string& befehl) {
@@ -196,14 +182,12 @@ bool Cli_GeraetebefehlPruefen(const std::string& befehl, const std::vector<std::
         return args.size() == 2 && setzwertLesen(args[0], args[1], &reell, &ganz);
     }
     if (befehl == "read-mem") {
-        int start;
-        long long groesse;
-        return args.size() == 2 && startadresseLesen(args[0], &start) && Cli_ZahlLesen(args[1], &groesse) &&
-               groesse >= 1 && groesse <= VKRPLM1_MAX_BLOCK;
+        return args.size() == 2 && ganzzahlLesen(args[0], INT32_MIN, INT32_MAX) &&
+               ganzzahlLesen(args[1], 1, VKRPLM1_MAX_BLOCK);
     }
     if (befehl == "write-mem") {
-        int start;
-        return args.size() == 2 && startadresseLesen(args[0], &start) && hexbytesLesen(args[1], nullptr);
+        return args.size() == 2 && ganzzahlLesen(args[0], INT32_MIN, INT32_MAX) &&
+               hexbytesLesen(args[1], nullptr);
     }
     return args.empty(); // id, scan, start, pause, stop
 }

@@ -16,8 +16,9 @@ constexpr char TRENNER = ',';
 constexpr const char* ERGEBNIS_OK = "ok";
 constexpr const char* KEINE_KENNUNG = "-";
 
+// Each unit of a list is identified first, so the address for all units is no member of it.
 bool listenAdresse(char a) {
-    return a >= '1' && a <= '9';
+    return VkrCom_AdresseGueltig(a) && a != VKRPLM1_BROADCAST;
 }
 
 // "Fehler #<n>: <message>" on one line, with a pending extra text such as the place of a difference.

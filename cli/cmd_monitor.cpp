@@ -33,14 +33,13 @@ std::optional<Optionen> optionenLesen(const std::vector<std::string>& args) {
         const std::string& a = args[i];
         if (i + 1 >= args.size()) return std::nullopt;
         const std::string& wert = args[++i];
+        const std::optional<CliZahl> zahl = Cli_ZahlLesen(wert);
         if (a == "--interval") {
-            double v = 0;
-            if (!Cli_ReellLesen(wert, &v) || v <= 0 || v > MAX_INTERVALL_S) return std::nullopt;
-            o.intervall = v;
+            if (!zahl || zahl->wert <= 0 || zahl->wert > MAX_INTERVALL_S) return std::nullopt;
+            o.intervall = zahl->wert;
         } else if (a == "--count") {
-            long long v = 0;
-            if (!Cli_ZahlLesen(wert, &v) || v < 1 || v > LONG_MAX) return std::nullopt;
-            o.anzahl = static_cast<long>(v);
+            if (!zahl || !zahl->ganz || *zahl->ganz < 1 || *zahl->ganz > LONG_MAX) return std::nullopt;
+            o.anzahl = static_cast<long>(*zahl->ganz);
         } else if (a == "--out") {
             if (wert.empty()) return std::nullopt;
             o.datei = wert;

@@ -15,9 +15,11 @@
 
 #include <QCoreApplication>
 #include <algorithm>
+#include <climits>
 #include <cstdio>
 #include <exception>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,7 +27,6 @@ namespace {
 
 constexpr int STANDARD_PORT = 1;
 constexpr char STANDARD_ADRESSE = '1';
-constexpr int MAX_PORT = 8;
 
 constexpr std::size_t MAX_PLC_LESEN = 4096;
 
@@ -134,12 +135,12 @@ void einstellungenLesen(CliKontext* k, std::string* pfad) {
     if (!ini) return;
     if (Ini_ReadFromFile(ini, INI_DATEINAME) == 0) {
         int wert = 0;
-        if (Ini_GetInt(ini, INI_SEKTION, "com", &wert) == 1 && wert >= 1 && wert <= MAX_PORT)
+        if (Ini_GetInt(ini, INI_SEKTION, "com", &wert) == 1 && Rs232_IstComPort(wert))
             k->port = wert;
         else if (Ini_GetString(ini, INI_SEKTION, "compfad", pfad) != 1)
             pfad->clear();
-        if (Ini_GetInt(ini, INI_SEKTION, "adresse", &wert) == 1 &&
-            ((wert >= '1' && wert <= '9') || (wert >= 'a' && wert <= 'f') || wert == '&'))
+        // The address the program would take from this file, so that both talk to the same unit.
+        if (Ini_GetInt(ini, INI_SEKTION, "adresse", &wert) == 1 && VkrCom_AdresseGueltig(wert))
             k->adresse = static_cast<char>(wert);
         (void)Konfigarray_IniLesen(ini, k->ventilarten); // a missing kind keeps its default
     }
@@ -164,10 +165,10 @@ Fehlercode ventilDateiLesen(CliKontext* k) {
 
 // --port: a COM number 1..8, or the path of a device that COM 1 then opens.
 bool portWaehlen(const std::string& text, CliKontext* k) {
-    long long n = 0;
-    if (Cli_ZahlLesen(text, &n)) {
-        if (n < 1 || n > MAX_PORT) return false;
-        k->port = static_cast<int>(n);
+    if (const std::optional<CliZahl> n = Cli_ZahlLesen(text); n && n->ganz) {
+        if (*n->ganz < INT_MIN || *n->ganz > INT_MAX || !Rs232_IstComPort(static_cast<int>(*n->ganz)))
+            return false;
+        k->port = static_cast<int>(*n->ganz);
         return true;
     }
     if (text.empty()) return false;
@@ -222,7 +223,8 @@ int ausfuehren(const Optionen& o, Befehl modul) {
         Cli_FehlerAusgeben(f);
         return CLI_EXIT_FEHLER;
     }
-    // The connection manager knows only '1'..'9' and '&'; the driver commands also take 'a'..'f'.
+    // Module commands work through the connection manager and take only its addresses; the device
+    // commands call the driver, which checks the address itself.
     const Fehlercode adressFehler = VkrCom_AdresseSet(k.adresse);
     int ergebnis;
     if (modul) {

@@ -95,9 +95,13 @@ char VkrCom_AdresseGet() {
     return z.adresse;
 }
 
+bool VkrCom_AdresseGueltig(int zeichen) {
+    return (zeichen >= VKRCOM_ERSTE_ADRESSE && zeichen <= VKRCOM_LETZTE_ADRESSE) ||
+           zeichen == VKRPLM1_BROADCAST;
+}
+
 Fehlercode VkrCom_AdresseSet(char address) {
-    if (!((address >= '1' && address <= '9') || address == VKRPLM1_BROADCAST))
-        return FEHLER_ADRESSE_UNGUELTIG;
+    if (!VkrCom_AdresseGueltig(address)) return FEHLER_ADRESSE_UNGUELTIG;
     z.adresse = address;
     zeigen(&VkrComAnzeige::adresse, address);
     return KEIN_FEHLER;
@@ -134,7 +138,8 @@ Fehlercode VkrCom_GeraeteSuchen() {
     z.gefunden.clear();
     const int anzahl = g_anzeige && g_anzeige->suchadressen ? g_anzeige->suchadressen() : 0;
     std::string status = SUCHTEXT;
-    for (char adresse = '1'; adresse <= '9' && adresse - '1' < anzahl; ++adresse) {
+    for (char adresse = VKRCOM_ERSTE_ADRESSE;
+         adresse <= VKRCOM_LETZTE_ADRESSE && adresse - VKRCOM_ERSTE_ADRESSE < anzahl; ++adresse) {
         status.back() = adresse;
         zeigen(&VkrComAnzeige::sucheSchritt, status.c_str());
 

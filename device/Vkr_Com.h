@@ -16,6 +16,12 @@ int VkrCom_LastComPortGet();
 int VkrCom_GewaehlterPortGet();
 [[nodiscard]] Fehlercode VkrCom_LastComPortSet(int port);
 char VkrCom_AdresseGet();
+// The unit addresses the connection manager searches; as its address it also takes '&' for all units
+// (the driver's commands take more, but the windows offer only these).
+constexpr char VKRCOM_ERSTE_ADRESSE = '1';
+constexpr char VKRCOM_LETZTE_ADRESSE = '9';
+// Whether the code of a character (as the settings file keeps it) is an address VkrCom_AdresseSet takes.
+bool VkrCom_AdresseGueltig(int zeichen);
 [[nodiscard]] Fehlercode VkrCom_AdresseSet(char address);
 [[nodiscard]] Fehlercode VkrCom_Umschalten();
 void VkrCom_PortAnzeigen(int port);

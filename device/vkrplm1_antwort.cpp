@@ -3,9 +3,10 @@
 
 #include "device/vkrplm1_antwort.h"
 
-#include <charconv>
-#include <cmath>
+#include "platform/zahl_text.h"
+
 #include <cstring>
+#include <string_view>
 
 namespace {
 
@@ -30,22 +31,11 @@ long hex4(const char* p) {
 
 // The whole text [anfang, ende) must be one value of the kind.
 bool reellLesen(const char* anfang, const char* ende, double& wert) {
-    if (anfang < ende && *anfang == '+') {
-        ++anfang;
-        if (anfang < ende && *anfang == '-') return false;
-    }
-    if (anfang == ende || !(dezimalziffer(*anfang) || *anfang == '-' || *anfang == '.')) return false;
-    const auto [p, fehler] = std::from_chars(anfang, ende, wert, std::chars_format::general);
-    return fehler == std::errc() && p == ende && std::isfinite(wert);
+    return ZahlText_ReellLesen(ZahlText_OhnePlus({anfang, static_cast<std::size_t>(ende - anfang)}), &wert);
 }
 
 bool dezimalLesen(const char* anfang, const char* ende, int& wert) {
-    if (anfang < ende && *anfang == '+') {
-        ++anfang;
-        if (anfang < ende && *anfang == '-') return false;
-    }
-    const auto [p, fehler] = std::from_chars(anfang, ende, wert, 10);
-    return fehler == std::errc() && p == ende && anfang != ende;
+    return ZahlText_GanzLesen(ZahlText_OhnePlus({anfang, static_cast<std::size_t>(ende - anfang)}), &wert);
 }
 
 bool hexLesen(const char* anfang, const char* ende, int& wert) {
@@ -53,8 +43,7 @@ bool hexLesen(const char* anfang, const char* ende, int& wert) {
     for (const char* p = anfang; p < ende; ++p)
         if (Hexchar2Int(*p) < 0) return false;
     unsigned u = 0;
-    const auto [p, fehler] = std::from_chars(anfang, ende, u, 16);
-    if (fehler != std::errc() || p != ende) return false;
+    if (!ZahlText_GanzLesen({anfang, static_cast<std::size_t>(ende - anfang)}, &u, 16)) return false;
     wert = static_cast<int>(u);
     return true;
 }

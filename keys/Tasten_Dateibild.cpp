@@ -7,6 +7,11 @@
 
 namespace {
 constexpr int RECORD_GROESSE = 4 * TASTEN_FELDER;
+// Valve switches and the check words of the pressure limits: 0 or 1 in the table.
+bool schalter(int feld) {
+    return (feld >= TASTE_VENTIL1 && feld < TASTE_VENTIL1 + ANZAHL_VENTILE) || feld == TASTE_DRUCK1CHECKB ||
+           feld == TASTE_DRUCK2CHECKB;
+}
 int feldOffset(int taste, int feld) {
     return DATEIKOPF_GROESSE + RECORD_GROESSE * taste + 4 * feld;
 }
@@ -32,8 +37,12 @@ Fehlercode TastenDatei_BildAuswerten(const unsigned char* bild, std::size_t laen
     case KopfPruefung::Ok:
         break;
     }
+    // A switch or check word counts as set when it is not 0, as the window shows it; it is then sent as
+    // set too.
     for (int n = 0; n < TASTEN_ANZAHL; ++n)
-        for (int k = 0; k < TASTEN_FELDER; ++k)
-            ziel[n][k] = le32_lesen(bild + feldOffset(n, k));
+        for (int k = 0; k < TASTEN_FELDER; ++k) {
+            const int wert = le32_lesen(bild + feldOffset(n, k));
+            ziel[n][k] = schalter(k) ? (wert != 0 ? 1 : 0) : wert;
+        }
     return 0;
 }

@@ -251,7 +251,7 @@ int zeileLesen(int fd, int zeitlimitMs, char* puffer, int count, int terminator,
 } // namespace
 
 bool Rs232_PortGueltig(int port) {
-    return (port >= 1 && port <= RS232_MAX_PORT) || (nummerGueltig(port) && !gPfade[port].empty());
+    return Rs232_IstComPort(port) || (nummerGueltig(port) && !gPfade[port].empty());
 }
 
 std::string Rs232_Geraetepfad(int port) {

@@ -18,6 +18,10 @@ enum : int {
     RS232_FEHLER_ZEITLIMIT = -99,  // nothing arrived / not drained within the time-out
 };
 constexpr int RS232_MAX_PORT = 8;
+// COM 1..8, the numbers the settings file and the command line name a port by.
+constexpr bool Rs232_IstComPort(int port) {
+    return port >= 1 && port <= RS232_MAX_PORT;
+}
 // Numbers of ports opened by their path; far from COM 1..8 so that a slip of one is never a valid port.
 constexpr int RS232_ERSTER_GERAETEPORT = 101;
 constexpr int RS232_MAX_GERAETEPORTE = 32;

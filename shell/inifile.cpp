@@ -5,10 +5,10 @@
 #include "shell/inifile.h"
 
 #include "platform/datei_sicher.h"
+#include "platform/zahl_text.h"
 
 #include <algorithm>
 #include <cerrno>
-#include <charconv>
 #include <cstdio>
 #include <new>
 #include <string_view>
@@ -313,13 +313,9 @@ int Ini_WriteToFile(IniText ini, const char* path) {
 
 int Ini_GetInt(IniText ini, const char* section, const char* tag, int* value) {
     if (!ini || !section || !tag || !value) return INI_FEHLER_KEIN_OBJEKT;
-    std::string_view wert = wertSuchen(*ini, section, tag);
+    const std::string_view wert = wertSuchen(*ini, section, tag);
     if (wert.empty()) return 0;
-    if (wert.size() > 1 && wert.front() == '+' && wert[1] != '-') wert.remove_prefix(1);
-    int zahl = 0;
-    const auto [ende, fehler] = std::from_chars(wert.data(), wert.data() + wert.size(), zahl, 10);
-    if (fehler != std::errc() || ende != wert.data() + wert.size()) return INI_FEHLER_KEINE_ZAHL;
-    *value = zahl;
+    if (!ZahlText_GanzLesen(ZahlText_OhnePlus(wert), value)) return INI_FEHLER_KEINE_ZAHL;
     return 1;
 }
 

@@ -127,7 +127,7 @@ Fehlercode KonfigMain_ReadIni(IniText ini) {
     }
     if (lesen(ini, "lcom", &wert, FEHLER_INI_LCOM_FEHLT, &ersterFehler)) (void)VkrCom_LastComPortSet(wert);
     // A value beyond one byte must not wrap onto a valid address character.
-    if (lesen(ini, "adresse", &wert, FEHLER_INI_ADRESSE_FEHLT, &ersterFehler) && wert >= 0 && wert <= 0x7F)
+    if (lesen(ini, "adresse", &wert, FEHLER_INI_ADRESSE_FEHLT, &ersterFehler) && VkrCom_AdresseGueltig(wert))
         (void)VkrCom_AdresseSet(static_cast<char>(wert));
     (void)KonfigPorts_ReadIni(ini); // its failure is in the error controls, like that of "com"
     if (konfigPanelHandle > 0) KonfigPorts_ListeAktualisieren(konfigPanelHandle, KONFIGPNL_COMPORT);

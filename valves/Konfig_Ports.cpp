@@ -20,15 +20,11 @@ constexpr const char* SEKTION = "konfig";
 constexpr const char* NICHT_GEOEFFNET = "nicht geöffnet";
 constexpr int LISTE_RAND = 24; // room for the frame and a scroll bar
 
-bool comPort(int port) {
-    return port >= 1 && port <= RS232_MAX_PORT;
-}
-
 // The device port of a saved path, or 0 when the key is missing, "com"/"lcom" names a COM port, or no
 // number is free.
 int gespeicherterGeraeteport(IniText ini, const char* comSchluessel, const char* pfadSchluessel) {
     int com = 0;
-    if (Ini_GetInt(ini, SEKTION, comSchluessel, &com) > 0 && comPort(com)) return 0;
+    if (Ini_GetInt(ini, SEKTION, comSchluessel, &com) > 0 && Rs232_IstComPort(com)) return 0;
     std::string pfad;
     if (Ini_GetString(ini, SEKTION, pfadSchluessel, &pfad) <= 0) return 0;
     return Rs232_GeraeteportFuer(pfad);

@@ -124,6 +124,9 @@ TEST_F(Plm1Cli, SetzenUndLesenUeberDieEinheit) {
         {{"alleventile", "0"}, "alleventile", "0000\n"},
         {{"ventil16", "1"}, "alleventile", "8000\n"},
         {{"ventil10", "1"}, "ventil10", "1\n"},
+        {{"druckhigh2", "+1e3"}, "druckhigh2", "1000\n"},
+        {{"pumpe2", "-0x10"}, "pumpe2", "-16\n"},
+        {{"ventil4", "+1"}, "ventil4", "1\n"},
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.setzen[0] + " " + f.setzen[1]);
@@ -281,6 +284,20 @@ TEST_F(Plm1Cli, AufruffehlerSendenNichts) {
         {"set", "ventil1", "1.5"},
         {"set", "ventil1", "0x1"},
         {"set", "alleventile", "0xZZ"},
+        {"set", "alleventile", "0x1FFFFFFFFFFFFFFFFF"},
+        {"set", "ventil1", "+-1"},
+        {"set", "ventil1", "99999999999"},
+        {"set", "pumpe1", " 5"},
+        {"set", "pumpe1", "5 "},
+        {"set", "pumpe1", "nan"},
+        {"set", "pumpe1", "-inf"},
+        {"set", "pumpe1", "1,5"},
+        {"read-mem", "0", "4.0"},
+        {"read-mem", "0", "0x"},
+        {"read-mem", "99999999999999999999", "4"},
+        {"read-mem", "0", "-0x40"},
+        {"--port", "0x9", "id"},
+        {"--port", "-1", "id"},
         {"read-mem", "0", "65"},
         {"read-mem", "0", "0"},
         {"read-mem", "zz", "4"},
@@ -351,6 +368,13 @@ TEST_F(Plm1Cli, GeraetUeberSeinenPfadAusDenEinstellungen) {
     Lauf l = starten({"id"}, dir);
     EXPECT_EQ(l.exitCode, 0) << l.fehler;
     EXPECT_EQ(l.aus, "VKR-PLM1-SIM\n");
+    // An address the program does not take from the file (a driver address, a code that wraps onto '5')
+    // leaves the default '1' here too.
+    for (const char* adresse : {"97", "309"}) {
+        std::ofstream(dir / "plm1Steuerung.ini", std::ios::binary)
+            << "[konfig]\r\nadresse = " << adresse << "\r\ncom = 0\r\ncompfad = " << server.pfad() << "\r\n";
+        EXPECT_EQ(starten({"id"}, dir).aus, "VKR-PLM1-SIM\n") << adresse;
+    }
     // A COM port in "com" wins; --port wins over both.
     std::ofstream(dir / "plm1Steuerung.ini", std::ios::binary)
         << "[konfig]\r\ncom = 2\r\ncompfad = " << server.pfad() << "\r\n";

@@ -155,7 +155,7 @@ TEST_F(DirektCli, SigintBeendetMitNull) {
 
 TEST_F(DirektCli, FalscheOptionenSindAufruffehler) {
     for (const char* a : {"monitor --count 0", "monitor --interval -1", "monitor --interval x",
-                          "monitor --count", "monitor --speed 3", "monitor --out"}) {
+                          "monitor --count 2.5", "monitor --count", "monitor --speed 3", "monitor --out"}) {
         const Ergebnis e = ausfuehren("--port " + server.pfad() + " " + a);
         EXPECT_EQ(e.exitCode, 2) << a;
     }

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <climits>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -166,13 +167,18 @@ TEST(TastenBlock, BadChecksumsAreNamedAndKeepTheirKeys) {
 
 // ---- *.plt image ----------------------------------------------------------------------------------------
 
+bool schalter(int feld) {
+    return feld < TASTE_PUMPE1 || feld == TASTE_DRUCK1CHECKB || feld == TASTE_DRUCK2CHECKB;
+}
+
+// Every value different, switches and check words 0 or 1 as a load gives them.
 TastenTabelle beispielTabelle() {
     TastenTabelle t{};
     for (int n = 0; n < TASTEN_ANZAHL; ++n)
         for (int k = 0; k < TASTEN_FELDER; ++k)
-            t[n][k] = (n * 19 + k) * ((k % 2) ? -37 : 41) - n;
+            t[n][k] = schalter(k) ? (n + k) % 2 : (n * 19 + k) * ((k % 2) ? -37 : 41) - n;
     t[8][18] = INT_MIN;
-    t[0][0] = INT_MAX;
+    t[0][TASTE_ZEIT1] = INT_MAX;
     return t;
 }
 
@@ -189,6 +195,30 @@ TEST(TastenDateibild, LayoutAndRoundTripOfAll171Values) {
     TastenTabelle zurueck{};
     ASSERT_EQ(TastenDatei_BildAuswerten(bild.data(), bild.size(), zurueck), 0);
     EXPECT_EQ(zurueck, t);
+}
+
+TEST(TastenDateibild, SwitchesAndCheckWordsOtherThanZeroLoadAsOne) {
+    struct Fall {
+        int taste, feld;
+        std::int32_t gespeichert, geladen;
+    };
+    const Fall faelle[] = {
+        {0, TASTE_DRUCK1CHECKB, 2, 1},     {8, TASTE_DRUCK2CHECKB, -1, 1},
+        {3, TASTE_DRUCK1CHECKB, 0x100, 1}, {4, TASTE_DRUCK2CHECKB, INT_MIN, 1},
+        {1, TASTE_VENTIL1, 2, 1},          {7, TASTE_VENTIL1 + 10, 0x10000, 1},
+        {5, TASTE_DRUCK2CHECKB, 0, 0},     {2, TASTE_PUMPE1, 2, 2},
+        {6, TASTE_DRUCK1, 0x100, 0x100},
+    };
+    for (const Fall& f : faelle) {
+        std::vector<unsigned char> bild(TASTENDATEI_GROESSE);
+        TastenDatei_BildErstellen(beispielTabelle(), bild.data());
+        le32_setzen(&bild[36 + 76 * f.taste + 4 * f.feld], f.gespeichert);
+        TastenTabelle t{};
+        ASSERT_EQ(TastenDatei_BildAuswerten(bild.data(), bild.size(), t), 0);
+        TastenTabelle erwartet = beispielTabelle();
+        erwartet[f.taste][f.feld] = f.geladen;
+        EXPECT_EQ(t, erwartet) << f.taste << "/" << f.feld << ": " << f.gespeichert;
+    }
 }
 
 TEST(TastenDateibild, RejectedImagesLeaveTheTableAlone) {

@@ -71,6 +71,13 @@ TastenTabelle negativeTabelle() {
     for (int n = 0; n < TASTEN_ANZAHL; ++n)
         for (int k = 0; k < TASTEN_FELDER; ++k)
             t[n][k] = (k % 3 == 0 ? -1 : 1) * (n * 100 + k * 7 + 1);
+    // Switches and check words are 0 or 1 once loaded.
+    for (int n = 0; n < TASTEN_ANZAHL; ++n) {
+        for (int v = 0; v < ANZAHL_VENTILE; ++v)
+            t[n][TASTE_VENTIL1 + v] = (n + v) % 2;
+        t[n][TASTE_DRUCK1CHECKB] = n % 2;
+        t[n][TASTE_DRUCK2CHECKB] = (n + 1) % 2;
+    }
     t[2][TASTE_PUMPE1] = -100;
     t[5][TASTE_DRUCK2] = -1000;
     t[8][TASTE_ZEIT2] = INT_MIN;

@@ -1,41 +1,10 @@
-// The cycle before a stroke, and the question before unsaved work is replaced.
+// The question before the cycle's unsaved work is replaced.
 
 #include "cycle/Kurven_Schutz.h"
 
 #include "cycle/Kurven_Datei.h"
-#include "cycle/Kurvenarrays.h"
 #include "errors/VKR_errorV3.h"
 #include "platform/ui_fragen.h"
-
-#include <cstdint>
-#include <vector>
-
-namespace {
-
-std::vector<std::vector<int32_t>> kurvenwerte() {
-    std::vector<std::vector<int32_t>> w;
-    w.reserve(KURVEN_ANZAHL);
-    for (const auto& k : gKurven)
-        w.push_back(k.values);
-    return w;
-}
-
-std::vector<std::vector<int32_t>> gVorDemStrich;
-bool gStrichLaeuft = false;
-
-} // namespace
-
-void KurvenSchutz_StrichBeginnen() {
-    gVorDemStrich = kurvenwerte();
-    gStrichLaeuft = true;
-}
-
-void KurvenSchutz_StrichBeenden() {
-    if (!gStrichLaeuft) return;
-    gStrichLaeuft = false;
-    if (kurvenwerte() != gVorDemStrich) KurvenDatei_WurdeGeaendert();
-    gVorDemStrich.clear();
-}
 
 bool KurvenSchutz_Weiter() {
     if (!KurvenDatei_IstGeaendert()) return true;

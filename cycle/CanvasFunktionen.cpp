@@ -310,3 +310,7 @@ void Canvas_MausLosgelassen(int control) {
     gGeste = {};
     wertanzeigeVerstecken();
 }
+
+bool Canvas_GesteLaeuft() {
+    return gGeste.kanal >= 0;
+}

@@ -86,3 +86,5 @@ void Canvas_ZeitachseBeschriften();
 void Canvas_Mausklick(int control, int rechts);
 void Canvas_MausBewegt(int control);
 void Canvas_MausLosgelassen(int control);
+// True from a press on a canvas until its gesture ends.
+bool Canvas_GesteLaeuft();

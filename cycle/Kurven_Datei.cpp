@@ -117,7 +117,7 @@ std::string KurvenDatei_Fenstertitel() {
     std::string laufwerk, verzeichnis, name;
     SplitPath(gPfad, &laufwerk, &verzeichnis, &name);
     std::string titel = std::string(KURVENFENSTER_NAME) + " - [" + name;
-    if (gPfad != KURVENDATEI_UNBENANNT && gGeaendert) titel += " *";
+    if (gGeaendert) titel += " *";
     return titel + "]";
 }
 
@@ -130,7 +130,11 @@ void KurvenDatei_FenstertitelSetzen() {
 }
 
 void KurvenDatei_WurdeGeaendert() {
-    gGeaendert = true;
+    KurvenDatei_GeaendertSetzen(true);
+}
+
+void KurvenDatei_GeaendertSetzen(bool geaendert) {
+    gGeaendert = geaendert;
     KurvenDatei_FenstertitelSetzen();
 }
 

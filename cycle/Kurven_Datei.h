@@ -30,6 +30,8 @@ void KurvenDatei_FenstertitelSetzen();
 using KurvenTitelAnzeigen = void (*)(const char* titel);
 void KurvenDatei_TitelAnzeigeSetzen(KurvenTitelAnzeigen fn);
 void KurvenDatei_WurdeGeaendert();
+// Sets the changed flag and shows the title (undo and redo onto and off the saved state).
+void KurvenDatei_GeaendertSetzen(bool geaendert);
 
 // The same without a dialog (command line, tests).
 [[nodiscard]] Fehlercode KurvenDatei_SpeichernNach(const std::string& pfad);

@@ -8,6 +8,7 @@
 #include "cycle/Kurven_Pruefen.h"
 #include "cycle/Kurven_Schutz.h"
 #include "cycle/Kurven_Userinterface.h"
+#include "cycle/Kurven_Verlauf.h"
 #include "cycle/Kurvenarrays.h"
 #include "device/Gemeinsam_Mehrere.h"
 #include "device/Gemeinsam_Pruefen.h"
@@ -24,7 +25,10 @@
 
 namespace {
 void titelZeigen(const char* titel) {
-    if (gKurvenPanel > 0) SetPanelAttribute(gKurvenPanel, ATTR_TITLE, titel);
+    if (gKurvenPanel <= 0) return;
+    SetPanelAttribute(gKurvenPanel, ATTR_TITLE, titel);
+    // Saved or loaded, also from the unsaved-work question: the history marks this state as the clean one.
+    KurvenVerlauf_DateistandUebernehmen();
 }
 } // namespace
 
@@ -40,6 +44,7 @@ int KurvenMain_Initialisieren() {
     }
     Kurven_FensterAnpassenSetzen(&Kurven_FensterAnpassen);
     KurvenDatei_TitelAnzeigeSetzen(&titelZeigen);
+    KurvenVerlauf_Einrichten();
     Kurven_PanelsInitialisieren();
     Canvas_Initialisieren();
     Scrollbar_Initialisieren(panel);

@@ -8,6 +8,7 @@
 #include "cycle/Kurven_Funktionen.h"
 #include "cycle/Kurven_Pruefen.h"
 #include "cycle/Kurven_Schutz.h"
+#include "cycle/Kurven_Verlauf.h"
 #include "cycle/Kurvenarrays.h"
 #include "device/Gemeinsam_Pruefen.h"
 #include "errors/VKR_errorV3.h"
@@ -45,11 +46,14 @@ void neu() {
     // Scroll bar and first visible step follow the fresh 10 steps (this also redraws).
     Kurven_FensterAnpassen(gKurven[0].count);
     KurvenGui_ArrayToGui();
+    KurvenVerlauf_Leeren();
 }
 
 void laden() {
     if (!KurvenSchutz_Weiter()) return;
-    fehlerZeigen(KurvenDatei_Laden());
+    const Fehlercode f = KurvenDatei_Laden();
+    fehlerZeigen(f);
+    if (f == KEIN_FEHLER) KurvenVerlauf_Leeren();
     nachErsetzen();
 }
 
@@ -94,6 +98,7 @@ void KurvenGui_CallbacksRegistrieren() {
     UI_CallbackRegistrieren("Callback_Kurven_Graph_Scrollbar", &Callback_Kurven_Graph_Scrollbar);
     UI_CallbackRegistrieren("Menu_Kurven_Datei", &Menu_Kurven_Datei);
     UI_CallbackRegistrieren("Menu_Kurven_Hilfe", &Menu_Kurven_Hilfe);
+    UI_CallbackRegistrieren("Menu_Kurven_Bearbeiten", &Menu_Kurven_Bearbeiten);
 }
 
 int Callback_KurvenPanel(int /*panel*/, int event, void*, int, int) {
@@ -103,21 +108,24 @@ int Callback_KurvenPanel(int /*panel*/, int event, void*, int, int) {
 
 int Callback_Kurven_Canvas(int /*panel*/, int control, int event, void*, int, int) {
     switch (event) {
+    // A stroke, press to release, is one step of the history.
     case EVENT_LEFT_CLICK:
-        KurvenSchutz_StrichBeginnen();
+        KurvenVerlauf_BearbeitungBeginnen();
         Canvas_Mausklick(control, 0);
         break;
     case EVENT_RIGHT_CLICK:
-        KurvenSchutz_StrichBeginnen();
+        KurvenVerlauf_BearbeitungBeginnen();
         Canvas_Mausklick(control, 1);
         break;
     case EVENT_MOUSE_POINTER_MOVE:
         Canvas_MausBewegt(control);
+        // A release that never arrived ended the gesture here.
+        if (!Canvas_GesteLaeuft()) KurvenVerlauf_BearbeitungBeenden();
         break;
     case EVENT_LEFT_CLICK_UP:
     case EVENT_RIGHT_CLICK_UP:
         Canvas_MausLosgelassen(control);
-        KurvenSchutz_StrichBeenden();
+        KurvenVerlauf_BearbeitungBeenden();
         break;
     default:
         break;
@@ -144,6 +152,7 @@ int Callback_Kurven_Buttons(int /*panel*/, int control, int event, void*, int, i
         fehlerZeigen(KurvenCom_Plm1Download());
         KurvenDatei_DateinameZuruecksetzen();
         KurvenDatei_FenstertitelSetzen();
+        KurvenVerlauf_Leeren();
         nachErsetzen();
         break;
     case KURVPANEL_UPLOAD:
@@ -157,9 +166,10 @@ int Callback_Kurven_Buttons(int /*panel*/, int control, int event, void*, int, i
 
 int Callback_Kurven_Controls(int /*panel*/, int control, int event, void*, int, int) {
     if (event != EVENT_COMMIT) return 0;
+    // One step of the history; a shortened cycle keeps the dropped values in it.
+    KurvenVerlauf_BearbeitungBeginnen();
     KurvenGui_DimmenUndWerteKorrigieren();
     KurvenGui_GuiToArray();
-    KurvenDatei_WurdeGeaendert();
     if (control == KURVPANEL_ANZAHLSCHRITTE) {
         const Fehlercode f = Kurven_KurvenlaengenAendern(gKurveneckdaten[KE_ANZAHLSCHRITTE]);
         if (f != KEIN_FEHLER) {
@@ -168,6 +178,7 @@ int Callback_Kurven_Controls(int /*panel*/, int control, int event, void*, int, 
             VKR_Fehlerpopup(f);
         }
     }
+    KurvenVerlauf_BearbeitungBeenden();
     return 0;
 }
 
@@ -206,4 +217,14 @@ void Menu_Kurven_Hilfe(int /*menuBar*/, int menuItem, void*, int /*panel*/) {
             "Pumpenwerte anzeigen",
             "Um die Werte vorhandener Pumpen-Kurvenpunkte anzuzeigen,\nkönnen die Punkte bei gedrückter "
             "Umschalttaste angeklickt werden.");
+}
+
+void Menu_Kurven_Bearbeiten(int /*menuBar*/, int menuItem, void*, int /*panel*/) {
+    // In the middle of a stroke there is no step to take back yet.
+    if (Canvas_GesteLaeuft()) return;
+    KurvenVerlauf_BearbeitungBeenden();
+    if (menuItem == MENUKURVEN_BEARBEITEN_RUECKGAENGIG)
+        KurvenVerlauf_Rueckgaengig();
+    else if (menuItem == MENUKURVEN_BEARBEITEN_WIEDERHOLEN)
+        KurvenVerlauf_Wiederholen();
 }

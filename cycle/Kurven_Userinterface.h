@@ -23,3 +23,4 @@ int Callback_Kurven_Graph_Scrollbar(int panel, int control, int event, void* cal
                                     int eventData2);
 void Menu_Kurven_Datei(int menuBar, int menuItem, void* callbackData, int panel);
 void Menu_Kurven_Hilfe(int menuBar, int menuItem, void* callbackData, int panel);
+void Menu_Kurven_Bearbeiten(int menuBar, int menuItem, void* callbackData, int panel);

@@ -33,7 +33,7 @@ std::string TastenDatei_Fenstertitel() {
     std::string laufwerk, verzeichnis, name;
     SplitPath(gPfad, &laufwerk, &verzeichnis, &name);
     std::string titel = std::string(TASTEN_FENSTERNAME) + " - [" + name;
-    if (gPfad != TASTENDATEI_UNBENANNT && gGeaendert) titel += " *";
+    if (gGeaendert) titel += " *";
     return titel + "]";
 }
 
@@ -51,7 +51,11 @@ void TastenDatei_DateinameZuruecksetzen() {
 }
 
 void TastenDatei_WurdeGeaendert() {
-    gGeaendert = true;
+    TastenDatei_GeaendertSetzen(true);
+}
+
+void TastenDatei_GeaendertSetzen(bool geaendert) {
+    gGeaendert = geaendert;
     TastenDatei_FenstertitelSetzen();
 }
 

@@ -20,6 +20,8 @@ void TastenDatei_FenstertitelSetzen();
 using TastenTitelAnzeigen = void (*)(const char* titel);
 void TastenDatei_TitelAnzeigeSetzen(TastenTitelAnzeigen fn);
 void TastenDatei_WurdeGeaendert();
+// Sets the changed flag and shows the title (undo and redo onto and off the saved state).
+void TastenDatei_GeaendertSetzen(bool geaendert);
 
 // Without a dialog (command line): the same checks and codes; the path and title are not touched.
 [[nodiscard]] Fehlercode TastenDatei_InDateiSchreiben(const std::string& pfad, const TastenTabelle& tabelle);

@@ -11,6 +11,7 @@
 #include "keys/Tasten_Pruefen.h"
 #include "keys/Tasten_Schutz.h"
 #include "keys/Tasten_Userinterface.h"
+#include "keys/Tasten_Verlauf.h"
 #include "keys/Tastenarrays.h"
 #include "platform/ui.h"
 #include "resources/Plm1SteuerungGui.h"
@@ -22,7 +23,10 @@ int tastenPanelHandle = 0;
 
 namespace {
 void titelZeigen(const char* titel) {
-    if (tastenPanelHandle > 0) SetPanelAttribute(tastenPanelHandle, ATTR_TITLE, titel);
+    if (tastenPanelHandle <= 0) return;
+    SetPanelAttribute(tastenPanelHandle, ATTR_TITLE, titel);
+    // Saved or loaded, also from the unsaved-work question: the history marks this state as the clean one.
+    TastenVerlauf_DateistandUebernehmen();
 }
 } // namespace
 
@@ -32,6 +36,7 @@ int TastenMain_Initialisieren() {
     UI_CallbackRegistrieren("Callback_Tasten_Button_Zurueck", &Callback_Tasten_Button_Zurueck);
     UI_CallbackRegistrieren("Callback_Tasten_Buttons", &Callback_Tasten_Buttons);
     UI_CallbackRegistrieren("Menu_Tasten_Datei", &Menu_Tasten_Datei);
+    UI_CallbackRegistrieren("Menu_Tasten_Bearbeiten", &Menu_Tasten_Bearbeiten);
 
     const int panel = LoadPanel(0, "Plm1SteuerungGui.uir", TASTPANEL);
     if (panel < 0) return -1;
@@ -39,6 +44,7 @@ int TastenMain_Initialisieren() {
     GemFunc_PanelZurListeHinzufuegen(panel, "Tasten", MENUTASTEN_FENSTER);
 
     Tastenarrays_Initialisieren();
+    TastenVerlauf_Einrichten();
     TastenDatei_TitelAnzeigeSetzen(&titelZeigen);
     TastenGui_ArrayToGui();
     TastenDatei_DateinameZuruecksetzen();

@@ -10,6 +10,7 @@
 #include "keys/Tasten_Main.h"
 #include "keys/Tasten_Pruefen.h"
 #include "keys/Tasten_Schutz.h"
+#include "keys/Tasten_Verlauf.h"
 #include "keys/Tastenarrays.h"
 #include "platform/ui.h"
 #include "resources/Plm1SteuerungGui.h"
@@ -31,6 +32,7 @@ void dateiLaden() {
     if (!TastenSchutz_Weiter()) return;
     const Fehlercode fehler = TastenDatei_Laden();
     if (fehler != 0) VKR_Fehlerpopup(fehler);
+    if (fehler == 0) TastenVerlauf_Leeren();
     TastenGui_ArrayToGui();
 }
 
@@ -94,9 +96,10 @@ int Callback_TastenPanel(int, int event, void*, int, int) {
 
 int Callback_Tasten_Controls(int, int, int event, void*, int, int) {
     if (event != EVENT_COMMIT) return 0;
+    const TastenTabelle vorher = gTaste;
     TastenGui_DimmenUndWerteKorrigieren();
     TastenGui_GuiToArray();
-    TastenDatei_WurdeGeaendert();
+    TastenVerlauf_Aenderung(vorher);
     return 0;
 }
 
@@ -121,6 +124,7 @@ int Callback_Tasten_Buttons(int, int control, int event, void*, int, int) {
         // The table no longer belongs to a file, also when the read failed.
         TastenDatei_DateinameZuruecksetzen();
         TastenDatei_FenstertitelSetzen();
+        TastenVerlauf_Leeren();
         TastenGui_ArrayToGui();
         break;
     }
@@ -142,6 +146,7 @@ void Menu_Tasten_Datei(int, int menuItem, void*, int) {
         Tastenarrays_Initialisieren();
         TastenDatei_DateinameZuruecksetzen();
         TastenDatei_FenstertitelSetzen();
+        TastenVerlauf_Leeren();
         TastenGui_ArrayToGui();
         break;
     case MENUTASTEN_DATEI_LADEN:
@@ -156,4 +161,11 @@ void Menu_Tasten_Datei(int, int menuItem, void*, int) {
     default:
         break;
     }
+}
+
+void Menu_Tasten_Bearbeiten(int, int menuItem, void*, int) {
+    if (menuItem == MENUTASTEN_BEARBEITEN_RUECKGAENGIG)
+        TastenVerlauf_Rueckgaengig();
+    else if (menuItem == MENUTASTEN_BEARBEITEN_WIEDERHOLEN)
+        TastenVerlauf_Wiederholen();
 }

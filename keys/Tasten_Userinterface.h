@@ -21,3 +21,4 @@ int Callback_Tasten_Button_Zurueck(int panel, int control, int event, void* call
 int Callback_Tasten_Buttons(int panel, int control, int event, void* callbackData, int eventData1,
                             int eventData2);
 void Menu_Tasten_Datei(int menuBar, int menuItem, void* callbackData, int panel);
+void Menu_Tasten_Bearbeiten(int menuBar, int menuItem, void* callbackData, int panel);

@@ -207,6 +207,9 @@ int NewCtrl(int panel, int style, const char* label, int top, int left); // retu
 int DiscardCtrl(int panel, int control);
 
 // ---- menus -----------------------------------------------------------------------------------------------
+// Items with key sequences in the resource (MenuItemDef::kuerzel) are chosen by them while their window is
+// active. In a numeric or string field Ctrl+Z, Ctrl+Y and Ctrl+Shift+Z undo and redo typing that is not
+// committed yet; otherwise they reach the menu. Undo history of a window: platform/ui_verlauf.h.
 int GetPanelMenuBar(int panel); // 0 when the panel has none
 int NewMenuItem(int menuBar, int menuId, const char* itemName, int beforeItemId, int shortcutKey,
                 MenuCallbackPtr fn, void* callbackData); // returns the new item's id

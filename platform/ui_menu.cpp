@@ -3,6 +3,8 @@
 #include "platform/ui_intern.h"
 #include "platform/ui_widgets.h"
 
+#include <QKeySequence>
+#include <QList>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -40,6 +42,10 @@ void menuBarAufbauen(Panel& p, const MenuBarDef& def) {
         maxId = std::max(maxId, m.id);
         for (const MenuItemDef& i : m.items) {
             QAction* a = neueAktion(p, menu, nullptr, i.id, i.label);
+            QList<QKeySequence> kuerzel;
+            for (const std::string& k : i.kuerzel)
+                kuerzel.append(QKeySequence(QString::fromStdString(k), QKeySequence::PortableText));
+            a->setShortcuts(kuerzel);
             p.menuItems[i.id] = MenuItem{i.id, m.id, a, nullptr, i.label, menuCallback(i.callback), nullptr};
             maxId = std::max(maxId, i.id);
         }

@@ -74,6 +74,9 @@ struct MenuItemDef {
     std::string name;
     std::string label;
     std::string callback;
+    // Key sequences that choose the item while its window is active, in Qt's portable text ("Ctrl+Z");
+    // the first one is shown beside the label.
+    std::vector<std::string> kuerzel;
 };
 
 struct MenuDef {

@@ -407,6 +407,16 @@ bool CtrlFilter::eventFilter(QObject* o, QEvent* e) {
         if (rufeCtrl(panel_, control_, EVENT_KEYPRESS, code, 0, &r) && r != 0) return true;
         return false;
     }
+    case QEvent::ShortcutOverride: {
+        // A field keeps undo and redo for the text typed into it; once that is committed (or there is
+        // none) the keys belong to the window's "Bearbeiten" menu.
+        auto* ke = static_cast<QKeyEvent*>(e);
+        const bool undoTaste = ke->matches(QKeySequence::Undo) || ke->matches(QKeySequence::Redo) ||
+                               ke->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Y);
+        if (o != c->w.data() || !undoTaste || UI_CtrlWirdBearbeitet(panel_, control_)) return false;
+        e->ignore();
+        return true;
+    }
     case QEvent::FocusIn:
         if (o == c->w.data()) rufeCtrl(panel_, control_, EVENT_GOT_FOCUS, 0, 0);
         return false;

@@ -263,6 +263,8 @@ MenuBarDef Resource_MenuKurven() {
                        {MENUKURVEN_DATEI_SPEICHERN, "SPEICHERN", "Speichern", "Menu_Kurven_Datei"},
                        {MENUKURVEN_DATEI_SPEICHERNUNTER, "SPEICHERNUNTER", "Speichern unter...",
                         "Menu_Kurven_Datei"}}},
+            Resource_MenuBearbeiten(MENUKURVEN_BEARBEITEN, MENUKURVEN_BEARBEITEN_RUECKGAENGIG,
+                                    MENUKURVEN_BEARBEITEN_WIEDERHOLEN, "Menu_Kurven_Bearbeiten"),
             {.id = MENUKURVEN_FENSTER, .name = "FENSTER", .label = "Fenster"},
             {.id = MENUKURVEN_HILFE,
              .name = "HILFE",

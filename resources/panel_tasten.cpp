@@ -185,5 +185,7 @@ MenuBarDef Resource_MenuTasten() {
                              {MENUTASTEN_DATEI_LADEN, "LADEN", "Laden...", cb},
                              {MENUTASTEN_DATEI_SPEICHERN, "SPEICHERN", "Speichern", cb},
                              {MENUTASTEN_DATEI_SPEICHERNUNTER, "SPEICHERNUNTER", "Speichern unter...", cb}}},
+                  Resource_MenuBearbeiten(MENUTASTEN_BEARBEITEN, MENUTASTEN_BEARBEITEN_RUECKGAENGIG,
+                                          MENUTASTEN_BEARBEITEN_WIEDERHOLEN, "Menu_Tasten_Bearbeiten"),
                   {.id = MENUTASTEN_FENSTER, .name = "FENSTER", .label = "Fenster"}}};
 }

@@ -23,6 +23,16 @@ MenuBarDef Resource_MenuTasten();
 MenuBarDef Resource_MenuDirekt();
 MenuBarDef Resource_MenuKonfig();
 
+// The "Bearbeiten" menu of the editing windows: "Rückgängig" (Ctrl+Z) and "Wiederholen" (Ctrl+Y or
+// Ctrl+Shift+Z), both calling `callback`.
+inline MenuDef Resource_MenuBearbeiten(int menu, int rueckgaengig, int wiederholen, const char* callback) {
+    return {.id = menu,
+            .name = "BEARBEITEN",
+            .label = "Bearbeiten",
+            .items = {{rueckgaengig, "RUECKGAENGIG", "Rückgängig", callback, {"Ctrl+Z"}},
+                      {wiederholen, "WIEDERHOLEN", "Wiederholen", callback, {"Ctrl+Y", "Ctrl+Shift+Z"}}}};
+}
+
 // A control of a kind at a place with its label and callback; every other field keeps its default.
 inline CtrlDef Resource_Ctrl(int id, const std::string& name, CtrlArt art, int top, int left, int width,
                              int height, const std::string& label = {}, const std::string& callback = {}) {

@@ -1,8 +1,9 @@
 # Window list (plm1_shell), program start (plm1_start) and the program Plm1Steuerung.
 add_library(plm1_shell STATIC ${CMAKE_CURRENT_SOURCE_DIR}/Plm1_GemeinsameFunktionen.cpp
-                              ${CMAKE_CURRENT_SOURCE_DIR}/Plm1_Beenden.cpp)
+                              ${CMAKE_CURRENT_SOURCE_DIR}/Plm1_Beenden.cpp
+                              ${CMAKE_CURRENT_SOURCE_DIR}/Plm1_Schutz.cpp)
 target_include_directories(plm1_shell PUBLIC ${PROJECT_SOURCE_DIR})
-target_link_libraries(plm1_shell PUBLIC plm1_ui)
+target_link_libraries(plm1_shell PUBLIC plm1_ui plm1_errorpopup)
 
 add_library(plm1_start STATIC
     ${CMAKE_CURRENT_SOURCE_DIR}/Plm1Steuerung_Main.cpp

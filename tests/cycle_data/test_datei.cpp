@@ -233,11 +233,15 @@ TEST(KurvenDatei, DialogeBeimSpeichernUndLaden) {
     EXPECT_EQ(KurvenDatei_PfadGet(), a);
 }
 
-TEST(KurvenDatei, UnbenannterZyklusZeigtNieEinenStern) {
+// An unnamed cycle shows its changes like a named one; taking the flag back clears the star.
+TEST(KurvenDatei, UnbenannterZyklusZeigtDenSternWieEinBenannter) {
     frischesModell();
     EXPECT_EQ(KurvenDatei_Fenstertitel(), "Zyklus-Programmierung - [Unbenannt]");
     KurvenDatei_WurdeGeaendert();
     EXPECT_TRUE(KurvenDatei_IstGeaendert());
+    EXPECT_EQ(KurvenDatei_Fenstertitel(), "Zyklus-Programmierung - [Unbenannt *]");
+    KurvenDatei_GeaendertSetzen(false);
+    EXPECT_FALSE(KurvenDatei_IstGeaendert());
     EXPECT_EQ(KurvenDatei_Fenstertitel(), "Zyklus-Programmierung - [Unbenannt]");
 }
 

@@ -14,12 +14,16 @@
 #include "valves/Konfigarray.h"
 #include <QAction>
 
+#include <QImage>
+#include <QKeySequence>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QTimer>
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 
 namespace {
@@ -28,6 +32,18 @@ int scrollAttr(int a) {
     int v = -1;
     EXPECT_EQ(ScrollBar_GetAttribute(gKurvenPanel, KURVPANEL_SCROLLBAR, a, &v), 0);
     return v;
+}
+
+// The bytes the file writer would produce for the cycle in memory.
+std::vector<unsigned char> dateibild() {
+    return KurvenDatei_BildErstellen(gKurveneckdaten, gKurven);
+}
+
+std::vector<QImage> canvasBilder() {
+    std::vector<QImage> b;
+    for (int k = 0; k < KURVEN_ANZAHL; ++k)
+        b.push_back(*UI_CanvasBild(gKurvenPanel, Canvas_KanalControl(k)));
+    return b;
 }
 
 std::vector<unsigned char> dateiInhalt(const std::string& pfad) {
@@ -167,15 +183,25 @@ TEST_F(KurvenFenster, MenuBarAndCallbacksFromTheResource) {
     struct Eintrag {
         int id;
         const char* text;
+        const char* kuerzel = ""; // its key sequences, as Qt writes them
     };
     for (const Eintrag e : {Eintrag{MENUKURVEN_DATEI_NEU, "Neu"}, Eintrag{MENUKURVEN_DATEI_LADEN, "Laden..."},
                             Eintrag{MENUKURVEN_DATEI_SPEICHERN, "Speichern"},
                             Eintrag{MENUKURVEN_DATEI_SPEICHERNUNTER, "Speichern unter..."},
+                            Eintrag{MENUKURVEN_BEARBEITEN, "Bearbeiten"},
+                            Eintrag{MENUKURVEN_BEARBEITEN_RUECKGAENGIG, "Rückgängig", "Ctrl+Z"},
+                            Eintrag{MENUKURVEN_BEARBEITEN_WIEDERHOLEN, "Wiederholen", "Ctrl+Y, Ctrl+Shift+Z"},
                             Eintrag{MENUKURVEN_HILFE_BEARBEITEN, "Punkte bearbeiten"},
                             Eintrag{MENUKURVEN_HILFE_WERTE, "Werte anzeigen"}}) {
         std::string name;
         EXPECT_GE(GetMenuBarAttribute(menu, e.id, ATTR_ITEM_NAME, &name), 0) << e.id;
         EXPECT_EQ(name, e.text);
+        QAction* a = UI_MenuAktion(menu, e.id);
+        ASSERT_NE(a, nullptr) << e.id;
+        QStringList kuerzel;
+        for (const QKeySequence& k : a->shortcuts())
+            kuerzel << k.toString(QKeySequence::PortableText);
+        EXPECT_EQ(kuerzel.join(", ").toStdString(), e.kuerzel) << e.text;
     }
     CtrlCallbackPtr fn = nullptr;
     GetCtrlAttribute(panel, KURVPANEL_CANVAS_V7, ATTR_CALLBACK_FUNCTION_POINTER, &fn);
@@ -255,7 +281,8 @@ TEST_F(KurvenFenster, UnsavedWorkIsNeverDroppedSilently) {
         Menu_Kurven_Datei(GetPanelMenuBar(panel), MENUKURVEN_DATEI_NEU, nullptr, panel);
         std::filesystem::remove(gespeichert);
         eingeben(KURVPANEL_ANZAHLSCHRITTE, 33);
-        ASSERT_TRUE(KurvenDatei_IstGeaendert()); // an unnamed cycle shows no star, yet it is changed
+        ASSERT_TRUE(KurvenDatei_IstGeaendert());
+        ASSERT_EQ(titel(), "Zyklus-Programmierung - [Unbenannt *]");
 
         int fragen = 0;
         UI_FrageabfangSetzen([&](const std::string& t, const std::string& text) {
@@ -415,4 +442,201 @@ TEST_F(KurvenFenster, ScrollBarUnderRealMouseScrollsTheCanvasesOnRelease) {
     std::string label1;
     GetCtrlVal(panel, KURVPANEL_TEXT_ZEITACHSE_LABEL1, &label1);
     EXPECT_EQ(label1, "70");
+}
+
+// Every edit is one step: undo gives back the file image from before it, redo the one after, with
+// controls, canvases, the title's star and the dimmed "Bearbeiten" items following.
+TEST_F(KurvenFenster, UndoAndRedoGiveTheCycleBackByteForByte) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::string vorlage = dir.filePath("vorlage.plk").toStdString();
+    const int leiste = GetPanelMenuBar(panel);
+    auto dimmed = [&](int item) {
+        int v = -1;
+        EXPECT_EQ(GetMenuBarAttribute(leiste, item, ATTR_DIMMED, &v), 0);
+        return v;
+    };
+    auto menu = [&](int item) {
+        QAction* a = UI_MenuAktion(leiste, item);
+        ASSERT_NE(a, nullptr);
+        a->trigger();
+    };
+    const int v2 = Canvas_KanalControl(Kurvenarrays_VentilKanal(2));
+    const int p1 = Canvas_KanalControl(Kurvenarrays_PumpenKanal(1));
+    struct Fall {
+        const char* name;
+        std::function<void()> bearbeiten;
+    };
+    const Fall faelle[] = {
+        {"Strich Ventil",
+         [&] {
+             druecken(v2, mitteVon(2), 5);
+             ziehen(v2, mitteVon(4), 5);
+             ziehen(v2, mitteVon(9), 5);
+             loslassen(v2, mitteVon(9), 5);
+         }},
+        {"Strich Pumpe",
+         [&] {
+             druecken(p1, mitteVon(1), 10);
+             ziehen(p1, mitteVon(7), 90);
+             loslassen(p1, mitteVon(7), 90);
+         }},
+        {"Strich rechts loescht",
+         [&] {
+             druecken(p1, mitteVon(12), 50, Qt::RightButton);
+             ziehen(p1, mitteVon(16), 50, Qt::RightButton);
+             loslassen(p1, mitteVon(16), 50, Qt::RightButton);
+         }},
+        {"Schritte kuerzen", [&] { eingeben(KURVPANEL_ANZAHLSCHRITTE, 5); }},
+        {"Schritte verlaengern", [&] { eingeben(KURVPANEL_ANZAHLSCHRITTE, 130); }},
+        {"Grenze", [&] { eingeben(KURVPANEL_DRUCKHIGH1, 700); }},
+        {"Grenze ein", [&] { eingeben(KURVPANEL_DRUCKLOW2CHECK, 1); }},
+        {"Zyklen", [&] { eingeben(KURVPANEL_ZYKLEN, 9); }},
+        {"ohne Ende", [&] { eingeben(KURVPANEL_ZYKLENUNBEGRENZT, 1); }},
+    };
+    // A saved 20-step cycle with values in every step, so that shortening drops some.
+    gKurveneckdaten[KE_ANZAHLSCHRITTE] = 20;
+    ASSERT_EQ(Kurven_KurvenlaengenAendern(20), 0);
+    for (int k = 0; k < KURVEN_ANZAHL; ++k)
+        for (int i = 0; i < 20; ++i)
+            gKurven[k].values[i] = Canvas_IstVentildiagramm(k) ? (i + k) % 2 : 10 * ((i + k) % 11) - 50;
+    gKurveneckdaten[KE_DRUCKHIGH1] = 300;
+    ASSERT_EQ(KurvenDatei_SpeichernNach(vorlage), 0);
+    UI_DateiauswahlSetzen([&](const DateiauswahlAnfrage&) { return vorlage; });
+    const std::string sauber = "Zyklus-Programmierung - [vorlage.plk]";
+
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        menu(MENUKURVEN_DATEI_LADEN); // a fresh history
+        ASSERT_EQ(gKurven[0].count, 20);
+        const auto vorher = dateibild();
+        const auto bilderVorher = canvasBilder();
+        EXPECT_EQ(dimmed(MENUKURVEN_BEARBEITEN_RUECKGAENGIG), 1);
+        EXPECT_EQ(dimmed(MENUKURVEN_BEARBEITEN_WIEDERHOLEN), 1);
+
+        f.bearbeiten();
+        const auto nachher = dateibild();
+        ASSERT_NE(nachher, vorher);
+        EXPECT_EQ(titel(), "Zyklus-Programmierung - [vorlage.plk *]");
+        EXPECT_EQ(dimmed(MENUKURVEN_BEARBEITEN_RUECKGAENGIG), 0);
+        EXPECT_EQ(dimmed(MENUKURVEN_BEARBEITEN_WIEDERHOLEN), 1);
+
+        for (int runde = 0; runde < 2; ++runde) {
+            menu(MENUKURVEN_BEARBEITEN_RUECKGAENGIG);
+            EXPECT_EQ(dateibild(), vorher) << runde;
+            EXPECT_TRUE(canvasBilder() == bilderVorher) << runde;
+            for (int i = 0; i < KURVENECKDATEN_ANZAHL; ++i)
+                EXPECT_EQ(ctrlWert(gKurvencontrols[i]), gKurveneckdaten[i]) << i;
+            EXPECT_EQ(attribut(KURVPANEL_DRUCKLOW2, ATTR_DIMMED), 1);
+            EXPECT_EQ(attribut(KURVPANEL_ZYKLEN, ATTR_DIMMED), 0);
+            EXPECT_EQ(titel(), sauber);
+            EXPECT_FALSE(KurvenDatei_IstGeaendert());
+            EXPECT_EQ(dimmed(MENUKURVEN_BEARBEITEN_RUECKGAENGIG), 1);
+            EXPECT_EQ(dimmed(MENUKURVEN_BEARBEITEN_WIEDERHOLEN), 0);
+
+            menu(MENUKURVEN_BEARBEITEN_WIEDERHOLEN);
+            EXPECT_EQ(dateibild(), nachher) << runde;
+            for (int i = 0; i < KURVENECKDATEN_ANZAHL; ++i)
+                EXPECT_EQ(ctrlWert(gKurvencontrols[i]), gKurveneckdaten[i]) << i;
+            EXPECT_EQ(titel(), "Zyklus-Programmierung - [vorlage.plk *]");
+            EXPECT_EQ(dimmed(MENUKURVEN_BEARBEITEN_RUECKGAENGIG), 0);
+            EXPECT_EQ(dimmed(MENUKURVEN_BEARBEITEN_WIEDERHOLEN), 1);
+        }
+    }
+    UI_DateiauswahlSetzen(nullptr);
+    EXPECT_TRUE(gefangeneMeldungen().empty());
+}
+
+// Several steps go back one by one; the star follows the saved state wherever it lies; an edit after an
+// undo drops what could have been redone; "Neu", loading and a download start a fresh history.
+TEST_F(KurvenFenster, HistoryFollowsTheSavedStateAndStartsAfresh) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::string pfad = dir.filePath("zwei.plk").toStdString();
+    const int leiste = GetPanelMenuBar(panel);
+    auto dimmed = [&](int item) {
+        int v = -1;
+        EXPECT_EQ(GetMenuBarAttribute(leiste, item, ATTR_DIMMED, &v), 0);
+        return v;
+    };
+    auto rueck = [&] { Menu_Kurven_Bearbeiten(leiste, MENUKURVEN_BEARBEITEN_RUECKGAENGIG, nullptr, panel); };
+    auto vor = [&] { Menu_Kurven_Bearbeiten(leiste, MENUKURVEN_BEARBEITEN_WIEDERHOLEN, nullptr, panel); };
+    const auto leer = dateibild();
+    eingeben(KURVPANEL_ZYKLEN, 3);
+    const auto eins = dateibild();
+    EXPECT_EQ(titel(), "Zyklus-Programmierung - [Unbenannt *]");
+    eingeben(KURVPANEL_ANZAHLSCHRITTE, 4);
+    const auto zwei = dateibild();
+    ASSERT_EQ(KurvenDatei_SpeichernNach(pfad), 0);
+    EXPECT_EQ(titel(), "Zyklus-Programmierung - [zwei.plk]");
+    rueck();
+    EXPECT_EQ(dateibild(), eins);
+    EXPECT_EQ(titel(), "Zyklus-Programmierung - [zwei.plk *]");
+    rueck();
+    EXPECT_EQ(dateibild(), leer);
+    EXPECT_EQ(dimmed(MENUKURVEN_BEARBEITEN_RUECKGAENGIG), 1);
+    rueck(); // nothing left: nothing changes
+    EXPECT_EQ(dateibild(), leer);
+    vor();
+    vor();
+    EXPECT_EQ(dateibild(), zwei);
+    EXPECT_EQ(titel(), "Zyklus-Programmierung - [zwei.plk]");
+    EXPECT_EQ(dimmed(MENUKURVEN_BEARBEITEN_WIEDERHOLEN), 1);
+    rueck();
+    eingeben(KURVPANEL_ZYKLEN, 8); // a new edit after an undo: the saved state can no longer be reached
+    EXPECT_EQ(dimmed(MENUKURVEN_BEARBEITEN_WIEDERHOLEN), 1);
+    rueck();
+    EXPECT_EQ(dateibild(), eins);
+    EXPECT_EQ(titel(), "Zyklus-Programmierung - [zwei.plk *]");
+
+    enum class Neustart { Neu, Laden, Download };
+    UI_DateiauswahlSetzen([&](const DateiauswahlAnfrage&) { return pfad; });
+    for (const Neustart n : {Neustart::Neu, Neustart::Laden, Neustart::Download}) {
+        SCOPED_TRACE(static_cast<int>(n));
+        eingeben(KURVPANEL_DRUCKHIGH2, 500);
+        EXPECT_EQ(dimmed(MENUKURVEN_BEARBEITEN_RUECKGAENGIG), 0);
+        switch (n) {
+        case Neustart::Neu:
+            Menu_Kurven_Datei(leiste, MENUKURVEN_DATEI_NEU, nullptr, panel);
+            break;
+        case Neustart::Laden:
+            Menu_Kurven_Datei(leiste, MENUKURVEN_DATEI_LADEN, nullptr, panel);
+            break;
+        case Neustart::Download: // no unit: the read fails, the cycle stays and no longer has a file
+            Callback_Kurven_Buttons(panel, KURVPANEL_DOWNLOAD, EVENT_COMMIT, nullptr, 0, 0);
+            break;
+        }
+        const auto frisch = dateibild();
+        EXPECT_EQ(dimmed(MENUKURVEN_BEARBEITEN_RUECKGAENGIG), 1);
+        EXPECT_EQ(dimmed(MENUKURVEN_BEARBEITEN_WIEDERHOLEN), 1);
+        rueck();
+        EXPECT_EQ(dateibild(), frisch);
+        EXPECT_FALSE(KurvenDatei_IstGeaendert());
+    }
+    UI_DateiauswahlSetzen(nullptr);
+}
+
+// While the mouse is held on a canvas, undo waits: the stroke becomes a step only when it ends.
+TEST_F(KurvenFenster, UndoDuringAStrokeWaitsForItsEnd) {
+    const int leiste = GetPanelMenuBar(panel);
+    const int v5 = Canvas_KanalControl(Kurvenarrays_VentilKanal(5));
+    const auto leer = dateibild();
+    eingeben(KURVPANEL_ZYKLEN, 4);
+    const auto vorStrich = dateibild();
+    druecken(v5, mitteVon(1), 5);
+    ziehen(v5, mitteVon(3), 5);
+    Menu_Kurven_Bearbeiten(leiste, MENUKURVEN_BEARBEITEN_RUECKGAENGIG, nullptr, panel);
+    ziehen(v5, mitteVon(6), 5);
+    loslassen(v5, mitteVon(6), 5);
+    const auto strich = dateibild();
+    EXPECT_EQ(std::count(gKurven[Kurvenarrays_VentilKanal(5)].values.begin(),
+                         gKurven[Kurvenarrays_VentilKanal(5)].values.end(), 1),
+              3); // the steps under the three polls: 1, 3 and 6
+    Menu_Kurven_Bearbeiten(leiste, MENUKURVEN_BEARBEITEN_RUECKGAENGIG, nullptr, panel);
+    EXPECT_EQ(dateibild(), vorStrich);
+    Menu_Kurven_Bearbeiten(leiste, MENUKURVEN_BEARBEITEN_RUECKGAENGIG, nullptr, panel);
+    EXPECT_EQ(dateibild(), leer);
+    Menu_Kurven_Bearbeiten(leiste, MENUKURVEN_BEARBEITEN_WIEDERHOLEN, nullptr, panel);
+    Menu_Kurven_Bearbeiten(leiste, MENUKURVEN_BEARBEITEN_WIEDERHOLEN, nullptr, panel);
+    EXPECT_EQ(dateibild(), strich);
 }

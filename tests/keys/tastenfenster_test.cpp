@@ -4,6 +4,7 @@
 #include "device/Vkr_Com.h"
 #include "keys/Tasten_Com.h"
 #include "keys/Tasten_Datei.h"
+#include "keys/Tasten_Dateibild.h"
 #include "keys/Tasten_Main.h"
 #include "keys/Tasten_Userinterface.h"
 #include "platform/le_bytes.h"
@@ -19,6 +20,7 @@
 #include "valves/Konfigarray.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QDoubleSpinBox>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -26,6 +28,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <unistd.h>
 #include <vector>
@@ -90,6 +93,23 @@ class TastenFensterTest : public ::testing::Test {
         return t;
     }
     static void knopf(int id) { Callback_Tasten_Buttons(panel, id, EVENT_COMMIT, nullptr, 0, 0); }
+    // The bytes the file writer would produce for the table in memory.
+    static std::vector<unsigned char> dateibild() {
+        std::vector<unsigned char> b(TASTENDATEI_GROESSE);
+        TastenDatei_BildErstellen(gTaste, b.data());
+        return b;
+    }
+    static int gedimmt(int item) {
+        int v = -1;
+        EXPECT_EQ(GetMenuBarAttribute(GetPanelMenuBar(panel), item, ATTR_DIMMED, &v), 0);
+        return v;
+    }
+    // A "Bearbeiten" item chosen as the operator would.
+    static void bearbeiten(int item) {
+        QAction* a = UI_MenuAktion(GetPanelMenuBar(panel), item);
+        ASSERT_NE(a, nullptr);
+        a->trigger();
+    }
 };
 
 TEST_F(TastenFensterTest, PumpValuesSnapAndJumpOverTheDeadBand) {
@@ -151,7 +171,7 @@ TEST_F(TastenFensterTest, UncheckedLimitIsDimmedAndKeepsItsValue) {
 TEST_F(TastenFensterTest, TitleShowsTheFileAndAStarAfterAnEdit) {
     EXPECT_EQ(titel(), "Tasten-Programmierung - [Unbenannt]");
     eingeben(0, TASTE_ZEIT1, 12);
-    EXPECT_EQ(titel(), "Tasten-Programmierung - [Unbenannt]");
+    EXPECT_EQ(titel(), "Tasten-Programmierung - [Unbenannt *]");
     antwort = (dir / "Hub.plt").string();
     Menu_Tasten_Datei(0, MENUTASTEN_DATEI_SPEICHERNUNTER, nullptr, panel);
     EXPECT_EQ(titel(), "Tasten-Programmierung - [Hub.plt]");
@@ -353,6 +373,123 @@ TEST_F(TastenFensterTest, WindowFitsTheScreenAndRenders) {
     const std::string png = ziel ? ziel : (dir / "tasten.png").string();
     EXPECT_GT(UI_PanelAlsPngSpeichern(panel, png), 0);
     EXPECT_GT(fs::file_size(png), 1000u);
+}
+
+// Every committed edit is one step: undo gives back the file image from before it, redo the one after,
+// with the controls, their dimming, the title's star and the "Bearbeiten" items following.
+TEST_F(TastenFensterTest, UndoAndRedoGiveTheTableBackByteForByte) {
+    struct Fall {
+        const char* name;
+        std::function<void()> bearbeiten;
+        int taste, feld; // a field whose control shows the change
+    };
+    const Fall faelle[] = {
+        {"Zeit", [] { eingeben(0, TASTE_ZEIT1, 12); }, 0, TASTE_ZEIT1},
+        {"Pumpe ueber das Totband", [] { eingeben(3, TASTE_PUMPE1, 14); }, 3, TASTE_PUMPE1},
+        {"Ventil", [] { eingeben(8, TASTE_VENTIL1 + 10, 0); }, 8, TASTE_VENTIL1 + 10},
+        {"Grenze ein", [] { eingeben(2, TASTE_DRUCK2CHECKB, 1); }, 2, TASTE_DRUCK2CHECKB},
+        {"Grenze", [] { eingeben(6, TASTE_DRUCK1, -350); }, 6, TASTE_DRUCK1},
+        {"Schalter am Widget",
+         [] {
+             auto* v = qobject_cast<QAbstractButton*>(UI_CtrlWidget(panel, ctrl(4, TASTE_VENTIL1 + 2)));
+             ASSERT_NE(v, nullptr);
+             v->click();
+         },
+         4, TASTE_VENTIL1 + 2},
+    };
+    // A saved table with a value in every key.
+    for (int n = 0; n < TASTEN_ANZAHL; ++n) {
+        gTaste[n][TASTE_VENTIL1 + 10] = 1;
+        gTaste[n][TASTE_PUMPE1] = 0;
+        gTaste[n][TASTE_DRUCK1] = 400 + n;
+        gTaste[n][TASTE_ZEIT1] = n + 1;
+    }
+    antwort = (dir / "Vorlage.plt").string();
+    ASSERT_EQ(TastenDatei_InDateiSchreiben(antwort, gTaste), 0);
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        knopf(TASTPANEL_LADEN); // a fresh history
+        EXPECT_EQ(titel(), "Tasten-Programmierung - [Vorlage.plt]");
+        const auto vorher = dateibild();
+        const int wertVorher = wert(f.taste, f.feld);
+        EXPECT_EQ(gedimmt(MENUTASTEN_BEARBEITEN_RUECKGAENGIG), 1);
+        EXPECT_EQ(gedimmt(MENUTASTEN_BEARBEITEN_WIEDERHOLEN), 1);
+
+        f.bearbeiten();
+        const auto nachher = dateibild();
+        const int wertNachher = wert(f.taste, f.feld);
+        ASSERT_NE(nachher, vorher);
+        ASSERT_NE(wertNachher, wertVorher);
+        EXPECT_EQ(titel(), "Tasten-Programmierung - [Vorlage.plt *]");
+        EXPECT_EQ(gedimmt(MENUTASTEN_BEARBEITEN_RUECKGAENGIG), 0);
+        EXPECT_EQ(gedimmt(MENUTASTEN_BEARBEITEN_WIEDERHOLEN), 1);
+        for (int runde = 0; runde < 2; ++runde) {
+            bearbeiten(MENUTASTEN_BEARBEITEN_RUECKGAENGIG);
+            EXPECT_EQ(dateibild(), vorher) << runde;
+            EXPECT_EQ(wert(f.taste, f.feld), wertVorher);
+            EXPECT_EQ(attribut(2, TASTE_DRUCK2, ATTR_DIMMED), 1);
+            EXPECT_EQ(titel(), "Tasten-Programmierung - [Vorlage.plt]");
+            EXPECT_FALSE(TastenDatei_IstGeaendert());
+            EXPECT_EQ(gedimmt(MENUTASTEN_BEARBEITEN_RUECKGAENGIG), 1);
+            EXPECT_EQ(gedimmt(MENUTASTEN_BEARBEITEN_WIEDERHOLEN), 0);
+            bearbeiten(MENUTASTEN_BEARBEITEN_WIEDERHOLEN);
+            EXPECT_EQ(dateibild(), nachher) << runde;
+            EXPECT_EQ(wert(f.taste, f.feld), wertNachher);
+            EXPECT_EQ(titel(), "Tasten-Programmierung - [Vorlage.plt *]");
+            EXPECT_EQ(gedimmt(MENUTASTEN_BEARBEITEN_RUECKGAENGIG), 0);
+            EXPECT_EQ(gedimmt(MENUTASTEN_BEARBEITEN_WIEDERHOLEN), 1);
+        }
+    }
+    // The pump correction after an undo starts from the restored value, not the undone one.
+    knopf(TASTPANEL_LADEN);
+    eingeben(1, TASTE_PUMPE2, 60);
+    bearbeiten(MENUTASTEN_BEARBEITEN_RUECKGAENGIG);
+    eingeben(1, TASTE_PUMPE2, 14);
+    EXPECT_EQ(gTaste[1][TASTE_PUMPE2], 30);
+    EXPECT_TRUE(popups.empty());
+}
+
+// Saving moves the clean state; "Neu", loading and a download start a fresh history.
+TEST_F(TastenFensterTest, HistoryFollowsTheSavedStateAndStartsAfresh) {
+    const auto leer = dateibild();
+    eingeben(5, TASTE_ZEIT2, 9);
+    EXPECT_EQ(titel(), "Tasten-Programmierung - [Unbenannt *]");
+    eingeben(5, TASTE_ZEIT2, 10);
+    antwort = (dir / "Zwei.plt").string();
+    Menu_Tasten_Datei(0, MENUTASTEN_DATEI_SPEICHERN, nullptr, panel);
+    EXPECT_EQ(titel(), "Tasten-Programmierung - [Zwei.plt]");
+    bearbeiten(MENUTASTEN_BEARBEITEN_RUECKGAENGIG);
+    EXPECT_EQ(gTaste[5][TASTE_ZEIT2], 9);
+    EXPECT_EQ(titel(), "Tasten-Programmierung - [Zwei.plt *]");
+    bearbeiten(MENUTASTEN_BEARBEITEN_RUECKGAENGIG);
+    EXPECT_EQ(dateibild(), leer);
+    bearbeiten(MENUTASTEN_BEARBEITEN_WIEDERHOLEN);
+    bearbeiten(MENUTASTEN_BEARBEITEN_WIEDERHOLEN);
+    EXPECT_EQ(titel(), "Tasten-Programmierung - [Zwei.plt]");
+
+    enum class Neustart { Neu, Laden, Download };
+    for (const Neustart n : {Neustart::Neu, Neustart::Laden, Neustart::Download}) {
+        SCOPED_TRACE(static_cast<int>(n));
+        eingeben(7, TASTE_ZEIT1, 33);
+        EXPECT_EQ(gedimmt(MENUTASTEN_BEARBEITEN_RUECKGAENGIG), 0);
+        switch (n) {
+        case Neustart::Neu:
+            Menu_Tasten_Datei(0, MENUTASTEN_DATEI_NEU, nullptr, panel);
+            break;
+        case Neustart::Laden:
+            knopf(TASTPANEL_LADEN);
+            break;
+        case Neustart::Download: // no unit: the read fails, the table stays and no longer has a file
+            knopf(TASTPANEL_DOWNLOAD);
+            break;
+        }
+        const auto frisch = dateibild();
+        EXPECT_EQ(gedimmt(MENUTASTEN_BEARBEITEN_RUECKGAENGIG), 1);
+        EXPECT_EQ(gedimmt(MENUTASTEN_BEARBEITEN_WIEDERHOLEN), 1);
+        bearbeiten(MENUTASTEN_BEARBEITEN_RUECKGAENGIG);
+        EXPECT_EQ(dateibild(), frisch);
+        EXPECT_FALSE(TastenDatei_IstGeaendert());
+    }
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // The program on a real X server, driven by real input events (xdotool) against the paced simulated unit:
 // the progress bar is on the screen and advances, clicks made during an upload start nothing afterwards, a
-// numeric field takes a number beyond its range and brings it into range.
+// numeric field takes a number beyond its range and brings it into range, undo and redo typed after a
+// stroke drawn with the mouse.
 
 #include "resources/Plm1SteuerungGui.h"
 #include "resources/panels.h"
@@ -89,6 +90,52 @@ QPoint punktIn(qulonglong fenster, int panelKonstante, int id, int dx = -1) {
     const int oben = g.height() - (p ? p->height : 0);
     const CtrlDef& c = ctrlDef(panelKonstante, id);
     return {g.x() + c.left + (dx >= 0 ? dx : c.width / 2), g.y() + oben + c.top + c.height / 2};
+}
+
+// A control's rectangle on the screen.
+QRect rechteckVon(qulonglong fenster, int panelKonstante, int id) {
+    const QRect g = geometrie(fenster);
+    const PanelDef* p = Resource_Panel(panelKonstante);
+    const int oben = g.height() - (p ? p->height : 0);
+    const CtrlDef& c = ctrlDef(panelKonstante, id);
+    return {g.x() + c.left, g.y() + oben + c.top, c.width, c.height};
+}
+
+QImage bildVon(const QRect& r) {
+    return QGuiApplication::primaryScreen()->grabWindow(0, r.x(), r.y(), r.width(), r.height()).toImage();
+}
+
+// Pixels that differ between two captures of the same size.
+int unterschiede(const QImage& a, const QImage& b) {
+    if (a.size() != b.size()) return a.width() * a.height();
+    int n = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            n += a.pixel(x, y) != b.pixel(x, y);
+    return n;
+}
+
+// Waits until the window's title is `titel`; false when it did not come within `ms`.
+bool titelAbwarten(qulonglong fenster, const QString& titel, int ms = 5000) {
+    QElapsedTimer uhr;
+    uhr.start();
+    while (uhr.elapsed() < ms) {
+        if (xdotool({"getwindowname", QString::number(fenster)}).trimmed() == titel) return true;
+        QThread::msleep(50);
+    }
+    ADD_FAILURE() << "title stayed " << xdotool({"getwindowname", QString::number(fenster)}).toStdString();
+    return false;
+}
+
+// Waits until the screen shows `bild` in `r` (gleich) or anything else (!gleich).
+bool bildAbwarten(const QRect& r, const QImage& bild, bool gleich, int ms = 5000) {
+    QElapsedTimer uhr;
+    uhr.start();
+    while (uhr.elapsed() < ms) {
+        if ((bildVon(r) == bild) == gleich) return true;
+        QThread::msleep(50);
+    }
+    return false;
 }
 
 void klicken(QPoint p, int anzahl = 1) {
@@ -287,6 +334,53 @@ TEST_F(EchtesX, PumpenfeldNimmtZuGrosseZahlAn) {
     while (uhr.elapsed() < 10000 && sim.bus().zustand('1').pumpe[0] == 100)
         QThread::msleep(50);
     EXPECT_EQ(sim.bus().zustand('1').pumpe[0], 0);
+}
+
+// Undo and redo typed on the keyboard: Ctrl+Z from the step count field just committed, then after a
+// stroke drawn with the mouse, Ctrl+Y and Ctrl+Shift+Z; the canvas on the screen and the title follow.
+TEST_F(EchtesX, RueckgaengigUndWiederholenMitDerTastatur) {
+    const qulonglong zyklus = zyklusfenster(30);
+    ASSERT_NE(zyklus, 0u);
+    const QString geaendert = "Zyklus-Programmierung - [Unbenannt *]";
+    const QString sauber = "Zyklus-Programmierung - [Unbenannt]";
+    ASSERT_TRUE(titelAbwarten(zyklus, geaendert));
+    xdotool({"key", "ctrl+z"}); // the field keeps the focus; its change is committed
+    ASSERT_TRUE(titelAbwarten(zyklus, sauber));
+
+    const QRect canvas = rechteckVon(zyklus, KURVPANEL, KURVPANEL_CANVAS_V1);
+    const QString ruhe[] = {"mousemove", "1270", "1015"}; // away from the canvas and its tooltip
+    xdotool({ruhe[0], ruhe[1], ruhe[2]});
+    QThread::msleep(300);
+    const QImage leer = bildVon(canvas);
+    auto x = [&](int schritt) { return QString::number(canvas.x() + 5 + 18 * schritt + 9); };
+    const QString y = QString::number(canvas.y() + canvas.height() / 2);
+    xdotool({"mousemove", x(2),      y,       "mousedown", "1",         "sleep", "0.1",   "mousemove",
+             x(5),        y,         "sleep", "0.1",       "mousemove", x(8),    y,       "sleep",
+             "0.1",       "mouseup", "1",     "sleep",     "0.1",       ruhe[0], ruhe[1], ruhe[2]});
+    ASSERT_TRUE(titelAbwarten(zyklus, geaendert));
+    ASSERT_TRUE(bildAbwarten(canvas, leer, false));
+    QThread::msleep(300);
+    const QImage gezeichnet = bildVon(canvas);
+    ASSERT_GT(unterschiede(gezeichnet, leer), 100);
+
+    struct Schritt {
+        const char* taste;
+        bool zurueck;
+    };
+    for (const Schritt s : {Schritt{"ctrl+z", true}, Schritt{"ctrl+y", false}, Schritt{"ctrl+z", true},
+                            Schritt{"ctrl+shift+z", false}}) {
+        SCOPED_TRACE(s.taste);
+        xdotool({"key", s.taste});
+        EXPECT_TRUE(titelAbwarten(zyklus, s.zurueck ? sauber : geaendert));
+        if (s.zurueck) {
+            EXPECT_TRUE(bildAbwarten(canvas, leer, true));
+        } else {
+            // Redrawn whole: a corner pixel here and there differs from the drawing made point by point.
+            EXPECT_TRUE(bildAbwarten(canvas, leer, false));
+            QThread::msleep(300);
+            EXPECT_LT(unterschiede(bildVon(canvas), gezeichnet), 20);
+        }
+    }
 }
 
 } // namespace

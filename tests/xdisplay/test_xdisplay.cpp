@@ -290,9 +290,11 @@ TEST_F(EchtesX, FortschrittsbalkenWaechstAufDemBildschirm) {
     ASSERT_GE(prozente.size(), 3u);
     std::set<int> verschieden(prozente.begin(), prozente.end());
     EXPECT_GE(verschieden.size(), 3u) << "the bar did not advance on the screen";
-    for (size_t i = 1; i < prozente.size(); ++i)
-        if (fenster[i] == fenster[i - 1])
+    for (size_t i = 1; i < prozente.size(); ++i) {
+        if (fenster[i] == fenster[i - 1]) {
             EXPECT_GE(prozente[i] + 2, prozente[i - 1]) << "bar went back at capture " << i;
+        }
+    }
     EXPECT_GT(*verschieden.rbegin(), 50);
 }
 

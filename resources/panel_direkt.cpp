@@ -5,6 +5,7 @@
 
 #include "resources/Plm1SteuerungGui.h"
 #include "resources/panels.h"
+#include "valves/Ventilarten.h"
 
 #include <string>
 
@@ -16,7 +17,7 @@ constexpr int PANEL_BREITE = 1000;
 
 constexpr int VENTILE_Y = RAND;
 constexpr int VENTILE_HOEHE = 92;
-constexpr int VENTIL_TEILUNG = (PANEL_BREITE - 2 * RAND - 16) / 11;
+constexpr int VENTIL_TEILUNG = (PANEL_BREITE - 2 * RAND - 16) / ANZAHL_VENTILE;
 constexpr int VENTIL_BREITE = 72;
 
 constexpr int GRUPPEN_Y = VENTILE_Y + VENTILE_HOEHE + ABSTAND;
@@ -192,10 +193,11 @@ PanelDef Resource_DirektPanel() {
 
     p.ctrls.push_back(Resource_Ctrl(0, "", CtrlArt::Rahmen, VENTILE_Y, RAND, PANEL_BREITE - 2 * RAND,
                                     VENTILE_HOEHE, "Ventile"));
-    const int ventile[11] = {DIREKTPNL_VENTIL1, DIREKTPNL_VENTIL2,  DIREKTPNL_VENTIL3, DIREKTPNL_VENTIL4,
-                             DIREKTPNL_VENTIL5, DIREKTPNL_VENTIL6,  DIREKTPNL_VENTIL7, DIREKTPNL_VENTIL8,
-                             DIREKTPNL_VENTIL9, DIREKTPNL_VENTIL10, DIREKTPNL_VENTIL11};
-    for (int i = 0; i < 11; ++i) {
+    const int ventile[ANZAHL_VENTILE] = {DIREKTPNL_VENTIL1,  DIREKTPNL_VENTIL2, DIREKTPNL_VENTIL3,
+                                         DIREKTPNL_VENTIL4,  DIREKTPNL_VENTIL5, DIREKTPNL_VENTIL6,
+                                         DIREKTPNL_VENTIL7,  DIREKTPNL_VENTIL8, DIREKTPNL_VENTIL9,
+                                         DIREKTPNL_VENTIL10, DIREKTPNL_VENTIL11};
+    for (int i = 0; i < ANZAHL_VENTILE; ++i) {
         const std::string v = std::to_string(i + 1);
         const int left = RAND + 8 + i * VENTIL_TEILUNG + (VENTIL_TEILUNG - VENTIL_BREITE) / 2;
         p.ctrls.push_back(schalter(ventile[i], "VENTIL" + v, VENTILE_Y + 28 + ZEILE_1LABEL, left,

@@ -3,6 +3,7 @@
 
 #include "resources/Plm1SteuerungGui.h"
 #include "resources/panels.h"
+#include "valves/Ventilarten.h"
 
 #include <string>
 
@@ -58,7 +59,7 @@ PanelDef Resource_KonfigPanel() {
                       VENTILE_BREITE - 32, TEXT_HOEHE,
                       "Konfiguration der Ventile.\nVentilarten sind abhängig von\nder Hardwareversion des "
                       "PLM-1.\n\nn.v. = nicht vorhanden\nNO = normaly open\nNC = normaly closed"));
-    for (int i = 0; i < 11; ++i) {
+    for (int i = 0; i < ANZAHL_VENTILE; ++i) {
         const std::string nummer = std::to_string(i + 1);
         CtrlDef c = Resource_Ctrl(
             KONFIGPNL_VENTILART1 + i, "", CtrlArt::Auswahl, AUSWAHL_OBEN + (i / 4) * AUSWAHL_ZEILE + LABEL,

@@ -3,6 +3,7 @@
 
 #include "resources/Plm1SteuerungGui.h"
 #include "resources/panels.h"
+#include "valves/Ventilarten.h"
 
 namespace {
 
@@ -125,7 +126,7 @@ PanelDef Resource_KurvenPanel() {
                    {KURVPANEL_CANVAS_V7, "CANVAS_V7", "V7"},   {KURVPANEL_CANVAS_V8, "CANVAS_V8", "V8"},
                    {KURVPANEL_CANVAS_V9, "CANVAS_V9", "V9"},   {KURVPANEL_CANVAS_V10, "CANVAS_V10", "V10"},
                    {KURVPANEL_CANVAS_V11, "CANVAS_V11", "V11"}};
-    for (int i = 0; i < 11; ++i)
+    for (int i = 0; i < ANZAHL_VENTILE; ++i)
         canvas(p, ventile[i].id, ventile[i].name, ventile[i].titel, VENTIL_TOP + i * VENTIL_RASTER,
                VENTIL_HOEHE);
 

@@ -3,6 +3,7 @@
 
 #include "resources/Plm1SteuerungGui.h"
 #include "resources/panels.h"
+#include "valves/Ventilarten.h"
 
 #include <string>
 
@@ -114,8 +115,9 @@ PanelDef Resource_TastenPanel() {
     }
 
     p.ctrls.push_back(rahmen(TASTPANEL_PICTURE, "PICTURE", "Ventile", VENTILE_Y, RAND,
-                             PANEL_BREITE - 2 * RAND, VENTILE_ERSTE - VENTILE_Y + 11 * ZEILE + 6));
-    for (int v = 0; v < 11; ++v) {
+                             PANEL_BREITE - 2 * RAND,
+                             VENTILE_ERSTE - VENTILE_Y + ANZAHL_VENTILE * ZEILE + 6));
+    for (int v = 0; v < ANZAHL_VENTILE; ++v) {
         const int y = VENTILE_ERSTE + v * ZEILE;
         // The row's name has an id of its own so that it hides with the row's switches.
         p.ctrls.push_back(zeilenLabel("V" + std::to_string(v + 1), y, TASTPANEL_VENTILNAME1 + v,

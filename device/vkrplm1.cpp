@@ -110,21 +110,29 @@ Fehlercode transaktion(int port, const std::string& befehl, const Transaktionsco
     if (ComWaitUntilSent(port, VKRPLM1_TIMEOUT_S + drahtzeit(befehl.size())) != 0) return c.schreiben;
     if (befehl[1] == VKRPLM1_BROADCAST) return KEIN_FEHLER;
 
-    const int handshake = ComRdByte(port);
-    if (handshake < 0) return c.keineAntwort;
-    if (handshake == VKRPLM1_NAK) return c.nak;
-    if (handshake == VKRPLM1_CAN) return c.can;
-    if (handshake != VKRPLM1_ACK) return c.handshake;
-    if (!antwort) return KEIN_FEHLER;
+    const auto quittungPruefen = [&c](int handshake) -> Fehlercode {
+        if (handshake < 0) return c.keineAntwort;
+        if (handshake == VKRPLM1_NAK) return c.nak;
+        if (handshake == VKRPLM1_CAN) return c.can;
+        if (handshake != VKRPLM1_ACK) return c.handshake;
+        return KEIN_FEHLER;
+    };
+    if (!antwort) return quittungPruefen(ComRdByte(port));
 
+    // Handshake and reply line in one read: a poll costs one wake-up, not two.
     try {
-        antwort->assign(maxAntwort, '\0');
+        antwort->assign(maxAntwort + 1, '\0');
     } catch (const std::bad_alloc&) {
         return c.keinSpeicher ? c.keinSpeicher : c.abgebrochen;
     }
-    const int gelesen = ComRdTerm(port, antwort->data(), static_cast<int>(maxAntwort), VKRPLM1_CR);
+    int erhalten = 0;
+    const int gelesen = Rs232_AntwortLesen(port, VKRPLM1_ACK, antwort->data(),
+                                           static_cast<int>(maxAntwort + 1), VKRPLM1_CR, &erhalten);
+    if (const Fehlercode f = quittungPruefen(erhalten > 0 ? static_cast<unsigned char>((*antwort)[0]) : -1))
+        return f;
     if (gelesen < 0) return c.abgebrochen;
-    antwort->resize(static_cast<std::size_t>(gelesen));
+    antwort->erase(0, 1);
+    antwort->resize(static_cast<std::size_t>(gelesen - 1));
     return KEIN_FEHLER;
 }
 

@@ -50,10 +50,52 @@ constexpr unsigned PTY_SLAVE_MAJOR_ERSTE = 136; // Unix98 pseudo-terminal slaves
 constexpr unsigned PTY_SLAVE_MAJOR_LETZTE = 143;
 #endif
 
+#ifndef _WIN32
+// While alive, the line discipline collects bytes into lines ended by the terminator and wakes the reader
+// once per line instead of once per byte. Every other special character is switched off, so that bytes
+// arrive as they were sent. A port keeps it from one reply to the next (each switch costs three system
+// calls) and drops it before a single byte is read.
+class Zeilenmodus {
+  public:
+    Zeilenmodus(int fd, int terminator) : fd_(fd), terminator_(terminator) {
+        if (tcgetattr(fd_, &roh_) != 0) return;
+        zeile_ = roh_;
+        zeile_.c_lflag |= ICANON;
+        zeile_.c_lflag &= ~static_cast<tcflag_t>(ECHO | ECHONL | ISIG | IEXTEN);
+        for (const int zeichen : {VEOF, VERASE, VKILL, VEOL2, VWERASE, VREPRINT, VLNEXT})
+            zeile_.c_cc[zeichen] = _POSIX_VDISABLE;
+        zeile_.c_cc[VEOL] = static_cast<cc_t>(terminator);
+        aktiv_ = tcsetattr(fd_, TCSANOW, &zeile_) == 0;
+    }
+    ~Zeilenmodus() {
+        if (aktiv_) tcsetattr(fd_, TCSANOW, &roh_);
+    }
+    Zeilenmodus(const Zeilenmodus&) = delete;
+    Zeilenmodus& operator=(const Zeilenmodus&) = delete;
+    bool aktiv() const { return aktiv_; }
+    int terminator() const { return terminator_; }
+    // The port has been closed under it: nothing to restore.
+    void verwerfen() { aktiv_ = false; }
+    // Switching back and forth hands over a line that has begun but not ended.
+    bool roh() { return tcsetattr(fd_, TCSANOW, &roh_) == 0; }
+    bool zeile() { return tcsetattr(fd_, TCSANOW, &zeile_) == 0; }
+
+  private:
+    int fd_;
+    int terminator_;
+    termios roh_{};
+    termios zeile_{};
+    bool aktiv_ = false;
+};
+#endif
+
 struct Port {
     std::unique_ptr<QSerialPort> seriell;
     int zeitlimitMs = STANDARD_ZEITLIMIT_MS;
     double zeichenzeitS = 0; // wire time of one character with the line's settings
+#ifndef _WIN32
+    std::unique_ptr<Zeilenmodus> zeilenmodus; // line mode left on after the last reply, if it is
+#endif
 };
 
 constexpr int PLAETZE = RS232_ERSTER_GERAETEPORT + RS232_MAX_GERAETEPORTE;
@@ -68,9 +110,23 @@ bool nummerGueltig(int port) {
 QSerialPort* offen(int port) {
     if (!nummerGueltig(port)) return nullptr;
     QSerialPort* p = gPorts[port].seriell.get();
-    if (!p || !p->isOpen()) return nullptr;
-    p->clearError();
+    if (!p || !p->isOpen()) {
+#ifndef _WIN32
+        if (auto& m = gPorts[port].zeilenmodus) m->verwerfen(); // its descriptor is gone
+        gPorts[port].zeilenmodus.reset();
+#endif
+        return nullptr;
+    }
+    // Clearing builds an error text and signals it: only when there is something to clear.
+    if (p->error() != QSerialPort::NoError) p->clearError();
     return p;
+}
+
+// Back to raw mode, where every byte is readable as it comes.
+void rohmodus([[maybe_unused]] int port) {
+#ifndef _WIN32
+    gPorts[port].zeilenmodus.reset();
+#endif
 }
 
 int fehlerFuer(int port) {
@@ -147,38 +203,6 @@ void schlafen(double sekunden) {
 }
 
 #ifndef _WIN32
-// While alive, the line discipline collects bytes into lines ended by the terminator and wakes the reader
-// once per line instead of once per byte. Every other special character is switched off, so that bytes
-// arrive as they were sent.
-class Zeilenmodus {
-  public:
-    Zeilenmodus(int fd, int terminator) : fd_(fd) {
-        if (tcgetattr(fd_, &roh_) != 0) return;
-        zeile_ = roh_;
-        zeile_.c_lflag |= ICANON;
-        zeile_.c_lflag &= ~static_cast<tcflag_t>(ECHO | ECHONL | ISIG | IEXTEN);
-        for (const int zeichen : {VEOF, VERASE, VKILL, VEOL2, VWERASE, VREPRINT, VLNEXT})
-            zeile_.c_cc[zeichen] = _POSIX_VDISABLE;
-        zeile_.c_cc[VEOL] = static_cast<cc_t>(terminator);
-        aktiv_ = tcsetattr(fd_, TCSANOW, &zeile_) == 0;
-    }
-    ~Zeilenmodus() {
-        if (aktiv_) tcsetattr(fd_, TCSANOW, &roh_);
-    }
-    Zeilenmodus(const Zeilenmodus&) = delete;
-    Zeilenmodus& operator=(const Zeilenmodus&) = delete;
-    bool aktiv() const { return aktiv_; }
-    // Switching back and forth hands over a line that has begun but not ended.
-    bool roh() { return tcsetattr(fd_, TCSANOW, &roh_) == 0; }
-    bool zeile() { return tcsetattr(fd_, TCSANOW, &zeile_) == 0; }
-
-  private:
-    int fd_;
-    termios roh_{};
-    termios zeile_{};
-    bool aktiv_ = false;
-};
-
 enum class Gelesen { Nichts, Daten, Fehler };
 
 // One read() into `ziel`. Raw mode reads 0 when nothing is there; after poll() reported a line, 0 means
@@ -196,9 +220,17 @@ Gelesen lesenEinmal(int fd, char* ziel, int maximal, int& n, bool nullIstLeer) {
 // Reads the rest of a line in line mode (the caller has taken what Qt held). `n` bytes are in the buffer.
 // Bytes that were queued before line mode began come as one piece that may run past the terminator: what
 // follows it goes to `rest` for the caller to put back.
-int zeileLesen(int fd, int zeitlimitMs, char* puffer, int count, int terminator, int& n, std::string& rest) {
-    Zeilenmodus modus(fd, terminator);
-    if (!modus.aktiv()) return RS232_FEHLER_ALLGEMEIN;
+// With `erstes` >= 0 a reply that begins with another byte ends after that byte.
+int zeileLesen(Zeilenmodus& modus, int fd, int zeitlimitMs, char* puffer, int count, int terminator,
+               int erstes, int& n, std::string& rest) {
+    // A first byte other than the expected one ends the reply there; what came with it goes back.
+    const auto fremdesErstes = [&](int vorher) {
+        if (erstes < 0 || vorher > 0 || n == 0 || static_cast<unsigned char>(puffer[0]) == erstes)
+            return false;
+        rest.assign(puffer + 1, static_cast<std::size_t>(n - 1));
+        n = 1;
+        return true;
+    };
     const auto grenze = std::chrono::milliseconds(zeitlimitMs);
     const auto fenster = std::chrono::milliseconds(std::max(FENSTER_MIN_MS, zeitlimitMs / FENSTER_TEILER));
     auto fortschritt = Uhr::now();
@@ -217,7 +249,9 @@ int zeileLesen(int fd, int zeitlimitMs, char* puffer, int count, int terminator,
             if (g == Gelesen::Daten) {
                 neu = true;
                 const char* ende = static_cast<const char*>(std::memchr(puffer + n, terminator, k));
+                const int vorher = n;
                 n += k;
+                if (fremdesErstes(vorher)) return n;
                 if (ende) {
                     const int zeilenende = static_cast<int>(ende - puffer) + 1;
                     rest.assign(puffer + zeilenende, static_cast<std::size_t>(n - zeilenende));
@@ -235,7 +269,11 @@ int zeileLesen(int fd, int zeitlimitMs, char* puffer, int count, int terminator,
                 if (g == Gelesen::Fehler) return RS232_FEHLER_LEITUNG;
                 if (g == Gelesen::Nichts) break;
                 neu = true;
-                if (static_cast<unsigned char>(puffer[n++]) == terminator) return n;
+                if (fremdesErstes(n++) || static_cast<unsigned char>(puffer[n - 1]) == terminator) {
+                    // The next reply starts in line mode again.
+                    if (!modus.zeile()) return RS232_FEHLER_ALLGEMEIN;
+                    return n;
+                }
             }
             if (!modus.zeile()) return RS232_FEHLER_ALLGEMEIN;
         }
@@ -311,6 +349,7 @@ int OpenComConfig(int port, const char* deviceName, long baudRate, int parity, i
 int CloseCom(int port) {
     QSerialPort* p = offen(port);
     if (!p) return fehlerFuer(port);
+    rohmodus(port); // while the descriptor is still ours
     p->close();
     gPorts[port].seriell.reset();
     Rs232Trace_Geschlossen(port);
@@ -405,6 +444,7 @@ void fehlerProtokollieren(int fehler) {
 int byteLesen(int port) {
     QSerialPort* p = offen(port);
     if (!p) return fehlerFuer(port);
+    rohmodus(port); // a lone byte never ends a line
     // Bytes already buffered do not wake waitForReadyRead: look first.
     const auto ende = Uhr::now() + std::chrono::milliseconds(gPorts[port].zeitlimitMs);
     while (p->bytesAvailable() == 0) {
@@ -421,18 +461,31 @@ int byteLesen(int port) {
     return static_cast<unsigned char>(c);
 }
 
-// ComRdTerm with `n` counting the bytes in the buffer even when it fails.
-int terminiertLesen(int port, QSerialPort* p, char* buffer, int count, int terminator, int& n) {
+// ComRdTerm with `n` counting the bytes in the buffer even when it fails; with `erstes` >= 0 a first byte
+// other than that one ends the read after it.
+int terminiertLesen(int port, QSerialPort* p, char* buffer, int count, int terminator, int erstes, int& n) {
     // What Qt already holds comes first.
     while (n < count && p->bytesAvailable() > 0) {
         if (!p->getChar(buffer + n)) return RS232_FEHLER_ALLGEMEIN;
-        if (static_cast<unsigned char>(buffer[n++]) == terminator) return n;
+        const auto byte = static_cast<unsigned char>(buffer[n++]);
+        if (byte == terminator || (n == 1 && erstes >= 0 && byte != erstes)) return n;
     }
 #ifndef _WIN32
     if (n < count && terminator != _POSIX_VDISABLE && count - n <= ZEILENMODUS_MAX) {
+        auto& modus = gPorts[port].zeilenmodus;
+        const int fd = static_cast<int>(p->handle());
+        if (!modus || !modus->aktiv() || modus->terminator() != terminator) {
+            modus.reset();
+            modus = std::make_unique<Zeilenmodus>(fd, terminator);
+        }
+        if (!modus->aktiv()) {
+            modus.reset();
+            return RS232_FEHLER_ALLGEMEIN;
+        }
         std::string rest;
-        const int gelesen = zeileLesen(static_cast<int>(p->handle()), gPorts[port].zeitlimitMs, buffer, count,
-                                       terminator, n, rest);
+        const int gelesen =
+            zeileLesen(*modus, fd, gPorts[port].zeitlimitMs, buffer, count, terminator, erstes, n, rest);
+        if (gelesen < 0) modus.reset();
         for (auto it = rest.rbegin(); it != rest.rend(); ++it)
             p->ungetChar(*it);
         return gelesen;
@@ -442,9 +495,22 @@ int terminiertLesen(int port, QSerialPort* p, char* buffer, int count, int termi
         const int byte = byteLesen(port);
         if (byte < 0) return byte;
         buffer[n++] = static_cast<char>(byte);
-        if (byte == terminator) break;
+        if (byte == terminator || (n == 1 && erstes >= 0 && byte != erstes)) break;
     }
     return n;
+}
+
+int lesenMitProtokoll(int port, char* buffer, int count, int terminator, int erstes, int* erhalten) {
+    QSerialPort* p = offen(port);
+    if (!p) return fehlerFuer(port);
+    if (count < 0 || (count > 0 && !buffer) || terminator < 0 || terminator > 255 || erstes > 255)
+        return RS232_FEHLER_PARAMETER;
+    int n = 0;
+    const int ergebnis = terminiertLesen(port, p, buffer, count, terminator, erstes, n);
+    Rs232Trace_Empfangen(buffer, n);
+    if (ergebnis < 0) fehlerProtokollieren(ergebnis);
+    if (erhalten) *erhalten = n;
+    return ergebnis;
 }
 
 } // namespace
@@ -461,13 +527,11 @@ int ComRdByte(int port) {
 }
 
 int ComRdTerm(int port, char* buffer, int count, int terminator) {
-    QSerialPort* p = offen(port);
-    if (!p) return fehlerFuer(port);
-    if (count < 0 || (count > 0 && !buffer) || terminator < 0 || terminator > 255)
-        return RS232_FEHLER_PARAMETER;
-    int n = 0;
-    const int ergebnis = terminiertLesen(port, p, buffer, count, terminator, n);
-    Rs232Trace_Empfangen(buffer, n);
-    if (ergebnis < 0) fehlerProtokollieren(ergebnis);
-    return ergebnis;
+    return lesenMitProtokoll(port, buffer, count, terminator, -1, nullptr);
+}
+
+int Rs232_AntwortLesen(int port, int quittung, char* buffer, int count, int terminator, int* erhalten) {
+    if (erhalten) *erhalten = 0;
+    if (quittung < 0) return RS232_FEHLER_PARAMETER;
+    return lesenMitProtokoll(port, buffer, count, terminator, quittung, erhalten);
 }

@@ -41,6 +41,11 @@ int ComRdByte(int port);                             // 0..255, or negative on t
 // time-out applies to each byte as with ComRdByte. The number of bytes read, or negative on time-out or
 // port fault (what had arrived is then dropped). Bytes after the terminator stay queued.
 int ComRdTerm(int port, char* buffer, int count, int terminator);
+// A reply that begins with the handshake byte `quittung` and runs to `terminator`, read like ComRdTerm but
+// in one piece, handshake included (one wake-up instead of two). Another first byte is returned alone, as
+// ComRdByte would return it; alone on the line it is noticed within an eighth of the time-out (10 ms at
+// least). `erhalten` (may be null) gets the bytes that had arrived, also when the read fails.
+int Rs232_AntwortLesen(int port, int quittung, char* buffer, int count, int terminator, int* erhalten);
 int GetOutQLen(int port); // bytes still waiting to be sent, or negative
 
 // Blocks (without spinning) until every queued byte has left the port, at most maxSeconds.

@@ -54,14 +54,20 @@ void spinGrenzen(Ctrl& c) {
     s->setSingleStep(c.def.schritt > 0 ? c.def.schritt : 1);
 }
 
+// Values that do not change what is shown repaint nothing: a polled window sets every control each time.
 void setzeZahl(Ctrl& c, double v) {
     v = begrenzt(c, v);
     if (auto* s = als<QDoubleSpinBox>(c)) {
+        // Shown already (its own rounding, and no unfinished typing to replace): nothing to do.
+        const double gerundet = QString::number(v, 'f', s->decimals()).toDouble();
+        if (s->value() == gerundet && s->cleanText() == s->textFromValue(gerundet)) return;
         const QSignalBlocker b(s);
         s->setValue(v);
     } else if (auto* l = als<QLCDNumber>(c)) {
+        const QString text = zahlText(c, v);
+        const bool anders = text != zahlText(c, c.wert);
         c.wert = v;
-        l->display(zahlText(c, v));
+        if (anders) l->display(text);
     }
 }
 
@@ -416,14 +422,14 @@ int SetCtrlVal(int panel, int control, int value) {
     switch (c->def.art) {
     case CtrlArt::Schalter:
     case CtrlArt::Checkbox:
-        if (auto* b = als<QAbstractButton>(*c)) {
+        if (auto* b = als<QAbstractButton>(*c); b && b->isChecked() != (value != 0)) {
             const QSignalBlocker bl(b);
             b->setChecked(value != 0);
             b->update();
         }
         return 0;
     case CtrlArt::Led:
-        if (auto* l = als<LedWidget>(*c)) {
+        if (auto* l = als<LedWidget>(*c); l && l->an != (value != 0)) {
             l->an = value != 0;
             l->update();
         }
@@ -443,7 +449,7 @@ int SetCtrlVal(int panel, int control, int value) {
         return FEHLER_WERT;
     }
     case CtrlArt::Verbindungsbild:
-        if (auto* v = als<VerbindungsWidget>(*c)) {
+        if (auto* v = als<VerbindungsWidget>(*c); v && v->wert != value) {
             v->wert = value;
             v->update();
         }

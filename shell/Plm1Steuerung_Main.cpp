@@ -216,7 +216,7 @@ int Plm1Steuerung_Starten(int argc, char** argv) {
             QApplication::installTranslator(&deutsch);
     }
     UI_BeendenBeiSignal();
-    if (optionen.simulator && !Startoptionen_SimulatorStarten()) return -1;
+    if (optionen.simulator && !Startoptionen_SimulatorStarten(optionen.schrittzeit)) return -1;
     if (optionen.nachStartBeenden) {
         // A measuring run waits for nobody: messages go to standard error.
         UI_MeldungsabfangSetzen([](const std::string& titel, const std::string& text) {

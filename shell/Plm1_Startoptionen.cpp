@@ -33,9 +33,11 @@ std::unique_ptr<plm1sim::Server> gSimulator;
 void hilfeAusgeben() {
     std::fprintf(
         stderr,
-        "Aufruf: Plm1Steuerung [--simulator] [--screenshots VERZEICHNIS] [--trace DATEI] [--user-dir]\n"
+        "Aufruf: Plm1Steuerung [--simulator [--step-time S]] [--screenshots VERZEICHNIS] [--trace DATEI]\n"
+        "                      [--user-dir]\n"
         "  --simulator            simuliertes PLM-1 (Adresse 1) an COM 1; seine Tasten über die\n"
         "                         Standardeingabe: press N (1..12), start, pause, stop\n"
+        "  --step-time S          Sekunden je Zyklusschritt des simulierten PLM-1 (Standard 1)\n"
         "  --screenshots DIR      jedes Fenster als PNG in DIR speichern und beenden\n"
         "  --trace DATEI          jedes Byte auf der Leitung mit Zeit in DATEI protokollieren\n"
         "  --user-dir             im Ordner plm1steuerung unter ~/.config arbeiten (Menüstart)\n");
@@ -44,10 +46,18 @@ void hilfeAusgeben() {
 } // namespace
 
 bool Startoptionen_Lesen(int argc, char** argv, Startoptionen* optionen) {
+    bool schrittzeitGegeben = false;
     for (int i = 1; i < argc; ++i) {
         const char* a = argv[i];
         if (std::strcmp(a, "--simulator") == 0) {
             optionen->simulator = true;
+        } else if (std::strcmp(a, "--step-time") == 0 && i + 1 < argc) {
+            if (!plm1sim::schrittzeitLesen(argv[++i], &optionen->schrittzeit)) {
+                std::fprintf(stderr, "Ungültige Schrittzeit: %s\n", argv[i]);
+                hilfeAusgeben();
+                return false;
+            }
+            schrittzeitGegeben = true;
         } else if (std::strcmp(a, "--quit-after-start") == 0) {
             optionen->nachStartBeenden = true;
         } else if (std::strcmp(a, "--screenshots") == 0 && i + 1 < argc) {
@@ -61,6 +71,12 @@ bool Startoptionen_Lesen(int argc, char** argv, Startoptionen* optionen) {
             hilfeAusgeben();
             return false;
         }
+    }
+    // Without the simulated unit the step time is the real unit's business: say so rather than ignore it.
+    if (schrittzeitGegeben && !optionen->simulator) {
+        std::fprintf(stderr, "--step-time gilt nur mit --simulator\n");
+        hilfeAusgeben();
+        return false;
     }
     return true;
 }
@@ -83,12 +99,13 @@ bool Startoptionen_BenutzerordnerWechseln() {
     return true;
 }
 
-bool Startoptionen_SimulatorStarten() {
+bool Startoptionen_SimulatorStarten(double schrittzeit) {
     auto server = std::make_unique<plm1sim::Server>();
     if (!server->starten({plm1sim::Einheit{'1', SIMULATOR_ID}})) {
         std::fprintf(stderr, "Der Simulator konnte nicht gestartet werden\n");
         return false;
     }
+    server->bus().schrittzeitSetzen(schrittzeit);
     Rs232_GeraetepfadSetzen(SIMULATOR_PORT, server->pfad());
     std::fprintf(stderr, "Simuliertes PLM-1 an COM %d (%s)\n", SIMULATOR_PORT, server->pfad().c_str());
     {
@@ -113,6 +130,11 @@ void Startoptionen_SimulatorStoppen() {
     gSimulator->stoppen();
     gSimulator.reset();
     Rs232_GeraetepfadSetzen(SIMULATOR_PORT, "");
+}
+
+double Startoptionen_SimulatorSchrittzeit() {
+    std::lock_guard lock(gSimulatorMutex);
+    return gSimulator ? gSimulator->bus().schrittzeit() : 0;
 }
 
 std::string Startoptionen_Bildname(const std::string& fenstername) {

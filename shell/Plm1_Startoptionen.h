@@ -3,14 +3,17 @@
 // window, the traffic log, the per-user folder of a menu start, and a run that ends right after the main
 // window came up (for start-up measurements).
 
+#include "sim/plm1sim_ablauf.h"
+
 #include <string>
 
 struct Startoptionen {
-    bool simulator = false;        // --simulator
-    std::string bilderVerzeichnis; // --screenshots DIR
-    bool nachStartBeenden = false; // --quit-after-start (not listed in the help)
-    std::string trace;             // --trace FILE
-    bool benutzerordner = false;   // --user-dir
+    bool simulator = false;                               // --simulator
+    double schrittzeit = plm1sim::STANDARD_SCHRITTZEIT_S; // --step-time S: the simulated unit's step
+    std::string bilderVerzeichnis;                        // --screenshots DIR
+    bool nachStartBeenden = false;                        // --quit-after-start (not listed in the help)
+    std::string trace;                                    // --trace FILE
+    bool benutzerordner = false;                          // --user-dir
 };
 
 // Reads the options; false (after a message on standard error) for an unknown option or a missing value.
@@ -22,9 +25,12 @@ std::string Startoptionen_Benutzerordner();
 // keeps its settings file there; false (after a message) when it cannot.
 bool Startoptionen_BenutzerordnerWechseln();
 
-// Starts the simulated unit on a pseudo-terminal and maps it to COM 1 for this run.
-bool Startoptionen_SimulatorStarten();
+// Starts the simulated unit (its cycle stepping every `schrittzeit` seconds) on a pseudo-terminal and maps
+// it to COM 1 for this run.
+bool Startoptionen_SimulatorStarten(double schrittzeit);
 void Startoptionen_SimulatorStoppen();
+// The running simulated unit's step time; 0 when none runs.
+double Startoptionen_SimulatorSchrittzeit();
 
 // File name (without extension) of a window's screenshot, from its name in the window list.
 std::string Startoptionen_Bildname(const std::string& fenstername);

@@ -56,6 +56,7 @@ class Bus {
     void schritt(double dt);
     // Step time of the units' cycles (default 1 s; also the unit of a key's times).
     void schrittzeitSetzen(double sekunden);
+    double schrittzeit() const;
     // Presses key 1..12 on the unit's panel: 1..9 run the stored key, 10..12 start, pause and stop the
     // cycle. False for an unknown unit or key, or a key 1..9 while a cycle runs.
     bool tasteDruecken(char adresse, int taste);

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <sstream>
 
 namespace plm1sim {
@@ -49,6 +50,15 @@ bool tastenkopieStimmt(const std::vector<std::uint8_t>& speicher, int n) {
 }
 
 } // namespace
+
+bool schrittzeitLesen(const char* text, double* sekunden) {
+    if (!text || !sekunden) return false;
+    char* ende = nullptr;
+    const double s = std::strtod(text, &ende);
+    if (ende == text || *ende != '\0' || !std::isfinite(s) || s <= 0) return false;
+    *sekunden = s;
+    return true;
+}
 
 void Ablauf::schrittzeitSetzen(double s) {
     if (std::isfinite(s) && s > 0) schrittzeit_ = s;

@@ -17,6 +17,9 @@ constexpr int STATUS_SPEICHERFEHLER = 0x0008;
 constexpr int STATUS_ZYKLUS_PAUSE = 0x0100;
 
 constexpr double STANDARD_SCHRITTZEIT_S = 1.0;
+// A step time as given on a command line (seconds, a finite number above 0, nothing after it); false
+// leaves `sekunden` unchanged.
+bool schrittzeitLesen(const char* text, double* sekunden);
 constexpr int TASTE_START = 10;
 constexpr int TASTE_PAUSE = 11;
 constexpr int TASTE_STOPP = 12;

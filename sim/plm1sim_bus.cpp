@@ -375,6 +375,11 @@ void Bus::schrittzeitSetzen(double sekunden) {
         g.ablauf.schrittzeitSetzen(sekunden);
 }
 
+double Bus::schrittzeit() const {
+    std::lock_guard lock(impl_->mutex);
+    return impl_->geraete.empty() ? STANDARD_SCHRITTZEIT_S : impl_->geraete.front().ablauf.schrittzeit();
+}
+
 bool Bus::tasteDruecken(char adresse, int taste) {
     std::lock_guard lock(impl_->mutex);
     Geraet* g = impl_->finden(adresse);

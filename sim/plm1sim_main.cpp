@@ -5,7 +5,6 @@
 #include "sim/plm1sim.h"
 #include "sim/plm1sim_ablauf.h"
 
-#include <cmath>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -50,10 +49,7 @@ int main(int argc, char** argv) try {
             continue;
         }
         if (arg == "--step-time" && i + 1 < argc) {
-            char* ende = nullptr;
-            schrittzeit = std::strtod(argv[++i], &ende);
-            if (ende == argv[i] || *ende != '\0' || !std::isfinite(schrittzeit) || schrittzeit <= 0)
-                return gebrauch();
+            if (!plm1sim::schrittzeitLesen(argv[++i], &schrittzeit)) return gebrauch();
             continue;
         }
         std::string wert;

@@ -2,8 +2,7 @@
 // mode, for the documentation picture: take it with `import -window root` while this runs on an X server
 // (xvfb-run -a). Usage: direkt_lauf_bildschirmfoto SECONDS [OUT.png]  (OUT.png: also render the window)
 
-#include "cycle/Kurven_Com.h"
-#include "cycle/Kurvenarrays.h"
+#include "beispielzyklus.h"
 #include "device/Vkr_Com.h"
 #include "device/vkrplm1.h"
 #include "direct/Direkt_Main.h"
@@ -32,35 +31,6 @@ constexpr int PORT = 1;
 constexpr double SCHRITTZEIT_S = 2.0;
 constexpr int SPANNE_MINUTEN = 1;
 
-struct Schritt {
-    int ventile; // bit v-1: valve v open
-    int pumpe1, pumpe2;
-};
-// Pump 1 fills up to its 900 mbar limit and empties, pump 2 evacuates down to -700 mbar and vents.
-constexpr Schritt BEISPIELZYKLUS[] = {
-    {0x001, 80, 0},   {0x003, 80, -60},  {0x004, -50, -60},  {0x00C, -50, 40},
-    {0x010, 100, 40}, {0x030, 30, -100}, {0x040, -80, -100}, {0x080, 0, 60},
-};
-
-bool beispielzyklusSenden() {
-    const int n = static_cast<int>(std::size(BEISPIELZYKLUS));
-    if (Kurvenarrays_Initialisieren() != KEIN_FEHLER) return false;
-    gKurveneckdaten[KE_ANZAHLSCHRITTE] = n;
-    if (Kurven_KurvenlaengenAendern(n) != KEIN_FEHLER) return false;
-    for (int i = 0; i < n; ++i) {
-        for (int v = 1; v <= 11; ++v)
-            gKurven[Kurvenarrays_VentilKanal(v)].values[i] = (BEISPIELZYKLUS[i].ventile >> (v - 1)) & 1;
-        gKurven[Kurvenarrays_PumpenKanal(1)].values[i] = BEISPIELZYKLUS[i].pumpe1;
-        gKurven[Kurvenarrays_PumpenKanal(2)].values[i] = BEISPIELZYKLUS[i].pumpe2;
-    }
-    gKurveneckdaten[KE_DRUCKHIGH1CHECK] = 1;
-    gKurveneckdaten[KE_DRUCKHIGH1] = 900;
-    gKurveneckdaten[KE_DRUCKLOW2CHECK] = 1;
-    gKurveneckdaten[KE_DRUCKLOW2] = -700;
-    gKurveneckdaten[KE_ZYKLENUNBEGRENZT] = 1;
-    return KurvenCom_Plm1Upload() == KEIN_FEHLER && VkrCom_LetzterFehlerGet() == 0;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -81,7 +51,7 @@ int main(int argc, char** argv) {
     if (DirektMain_Initialisieren() != 0) return 1;
     const int panel = gDirektPanelHandle;
     if (VkrCom_Open(PORT) != 0 || VkrCom_AdresseSet('1') != 0) return 1;
-    if (!beispielzyklusSenden()) {
+    if (!beispiel::beispielzyklusSenden()) {
         std::fprintf(stderr, "sending the cycle failed\n");
         return 1;
     }

@@ -340,6 +340,7 @@ struct Fall {
     std::string zeile;
     std::string danach;   // what ComRdByte reads afterwards
     bool schonDa = false; // everything waits in the kernel's queue before the read begins
+    int quittung = -1;    // >= 0: read as a reply led by this handshake byte (Rs232_AntwortLesen)
 };
 
 void PrintTo(const Fall& f, std::ostream* os) {
@@ -370,11 +371,17 @@ TEST_P(Rs232Zeile, ReadsUpToTheTerminator) {
     }
     std::string puffer(static_cast<std::size_t>(f.anzahl), '\0');
     const auto anfang = std::chrono::steady_clock::now();
-    const int n = ComRdTerm(PORT, puffer.data(), f.anzahl, '\r');
+    int erhalten = -1;
+    const int n = f.quittung < 0
+                      ? ComRdTerm(PORT, puffer.data(), f.anzahl, '\r')
+                      : Rs232_AntwortLesen(PORT, f.quittung, puffer.data(), f.anzahl, '\r', &erhalten);
     const double dauer = std::chrono::duration<double>(std::chrono::steady_clock::now() - anfang).count();
     ASSERT_EQ(n, f.erwartet);
     if (n >= 0) {
         EXPECT_EQ(puffer.substr(0, static_cast<std::size_t>(n)), f.zeile);
+    }
+    if (f.quittung >= 0) {
+        EXPECT_EQ(erhalten, n >= 0 ? n : static_cast<int>(f.zeile.size())); // what came before a failure
     }
     if (n == RS232_FEHLER_ZEITLIMIT) {
         // The time-out counts from the last byte: never early, and not much late.
@@ -423,7 +430,55 @@ INSTANTIATE_TEST_SUITE_P(
         Fall{"BrokenOffAfterSomeBytes", {{0ms, "abc"}}, 29, 0.2, RS232_FEHLER_ZEITLIMIT, "", ""},
         Fall{"SilenceFromTheStart", {}, 29, 0.15, RS232_FEHLER_ZEITLIMIT, "", ""},
         Fall{"LongReadsGoByteByByte", {{0ms, "abc"}, {20ms, "\rq"}}, 5000, 0.5, 4, "abc\r", "q"},
-        Fall{"NothingAsked", {{0ms, "ab\r"}}, 0, 0.5, 0, "", "ab\r"}),
+        Fall{"NothingAsked", {{0ms, "ab\r"}}, 0, 0.5, 0, "", "ab\r"},
+        // A reply led by its handshake: both in one read; another first byte comes back alone, at once when
+        // more follows it, after a look-at interval when it is all there is.
+        Fall{"HandshakeAndLine",
+             {{5ms, "\x06"
+                    "ab\rcd"}},
+             29,
+             0.5,
+             4,
+             "\x06"
+             "ab\r",
+             "cd",
+             false,
+             0x06},
+        Fall{"HandshakeAndLineInPieces",
+             {{0ms, "\x06"}, {20ms, "ab"}, {20ms, "\r"}},
+             29,
+             0.5,
+             4,
+             "\x06"
+             "ab\r",
+             "",
+             false,
+             0x06},
+        Fall{"OtherFirstByteWithALine", {{0ms, "\x15xy\r"}}, 29, 0.5, 1, "\x15", "xy\r", false, 0x06},
+        Fall{"OtherFirstByteAlone", {{0ms, "\x15"}}, 29, 0.5, 1, "\x15", "", false, 0x06},
+        Fall{"CountReachedAfterTheHandshake",
+             {{0ms, "\x06"
+                    "abcdef\r"}},
+             4,
+             0.5,
+             4,
+             "\x06"
+             "abc",
+             "def\r",
+             false,
+             0x06},
+        Fall{"HandshakeThenBrokenOff",
+             {{0ms, "\x06"
+                    "ab"}},
+             29,
+             0.2,
+             RS232_FEHLER_ZEITLIMIT,
+             "\x06"
+             "ab",
+             "",
+             false,
+             0x06},
+        Fall{"NoHandshake", {}, 29, 0.15, RS232_FEHLER_ZEITLIMIT, "", "", false, 0x06}),
     fallname);
 
 TEST(Rs232ZeileLeitung, ALineThatHangsUpMidwayIsReportedAtOnce) {

@@ -226,8 +226,9 @@ TEST_F(Start, EinstellungsdateiMitByteOrderMark) {
 }
 
 TEST_F(Start, SimulatorAnCom1MitRingZumUmschalten) {
-    const int rc = starten({"--simulator"}, [&] {
+    const int rc = starten({"--simulator", "--step-time", "0.25"}, [&] {
         EXPECT_EQ(VkrCom_ComPortGet(), 1);
+        EXPECT_EQ(Startoptionen_SimulatorSchrittzeit(), 0.25);
         const int konfig = panelNamens("PLM-1 Einstellungen");
         // Identification through the window's button.
         ereignis(konfig, KONFIGPNL_IDLESEN, EVENT_COMMIT);
@@ -258,6 +259,7 @@ TEST(Startoptionen, LesenUndAblehnen) {
         std::vector<std::string> args;
         bool ok, simulator, beenden;
         std::string bilder;
+        double schrittzeit = plm1sim::STANDARD_SCHRITTZEIT_S;
     };
     const Fall faelle[] = {
         {{}, true, false, false, ""},
@@ -265,6 +267,16 @@ TEST(Startoptionen, LesenUndAblehnen) {
         {{"--screenshots", "/tmp/x", "--quit-after-start"}, true, false, true, "/tmp/x"},
         {{"--screenshots"}, false, false, false, ""},
         {{"--simulatr"}, false, false, false, ""},
+        {{"--simulator", "--step-time", "0.05"}, true, true, false, "", 0.05},
+        {{"--step-time", "2.5", "--simulator"}, true, true, false, "", 2.5},
+        {{"--simulator", "--step-time", "0"}, false, false, false, ""},
+        {{"--simulator", "--step-time", "-1"}, false, false, false, ""},
+        {{"--simulator", "--step-time", "1s"}, false, false, false, ""},
+        {{"--simulator", "--step-time", ""}, false, false, false, ""},
+        {{"--simulator", "--step-time", "inf"}, false, false, false, ""},
+        {{"--simulator", "--step-time", "nan"}, false, false, false, ""},
+        {{"--simulator", "--step-time"}, false, false, false, ""},
+        {{"--step-time", "0.5"}, false, false, false, ""}, // only the simulated unit has a step time
     };
     for (const Fall& f : faelle) {
         std::vector<std::string> a = f.args;
@@ -278,6 +290,7 @@ TEST(Startoptionen, LesenUndAblehnen) {
         EXPECT_EQ(o.simulator, f.simulator);
         EXPECT_EQ(o.nachStartBeenden, f.beenden);
         EXPECT_EQ(o.bilderVerzeichnis, f.bilder);
+        EXPECT_EQ(o.schrittzeit, f.schrittzeit);
     }
     EXPECT_EQ(Startoptionen_Bildname("PLM-1 Einstellungen"), "einstellungen");
     EXPECT_EQ(Startoptionen_Bildname("Hauptfenster"), "hauptfenster");

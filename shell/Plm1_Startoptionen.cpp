@@ -30,9 +30,9 @@ constexpr const char* BENUTZERORDNER = "plm1steuerung";
 std::mutex gSimulatorMutex; // the panel reader thread uses the simulator too
 std::unique_ptr<plm1sim::Server> gSimulator;
 
-void hilfeAusgeben() {
+void hilfeAusgeben(FILE* ziel = stderr) {
     std::fprintf(
-        stderr,
+        ziel,
         "Aufruf: Plm1Steuerung [--simulator [--step-time S]] [--screenshots VERZEICHNIS] [--trace DATEI]\n"
         "                      [--user-dir]\n"
         "  --simulator            simuliertes PLM-1 (Adresse 1) an COM 1; seine Tasten über die\n"
@@ -40,7 +40,8 @@ void hilfeAusgeben() {
         "  --step-time S          Sekunden je Zyklusschritt des simulierten PLM-1 (Standard 1)\n"
         "  --screenshots DIR      jedes Fenster als PNG in DIR speichern und beenden\n"
         "  --trace DATEI          jedes Byte auf der Leitung mit Zeit in DATEI protokollieren\n"
-        "  --user-dir             im Ordner plm1steuerung unter ~/.config arbeiten (Menüstart)\n");
+        "  --user-dir             im Ordner plm1steuerung unter ~/.config arbeiten (Menüstart)\n"
+        "  --help, -h             diese Hilfe\n");
 }
 
 } // namespace
@@ -66,6 +67,10 @@ bool Startoptionen_Lesen(int argc, char** argv, Startoptionen* optionen) {
             optionen->trace = argv[++i];
         } else if (std::strcmp(a, "--user-dir") == 0) {
             optionen->benutzerordner = true;
+        } else if (std::strcmp(a, "--help") == 0 || std::strcmp(a, "-h") == 0) {
+            hilfeAusgeben(stdout);
+            optionen->hilfe = true;
+            return true;
         } else {
             std::fprintf(stderr, "Unbekannte Option: %s\n", a);
             hilfeAusgeben();

@@ -260,6 +260,7 @@ TEST(Startoptionen, LesenUndAblehnen) {
         bool ok, simulator, beenden;
         std::string bilder;
         double schrittzeit = plm1sim::STANDARD_SCHRITTZEIT_S;
+        bool hilfe = false;
     };
     const Fall faelle[] = {
         {{}, true, false, false, ""},
@@ -277,6 +278,9 @@ TEST(Startoptionen, LesenUndAblehnen) {
         {{"--simulator", "--step-time", "nan"}, false, false, false, ""},
         {{"--simulator", "--step-time"}, false, false, false, ""},
         {{"--step-time", "0.5"}, false, false, false, ""}, // only the simulated unit has a step time
+        {{"--help"}, true, false, false, "", plm1sim::STANDARD_SCHRITTZEIT_S, true},
+        {{"--simulator", "-h"}, true, true, false, "", plm1sim::STANDARD_SCHRITTZEIT_S, true},
+        {{"--simulatr", "--help"}, false, false, false, ""},
     };
     for (const Fall& f : faelle) {
         std::vector<std::string> a = f.args;
@@ -291,6 +295,7 @@ TEST(Startoptionen, LesenUndAblehnen) {
         EXPECT_EQ(o.nachStartBeenden, f.beenden);
         EXPECT_EQ(o.bilderVerzeichnis, f.bilder);
         EXPECT_EQ(o.schrittzeit, f.schrittzeit);
+        EXPECT_EQ(o.hilfe, f.hilfe);
     }
     EXPECT_EQ(Startoptionen_Bildname("PLM-1 Einstellungen"), "einstellungen");
     EXPECT_EQ(Startoptionen_Bildname("Hauptfenster"), "hauptfenster");

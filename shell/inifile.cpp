@@ -195,10 +195,26 @@ void itemSchreiben(std::string& text, std::string_view tag, std::string_view wer
     text += "\r\n";
 }
 
+// The order items are written in. A piece joins only items after it, so an item left with a tag like
+// "v Line0003" (one reading did not join) goes before the others, the longest such tag first: the pieces
+// of a long "v" written later can then never take it in, and a file reads the same on every round.
+std::vector<const IniItem*> schreibfolge(const IniSection& s) {
+    std::vector<const IniItem*> folge;
+    for (const auto& item : s.items)
+        folge.push_back(&item);
+    auto rang = [](const IniItem* i) {
+        std::string_view basis;
+        return fortsetzungsNummer(i->tag, &basis) != 0 ? -static_cast<std::ptrdiff_t>(i->tag.size()) : 0;
+    };
+    std::stable_sort(folge.begin(), folge.end(), [&](auto* a, auto* b) { return rang(a) < rang(b); });
+    return folge;
+}
+
 void textErstellen(const IniStore& ini, std::string& text) {
     for (const auto& s : ini.sections) {
         text.append("[").append(s.name).append("]\r\n");
-        for (const auto& item : s.items) {
+        for (const IniItem* i : schreibfolge(s)) {
+            const IniItem& item = *i;
             if (item.wert.size() <= MAX_WERT) {
                 itemSchreiben(text, item.tag, item.wert, item.inAnfuehrungszeichen);
                 continue;

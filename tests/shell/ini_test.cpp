@@ -133,6 +133,17 @@ TEST(IniSchreiben, LangerWertInStueckenUndZurueck) {
     EXPECT_EQ(n, 4);
     EXPECT_EQ(zusammen, wert);
     EXPECT_EQ(alsText(ausText(text).get()), text);
+
+    // Items that look like pieces but were not joined stay items of their own, round after round.
+    const std::string lose = "[k]\nv Line0003 = 36\nv Line0002 Line0005 = 7\nv = " + wert +
+                             "\nv Line0002 = " + wert + "\nv Line0003 = 37\n";
+    const std::string erste = alsText(ausText(lose).get());
+    EXPECT_EQ(alsText(ausText(erste).get()), erste);
+    for (const char* stueck : {"v Line0003 = 36\r\n", "v Line0003 = 37\r\n", "v Line0002 Line0005 = 7\r\n"})
+        EXPECT_NE(erste.find(stueck), std::string::npos) << stueck;
+    std::string gelesen;
+    EXPECT_EQ(Ini_GetString(ausText(erste).get(), "k", "v", &gelesen), 1);
+    EXPECT_EQ(gelesen, wert);
 }
 
 TEST(IniSchreiben, ItemsVorDerErstenSectionGehenVerloren) {

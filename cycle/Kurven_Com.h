@@ -2,16 +2,17 @@
 // Transfer of the cycle to and from the unit's memory (area 4): the head at 0x0400, the step records at
 // 0x0420, and their bit-inverted copies at 0x4400 and 0x4420; encoding and decoding of both images.
 
+#include "cycle/Kurven_Satz.h"
 #include "cycle/Kurvenarrays.h"
 #include "errors/VKR_Fehlercodes.h"
 #include "valves/Ventilarten.h"
 
-constexpr int KURVENCOM_ADRESSE_KOPF = 0x0400;
-constexpr int KURVENCOM_ADRESSE_PUNKTE = 0x0420;
-constexpr int KURVENCOM_ADRESSE_KOPF_INVERTIERT = 0x4400;
-constexpr int KURVENCOM_ADRESSE_PUNKTE_INVERTIERT = 0x4420;
-constexpr int KURVENCOM_KOPFGROESSE = 6;
-constexpr int KURVENCOM_SATZGROESSE = 16;
+constexpr int KURVENCOM_ADRESSE_KOPF = KURVENSATZ_ADRESSE_KOPF;
+constexpr int KURVENCOM_ADRESSE_PUNKTE = KURVENSATZ_ADRESSE_SAETZE;
+constexpr int KURVENCOM_ADRESSE_KOPF_INVERTIERT = KURVENSATZ_ADRESSE_KOPF_INVERTIERT;
+constexpr int KURVENCOM_ADRESSE_PUNKTE_INVERTIERT = KURVENSATZ_ADRESSE_SAETZE_INVERTIERT;
+constexpr int KURVENCOM_KOPFGROESSE = KURVENSATZ_KOPFGROESSE;
+constexpr int KURVENCOM_SATZGROESSE = KURVENSATZ_SATZGROESSE;
 
 constexpr const char* KURVENCOM_SPEICHERFEHLER_TEXT =
     "Speicherfehler im PLM-1.\nSenden Sie die Kurven erneut zum PLM-1";

@@ -3,6 +3,11 @@
 // copies, in the unit's own numbers (check sum and inversion: device/Speicherbild). Shared by the transfer
 // and the simulated unit.
 
+// Where the cycle stands in the unit's memory: the head, the step records, and their inverted copies.
+constexpr int KURVENSATZ_ADRESSE_KOPF = 0x0400;
+constexpr int KURVENSATZ_ADRESSE_SAETZE = 0x0420;
+constexpr int KURVENSATZ_ADRESSE_KOPF_INVERTIERT = 0x4400;
+constexpr int KURVENSATZ_ADRESSE_SAETZE_INVERTIERT = 0x4420;
 constexpr int KURVENSATZ_KOPFGROESSE = 6;
 constexpr int KURVENSATZ_KOPF_NUTZBYTES = 4; // bytes 0..3, then the check sum
 constexpr int KURVENSATZ_SATZGROESSE = 16;

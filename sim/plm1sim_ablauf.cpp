@@ -4,6 +4,7 @@
 #include "sim/plm1sim_ablauf.h"
 
 #include "cycle/Kurven_Satz.h"
+#include "cycle/Kurvenarrays.h"
 #include "device/Speicherbild.h"
 #include "keys/Tasten_Block.h"
 #include "valves/Ventilarten.h"
@@ -16,11 +17,11 @@
 namespace plm1sim {
 namespace {
 
-constexpr int ZYKLUS_KOPF = 0x0400;
-constexpr int ZYKLUS_SAETZE = 0x0420;
-constexpr int ZYKLUS_KOPF_INVERTIERT = 0x4400;
-constexpr int ZYKLUS_SAETZE_INVERTIERT = 0x4420;
-constexpr int ZYKLUS_SCHRITTE_MAX = 600;
+constexpr int ZYKLUS_KOPF = KURVENSATZ_ADRESSE_KOPF;
+constexpr int ZYKLUS_SAETZE = KURVENSATZ_ADRESSE_SAETZE;
+constexpr int ZYKLUS_KOPF_INVERTIERT = KURVENSATZ_ADRESSE_KOPF_INVERTIERT;
+constexpr int ZYKLUS_SAETZE_INVERTIERT = KURVENSATZ_ADRESSE_SAETZE_INVERTIERT;
+constexpr int ZYKLUS_SCHRITTE_MAX = KURVEN_SCHRITTE_MAX;
 constexpr int TASTEN_NUTZBYTES = BLOCK_CHECKSUMME;
 constexpr double KEINE_OBERGRENZE = SPEICHERBILD_KEINE_GRENZE;
 constexpr double KEINE_UNTERGRENZE = -SPEICHERBILD_KEINE_GRENZE;

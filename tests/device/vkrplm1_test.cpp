@@ -458,8 +458,8 @@ struct Protokollfall {
 };
 
 TEST_F(Vkrplm1, TheTrafficLogShowsEachTransactionOnOneLine) {
-    char vorlage[] = "/tmp/plm1-trace-XXXXXX";
-    ASSERT_NE(mkdtemp(vorlage), nullptr);
+    std::string vorlage = (std::filesystem::temp_directory_path() / "plm1-trace-XXXXXX").string();
+    ASSERT_NE(mkdtemp(vorlage.data()), nullptr);
     const std::string datei = std::string(vorlage) + "/trace.txt";
     char id[VKRPLM1_ID_LAENGE];
     const std::vector<Protokollfall> faelle = {

@@ -81,8 +81,8 @@ TEST_F(DirektCli, DruecktKopfUndEineZeileJeAbfrage) {
 }
 
 TEST_F(DirektCli, OutSchreibtDieselbenZeilenInDieDatei) {
-    char vorlage[] = "/tmp/plm1_monitor_out_XXXXXX";
-    ASSERT_NE(mkdtemp(vorlage), nullptr);
+    std::string vorlage = (std::filesystem::temp_directory_path() / "plm1_monitor_out_XXXXXX").string();
+    ASSERT_NE(mkdtemp(vorlage.data()), nullptr);
     const std::string verzeichnis = vorlage;
     const std::string datei = verzeichnis + "/lauf.csv";
     const Ergebnis e =

@@ -57,8 +57,8 @@ TEST(Rs232Pfad, OverrideThenEnvironmentThenDefault) {
     EXPECT_EQ(Rs232_Geraetepfad(1), "/dev/ttyS0");
     setenv("PLM1_COM3", "/dev/ttyUSB7", 1);
     EXPECT_EQ(Rs232_Geraetepfad(3), "/dev/ttyUSB7");
-    Rs232_GeraetepfadSetzen(3, "/tmp/plm1-line");
-    EXPECT_EQ(Rs232_Geraetepfad(3), "/tmp/plm1-line");
+    Rs232_GeraetepfadSetzen(3, "/dev/plm1-line");
+    EXPECT_EQ(Rs232_Geraetepfad(3), "/dev/plm1-line");
     Rs232_GeraetepfadSetzen(3, "");
     EXPECT_EQ(Rs232_Geraetepfad(3), "/dev/ttyUSB7");
     unsetenv("PLM1_COM3");
@@ -73,8 +73,8 @@ TEST(Rs232Pfad, OverrideThenEnvironmentThenDefault) {
 class Rs232Portliste : public ::testing::Test {
   protected:
     void SetUp() override {
-        char vorlage[] = "/tmp/plm1-ports-XXXXXX";
-        ASSERT_NE(mkdtemp(vorlage), nullptr);
+        std::string vorlage = (std::filesystem::temp_directory_path() / "plm1-ports-XXXXXX").string();
+        ASSERT_NE(mkdtemp(vorlage.data()), nullptr);
         ordner = vorlage;
         byId = ordner + "/by-id";
         std::filesystem::create_directory(byId);

@@ -42,6 +42,16 @@ constexpr const char* RESSOURCE = "Plm1SteuerungGui.uir";
 int gHauptpanel = 0;
 int gInfopanel = 0;
 bool gEinstellungenUnlesbar = false; // the settings file exists but could not be read at start
+// The settings as read at start, and what the program would have written right then: at exit only what
+// changed since is put into what was read, so that nothing it does not know or could not read is lost.
+IniText gGelesen = nullptr;
+IniText gAusgangslage = nullptr;
+
+void einstellungenVergessen() {
+    Ini_Dispose(gGelesen);
+    Ini_Dispose(gAusgangslage);
+    gGelesen = gAusgangslage = nullptr;
+}
 
 int Callback_Buttons_Mainbuttons(int panel, int control, int event, void*, int, int) {
     if (event != EVENT_COMMIT) return 0;
@@ -149,9 +159,25 @@ void titelHervorheben(int panel, int ctrl) {
     SetCtrlAttribute(panel, ctrl, ATTR_TEXT_JUSTIFY, VAL_CENTER_JUSTIFIED);
 }
 
+// Writes the settings at exit; a file that cannot be written is said, in a popup and on standard error,
+// before the program ends. One that could not be read stays as it is, as the start-up popup said.
+void einstellungenSichern() {
+    std::string grund;
+    if (Func_IniDateiSchreiben(&grund) == KEIN_FEHLER || gEinstellungenUnlesbar) return;
+    std::error_code fehler;
+    const std::filesystem::path ordner = std::filesystem::current_path(fehler);
+    const std::string pfad = fehler ? INI_DATEINAME : (ordner / INI_DATEINAME).string();
+    const std::string text = "Die Einstellungen wurden nicht gespeichert: " + pfad + ": " +
+                             (grund.empty() ? "Schreibfehler" : grund);
+    std::fprintf(stderr, "%s\n", text.c_str());
+    VKR_Fehleruserstring(text.c_str());
+    VKR_Fehlerpopup(FEHLER_INI_SCHREIBEN);
+}
+
 } // namespace
 
 Fehlercode Func_IniDateiLaden() {
+    einstellungenVergessen();
     IniText ini = Ini_New(1);
     if (!ini) return FEHLER_INI_LESEN;
     gEinstellungenUnlesbar = false;
@@ -174,17 +200,35 @@ Fehlercode Func_IniDateiLaden() {
         const Fehlercode f = m->readIni(ini);
         if (erster == KEIN_FEHLER) erster = f;
     }
-    Ini_Dispose(ini);
+    // The program runs on its built-in value for each of these; the file keeps what the operator wrote.
+    if (const std::string unbrauchbar = Ini_UnbrauchbareWerte(ini); !unbrauchbar.empty()) {
+        const std::string text = "Nicht verwendbar, es gilt die Voreinstellung: " + unbrauchbar;
+        VKR_Fehleruserstring(text.c_str());
+        if (erster == KEIN_FEHLER) erster = FEHLER_INI_LESEN;
+    }
+    gGelesen = ini;
+    gAusgangslage = Ini_New(1);
+    if (gAusgangslage)
+        for (const Modul* m : gLeseReihenfolge)
+            m->writeIni(gAusgangslage);
     return erster;
 }
 
-Fehlercode Func_IniDateiSchreiben() {
+Fehlercode Func_IniDateiSchreiben(std::string* grund) {
     if (gEinstellungenUnlesbar) return FEHLER_INI_SCHREIBEN; // never replace what could not be read
     IniText ini = Ini_New(1);
     if (!ini) return FEHLER_INI_SCHREIBEN;
     for (const Modul* m : gLeseReihenfolge)
         m->writeIni(ini);
-    const int geschrieben = Ini_WriteToFile(ini, INI_DATEINAME);
+    IniText ziel = ini;
+    if (gGelesen && gAusgangslage) {
+        ziel = gGelesen;
+        if (Ini_AenderungenUebernehmen(ziel, gAusgangslage, ini) < 0) {
+            Ini_Dispose(ini);
+            return FEHLER_INI_SCHREIBEN;
+        }
+    }
+    const int geschrieben = Ini_WriteToFile(ziel, INI_DATEINAME, grund);
     Ini_Dispose(ini);
     return geschrieben < 0 ? FEHLER_INI_SCHREIBEN : KEIN_FEHLER;
 }
@@ -254,7 +298,9 @@ int Plm1Steuerung_Starten(int argc, char** argv) {
     const bool bilder = !optionen.bilderVerzeichnis.empty();
     if (!bilder) {
         const Fehlercode f = Func_IniDateiLaden();
-        if (f != KEIN_FEHLER) VKR_Fehlerpopup(f);
+        // In the program's own folder of a menu start, no file yet is simply the first start.
+        if (f != KEIN_FEHLER && !(f == FEHLER_INI_NICHT_GEFUNDEN && optionen.benutzerordner))
+            VKR_Fehlerpopup(f);
         // The demonstration works at once: the built-in unit sits on COM 1.
         if (optionen.simulator && VkrCom_ComPortGet() == 0 && !einstellungenNennenPort())
             VkrCom_FehlermeldungSet(VkrCom_Open(1));
@@ -272,8 +318,9 @@ int Plm1Steuerung_Starten(int argc, char** argv) {
             });
         }
         RunUserInterface();
-        (void)Func_IniDateiSchreiben(); // a failure at exit is not reported
+        einstellungenSichern();
     }
+    einstellungenVergessen();
 
     for (const Modul& m : gModule)
         m.freigeben();

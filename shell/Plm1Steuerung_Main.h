@@ -5,7 +5,10 @@
 #include "errors/VKR_Fehlercodes.h"
 #include "shell/Plm1_Einstellungsdatei.h"
 
+#include <string>
+
 // The whole program as main runs it (arguments as given to main); returns 0 or -1.
 int Plm1Steuerung_Starten(int argc, char** argv);
 [[nodiscard]] Fehlercode Func_IniDateiLaden();
-[[nodiscard]] Fehlercode Func_IniDateiSchreiben();
+// Writes the settings file; on failure `grund` (when given) says why.
+[[nodiscard]] Fehlercode Func_IniDateiSchreiben(std::string* grund = nullptr);

@@ -25,19 +25,25 @@ constexpr const char* INI_TEMPVORLAGE = "ini$$XXXXXX.TMP";
 
 } // namespace
 
+// An item or section read from a file keeps its lines as they stood (`roh`, every piece of a joined item,
+// longer than 255 characters, in any encoding): written back unchanged, what the program does not know or
+// could not read survives. Putting a value makes the item new.
 struct IniItem {
     std::string tag, wert;
     bool inAnfuehrungszeichen = false;
+    std::vector<std::string> roh;
 };
 
 struct IniSection {
     std::string name;
     std::vector<IniItem> items;
+    std::string roh;
 };
 
 struct IniStore {
     bool sortieren = true;
     std::vector<IniSection> sections;
+    std::vector<std::string> unlesbar; // "tag = value" of the values that could not be taken, in order
 };
 
 namespace {
@@ -109,6 +115,7 @@ void fortsetzungenVerbinden(IniSection& s) {
         }
         std::string tag(trimmen(basis));
         std::string wert = s.items[i].wert;
+        std::vector<std::string> roh = std::move(s.items[i].roh);
         std::size_t j = i + 1;
         for (int naechste = 2; j < s.items.size();) {
             std::string_view b;
@@ -117,6 +124,8 @@ void fortsetzungenVerbinden(IniSection& s) {
                 ++j;
             } else if (n == naechste) {
                 wert += s.items[j].wert;
+                for (auto& z : s.items[j].roh)
+                    roh.push_back(std::move(z));
                 s.items.erase(s.items.begin() + static_cast<std::ptrdiff_t>(j));
                 ++naechste;
             } else if (n == 1) {
@@ -127,17 +136,20 @@ void fortsetzungenVerbinden(IniSection& s) {
         }
         s.items[i].tag = std::move(tag);
         s.items[i].wert = std::move(wert);
+        s.items[i].roh = std::move(roh);
     }
 }
 
-void zeileAuswerten(std::string_view zeile, IniStore& ini, bool& inSection) {
+// `zeile` is the line as it stands, of which only the first 255 characters count.
+void zeileAuswerten(std::string_view roh, IniStore& ini, bool& inSection) {
+    std::string_view zeile = roh.substr(0, std::min(roh.size(), MAX_ZEILE));
     while (!zeile.empty() && istLeer(zeile.front()))
         zeile.remove_prefix(1);
     if (zeile.empty() || zeile.front() == ';') return;
     if (zeile.front() == '[') {
         const std::size_t zu = zeile.rfind(']');
         if (zu == std::string_view::npos || !trimmen(zeile.substr(zu + 1)).empty()) return;
-        ini.sections.push_back({std::string(trimmen(zeile.substr(1, zu - 1))), {}});
+        ini.sections.push_back({std::string(trimmen(zeile.substr(1, zu - 1))), {}, std::string(roh)});
         inSection = true;
         return;
     }
@@ -146,7 +158,7 @@ void zeileAuswerten(std::string_view zeile, IniStore& ini, bool& inSection) {
     const std::string_view tag = trimmen(zeile.substr(0, gleichheit));
     const std::string_view wert = trimmen(zeile.substr(gleichheit + 1));
     if (tag.empty() || wert.empty()) return;
-    ini.sections.back().items.push_back({std::string(tag), std::string(wert), false});
+    ini.sections.back().items.push_back({std::string(tag), std::string(wert), false, {std::string(roh)}});
 }
 
 void lesen(IniStore& ini, std::string_view daten) {
@@ -159,7 +171,7 @@ void lesen(IniStore& ini, std::string_view daten) {
         std::size_t ende = pos;
         while (ende < daten.size() && daten[ende] != '\r' && daten[ende] != '\n' && daten[ende] != '\0')
             ++ende;
-        zeileAuswerten(daten.substr(pos, std::min(ende - pos, MAX_ZEILE)), ini, inSection);
+        zeileAuswerten(daten.substr(pos, ende - pos), ini, inSection);
         pos = ende;
         if (pos < daten.size()) {
             const char c = daten[pos++];
@@ -212,9 +224,17 @@ std::vector<const IniItem*> schreibfolge(const IniSection& s) {
 
 void textErstellen(const IniStore& ini, std::string& text) {
     for (const auto& s : ini.sections) {
-        text.append("[").append(s.name).append("]\r\n");
+        if (s.roh.empty())
+            text.append("[").append(s.name).append("]\r\n");
+        else
+            text.append(s.roh).append("\r\n");
         for (const IniItem* i : schreibfolge(s)) {
             const IniItem& item = *i;
+            if (!item.roh.empty()) {
+                for (const std::string& zeile : item.roh)
+                    text.append(zeile).append("\r\n");
+                continue;
+            }
             if (item.wert.size() <= MAX_WERT) {
                 itemSchreiben(text, item.tag, item.wert, item.inAnfuehrungszeichen);
                 continue;
@@ -238,13 +258,32 @@ IniSection* sectionSuchen(IniStore& ini, std::string_view name) {
     return it == ini.sections.end() ? nullptr : &*it;
 }
 
-// The trimmed value of an item; empty when the section or the item is missing.
-std::string_view wertSuchen(IniStore& ini, const char* section, const char* tag) {
+const IniItem* itemSuchen(IniStore& ini, std::string_view section, std::string_view tag) {
     IniSection* s = sectionSuchen(ini, section);
-    if (!s) return {};
+    if (!s) return nullptr;
     auto it =
         std::find_if(s->items.begin(), s->items.end(), [&](const IniItem& i) { return gleich(i.tag, tag); });
-    return it == s->items.end() ? std::string_view{} : trimmen(it->wert);
+    return it == s->items.end() ? nullptr : &*it;
+}
+
+// The trimmed value of an item; empty when the section or the item is missing.
+std::string_view wertSuchen(IniStore& ini, std::string_view section, std::string_view tag) {
+    const IniItem* item = itemSuchen(ini, section, tag);
+    return item ? trimmen(item->wert) : std::string_view{};
+}
+
+constexpr std::size_t MAX_GEMELDET = 40; // of a value named in a message
+
+void unlesbarMerken(IniStore& ini, std::string_view tag, std::string_view wert) {
+    const std::string_view name = trimmen(tag);
+    for (const std::string& u : ini.unlesbar)
+        if (gleich(std::string_view(u).substr(0, u.find(" = ")), name)) return;
+    std::string eintrag = std::string(name) + " = ";
+    if (wert.size() > MAX_GEMELDET)
+        eintrag.append(wert.substr(0, MAX_GEMELDET)).append("…");
+    else
+        eintrag.append(wert);
+    ini.unlesbar.push_back(std::move(eintrag));
 }
 
 } // namespace
@@ -310,11 +349,15 @@ int Ini_WriteToBuffer(IniText ini, std::string* text) {
 }
 
 int Ini_WriteToFile(IniText ini, const char* path) {
+    return Ini_WriteToFile(ini, path, nullptr);
+}
+
+int Ini_WriteToFile(IniText ini, const char* path, std::string* grund) {
     if (!ini || !path) return INI_FEHLER_KEIN_OBJEKT;
     std::string text;
     if (const int fehler = Ini_WriteToBuffer(ini, &text); fehler < 0) return fehler;
     try {
-        switch (Datei_SicherSchreiben(path, text.data(), text.size(), nullptr, INI_TEMPVORLAGE)) {
+        switch (Datei_SicherSchreiben(path, text.data(), text.size(), grund, INI_TEMPVORLAGE)) {
         case DATEI_OK:
             return 0;
         case DATEI_FEHLER_SCHREIBEN:
@@ -331,8 +374,52 @@ int Ini_GetInt(IniText ini, const char* section, const char* tag, int* value) {
     if (!ini || !section || !tag || !value) return INI_FEHLER_KEIN_OBJEKT;
     const std::string_view wert = wertSuchen(*ini, section, tag);
     if (wert.empty()) return 0;
-    if (!ZahlText_GanzLesen(ZahlText_OhnePlus(wert), value)) return INI_FEHLER_KEINE_ZAHL;
+    if (!ZahlText_GanzLesen(ZahlText_OhnePlus(wert), value)) {
+        try {
+            unlesbarMerken(*ini, tag, wert);
+        } catch (const std::bad_alloc&) {
+        }
+        return INI_FEHLER_KEINE_ZAHL;
+    }
     return 1;
+}
+
+int Ini_WertUnbrauchbar(IniText ini, const char* section, const char* tag) {
+    if (!ini || !section || !tag) return INI_FEHLER_KEIN_OBJEKT;
+    try {
+        unlesbarMerken(*ini, tag, wertSuchen(*ini, section, tag));
+    } catch (const std::bad_alloc&) {
+        return INI_FEHLER_KEIN_SPEICHER;
+    }
+    return 0;
+}
+
+std::string Ini_UnbrauchbareWerte(IniText ini) {
+    std::string text;
+    if (!ini) return text;
+    for (const std::string& u : ini->unlesbar)
+        text.append(text.empty() ? "" : ", ").append(u);
+    return text;
+}
+
+int Ini_AenderungenUebernehmen(IniText ziel, IniText vorher, IniText nachher) {
+    if (!ziel || !vorher || !nachher) return INI_FEHLER_KEIN_OBJEKT;
+    for (const IniSection& s : nachher->sections)
+        for (const IniItem& item : s.items) {
+            const IniItem* alt = itemSuchen(*vorher, s.name, item.tag);
+            const bool gleichGeblieben = alt && trimmen(alt->wert) == trimmen(item.wert);
+            if (gleichGeblieben && itemSuchen(*ziel, s.name, item.tag)) continue;
+            if (const int f = Ini_PutString(ziel, s.name.c_str(), item.tag.c_str(), item.wert.c_str()); f < 0)
+                return f;
+        }
+    // What the program wrote at the start and no longer writes, it has dropped on purpose.
+    for (const IniSection& s : vorher->sections)
+        for (const IniItem& item : s.items) {
+            if (itemSuchen(*nachher, s.name, item.tag)) continue;
+            if (IniSection* z = sectionSuchen(*ziel, s.name))
+                std::erase_if(z->items, [&](const IniItem& i) { return gleich(i.tag, item.tag); });
+        }
+    return 0;
 }
 
 int Ini_GetString(IniText ini, const char* section, const char* tag, std::string* value) {
@@ -361,9 +448,9 @@ int Ini_PutString(IniText ini, const char* section, const char* tag, const char*
                 platz = std::upper_bound(
                     ini->sections.begin(), ini->sections.end(), std::string_view(section),
                     [](std::string_view n, const IniSection& x) { return vergleichen(n, x.name) < 0; });
-            s = &*ini->sections.insert(platz, IniSection{section, {}});
+            s = &*ini->sections.insert(platz, IniSection{section, {}, {}});
         }
-        IniItem neu{tag, value, false};
+        IniItem neu{tag, value, false, {}};
         auto erstes = std::find_if(s->items.begin(), s->items.end(),
                                    [&](const IniItem& i) { return gleich(i.tag, tag); });
         if (erstes != s->items.end()) {

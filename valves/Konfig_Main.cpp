@@ -127,8 +127,12 @@ Fehlercode KonfigMain_ReadIni(IniText ini) {
     }
     if (lesen(ini, "lcom", &wert, FEHLER_INI_LCOM_FEHLT, &ersterFehler)) (void)VkrCom_LastComPortSet(wert);
     // A value beyond one byte must not wrap onto a valid address character.
-    if (lesen(ini, "adresse", &wert, FEHLER_INI_ADRESSE_FEHLT, &ersterFehler) && VkrCom_AdresseGueltig(wert))
-        (void)VkrCom_AdresseSet(static_cast<char>(wert));
+    if (lesen(ini, "adresse", &wert, FEHLER_INI_ADRESSE_FEHLT, &ersterFehler)) {
+        if (VkrCom_AdresseGueltig(wert))
+            (void)VkrCom_AdresseSet(static_cast<char>(wert));
+        else
+            (void)Ini_WertUnbrauchbar(ini, INI_SEKTION, "adresse");
+    }
     (void)KonfigPorts_ReadIni(ini); // its failure is in the error controls, like that of "com"
     if (konfigPanelHandle > 0) KonfigPorts_ListeAktualisieren(konfigPanelHandle, KONFIGPNL_COMPORT);
     return ersterFehler;

@@ -47,6 +47,8 @@ Fehlercode Konfigarray_IniLesen(IniText ini, Ventilarten& arten) {
             ergebnis = FEHLER_INI_VENTIL_FEHLT;
         else if (art >= VENTILART_NV && art <= VENTILART_NC)
             arten[v] = art;
+        else
+            (void)Ini_WertUnbrauchbar(ini, INI_SEKTION, schluessel.c_str());
     }
     return ergebnis;
 }

@@ -101,16 +101,25 @@ TEST(IniLesen, RegelnDerZeilen) {
     }
 }
 
+// Read lines are written as they stood, in sorted order; what the program puts is written in its own form.
 TEST(IniSchreiben, SortiertMitCrLf) {
     Ini ini = ausText("x=0\n[zeta]\nb=2\nA=1\n[Alpha]\n  c = 3\n[beta]\nZ = 9\n;kommentar\n");
-    EXPECT_EQ(alsText(ini.get()), "[Alpha]\r\nc = 3\r\n[beta]\r\nZ = 9\r\n[zeta]\r\nA = 1\r\nb = 2\r\n");
+    EXPECT_EQ(alsText(ini.get()), "[Alpha]\r\n  c = 3\r\n[beta]\r\nZ = 9\r\n[zeta]\r\nA=1\r\nb=2\r\n");
+    ASSERT_EQ(Ini_PutInt(ini.get(), "zeta", "B", 4), 0);
+    ASSERT_EQ(Ini_PutInt(ini.get(), "Gamma", "d", 5), 0);
+    EXPECT_EQ(alsText(ini.get()),
+              "[Alpha]\r\n  c = 3\r\n[beta]\r\nZ = 9\r\n[Gamma]\r\nd = 5\r\n[zeta]\r\nA=1\r\nB = 4\r\n");
 }
 
 TEST(IniSchreiben, LangerWertInStueckenUndZurueck) {
     // 79 letters, a blank at byte 80, then more: no piece may begin or end with the blank.
     const std::string wert = std::string(79, 'a') + " " + std::string(100, 'b') + " ö" + std::string(60, 'c');
-    Ini ini =
-        ausText("[k]\nv Line0001 = " + wert.substr(0, 150) + "\nv Line0002 = " + wert.substr(150) + "\n");
+    // Pieces read from a file are written back as they stood.
+    const std::string gelesenerText =
+        "[k]\r\nv Line0001 = " + wert.substr(0, 150) + "\r\nv Line0002 = " + wert.substr(150) + "\r\n";
+    EXPECT_EQ(alsText(ausText(gelesenerText).get()), gelesenerText);
+    Ini ini(Ini_New(1));
+    ASSERT_EQ(Ini_PutString(ini.get(), "k", "v", wert.c_str()), 0);
     const std::string text = alsText(ini.get());
     std::istringstream zeilen(text);
     std::string zeile, zusammen;
@@ -148,9 +157,9 @@ TEST(IniSchreiben, LangerWertInStueckenUndZurueck) {
 
 TEST(IniSchreiben, ItemsVorDerErstenSectionGehenVerloren) {
     Ini ini = ausText("a=1\nb=2\n[k]\nc=3\n");
-    EXPECT_EQ(alsText(ini.get()), "[k]\r\nc = 3\r\n");
+    EXPECT_EQ(alsText(ini.get()), "[k]\r\nc=3\r\n");
     // An empty item followed by one with a value: the value is written, once.
-    EXPECT_EQ(alsText(ausText("[k]\nv=\nv=5\n").get()), "[k]\r\nv = 5\r\n");
+    EXPECT_EQ(alsText(ausText("[k]\nv=\nv=5\n").get()), "[k]\r\nv=5\r\n");
 }
 
 TEST(IniPutInt, ErsetztAlleAnDerStelleDesErsten) {
@@ -158,7 +167,7 @@ TEST(IniPutInt, ErsetztAlleAnDerStelleDesErsten) {
     const std::string text = "[k]\nb=1\nv=1\nc=1\nV =2\nd=1\n";
     ASSERT_EQ(Ini_ReadFromBuffer(ini.get(), text.data(), text.size()), 0);
     ASSERT_EQ(Ini_PutInt(ini.get(), " K", "v ", -17), 0);
-    EXPECT_EQ(alsText(ini.get()), "[k]\r\nb = 1\r\nv  = -17\r\nc = 1\r\nd = 1\r\n");
+    EXPECT_EQ(alsText(ini.get()), "[k]\r\nb=1\r\nv  = -17\r\nc=1\r\nd=1\r\n");
 }
 
 TEST(IniPutInt, NeueSectionsUndItemsAnIhremPlatz) {
@@ -173,6 +182,36 @@ TEST(IniPutInt, NeueSectionsUndItemsAnIhremPlatz) {
     int wert = 0;
     EXPECT_EQ(Ini_GetInt(ini.get(), "m", "V1", &wert), 1);
     EXPECT_EQ(wert, INT_MIN);
+}
+
+// Only what the program changed since reading reaches what was read: items kept to the byte, a changed
+// value put, a new one added, one the program no longer writes removed, what it never wrote untouched.
+TEST(IniAenderungen, NurGeaendertesWirdErsetzt) {
+    Ini gelesen = ausText("[k]\n a = 1 \nb=2\nc = x\nd=4\nfremd = ja\n[f]\ng = \xFF\n");
+    Ini vorher = ausText("[k]\na=1\nb=2\nc=0\nd=4\n");
+    Ini nachher = ausText("[k]\na=1\nb=3\nc=0\ne=5\n");
+    ASSERT_EQ(Ini_AenderungenUebernehmen(gelesen.get(), vorher.get(), nachher.get()), 0);
+    EXPECT_EQ(alsText(gelesen.get()),
+              "[f]\r\ng = \xFF\r\n[k]\r\n a = 1 \r\nb = 3\r\nc = x\r\ne = 5\r\nfremd = ja\r\n");
+    // Without the item in what was read, it is written even when unchanged.
+    Ini leer(Ini_New(1));
+    ASSERT_EQ(Ini_AenderungenUebernehmen(leer.get(), vorher.get(), vorher.get()), 0);
+    EXPECT_EQ(alsText(leer.get()), "[k]\r\na = 1\r\nb = 2\r\nc = 0\r\nd = 4\r\n");
+    EXPECT_EQ(Ini_AenderungenUebernehmen(nullptr, vorher.get(), vorher.get()), INI_FEHLER_KEIN_OBJEKT);
+}
+
+// A value that is not a number, or one the caller finds out of range, is named once.
+TEST(IniAenderungen, UnbrauchbareWerteEinmalGenannt) {
+    Ini ini = ausText("[k]\nv3 = abc\nV3 = 7\nadresse = 300\nlang = " + std::string(60, 'z') + "\n");
+    int wert = 0;
+    EXPECT_EQ(Ini_GetInt(ini.get(), "k", "v3", &wert), INI_FEHLER_KEINE_ZAHL);
+    EXPECT_EQ(Ini_GetInt(ini.get(), "K", " V3", &wert), INI_FEHLER_KEINE_ZAHL);
+    EXPECT_EQ(Ini_GetInt(ini.get(), "k", "adresse", &wert), 1);
+    EXPECT_EQ(Ini_UnbrauchbareWerte(ini.get()), "v3 = abc");
+    EXPECT_EQ(Ini_WertUnbrauchbar(ini.get(), "k", "adresse"), 0);
+    EXPECT_EQ(Ini_GetInt(ini.get(), "k", "lang", &wert), INI_FEHLER_KEINE_ZAHL);
+    EXPECT_EQ(Ini_UnbrauchbareWerte(ini.get()),
+              "v3 = abc, adresse = 300, lang = " + std::string(40, 'z') + "…");
 }
 
 TEST(IniObjekt, FehlendesObjekt) {

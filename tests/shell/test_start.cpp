@@ -2,10 +2,14 @@
 
 #include "shell_hilfen.h"
 
+#include "device/Gemeinsam_Pruefen.h"
 #include "platform/rs232.h"
 #include "resources/panels.h"
 #include "shell/Plm1_Startoptionen.h"
+#include "valves/Konfigarray.h"
 
+#include <algorithm>
+#include <cstring>
 #include <filesystem>
 #include <functional>
 #include <sys/fsuid.h>
@@ -95,11 +99,14 @@ TEST_F(Start, FehlenderSchluesselMeldetDenErstenUndDieDateiWirdErgaenzt) {
     EXPECT_EQ(rc, 0);
     ASSERT_EQ(popups.size(), 1u);
     EXPECT_EQ(popups[0].first, "Fehler #801721");
+    // The lines read stay as they stood; the missing keys are added.
     std::string erwartet = NEUE_EINSTELLUNGEN;
-    erwartet.replace(erwartet.find("adresse = 49"), 12, "adresse = 38");
-    erwartet.replace(erwartet.find("lcom = 0"), 8, "lcom = 3");
-    erwartet.replace(erwartet.find("v3 = 2"), 6, "v3 = 0");
-    erwartet.replace(erwartet.find("v7 = 2"), 6, "v7 = 1");
+    erwartet.replace(erwartet.find("[konfig]"), 8, "[KONFIG]");
+    erwartet.replace(erwartet.find("adresse = 49"), 12, "adresse=38");
+    erwartet.replace(erwartet.find("com = 0"), 7, "com=0");
+    erwartet.replace(erwartet.find("lcom = 0"), 8, "lcom=3");
+    erwartet.replace(erwartet.find("v3 = 2"), 6, " v3 = 0 ");
+    erwartet.replace(erwartet.find("v7 = 2"), 6, "V7=1");
     EXPECT_EQ(einstellungen(), erwartet);
 }
 
@@ -207,6 +214,110 @@ TEST_F(Start, UnlesbareEinstellungsdateiBleibtUnveraendert) {
             EXPECT_EQ(dateiInhalt(datei), bytesVorher);
         }
         std::filesystem::remove_all(datei);
+    }
+}
+
+std::vector<std::string> zeilenVon(const std::string& text) {
+    std::vector<std::string> zeilen;
+    for (std::size_t pos = 0; pos < text.size();) {
+        const std::size_t ende = text.find("\r\n", pos);
+        zeilen.push_back(text.substr(pos, ende - pos));
+        pos = ende == std::string::npos ? text.size() : ende + 2;
+    }
+    std::sort(zeilen.begin(), zeilen.end());
+    return zeilen;
+}
+
+// "key = value" lines of a long value in the program's own pieces of 80 characters.
+std::string inStuecken(const std::string& tag, const std::string& wert) {
+    std::string text;
+    for (std::size_t i = 0, n = 1; i < wert.size(); i += 80, ++n) {
+        char nummer[8];
+        std::snprintf(nummer, sizeof nummer, "%04zu", n);
+        text += tag + " Line" + nummer + " = " + wert.substr(i, 80) + "\r\n";
+    }
+    return text;
+}
+
+// A start and an exit change nothing the operator did not change: every line stays as it stood, to the
+// byte, also those the program does not know or cannot read (it runs on its built-in value then and names
+// the key once in the start-up popup).
+TEST_F(Start, StartUndEndeLassenJedeZeileStehen) {
+    std::string viele = "[viele]\r\n";
+    for (int i = 0; i < 60000; ++i)
+        viele += "k" + std::to_string(i) + " = " + std::to_string(i * 7) + "\r\n";
+    const std::string pfad300 = "/dev/serial/by-id/usb-" + std::string(278, 'x');
+    const std::string pfad80 = "/dev/serial/by-id/usb-" + std::string(58, 'y');
+    struct Fall {
+        const char* name;
+        const char* alt; // the line of the base file it replaces, or nullptr to add `neu` at the end
+        std::string neu;
+        const char* popup;                    // the popup's title, nullptr: none
+        const char* genannt;                  // named in the popup's text
+        std::function<bool()> voreinstellung; // the program runs on its built-in value
+    };
+    const auto valve3 = [] { return gKonfig[2] == 2; };
+    const auto adresse1 = [] { return VkrCom_AdresseGet() == '1'; };
+    const Fall faelle[] = {
+        {"unbekannter Schluessel", nullptr, "farbe = blau\r\n", nullptr, nullptr, nullptr},
+        {"unbekannte Section", nullptr, "[fenster]\r\nbreite = 800\r\nhoehe=600\r\n", nullptr, nullptr,
+         nullptr},
+        {"lange Zeile", nullptr, "[notizen]\r\nnotiz = " + std::string(400, 'n') + " Ende\r\n", nullptr,
+         nullptr, nullptr},
+        {"nicht UTF-8", nullptr,
+         "[gr\xF6\xDF"
+         "e]\r\nname = M\xFC"
+         "ller \xFF\xFE\r\n",
+         nullptr, nullptr, nullptr},
+        {"in Stuecken", nullptr, "[fenster]\r\n" + inStuecken("liste", std::string(200, 'l')), nullptr,
+         nullptr, nullptr},
+        {"60000 Schluessel", nullptr, viele, nullptr, nullptr, nullptr},
+        {"v3 Buchstaben", "v3 = 2", "v3 = abc", "Fehler #801721", "v3 = abc", valve3},
+        {"v3 ausserhalb", "v3 = 2", "v3 = 7", "Fehler #801202", "v3 = 7", valve3},
+        {"v3 Rest", "v3 = 2", "v3 = 2x", "Fehler #801721", "v3 = 2x", valve3},
+        {"adresse zu gross", "adresse = 49", "adresse = 300", "Fehler #801202", "adresse = 300", adresse1},
+        {"adresse hex", "adresse = 49", "adresse = 0x33", "Fehler #801724", "adresse = 0x33", adresse1},
+        {"adresse Buchstabe", "adresse = 49", "adresse = 65", "Fehler #801202", "adresse = 65", adresse1},
+        {"com Buchstaben", "com = 0", "com = abc", "Fehler #801722", "com = abc",
+         [] { return VkrCom_ComPortGet() == 0; }},
+        {"pruefen ja", "pruefen = 1", "pruefen = ja", "Fehler #801202", "pruefen = ja",
+         [] { return GemPruefen_Eingeschaltet(); }},
+        {"compfad 300 Zeichen", nullptr, inStuecken("compfad", pfad300), nullptr, nullptr, nullptr},
+        {"compfad 80 Zeichen", nullptr, "compfad = " + pfad80 + "\r\n", nullptr, nullptr, nullptr},
+        {"compfad als eine Zeile", nullptr, "compfad = " + pfad300 + "\r\n", nullptr, nullptr, nullptr},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        popups.clear();
+        std::string text = NEUE_EINSTELLUNGEN;
+        if (f.alt)
+            text.replace(text.find(f.alt), std::strlen(f.alt), f.neu);
+        else if (f.neu.front() == '[')
+            text += f.neu;
+        else
+            text.insert(text.find("lcom"), f.neu); // inside [konfig]
+        einstellungenSchreiben(text);
+        bool voreinstellung = true;
+        const int rc = starten({}, [&] {
+            if (f.voreinstellung) voreinstellung = f.voreinstellung();
+            QuitUserInterface(0);
+        });
+        for (int n = RS232_ERSTER_GERAETEPORT; n < RS232_ERSTER_GERAETEPORT + RS232_MAX_GERAETEPORTE; ++n)
+            Rs232_GeraetepfadSetzen(n, "");
+        EXPECT_EQ(rc, 0);
+        EXPECT_TRUE(voreinstellung);
+        const std::string danach = einstellungen();
+        EXPECT_EQ(zeilenVon(danach), zeilenVon(text)) << danach.substr(0, 2000);
+        if (!f.popup) {
+            EXPECT_TRUE(popups.empty()) << popups.front().first << popups.front().second;
+            continue;
+        }
+        ASSERT_EQ(popups.size(), 1u);
+        EXPECT_EQ(popups[0].first, f.popup);
+        const std::string& meldung = popups[0].second;
+        const std::size_t stelle = meldung.find(f.genannt);
+        EXPECT_NE(stelle, std::string::npos) << meldung;
+        EXPECT_EQ(meldung.find(f.genannt, stelle + 1), std::string::npos) << meldung; // once
     }
 }
 

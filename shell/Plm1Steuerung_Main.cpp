@@ -46,6 +46,7 @@ bool gEinstellungenUnlesbar = false; // the settings file exists but could not b
 // changed since is put into what was read, so that nothing it does not know or could not read is lost.
 IniText gGelesen = nullptr;
 IniText gAusgangslage = nullptr;
+std::string gDateipfad = INI_DATEINAME; // the file's full name at start, for messages
 
 void einstellungenVergessen() {
     Ini_Dispose(gGelesen);
@@ -164,10 +165,7 @@ void titelHervorheben(int panel, int ctrl) {
 void einstellungenSichern() {
     std::string grund;
     if (Func_IniDateiSchreiben(&grund) == KEIN_FEHLER || gEinstellungenUnlesbar) return;
-    std::error_code fehler;
-    const std::filesystem::path ordner = std::filesystem::current_path(fehler);
-    const std::string pfad = fehler ? INI_DATEINAME : (ordner / INI_DATEINAME).string();
-    const std::string text = "Die Einstellungen wurden nicht gespeichert: " + pfad + ": " +
+    const std::string text = "Die Einstellungen wurden nicht gespeichert: " + gDateipfad + ": " +
                              (grund.empty() ? "Schreibfehler" : grund);
     std::fprintf(stderr, "%s\n", text.c_str());
     VKR_Fehleruserstring(text.c_str());
@@ -178,6 +176,9 @@ void einstellungenSichern() {
 
 Fehlercode Func_IniDateiLaden() {
     einstellungenVergessen();
+    std::error_code fehler;
+    const std::filesystem::path ordner = std::filesystem::current_path(fehler);
+    gDateipfad = fehler ? INI_DATEINAME : (ordner / INI_DATEINAME).string();
     IniText ini = Ini_New(1);
     if (!ini) return FEHLER_INI_LESEN;
     gEinstellungenUnlesbar = false;

@@ -321,6 +321,82 @@ TEST_F(Start, StartUndEndeLassenJedeZeileStehen) {
     }
 }
 
+// A menu start works in the program's own folder, where no settings file yet is the first start: no popup.
+// A settings file that cannot be written at exit is said before the program ends, in a popup and on
+// standard error, also for root (a folder gone, or locked while the program runs with the rights of nobody).
+TEST_F(Start, ErsterMenuestartUndNichtSchreibbareEinstellungen) {
+    const std::string basis = ordner.path().toStdString();
+    // The test run's own configuration folder (Qt's test mode), never the user's.
+    const std::string menuedatei = Startoptionen_Benutzerordner() + "/plm1Steuerung.ini";
+    std::filesystem::remove(menuedatei);
+    const bool root = ::geteuid() == 0;
+    struct Fall {
+        const char* name;
+        std::vector<std::string> args;
+        const char* arbeitsordner; // under the test's folder, made and entered before the start
+        const char* datei;         // the settings file there before the start, nullptr: none
+        bool gesperrt;             // the folder is read-only and the program runs as nobody
+        std::vector<std::string> popups;
+    };
+    const Fall faelle[] = {
+        {"Menuestart ohne Datei", {"--user-dir"}, nullptr, nullptr, false, {}},
+        {"Ordner verschwindet", {}, "weg", nullptr, false, {"Fehler #802201", "Fehler #800203"}},
+        {"gesperrter Ordner ohne Datei", {}, "zu", nullptr, true, {"Fehler #802201", "Fehler #800203"}},
+        {"gesperrter Ordner, Datei nicht beschreibbar",
+         {},
+         "zu2",
+         NEUE_EINSTELLUNGEN,
+         true,
+         {"Fehler #800203"}},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        popups.clear();
+        std::string arbeit = basis;
+        if (f.arbeitsordner) {
+            arbeit = basis + "/" + f.arbeitsordner;
+            ASSERT_TRUE(std::filesystem::create_directory(arbeit));
+            if (f.datei) std::ofstream(arbeit + "/plm1Steuerung.ini", std::ios::binary) << f.datei;
+            ASSERT_TRUE(QDir::setCurrent(QString::fromStdString(arbeit)));
+        }
+        const bool alsNiemand = f.gesperrt && root;
+        if (f.gesperrt) {
+            ASSERT_EQ(::chmod(arbeit.c_str(), 0555), 0);
+        }
+        if (alsNiemand) {
+            (void)::setfsuid(NIEMAND); // this thread's file accesses only, undone below
+            ASSERT_EQ(::setfsuid(static_cast<uid_t>(-1)), NIEMAND);
+        }
+        testing::internal::CaptureStderr();
+        const int rc = starten(f.args, [&] {
+            if (std::string(f.name) == "Ordner verschwindet") std::filesystem::remove_all(arbeit);
+            QuitUserInterface(0);
+        });
+        const std::string fehlerausgabe = testing::internal::GetCapturedStderr();
+        if (alsNiemand) (void)::setfsuid(0);
+        if (f.gesperrt) ::chmod(arbeit.c_str(), 0755);
+        ASSERT_TRUE(QDir::setCurrent(ordner.path()));
+        EXPECT_EQ(rc, 0);
+        std::vector<std::string> titel;
+        for (const auto& p : popups)
+            titel.push_back(p.first);
+        EXPECT_EQ(titel, f.popups);
+        if (f.popups.empty()) {
+            EXPECT_EQ(dateiInhalt(menuedatei), NEUE_EINSTELLUNGEN);
+            std::filesystem::remove(menuedatei);
+            EXPECT_EQ(fehlerausgabe.find("nicht gespeichert"), std::string::npos) << fehlerausgabe;
+            continue;
+        }
+        const std::string erwartet =
+            "Die Einstellungen wurden nicht gespeichert: " + arbeit + "/plm1Steuerung.ini: ";
+        EXPECT_NE(popups.back().second.find(erwartet), std::string::npos) << popups.back().second;
+        EXPECT_NE(fehlerausgabe.find(erwartet), std::string::npos) << fehlerausgabe;
+        if (f.datei) {
+            EXPECT_EQ(dateiInhalt(arbeit + "/plm1Steuerung.ini"), f.datei);
+        }
+    }
+}
+
 // An editor's byte-order mark in front of the first section costs nothing.
 TEST_F(Start, EinstellungsdateiMitByteOrderMark) {
     std::string s = NEUE_EINSTELLUNGEN;

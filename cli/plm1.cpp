@@ -268,8 +268,9 @@ int main(int argc, char** argv) try {
         if (!Cli_GeraetebefehlPruefen(o.befehl, o.args))
             return aufrufFehler("falsche Angaben zu " + o.befehl);
     }
-    if (!o.trace.empty() && !Rs232Trace_Starten(o.trace)) {
-        std::fprintf(stderr, "plm1: Protokolldatei %s kann nicht geschrieben werden\n", o.trace.c_str());
+    if (std::string grund; !o.trace.empty() && !Rs232Trace_Starten(o.trace, &grund)) {
+        std::fprintf(stderr, "plm1: Protokolldatei %s kann nicht geschrieben werden: %s\n", o.trace.c_str(),
+                     grund.c_str());
         return CLI_EXIT_FEHLER;
     }
     const int ergebnis = ausfuehren(o, modul);

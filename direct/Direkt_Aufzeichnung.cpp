@@ -3,6 +3,9 @@
 
 #include "direct/Direkt_Aufzeichnung.h"
 
+#include "errors/VKR_errorV3.h"
+#include "platform/datei_sicher.h"
+
 #include <cerrno>
 #include <ctime>
 #include <unistd.h>
@@ -60,8 +63,14 @@ Fehlercode DirektAufzeichnung::starten(const std::string& pfad) {
     beenden();
     zeilen_ = 0;
     pfad_ = pfad;
-    datei_ = std::fopen(pfad.c_str(), "w");
-    if (!datei_) return FEHLER_AUFZEICHNUNG_OEFFNEN;
+    // By the rules of the one file writer: never a read-only file or a device, never waiting on a FIFO.
+    std::string grund;
+    const int fd = Datei_FortlaufendOeffnen(pfad, &grund);
+    if (fd >= 0 && !(datei_ = ::fdopen(fd, "w"))) ::close(fd);
+    if (!datei_) {
+        VKR_Fehleruserstring(grund.c_str());
+        return FEHLER_AUFZEICHNUNG_OEFFNEN;
+    }
     if (!zeileAusgeben(DIREKTAUFZEICHNUNG_KOPFZEILE)) {
         beenden();
         return FEHLER_AUFZEICHNUNG_SCHREIBEN;

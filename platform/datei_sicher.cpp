@@ -350,6 +350,74 @@ int Datei_SicherSchreiben(const std::string& pfad, const void* daten, std::size_
     return r;
 }
 
+namespace {
+
+// The device, or the file, that one of the standard streams writes to.
+bool vonStandardkanal(const struct stat& st) {
+    for (int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
+        struct stat kanal {};
+        if (::fstat(fd, &kanal) != 0 || (kanal.st_mode & S_IFMT) != (st.st_mode & S_IFMT)) continue;
+        if (S_ISCHR(st.st_mode) ? kanal.st_rdev == st.st_rdev
+                                : kanal.st_dev == st.st_dev && kanal.st_ino == st.st_ino)
+            return true;
+    }
+    return false;
+}
+
+bool istNullgeraet(const struct stat& st) {
+    struct stat null {};
+    return S_ISCHR(st.st_mode) && ::stat("/dev/null", &null) == 0 && null.st_rdev == st.st_rdev;
+}
+
+} // namespace
+
+int Datei_FortlaufendOeffnen(const std::string& pfad, std::string* grund) {
+    if (grund) grund->clear();
+    if (pfad.empty()) return fehlschlag(grund, -1, "kein Dateiname");
+    // The system follows the links itself: /dev/stdout may lead to a pipe that has no name.
+    Ziel ziel;
+    ziel.pfad = pfad;
+    ziel.existiert = ::stat(pfad.c_str(), &ziel.st) == 0;
+    if (!ziel.existiert && errno != ENOENT) return fehlschlag(grund, -1, fehlertext(errno));
+    if (!ziel.existiert && zielAufloesen(pfad, &ziel, grund) != DATEI_OK)
+        return -1; // a dangling link's target
+    int flags = O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+    bool leeren = false;
+    if (!ziel.existiert) {
+        flags |= O_CREAT | O_EXCL;
+    } else if (S_ISREG(ziel.st.st_mode)) {
+        if ((ziel.st.st_mode & 0222) == 0) return fehlschlag(grund, -1, "Datei ist schreibgeschützt");
+        leeren = !vonStandardkanal(ziel.st);
+        if (!leeren) flags |= O_APPEND;
+    } else if (S_ISCHR(ziel.st.st_mode)) {
+        if (!vonStandardkanal(ziel.st) && !istNullgeraet(ziel.st))
+            return fehlschlag(grund, -1, std::string("Ziel ist ") + artText(ziel.st.st_mode));
+    } else if (!S_ISFIFO(ziel.st.st_mode)) {
+        return fehlschlag(grund, -1, std::string("Ziel ist ") + artText(ziel.st.st_mode));
+    }
+    const int fd = ::open(ziel.pfad.c_str(), flags, 0666);
+    if (fd < 0) {
+        const int e = errno;
+        if (e == ENXIO) return fehlschlag(grund, -1, "FIFO (benannte Pipe) ohne Leser");
+        return fehlschlag(grund, -1, "Datei nicht beschreibbar: " + fehlertext(e));
+    }
+    struct stat st {};
+    const bool gleicheArt =
+        ::fstat(fd, &st) == 0 && (!ziel.existiert || (st.st_mode & S_IFMT) == (ziel.st.st_mode & S_IFMT));
+    if (!gleicheArt) { // swapped since the check
+        ::close(fd);
+        return fehlschlag(grund, -1, std::string("Ziel ist ") + artText(st.st_mode));
+    }
+    if (leeren && ::ftruncate(fd, 0) != 0) {
+        const int e = errno;
+        ::close(fd);
+        return fehlschlag(grund, -1, "Datei nicht beschreibbar: " + fehlertext(e));
+    }
+    // Writes wait as usual once it is open: a slow reader must not lose lines.
+    if (const int f = ::fcntl(fd, F_GETFL); f >= 0) (void)::fcntl(fd, F_SETFL, f & ~O_NONBLOCK);
+    return fd;
+}
+
 int Datei_LesenOeffnen(const std::string& pfad, int* fehler, std::string* grund) {
     *fehler = DATEI_OK;
     auto ablehnen = [&](int code, const std::string& text) {

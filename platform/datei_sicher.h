@@ -25,6 +25,13 @@ constexpr int DATEI_FEHLT = -4;            // nothing of that name (a dangling l
 // when it does not exist yet), else DATEI_FEHLER_OEFFNEN with the reason.
 [[nodiscard]] int Datei_ZielPruefen(const std::string& pfad, std::string* grund = nullptr);
 
+// Opens a log or recording that is written as it goes (no temporary file): a descriptor open for writing,
+// or -1 with the reason in `grund`. A regular file is created or emptied, unless it is read-only (refused
+// even for a privileged user) or is the file one of the standard streams already writes to (then appended
+// to). A FIFO is taken only when a reader waits on it, and of devices only the terminal of a standard
+// stream and /dev/null; opening never blocks.
+[[nodiscard]] int Datei_FortlaufendOeffnen(const std::string& pfad, std::string* grund = nullptr);
+
 // Opens a file for reading without ever blocking (a FIFO or device is refused, not opened for good): a
 // descriptor, or -1 with `*fehler` set to DATEI_FEHLT or DATEI_FEHLER_OEFFNEN and the reason in `grund`.
 [[nodiscard]] int Datei_LesenOeffnen(const std::string& pfad, int* fehler, std::string* grund = nullptr);

@@ -3,11 +3,14 @@
 
 #include "platform/rs232_trace.h"
 
+#include "platform/datei_sicher.h"
+
 #include <QDateTime>
 
 #include <array>
 #include <chrono>
 #include <cstdio>
+#include <unistd.h>
 
 namespace rs232trace {
 bool gAn = false;
@@ -108,10 +111,16 @@ void geschlossen(int port) {
 
 } // namespace rs232trace
 
-bool Rs232Trace_Starten(const std::string& datei) {
+bool Rs232Trace_Starten(const std::string& datei, std::string* grund) {
     Rs232Trace_Beenden();
-    gP.datei = std::fopen(datei.c_str(), "w");
-    if (!gP.datei) return false;
+    const int fd = Datei_FortlaufendOeffnen(datei, grund);
+    if (fd < 0) return false;
+    gP.datei = ::fdopen(fd, "w");
+    if (!gP.datei) {
+        ::close(fd);
+        if (grund) *grund = "kein Speicher";
+        return false;
+    }
     gP.beginn = std::chrono::steady_clock::now();
     const QString beginn = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz"));
     std::fprintf(gP.datei,

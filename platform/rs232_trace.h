@@ -15,8 +15,9 @@ void geoeffnet(int port, const std::string& pfad);
 void geschlossen(int port);
 } // namespace rs232trace
 
-// Starts the log into `datei` (created or emptied); false when the file cannot be written.
-bool Rs232Trace_Starten(const std::string& datei);
+// Starts the log into `datei` (created or emptied, by the rules of the one file writer: never a read-only
+// file, never waiting on a FIFO); false when the file cannot be written, with the reason in `grund`.
+bool Rs232Trace_Starten(const std::string& datei, std::string* grund = nullptr);
 // Ends the line that is open and closes the file.
 void Rs232Trace_Beenden();
 // Milliseconds since the start of the log for every entry; an empty function restores the steady clock

@@ -239,8 +239,9 @@ int Plm1Steuerung_Starten(int argc, char** argv) {
     if (!Startoptionen_Lesen(argc, argv, &optionen)) return -1;
     if (optionen.hilfe) return 0;
     // The log's path counts from where the program was started, before a menu start changes folder.
-    if (!optionen.trace.empty() && !Rs232Trace_Starten(optionen.trace)) {
-        std::fprintf(stderr, "Protokolldatei %s kann nicht geschrieben werden\n", optionen.trace.c_str());
+    if (std::string grund; !optionen.trace.empty() && !Rs232Trace_Starten(optionen.trace, &grund)) {
+        std::fprintf(stderr, "Protokolldatei %s kann nicht geschrieben werden: %s\n", optionen.trace.c_str(),
+                     grund.c_str());
         return -1;
     }
     if (optionen.benutzerordner && !Startoptionen_BenutzerordnerWechseln()) return -1;

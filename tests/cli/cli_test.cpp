@@ -3,6 +3,7 @@
 
 #include "sim/plm1sim.h"
 
+#include <chrono>
 #include <csignal>
 #include <fcntl.h>
 #include <filesystem>
@@ -67,6 +68,11 @@ Lauf starten(const std::vector<std::string>& args, const fs::path& dir,
     l.aus = lesen(aus);
     l.fehler = lesen(fehler);
     return l;
+}
+
+void schreibgeschuetzt(const fs::path& p) {
+    std::ofstream(p, std::ios::binary) << "ALT";
+    fs::permissions(p, fs::perms(0444));
 }
 
 class Plm1Cli : public ::testing::Test {
@@ -411,7 +417,43 @@ TEST_F(Plm1Cli, PortlisteUndVerkehrsprotokoll) {
                                                        "(  \\[[0-9]+\\] < )?#1VKR-PLM1-SIM<CR>")))
         << zeilen[2];
     EXPECT_TRUE(std::regex_match(zeilen[3], std::regex("\\[[0-9]+\\] COM 1 geschlossen"))) << zeilen[3];
-    EXPECT_EQ(starten({"--trace", (dir / "fehlt" / "x.txt").string(), "id"}, dir).exitCode, 1);
+
+    // The log follows the rules of the one file writer: a read-only file is left alone even by root, a FIFO
+    // without a reader and a device are refused at once, a terminal or pipe named on purpose is taken.
+    schreibgeschuetzt(dir / "nurlesen.txt");
+    ASSERT_EQ(mkfifo((dir / "fifo").c_str(), 0644), 0);
+    ASSERT_EQ(mkfifo((dir / "fifo2").c_str(), 0644), 0);
+    const int leser = open((dir / "fifo2").c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(leser, 0);
+    struct Fall {
+        std::string ziel;
+        int exitCode;
+        const char* grund; // in the message on standard error
+    };
+    const Fall faelle[] = {
+        {(dir / "fehlt" / "x.txt").string(), 1, "nicht vorhanden"},
+        {(dir / "nurlesen.txt").string(), 1, "schreibgeschützt"},
+        {(dir / "fifo").string(), 1, "ohne Leser"},
+        {"/dev/zero", 1, "Gerät"},
+        {(dir / "fifo2").string(), 0, nullptr},
+        {"/dev/stderr", 0, nullptr},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.ziel);
+        const auto beginn = std::chrono::steady_clock::now();
+        l = plm1({"--trace", f.ziel, "id"});
+        EXPECT_LT(std::chrono::steady_clock::now() - beginn, std::chrono::seconds(10));
+        EXPECT_EQ(l.exitCode, f.exitCode) << l.fehler;
+        if (f.grund) {
+            EXPECT_NE(l.fehler.find(f.grund), std::string::npos) << l.fehler;
+        }
+    }
+    EXPECT_EQ(lesen(dir / "nurlesen.txt"), "ALT");
+    EXPECT_NE(l.fehler.find("# PLM-1 Verkehrsprotokoll"), std::string::npos) << l.fehler; // /dev/stderr
+    char gelesen[4096] = {};
+    EXPECT_GT(read(leser, gelesen, sizeof gelesen - 1), 0);
+    EXPECT_NE(std::string(gelesen).find("#1IDR<CR>"), std::string::npos) << gelesen;
+    close(leser);
 }
 
 } // namespace

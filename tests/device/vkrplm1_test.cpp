@@ -483,6 +483,20 @@ TEST_F(Vkrplm1, TheTrafficLogShowsEachTransactionOnOneLine) {
                                               reinterpret_cast<const unsigned char*>("<"));
          },
          {"[0] > #&DF3<CR>", "[1] > #1BDW4001000013C003D<CR>  [2] < <ACK>"}},
+        // Bytes received at different milliseconds are pieces of their own; in the same one, one piece.
+        {"receive pieces by millisecond",
+         Fehlerart::Keiner,
+         [] {
+             Rs232Trace_Transaktion();
+             Rs232Trace_Empfangen("\x06", 1);
+             Rs232Trace_Empfangen("#1", 2);
+             Rs232Trace_Transaktion();
+             Rs232Trace_UhrSetzen([] { return 7LL; });
+             Rs232Trace_Empfangen("\x06", 1);
+             Rs232Trace_Empfangen("#1", 2);
+             return KEIN_FEHLER;
+         },
+         {"[0] < <ACK>  [1] < #1", "[7] < <ACK>#1"}},
     };
     for (const Protokollfall& f : faelle) {
         bus().fehlerLoeschen();

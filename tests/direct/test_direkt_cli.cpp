@@ -4,15 +4,18 @@
 #include "sim/plm1sim.h"
 
 #include <algorithm>
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <regex>
 #include <spawn.h>
 #include <sstream>
 #include <string>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -26,7 +29,8 @@ struct Ergebnis {
 
 Ergebnis ausfuehren(const std::string& argumente) {
     Ergebnis e;
-    const std::string befehl = std::string(PLM1_PROGRAMM) + " " + argumente + " 2>&1";
+    // The deadline: a plm1 that blocks is killed, and the case fails instead of hanging.
+    const std::string befehl = "timeout -k 5 60 " + std::string(PLM1_PROGRAMM) + " " + argumente + " 2>&1";
     FILE* f = popen(befehl.c_str(), "r");
     if (!f) return e;
     std::string text;
@@ -105,8 +109,44 @@ TEST_F(DirektCli, OutSchreibtDieselbenZeilenInDieDatei) {
     const Ergebnis fehlt =
         ausfuehren("--port " + server.pfad() + " monitor --count 1 --out " + verzeichnis + "/fehlt/x.csv");
     EXPECT_EQ(fehlt.exitCode, 1);
-    ASSERT_EQ(fehlt.zeilen.size(), 1u);
+    ASSERT_EQ(fehlt.zeilen.size(), 2u); // the message and its reason
     EXPECT_EQ(fehlt.zeilen[0].rfind("Fehler #301611", 0), 0u) << fehlt.zeilen[0];
+    EXPECT_NE(fehlt.zeilen[1].find("nicht vorhanden"), std::string::npos) << fehlt.zeilen[1];
+
+    // The rules of the one file writer: a read-only file is left alone even by root, a device and a FIFO
+    // without a reader are refused at once with the reason, the terminal or pipe named on purpose is taken.
+    const std::string nurLesen = verzeichnis + "/nurlesen.csv", fifo = verzeichnis + "/fifo";
+    std::ofstream(nurLesen) << "ALT";
+    std::filesystem::permissions(nurLesen, std::filesystem::perms(0444));
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
+    struct Fall {
+        std::string ziel;
+        int exitCode;
+        const char* grund;
+    };
+    const Fall faelle[] = {
+        {nurLesen, 1, "schreibgeschützt"},
+        {fifo, 1, "ohne Leser"},
+        {"/dev/zero", 1, "Gerät"},
+        {"/dev/stdout", 0, "zeit,druck1,druck2,spannung,temperatur,status"},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.ziel);
+        const auto beginn = std::chrono::steady_clock::now();
+        const Ergebnis e = ausfuehren("--port " + server.pfad() + " monitor --count 1 --out " + f.ziel);
+        EXPECT_LT(std::chrono::steady_clock::now() - beginn, std::chrono::seconds(10));
+        EXPECT_EQ(e.exitCode, f.exitCode);
+        ASSERT_FALSE(e.zeilen.empty());
+        std::string alles;
+        for (const std::string& z : e.zeilen)
+            alles += z + "\n";
+        EXPECT_NE(alles.find(f.grund), std::string::npos) << alles;
+        if (f.exitCode != 0) {
+            EXPECT_EQ(e.zeilen[0].rfind("Fehler #301611", 0), 0u) << e.zeilen[0];
+        }
+    }
+    std::ifstream alt(nurLesen);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(alt), {}), "ALT");
     std::filesystem::remove_all(verzeichnis);
 }
 

@@ -18,6 +18,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -35,6 +36,39 @@
 #include <unistd.h>
 
 namespace fs = std::filesystem;
+
+// The test program is linked with these calls wrapped (see its CMakeLists): what the writer writes,
+// syncs and renames, by inode, in order.
+namespace {
+bool gMitschreiben = false;
+std::vector<std::string> gEreignisse;
+
+void merken(char art, const struct stat& st) {
+    if (gMitschreiben) gEreignisse.push_back(art + std::to_string(st.st_ino));
+}
+} // namespace
+
+extern "C" {
+ssize_t __real_pwrite(int fd, const void* daten, size_t n, off_t ab);
+int __real_fsync(int fd);
+int __real_rename(const char* alt, const char* neu);
+
+ssize_t __wrap_pwrite(int fd, const void* daten, size_t n, off_t ab) {
+    struct stat st {};
+    if (::fstat(fd, &st) == 0) merken('w', st);
+    return __real_pwrite(fd, daten, n, ab);
+}
+int __wrap_fsync(int fd) {
+    struct stat st {};
+    if (::fstat(fd, &st) == 0) merken('s', st);
+    return __real_fsync(fd);
+}
+int __wrap_rename(const char* alt, const char* neu) {
+    struct stat st {};
+    if (::stat(alt, &st) == 0) merken('r', st);
+    return __real_rename(alt, neu);
+}
+}
 
 namespace {
 
@@ -179,6 +213,7 @@ struct Fall {
     bool alsBenutzer = false; // run without the privileges of root
     bool tmpfs = false;       // in a full 64 KB file system of its own
     bool toeten = false;      // the process dies on a file size limit half-way through the write
+    bool grenze = false;      // the write fails half-way on a file size limit (the signal ignored)
 };
 
 void ordner(const fs::path& p) {
@@ -307,6 +342,15 @@ const std::vector<Fall>& schreibfaelle() {
              return "";
          },
          false, Erwartet::Ok, Nachher::Neu, true},
+        // In place, the old bytes come back when the new ones do not all arrive.
+        {"Ordner nur lesbar, Schreiben scheitert halb", "a/x", "a/x",
+         [](const fs::path& d, const std::string&) {
+             ordner(d / "a");
+             schreiben(d / "a/x", ALT);
+             fs::permissions(d / "a", fs::perms(0555));
+             return "";
+         },
+         false, Erwartet::Schreiben, Nachher::Unveraendert, true, false, false, true},
         {"Ordner und Datei nur lesbar", "a/x", "a/x",
          [](const fs::path& d, const std::string&) {
              ordner(d / "a");
@@ -434,9 +478,11 @@ void senden(int fd, const std::string& s) {
     }
     senden(fd, "");
     senden(fd, packen(zustand(dir, fall.ziel, fall.geprueft)));
-    if (fall.toeten) {
+    if (fall.toeten || fall.grenze) {
+        // Above the old content, below every kind's new one.
+        static_assert(std::char_traits<char>::length(ALT) < 16);
         rlimit grenze{16, RLIM_INFINITY};
-        std::signal(SIGXFSZ, SIG_DFL);
+        std::signal(SIGXFSZ, fall.toeten ? SIG_DFL : SIG_IGN);
         (void)::setrlimit(RLIMIT_FSIZE, &grenze);
     }
     const std::string pfad = (dir / fall.ziel).string();
@@ -603,6 +649,33 @@ TEST_F(Dateischutz, LadenJeDateiart) {
     pruefen(lesefaelle());
 }
 
+// The temporary file reaches the disk before it replaces the target: its last write, then its sync, then
+// the rename.
+TEST_F(Dateischutz, TemporaereDateiVorDemUmbenennenGesynct) {
+    schreiben(basis / "x", ALT);
+    gEreignisse.clear();
+    gMitschreiben = true;
+    const int r = Datei_SicherSchreiben((basis / "x").string(), "NEU", 3);
+    gMitschreiben = false;
+    ASSERT_EQ(r, DATEI_OK);
+    EXPECT_EQ(lesen(basis / "x"), "NEU");
+    if (gEreignisse.empty()) GTEST_SKIP() << "write, fsync and rename cannot be watched in this build";
+    const auto umbenannt = std::find_if(gEreignisse.begin(), gEreignisse.end(),
+                                        [](const std::string& e) { return e[0] == 'r'; });
+    ASSERT_NE(umbenannt, gEreignisse.end());
+    const std::string inode = umbenannt->substr(1);
+    std::vector<char> folge; // what happened to the renamed file, in order
+    for (auto it = gEreignisse.begin(); it != gEreignisse.end(); ++it)
+        if (it->substr(1) == inode) folge.push_back((*it)[0]);
+    ASSERT_FALSE(folge.empty());
+    EXPECT_EQ(folge.back(), 'r');
+    const auto letzterSync = std::find(folge.rbegin(), folge.rend(), 's');
+    const auto letztesSchreiben = std::find(folge.rbegin(), folge.rend(), 'w');
+    ASSERT_NE(letzterSync, folge.rend()) << "never synced";
+    ASSERT_NE(letztesSchreiben, folge.rend());
+    EXPECT_LT(letzterSync - folge.rbegin(), letztesSchreiben - folge.rbegin()) << "written after its sync";
+}
+
 // The writer's own answers to the checks the command-line tool makes before it opens the port.
 TEST_F(Dateischutz, ZielPruefenUndLesbarPruefen) {
     ordner(basis / "o");
@@ -627,6 +700,60 @@ TEST_F(Dateischutz, ZielPruefenUndLesbarPruefen) {
         EXPECT_EQ(f.ziel == DATEI_OK, grund.empty()) << f.name << ": " << grund;
         EXPECT_EQ(Datei_LesbarPruefen((basis / f.name).string()), f.lesbar) << f.name;
     }
+
+    // Logs and recordings, written as they go: the same refusals, a FIFO only with a reader, of devices
+    // only a standard stream's and /dev/null, and opening never waits.
+    schreiben(basis / "o/nurlesen", ALT);
+    fs::permissions(basis / "o/nurlesen", fs::perms(0444));
+    ASSERT_EQ(::mkfifo((basis / "o/mitleser").c_str(), 0644), 0);
+    const int leser = ::open((basis / "o/mitleser").c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(leser, 0);
+    struct sigaction wecker {};
+    wecker.sa_handler = [](int) {}; // no SA_RESTART: an open that would block ends with EINTR
+    struct sigaction alt {};
+    ASSERT_EQ(::sigaction(SIGALRM, &wecker, &alt), 0);
+    struct Fortlaufend {
+        std::string pfad;
+        const char* grund;  // nullptr: taken
+        const char* inhalt; // of the file afterwards, nullptr: not looked at
+    };
+    const Fortlaufend fortlaufend[] = {
+        {(basis / "o/d").string(), nullptr, "neu"},
+        {(basis / "o/neu").string(), nullptr, "neu"},
+        {(basis / "o/leer").string(), nullptr, nullptr}, // creates the link's target
+        {(basis / "o/nurlesen").string(), "Datei ist schreibgeschützt", ALT},
+        {(basis / "o/f").string(), "FIFO (benannte Pipe) ohne Leser", nullptr},
+        {(basis / "o/mitleser").string(), nullptr, nullptr},
+        {(basis / "o").string(), "Ziel ist ein Ordner", nullptr},
+        {"/dev/zero", "Ziel ist ein Gerät", nullptr},
+        {"/dev/null", nullptr, nullptr},
+        {(basis / "fehlt/neu").string(), "nicht vorhanden", nullptr},
+        {"", "kein Dateiname", nullptr},
+    };
+    for (const Fortlaufend& f : fortlaufend) {
+        SCOPED_TRACE(f.pfad);
+        std::string grund;
+        ::alarm(5);
+        const int fd = Datei_FortlaufendOeffnen(f.pfad, &grund);
+        ::alarm(0);
+        EXPECT_EQ(fd >= 0, f.grund == nullptr) << grund;
+        if (f.grund) {
+            EXPECT_NE(grund.find(f.grund), std::string::npos) << grund;
+        }
+        if (fd >= 0) {
+            EXPECT_EQ(::fcntl(fd, F_GETFL) & O_NONBLOCK, 0); // writes wait as usual once it is open
+            EXPECT_EQ(::write(fd, "neu", 3), 3);
+            ::close(fd);
+        }
+        if (f.inhalt) {
+            EXPECT_EQ(lesen(f.pfad), f.inhalt);
+        }
+    }
+    ::sigaction(SIGALRM, &alt, nullptr);
+    EXPECT_EQ(lesen(basis / "o/nirgends"), "neu");
+    char gelesen[8] = {};
+    EXPECT_EQ(::read(leser, gelesen, sizeof gelesen), 3);
+    ::close(leser);
 }
 
 } // namespace

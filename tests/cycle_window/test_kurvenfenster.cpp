@@ -389,6 +389,23 @@ TEST_F(KurvenFenster, VerifiedSendingSwitchInTheFileMenuAndTheSettings) {
     EXPECT_EQ(KurvenMain_ReadIni(ini), 0); // a missing key leaves the switch
     Ini_Dispose(ini);
     EXPECT_FALSE(GemPruefen_Eingeschaltet());
+    // Any number but 0 is on; what is no number leaves the switch as it is.
+    const struct {
+        const char* wert;
+        bool vorher, nachher;
+    } werte[] = {
+        {"2", false, true}, {"-1", false, true}, {"0", true, false}, {"x", false, false}, {"x", true, true}};
+    for (const auto& w : werte) {
+        SCOPED_TRACE(w.wert);
+        GemPruefen_Einschalten(w.vorher);
+        const std::string text = std::string("[konfig]\npruefen = ") + w.wert + "\n";
+        ini = Ini_New(1);
+        ASSERT_EQ(Ini_ReadFromBuffer(ini, text.data(), text.size()), 0);
+        EXPECT_EQ(KurvenMain_ReadIni(ini), 0);
+        Ini_Dispose(ini);
+        EXPECT_EQ(GemPruefen_Eingeschaltet(), w.nachher);
+        EXPECT_EQ(aktion->isChecked(), w.nachher);
+    }
     GemPruefen_Einschalten(true);
 }
 

@@ -220,8 +220,9 @@ void Menu_Kurven_Hilfe(int /*menuBar*/, int menuItem, void*, int /*panel*/) {
 }
 
 void Menu_Kurven_Bearbeiten(int /*menuBar*/, int menuItem, void*, int /*panel*/) {
-    // In the middle of a stroke there is no step to take back yet.
-    if (Canvas_GesteLaeuft()) return;
+    // In the middle of a stroke there is no step to take back yet. A stroke whose release never came is
+    // over once a control was committed (that ended its edit): undo works at once then.
+    if (Canvas_GesteLaeuft() && KurvenVerlauf_BearbeitungLaeuft()) return;
     KurvenVerlauf_BearbeitungBeenden();
     if (menuItem == MENUKURVEN_BEARBEITEN_RUECKGAENGIG)
         KurvenVerlauf_Rueckgaengig();

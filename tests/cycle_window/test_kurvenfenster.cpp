@@ -270,16 +270,20 @@ TEST_F(KurvenFenster, UnsavedWorkIsNeverDroppedSilently) {
     struct Fall {
         Aktion aktion;
         int antwort;
+        bool dialogAbgebrochen; // "Speichern", then the save dialog is cancelled: nothing goes ahead
     };
     std::vector<Fall> faelle;
-    for (const Aktion a : {Aktion::Neu, Aktion::Laden, Aktion::Download, Aktion::Schliessen})
+    for (const Aktion a : {Aktion::Neu, Aktion::Laden, Aktion::Download, Aktion::Schliessen}) {
         for (const int antwort : {UI_ANTWORT_SPEICHERN, UI_ANTWORT_VERWERFEN, UI_ANTWORT_ABBRECHEN})
-            faelle.push_back({a, antwort});
+            faelle.push_back({a, antwort, false});
+        faelle.push_back({a, UI_ANTWORT_SPEICHERN, true});
+    }
     for (const Fall& f : faelle) {
-        SCOPED_TRACE(testing::Message()
-                     << "Aktion " << static_cast<int>(f.aktion) << ", Antwort " << f.antwort);
+        SCOPED_TRACE(testing::Message() << "Aktion " << static_cast<int>(f.aktion) << ", Antwort "
+                                        << f.antwort << (f.dialogAbgebrochen ? ", Dialog abgebrochen" : ""));
         Menu_Kurven_Datei(GetPanelMenuBar(panel), MENUKURVEN_DATEI_NEU, nullptr, panel);
         std::filesystem::remove(gespeichert);
+        gefangeneMeldungen().clear();
         eingeben(KURVPANEL_ANZAHLSCHRITTE, 33);
         ASSERT_TRUE(KurvenDatei_IstGeaendert());
         ASSERT_EQ(titel(), "Zyklus-Programmierung - [Unbenannt *]");
@@ -291,8 +295,10 @@ TEST_F(KurvenFenster, UnsavedWorkIsNeverDroppedSilently) {
             EXPECT_EQ(text, "Der Zyklus wurde geändert.\nSollen die Änderungen gespeichert werden?");
             return f.antwort;
         });
-        UI_DateiauswahlSetzen(
-            [&](const DateiauswahlAnfrage& a) { return a.knopf == VAL_SAVE_BUTTON ? gespeichert : vorlage; });
+        UI_DateiauswahlSetzen([&](const DateiauswahlAnfrage& a) {
+            if (a.knopf != VAL_SAVE_BUTTON) return vorlage;
+            return f.dialogAbgebrochen ? std::string() : gespeichert;
+        });
         bool beendet = false;
         switch (f.aktion) {
         case Aktion::Neu:
@@ -313,14 +319,18 @@ TEST_F(KurvenFenster, UnsavedWorkIsNeverDroppedSilently) {
         UI_DateiauswahlSetzen(nullptr);
 
         EXPECT_EQ(fragen, 1);
-        EXPECT_EQ(std::filesystem::exists(gespeichert), f.antwort == UI_ANTWORT_SPEICHERN);
-        if (f.antwort == UI_ANTWORT_SPEICHERN) {
+        const bool speichern = f.antwort == UI_ANTWORT_SPEICHERN && !f.dialogAbgebrochen;
+        EXPECT_EQ(std::filesystem::exists(gespeichert), speichern);
+        if (f.dialogAbgebrochen) {
+            EXPECT_TRUE(gefangeneMeldungen().empty()) << "a cancelled dialog is no error";
+        }
+        if (speichern) {
             KurvenDateiInhalt inhalt;
             const auto bild = dateiInhalt(gespeichert);
             ASSERT_EQ(KurvenDatei_BildAuswerten(bild.data(), bild.size(), inhalt), 0);
             EXPECT_EQ(inhalt.eckdaten[KE_ANZAHLSCHRITTE], 33);
         }
-        const bool weiter = f.antwort != UI_ANTWORT_ABBRECHEN;
+        const bool weiter = f.antwort != UI_ANTWORT_ABBRECHEN && !f.dialogAbgebrochen;
         const int schritte = gKurveneckdaten[KE_ANZAHLSCHRITTE];
         switch (f.aktion) {
         case Aktion::Neu:
@@ -656,4 +666,19 @@ TEST_F(KurvenFenster, UndoDuringAStrokeWaitsForItsEnd) {
     Menu_Kurven_Bearbeiten(leiste, MENUKURVEN_BEARBEITEN_WIEDERHOLEN, nullptr, panel);
     Menu_Kurven_Bearbeiten(leiste, MENUKURVEN_BEARBEITEN_WIEDERHOLEN, nullptr, panel);
     EXPECT_EQ(dateibild(), strich);
+
+    // A stroke whose release never came, then a committed control: the stroke is one step, the control
+    // another, and undo takes them back one by one at once.
+    Menu_Kurven_Datei(leiste, MENUKURVEN_DATEI_NEU, nullptr, panel);
+    druecken(v5, mitteVon(2), 5);
+    ziehen(v5, mitteVon(4), 5);
+    const auto ohneLoslassen = dateibild();
+    ASSERT_NE(ohneLoslassen, leer);
+    eingeben(KURVPANEL_ZYKLEN, 6);
+    ASSERT_NE(dateibild(), ohneLoslassen);
+    Menu_Kurven_Bearbeiten(leiste, MENUKURVEN_BEARBEITEN_RUECKGAENGIG, nullptr, panel);
+    EXPECT_EQ(dateibild(), ohneLoslassen);
+    Menu_Kurven_Bearbeiten(leiste, MENUKURVEN_BEARBEITEN_RUECKGAENGIG, nullptr, panel);
+    EXPECT_EQ(dateibild(), leer);
+    EXPECT_FALSE(KurvenDatei_IstGeaendert());
 }

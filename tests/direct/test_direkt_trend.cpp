@@ -107,6 +107,12 @@ TEST(DirektAufzeichnung, ZeilenSindGeschriebenSobaldSieDaSind) {
     EXPECT_EQ(z[2], zeit + ",0,0.001,0,-5.5,FFFF");
     EXPECT_EQ(a.zeilen(), 2);
     EXPECT_TRUE(a.laeuft());
+    // A new recording counts its own lines from 0.
+    ASSERT_EQ(a.starten(dir.filePath("zweiter.csv").toStdString()), KEIN_FEHLER);
+    EXPECT_EQ(a.zeilen(), 0);
+    ASSERT_EQ(a.schreiben(t, werte[0]), KEIN_FEHLER);
+    EXPECT_EQ(a.zeilen(), 1);
+    EXPECT_EQ(dateizeilen(pfad).size(), 3u) << "the first file keeps its lines";
 
     // Milliseconds are those of the time given, also just before a full second.
     const auto volle = std::chrono::system_clock::time_point(std::chrono::seconds(1700000000));
@@ -236,6 +242,11 @@ TEST_F(DirektTrend, AufzeichnenSchreibtJeAbfrageEineZeileUndZeigtDateiUndZeilen)
     abfragen(1);
     EXPECT_EQ(dateizeilen(pfad).size(), 5u) << "switched off: no more lines";
     EXPECT_EQ(text(DIREKTPNL_AUFZEICHNUNGSTEXT), "messung.csv\n4 Zeilen (beendet)");
+    // Switched on again into another file: its count starts at 0.
+    aufzeichnenEin(dir.filePath("zweite.csv").toStdString());
+    EXPECT_EQ(text(DIREKTPNL_AUFZEICHNUNGSTEXT), "zweite.csv\n0 Zeilen");
+    abfragen(2);
+    EXPECT_EQ(text(DIREKTPNL_AUFZEICHNUNGSTEXT), "zweite.csv\n2 Zeilen");
 }
 
 TEST_F(DirektTrend, SchreibfehlerBeendetDieAufzeichnungMitDemDateifehler) {

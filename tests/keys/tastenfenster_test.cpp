@@ -31,6 +31,7 @@
 #include <functional>
 #include <iterator>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -198,8 +199,14 @@ TEST_F(TastenFensterTest, UnsavedWorkIsNeverDroppedSilently) {
 
     enum class Aktion { Neu, Laden, Download, Schliessen };
     for (const Aktion aktion : {Aktion::Neu, Aktion::Laden, Aktion::Download, Aktion::Schliessen})
-        for (const int a : {UI_ANTWORT_SPEICHERN, UI_ANTWORT_VERWERFEN, UI_ANTWORT_ABBRECHEN}) {
-            SCOPED_TRACE(testing::Message() << "Aktion " << static_cast<int>(aktion) << ", Antwort " << a);
+        // The fourth answer is "Speichern" with the save dialog cancelled: nothing goes ahead then.
+        for (const int wahl :
+             {int{UI_ANTWORT_SPEICHERN}, int{UI_ANTWORT_VERWERFEN}, int{UI_ANTWORT_ABBRECHEN}, -1}) {
+            const bool dialogAbgebrochen = wahl < 0;
+            const int a = dialogAbgebrochen ? int{UI_ANTWORT_SPEICHERN} : wahl;
+            SCOPED_TRACE(testing::Message() << "Aktion " << static_cast<int>(aktion) << ", Antwort " << a
+                                            << (dialogAbgebrochen ? ", Dialog abgebrochen" : ""));
+            popups.clear();
             Menu_Tasten_Datei(0, MENUTASTEN_DATEI_NEU, nullptr, panel);
             fs::remove(gespeichert);
             eingeben(4, TASTE_ZEIT2, 55);
@@ -213,7 +220,8 @@ TEST_F(TastenFensterTest, UnsavedWorkIsNeverDroppedSilently) {
                 return a;
             });
             UI_DateiauswahlSetzen([&](const DateiauswahlAnfrage& anfrage) {
-                return anfrage.knopf == VAL_SAVE_BUTTON ? gespeichert : vorlage;
+                if (anfrage.knopf != VAL_SAVE_BUTTON) return vorlage;
+                return dialogAbgebrochen ? std::string() : gespeichert;
             });
             bool beendet = false;
             switch (aktion) {
@@ -235,13 +243,17 @@ TEST_F(TastenFensterTest, UnsavedWorkIsNeverDroppedSilently) {
             UI_DateiauswahlSetzen([this](const DateiauswahlAnfrage&) { return antwort; });
 
             EXPECT_EQ(fragen, 1);
-            EXPECT_EQ(fs::exists(gespeichert), a == UI_ANTWORT_SPEICHERN);
-            if (a == UI_ANTWORT_SPEICHERN) {
+            const bool speichern = a == UI_ANTWORT_SPEICHERN && !dialogAbgebrochen;
+            EXPECT_EQ(fs::exists(gespeichert), speichern);
+            if (dialogAbgebrochen) {
+                EXPECT_TRUE(popups.empty()) << "a cancelled dialog is no error";
+            }
+            if (speichern) {
                 TastenTabelle t{};
                 ASSERT_EQ(TastenDatei_AusDateiLesen(gespeichert, t), 0);
                 EXPECT_EQ(t[4][TASTE_ZEIT2], 55);
             }
-            const bool weiter = a != UI_ANTWORT_ABBRECHEN;
+            const bool weiter = a != UI_ANTWORT_ABBRECHEN && !dialogAbgebrochen;
             switch (aktion) {
             case Aktion::Neu:
                 EXPECT_EQ(gTaste[4][TASTE_ZEIT2], weiter ? 0 : 55);
@@ -466,6 +478,32 @@ TEST_F(TastenFensterTest, HistoryFollowsTheSavedStateAndStartsAfresh) {
     bearbeiten(MENUTASTEN_BEARBEITEN_WIEDERHOLEN);
     bearbeiten(MENUTASTEN_BEARBEITEN_WIEDERHOLEN);
     EXPECT_EQ(titel(), "Tasten-Programmierung - [Zwei.plt]");
+    // A field committed with the value it has already is no edit: no step, no star.
+    for (const auto& [taste, feld] : {std::pair{5, TASTE_ZEIT2}, std::pair{0, TASTE_PUMPE1}}) {
+        eingeben(taste, feld, wert(taste, feld));
+        EXPECT_EQ(titel(), "Tasten-Programmierung - [Zwei.plt]") << taste;
+        EXPECT_FALSE(TastenDatei_IstGeaendert()) << taste;
+        EXPECT_EQ(gedimmt(MENUTASTEN_BEARBEITEN_WIEDERHOLEN), 1) << taste;
+        bearbeiten(MENUTASTEN_BEARBEITEN_RUECKGAENGIG);
+        EXPECT_EQ(gTaste[5][TASTE_ZEIT2], 9) << taste << ": the undo takes the last real edit back";
+        bearbeiten(MENUTASTEN_BEARBEITEN_WIEDERHOLEN);
+    }
+
+    // The history holds the newest 200 steps: the oldest edit can no longer be undone, and with it gone the
+    // saved state is out of reach, so the star stays.
+    for (int i = 1; i <= 201; ++i)
+        eingeben(6, TASTE_ZEIT1, i);
+    for (int i = 0; i < 199; ++i)
+        bearbeiten(MENUTASTEN_BEARBEITEN_RUECKGAENGIG);
+    EXPECT_EQ(gedimmt(MENUTASTEN_BEARBEITEN_RUECKGAENGIG), 0);
+    bearbeiten(MENUTASTEN_BEARBEITEN_RUECKGAENGIG);
+    EXPECT_EQ(gedimmt(MENUTASTEN_BEARBEITEN_RUECKGAENGIG), 1);
+    EXPECT_EQ(gTaste[6][TASTE_ZEIT1], 1);
+    EXPECT_EQ(titel(), "Tasten-Programmierung - [Zwei.plt *]");
+    for (int i = 0; i < 200; ++i)
+        bearbeiten(MENUTASTEN_BEARBEITEN_WIEDERHOLEN);
+    EXPECT_EQ(gTaste[6][TASTE_ZEIT1], 201);
+    EXPECT_EQ(gedimmt(MENUTASTEN_BEARBEITEN_WIEDERHOLEN), 1);
 
     enum class Neustart { Neu, Laden, Download };
     for (const Neustart n : {Neustart::Neu, Neustart::Laden, Neustart::Download}) {

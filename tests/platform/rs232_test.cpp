@@ -20,6 +20,7 @@
 
 #include <grp.h>
 #include <pty.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
@@ -164,6 +165,20 @@ TEST_F(Rs232Portliste, StablePathAndDevicePortNumbers) {
     EXPECT_EQ(Rs232_StabilerPfad(ordner + "/ttyUSB1", byId), ordner + "/ttyUSB1")
         << "no link: the device itself";
     EXPECT_EQ(Rs232_StabilerPfad(ordner + "/ttyUSB0", ordner + "/fehlt"), ordner + "/ttyUSB0");
+    // Several links to one adapter (by serial number, by its place on the bus): the first by name every
+    // time, whatever order they were made in and the folder lists them.
+    const std::vector<std::vector<std::string>> reihenfolgen = {
+        {"usb-b", "usb-a", "usb-c"}, {"usb-a", "usb-c", "usb-b"}, {"usb-c", "usb-b", "usb-a"}};
+    for (const auto& namen : reihenfolgen) {
+        const std::string zweiLinks = ordner + "/zwei-links";
+        std::filesystem::remove_all(zweiLinks);
+        std::filesystem::create_directory(zweiLinks);
+        for (const std::string& n : namen)
+            std::filesystem::create_symlink(ordner + "/ttyUSB1", zweiLinks + "/" + n);
+        for (int mal = 0; mal < 2; ++mal)
+            EXPECT_EQ(Rs232_StabilerPfad(ordner + "/ttyUSB1", zweiLinks), zweiLinks + "/usb-a") << namen[0];
+        EXPECT_EQ(Rs232_StabilerPfad(zweiLinks + "/usb-c", zweiLinks), zweiLinks + "/usb-a") << namen[0];
+    }
     EXPECT_EQ(Rs232_Kurzname(link), "ttyUSB0");
     EXPECT_EQ(Rs232_Kurzname("/dev/pts/4"), "pts/4");
     EXPECT_EQ(Rs232_Kurzname("/dev/ttyS0"), "ttyS0");
@@ -310,6 +325,14 @@ class Gegenstelle {
     void warten() {
         if (thread_.joinable()) thread_.join();
     }
+    // Waits (at most 2 s) until `n` bytes wait unread at the line's end (the port reads the same queue).
+    bool wartenBisDa(int n) const {
+        const auto ende = std::chrono::steady_clock::now() + 2s;
+        int da = -1;
+        while (ioctl(slave_, FIONREAD, &da) == 0 && da < n && std::chrono::steady_clock::now() < ende)
+            std::this_thread::sleep_for(1ms);
+        return da >= n;
+    }
     void auflegen() {
         warten();
         close(master_);
@@ -367,7 +390,10 @@ TEST_P(Rs232Zeile, ReadsUpToTheTerminator) {
     gegenstelle.senden(f.stuecke);
     if (f.schonDa) {
         gegenstelle.warten();
-        std::this_thread::sleep_for(50ms);
+        std::size_t gesendet = 0;
+        for (const Stueck& s : f.stuecke)
+            gesendet += s.bytes.size();
+        ASSERT_TRUE(gegenstelle.wartenBisDa(static_cast<int>(gesendet)));
     }
     std::string puffer(static_cast<std::size_t>(f.anzahl), '\0');
     const auto anfang = std::chrono::steady_clock::now();

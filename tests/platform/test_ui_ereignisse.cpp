@@ -325,12 +325,20 @@ TEST_F(UiEreignisse, SchliessfeldMeldetCloseUndLaesstDasFensterOffen) {
 
 TEST_F(UiEreignisse, TimerTicktMitSeinemIntervall) {
     SetCtrlAttribute(panel, TIMER, ATTR_INTERVAL, 0.005);
+    QElapsedTimer uhr;
+    uhr.start();
     SetCtrlAttribute(panel, TIMER, ATTR_ENABLED, 1);
-    QTest::qWait(100);
+    ASSERT_TRUE(QTest::qWaitFor([] { return zaehle(TIMER, EVENT_TIMER_TICK) >= 4; }, 5000));
     SetCtrlAttribute(panel, TIMER, ATTR_ENABLED, 0);
+    EXPECT_GE(uhr.elapsed(), 15) << "four ticks 5 ms apart, never early";
     const int ticks = zaehle(TIMER, EVENT_TIMER_TICK);
-    EXPECT_GE(ticks, 2);
-    QTest::qWait(30);
+    // Switched off it stays silent while a timer of the same interval ticks five times.
+    int vergleich = 0;
+    QTimer gleicherTakt;
+    gleicherTakt.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&gleicherTakt, &QTimer::timeout, [&vergleich] { ++vergleich; });
+    gleicherTakt.start(5);
+    ASSERT_TRUE(QTest::qWaitFor([&vergleich] { return vergleich >= 5; }, 5000));
     EXPECT_EQ(zaehle(TIMER, EVENT_TIMER_TICK), ticks);
 }
 
@@ -361,9 +369,9 @@ TEST_F(UiEreignisse, WaehrendEinesCallbacksLaeuftKeinZweiter) {
     EXPECT_TRUE(g_laeuftImCallback);
     EXPECT_EQ(g_ticksImCallback, 0);
     EXPECT_FALSE(UI_CallbackLaeuft());
-    QTest::qWait(30); // afterwards the timer ticks again
+    // Afterwards the timer ticks again.
+    EXPECT_TRUE(QTest::qWaitFor([] { return zaehle(TIMER, EVENT_TIMER_TICK) > 0; }, 5000));
     SetCtrlAttribute(panel, TIMER, ATTR_ENABLED, 0);
-    EXPECT_GT(zaehle(TIMER, EVENT_TIMER_TICK), 0);
 }
 
 void schliesseModal(int versuche = 2000) {

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
@@ -97,7 +98,16 @@ TEST(UiPopups, EchterDateidialogLiefertDieGewaehlteDatei) {
         auto* d = qobject_cast<QFileDialog*>(w);
         ASSERT_NE(d, nullptr);
         EXPECT_EQ(d->windowTitle(), QString::fromUtf8("Öffnen"));
-        d->selectFile(QString::fromStdString(vorhanden));
+        // Typed into the name field as the operator would: selectFile() leaves that field alone while it
+        // has the focus (once the dialog is the active window), and an empty name only opens the folder.
+        auto* name = d->findChild<QLineEdit*>("fileNameEdit");
+        if (name) name->setText(QString::fromStdString(vorhanden));
+        if (!name || d->selectedFiles() != QStringList{QString::fromStdString(vorhanden)}) {
+            ADD_FAILURE() << "the dialog did not take the name: "
+                          << d->selectedFiles().join(",").toStdString();
+            d->reject();
+            return;
+        }
         QMetaObject::invokeMethod(d, "accept");
     });
     char pfad[MAX_PATHNAME_LEN] = {};

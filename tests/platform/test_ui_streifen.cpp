@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QWheelEvent>
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -19,12 +20,25 @@ namespace {
 enum : int { STREIFEN = 1, CANVAS = 2 };
 constexpr int ROT = 0xFF0000, BLAU = 0x0000FF, GRUEN = 0x00C000;
 
-// 600 points one second apart: trace 0 at 100, trace 1 at -100, trace 2 never a value.
+// 600 points one second apart: trace 0 at 100, trace 1 at -100, trace 2 never a value, trace 3 at 50 with
+// no values from 1300 s to 1359 s.
+constexpr double LUECKE_VON = 1300, LUECKE_BIS = 1359;
 class Verlauf : public StripChartQuelle {
   public:
     long anzahl() const override { return 600; }
     double zeit(long i) const override { return 1000.0 + i; }
-    double wert(long, int spur) const override { return spur == 0 ? 100 : spur == 1 ? -100 : NAN; }
+    double wert(long i, int spur) const override {
+        switch (spur) {
+        case 0:
+            return 100;
+        case 1:
+            return -100;
+        case 3:
+            return zeit(i) >= LUECKE_VON && zeit(i) <= LUECKE_BIS ? NAN : 50;
+        default:
+            return NAN;
+        }
+    }
 };
 
 class UiStreifen : public ::testing::Test {
@@ -42,18 +56,21 @@ class UiStreifen : public ::testing::Test {
         DisplayPanel(panel);
     }
     void TearDown() override { DiscardPanel(panel); }
-    // Pixels mostly of the colour's one channel (lines are antialiased, so not all exactly it).
-    int pixelMit(int rgb) {
-        const QImage b =
-            UI_CtrlWidget(panel, STREIFEN)->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QImage bild() {
+        return UI_CtrlWidget(panel, STREIFEN)->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    }
+    // Mostly of the colour's one channel (lines are antialiased, so not all exactly it).
+    static bool hat(QRgb p, int rgb) {
         const auto kanal = [](QRgb p, int k) { return k == 0 ? qRed(p) : k == 1 ? qGreen(p) : qBlue(p); };
         const int k = rgb == ROT ? 0 : rgb == GRUEN ? 1 : 2;
+        return kanal(p, k) > 120 && kanal(p, (k + 1) % 3) < 90 && kanal(p, (k + 2) % 3) < 90;
+    }
+    int pixelMit(int rgb) {
+        const QImage b = bild();
         int n = 0;
         for (int y = 0; y < b.height(); ++y)
-            for (int x = 0; x < b.width(); ++x) {
-                const QRgb p = b.pixel(x, y);
-                n += kanal(p, k) > 120 && kanal(p, (k + 1) % 3) < 90 && kanal(p, (k + 2) % 3) < 90;
-            }
+            for (int x = 0; x < b.width(); ++x)
+                n += hat(b.pixel(x, y), rgb);
         return n;
     }
     double ende() {
@@ -81,6 +98,42 @@ TEST_F(UiStreifen, SpurenInIhrenFarbenLueckenBleibenLeer) {
     EXPECT_GT(pixelMit(BLAU), 300);
     EXPECT_EQ(pixelMit(GRUEN), 0) << "a trace without values draws nothing";
     EXPECT_EQ(ende(), verlauf.zeit(599)) << "follows the newest point";
+
+    // Trace 3 in green over all 600 s: its line stops where values are missing and goes on after them. The
+    // line's row is the one it fills most; its ends are the first and the newest point.
+    ASSERT_EQ(SetStripChartSource(panel, STREIFEN, &verlauf, 4), 0);
+    ASSERT_EQ(SetStripChartTrace(panel, STREIFEN, 3, GRUEN, 0, ""), 0);
+    ASSERT_EQ(SetStripChartSpan(panel, STREIFEN, 600), 0);
+    const QImage b = bild();
+    int zeile = -1, meiste = 0;
+    for (int y = 0; y < b.height(); ++y) {
+        int n = 0;
+        for (int x = 0; x < b.width(); ++x)
+            n += hat(b.pixel(x, y), GRUEN);
+        if (n > meiste) {
+            meiste = n;
+            zeile = y;
+        }
+    }
+    ASSERT_GT(meiste, 200) << "the line outside the gap";
+    int links = b.width(), rechts = -1;
+    for (int x = 0; x < b.width(); ++x)
+        if (hat(b.pixel(x, zeile), GRUEN)) {
+            links = std::min(links, x);
+            rechts = std::max(rechts, x);
+        }
+    const auto spalte = [&](double t) {
+        return static_cast<int>(std::lround(links + (t - verlauf.zeit(0)) * (rechts - links) / 599.0));
+    };
+    const auto gruenBei = [&](int x) {
+        for (int y = zeile - 2; y <= zeile + 2; ++y)
+            if (hat(b.pixel(x, y), GRUEN)) return true;
+        return false;
+    };
+    for (int x = spalte(LUECKE_VON + 3); x <= spalte(LUECKE_BIS - 3); ++x)
+        EXPECT_FALSE(gruenBei(x)) << "x " << x << " lies in the gap";
+    for (const double t : {LUECKE_VON - 20, LUECKE_VON - 4, LUECKE_BIS + 4, LUECKE_BIS + 20})
+        EXPECT_TRUE(gruenBei(spalte(t))) << "t " << t << " has a value";
 }
 
 TEST_F(UiStreifen, AngehaltenBleibtStehenUndLaesstSichZurueckblaettern) {

@@ -340,13 +340,35 @@ TEST(SimBus, KeyRunsItsStoredSettingsForItsTimes) {
     EXPECT_EQ(bus.zustand('1').ventile, 0x0001);
     EXPECT_TRUE(bus.tasteDruecken('1', 11));
     EXPECT_EQ(bus.zustand('1').status & ~0x0003, 0x0100);
+    EXPECT_FALSE(bus.tasteDruecken('1', 3)) << "nor while it is paused";
+    EXPECT_EQ(bus.zustand('1').ventile, 0x0001);
+    EXPECT_EQ(bus.zustand('1').pumpe[0], 100);
     EXPECT_TRUE(bus.tasteDruecken('1', 12));
     EXPECT_EQ(bus.zustand('1').status & ~0x0003, 0x0000);
 
     // A key whose copy does not match: memory fault, nothing runs.
-    bus.speicherSetzen('1', TASTENSPEICHER_INVERTIERT_ADRESSE + platz + 3, {0x00});
-    EXPECT_TRUE(bus.tasteDruecken('1', 3));
-    EXPECT_EQ(bus.zustand('1').status, 0x0008);
-    EXPECT_EQ(bus.zustand('1').ventile, 0);
+    TastenEintrag andere = t;
+    andere[TASTE_ZEIT1] = 3;
+    Bild andereInv(TASTENBLOCK_GROESSE);
+    TastenBlock_Kodieren(andere, nc, true, andereInv.data());
+    struct Schaden {
+        const char* was;
+        int versatz; // into the inverted copy
+        Bild bytes;
+    };
+    const std::vector<Schaden> schaeden = {
+        {"one byte of the inverted copy", 3, {0x00}},
+        {"the inverted copy of another key, its own check sum right", 0, andereInv},
+    };
+    for (const Schaden& s : schaeden) {
+        bus.speicherSetzen('1', TASTENSPEICHER_INVERTIERT_ADRESSE + platz, inv); // intact: the key runs
+        ASSERT_TRUE(bus.tasteDruecken('1', 3)) << s.was;
+        ASSERT_EQ(bus.zustand('1').status & 0x0008, 0) << s.was;
+        bus.speicherSetzen('1', TASTENSPEICHER_INVERTIERT_ADRESSE + platz + s.versatz, s.bytes);
+        EXPECT_TRUE(bus.tasteDruecken('1', 3)) << s.was;
+        EXPECT_EQ(bus.zustand('1').status, 0x0008) << s.was;
+        EXPECT_EQ(bus.zustand('1').ventile, 0) << s.was;
+        EXPECT_EQ(bus.zustand('1').pumpe[0], 0) << s.was;
+    }
     EXPECT_FALSE(bus.tasteDruecken('2', 3)) << "no unit at 2";
 }

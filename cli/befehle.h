@@ -52,8 +52,9 @@ int Cli_Monitor(CliKontext& k); // monitor [--interval S] [--count N]
 
 // Device commands on the open port: id, scan, get, set, start, pause, stop, read-mem, write-mem.
 bool Cli_IstGeraetebefehl(const std::string& befehl);
-// Checks the words of a device command before the port is opened; false for a usage error.
-bool Cli_GeraetebefehlPruefen(const std::string& befehl, const std::vector<std::string>& args);
+// Checks the words of a device command before the port is opened: the reason of a usage error, naming
+// what is allowed; empty when they are right.
+std::string Cli_GeraetebefehlPruefen(const std::string& befehl, const std::vector<std::string>& args);
 int Cli_Geraetebefehl(const std::string& befehl, CliKontext& k);
 
 // A number on the command line: a whole number in decimal or with "0x" in hexadecimal, or a finite real

@@ -48,16 +48,17 @@ bool hexbytesLesen(const std::string& text, std::vector<unsigned char>* bytes) {
     return true;
 }
 
-// The value of "set": reals for pumps and limits, whole numbers for valves (0x-hex for the valve mask).
+// The value of "set": reals for pumps and limits, whole numbers for valves; "0x" hexadecimal only for the
+// valve mask, as the usage says.
 bool setzwertLesen(const std::string& wort, const std::string& text, double* reell, int* ganz) {
     const std::optional<CliZahl> zahl = Cli_ZahlLesen(text);
     if (!zahl) return false;
     const VKRPLM1_Werttyp typ = werttyp(wort);
+    if (zahl->hex && typ != VKRPLM1_Werttyp::Hex) return false;
     *reell = zahl->wert;
     *ganz = 0;
     if (typ == VKRPLM1_Werttyp::Reell) return true;
     if (!zahl->ganz || *zahl->ganz < INT32_MIN || *zahl->ganz > INT32_MAX) return false;
-    if (typ != VKRPLM1_Werttyp::Hex && zahl->hex) return false;
     *ganz = static_cast<int>(*zahl->ganz);
     return true;
 }
@@ -125,7 +126,7 @@ int set(const CliKontext& k) {
 
 int leseSpeicher(const CliKontext& k) {
     // Both were checked before the port was opened.
-    const int start = static_cast<int>(ganzzahlLesen(k.args[0], INT32_MIN, INT32_MAX).value_or(0));
+    const int start = static_cast<int>(ganzzahlLesen(k.args[0], 0, VKRPLM1_SPEICHER_ENDE).value_or(0));
     const int groesse = static_cast<int>(ganzzahlLesen(k.args[1], 1, VKRPLM1_MAX_BLOCK).value_or(0));
     std::array<unsigned char, VKRPLM1_MAX_BLOCK> daten{};
     if (const Fehlercode f =
@@ -140,7 +141,7 @@ int leseSpeicher(const CliKontext& k) {
 }
 
 int schreibeSpeicher(const CliKontext& k) {
-    const int start = static_cast<int>(ganzzahlLesen(k.args[0], INT32_MIN, INT32_MAX).value_or(0));
+    const int start = static_cast<int>(ganzzahlLesen(k.args[0], 0, VKRPLM1_SPEICHER_ENDE).value_or(0));
     std::vector<unsigned char> daten;
     hexbytesLesen(k.args[1], &daten);
     if (const Fehlercode f = VKRPLM1_SpeicherSchreiben(k.port, k.adresse, VKRPLM1_SPEICHERTYP, start,
@@ -174,22 +175,41 @@ bool Cli_IstGeraetebefehl(const std::string& befehl) {
            befehl == "write-mem" || funktionswort(befehl) != nullptr;
 }
 
-bool Cli_GeraetebefehlPruefen(const std::string& befehl, const std::vector<std::string>& args) {
-    if (befehl == "get") return args.size() == 1;
+std::string Cli_GeraetebefehlPruefen(const std::string& befehl, const std::vector<std::string>& args) {
+    if (befehl == "get") {
+        if (args.size() != 1) return "get braucht genau ein Wort";
+        if (!VKRPLM1_WortTyp(args[0].c_str(), nullptr))
+            return "unbekannter Parameter " + args[0] + " (lesbar: " + VKRPLM1_Woerter(false) + ")";
+        return {};
+    }
     if (befehl == "set") {
-        double reell;
-        int ganz;
-        return args.size() == 2 && setzwertLesen(args[0], args[1], &reell, &ganz);
+        if (args.size() != 2) return "set braucht ein Wort und einen Wert";
+        const std::string bereich = VKRPLM1_Wertebereich(args[0].c_str());
+        if (bereich.empty())
+            return args[0] + " kann nicht geschrieben werden (schreibbar: " + VKRPLM1_Woerter(true) + ")";
+        double reell = 0;
+        int ganz = 0;
+        if (!setzwertLesen(args[0], args[1], &reell, &ganz) ||
+            !VKRPLM1_WertZulaessig(args[0].c_str(), reell, ganz))
+            return "ungültiger Wert " + args[1] + " für " + args[0] + " (erlaubt: " + bereich + ")";
+        return {};
     }
-    if (befehl == "read-mem") {
-        return args.size() == 2 && ganzzahlLesen(args[0], INT32_MIN, INT32_MAX) &&
-               ganzzahlLesen(args[1], 1, VKRPLM1_MAX_BLOCK);
+    if (befehl == "read-mem" || befehl == "write-mem") {
+        if (args.size() != 2)
+            return befehl + " braucht Start und " + (befehl == "read-mem" ? "Größe" : "Daten");
+        const auto start = ganzzahlLesen(args[0], 0, VKRPLM1_SPEICHER_ENDE - 1);
+        std::vector<unsigned char> daten;
+        const auto groesse = befehl == "read-mem"             ? ganzzahlLesen(args[1], 1, VKRPLM1_MAX_BLOCK)
+                             : hexbytesLesen(args[1], &daten) ? std::optional<long long>(daten.size())
+                                                              : std::nullopt;
+        if (!start || !groesse || *start + *groesse > VKRPLM1_SPEICHER_ENDE)
+            return "ungültiger Speicherbereich " + args[0] + " " + args[1] + " (Start 0 bis 65535, " +
+                   (befehl == "read-mem" ? "1" : "0") +
+                   " bis 64 Bytes, nicht über das Speicherende 0xFFFF hinaus)";
+        return {};
     }
-    if (befehl == "write-mem") {
-        return args.size() == 2 && ganzzahlLesen(args[0], INT32_MIN, INT32_MAX) &&
-               hexbytesLesen(args[1], nullptr);
-    }
-    return args.empty(); // id, scan, start, pause, stop
+    if (!args.empty()) return befehl + " nimmt keine Angaben"; // id, scan, start, pause, stop
+    return {};
 }
 
 int Cli_Geraetebefehl(const std::string& befehl, CliKontext& k) {

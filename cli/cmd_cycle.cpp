@@ -2,6 +2,7 @@
 // *.plk file.
 
 #include "cli/befehle.h"
+#include "cycle/Kurven_Bereich.h"
 #include "cycle/Kurven_Com.h"
 #include "cycle/Kurven_Datei.h"
 #include "cycle/Kurven_Pruefen.h"
@@ -23,6 +24,9 @@ int fehlerAusgeben(Fehlercode fehler) {
 
 int hochladen(CliKontext& k, const std::string& pfad, bool pruefen) {
     if (const Fehlercode f = KurvenDatei_LadenAus(pfad); f != 0) return fehlerAusgeben(f);
+    // A value the unit cannot take refuses the file once, before any unit is addressed.
+    if (const Fehlercode f = KurvenBereich_Pruefen(gKurveneckdaten, gKurven); f != 0)
+        return fehlerAusgeben(f);
     if (!k.adressen.empty())
         return Cli_JeAdresse(
             k,

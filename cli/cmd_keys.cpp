@@ -4,6 +4,7 @@
 #include "cli/befehle.h"
 #include "device/Vkr_Com.h"
 #include "errors/VKR_errorV3.h"
+#include "keys/Tasten_Bereich.h"
 #include "keys/Tasten_Com.h"
 #include "keys/Tasten_Datei.h"
 #include "keys/Tasten_Pruefen.h"
@@ -23,7 +24,9 @@ constexpr const char* ERZWINGEN = "--force";
 
 int hochladen(CliKontext& k, const std::string& pfad, bool pruefen) {
     TastenTabelle tabelle{};
-    const Fehlercode fehler = TastenDatei_AusDateiLesen(pfad, tabelle);
+    Fehlercode fehler = TastenDatei_AusDateiLesen(pfad, tabelle);
+    // A value the unit cannot take refuses the file once, before any unit is addressed.
+    if (fehler == 0) fehler = TastenBereich_Pruefen(tabelle);
     if (fehler != 0) {
         Cli_FehlerAusgeben(fehler);
         return CLI_EXIT_FEHLER;

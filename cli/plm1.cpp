@@ -3,6 +3,8 @@
 
 #include "cli/befehle.h"
 #include "device/Vkr_Com.h"
+#include "device/Wertebereich.h"
+#include "device/vkrplm1.h"
 #include "errors/VKR_errorV3.h"
 #include "platform/datei_sicher.h"
 #include "platform/rs232.h"
@@ -34,7 +36,8 @@ constexpr const char* AUFRUF_TEXT =
     "Aufruf: plm1 [--port N|GERAET] [--address A] [--valves DATEI.plc] [--trace DATEI] BEFEHL ...\n"
     "  --port N       COM N (1..8), oder ein serielles Gerät: Name (ttyUSB0) oder Pfad\n"
     "                 (auch der feste Pfad /dev/serial/by-id/..., siehe ports)\n"
-    "  --address A    Geräteadresse (1..9, a..f, & für alle); mehrere Geräte nacheinander: 1,3,5\n"
+    "  --address A    Geräteadresse 1..9; & für alle nur bei set, start, pause, stop, write-mem\n"
+    "                 und Uploads ohne --verify; mehrere Geräte nacheinander: 1,3,5\n"
     "                 (für cycle upload, keys upload, id, start, stop, pause; eine Zeile je Gerät)\n"
     "  --valves DATEI Ventilarten aus einer *.plc-Datei\n"
     "  --trace DATEI  jedes Byte auf der Leitung mit Zeit in DATEI protokollieren\n"
@@ -106,18 +109,21 @@ bool optionenLesen(int argc, char** argv, Optionen* o, std::string* grund) {
             *grund = "Wert fehlt bei " + arg;
             return false;
         }
-        if (name == "--port") {
-            o->port = wert;
-        } else if (name == "--address") {
-            o->adresse = wert;
-        } else if (name == "--valves") {
-            o->ventilDatei = wert;
-        } else if (name == "--trace" && !wert.empty()) {
-            o->trace = wert;
-        } else {
+        std::string* ziel = name == "--port"      ? &o->port
+                            : name == "--address" ? &o->adresse
+                            : name == "--valves"  ? &o->ventilDatei
+                            : name == "--trace"   ? &o->trace
+                                                  : nullptr;
+        if (!ziel) {
             *grund = "unbekannte Option " + name;
             return false;
         }
+        // An empty value is a slip, never "use the default".
+        if (wert.empty()) {
+            *grund = "leerer Wert bei " + name;
+            return false;
+        }
+        *ziel = wert;
     }
     if (i >= argc) {
         *grund = "Befehl fehlt";
@@ -157,16 +163,24 @@ Fehlercode ventilDateiLesen(CliKontext* k) {
     int arten[ANZAHL_VENTILE] = {};
     if (const Fehlercode f = KonfigDatei_BildAuswerten(bild.data(), static_cast<int>(bild.size()), arten))
         return f;
-    // A kind outside 0..2 keeps the default, as in the settings file.
+    // A file the user named is taken whole or not at all: a kind outside 0..2 refuses it.
     for (int v = 0; v < ANZAHL_VENTILE; ++v)
-        if (arten[v] >= VENTILART_NV && arten[v] <= VENTILART_NC) k->ventilarten[v] = arten[v];
+        if (!Wertebereich_Enthaelt({VENTILART_NV, VENTILART_NC}, arten[v])) {
+            VKR_Fehleruserstring(Wertebereich_Text("Ventil " + std::to_string(v + 1) + ", Art", arten[v],
+                                                   {VENTILART_NV, VENTILART_NC})
+                                     .c_str());
+            return FEHLER_KONFIGDATEI_VENTILART;
+        }
+    std::copy(std::begin(arten), std::end(arten), k->ventilarten);
     return KEIN_FEHLER;
 }
 
-// --port: a COM number 1..8, or the path of a device that COM 1 then opens.
+// --port: a COM number 1..8, or the path of a device that COM 1 then opens. Any number is taken as a COM
+// number.
 bool portWaehlen(const std::string& text, CliKontext* k) {
-    if (const std::optional<CliZahl> n = Cli_ZahlLesen(text); n && n->ganz) {
-        if (*n->ganz < INT_MIN || *n->ganz > INT_MAX || !Rs232_IstComPort(static_cast<int>(*n->ganz)))
+    if (const std::optional<CliZahl> n = Cli_ZahlLesen(text)) {
+        if (!n->ganz || *n->ganz < INT_MIN || *n->ganz > INT_MAX ||
+            !Rs232_IstComPort(static_cast<int>(*n->ganz)))
             return false;
         k->port = static_cast<int>(*n->ganz);
         return true;
@@ -189,6 +203,23 @@ int portsAuflisten() {
     return CLI_EXIT_OK;
 }
 
+// '&' reaches every unit and none answers: only for commands that read nothing back.
+bool sammelErlaubt(const std::string& befehl, const std::vector<std::string>& args) {
+    if (befehl == "keys" || befehl == "cycle")
+        return !args.empty() && args[0] == "upload" &&
+               std::find(args.begin(), args.end(), "--verify") == args.end();
+    return befehl == "set" || befehl == "start" || befehl == "pause" || befehl == "stop" ||
+           befehl == "write-mem" || befehl == "scan";
+}
+
+// One address rule for every command: a unit '1'..'9', as the program and "scan" use them.
+bool adresseErlaubt(const std::string& text, const std::string& befehl,
+                    const std::vector<std::string>& args) {
+    if (text.size() != 1) return false;
+    if (text[0] == VKRPLM1_BROADCAST) return sammelErlaubt(befehl, args);
+    return text[0] >= VKRCOM_ERSTE_ADRESSE && text[0] <= VKRCOM_LETZTE_ADRESSE;
+}
+
 int ausfuehren(const Optionen& o, Befehl modul) {
     CliKontext k;
     k.port = STANDARD_PORT;
@@ -196,13 +227,19 @@ int ausfuehren(const Optionen& o, Befehl modul) {
     std::string gespeicherterPfad;
     einstellungenLesen(&k, &gespeicherterPfad);
     if (o.port.empty() && !gespeicherterPfad.empty()) (void)portWaehlen(gespeicherterPfad, &k);
-    if (!o.port.empty() && !portWaehlen(o.port, &k)) return aufrufFehler("ungültiger Port " + o.port);
-    if (Cli_AdresslisteLesen(o.adresse, &k.adressen)) {
+    if (!o.port.empty() && !portWaehlen(o.port, &k))
+        return aufrufFehler("ungültiger Port " + o.port + " (erlaubt: COM 1 bis 8 oder ein serielles Gerät)");
+    if (o.adresse.find(',') != std::string::npos) {
+        if (!Cli_AdresslisteLesen(o.adresse, &k.adressen))
+            return aufrufFehler("ungültige Adressliste " + o.adresse +
+                                " (erlaubt: mindestens zwei Adressen 1 bis 9, durch Kommas getrennt)");
         if (!Cli_FuerMehrereErlaubt(o.befehl, o.args))
             return aufrufFehler("mehrere Adressen bei " + o.befehl);
         k.adresse = k.adressen.front();
     } else if (!o.adresse.empty()) {
-        if (o.adresse.size() != 1) return aufrufFehler("ungültige Adresse " + o.adresse);
+        if (!adresseErlaubt(o.adresse, o.befehl, o.args))
+            return aufrufFehler("ungültige Adresse " + o.adresse + " bei " + o.befehl + " (erlaubt: 1 bis 9" +
+                                (sammelErlaubt(o.befehl, o.args) ? ", & für alle)" : ")"));
         k.adresse = o.adresse[0];
     }
     k.ventilDatei = o.ventilDatei;
@@ -265,8 +302,8 @@ int main(int argc, char** argv) try {
     const Befehl modul = modulbefehl(o.befehl);
     if (!modul) {
         if (!Cli_IstGeraetebefehl(o.befehl)) return aufrufFehler("unbekannter Befehl " + o.befehl);
-        if (!Cli_GeraetebefehlPruefen(o.befehl, o.args))
-            return aufrufFehler("falsche Angaben zu " + o.befehl);
+        if (const std::string grund = Cli_GeraetebefehlPruefen(o.befehl, o.args); !grund.empty())
+            return aufrufFehler(grund);
     }
     if (std::string grund; !o.trace.empty() && !Rs232Trace_Starten(o.trace, &grund)) {
         std::fprintf(stderr, "plm1: Protokolldatei %s kann nicht geschrieben werden: %s\n", o.trace.c_str(),

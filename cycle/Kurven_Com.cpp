@@ -2,6 +2,7 @@
 
 #include "cycle/Kurven_Com.h"
 
+#include "cycle/Kurven_Bereich.h"
 #include "cycle/Kurven_Satz.h"
 #include "device/Gemeinsam_Com.h"
 #include "device/Speicherbild.h"
@@ -163,6 +164,8 @@ Fehlercode KurvenCom_PunkteAuswerten(const unsigned char* punkte, int anzahl) {
 
 Fehlercode KurvenCom_Plm1Upload() {
     VkrCom_FehlermeldungSet(0);
+    // A value outside its range would reach the unit cut to its field: nothing is sent then.
+    if (const Fehlercode f = KurvenBereich_Pruefen(gKurveneckdaten, gKurven)) return f;
     std::vector<unsigned char> kopf;
     try {
         kopf.resize(KURVENCOM_KOPFGROESSE);

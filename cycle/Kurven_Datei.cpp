@@ -16,7 +16,6 @@ namespace {
 constexpr int OFFSET_ECKDATEN = DATEIKOPF_GROESSE;                          // 36
 constexpr int OFFSET_KANAELE = OFFSET_ECKDATEN + 4 * KURVENECKDATEN_ANZAHL; // 80
 constexpr int KANALEINTRAG = 8;
-constexpr int MAX_PFADLAENGE = 259;
 
 std::string gPfad = KURVENDATEI_UNBENANNT;
 bool gGeaendert = false;
@@ -73,9 +72,6 @@ Fehlercode KurvenDatei_BildAuswerten(const unsigned char* bild, std::size_t laen
     for (const int i :
          {KE_DRUCKHIGH1CHECK, KE_DRUCKHIGH2CHECK, KE_DRUCKLOW1CHECK, KE_DRUCKLOW2CHECK, KE_ZYKLENUNBEGRENZT})
         eckdaten[i] = eckdaten[i] != 0 ? 1 : 0;
-    // The unit counts runs in 16 bits and takes 0 as "without end": a count beyond 1..65535 is clamped
-    // into that range rather than sent as its low 16 bits.
-    eckdaten[KE_ZYKLEN] = std::clamp(eckdaten[KE_ZYKLEN], KURVEN_ZYKLEN_MIN, KURVEN_ZYKLEN_MAX);
     const int32_t n = eckdaten[KE_ANZAHLSCHRITTE];
     if (n < KURVEN_SCHRITTE_MIN || n > KURVEN_SCHRITTE_MAX) return FEHLER_KURVENDATEI_SCHRITTE;
 
@@ -139,7 +135,7 @@ void KurvenDatei_GeaendertSetzen(bool geaendert) {
 }
 
 Fehlercode KurvenDatei_SpeichernNach(const std::string& pfad) {
-    if (pfad.empty() || pfad.size() > MAX_PFADLAENGE) return FEHLER_KURVENDATEI_OEFFNEN_SCHREIBEN;
+    if (pfad.empty()) return FEHLER_KURVENDATEI_OEFFNEN_SCHREIBEN;
     std::vector<unsigned char> bild;
     try {
         bild = KurvenDatei_BildErstellen(gKurveneckdaten, gKurven);

@@ -3,6 +3,7 @@
 #include "cycle/Kurven_Userinterface.h"
 
 #include "cycle/CanvasFunktionen.h"
+#include "cycle/Kurven_Bereich.h"
 #include "cycle/Kurven_Com.h"
 #include "cycle/Kurven_Datei.h"
 #include "cycle/Kurven_Funktionen.h"
@@ -53,8 +54,17 @@ void laden() {
     if (!KurvenSchutz_Weiter()) return;
     const Fehlercode f = KurvenDatei_Laden();
     fehlerZeigen(f);
-    if (f == KEIN_FEHLER) KurvenVerlauf_Leeren();
+    std::string angepasst;
+    if (f == KEIN_FEHLER) {
+        KurvenVerlauf_Leeren();
+        // A file may hold anything; the window works only on values the unit can take.
+        angepasst = KurvenBereich_Einpassen(gKurveneckdaten, gKurven);
+        if (!angepasst.empty()) KurvenDatei_WurdeGeaendert();
+    }
     nachErsetzen();
+    if (!angepasst.empty())
+        MessagePopup(WERTEBEREICH_HINWEIS_TITEL,
+                     Wertebereich_Hinweis(angepasst, WERTEBEREICH_HINWEIS_ZEILEN).c_str());
 }
 
 } // namespace

@@ -219,6 +219,41 @@ bool wertAnhaengen(const Schreibwort& w, double realValue, int intValue, std::st
 
 } // namespace
 
+bool VKRPLM1_WertZulaessig(const char* word, double realValue, int intValue) {
+    const Schreibwort* w = suchen(schreibwoerter(), word);
+    std::string befehl;
+    return w && wertAnhaengen(*w, realValue, intValue, befehl);
+}
+
+std::string VKRPLM1_Wertebereich(const char* word) {
+    const Schreibwort* w = suchen(schreibwoerter(), word);
+    if (!w) return {};
+    switch (w->art) {
+    case Schreibart::Ganzzahl: {
+        const long grenze = std::lround(std::floor(w->grenze));
+        return std::to_string(-grenze) + " bis " + std::to_string(grenze);
+    }
+    case Schreibart::Maske:
+        return "0 bis 65535 (0x0 bis 0xFFFF)";
+    case Schreibart::Schalter:
+        return "0 oder 1";
+    }
+    return {};
+}
+
+std::string VKRPLM1_Woerter(bool schreibbar) {
+    std::string liste;
+    auto anhaengen = [&](const std::string& wort) { liste += (liste.empty() ? "" : ", ") + wort; };
+    if (schreibbar) {
+        for (const Schreibwort& w : schreibwoerter())
+            anhaengen(w.wort);
+    } else {
+        for (const Lesewort& w : lesewoerter())
+            anhaengen(w.wort);
+    }
+    return liste;
+}
+
 bool VKRPLM1_WortTyp(const char* word, VKRPLM1_Werttyp* typ) {
     const Lesewort* w = suchen(lesewoerter(), word);
     if (!w) return false;
@@ -298,6 +333,7 @@ Fehlercode VKRPLM1_SpeicherLesen(int port, char address, int memoryType, int sta
     if (!adresseGueltig(address)) return FEHLER_SL_ADRESSE;
     if (startAddress < 0 || startAddress > MAX_SPEICHERADRESSE) return FEHLER_SL_STARTADRESSE;
     if (size < 1 || size > MAX_LESEGROESSE) return FEHLER_SL_GROESSE;
+    if (startAddress + size > MAX_SPEICHERADRESSE + 1) return FEHLER_SL_GROESSE; // past the end
     if (memoryType != VKRPLM1_SPEICHERTYP) return FEHLER_SL_SPEICHERTYP;
     // The size field has four digits: 65536 cannot be asked for.
     if (size > MAX_SPEICHERADRESSE) return FEHLER_SL_FORMATIEREN;
@@ -319,6 +355,7 @@ Fehlercode VKRPLM1_SpeicherSchreiben(int port, char address, int memoryType, int
     if (!adresseOderSammel(address)) return FEHLER_SS_ADRESSE;
     if (startAddress < 0 || startAddress > MAX_SPEICHERADRESSE) return FEHLER_SS_STARTADRESSE;
     if (size < 0 || size > VKRPLM1_MAX_BLOCK) return FEHLER_SS_GROESSE;
+    if (startAddress + size > MAX_SPEICHERADRESSE + 1) return FEHLER_SS_GROESSE; // past the end
     if (memoryType != VKRPLM1_SPEICHERTYP) return FEHLER_SS_SPEICHERTYP;
     char feld[16];
     if (std::snprintf(feld, sizeof feld, "%d%04X%04X", memoryType, static_cast<unsigned>(startAddress),

@@ -16,7 +16,8 @@ constexpr int VKRPLM1_BAUDRATE = 9600;
 constexpr double VKRPLM1_TIMEOUT_S = 0.5;
 constexpr int VKRPLM1_SPEICHERTYP = 4;
 constexpr int VKRPLM1_MAX_BLOCK = 64;
-constexpr int VKRPLM1_ID_LAENGE = 27; // room idText must have
+constexpr int VKRPLM1_SPEICHER_ENDE = 0x10000; // one past the unit's last memory address
+constexpr int VKRPLM1_ID_LAENGE = 27;          // room idText must have
 
 [[nodiscard]] Fehlercode VKRPLM1_Open(int port, int baud);
 [[nodiscard]] Fehlercode VKRPLM1_Close(int port);

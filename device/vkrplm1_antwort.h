@@ -5,6 +5,7 @@
 #include "device/vkrplm1.h"
 
 #include <cstddef>
+#include <string>
 
 constexpr int VKRPLM1_MAX_ANTWORT = 29; // identification and parameter replies
 constexpr int VKRPLM1_ECHO_LAENGE = 5;  // '#', address, three code bytes
@@ -18,6 +19,12 @@ enum class VKRPLM1_Werttyp { Reell, Dezimal, Hex };
 // The kind of value a parameter word reads and writes, from the driver's word table (for tools that parse
 // and print it); false for a word the unit does not know.
 bool VKRPLM1_WortTyp(const char* word, VKRPLM1_Werttyp* typ);
+// Whether a parameter write of `word` with these values would go on the line; the values it takes as text
+// ("-100 bis 100", empty for a word that cannot be written); the words that can be read or written,
+// separated by ", ".
+bool VKRPLM1_WertZulaessig(const char* word, double realValue, int intValue);
+std::string VKRPLM1_Wertebereich(const char* word);
+std::string VKRPLM1_Woerter(bool schreibbar);
 
 // '#', the address, a run of printable non-blank characters (1..26), CR as the last byte. The text is
 // copied with its terminating zero into idText (room for VKRPLM1_ID_LAENGE) only on success.

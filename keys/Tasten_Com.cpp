@@ -4,6 +4,7 @@
 
 #include "device/Gemeinsam_Com.h"
 #include "device/Vkr_Com.h"
+#include "keys/Tasten_Bereich.h"
 #include "platform/ui_melden.h"
 #include "valves/Konfigarray.h"
 
@@ -39,6 +40,8 @@ void TastenCom_BlockAuswerten(const unsigned char* speicher) {
 
 Fehlercode TastenCom_Plm1Upload() {
     VkrCom_FehlermeldungSet(0);
+    // A value outside its range would reach the unit cut to its field: nothing is sent then.
+    if (const Fehlercode f = TastenBereich_Pruefen(gTaste)) return f;
     auto speicher = puffer();
     if (!speicher) return FEHLER_TASTEN_UPLOAD_PUFFER;
     speicherErstellen(false, speicher.get());

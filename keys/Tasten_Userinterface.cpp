@@ -5,6 +5,7 @@
 #include "device/Gemeinsam_Pruefen.h"
 #include "device/Speicherbild.h"
 #include "errors/VKR_errorV3.h"
+#include "keys/Tasten_Bereich.h"
 #include "keys/Tasten_Com.h"
 #include "keys/Tasten_Datei.h"
 #include "keys/Tasten_Main.h"
@@ -32,8 +33,17 @@ void dateiLaden() {
     if (!TastenSchutz_Weiter()) return;
     const Fehlercode fehler = TastenDatei_Laden();
     if (fehler != 0) VKR_Fehlerpopup(fehler);
-    if (fehler == 0) TastenVerlauf_Leeren();
+    std::string angepasst;
+    if (fehler == 0) {
+        TastenVerlauf_Leeren();
+        // A file may hold anything; the window works only on values the unit can take.
+        angepasst = TastenBereich_Einpassen(gTaste);
+        if (!angepasst.empty()) TastenDatei_WurdeGeaendert();
+    }
     TastenGui_ArrayToGui();
+    if (!angepasst.empty())
+        MessagePopup(WERTEBEREICH_HINWEIS_TITEL,
+                     Wertebereich_Hinweis(angepasst, WERTEBEREICH_HINWEIS_ZEILEN).c_str());
 }
 
 void dateiSpeichern(unsigned char immerFragen) {

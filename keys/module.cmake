@@ -1,6 +1,6 @@
 # Key programming: the pure key images (table, *.plt image, unit blocks) in plm1_tastenbild, used by the
 # fuzzers as well; file and transfer in plm1_tastendaten (no windows); the key window in plm1_keys.
-add_library(plm1_tastenbild STATIC Tastenarrays.cpp Tasten_Dateibild.cpp Tasten_Block.cpp)
+add_library(plm1_tastenbild STATIC Tastenarrays.cpp Tasten_Dateibild.cpp Tasten_Block.cpp Tasten_Bereich.cpp)
 target_include_directories(plm1_tastenbild PUBLIC ${PROJECT_SOURCE_DIR})
 target_link_libraries(plm1_tastenbild PUBLIC plm1_dateikopf plm1_speicherbild)
 

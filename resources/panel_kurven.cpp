@@ -1,6 +1,7 @@
 // Panel KURVPANEL "Zyklus-Programmierung" and its menu bar MENUKURVEN: 13 curve canvases stacked with
 // their names, the time axis and scroll bar under them, the cycle's key data and buttons at the right.
 
+#include "cycle/Kurven_Bereich.h"
 #include "resources/Plm1SteuerungGui.h"
 #include "resources/panels.h"
 #include "valves/Ventilarten.h"
@@ -84,9 +85,11 @@ void pumpengruppe(PanelDef& p, const char* titel, int top, int highCheck, const 
                        .label = titel});
     const char* tip = "Druckgrenze in mbar";
     p.ctrls.push_back(checkbox(highCheck, highCheckName, "Obergrenze", top + 26, x + 10));
-    p.ctrls.push_back(zahl(high, highName, top + 25, x + RECHTS_BREITE - 90, -2000, 2000, tip));
+    p.ctrls.push_back(zahl(high, highName, top + 25, x + RECHTS_BREITE - 90, KURVEN_BEREICH_DRUCK.min,
+                           KURVEN_BEREICH_DRUCK.max, tip));
     p.ctrls.push_back(checkbox(lowCheck, lowCheckName, "Untergrenze", top + 58, x + 10));
-    p.ctrls.push_back(zahl(low, lowName, top + 57, x + RECHTS_BREITE - 90, -2000, 2000, tip));
+    p.ctrls.push_back(zahl(low, lowName, top + 57, x + RECHTS_BREITE - 90, KURVEN_BEREICH_DRUCK.min,
+                           KURVEN_BEREICH_DRUCK.max, tip));
 }
 
 CtrlDef knopf(int id, const char* name, const char* text, int top, int left, int breite, const char* tip) {
@@ -209,8 +212,8 @@ PanelDef Resource_KurvenPanel() {
                        .width = 110,
                        .height = 18,
                        .label = "Zyklen"});
-    p.ctrls.push_back(zahl(KURVPANEL_ZYKLEN, "ZYKLEN", zyklusTop + 57, x + RECHTS_BREITE - 90, 1, 65535,
-                           "Anzahl der Durchläufe"));
+    p.ctrls.push_back(zahl(KURVPANEL_ZYKLEN, "ZYKLEN", zyklusTop + 57, x + RECHTS_BREITE - 90,
+                           KURVEN_BEREICH_ZYKLEN.min, KURVEN_BEREICH_ZYKLEN.max, "Anzahl der Durchläufe"));
     p.ctrls.push_back(
         checkbox(KURVPANEL_ZYKLENUNBEGRENZT, "ZYKLENUNBEGRENZT", "unbegrenzt", zyklusTop + 90, x + 10));
 

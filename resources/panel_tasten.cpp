@@ -1,6 +1,7 @@
 // Panel TASTPANEL "Tasten-Programmierung" and its menu bar MENUTASTEN: nine key columns side by side, one
 // row per valve and per pump setting, the fixed keys, file and transfer buttons and the shared footer.
 
+#include "keys/Tasten_Bereich.h"
 #include "resources/Plm1SteuerungGui.h"
 #include "resources/panels.h"
 #include "valves/Ventilarten.h"
@@ -82,16 +83,18 @@ void pumpenGruppe(PanelDef& p, int pumpe, int y) {
     for (int n = 0; n < 9; ++n) {
         const std::string t = tastePrefix(n);
         const int b = basis(n) + off, x = spalte(n);
-        p.ctrls.push_back(numerisch(b, t + "PUMPE" + nr, z0, x, FELD_BREITE, -100, 100, 10,
+        p.ctrls.push_back(numerisch(b, t + "PUMPE" + nr, z0, x, FELD_BREITE, TASTEN_BEREICH_PUMPE.min,
+                                    TASTEN_BEREICH_PUMPE.max, 10,
                                     "Pumpenleistung in %: 0 oder 30 bis 100; negativ saugt die Pumpe"));
         CtrlDef cb = Resource_Ctrl(b + 1, t + "DRUCK" + nr + "CHECKB", CtrlArt::Checkbox, z1 + 2, x, 22,
                                    FELD_HOEHE, {}, "Callback_Tasten_Controls");
         cb.tooltip = "Druckgrenze aktiv";
         p.ctrls.push_back(cb);
-        p.ctrls.push_back(numerisch(b + 2, t + "DRUCK" + nr, z1, x + 24, FELD_BREITE - 24, -1000, 1000, 10,
+        p.ctrls.push_back(numerisch(b + 2, t + "DRUCK" + nr, z1, x + 24, FELD_BREITE - 24,
+                                    TASTEN_BEREICH_DRUCK.min, TASTEN_BEREICH_DRUCK.max, 10,
                                     "Druckgrenze in mbar: obere Grenze beim Pumpen, untere beim Saugen"));
-        p.ctrls.push_back(
-            numerisch(b + 3, t + "ZEIT" + nr, z2, x, FELD_BREITE, 0, 500, 1, "Zeit (0 bis 500)"));
+        p.ctrls.push_back(numerisch(b + 3, t + "ZEIT" + nr, z2, x, FELD_BREITE, TASTEN_BEREICH_ZEIT.min,
+                                    TASTEN_BEREICH_ZEIT.max, 1, "Zeit (0 bis 500)"));
     }
 }
 } // namespace

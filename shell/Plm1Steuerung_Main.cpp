@@ -27,6 +27,7 @@
 #include <QTimer>
 #include <QTranslator>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -248,15 +249,25 @@ int Plm1Steuerung_Starten(int argc, char** argv) {
 
     // The run-time: one application object that lives as long as the process, so that nothing the windows
     // layer keeps outlives it.
-    static int qtArgc = 1;
-    static char qtName[] = "Plm1Steuerung";
-    static char* qtArgv[] = {qtName, nullptr};
+    // Qt's own options go to it; its argument list must live as long as the application object.
+    static std::vector<std::string> qtWoerter;
+    static std::vector<char*> qtArgv;
+    static int qtArgc = 0;
     [[maybe_unused]] static QApplication* app = nullptr;
     if (!QApplication::instance()) {
+        qtWoerter = optionen.qtArgumente;
+        qtWoerter.insert(qtWoerter.begin(), "Plm1Steuerung");
+        for (std::string& w : qtWoerter)
+            qtArgv.push_back(w.data());
+        qtArgc = static_cast<int>(qtArgv.size());
+        qtArgv.push_back(nullptr);
         if (!optionen.bilderVerzeichnis.empty() && !std::getenv("QT_QPA_PLATFORM"))
             setenv("QT_QPA_PLATFORM", "offscreen", 1);
-        app = new QApplication(qtArgc, qtArgv);
-        QApplication::setStyle("Fusion");
+        app = new QApplication(qtArgc, qtArgv.data());
+        const bool eigenerStil = std::any_of(qtWoerter.begin(), qtWoerter.end(), [](const std::string& w) {
+            return w == "-style" || w.rfind("-style=", 0) == 0;
+        });
+        if (!eigenerStil) QApplication::setStyle("Fusion");
         // Qt's own dialogs and standard buttons speak German like the rest of the program.
         static QTranslator deutsch;
         if (deutsch.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

@@ -41,7 +41,50 @@ void hilfeAusgeben(FILE* ziel = stderr) {
         "  --screenshots DIR      jedes Fenster als PNG in DIR speichern und beenden\n"
         "  --trace DATEI          jedes Byte auf der Leitung mit Zeit in DATEI protokollieren\n"
         "  --user-dir             im Ordner plm1steuerung unter ~/.config arbeiten (Menüstart)\n"
-        "  --help, -h             diese Hilfe\n");
+        "  --help, -h             diese Hilfe\n"
+        "  Optionen von Qt (-platform NAME, -style NAME, -display NAME, -geometry WxH+X+Y, ...) gehen an "
+        "Qt\n");
+}
+
+// Qt's own options, as every Qt program takes them; the application object reads them.
+constexpr const char* QT_OPTIONEN_MIT_WERT[] = {"-platform",
+                                                "-platformpluginpath",
+                                                "-platformtheme",
+                                                "-plugin",
+                                                "-qwindowgeometry",
+                                                "-qwindowicon",
+                                                "-qwindowtitle",
+                                                "-session",
+                                                "-display",
+                                                "-geometry",
+                                                "-name",
+                                                "-title",
+                                                "-visual",
+                                                "-style",
+                                                "-stylesheet"};
+constexpr const char* QT_SCHALTER[] = {"-reverse", "-widgetcount", "-nograb", "-dograb", "-sync"};
+
+// The words of Qt's option at argv[i] (one, or two with its value) appended to `ziel`; false when it is none.
+bool qtOptionNehmen(int argc, char** argv, int* i, std::vector<std::string>* ziel) {
+    const std::string a = argv[*i];
+    for (const char* s : QT_SCHALTER)
+        if (a == s) {
+            ziel->push_back(a);
+            return true;
+        }
+    for (const char* o : QT_OPTIONEN_MIT_WERT) {
+        const std::string name = o;
+        if (a.rfind(name + "=", 0) == 0 && a.size() > name.size() + 1) {
+            ziel->push_back(a);
+            return true;
+        }
+        if (a == name && *i + 1 < argc && *argv[*i + 1]) {
+            ziel->push_back(a);
+            ziel->push_back(argv[++*i]);
+            return true;
+        }
+    }
+    return false;
 }
 
 } // namespace
@@ -71,7 +114,7 @@ bool Startoptionen_Lesen(int argc, char** argv, Startoptionen* optionen) {
             hilfeAusgeben(stdout);
             optionen->hilfe = true;
             return true;
-        } else {
+        } else if (!qtOptionNehmen(argc, argv, &i, &optionen->qtArgumente)) {
             std::fprintf(stderr, "Unbekannte Option: %s\n", a);
             hilfeAusgeben();
             return false;

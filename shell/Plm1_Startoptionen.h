@@ -6,6 +6,7 @@
 #include "sim/plm1sim_ablauf.h"
 
 #include <string>
+#include <vector>
 
 struct Startoptionen {
     bool simulator = false;                               // --simulator
@@ -14,7 +15,8 @@ struct Startoptionen {
     bool nachStartBeenden = false;                        // --quit-after-start (not listed in the help)
     std::string trace;                                    // --trace FILE
     bool benutzerordner = false;                          // --user-dir
-    bool hilfe = false; // --help, -h: the usage was printed, nothing else runs
+    bool hilfe = false;                   // --help, -h: the usage was printed, nothing else runs
+    std::vector<std::string> qtArgumente; // Qt's own options (-platform offscreen, -style=fusion, ...)
 };
 
 // Reads the options; false (after a message on standard error) for an unknown option or a missing value.

@@ -3,6 +3,7 @@
 // parameters, status, memory area 4), several units on one line, injectable faults, and a server that
 // offers the line on a pseudo-terminal. Tests' real peer and the program's built-in demonstration unit.
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -22,6 +23,9 @@ enum class Fehlerart {
     FalscheChecksumme,  // ACK, then a memory reply whose checksum is off by one
     FremdesByte,        // a stray byte (0x41) instead of the handshake
 };
+
+// An identification fits the reply line: 1 to 26 printable characters without blanks.
+constexpr std::size_t KENNUNG_MAX = 26;
 
 struct Einheit {
     char adresse = '1';

@@ -5,6 +5,7 @@
 #include "sim/plm1sim.h"
 #include "sim/plm1sim_ablauf.h"
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -19,7 +20,8 @@ namespace {
 int gebrauch() {
     std::fprintf(stderr,
                  "usage: plm1-sim [--unit ADDR=ID]... [--paced] [--latency MS] [--step-time S]\n"
-                 "  ADDR is 1..9 or a..f; default: one unit VKR-PLM1-SIM at address 1\n"
+                 "  ADDR is 1..9 or a..f, ID 1 to 26 printable characters; default: one unit\n"
+                 "  VKR-PLM1-SIM at address 1\n"
                  "  --latency MS  hold replies like a USB adapter's latency timer (16 by default there)\n"
                  "  S: seconds per cycle step (default 1)\n"
                  "  standard input: press N [ADDR] (keys 1..12), start, pause, stop\n");
@@ -28,6 +30,11 @@ int gebrauch() {
 
 bool adresseGueltig(char a) {
     return (a >= '1' && a <= '9') || (a >= 'a' && a <= 'f');
+}
+
+bool kennungGueltig(const std::string& id) {
+    return !id.empty() && id.size() <= plm1sim::KENNUNG_MAX &&
+           std::all_of(id.begin(), id.end(), [](char c) { return c > ' ' && c < 0x7F; });
 }
 
 } // namespace
@@ -60,9 +67,12 @@ int main(int argc, char** argv) try {
         } else {
             return gebrauch();
         }
-        if (wert.size() < 3 || wert[1] != '=' || !adresseGueltig(wert[0]) ||
-            wert.find_first_of(" \t\r\n", 2) != std::string::npos)
+        if (wert.size() < 3 || wert[1] != '=' || !adresseGueltig(wert[0])) return gebrauch();
+        if (!kennungGueltig(wert.substr(2))) {
+            std::fprintf(stderr, "plm1-sim: the ID must be 1 to %zu printable characters without blanks\n",
+                         plm1sim::KENNUNG_MAX);
             return gebrauch();
+        }
         einheiten.push_back(plm1sim::Einheit{wert[0], wert.substr(2)});
     }
     if (einheiten.empty()) einheiten.push_back(plm1sim::Einheit{});

@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <csignal>
+#include <cstdint>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
@@ -16,6 +17,7 @@
 #include <string>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <tuple>
 #include <unistd.h>
 #include <vector>
 
@@ -131,7 +133,6 @@ TEST_F(Plm1Cli, SetzenUndLesenUeberDieEinheit) {
         {{"ventil16", "1"}, "alleventile", "8000\n"},
         {{"ventil10", "1"}, "ventil10", "1\n"},
         {{"druckhigh2", "+1e3"}, "druckhigh2", "1000\n"},
-        {{"pumpe2", "-0x10"}, "pumpe2", "-16\n"},
         {{"ventil4", "+1"}, "ventil4", "1\n"},
     };
     for (const auto& f : faelle) {
@@ -180,6 +181,15 @@ TEST_F(Plm1Cli, MehrereAdressenEineZeileJeGeraet) {
     EXPECT_EQ(l.aus.rfind("1 VKR-PLM1-A Fehler #402039: ", 0), 0u) << l.aus;
     EXPECT_NE(l.aus.find("\n5 VKR-PLM1-C ok\n"), std::string::npos) << l.aus;
     EXPECT_EQ(server.bus().zustand('5').funktion, 3);
+    // Each cycle function reaches both units of the list.
+    server.bus().fehlerLoeschen();
+    for (const auto& [befehl, funktion] :
+         {std::pair{"start", 1}, std::pair{"pause", 2}, std::pair{"stop", 3}, std::pair{"start", 1}}) {
+        l = plm1({"--address", "1,5", befehl});
+        EXPECT_EQ(l.exitCode, 0) << befehl << l.fehler;
+        EXPECT_EQ(server.bus().zustand('1').funktion, funktion) << befehl;
+        EXPECT_EQ(server.bus().zustand('5').funktion, funktion) << befehl;
+    }
 }
 
 TEST_F(Plm1Cli, SpeicherLesenSechzehnBytesJeZeile) {
@@ -214,20 +224,10 @@ TEST_F(Plm1Cli, FehlerMitNummerUndText) {
         const char* code;
         std::string fehler;
     } faelle[] = {
-        {{"set", "pumpe1", "100.001"},
-         plm1sim::Fehlerart::Keiner,
-         "",
-         "Fehler #500045: Parameter außerhalb der Grenzwerte\n"},
-        {{"get", "foo"}, plm1sim::Fehlerart::Keiner, "", "Fehler #401108: Unzulässiger Parameter\n"},
-        {{"get", "Pumpe1"}, plm1sim::Fehlerart::Keiner, "", "Fehler #401108: Unzulässiger Parameter\n"},
         {{"--address", "7", "id"},
          plm1sim::Fehlerart::Keiner,
          "",
          "Fehler #403012: Keine Antwort vom Gerät\n"},
-        {{"--address", "A", "id"},
-         plm1sim::Fehlerart::Keiner,
-         "",
-         "Fehler #400006: Unzulässige Geräteadresse\n"},
         {{"id"}, plm1sim::Fehlerart::Nak, "IDR", "Fehler #402010: Fehlermeldung (NAK) vom Gerät erhalten\n"},
         {{"get", "pumpe1"}, plm1sim::Fehlerart::Err, "P1R", "Fehler #409118: Gerät meldet Parameterfehler\n"},
         {{"read-mem", "0", "4"},
@@ -254,8 +254,33 @@ TEST_F(Plm1Cli, FehlerMitNummerUndText) {
          plm1sim::Fehlerart::Keiner,
          "",
          "Fehler #302706: Die Datei ist nicht vom richtigen Typ\n"},
+        // A valve file the user named is taken whole or refused, never partly replaced by defaults.
+        {{"--valves", "art5.plc", "keys", "upload", "k.plt"},
+         plm1sim::Fehlerart::Keiner,
+         "",
+         "Fehler #304708: Fehler beim Lesen der Datei\nVentil 3, Art: 5 (erlaubt 0 bis 2)\n"},
+        {{"--valves", "minus1.plc", "id"},
+         plm1sim::Fehlerart::Keiner,
+         "",
+         "Fehler #304708: Fehler beim Lesen der Datei\nVentil 1, Art: -1 (erlaubt 0 bis 2)\n"},
+        {{"--valves", "gross.plc", "id"},
+         plm1sim::Fehlerart::Keiner,
+         "",
+         "Fehler #304708: Fehler beim Lesen der Datei\nVentil 11, Art: 2147483647 (erlaubt 0 bis 2)\n"},
     };
     std::ofstream(dir / "leer.plc", std::ios::binary) << std::string(124, '\0');
+    for (const auto& [name, ventil, art] : {std::tuple{"art5.plc", 2, 5}, std::tuple{"minus1.plc", 0, -1},
+                                            std::tuple{"gross.plc", 10, INT32_MAX}}) {
+        std::string plc(124, '\0');
+        plc.replace(0, 14, "VKRPLM1 Konfig");
+        plc[32] = 1;
+        for (int v = 0; v < 11; ++v)
+            plc[36 + 4 * v] = 2;
+        for (int b = 0; b < 4; ++b)
+            plc[static_cast<std::size_t>(36 + 4 * ventil + b)] =
+                static_cast<char>((static_cast<uint32_t>(art) >> (8 * b)) & 0xFF);
+        std::ofstream(dir / name, std::ios::binary) << plc;
+    }
     ASSERT_EQ(mkfifo((dir / "f.plc").c_str(), 0644), 0);
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.args[0] + " " + (f.args.size() > 1 ? f.args[1] : ""));
@@ -266,10 +291,6 @@ TEST_F(Plm1Cli, FehlerMitNummerUndText) {
         EXPECT_EQ(l.fehler, f.fehler);
         EXPECT_EQ(l.aus, "");
     }
-    // Values out of range are refused before anything goes on the line.
-    server.bus().protokollLeeren();
-    EXPECT_EQ(plm1({"set", "drucklow1", "-2000.001"}).exitCode, 1);
-    EXPECT_TRUE(server.bus().empfangeneZeilen().empty());
 }
 
 TEST_F(Plm1Cli, GeraetNichtZuOeffnen) {
@@ -323,6 +344,14 @@ TEST_F(Plm1Cli, AufruffehlerSendenNichts) {
         {"--address", "1,2", "get", "pumpe1"},
         {"--bogus", "x", "id"},
         {"--port"},
+        // Empty values are slips, never "use the default".
+        {"--port=", "id"},
+        {"--address=", "id"},
+        {"--address", "", "id"},
+        {"--valves=", "id"},
+        {"--trace=", "id"},
+        {"--address", "1,&", "start"},
+        {"--address", "13,5", "start"},
     };
     for (const auto& args : faelle) {
         std::string text;
@@ -331,12 +360,56 @@ TEST_F(Plm1Cli, AufruffehlerSendenNichts) {
         SCOPED_TRACE(text);
         std::vector<std::string> mitPort{"--port", server.pfad()};
         mitPort.insert(mitPort.end(), args.begin(), args.end());
-        const Lauf l = starten(args.size() > 0 && args[0] == "--port" ? args : mitPort, dir);
+        const Lauf l = starten(args.size() > 0 && args[0].rfind("--port", 0) == 0 ? args : mitPort, dir);
         EXPECT_EQ(l.exitCode, 2);
         EXPECT_NE(l.fehler.find("Aufruf: plm1"), std::string::npos);
         EXPECT_EQ(l.aus, "");
     }
+    // Whatever can be checked before the port is opened is, and the message names what is allowed.
+    const std::pair<std::vector<std::string>, std::string> bereiche[] = {
+        {{"--address", "0", "id"}, "ungültige Adresse 0 bei id (erlaubt: 1 bis 9)"},
+        {{"--address", "g", "id"}, "(erlaubt: 1 bis 9)"},
+        {{"--address", "A", "start"}, "ungültige Adresse A bei start (erlaubt: 1 bis 9, & für alle)"},
+        {{"--address", "a", "id"}, "(erlaubt: 1 bis 9)"},
+        {{"--address", "a", "keys", "upload", "k.plt"}, "(erlaubt: 1 bis 9, & für alle)"},
+        {{"--address", "&", "id"}, "ungültige Adresse & bei id (erlaubt: 1 bis 9)"},
+        {{"--address", "&", "keys", "upload", "--verify", "k.plt"}, "(erlaubt: 1 bis 9)"},
+        {{"--address", "1,&", "start"}, "mindestens zwei Adressen 1 bis 9"},
+        {{"get", "foo"}, "unbekannter Parameter foo (lesbar: istspannung, "},
+        {{"get", "PUMPE1"}, "unbekannter Parameter PUMPE1"},
+        {{"get", "ventil17"}, "unbekannter Parameter ventil17"},
+        {{"set", "pumpe1", "101"}, "ungültiger Wert 101 für pumpe1 (erlaubt: -100 bis 100)"},
+        {{"set", "pumpe1", "100.6"}, "ungültiger Wert 100.6 für pumpe1 (erlaubt: -100 bis 100)"},
+        {{"set", "pumpe1", "0x10"}, "ungültiger Wert 0x10 für pumpe1"},
+        {{"set", "ventil3", "2"}, "ungültiger Wert 2 für ventil3 (erlaubt: 0 oder 1)"},
+        {{"set", "alleventile", "65536"}, "(erlaubt: 0 bis 65535 (0x0 bis 0xFFFF))"},
+        {{"set", "druckhigh1", "2001"}, "für druckhigh1 (erlaubt: -2000 bis 2000)"},
+        {{"set", "drucklow1", "-2000.001"}, "für drucklow1 (erlaubt: -2000 bis 2000)"},
+        {{"set", "status", "1"}, "status kann nicht geschrieben werden (schreibbar: pumpe1, "},
+        {{"read-mem", "65536", "1"}, "ungültiger Speicherbereich 65536 1 (Start 0 bis 65535, 1 bis 64 Bytes"},
+        {{"read-mem", "65535", "64"}, "ungültiger Speicherbereich 65535 64"},
+        {{"read-mem", "-1", "1"}, "ungültiger Speicherbereich -1 1"},
+        {{"write-mem", "-5", "00"}, "ungültiger Speicherbereich -5 00"},
+        {{"write-mem", "65535", "0000"}, "ungültiger Speicherbereich 65535 0000"},
+        {{"--port", "99999999999999999999999", "id"}, "(erlaubt: COM 1 bis 8 oder ein serielles Gerät)"},
+        {{"--port", "2.5", "id"}, "ungültiger Port 2.5"},
+        {{"--port=", "id"}, "leerer Wert bei --port"},
+        {{"--trace=", "id"}, "leerer Wert bei --trace"},
+    };
+    for (const auto& [args, text] : bereiche) {
+        SCOPED_TRACE(text);
+        std::vector<std::string> mitPort{"--port", server.pfad()};
+        mitPort.insert(mitPort.end(), args.begin(), args.end());
+        const Lauf l = starten(args[0].rfind("--port", 0) == 0 ? args : mitPort, dir);
+        EXPECT_EQ(l.exitCode, 2);
+        EXPECT_NE(l.fehler.find(text), std::string::npos) << l.fehler;
+    }
     EXPECT_TRUE(server.bus().empfangeneZeilen().empty());
+    // The last address and byte of the memory are still taken.
+    EXPECT_EQ(erfolgreich({"write-mem", "65472", std::string(128, '0')}).aus, "");
+    EXPECT_EQ(erfolgreich({"read-mem", "65535", "1"}).aus, "FFFF: 00\n");
+    EXPECT_EQ(erfolgreich({"set", "pumpe1", "-100"}).aus, "");
+    EXPECT_EQ(erfolgreich({"set", "alleventile", "0xFFFF"}).aus, "");
 }
 
 // Every module command reaches its module: a bad argument is the module's usage error, never an unknown

@@ -143,6 +143,13 @@ TEST_F(ZyklusCli, HochUndWiederHerunterladen) {
     ASSERT_EQ(l.exitCode, 0) << l.fehler;
     EXPECT_EQ(l.fehler, "");
     EXPECT_EQ(lesen(dir / "b.plk"), a);
+    // Any path the system takes, also one far beyond 259 characters.
+    const fs::path tief = dir / std::string(100, 'o') / std::string(100, 'p') / std::string(100, 'q');
+    fs::create_directories(tief);
+    l = plm1({"download", (tief / "b.plk").string()});
+    ASSERT_EQ(l.exitCode, 0) << l.fehler;
+    EXPECT_GT((tief / "b.plk").string().size(), 300u);
+    EXPECT_EQ(lesen(tief / "b.plk"), a);
 
     // Verified: the unit's memory is read back after the writes, and the clean comparison is reported.
     server.bus().protokollLeeren();
@@ -198,6 +205,11 @@ TEST_F(ZyklusCli, VerschiedeneGrenzdrueckeSchreibenDieDateiUndEndenMitDrei) {
 
 TEST_F(ZyklusCli, FehlerEndenMitEinsUndIhrerZeile) {
     schreiben(dir / "a.plk", plk(10));
+    const auto mitWert = [](std::size_t versatz, int32_t wert) {
+        Bytes b = plk(10);
+        le32_setzen(&b[versatz], wert);
+        return b;
+    };
     Bytes taste = plk(10);
     std::copy_n("VKRPLM1 Tasten", 15, taste.begin());
     schreiben(dir / "taste.plk", taste);
@@ -234,6 +246,32 @@ TEST_F(ZyklusCli, FehlerEndenMitEinsUndIhrerZeile) {
          "Fehler #404410: Fehlerhafte Antwort vom Gerät\nPrüfung: Abweichung bei Adresse 0x4462 (Schritt 5, "
          "invertierte Kopie)\n"},
         {"Tastendatei", [] {}, {"upload", "taste.plk"}, "Fehler #302427: "},
+        {"NAK beim Zurücklesen",
+         [&] { server.bus().fehlerSetzen("BDR", plm1sim::Fehlerart::Nak); },
+         {"upload", "--verify", "a.plk"},
+         "Fehler #402132: "},
+        // A value outside its range never reaches the unit, cut to 16 bits or otherwise.
+        {"Grenze 70000",
+         [&] { schreiben(dir / "g.plk", mitWert(36 + 4 * 4, 70000)); },
+         {"upload", "g.plk"},
+         "Fehler #500411: Parameter außerhalb der Grenzwerte\nDRUCKHIGH1: 70000 (erlaubt -2000 bis 2000)\n",
+         true},
+        {"Zyklen 70000",
+         [&] { schreiben(dir / "g.plk", mitWert(36 + 4 * 8, 70000)); },
+         {"upload", "--verify", "g.plk"},
+         "Fehler #500411: Parameter außerhalb der Grenzwerte\nZYKLEN: 70000 (erlaubt 1 bis 65535)\n",
+         true},
+        {"Pumpe 1 mit 1000 % in Schritt 4",
+         [&] { schreiben(dir / "g.plk", mitWert(184 + 4 * 3, 1000)); },
+         {"upload", "g.plk"},
+         "Fehler #500411: Parameter außerhalb der Grenzwerte\nSchritt 4, Pumpe 1: 1000 (erlaubt -100 bis "
+         "100)\n",
+         true},
+        {"Ventil 2 mit 2 im letzten Schritt",
+         [&] { schreiben(dir / "g.plk", mitWert(184 + 4 * (3 * 10 + 9), 2)); },
+         {"upload", "g.plk"},
+         "Fehler #500411: Parameter außerhalb der Grenzwerte\nSchritt 10, Ventil 2: 2 (erlaubt 0 bis 1)\n",
+         true},
         // Files that are not regular files are refused before the port is opened, and nothing waits on them.
         {"FIFO als Eingabe",
          [&] { mkfifo((dir / "f.plk").c_str(), 0644); },
@@ -261,6 +299,7 @@ TEST_F(ZyklusCli, FehlerEndenMitEinsUndIhrerZeile) {
         }
         EXPECT_EQ(l.exitCode, 1);
         EXPECT_EQ(l.fehler.rfind(f.zeile, 0), 0u) << l.fehler;
+        EXPECT_EQ(l.ausgabe, ""); // never "geprüft"
         EXPECT_FALSE(fs::exists(dir / "x.plk"));
         server.bus().fehlerLoeschen();
     }

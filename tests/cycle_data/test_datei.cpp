@@ -2,6 +2,8 @@
 
 #include "hilfen.h"
 
+#include "cycle/Kurven_Bereich.h"
+
 #include "errors/VKR_errorV3.h"
 #include "platform/le_bytes.h"
 #include "platform/ui_melden.h"
@@ -92,10 +94,10 @@ TEST(KurvenDatei, SpeichernUndLadenGebenAllesZurueck) {
     KurvenDatei_WurdeGeaendert();
     EXPECT_EQ(KurvenDatei_Fenstertitel(), "Zyklus-Programmierung - [Druck.plk *]");
 
-    // A check word other than 0 loads as set (as the window shows it and the unit gets it); a run count
-    // beyond the unit's 16 bits is clamped into 1..65535 instead of running without end.
-    for (const auto& [zyklen, erwartet] :
-         {std::pair{0, 1}, std::pair{65536, 65535}, std::pair{-5, 1}, std::pair{300, 300}}) {
+    // A check word other than 0 loads as set (as the window shows it and the unit gets it); a run count is
+    // taken as it stands: the range table refuses it for sending and brings it into 1..65535 for the window.
+    for (const auto& [zyklen, eingepasst] : {std::pair{0, 1}, std::pair{65536, 65535}, std::pair{-5, 1},
+                                             std::pair{300, 300}, std::pair{65535, 65535}}) {
         auto bild = KurvenDatei_BildErstellen(gKurveneckdaten, gKurven);
         le32_setzen(&bild[36 + 4 * KE_DRUCKHIGH2CHECK], 2);
         le32_setzen(&bild[36 + 4 * KE_ZYKLENUNBEGRENZT], -1);
@@ -104,8 +106,62 @@ TEST(KurvenDatei, SpeichernUndLadenGebenAllesZurueck) {
         ASSERT_EQ(KurvenDatei_LadenAus((dir / "werte.plk").string()), KEIN_FEHLER);
         EXPECT_EQ(gKurveneckdaten[KE_DRUCKHIGH2CHECK], 1);
         EXPECT_EQ(gKurveneckdaten[KE_ZYKLENUNBEGRENZT], 1);
-        EXPECT_EQ(gKurveneckdaten[KE_ZYKLEN], erwartet) << zyklen;
+        EXPECT_EQ(gKurveneckdaten[KE_ZYKLEN], zyklen);
+        EXPECT_EQ(KurvenBereich_Pruefen(gKurveneckdaten, gKurven), KEIN_FEHLER); // without end: not sent
+        gKurveneckdaten[KE_ZYKLENUNBEGRENZT] = 0;
+        const Fehlercode code = KurvenBereich_Pruefen(gKurveneckdaten, gKurven);
+        EXPECT_EQ(code, zyklen == eingepasst ? KEIN_FEHLER : FEHLER_KURVEN_WERT_BEREICH) << zyklen;
+        if (code != KEIN_FEHLER) (void)VKR_Fehlermeldung(code); // uses up the extra text
+        const std::string zeilen = KurvenBereich_Einpassen(gKurveneckdaten, gKurven);
+        EXPECT_EQ(gKurveneckdaten[KE_ZYKLEN], eingepasst) << zyklen;
+        EXPECT_EQ(zeilen.empty(), zyklen == eingepasst) << zeilen;
     }
+}
+
+// Every value the unit takes in a 16-bit field has its range; a value outside it is named for the refusal
+// and brought to the nearest end of the range for the window (valves: any value but 0 is open).
+TEST(KurvenDatei, WerteAusserhalbIhresBereichs) {
+    struct Fall {
+        const char* name;
+        int eckdatum, kanal, schritt; // eckdatum -1: a curve value
+        int32_t wert, eingepasst;
+        std::string text;
+    };
+    const Fall faelle[] = {
+        {"Grenze 70000", KE_DRUCKHIGH1, 0, 0, 70000, 2000, "DRUCKHIGH1: 70000 (erlaubt -2000 bis 2000)"},
+        {"Grenze -70000", KE_DRUCKLOW2, 0, 0, -70000, -2000, "DRUCKLOW2: -70000 (erlaubt -2000 bis 2000)"},
+        {"Grenze 2001", KE_DRUCKHIGH2, 0, 0, 2001, 2000, "DRUCKHIGH2: 2001 (erlaubt -2000 bis 2000)"},
+        {"Grenze -2000", KE_DRUCKLOW1, 0, 0, -2000, -2000, ""},
+        {"Zyklen 70000", KE_ZYKLEN, 0, 0, 70000, 65535, "ZYKLEN: 70000 (erlaubt 1 bis 65535)"},
+        {"Pumpe 1000", -1, 0, 3, 1000, 100, "Schritt 4, Pumpe 1: 1000 (erlaubt -100 bis 100)"},
+        {"Pumpe -101", -1, 1, 0, -101, -100, "Schritt 1, Pumpe 2: -101 (erlaubt -100 bis 100)"},
+        {"Pumpe 100", -1, 1, 0, 100, 100, ""},
+        {"Ventil 3 mit 2", -1, 4, 2, 2, 1, "Schritt 3, Ventil 3: 2 (erlaubt 0 bis 1)"},
+        {"Ventil 11 mit -1", -1, 12, 9, -1, 1, "Schritt 10, Ventil 11: -1 (erlaubt 0 bis 1)"},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        frischesModell(10);
+        for (const int check : {KE_DRUCKHIGH1CHECK, KE_DRUCKHIGH2CHECK, KE_DRUCKLOW1CHECK, KE_DRUCKLOW2CHECK})
+            gKurveneckdaten[check] = 1;
+        int32_t& wert = f.eckdatum >= 0 ? gKurveneckdaten[f.eckdatum]
+                                        : gKurven[f.kanal].values[static_cast<std::size_t>(f.schritt)];
+        wert = f.wert;
+        const Fehlercode code = KurvenBereich_Pruefen(gKurveneckdaten, gKurven);
+        EXPECT_EQ(code, f.text.empty() ? KEIN_FEHLER : FEHLER_KURVEN_WERT_BEREICH);
+        if (code != KEIN_FEHLER) {
+            EXPECT_EQ(std::string(VKR_Fehlermeldung(code)), "Parameter außerhalb der Grenzwerte\n" + f.text);
+        }
+        const std::string zeilen = KurvenBereich_Einpassen(gKurveneckdaten, gKurven);
+        EXPECT_EQ(wert, f.eingepasst);
+        EXPECT_EQ(zeilen.empty(), f.text.empty()) << zeilen;
+        EXPECT_EQ(KurvenBereich_Pruefen(gKurveneckdaten, gKurven), KEIN_FEHLER);
+    }
+    // A limit without its check word is not sent and may keep any number; the window still brings it in.
+    frischesModell(10);
+    gKurveneckdaten[KE_DRUCKLOW1] = -70000;
+    EXPECT_EQ(KurvenBereich_Pruefen(gKurveneckdaten, gKurven), KEIN_FEHLER);
+    EXPECT_EQ(KurvenBereich_Einpassen(gKurveneckdaten, gKurven), "DRUCKLOW1: -70000 \xE2\x86\x92 -2000\n");
 }
 
 TEST(KurvenDatei, ZusaetzlicheBytesWerdenIgnoriert) {

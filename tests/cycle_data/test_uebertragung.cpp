@@ -114,6 +114,14 @@ TEST_F(KurvenUebertragung, UploadSchreibtKopfUndSaetzeSchlichtUndInvertiert) {
     EXPECT_EQ(geschriebeneStuecke(), erwartet);
     EXPECT_EQ(erwartet[2], (Stueck{0x0420, 32}));
     EXPECT_TRUE(meldungen.empty());
+
+    // A value outside its range is refused before anything is sent: the code comes back for the popup.
+    gKurveneckdaten[KE_DRUCKLOW2] = -70000;
+    server.bus().protokollLeeren();
+    EXPECT_EQ(KurvenCom_Plm1Upload(), FEHLER_KURVEN_WERT_BEREICH);
+    EXPECT_EQ(std::string(VKR_Fehlermeldung(FEHLER_KURVEN_WERT_BEREICH)),
+              "Parameter außerhalb der Grenzwerte\nDRUCKLOW2: -70000 (erlaubt -2000 bis 2000)");
+    EXPECT_TRUE(server.bus().empfangeneZeilen().empty());
 }
 
 TEST_F(KurvenUebertragung, DownloadHoltDenZyklusZurueck) {
@@ -240,6 +248,7 @@ TEST_F(KurvenUebertragung, GeprueftesSendenFindetDasErsteVeraenderteByte) {
         {"sauber", -1, ""},
         {"Kopf", 0x0402, "Adresse 0x0402 (Kopf)"},
         {"Kopf invertiert", 0x4405, "Adresse 0x4405 (Kopf, invertierte Kopie)"},
+        {"erstes Byte des invertierten Kopfs", 0x4400, "Adresse 0x4400 (Kopf, invertierte Kopie)"},
         {"erster Schritt", 0x0420, "Adresse 0x0420 (Schritt 1)"},
         {"Summe des letzten Schritts", 0x0420 + 16 * 36 + 15, "Adresse 0x066F (Schritt 37)"},
         {"Schritt 20 invertiert", 0x4420 + 16 * 19 + 3, "Adresse 0x4553 (Schritt 20, invertierte Kopie)"},
@@ -283,6 +292,11 @@ TEST_F(KurvenUebertragung, GeprueftesSendenFindetDasErsteVeraenderteByte) {
             EXPECT_EQ(KurvenPruefen_OrtBeschreiben(abweichung), f.ort);
         }
     }
+    // A read-back that fails itself leaves its own error, never a comparison result.
+    server.bus().fehlerSetzen("BDR", plm1sim::Fehlerart::Nak);
+    EXPECT_EQ(KurvenPruefen_Plm1Upload(true), KEIN_FEHLER);
+    EXPECT_EQ(VkrCom_LetzterFehlerGet(), FEHLER_SL_NAK);
+    server.bus().fehlerLoeschen();
     // Switched off: nothing is read back.
     server.bus().protokollLeeren();
     EXPECT_EQ(KurvenPruefen_Plm1Upload(false), KEIN_FEHLER);

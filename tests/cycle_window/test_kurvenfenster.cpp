@@ -122,6 +122,29 @@ TEST_F(KurvenFenster, LimitsAndRunsDimAndStarANamedTitle) {
     EXPECT_EQ(gKurveneckdaten[KE_ZYKLENUNBEGRENZT], 1);
     EXPECT_NE(titel().find(" *]"), std::string::npos) << titel();
     std::filesystem::remove(pfad);
+
+    // A file with values outside their ranges loads with each brought into range, the cycle marked as
+    // changed and a note naming what was changed.
+    QTemporaryDir ordner;
+    ASSERT_TRUE(ordner.isValid());
+    const std::string weit = ordner.filePath("weit.plk").toStdString();
+    gKurveneckdaten[KE_DRUCKHIGH1] = 70000;
+    gKurven[0].values[2] = 1000;
+    ASSERT_EQ(KurvenDatei_SpeichernNach(weit), 0);
+    Menu_Kurven_Datei(GetPanelMenuBar(panel), MENUKURVEN_DATEI_NEU, nullptr, panel);
+    gefangeneMeldungen().clear();
+    UI_DateiauswahlSetzen([&](const DateiauswahlAnfrage&) { return weit; });
+    Menu_Kurven_Datei(GetPanelMenuBar(panel), MENUKURVEN_DATEI_LADEN, nullptr, panel);
+    UI_DateiauswahlSetzen(nullptr);
+    ASSERT_EQ(gefangeneMeldungen().size(), 1u);
+    EXPECT_EQ(gefangeneMeldungen()[0].titel, "Werte angepasst");
+    EXPECT_EQ(gefangeneMeldungen()[0].text, "Werte außerhalb ihres Bereichs wurden angepasst:\n"
+                                            "DRUCKHIGH1: 70000 \xE2\x86\x92 2000\n"
+                                            "Schritt 3, Pumpe 1: 1000 \xE2\x86\x92 100\n");
+    EXPECT_EQ(gKurveneckdaten[KE_DRUCKHIGH1], 2000);
+    EXPECT_EQ(ctrlWert(KURVPANEL_DRUCKHIGH1), 2000);
+    EXPECT_EQ(gKurven[0].values[2], 100);
+    EXPECT_EQ(titel(), "Zyklus-Programmierung - [weit.plk *]");
 }
 
 TEST_F(KurvenFenster, NewCycleAgreesWithTenSteps) {
@@ -399,6 +422,16 @@ TEST_F(KurvenFenster, VerifiedSendingSwitchInTheFileMenuAndTheSettings) {
     EXPECT_EQ(KurvenMain_ReadIni(ini), 0); // a missing key leaves the switch
     Ini_Dispose(ini);
     EXPECT_FALSE(GemPruefen_Eingeschaltet());
+
+    // A window made after the switch was turned off shows it off (and on again with the others).
+    const int spaeter = LoadPanel(0, "Plm1SteuerungGui.uir", KURVPANEL);
+    ASSERT_GT(spaeter, 0);
+    const int spaeterLeiste = GetPanelMenuBar(spaeter);
+    const int spaeterItem = GemPruefen_MenuEintragHinzufuegen(spaeter, MENUKURVEN_DATEI);
+    ASSERT_GT(spaeterItem, 0);
+    int haken = -1;
+    EXPECT_EQ(GetMenuBarAttribute(spaeterLeiste, spaeterItem, ATTR_CHECKED, &haken), 0);
+    EXPECT_EQ(haken, 0);
     // Any number but 0 is on; what is no number leaves the switch as it is.
     const struct {
         const char* wert;
@@ -417,6 +450,9 @@ TEST_F(KurvenFenster, VerifiedSendingSwitchInTheFileMenuAndTheSettings) {
         EXPECT_EQ(aktion->isChecked(), w.nachher);
     }
     GemPruefen_Einschalten(true);
+    EXPECT_EQ(GetMenuBarAttribute(spaeterLeiste, spaeterItem, ATTR_CHECKED, &haken), 0);
+    EXPECT_EQ(haken, 1);
+    DiscardPanel(spaeter);
 }
 
 // A stroke that changes the curves marks the cycle as changed; one that changes nothing does not.

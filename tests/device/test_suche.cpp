@@ -196,6 +196,22 @@ TEST_F(Suche, UploadAnMehrereMeldetJedesGeraet) {
     EXPECT_EQ(fortschritt.back().second, -1);
     EXPECT_EQ(VkrCom_AdresseGet(), '7');
     EXPECT_EQ(wertVon(panel, KONFIGPNL_FEHLERNUMMER), FEHLER_ID_KEINE_ANTWORT);
+
+    // Two units failing differently: the error display keeps the first failure, not the last.
+    server->bus().fehlerLoeschen();
+    server->bus().fehlerSetzen("BDW", plm1sim::Fehlerart::Nak, -1, '1');
+    server->bus().fehlerSetzen("IDR", plm1sim::Fehlerart::Stille, -1, '5');
+    UI_AuswahlabfangSetzen(
+        [](const std::string&, const std::vector<std::string>&, std::vector<int>&) { return 1; });
+    const std::string zweite = GemMehrere_Senden([](bool) {
+        const unsigned char daten[2] = {0x56, 0x78};
+        return GemCom_SpeicherdatenZuPLM1Senden(0x0100, 2, daten, 0, 100);
+    });
+    UI_AuswahlabfangSetzen(nullptr);
+    EXPECT_EQ(zweite.rfind("Adresse 1 (VKR-PLM1-A): Fehler #402157: ", 0), 0u) << zweite;
+    EXPECT_NE(zweite.find("Adresse 5 (VKR-PLM1-C): Fehler #403012: "), std::string::npos) << zweite;
+    EXPECT_EQ(VkrCom_LetzterFehlerGet(), FEHLER_SS_NAK);
+    EXPECT_EQ(wertVon(panel, KONFIGPNL_FEHLERNUMMER), FEHLER_SS_NAK);
 }
 
 } // namespace

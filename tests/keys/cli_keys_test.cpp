@@ -215,6 +215,32 @@ TEST_F(CliKeysTest, FailuresExitWithTheirErrorLine) {
 
     EXPECT_EQ(plm1("keys upload"), 2);
     EXPECT_EQ(plm1("keys sideways k.plt"), 2);
+
+    // A value outside its field's range is refused whole, naming key, field, value and range, and nothing
+    // goes to the unit (once cut to 16 bits: 99999 mbar became -31073, 70000 became 4464).
+    server.bus().fehlerLoeschen();
+    struct Fall {
+        int taste, feld, wert;
+        std::string zeile;
+    };
+    const Fall faelle[] = {
+        {2, TASTE_DRUCK1, 99999, "Taste 3, DRUCK1: 99999 (erlaubt -1000 bis 1000)"},
+        {0, TASTE_DRUCK1, -70000, "Taste 1, DRUCK1: -70000 (erlaubt -1000 bis 1000)"},
+        {8, TASTE_ZEIT1, 70000, "Taste 9, ZEIT1: 70000 (erlaubt 0 bis 500)"},
+        {4, TASTE_ZEIT2, -1, "Taste 5, ZEIT2: -1 (erlaubt 0 bis 500)"},
+        {1, TASTE_PUMPE2, 1000, "Taste 2, PUMPE2: 1000 (erlaubt -100 bis 100)"},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.zeile);
+        TastenTabelle t = beispiel();
+        t[f.taste][f.feld] = f.wert;
+        TastenDatei_BildErstellen(t, plt.data());
+        schreiben(pfad("g.plt"), plt);
+        server.bus().protokollLeeren();
+        EXPECT_EQ(plm1("keys upload g.plt"), 1);
+        EXPECT_EQ(fehlerausgabe, "Fehler #500504: Parameter außerhalb der Grenzwerte\n" + f.zeile + "\n");
+        EXPECT_TRUE(server.bus().empfangeneZeilen().empty());
+    }
 }
 
 } // namespace

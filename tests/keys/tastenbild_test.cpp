@@ -1,6 +1,7 @@
 // Key images without device or window: the unit's 20-byte key block and the 720-byte *.plt image.
 
 #include "errors/VKR_errorV3.h"
+#include "keys/Tasten_Bereich.h"
 #include "keys/Tasten_Block.h"
 #include "keys/Tasten_Dateibild.h"
 #include "platform/le_bytes.h"
@@ -219,6 +220,49 @@ TEST(TastenDateibild, SwitchesAndCheckWordsOtherThanZeroLoadAsOne) {
         erwartet[f.taste][f.feld] = f.geladen;
         EXPECT_EQ(t, erwartet) << f.taste << "/" << f.feld << ": " << f.gespeichert;
     }
+}
+
+// One range per field: the first value outside it is named for the refusal of an upload, and every such
+// value is brought to the nearest end of its range for the window.
+TEST(TastenDateibild, ValuesOutsideTheirRangeAreNamedAndBroughtIntoIt) {
+    struct Fall {
+        int taste, feld;
+        std::int32_t wert, eingepasst;
+        std::string text; // empty: in range
+    };
+    const Fall faelle[] = {
+        {2, TASTE_DRUCK1, 99999, 1000, "Taste 3, DRUCK1: 99999 (erlaubt -1000 bis 1000)"},
+        {0, TASTE_DRUCK2, -1001, -1000, "Taste 1, DRUCK2: -1001 (erlaubt -1000 bis 1000)"},
+        {8, TASTE_ZEIT1, 70000, 500, "Taste 9, ZEIT1: 70000 (erlaubt 0 bis 500)"},
+        {4, TASTE_ZEIT2, -1, 0, "Taste 5, ZEIT2: -1 (erlaubt 0 bis 500)"},
+        {1, TASTE_PUMPE1, 1000, 100, "Taste 2, PUMPE1: 1000 (erlaubt -100 bis 100)"},
+        {7, TASTE_PUMPE2, INT_MIN, -100, "Taste 8, PUMPE2: -2147483648 (erlaubt -100 bis 100)"},
+        {6, TASTE_VENTIL1 + 10, 3, 1, "Taste 7, VENTIL11: 3 (erlaubt 0 bis 1)"},
+        {5, TASTE_DRUCK1CHECKB, -4, 1, "Taste 6, DRUCK1CHECKB: -4 (erlaubt 0 bis 1)"},
+        {3, TASTE_ZEIT1, 500, 500, ""},
+        {3, TASTE_DRUCK2, -1000, -1000, ""},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.text);
+        TastenTabelle t{};
+        for (TastenEintrag& e : t)
+            e[TASTE_DRUCK1CHECKB] = e[TASTE_DRUCK2CHECKB] = 1;
+        t[f.taste][f.feld] = f.wert;
+        const Fehlercode code = TastenBereich_Pruefen(t);
+        EXPECT_EQ(code, f.text.empty() ? KEIN_FEHLER : FEHLER_TASTEN_WERT_BEREICH);
+        if (code != KEIN_FEHLER) {
+            EXPECT_EQ(std::string(VKR_Fehlermeldung(code)), "Parameter außerhalb der Grenzwerte\n" + f.text);
+        }
+        const std::string zeilen = TastenBereich_Einpassen(t);
+        EXPECT_EQ(t[f.taste][f.feld], f.eingepasst);
+        EXPECT_EQ(zeilen.empty(), f.text.empty()) << zeilen;
+        EXPECT_EQ(TastenBereich_Pruefen(t), KEIN_FEHLER);
+    }
+    // A limit whose check box is off is not sent and may keep any number; the window still brings it in.
+    TastenTabelle t{};
+    t[4][TASTE_DRUCK2] = 99999;
+    EXPECT_EQ(TastenBereich_Pruefen(t), KEIN_FEHLER);
+    EXPECT_EQ(TastenBereich_Einpassen(t), "Taste 5, DRUCK2: 99999 \xE2\x86\x92 1000\n");
 }
 
 TEST(TastenDateibild, RejectedImagesLeaveTheTableAlone) {

@@ -3,6 +3,7 @@
 // naming keys with bad checksums.
 
 #include "device/Vkr_Com.h"
+#include "errors/VKR_errorV3.h"
 #include "keys/Tasten_Com.h"
 #include "keys/Tasten_Pruefen.h"
 #include "platform/rs232.h"
@@ -105,6 +106,15 @@ TEST_F(TastenComTest, UploadWritesThePlainThenTheInvertedCopy) {
     ASSERT_FALSE(zeilen.empty());
     EXPECT_NE(zeilen.front().find("BDW"), std::string::npos);
     EXPECT_TRUE(popups.empty());
+
+    // A table with a value outside its range (a window's download of a unit's odd time, say) is refused
+    // before anything is sent: the code comes back for the popup.
+    gTaste[6][TASTE_ZEIT2] = 70000;
+    bus().protokollLeeren();
+    EXPECT_EQ(TastenCom_Plm1Upload(), FEHLER_TASTEN_WERT_BEREICH);
+    EXPECT_EQ(std::string(VKR_Fehlermeldung(FEHLER_TASTEN_WERT_BEREICH)),
+              "Parameter außerhalb der Grenzwerte\nTaste 7, ZEIT2: 70000 (erlaubt 0 bis 500)");
+    EXPECT_TRUE(bus().empfangeneZeilen().empty());
 }
 
 TEST_F(TastenComTest, NoInvertedCopyAfterAFailedPlainWrite) {
@@ -177,6 +187,7 @@ TEST_F(TastenComTest, VerifiedUploadFindsTheFirstChangedByte) {
         {"Taste 1", 0x0000, "Adresse 0x0000 (Taste 1)"},
         {"Summe von Taste 9", 0x00B3, "Adresse 0x00B3 (Taste 9)"},
         {"Taste 5 invertiert", 0x4000 + 4 * 20 + 7, "Adresse 0x4057 (Taste 5, invertierte Kopie)"},
+        {"erstes Byte der invertierten Kopie", 0x4000, "Adresse 0x4000 (Taste 1, invertierte Kopie)"},
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.name);
@@ -203,6 +214,11 @@ TEST_F(TastenComTest, VerifiedUploadFindsTheFirstChangedByte) {
             EXPECT_EQ(TastenPruefen_OrtBeschreiben(abweichung), f.ort);
         }
     }
+    // A read-back that fails itself leaves its own error, never a comparison result.
+    bus().fehlerSetzen("BDR", plm1sim::Fehlerart::Nak);
+    ASSERT_EQ(TastenPruefen_Plm1Upload(true), 0);
+    EXPECT_EQ(VkrCom_LetzterFehlerGet(), FEHLER_SL_NAK);
+    bus().fehlerLoeschen();
     EXPECT_TRUE(popups.empty());
 }
 

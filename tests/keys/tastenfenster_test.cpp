@@ -170,6 +170,7 @@ TEST_F(TastenFensterTest, UncheckedLimitIsDimmedAndKeepsItsValue) {
 }
 
 TEST_F(TastenFensterTest, TitleShowsTheFileAndAStarAfterAnEdit) {
+    std::vector<unsigned char> dateibildPuffer(TASTENDATEI_GROESSE);
     EXPECT_EQ(titel(), "Tasten-Programmierung - [Unbenannt]");
     eingeben(0, TASTE_ZEIT1, 12);
     EXPECT_EQ(titel(), "Tasten-Programmierung - [Unbenannt *]");
@@ -186,6 +187,34 @@ TEST_F(TastenFensterTest, TitleShowsTheFileAndAStarAfterAnEdit) {
     antwort = (dir / "fehlt.plt").string();
     knopf(TASTPANEL_LADEN);
     EXPECT_EQ(popups.size(), 1u);
+    EXPECT_EQ(titel(), "Tasten-Programmierung - [Hub.plt]");
+
+    // A file with values outside their ranges loads with each brought into range, the table marked as
+    // changed and a note naming what was changed.
+    TastenTabelle weit{};
+    weit[2][TASTE_DRUCK1] = 99999;
+    weit[8][TASTE_ZEIT2] = -1;
+    weit[0][TASTE_ZEIT1] = 7;
+    TastenDatei_BildErstellen(weit, dateibildPuffer.data());
+    std::ofstream(dir / "weit.plt", std::ios::binary)
+        .write(reinterpret_cast<const char*>(dateibildPuffer.data()), TASTENDATEI_GROESSE);
+    std::string hinweis;
+    UI_MeldungsabfangSetzen(
+        [&](const std::string& t, const std::string& text) { hinweis += t + ": " + text; });
+    antwort = (dir / "weit.plt").string();
+    knopf(TASTPANEL_LADEN);
+    EXPECT_EQ(hinweis, "Werte angepasst: Werte außerhalb ihres Bereichs wurden angepasst:\n"
+                       "Taste 3, DRUCK1: 99999 \xE2\x86\x92 1000\nTaste 9, ZEIT2: -1 \xE2\x86\x92 0\n");
+    EXPECT_EQ(gTaste[2][TASTE_DRUCK1], 1000);
+    EXPECT_EQ(wert(2, TASTE_DRUCK1), 1000);
+    EXPECT_EQ(gTaste[8][TASTE_ZEIT2], 0);
+    EXPECT_EQ(gTaste[0][TASTE_ZEIT1], 7);
+    EXPECT_EQ(titel(), "Tasten-Programmierung - [weit.plt *]");
+    // A file within every range loads without a note and unchanged.
+    hinweis.clear();
+    antwort = (dir / "Hub.plt").string();
+    knopf(TASTPANEL_LADEN);
+    EXPECT_EQ(hinweis, "");
     EXPECT_EQ(titel(), "Tasten-Programmierung - [Hub.plt]");
 }
 

@@ -1,10 +1,11 @@
-# Starts the program on its demonstration unit in a fresh folder, ends it with SIGTERM after a moment and
-# checks that it wrote its settings (COM 1 open) on the way out.
+# Starts the program on its demonstration unit in a fresh folder, with no display but Qt's own "-platform
+# offscreen" option, ends it with SIGTERM after a moment and checks that it wrote its settings (COM 1 open)
+# on the way out.
 file(REMOVE_RECURSE ${ARBEIT})
 file(MAKE_DIRECTORY ${ARBEIT})
 # The simulator's line is printed once the signal handlers are in place; wait for it, then a moment more.
 execute_process(
-    COMMAND sh -c "QT_QPA_PLATFORM=offscreen \"$0\" --simulator 2>lauf.log & pid=$!
+    COMMAND sh -c "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \"$0\" -platform offscreen --simulator 2>lauf.log & pid=$!
                    i=0; until grep -q Simuliertes lauf.log || [ $i -ge 300 ]; do sleep 0.1; i=$((i+1)); done
                    sleep 1; kill -TERM $pid; wait $pid"
             ${PROGRAMM}

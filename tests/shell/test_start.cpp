@@ -448,7 +448,9 @@ TEST(Startoptionen, LesenUndAblehnen) {
         std::string bilder;
         double schrittzeit = plm1sim::STANDARD_SCHRITTZEIT_S;
         bool hilfe = false;
+        std::vector<std::string> qt = {};
     };
+    const double standard = plm1sim::STANDARD_SCHRITTZEIT_S;
     const Fall faelle[] = {
         {{}, true, false, false, ""},
         {{"--simulator"}, true, true, false, ""},
@@ -468,6 +470,34 @@ TEST(Startoptionen, LesenUndAblehnen) {
         {{"--help"}, true, false, false, "", plm1sim::STANDARD_SCHRITTZEIT_S, true},
         {{"--simulator", "-h"}, true, true, false, "", plm1sim::STANDARD_SCHRITTZEIT_S, true},
         {{"--simulatr", "--help"}, false, false, false, ""},
+        // Qt's own options go to Qt, with their values; a Qt option without its value is refused.
+        {{"-platform", "offscreen", "--simulator"},
+         true,
+         true,
+         false,
+         "",
+         standard,
+         false,
+         {"-platform", "offscreen"}},
+        {{"-style=fusion", "-reverse", "-geometry", "800x600+0+0"},
+         true,
+         false,
+         false,
+         "",
+         standard,
+         false,
+         {"-style=fusion", "-reverse", "-geometry", "800x600+0+0"}},
+        {{"-display", ":32", "-qwindowtitle", "PLM"},
+         true,
+         false,
+         false,
+         "",
+         standard,
+         false,
+         {"-display", ":32", "-qwindowtitle", "PLM"}},
+        {{"-platform"}, false, false, false, ""},
+        {{"-platform", ""}, false, false, false, ""},
+        {{"-plattform", "offscreen"}, false, false, false, ""},
     };
     for (const Fall& f : faelle) {
         std::vector<std::string> a = f.args;
@@ -483,6 +513,7 @@ TEST(Startoptionen, LesenUndAblehnen) {
         EXPECT_EQ(o.bilderVerzeichnis, f.bilder);
         EXPECT_EQ(o.schrittzeit, f.schrittzeit);
         EXPECT_EQ(o.hilfe, f.hilfe);
+        EXPECT_EQ(o.qtArgumente, f.qt);
     }
     EXPECT_EQ(Startoptionen_Bildname("PLM-1 Einstellungen"), "einstellungen");
     EXPECT_EQ(Startoptionen_Bildname("Hauptfenster"), "hauptfenster");

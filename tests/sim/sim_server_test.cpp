@@ -132,7 +132,10 @@ TEST(SimProgramm, TakesPanelKeysFromStandardInput) {
 }
 
 TEST(SimProgramm, RefusesBadArguments) {
-    for (const char* arg : {"--unit=0=X", "--unit=A=X", "--unit=1=", "--bogus", "--step-time"}) {
+    const std::string lang = "--unit=1=" + std::string(27, 'K'),
+                      langGross = "--unit=1=" + std::string(100000, 'K');
+    for (const char* arg : {"--unit=0=X", "--unit=A=X", "--unit=1=", "--bogus", "--step-time", lang.c_str(),
+                            langGross.c_str(), "--unit=1=A\x01B", "--unit=1=\xC3\xA4"}) {
         const pid_t kind = fork();
         ASSERT_GE(kind, 0);
         if (kind == 0) {

@@ -132,7 +132,7 @@ TEST_F(Fenster, SchliessenEinesArbeitsfenstersBeendetUndSpeichert) {
     });
     EXPECT_EQ(rc, 0);
     const std::string s = einstellungen();
-    EXPECT_NE(s.find("v2 = 0\r\n"), std::string::npos) << s;
+    EXPECT_NE(s.find("v2=0\r\n"), std::string::npos) << s; // as it stood: the operator did not change it
     EXPECT_NE(s.find("adresse = 49\r\n"), std::string::npos) << s;
 }
 

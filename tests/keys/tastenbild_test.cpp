@@ -261,8 +261,10 @@ TEST(TastenDateibild, ValuesOutsideTheirRangeAreNamedAndBroughtIntoIt) {
     // A limit whose check box is off is not sent and may keep any number; the window still brings it in.
     TastenTabelle t{};
     t[4][TASTE_DRUCK2] = 99999;
+    t[5][TASTE_DRUCK1] = -99999;
     EXPECT_EQ(TastenBereich_Pruefen(t), KEIN_FEHLER);
-    EXPECT_EQ(TastenBereich_Einpassen(t), "Taste 5, DRUCK2: 99999 \xE2\x86\x92 1000\n");
+    EXPECT_EQ(TastenBereich_Einpassen(t),
+              "Taste 5, DRUCK2: 99999 \xE2\x86\x92 1000\nTaste 6, DRUCK1: -99999 \xE2\x86\x92 -1000\n");
 }
 
 TEST(TastenDateibild, RejectedImagesLeaveTheTableAlone) {

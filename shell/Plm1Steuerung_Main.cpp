@@ -16,6 +16,7 @@
 #include "resources/Plm1SteuerungGui.h"
 #include "resources/panels.h"
 #include "shell/Plm1_Beenden.h"
+#include "shell/Plm1_Fensterlage.h"
 #include "shell/Plm1_GemeinsameFunktionen.h"
 #include "shell/Plm1_Startoptionen.h"
 #include "shell/inifile.h"
@@ -174,6 +175,7 @@ Fehlercode Func_IniDateiLaden() {
         const Fehlercode f = m->readIni(ini);
         if (erster == KEIN_FEHLER) erster = f;
     }
+    Fensterlage_Lesen(ini);
     Ini_Dispose(ini);
     return erster;
 }
@@ -184,6 +186,7 @@ Fehlercode Func_IniDateiSchreiben() {
     if (!ini) return FEHLER_INI_SCHREIBEN;
     for (const Modul* m : gLeseReihenfolge)
         m->writeIni(ini);
+    Fensterlage_Schreiben(ini);
     const int geschrieben = Ini_WriteToFile(ini, INI_DATEINAME);
     Ini_Dispose(ini);
     return geschrieben < 0 ? FEHLER_INI_SCHREIBEN : KEIN_FEHLER;

@@ -63,8 +63,7 @@ int UI_AuswahlPopup(const char* titel, const char* hinweis, const std::vector<st
     QObject::connect(knoepfe, &QDialogButtonBox::rejected, &d, &QDialog::reject);
     layout->addWidget(knoepfe);
     PopupFreigabe frei;
-    popupZeigen(&d, ueber);
-    if (d.exec() != QDialog::Accepted) return 0;
+    if (popupAusfuehren(d, ueber) != QDialog::Accepted) return 0;
     for (std::size_t i = 0; i < kaesten.size(); ++i)
         (*gewaehlt)[i] = kaesten[i]->isChecked() ? 1 : 0;
     return 1;
@@ -84,8 +83,7 @@ int UI_SpeichernFrage(const char* titel, const char* frage) {
     box.setDefaultButton(speichern);
     box.setEscapeButton(abbrechen);
     PopupFreigabe frei;
-    popupZeigen(&box, ueber);
-    box.exec();
+    popupAusfuehren(box, ueber);
     if (box.clickedButton() == speichern) return UI_ANTWORT_SPEICHERN;
     if (box.clickedButton() == verwerfen) return UI_ANTWORT_VERWERFEN;
     return UI_ANTWORT_ABBRECHEN;

@@ -18,6 +18,7 @@ class QMenu;
 class QAction;
 class QTimer;
 class QKeyEvent;
+class QDialog;
 
 namespace uiint {
 
@@ -131,6 +132,8 @@ QWidget* vorderesFenster();
 void zentrieren(QWidget* fenster, QWidget* ueber);
 // Shows a popup modal, wide enough for its title, centred over `ueber` once both are on the screen.
 void popupZeigen(QWidget* popup, QWidget* ueber);
+// Shows a dialog as popupZeigen does and runs it; its result (also when it was closed while coming up).
+int popupAusfuehren(QDialog& dialog, QWidget* ueber);
 // Makes a popup at least as wide as its title needs in the window manager's title bar.
 void titelPlatzSichern(QWidget* popup);
 // Handles window-system events (no input) until the shown window is on the screen, at most a second.

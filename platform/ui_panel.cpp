@@ -7,6 +7,7 @@
 #include "platform/ui_lage.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -24,6 +25,7 @@ namespace uiint {
 namespace {
 
 constexpr int ZEIGEN_MS = 1000; // longest wait for the window system to show a window
+constexpr int RAHMEN_MS = 300;  // longest wait for the window manager to frame a popup
 
 int g_naechsterHandle = 1;
 QMargins g_rand; // the window manager's frame around a window, as last seen
@@ -113,8 +115,9 @@ void warteAufSichtbar(QWidget* f) {
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
 }
 
+// The window manager's frame round `f`; for a window not on the screen yet the one last seen round another.
 QMargins rahmenRand(const QWidget* f) {
-    if (f && f->isVisible() && f->windowHandle() && f->windowHandle()->isExposed()) {
+    if (f && f->isVisible() && f->windowHandle()) {
         const QMargins m = f->windowHandle()->frameMargins();
         if (!m.isNull()) g_rand = m;
         return m.isNull() ? g_rand : m;
@@ -179,7 +182,19 @@ void popupZeigen(QWidget* d, QWidget* ueber) {
     d->show(); // sized once shown (message boxes lay themselves out then)
     zentrieren(d, ueber);
     warteAufSichtbar(d);
+    // Under a window manager (the window below has a frame) the popup's own frame comes a moment later.
+    QElapsedTimer uhr;
+    uhr.start();
+    while (!rahmenRand(ueber).isNull() && d->windowHandle() && d->windowHandle()->frameMargins().isNull() &&
+           uhr.elapsed() < RAHMEN_MS)
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
     zentrieren(d, ueber); // now with its own frame
+}
+
+int popupAusfuehren(QDialog& d, QWidget* ueber) {
+    popupZeigen(&d, ueber);
+    // Events handled while it came up may have answered or closed it already.
+    return d.isVisible() ? d.exec() : d.result();
 }
 
 } // namespace uiint
@@ -220,14 +235,11 @@ int DisplayPanel(int handle) {
     } else if (zoom == VAL_MINIMIZE) {
         f->showMinimized();
     } else {
-        // Wholly on its screen, whatever position it was given; again once its frame is known.
+        // Wholly on its screen, whatever position it was given, with the frame the other windows have.
         fensterEinpassen(f);
         f->show();
-        warteAufSichtbar(f);
-        fensterEinpassen(f);
+        fensterEinpassen(f); // its own frame, where the window system knows it already
     }
-    p = panel(handle); // the wait handled events
-    if (!p || !p->fenster) return 0;
     f->raise();
     f->activateWindow();
     g_letzteAktiv = handle;
@@ -237,6 +249,7 @@ int DisplayPanel(int handle) {
 int HidePanel(int handle) {
     Panel* p = panel(handle);
     if (!p || !p->fenster) return FEHLER_PANEL;
+    (void)rahmenRand(p->fenster); // the next window shown gets the same frame
     if (p->popup)
         popupEntfernen(handle);
     else

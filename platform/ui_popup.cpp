@@ -31,8 +31,7 @@ int meldungZeigen(const char* title, const char* message) {
     box.setDefaultButton(QMessageBox::Ok);
     box.setEscapeButton(QMessageBox::Ok);
     PopupFreigabe frei; // timer callbacks go on while the box waits
-    popupZeigen(&box, ueber);
-    box.exec();
+    popupAusfuehren(box, ueber);
     return 0;
 }
 
@@ -58,8 +57,7 @@ std::string dateiauswahlZeigen(const DateiauswahlAnfrage& a, int restrictExtensi
     const QString vorgabe = QString::fromStdString(a.vorgabe);
     if (!vorgabe.isEmpty() && !vorgabe.contains('*') && !vorgabe.contains('?')) d.selectFile(vorgabe);
     PopupFreigabe frei;
-    popupZeigen(&d, ueber);
-    if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return {};
+    if (popupAusfuehren(d, ueber) != QDialog::Accepted || d.selectedFiles().isEmpty()) return {};
     return d.selectedFiles().first().toStdString();
 }
 

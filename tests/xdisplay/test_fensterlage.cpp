@@ -200,6 +200,14 @@ class MitFensterverwaltung : public ::testing::TestWithParam<Schirm> {
         werkzeug("xdotool", {"mousemove", QString::number(p.x()), QString::number(p.y()), "click", "1"});
     }
 
+    // With PLM1_BILDER set: the whole screen as a small PNG (a palette of 256 colours) in that folder.
+    void bildSpeichern(const char* name) {
+        const QString ordner = qEnvironmentVariable("PLM1_BILDER");
+        if (ordner.isEmpty() || schirm_.size() != QSize(1366, 768)) return;
+        QThread::msleep(500); // painted
+        werkzeug("import", {"-window", "root", "-colors", "256", "PNG8:" + ordner + "/" + name + ".png"});
+    }
+
     QProcess programm;
     QRect schirm_;
 
@@ -216,6 +224,7 @@ TEST_P(MitFensterverwaltung, FensterUndPopupsAufDemSchirm) {
     ASSERT_NE(haupt, 0u);
     // The first start greets with a popup over the main window.
     popupPruefen("^Fehler #802201$", haupt, "first start");
+    bildSpeichern("erster_start");
     werkzeug("xdotool", {"key", "Return"});
     wegAbwarten("^Fehler #802201$");
     klicken(punkt(haupt, MAINPANEL, MAINPANEL_INFO));
@@ -224,14 +233,14 @@ TEST_P(MitFensterverwaltung, FensterUndPopupsAufDemSchirm) {
     wegAbwarten("^Info$");
 
     struct Fenster {
-        const char* titel;
+        const char *titel, *bild;
         int panel, knopf, zurueck;
     };
     const Fenster fenster[] = {
-        {"^Zyklus-Programmierung", KURVPANEL, MAINPANEL_ZYKLUSPROG, KURVPANEL_ZURUECK},
-        {"^Tasten-Programmierung", TASTPANEL, MAINPANEL_TASTATURPROG, TASTPANEL_ZURUECK},
-        {"^Direktbetrieb", DIREKTPNL, MAINPANEL_DIREKTBETRIEB, DIREKTPNL_ZURUECK},
-        {"^PLM-1 Einstellungen", KONFIGPNL, MAINPANEL_KONFIGURATION, KONFIGPNL_ZURUECK}};
+        {"^Zyklus-Programmierung", "zyklus", KURVPANEL, MAINPANEL_ZYKLUSPROG, KURVPANEL_ZURUECK},
+        {"^Tasten-Programmierung", "tasten", TASTPANEL, MAINPANEL_TASTATURPROG, TASTPANEL_ZURUECK},
+        {"^Direktbetrieb", "direktbetrieb", DIREKTPNL, MAINPANEL_DIREKTBETRIEB, DIREKTPNL_ZURUECK},
+        {"^PLM-1 Einstellungen", "einstellungen", KONFIGPNL, MAINPANEL_KONFIGURATION, KONFIGPNL_ZURUECK}};
     for (const Fenster& f : fenster) {
         SCOPED_TRACE(f.titel);
         const qulonglong h = fensterAbwarten("^PLM-1 Steuerung$");
@@ -239,15 +248,18 @@ TEST_P(MitFensterverwaltung, FensterUndPopupsAufDemSchirm) {
         const qulonglong w = fensterAbwarten(f.titel);
         ASSERT_NE(w, 0u);
         allesAufDemSchirm(f.titel);
+        bildSpeichern(f.bild);
         if (f.panel == KURVPANEL) {
             klicken(punkt(w, KURVPANEL, KURVPANEL_SPEICHERN));
             popupPruefen("^Speichern$", w, "file dialog");
+            bildSpeichern("zyklus_speichern");
             werkzeug("xdotool", {"key", "Escape"});
             wegAbwarten("^Speichern$");
         }
         klicken(punkt(w, f.panel, f.zurueck));
         wegAbwarten(f.titel);
         allesAufDemSchirm("back");
+        if (f.panel == KURVPANEL) bildSpeichern("hauptfenster");
     }
 }
 
@@ -276,8 +288,14 @@ TEST_P(MitFensterverwaltung, LageKommtNachDemNeustartWieder) {
     allesAufDemSchirm("restart");
 }
 
-INSTANTIATE_TEST_SUITE_P(Schirme, MitFensterverwaltung,
-                         ::testing::Values(Schirm{1280, 800}, Schirm{1600, 1000}),
+// A laptop's and a desktop's screen; with PLM1_BILDER set also the small laptop the screenshots show.
+std::vector<Schirm> schirme() {
+    std::vector<Schirm> s = {{1280, 800}, {1600, 1000}};
+    if (!qEnvironmentVariableIsEmpty("PLM1_BILDER")) s.push_back({1366, 768});
+    return s;
+}
+
+INSTANTIATE_TEST_SUITE_P(Schirme, MitFensterverwaltung, ::testing::ValuesIn(schirme()),
                          [](const ::testing::TestParamInfo<Schirm>& i) {
                              return std::to_string(i.param.breite) + "x" + std::to_string(i.param.hoehe);
                          });

@@ -156,8 +156,9 @@ void zentrieren(QWidget* fenster, QWidget* ueber) {
             : rahmenRand(ueber);
     groesse = groesse.grownBy(rand);
     const QRect r = UiLage_Zentrieren(groesse, ziel, freierBereich(ziel, ueber));
-    if (r.size() != groesse) fenster->resize(r.size().shrunkBy(rand));
-    fenster->move(r.topLeft());
+    // Placed by its own area: how the window system reads a position given with the frame depends on
+    // whether it knows the frame yet.
+    fenster->setGeometry(r.marginsRemoved(rand));
 }
 
 void titelPlatzSichern(QWidget* d) {

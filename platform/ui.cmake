@@ -19,6 +19,7 @@ add_library(plm1_ui STATIC
     ${CMAKE_CURRENT_SOURCE_DIR}/ui_graph.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/ui_streifen.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/ui_fortschritt.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/ui_lage.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/ui_signale.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/ui_verlauf.cpp)
 target_include_directories(plm1_ui PUBLIC ${PROJECT_SOURCE_DIR})

@@ -47,21 +47,10 @@ std::map<int, Dialog>& dialoge() {
     return d;
 }
 
-constexpr int ZEIGEN_MS = 1000; // longest wait for the window system to show a new dialog
-
 // Handles what the window system has sent meanwhile (exposure, paint requests, also of the window below)
 // and holds back the operator's input, which the end of the wait throws away.
 void fensterereignisseBearbeiten() {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-}
-
-// A window shown just now is not on the screen before the window system has exposed it; painting it
-// before that shows nothing.
-void warteAufSichtbar(QWidget* f) {
-    QElapsedTimer uhr;
-    uhr.start();
-    while (f->windowHandle() && !f->windowHandle()->isExposed() && uhr.elapsed() < ZEIGEN_MS)
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
 }
 
 } // namespace
@@ -83,9 +72,12 @@ void fortschrittZeigen(int dialog, const char* title, const char* label, int mod
     lay->addWidget(d.balken);
     f->adjustSize();
     d.fenster = f;
+    titelPlatzSichern(f);
+    f->adjustSize();
     zentrieren(f, ueber);
     f->show();
     warteAufSichtbar(f);
+    zentrieren(f, ueber);
     fensterereignisseBearbeiten();
     f->repaint();
 }

@@ -44,7 +44,8 @@ int UI_AuswahlPopup(const char* titel, const char* hinweis, const std::vector<st
     }
     if (!appDa() || beendenAngefordert()) return 0;
     QApplication::setQuitOnLastWindowClosed(false);
-    QDialog d(QApplication::activeWindow());
+    QWidget* ueber = vorderesFenster();
+    QDialog d(ueber);
     d.setWindowTitle(text(titel));
     auto* layout = new QVBoxLayout(&d);
     layout->addWidget(new QLabel(text(hinweis), &d));
@@ -62,7 +63,7 @@ int UI_AuswahlPopup(const char* titel, const char* hinweis, const std::vector<st
     QObject::connect(knoepfe, &QDialogButtonBox::rejected, &d, &QDialog::reject);
     layout->addWidget(knoepfe);
     PopupFreigabe frei;
-    if (d.exec() != QDialog::Accepted) return 0;
+    if (popupAusfuehren(d, ueber) != QDialog::Accepted) return 0;
     for (std::size_t i = 0; i < kaesten.size(); ++i)
         (*gewaehlt)[i] = kaesten[i]->isChecked() ? 1 : 0;
     return 1;
@@ -72,8 +73,8 @@ int UI_SpeichernFrage(const char* titel, const char* frage) {
     if (g_frage) return g_frage(titel ? titel : "", frage ? frage : "");
     if (!appDa() || beendenAngefordert()) return UI_ANTWORT_ABBRECHEN;
     QApplication::setQuitOnLastWindowClosed(false);
-    QMessageBox box(QMessageBox::Question, text(titel), text(frage), QMessageBox::NoButton,
-                    QApplication::activeWindow());
+    QWidget* ueber = vorderesFenster();
+    QMessageBox box(QMessageBox::Question, text(titel), text(frage), QMessageBox::NoButton, ueber);
     box.setTextFormat(Qt::PlainText);
     QPushButton* speichern = box.addButton(QString::fromUtf8(UI_KNOPF_SPEICHERN), QMessageBox::AcceptRole);
     QPushButton* verwerfen =
@@ -82,7 +83,7 @@ int UI_SpeichernFrage(const char* titel, const char* frage) {
     box.setDefaultButton(speichern);
     box.setEscapeButton(abbrechen);
     PopupFreigabe frei;
-    box.exec();
+    popupAusfuehren(box, ueber);
     if (box.clickedButton() == speichern) return UI_ANTWORT_SPEICHERN;
     if (box.clickedButton() == verwerfen) return UI_ANTWORT_VERWERFEN;
     return UI_ANTWORT_ABBRECHEN;

@@ -18,6 +18,7 @@ class QMenu;
 class QAction;
 class QTimer;
 class QKeyEvent;
+class QDialog;
 
 namespace uiint {
 
@@ -128,7 +129,15 @@ void menuBarAufbauen(Panel& p, const MenuBarDef& def);
 // The window of the panel in front (the one a popup belongs over), else Qt's active window; may be null.
 QWidget* vorderesFenster();
 // Moves a top-level window so that it stands centred over `ueber` (kept on that screen); nothing without it.
-void zentrieren(QWidget* fenster, const QWidget* ueber);
+void zentrieren(QWidget* fenster, QWidget* ueber);
+// Shows a popup modal, wide enough for its title, centred over `ueber` once both are on the screen.
+void popupZeigen(QWidget* popup, QWidget* ueber);
+// Shows a dialog as popupZeigen does and runs it; its result (also when it was closed while coming up).
+int popupAusfuehren(QDialog& dialog, QWidget* ueber);
+// Makes a popup at least as wide as its title needs in the window manager's title bar.
+void titelPlatzSichern(QWidget* popup);
+// Handles window-system events (no input) until the shown window is on the screen, at most a second.
+void warteAufSichtbar(QWidget* fenster);
 
 // The layer's side of the popups and progress of ui_melden (ui_popup.cpp, ui_fortschritt.cpp).
 int meldungZeigen(const char* title, const char* message);

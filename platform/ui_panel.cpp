@@ -4,20 +4,31 @@
 #include "platform/ui_test.h"
 #include "platform/ui_widgets.h"
 
+#include "platform/ui_lage.h"
+
 #include <QApplication>
+#include <QDialog>
+#include <QElapsedTimer>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QImage>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPixmap>
 #include <QScreen>
 #include <QStyle>
 #include <QTimer>
+#include <QWindow>
 #include <vector>
 
 namespace uiint {
 namespace {
 
+constexpr int ZEIGEN_MS = 1000; // longest wait for the window system to show a window
+constexpr int RAHMEN_MS = 300;  // longest wait for the window manager to frame a popup
+
 int g_naechsterHandle = 1;
+QMargins g_rand; // the window manager's frame around a window, as last seen
 int g_letzteAktiv = 0;
 std::vector<int> g_popups; // installed popups, topmost last
 const UiRessource* g_ressource = nullptr;
@@ -96,24 +107,95 @@ QWidget* vorderesFenster() {
     return QApplication::activeWindow();
 }
 
-void zentrieren(QWidget* fenster, const QWidget* ueber) {
+void warteAufSichtbar(QWidget* f) {
+    QElapsedTimer uhr;
+    uhr.start();
+    while (f && f->isVisible() && f->windowHandle() && !f->windowHandle()->isExposed() &&
+           uhr.elapsed() < ZEIGEN_MS)
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
+}
+
+// The window manager's frame round `f`; for a window not on the screen yet the one last seen round another.
+QMargins rahmenRand(const QWidget* f) {
+    if (f && f->isVisible() && f->windowHandle()) {
+        const QMargins m = f->windowHandle()->frameMargins();
+        if (!m.isNull()) g_rand = m;
+        return m.isNull() ? g_rand : m;
+    }
+    return g_rand;
+}
+
+QRect freierBereich(const QRect& bei, const QWidget* f) {
+    const QScreen* s = QGuiApplication::screenAt(bei.center());
+    if (!s && f) s = f->screen();
+    if (!s) s = QGuiApplication::primaryScreen();
+    return s ? s->availableGeometry() : QRect();
+}
+
+void fensterEinpassen(PanelFenster* f) {
+    if (!f || (f->windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))) return;
+    const QMargins rand = rahmenRand(f);
+    const QRect frei = freierBereich(f->geometry(), f);
+    f->setMinimumSize(UiLage_Mindestgroesse(f->sizeHint(), frei, rand));
+    const QRect rahmen = f->geometry().marginsAdded(rand);
+    const QRect passend = UiLage_Einpassen(rahmen, frei);
+    if (passend != rahmen) f->setGeometry(passend.marginsRemoved(rand));
+}
+
+void zentrieren(QWidget* fenster, QWidget* ueber) {
     if (!fenster || !ueber || fenster == ueber) return;
+    // A window the window manager has not placed yet stands somewhere else than it will.
+    warteAufSichtbar(ueber);
     const QRect ziel = ueber->frameGeometry();
     QSize groesse = fenster->size();
     if (!fenster->testAttribute(Qt::WA_Resized)) groesse = groesse.expandedTo(fenster->sizeHint());
-    // A window not shown yet has no frame: take the one of the window it belongs over.
-    if (fenster->isVisible())
-        groesse = fenster->frameGeometry().size();
-    else
-        groesse += ziel.size() - ueber->geometry().size();
-    QRect r(QPoint(0, 0), groesse);
-    r.moveCenter(ziel.center());
-    if (const QScreen* s = ueber->screen()) {
-        const QRect frei = s->availableGeometry();
-        r.moveLeft(std::clamp(r.left(), frei.left(), std::max(frei.left(), frei.right() - r.width())));
-        r.moveTop(std::clamp(r.top(), frei.top(), std::max(frei.top(), frei.bottom() - r.height())));
+    // A window not on the screen yet has no frame: it will get one like the window it belongs over.
+    const QMargins rand =
+        fenster->isVisible() && fenster->windowHandle() && fenster->windowHandle()->isExposed()
+            ? rahmenRand(fenster)
+            : rahmenRand(ueber);
+    groesse = groesse.grownBy(rand);
+    const QRect r = UiLage_Zentrieren(groesse, ziel, freierBereich(ziel, ueber));
+    // Placed by its own area: how the window system reads a position given with the frame depends on
+    // whether it knows the frame yet.
+    fenster->setGeometry(r.marginsRemoved(rand));
+}
+
+void titelPlatzSichern(QWidget* d) {
+    if (!d) return;
+    QFont fett = d->font();
+    fett.setBold(true);
+    const int noetig = UiLage_Titelbreite(QFontMetrics(fett).horizontalAdvance(d->windowTitle()));
+    if (auto* box = qobject_cast<QMessageBox*>(d)) {
+        // A message box sizes itself from its layout; a spacer across its grid gives it the width.
+        if (auto* gitter = qobject_cast<QGridLayout*>(box->layout()))
+            gitter->addItem(new QSpacerItem(noetig, 0, QSizePolicy::Fixed, QSizePolicy::Minimum),
+                            gitter->rowCount(), 0, 1, gitter->columnCount());
+        return;
     }
-    fenster->move(r.topLeft());
+    d->setMinimumWidth(std::max(d->minimumWidth(), noetig));
+}
+
+void popupZeigen(QWidget* d, QWidget* ueber) {
+    d->setWindowModality(Qt::ApplicationModal);
+    titelPlatzSichern(d);
+    zentrieren(d, ueber);
+    d->show(); // sized once shown (message boxes lay themselves out then)
+    zentrieren(d, ueber);
+    warteAufSichtbar(d);
+    // Under a window manager (the window below has a frame) the popup's own frame comes a moment later.
+    QElapsedTimer uhr;
+    uhr.start();
+    while (!rahmenRand(ueber).isNull() && d->windowHandle() && d->windowHandle()->frameMargins().isNull() &&
+           uhr.elapsed() < RAHMEN_MS)
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
+    zentrieren(d, ueber); // now with its own frame
+}
+
+int popupAusfuehren(QDialog& d, QWidget* ueber) {
+    popupZeigen(&d, ueber);
+    // Events handled while it came up may have answered or closed it already.
+    return d.isVisible() ? d.exec() : d.result();
 }
 
 } // namespace uiint
@@ -147,13 +229,18 @@ int DisplayPanel(int handle) {
     Panel* p = panel(handle);
     if (!p || !p->fenster) return FEHLER_PANEL;
     PanelFenster* f = p->fenster;
-    if (p->zoomVorAnzeige == VAL_MAXIMIZE)
-        f->showMaximized();
-    else if (p->zoomVorAnzeige == VAL_MINIMIZE)
-        f->showMinimized();
-    else
-        f->show();
+    const int zoom = p->zoomVorAnzeige;
     p->zoomVorAnzeige = VAL_NO_ZOOM;
+    if (zoom == VAL_MAXIMIZE) {
+        f->showMaximized();
+    } else if (zoom == VAL_MINIMIZE) {
+        f->showMinimized();
+    } else {
+        // Wholly on its screen, whatever position it was given, with the frame the other windows have.
+        fensterEinpassen(f);
+        f->show();
+        fensterEinpassen(f); // its own frame, where the window system knows it already
+    }
     f->raise();
     f->activateWindow();
     g_letzteAktiv = handle;
@@ -163,6 +250,7 @@ int DisplayPanel(int handle) {
 int HidePanel(int handle) {
     Panel* p = panel(handle);
     if (!p || !p->fenster) return FEHLER_PANEL;
+    (void)rahmenRand(p->fenster); // the next window shown gets the same frame
     if (p->popup)
         popupEntfernen(handle);
     else
@@ -217,11 +305,9 @@ int InstallPopup(int handle) {
     PanelFenster* f = p->fenster;
     QWidget* ueber = vorderesFenster();
     f->hide(); // modality changes only take effect on showing
-    zentrieren(f, ueber);
-    f->setWindowModality(Qt::ApplicationModal);
     p->popup = true;
     g_popups.push_back(handle);
-    f->show();
+    popupZeigen(f, ueber);
     f->raise();
     f->activateWindow();
     return 0;

@@ -14,13 +14,6 @@ QString text(const char* s) {
     return QString::fromUtf8(s ? s : "");
 }
 
-// Shows a dialog modal and centred over the window that opened it, with the size it has once laid out
-// (also without a window manager, which would otherwise leave it at the screen's corner).
-void zentriertZeigen(QDialog& d, QWidget* ueber) {
-    d.setWindowModality(Qt::ApplicationModal);
-    d.show();
-    uiint::zentrieren(&d, ueber);
-}
 } // namespace
 
 namespace uiint {
@@ -38,8 +31,7 @@ int meldungZeigen(const char* title, const char* message) {
     box.setDefaultButton(QMessageBox::Ok);
     box.setEscapeButton(QMessageBox::Ok);
     PopupFreigabe frei; // timer callbacks go on while the box waits
-    zentriertZeigen(box, ueber);
-    box.exec();
+    popupAusfuehren(box, ueber);
     return 0;
 }
 
@@ -65,8 +57,7 @@ std::string dateiauswahlZeigen(const DateiauswahlAnfrage& a, int restrictExtensi
     const QString vorgabe = QString::fromStdString(a.vorgabe);
     if (!vorgabe.isEmpty() && !vorgabe.contains('*') && !vorgabe.contains('?')) d.selectFile(vorgabe);
     PopupFreigabe frei;
-    zentriertZeigen(d, ueber);
-    if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return {};
+    if (popupAusfuehren(d, ueber) != QDialog::Accepted || d.selectedFiles().isEmpty()) return {};
     return d.selectedFiles().first().toStdString();
 }
 

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <QScrollArea>
 #include <algorithm>
 #include <cmath>
 
@@ -23,6 +24,15 @@ PanelFenster::PanelFenster(int handle) : QWidget(nullptr, Qt::Window), handle_(h
 void PanelFenster::setzeInhalt(QWidget* inhalt, QWidget* menuBar) {
     inhalt_ = inhalt;
     menuBar_ = menuBar;
+    // The controls stand at fixed places: a window larger than them shows them centred, a smaller one
+    // (a screen smaller than the window) scrolls.
+    rollen_ = new QScrollArea(this);
+    rollen_->setFrameShape(QFrame::NoFrame);
+    rollen_->setFocusPolicy(Qt::NoFocus);
+    rollen_->setAlignment(Qt::AlignCenter);
+    rollen_->viewport()->setBackgroundRole(QPalette::Window);
+    rollen_->setWidgetResizable(false);
+    rollen_->setWidget(inhalt);
     anordnen();
 }
 
@@ -77,7 +87,7 @@ void PanelFenster::keyPressEvent(QKeyEvent* e) {
 void PanelFenster::anordnen() {
     const int mh = menuHoehe();
     if (menuBar_) menuBar_->setGeometry(0, 0, width(), mh);
-    if (inhalt_) inhalt_->setGeometry(0, mh, width(), height() - mh);
+    if (rollen_) rollen_->setGeometry(0, mh, width(), height() - mh);
 }
 
 // ---- lamp

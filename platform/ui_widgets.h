@@ -11,10 +11,13 @@
 #include <QWidget>
 #include <vector>
 
+class QScrollArea;
+
 namespace uiint {
 
-// Top-level window of a panel: menu bar on top, the panel's content below it. The close box only reports
-// EVENT_CLOSE to the panel callback; the window stays open.
+// Top-level window of a panel: menu bar on top, the panel's content below it in a scroll area (centred when
+// the window is larger than the content, scrolling when smaller). The close box only reports EVENT_CLOSE to
+// the panel callback; the window stays open.
 class PanelFenster : public QWidget {
   public:
     explicit PanelFenster(int handle);
@@ -34,6 +37,7 @@ class PanelFenster : public QWidget {
     void anordnen();
     int handle_;
     QWidget* inhalt_ = nullptr;
+    QScrollArea* rollen_ = nullptr;
     QWidget* menuBar_ = nullptr;
     bool erzwungen_ = false;
 };

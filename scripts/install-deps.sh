@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages that building and testing need; does nothing when all are there.
+# openbox and x11-utils (xwininfo, xprop): the real-display tests place windows under a window manager and
+# read where it put them and its frame.
 set -euo pipefail
 pkgs=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-serialport-dev libgtest-dev
-      googletest clang clang-format libclang-rt-14-dev libgl-dev xvfb xdotool qt6-translations-l10n fonts-dejavu-core)
+      googletest clang clang-format libclang-rt-14-dev libgl-dev xvfb xdotool qt6-translations-l10n fonts-dejavu-core
+      openbox x11-utils)
 missing=()
 for p in "${pkgs[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

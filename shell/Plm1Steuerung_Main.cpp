@@ -16,6 +16,7 @@
 #include "resources/Plm1SteuerungGui.h"
 #include "resources/panels.h"
 #include "shell/Plm1_Beenden.h"
+#include "shell/Plm1_Fensterlage.h"
 #include "shell/Plm1_GemeinsameFunktionen.h"
 #include "shell/Plm1_Startoptionen.h"
 #include "shell/inifile.h"
@@ -208,11 +209,14 @@ Fehlercode Func_IniDateiLaden() {
         VKR_Fehleruserstring(text.c_str());
         if (erster == KEIN_FEHLER) erster = FEHLER_INI_LESEN;
     }
+    Fensterlage_Lesen(ini);
     gGelesen = ini;
     gAusgangslage = Ini_New(1);
-    if (gAusgangslage)
+    if (gAusgangslage) {
         for (const Modul* m : gLeseReihenfolge)
             m->writeIni(gAusgangslage);
+        Fensterlage_Schreiben(gAusgangslage);
+    }
     return erster;
 }
 
@@ -222,6 +226,7 @@ Fehlercode Func_IniDateiSchreiben(std::string* grund) {
     if (!ini) return FEHLER_INI_SCHREIBEN;
     for (const Modul* m : gLeseReihenfolge)
         m->writeIni(ini);
+    Fensterlage_Schreiben(ini);
     IniText ziel = ini;
     if (gGelesen && gAusgangslage) {
         ziel = gGelesen;

@@ -16,6 +16,8 @@ struct Eintrag {
     int menu = 0;
     int breite = 0, hoehe = 0;  // size the window was built with
     int eigenB = 0, eigenH = 0; // its size when it was last left in the normal state
+    int links = 0, oben = 0;    // its place then
+    bool lageBekannt = false;   // shown or given a place since the start
 };
 
 struct Liste {
@@ -111,6 +113,9 @@ void GemFunc_SwitchPanels(int fromPanel, int toPanel) {
         if (Eintrag* von = eintragZu(fromPanel); von && zoom == VAL_NO_ZOOM) {
             von->eigenB = breite;
             von->eigenH = hoehe;
+            von->links = left;
+            von->oben = top;
+            von->lageBekannt = true;
         }
         if (fromPanel != toPanel) HidePanel(fromPanel);
     }
@@ -125,6 +130,38 @@ void GemFunc_SwitchPanels(int fromPanel, int toPanel) {
     }
     DisplayPanel(toPanel);
     if (quelle && zoom == VAL_MAXIMIZE) SetPanelAttribute(toPanel, ATTR_WINDOW_ZOOM, VAL_MAXIMIZE);
+}
+
+bool GemFunc_LageGet(int index, FensterLage* lage) {
+    if (index < 0 || index >= gListe.anzahl || !lage) return false;
+    const Eintrag& e = gListe.eintraege[index];
+    int sichtbar = 0, zoom = VAL_NO_ZOOM;
+    GetPanelAttribute(e.panel, ATTR_VISIBLE, &sichtbar);
+    GetPanelAttribute(e.panel, ATTR_WINDOW_ZOOM, &zoom);
+    if (sichtbar && zoom == VAL_NO_ZOOM) {
+        GetPanelAttribute(e.panel, ATTR_LEFT, &lage->links);
+        GetPanelAttribute(e.panel, ATTR_TOP, &lage->oben);
+        GetPanelAttribute(e.panel, ATTR_WIDTH, &lage->breite);
+        GetPanelAttribute(e.panel, ATTR_HEIGHT, &lage->hoehe);
+        return true;
+    }
+    if (!e.lageBekannt) return false;
+    *lage = FensterLage{e.links, e.oben, e.eigenB, e.eigenH};
+    return true;
+}
+
+void GemFunc_LageSetzen(int index, const FensterLage& lage) {
+    if (index < 0 || index >= gListe.anzahl || lage.breite < 1 || lage.hoehe < 1) return;
+    Eintrag& e = gListe.eintraege[index];
+    e = Eintrag{e.panel,     e.name,     e.menu,     e.breite,  e.hoehe,
+                lage.breite, lage.hoehe, lage.links, lage.oben, true};
+    int sichtbar = 0;
+    if (GetPanelAttribute(e.panel, ATTR_VISIBLE, &sichtbar) < 0 || !sichtbar) return;
+    SetPanelAttribute(e.panel, ATTR_LEFT, e.links);
+    SetPanelAttribute(e.panel, ATTR_TOP, e.oben);
+    SetPanelAttribute(e.panel, ATTR_WIDTH, std::max(e.eigenB, e.breite));
+    SetPanelAttribute(e.panel, ATTR_HEIGHT, std::max(e.eigenH, e.hoehe));
+    DisplayPanel(e.panel); // kept inside the screen
 }
 
 void GemFunc_KonfigEmpfaengerSetzen(KonfigEmpfaenger tasten, KonfigEmpfaenger kurven,

@@ -17,6 +17,17 @@ int GemFunc_AnzahlGet();
 int GemFunc_PanelGet(int index);
 const char* GemFunc_NameGet(int index);
 
+// A window's place and size on the screen in the normal state (its content, without the frame).
+struct FensterLage {
+    int links = 0, oben = 0, breite = 0, hoehe = 0;
+};
+// The place and size window `index` had when it was last shown (now, for the window on the screen);
+// false when it has not been shown and was given none.
+bool GemFunc_LageGet(int index, FensterLage* lage);
+// Gives window `index` a remembered place and size (sizes below 1 are ignored); the window on the screen
+// takes them at once, kept inside its screen.
+void GemFunc_LageSetzen(int index, const FensterLage& lage);
+
 void MenuCallback_Fenster(int menuBar, int menuItem, void* callbackData, int panel);
 
 // The windows that follow the valve configuration, called in the order keys, cycle, direct operation.

@@ -7,6 +7,7 @@ target_link_libraries(plm1_shell PUBLIC plm1_ui plm1_errorpopup)
 
 add_library(plm1_start STATIC
     ${CMAKE_CURRENT_SOURCE_DIR}/Plm1Steuerung_Main.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/Plm1_Fensterlage.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/Plm1_Startoptionen.cpp)
 target_link_libraries(plm1_start PUBLIC plm1_shell plm1_valves plm1_keys plm1_direct plm1_cycle plm1_vkrcom_fenster
                                         plm1_errorpopup plm1_ini plm1_serial plm1_sim plm1_ui Qt6::Widgets)

@@ -11,6 +11,7 @@
 #include <QWidget>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <string>
 #include <sys/stat.h>
@@ -64,12 +65,21 @@ std::string privaterOrdner() {
     return muster;
 }
 
+// The offscreen platform's own screen (800x600) is smaller than the program's windows, which would be
+// shrunk to it: a desktop's screen instead.
+void offscreenMitSchirm(const std::string& ordner) {
+    const std::string pfad = ordner + "/schirm.json";
+    std::ofstream(pfad) << R"({"screens": [{"name": "schirm", "x": 0, "y": 0, "width": 1600, "height": 1000,)"
+                           R"( "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})";
+    setenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + pfad).c_str(), 1);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
     const std::string ordner = privaterOrdner();
     if (ordner.empty()) return 1;
+    if (!std::getenv("QT_QPA_PLATFORM")) offscreenMitSchirm(ordner);
     QStandardPaths::setTestModeEnabled(true);
     int rc = 0;
     {

@@ -2,11 +2,16 @@
 
 #include "ui_testhilfe.h"
 
+#include "platform/ui_lage.h"
 #include "resources/Plm1SteuerungGui.h"
 #include "resources/panels.h"
 
 #include <QAbstractButton>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QWidget>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -383,6 +388,118 @@ TEST(UiResource, TabReihenfolgeFolgtDerLeserichtung) {
         EXPECT_EQ(w, UI_CtrlWidget(h, naechstes));
     }
     DiscardPanel(h);
+}
+
+// Placement rules: a window moved into the screen's free area, shrunk only where it is bigger; a popup
+// centred over its window; the smallest size a window may be dragged to.
+TEST(UiLage, EinpassenZentrierenMindestgroesse) {
+    const QRect frei(0, 0, 1600, 1000);
+    struct Einpassen {
+        QRect rahmen, erwartet;
+    };
+    const Einpassen einpassen[] = {
+        {{528, 339, 1242, 764}, {358, 236, 1242, 764}},  // the cycle window off the lower right corner
+        {{368, 100, 918, 600}, {368, 100, 918, 600}},    // inside: stays
+        {{-30, -20, 200, 100}, {0, 0, 200, 100}},        // off the upper left corner
+        {{1400, 950, 200, 50}, {1400, 950, 200, 50}},    // touching the lower right edge: inside
+        {{1401, 951, 200, 50}, {1400, 950, 200, 50}},    // one pixel past it
+        {{100, 100, 1700, 1100}, {0, 0, 1600, 1000}},    // bigger than the screen: shrunk to it
+        {{5000, 3000, 300, 200}, {1300, 800, 300, 200}}, // on a screen no longer there
+    };
+    for (const Einpassen& f : einpassen)
+        EXPECT_EQ(UiLage_Einpassen(f.rahmen, frei), f.erwartet) << f.rahmen.x() << "," << f.rahmen.y();
+    const QRect versetzt(1600, 24, 1280, 776); // a second screen right of it, with a panel on top
+    EXPECT_EQ(UiLage_Einpassen({2700, 0, 300, 200}, versetzt), QRect(2580, 24, 300, 200));
+    EXPECT_EQ(UiLage_Einpassen({10, 10, 50, 50}, QRect()), QRect(10, 10, 50, 50)); // no screen known
+
+    struct Zentrieren {
+        QSize groesse;
+        QRect ueber, erwartet;
+    };
+    const Zentrieren zentrieren[] = {
+        {{270, 100}, {528, 339, 546, 362}, {666, 470, 270, 100}}, // over the main window
+        {{400, 300}, {0, 0, 200, 100}, {0, 0, 400, 300}},       // over a window in the corner: kept on screen
+        {{1800, 300}, {0, 0, 1600, 1000}, {0, 350, 1600, 300}}, // wider than the screen
+    };
+    for (const Zentrieren& f : zentrieren)
+        EXPECT_EQ(UiLage_Zentrieren(f.groesse, f.ueber, frei), f.erwartet) << f.ueber.x();
+
+    struct Mindest {
+        QSize voll;
+        QRect frei;
+        QMargins rand;
+        QSize erwartet;
+    };
+    const Mindest mindest[] = {
+        {{916, 520}, {0, 0, 1600, 1000}, {1, 20, 1, 5}, {916, 520}},  // all controls fit: never smaller
+        {{1240, 761}, {0, 0, 1280, 800}, {1, 20, 1, 5}, {1240, 761}}, // just fits a laptop
+        {{1240, 761}, {0, 0, 1024, 600}, {1, 20, 1, 5}, {1022, 575}}, // too big: down to the screen, scrolls
+        {{1240, 761}, {0, 0, 1024, 600}, {}, {1024, 600}},            // no frame (no window manager)
+        {{300, 200}, {}, {}, {300, 200}},                             // no screen known
+    };
+    for (const Mindest& f : mindest)
+        EXPECT_EQ(UiLage_Mindestgroesse(f.voll, f.frei, f.rand), f.erwartet) << f.frei.width();
+
+    EXPECT_GT(UiLage_Titelbreite(200), 200 + 100); // room for the title bar's buttons
+    EXPECT_EQ(UiLage_Titelbreite(300) - UiLage_Titelbreite(200), 100);
+}
+
+// A shown window stands wholly on its screen, moved and where needed shrunk, and can never be made smaller
+// than its controls unless the screen is: then it scrolls. Larger, it shows its controls centred.
+TEST(UiLage, PanelFensterAufDemSchirm) {
+    const QRect frei = QGuiApplication::primaryScreen()->availableGeometry();
+    PanelDef def{.id = 1, .title = "Lage", .width = 300, .height = 200};
+    def.ctrls.push_back(ctrlDef(1, CtrlArt::Knopf, 10, 10, 80, 24, "OK"));
+    PanelDef gross = def;
+    gross.width = frei.width() + 200;
+    gross.height = frei.height() + 100;
+    struct Fall {
+        const PanelDef* def;
+        int links, oben, breite, hoehe;
+        bool rollt;
+    };
+    const Fall faelle[] = {
+        {&def, frei.right() - 100, frei.bottom() - 50, 300, 200, false}, // off the lower right corner
+        {&def, -400, -300, 300, 200, false},                             // off the upper left corner
+        {&def, 20, 20, 100, 60, false},                                  // smaller than its controls
+        {&def, 10, 10, 500, 400, false},                                 // larger: controls centred
+        {&gross, 0, 0, gross.width, gross.height, true},                 // larger than the screen
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.links);
+        const int p = UI_PanelDefLaden(*f.def);
+        ASSERT_GT(p, 0);
+        SetPanelAttribute(p, ATTR_LEFT, f.links);
+        SetPanelAttribute(p, ATTR_TOP, f.oben);
+        SetPanelAttribute(p, ATTR_WIDTH, f.breite);
+        SetPanelAttribute(p, ATTR_HEIGHT, f.hoehe);
+        ASSERT_EQ(DisplayPanel(p), 0);
+        QWidget* w = UI_PanelWidget(p);
+        EXPECT_TRUE(frei.contains(w->frameGeometry()))
+            << w->frameGeometry().x() << "," << w->frameGeometry().y() << " " << w->width() << "x"
+            << w->height();
+        int breite = 0, hoehe = 0;
+        GetPanelAttribute(p, ATTR_WIDTH, &breite);
+        GetPanelAttribute(p, ATTR_HEIGHT, &hoehe);
+        if (!f.rollt) {
+            EXPECT_EQ(breite, std::max(f.breite, f.def->width));
+            EXPECT_EQ(hoehe, std::max(f.hoehe, f.def->height));
+        }
+        // Dragged smaller than its controls: it stays as large as they need, or as the screen is.
+        w->resize(50, 40);
+        const int rand = w->frameGeometry().width() - w->width();
+        EXPECT_GE(w->width(), std::min(f.def->width, frei.width() - rand));
+        const auto* rollen = w->findChild<QScrollArea*>();
+        ASSERT_NE(rollen, nullptr);
+        EXPECT_EQ(rollen->horizontalScrollBar()->maximum() > 0, f.rollt);
+        w->resize(breite, hoehe);
+        const QWidget* knopf = UI_CtrlWidget(p, 1);
+        const QPoint lage = knopf->mapTo(w, QPoint(0, 0));
+        if (!f.rollt) {
+            EXPECT_EQ(lage.x(), (w->width() - f.def->width) / 2 + 10);
+        }
+        DiscardPanel(p);
+    }
 }
 
 TEST(UiPng, PanelAlsBildSpeichern) {

@@ -6,13 +6,16 @@
 #include "platform/ui.h"
 #include "platform/ui_test.h"
 #include "resources/Plm1SteuerungGui.h"
+#include "resources/panels.h"
 #include "shell/Plm1Steuerung_Main.h"
 #include "shell/Plm1_GemeinsameFunktionen.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <QMenu>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
@@ -115,6 +118,13 @@ class ProgrammBank : public ::testing::Test {
 
     std::string einstellungen() const {
         return dateiInhalt(ordner.filePath("plm1Steuerung.ini").toStdString());
+    }
+    // The file up to the windows' places, which follow the unit's settings (and are there).
+    std::string einstellungenVorLage() const {
+        const std::string s = einstellungen();
+        const auto lage = s.find("[Lage]\r\n");
+        EXPECT_NE(lage, std::string::npos) << s;
+        return s.substr(0, lage);
     }
     void einstellungenSchreiben(const std::string& text) const {
         std::ofstream(ordner.filePath("plm1Steuerung.ini").toStdString(), std::ios::binary) << text;

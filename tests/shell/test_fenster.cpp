@@ -9,6 +9,11 @@ namespace {
 
 class Fenster : public ProgrammBank {};
 
+// Every key of the unit's settings: no popup at the start.
+const char* const NUR_KONFIG = "[konfig]\r\nadresse = 49\r\ncom = 0\r\nlcom = 0\r\nv1 = 2\r\nv10 = 2\r\n"
+                               "v11 = 2\r\nv2 = 2\r\nv3 = 2\r\nv4 = 2\r\nv5 = 2\r\nv6 = 2\r\nv7 = 2\r\n"
+                               "v8 = 2\r\nv9 = 2\r\n";
+
 TEST_F(Fenster, KnoepfeUndFenstermenues) {
     einstellungenSchreiben("[konfig]\r\n");
     const int rc = starten({}, [&] {
@@ -121,6 +126,87 @@ TEST_F(Fenster, KnoepfeUndFenstermenues) {
         QuitUserInterface(0);
     });
     EXPECT_EQ(rc, 0);
+}
+
+// Each window's place and size come back from the settings file's own section, inside the screen and never
+// smaller than the window's controls; the file keeps them after the unit's settings.
+TEST_F(Fenster, LageUndGroesseUeberDenNeustart) {
+    const QRect frei = QGuiApplication::primaryScreen()->availableGeometry();
+    struct Fall {
+        const char* name;
+        std::string lage; // items of the section
+        QRect haupt;      // main window expected (left, top, width, height); empty: as built
+        bool amRand;      // pushed into the screen's upper right corner
+        bool konfigGross; // the settings window comes larger than built (else as built)
+    };
+    const Fall faelle[] = {
+        {"remembered",
+         "hauptfenster breite = 600\r\nhauptfenster hoehe = 380\r\nhauptfenster links = 30\r\n"
+         "hauptfenster oben = 40\r\neinstellungen breite = 2000\r\neinstellungen hoehe = 2000\r\n"
+         "einstellungen links = 5\r\neinstellungen oben = 5\r\n",
+         QRect(30, 40, 600, 380), false, true},
+        {"off the screen",
+         "hauptfenster breite = 600\r\nhauptfenster hoehe = 380\r\n"
+         "hauptfenster links = 9000\r\nhauptfenster oben = -500\r\n",
+         QRect(0, 0, 600, 380), true, false},
+        {"smaller than the controls",
+         "hauptfenster breite = 100\r\nhauptfenster hoehe = 50\r\n"
+         "hauptfenster links = 10\r\nhauptfenster oben = 10\r\n",
+         QRect(10, 10, 0, 0), false, false},
+        {"incomplete", "hauptfenster breite = 600\r\nhauptfenster links = 10\r\nhauptfenster oben = 10\r\n",
+         QRect(), false, false},
+        {"no number",
+         "hauptfenster breite = gross\r\nhauptfenster hoehe = 380\r\nhauptfenster links = 10\r\n"
+         "hauptfenster oben = 10\r\n",
+         QRect(), false, false},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        einstellungenSchreiben(std::string(NUR_KONFIG) + "[Lage]\r\n" + f.lage);
+        QRect nachher;
+        const int rc = starten({}, [&] {
+            const int haupt = GemFunc_MainpanelGet();
+            const int konfig = panelNamens("PLM-1 Einstellungen");
+            const PanelDef* hauptDef = Resource_Panel(MAINPANEL);
+            const PanelDef* konfigDef = Resource_Panel(KONFIGPNL);
+            const QRect h(panelWert(haupt, ATTR_LEFT), panelWert(haupt, ATTR_TOP),
+                          panelWert(haupt, ATTR_WIDTH), panelWert(haupt, ATTR_HEIGHT));
+            if (f.haupt.isNull() && f.haupt.x() == 0) {
+                EXPECT_EQ(h.size(), QSize(hauptDef->width, hauptDef->height));
+            } else if (f.amRand) {
+                EXPECT_EQ(UI_PanelWidget(haupt)->frameGeometry().topRight(), frei.topRight());
+            } else {
+                EXPECT_EQ(h.topLeft(), f.haupt.topLeft());
+                EXPECT_EQ(h.size(), f.haupt.size().expandedTo(QSize(hauptDef->width, hauptDef->height)));
+            }
+            EXPECT_TRUE(frei.contains(UI_PanelWidget(haupt)->frameGeometry()));
+            ereignis(haupt, MAINPANEL_KONFIGURATION, EVENT_COMMIT);
+            // The settings window comes at the main window's place; its remembered size, kept on the screen.
+            const QSize k(panelWert(konfig, ATTR_WIDTH), panelWert(konfig, ATTR_HEIGHT));
+            if (f.konfigGross) {
+                EXPECT_TRUE(frei.contains(UI_PanelWidget(konfig)->frameGeometry()));
+                EXPECT_GT(k.width(), konfigDef->width);
+            } else {
+                EXPECT_EQ(k, QSize(konfigDef->width, konfigDef->height));
+            }
+            SetPanelAttribute(konfig, ATTR_LEFT, 15);
+            SetPanelAttribute(konfig, ATTR_TOP, 25);
+            nachher = QRect(15, 25, k.width(), k.height());
+            QuitUserInterface(0);
+        });
+        EXPECT_EQ(rc, 0);
+        // Written after the unit's settings: the window on the screen at exit with its place and size.
+        const std::string s = einstellungen();
+        EXPECT_LT(s.find("[konfig]"), s.find("[Lage]")) << s;
+        for (const auto& [schluessel, wert] :
+             {std::pair{"einstellungen links", nachher.x()}, std::pair{"einstellungen oben", nachher.y()},
+              std::pair{"einstellungen breite", nachher.width()},
+              std::pair{"einstellungen hoehe", nachher.height()}})
+            EXPECT_NE(s.find(std::string(schluessel) + " = " + std::to_string(wert) + "\r\n"),
+                      std::string::npos)
+                << schluessel << "\n"
+                << s;
+    }
 }
 
 TEST_F(Fenster, SchliessenEinesArbeitsfenstersBeendetUndSpeichert) {

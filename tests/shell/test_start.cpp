@@ -52,7 +52,7 @@ TEST_F(Start, OhneEinstellungsdateiEinPopupUndAmEndeEineVollstaendigeDatei) {
     EXPECT_TRUE(lief);
     ASSERT_EQ(popups.size(), 1u);
     EXPECT_EQ(popups[0].first, "Fehler #802201");
-    EXPECT_EQ(einstellungen(), NEUE_EINSTELLUNGEN);
+    EXPECT_EQ(einstellungenVorLage(), NEUE_EINSTELLUNGEN);
 }
 
 // Every callback the resource names is registered once the program has started: a misspelt name would
@@ -107,7 +107,7 @@ TEST_F(Start, FehlenderSchluesselMeldetDenErstenUndDieDateiWirdErgaenzt) {
     erwartet.replace(erwartet.find("lcom = 0"), 8, "lcom=3");
     erwartet.replace(erwartet.find("v3 = 2"), 6, " v3 = 0 ");
     erwartet.replace(erwartet.find("v7 = 2"), 6, "V7=1");
-    EXPECT_EQ(einstellungen(), erwartet);
+    EXPECT_EQ(einstellungenVorLage(), erwartet);
 }
 
 // The configured port is written back at exit even when its adapter was absent, unless the operator chose
@@ -409,7 +409,7 @@ TEST_F(Start, EinstellungsdateiMitByteOrderMark) {
     });
     EXPECT_EQ(rc, 0);
     EXPECT_TRUE(popups.empty()) << popups[0].first;
-    EXPECT_EQ(einstellungen(), s);
+    EXPECT_EQ(einstellungenVorLage(), s);
 }
 
 TEST_F(Start, SimulatorAnCom1MitRingZumUmschalten) {

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <fcntl.h>
 #include <random>
@@ -331,7 +332,9 @@ int Datei_SicherSchreiben(const std::string& pfad, const void* daten, std::size_
     const int schreibFd = zielOeffnen(ziel, &ergebnis, grund);
     if (ergebnis != DATEI_OK) return ergebnis;
 
-    std::string muster = vorlage ? vorlage : "." + nameVon(ziel.pfad) + "." + PLATZHALTER;
+    // The temporary name is cut so that it fits where the target's longest name fits.
+    const std::size_t platz = NAME_MAX - 2 - std::strlen(PLATZHALTER);
+    std::string muster = vorlage ? vorlage : "." + nameVon(ziel.pfad).substr(0, platz) + "." + PLATZHALTER;
     if (muster.find(PLATZHALTER) == std::string::npos) muster += PLATZHALTER;
     const std::string ordner = ordnerVon(ziel.pfad);
     const auto* bytes = static_cast<const unsigned char*>(daten);

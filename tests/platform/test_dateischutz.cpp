@@ -754,6 +754,15 @@ TEST_F(Dateischutz, ZielPruefenUndLesbarPruefen) {
     char gelesen[8] = {};
     EXPECT_EQ(::read(leser, gelesen, sizeof gelesen), 3);
     ::close(leser);
+    // The longest name the system takes is written too; a longer one is refused before anything is done.
+    {
+        const fs::path lang = basis / "o" / std::string(255, 'n');
+        EXPECT_EQ(Datei_ZielPruefen(lang.string()), DATEI_OK);
+        std::string grund;
+        EXPECT_EQ(Datei_SicherSchreiben(lang.string(), ALT, std::strlen(ALT), &grund), DATEI_OK) << grund;
+        EXPECT_EQ(lesen(lang), ALT);
+        EXPECT_EQ(Datei_ZielPruefen((basis / "o" / std::string(256, 'n')).string()), DATEI_FEHLER_OEFFNEN);
+    }
 }
 
 } // namespace

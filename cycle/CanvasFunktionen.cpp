@@ -94,13 +94,16 @@ void schrittSetzen(int k, int i, int wert, bool setzen) {
     Zeichnen_KurvenpunktLinie(k, i);
 }
 
-// One poll of the gesture: every visible step the pointer passed since the last poll takes the value on
-// the straight line between the two pointer positions, the step under the pointer the value under it.
-void abfragen() {
+void gesteBeenden() {
+    gGeste = Mausgeste{};
+    wertanzeigeVerstecken();
+}
+
+// The stroke goes on to the pointer at (x, y): every visible step it passed since the last position takes
+// the value on the straight line between the two, the step under the pointer the value under it.
+void strichBis(int x, int y, int modifier) {
     const int k = gGeste.kanal;
     KurvenCanvas& c = gKurvenCanvas[k];
-    int x = 0, y = 0, links = 0, rechts = 0, modifier = 0;
-    GetRelativeMouseState(gKurvenPanel, c.control, &x, &y, &links, &rechts, &modifier);
     const int i = Canvas_SchrittAusXKoordinate(c, x);
     const CanvasBereich sichtbar = Canvas_SichtbarerBereich(c);
     const bool setzen = modifier != VAL_SHIFT_MODIFIER;
@@ -138,8 +141,16 @@ void abfragen() {
         ProcessDrawEvents();
         SetCtrlVal(gKurvenPanel, KURVPANEL_YWERTANZEIGE, c.curve->values[i]);
     }
+}
+
+// One poll of the gesture: the stroke goes on to the pointer.
+void abfragen() {
+    const KurvenCanvas& c = gKurvenCanvas[gGeste.kanal];
+    int x = 0, y = 0, links = 0, rechts = 0, modifier = 0;
+    GetRelativeMouseState(gKurvenPanel, c.control, &x, &y, &links, &rechts, &modifier);
+    strichBis(x, y, modifier);
     const int gehalten = gGeste.rechts ? rechts : links;
-    if (!gehalten) Canvas_MausLosgelassen(c.control);
+    if (!gehalten) gesteBeenden();
 }
 
 } // namespace
@@ -336,7 +347,7 @@ void Canvas_MausBewegt(int control) {
     int x = 0, y = 0, links = 0, rechts = 0, modifier = 0;
     GetRelativeMouseState(gKurvenPanel, control, &x, &y, &links, &rechts, &modifier);
     if (!(gGeste.rechts ? rechts : links)) {
-        Canvas_MausLosgelassen(control);
+        gesteBeenden();
         return;
     }
     abfragen();
@@ -344,8 +355,12 @@ void Canvas_MausBewegt(int control) {
 
 void Canvas_MausLosgelassen(int control) {
     if (gGeste.kanal < 0 || gKurvenCanvas[gGeste.kanal].control != control) return;
-    gGeste = {};
-    wertanzeigeVerstecken();
+    // The button was held up to here: a pointer that moved on since the last poll ends the stroke where
+    // it is released.
+    int x = 0, y = 0, links = 0, rechts = 0, modifier = 0;
+    GetRelativeMouseState(gKurvenPanel, control, &x, &y, &links, &rechts, &modifier);
+    if (gGeste.vorher && (x != gGeste.vorX || y != gGeste.vorY)) strichBis(x, y, modifier);
+    gesteBeenden();
 }
 
 bool Canvas_GesteLaeuft() {

@@ -133,6 +133,10 @@ TEST_F(CanvasFenster, ValveCanvasesAlwaysSetOne) {
     ziehen(KURVPANEL_CANVAS_V10, mitteVon(9), 20);
     loslassen(KURVPANEL_CANVAS_V10, mitteVon(9), 20);
     EXPECT_EQ(gKurven[11].values, std::vector<int32_t>(10, 1));
+    // A release away from the last poll: the stroke ends where the button came up.
+    druecken(KURVPANEL_CANVAS_V9, mitteVon(2), 3);
+    loslassen(KURVPANEL_CANVAS_V9, mitteVon(6), 20);
+    EXPECT_EQ(gKurven[10].values, (std::vector<int32_t>{0, 0, 1, 1, 1, 1, 1, 0, 0, 0}));
 }
 
 TEST_F(CanvasFenster, ClicksRightOfTheLastStepChangeNothing) {

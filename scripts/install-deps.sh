@@ -3,6 +3,8 @@
 set -euo pipefail
 pkgs=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-serialport-dev libgtest-dev
       googletest clang clang-format libclang-rt-14-dev libgl-dev xvfb xdotool qt6-translations-l10n fonts-dejavu-core)
+# Real-display tests with a window manager: openbox, and xwininfo for where it put a window's content.
+pkgs+=(openbox x11-utils)
 missing=()
 for p in "${pkgs[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -6,6 +6,7 @@
 #include "resources/Plm1SteuerungGui.h"
 #include "resources/panels.h"
 #include "sim/plm1sim.h"
+#include "xdisplay_hilfen.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -26,7 +27,7 @@
 #include <string>
 #include <vector>
 
-namespace {
+namespace xanzeige {
 
 constexpr int WERKZEUG_MS = 10000; // longest run of one xdotool call
 constexpr int FENSTER_MS = 20000;  // longest wait for a window to appear
@@ -385,7 +386,7 @@ TEST_F(EchtesX, RueckgaengigUndWiederholenMitDerTastatur) {
     }
 }
 
-} // namespace
+} // namespace xanzeige
 
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv); // on the test's X server: takes the screen captures

@@ -187,10 +187,16 @@ TEST_F(MitFensterverwaltung, SchnellerStrichSetztJedenUeberstrichenenSchritt) {
     auto x = [&](int schritt) { return 5 + 18 * schritt + 9; };
     auto aufSchirm = [&](int schritt) { return QString::number(canvas.x() + x(schritt)); };
     const QString y = QString::number(canvas.y() + mitteY);
-    QStringList strich = {"mousemove", aufSchirm(0), y, "mousedown", "1"};
-    for (int s = 2; s <= 12; s += 2)
-        strich << "mousemove" << aufSchirm(s) << y;
-    strich << "mousemove" << aufSchirm(21) << y << "mouseup"
+    // The gaps come from the distance between two pointer positions, not from the pace: a short pause
+    // after each event lets the program see them one by one, as a hand would give them.
+    QStringList strich = {"mousemove", aufSchirm(0), y, "sleep", "0.1", "mousedown", "1"};
+    for (const int s : {2, 4, 6, 8, 10, 12, 21})
+        strich << "sleep"
+               << "0.05"
+               << "mousemove" << aufSchirm(s) << y;
+    strich << "sleep"
+           << "0.05"
+           << "mouseup"
            << "1"
            << "mousemove"
            << "5"

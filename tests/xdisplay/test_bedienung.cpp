@@ -92,22 +92,7 @@ class MitFensterverwaltung : public ::testing::Test {
         ASSERT_TRUE(fensterverwaltung.waitForStarted(WARTEN_MS)) << "openbox is not installed";
         ASSERT_TRUE(abwarten([&] { return QFile::exists(bereit); })) << "openbox did not start";
 
-        QFile ini(ordner.filePath("plm1Steuerung.ini"));
-        ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
-        QByteArray inhalt = "[konfig]\r\nadresse = 49\r\ncom = 1\r\nlcom = 1\r\n";
-        for (int v = 1; v <= 11; ++v)
-            inhalt += "v" + QByteArray::number(v) + " = 2\r\n";
-        ini.write(inhalt);
-        ini.close();
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("PLM1_COM1", QString::fromStdString(sim.pfad()));
-        env.insert("HOME", ordner.path());
-        env.insert("XDG_CONFIG_HOME", ordner.filePath("config"));
-        env.remove("QT_QPA_PLATFORM");
-        programm.setProcessEnvironment(env);
-        programm.setWorkingDirectory(ordner.path());
-        programm.setProcessChannelMode(QProcess::ForwardedChannels);
-        programm.start(programmPfad(), {});
+        ASSERT_TRUE(programmStarten(programm, ordner, sim.pfad()));
         ASSERT_TRUE(programm.waitForStarted(WARTEN_MS));
         haupt = fensterOben("^PLM-1 Steuerung$");
         ASSERT_NE(haupt, 0u) << "main window did not appear";

@@ -1,12 +1,16 @@
 #pragma once
-// What the real-display tests share: running xdotool, finding windows and their geometry, points inside the
-// controls of a shown panel, screen captures, clicks and typing.
+// What the real-display tests share: starting the program, running xdotool, finding windows and their
+// geometry, points inside the controls of a shown panel, screen captures, clicks and typing.
 
 #include <QImage>
 #include <QPoint>
+#include <QProcess>
 #include <QRect>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
+
+#include <string>
 
 namespace xanzeige {
 QString programmPfad();
@@ -20,4 +24,6 @@ QImage bildVon(const QRect& r);
 bool titelAbwarten(qulonglong fenster, const QString& titel, int ms);
 void klicken(QPoint p, int anzahl);
 void tippen(const QString& text);
+// Settings file with every key in `ordner`, then the program started there on the line `simPfad` as COM 1.
+bool programmStarten(QProcess& programm, const QTemporaryDir& ordner, const std::string& simPfad);
 } // namespace xanzeige

@@ -23,6 +23,8 @@ constexpr int LABELS[CANVAS_ZEITACHSE_LABELS] = {
 struct Mausgeste {
     int kanal = -1;
     int rechts = 0;
+    bool vorher = false; // the pointer position of the last poll is known
+    int vorX = 0, vorY = 0;
 };
 Mausgeste gGeste;
 
@@ -74,27 +76,63 @@ void wertanzeigeVerstecken() {
     if (gKurvenPanel > 0) SetCtrlAttribute(gKurvenPanel, KURVPANEL_YWERTANZEIGE, ATTR_VISIBLE, 0);
 }
 
-// One poll of the gesture: the step under the pointer now takes the value under it.
-void abfragen() {
+// The value a step takes under the pointer height y: the top for a valve, the zero line for the right
+// button.
+int wertUnter(const KurvenCanvas& c, int y) {
+    if (gGeste.rechts) return 0;
+    return c.max - c.min == 1 ? c.max : Canvas_WertAusYKoordinate(c, y);
+}
+
+void schrittSetzen(int k, int i, int wert, bool setzen) {
+    KurvenCanvas& c = gKurvenCanvas[k];
+    Zeichnen_KurvenpunktLinieLoeschen(k, i);
+    Zeichnen_KurvenpunktRechteckLoeschen(k, i);
+    if (setzen) c.curve->values[i] = wert;
+    Zeichnen_KurvenpunktRechteck(k, i);
+    Zeichnen_VertikaleGitterlinienUmPunkt(k, i);
+    Zeichnen_Nulllinienteil(k, i);
+    Zeichnen_KurvenpunktLinie(k, i);
+}
+
+void gesteBeenden() {
+    gGeste = Mausgeste{};
+    wertanzeigeVerstecken();
+}
+
+// The stroke goes on to the pointer at (x, y): every visible step it passed since the last position takes
+// the value on the straight line between the two, the step under the pointer the value under it.
+void strichBis(int x, int y, int modifier) {
     const int k = gGeste.kanal;
     KurvenCanvas& c = gKurvenCanvas[k];
-    int x = 0, y = 0, links = 0, rechts = 0, modifier = 0;
-    GetRelativeMouseState(gKurvenPanel, c.control, &x, &y, &links, &rechts, &modifier);
     const int i = Canvas_SchrittAusXKoordinate(c, x);
-    if (i >= 0 && i <= c.first + CANVAS_SICHTBARE_SCHRITTE - 1) {
+    const CanvasBereich sichtbar = Canvas_SichtbarerBereich(c);
+    const bool setzen = modifier != VAL_SHIFT_MODIFIER;
+    auto schrittBei = [&](int px) {
+        return static_cast<int>(std::floor((px - c.marginLeft) / c.xScale)) + c.first;
+    };
+    const int bis = schrittBei(x);
+    const int von = gGeste.vorher ? schrittBei(gGeste.vorX) : bis;
+    const int erster = std::max(std::min(von, bis), sichtbar.first);
+    const int letzter = std::min(std::max(von, bis), sichtbar.last);
+    if (c.xScale > 0 && erster <= letzter) {
         CanvasStartBatchDraw(gKurvenPanel, c.control);
-        Zeichnen_KurvenpunktLinieLoeschen(k, i);
-        Zeichnen_KurvenpunktRechteckLoeschen(k, i);
-        if (modifier != VAL_SHIFT_MODIFIER) {
-            int wert = 0;
-            if (!gGeste.rechts) wert = c.max - c.min == 1 ? c.max : Canvas_WertAusYKoordinate(c, y);
-            c.curve->values[i] = wert;
+        for (int s = erster; s <= letzter; ++s) {
+            int ys = y;
+            if (s == von && von != bis) {
+                ys = gGeste.vorY;
+            } else if (s != bis) {
+                const double mitte = c.marginLeft + (s - c.first + 0.5) * c.xScale;
+                const double t = std::clamp((mitte - gGeste.vorX) / (x - gGeste.vorX), 0.0, 1.0);
+                ys = static_cast<int>(std::lround(gGeste.vorY + t * (y - gGeste.vorY)));
+            }
+            schrittSetzen(k, s, wertUnter(c, ys), setzen);
         }
-        Zeichnen_KurvenpunktRechteck(k, i);
-        Zeichnen_VertikaleGitterlinienUmPunkt(k, i);
-        Zeichnen_Nulllinienteil(k, i);
-        Zeichnen_KurvenpunktLinie(k, i);
         CanvasEndBatchDraw(gKurvenPanel, c.control);
+    }
+    gGeste.vorher = true;
+    gGeste.vorX = x;
+    gGeste.vorY = y;
+    if (i >= 0 && i <= c.first + CANVAS_SICHTBARE_SCHRITTE - 1) {
         int breite = 0;
         GetCtrlAttribute(gKurvenPanel, KURVPANEL_YWERTANZEIGE, ATTR_WIDTH, &breite);
         const int links_ = static_cast<int>(c.left + Canvas_XGitterKoordinate(c, i + 1 - c.first) -
@@ -103,8 +141,16 @@ void abfragen() {
         ProcessDrawEvents();
         SetCtrlVal(gKurvenPanel, KURVPANEL_YWERTANZEIGE, c.curve->values[i]);
     }
+}
+
+// One poll of the gesture: the stroke goes on to the pointer.
+void abfragen() {
+    const KurvenCanvas& c = gKurvenCanvas[gGeste.kanal];
+    int x = 0, y = 0, links = 0, rechts = 0, modifier = 0;
+    GetRelativeMouseState(gKurvenPanel, c.control, &x, &y, &links, &rechts, &modifier);
+    strichBis(x, y, modifier);
     const int gehalten = gGeste.rechts ? rechts : links;
-    if (!gehalten) Canvas_MausLosgelassen(c.control);
+    if (!gehalten) gesteBeenden();
 }
 
 } // namespace
@@ -283,7 +329,9 @@ void Canvas_Mausklick(int control, int rechts) {
     const int k = kanalVonControl(control);
     if (k < 0 || gKurvenPanel <= 0 || !gKurvenCanvas[k].curve) return;
     const KurvenCanvas& c = gKurvenCanvas[k];
-    gGeste = {k, rechts ? 1 : 0};
+    gGeste = Mausgeste{};
+    gGeste.kanal = k;
+    gGeste.rechts = rechts ? 1 : 0;
     if (!rechts && c.max - c.min != 1) {
         int hoehe = 0;
         GetCtrlAttribute(gKurvenPanel, KURVPANEL_YWERTANZEIGE, ATTR_HEIGHT, &hoehe);
@@ -299,7 +347,7 @@ void Canvas_MausBewegt(int control) {
     int x = 0, y = 0, links = 0, rechts = 0, modifier = 0;
     GetRelativeMouseState(gKurvenPanel, control, &x, &y, &links, &rechts, &modifier);
     if (!(gGeste.rechts ? rechts : links)) {
-        Canvas_MausLosgelassen(control);
+        gesteBeenden();
         return;
     }
     abfragen();
@@ -307,8 +355,12 @@ void Canvas_MausBewegt(int control) {
 
 void Canvas_MausLosgelassen(int control) {
     if (gGeste.kanal < 0 || gKurvenCanvas[gGeste.kanal].control != control) return;
-    gGeste = {};
-    wertanzeigeVerstecken();
+    // The button was held up to here: a pointer that moved on since the last poll ends the stroke where
+    // it is released.
+    int x = 0, y = 0, links = 0, rechts = 0, modifier = 0;
+    GetRelativeMouseState(gKurvenPanel, control, &x, &y, &links, &rechts, &modifier);
+    if (gGeste.vorher && (x != gGeste.vorX || y != gGeste.vorY)) strichBis(x, y, modifier);
+    gesteBeenden();
 }
 
 bool Canvas_GesteLaeuft() {

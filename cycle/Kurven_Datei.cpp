@@ -166,8 +166,10 @@ Fehlercode KurvenDatei_Speichern(unsigned char immerFragen) {
         std::string laufwerk, verzeichnis, name;
         SplitPath(gPfad, &laufwerk, &verzeichnis, &name);
         char gewaehlt[MAX_PATHNAME_LEN] = {};
-        if (FileSelectPopup((laufwerk + verzeichnis).c_str(), "*.plk", "*.plk", "Speichern", VAL_SAVE_BUTTON,
-                            0, 1, 1, 1, gewaehlt) == VAL_NO_FILE_SELECTED)
+        const int wahl = FileSelectPopup((laufwerk + verzeichnis).c_str(), "*.plk", "*.plk", "Speichern",
+                                         VAL_SAVE_BUTTON, 0, 1, 1, 1, gewaehlt);
+        if (wahl == VAL_NO_FILE_SELECTED ||
+            (wahl == VAL_EXISTING_FILE_SELECTED && !UI_ErsetzenBestaetigt(gewaehlt)))
             return FEHLER_ABBRUCH_DURCH_BENUTZER;
         ziel = gewaehlt;
     }

@@ -64,20 +64,18 @@ void adresseZeigen(char adresse) {
 }
 
 std::string fehlerZeigen(int code, const char* zusatz) {
-    std::string erste;
-    if (zusatz && z.anzahlFehler == 0) VKR_Fehleruserstring(zusatz); // pending for whoever prints the code
+    if (zusatz) VKR_Fehleruserstring(zusatz); // pending for whoever prints the code
+    if (z.anzahlFehler == 0) return {};
+    // Building the message uses up a pending extra text (a hint such as the group that gives access to the
+    // port): built once, it shows in every window, since the one that started the operation may be any.
+    const std::string text = code != 0 || zusatz ? VKR_Fehlermeldung(code) : "";
     for (int i = 0; i < z.anzahlFehler; ++i) {
         const FehlerCtrls& e = z.fehler[i];
-        // Building the message uses up a pending extra text: without `zusatz` only the first entry shows
-        // it; with it every entry does (the window that started the operation may be any of them).
-        if (zusatz) VKR_Fehleruserstring(zusatz);
-        const std::string text = code != 0 || zusatz ? VKR_Fehlermeldung(code) : "";
-        if (i == 0) erste = text;
         SetCtrlVal(e.panel, e.lampe, code != 0 || zusatz ? 1 : 0);
         SetCtrlVal(e.panel, e.text, text.c_str());
         SetCtrlVal(e.panel, e.nummer, code);
     }
-    return erste;
+    return text;
 }
 
 void statusZeigen(const char* text) {

@@ -52,6 +52,7 @@ Fehlercode VkrCom_Open(int port) {
     // What was learnt about the unit on a line belongs to that line: identification and search lamps go
     // when the port closes or changes.
     zeigen(&VkrComAnzeige::geraetLeeren);
+    z.gefunden.clear();
     if (z.offenerPort != 0) {
         (void)VKRPLM1_Close(z.offenerPort); // a port that fails to close is given up all the same
         z.letzterPort = z.offenerPort;
@@ -102,6 +103,14 @@ bool VkrCom_AdresseGueltig(int zeichen) {
 
 Fehlercode VkrCom_AdresseSet(char address) {
     if (!VkrCom_AdresseGueltig(address)) return FEHLER_ADRESSE_UNGUELTIG;
+    if (address != z.adresse) {
+        // The identification shown belongs to the selected unit: the one the last search found at the new
+        // address, else none until it is read.
+        std::string id;
+        for (const VkrComGeraet& g : z.gefunden)
+            if (g.adresse == address) id = g.id;
+        zeigen(&VkrComAnzeige::id, id.c_str());
+    }
     z.adresse = address;
     zeigen(&VkrComAnzeige::adresse, address);
     return KEIN_FEHLER;
@@ -150,6 +159,8 @@ Fehlercode VkrCom_GeraeteSuchen() {
             zeigen(&VkrComAnzeige::sucheErgebnis, adresse, SuchErgebnis::KeineAntwort);
         } else if (std::strncmp(id, PLM1_ID_PREFIX, std::strlen(PLM1_ID_PREFIX)) == 0) {
             zeigen(&VkrComAnzeige::sucheErgebnis, adresse, SuchErgebnis::Plm1);
+            // The search commits what it selects: commands, selector and identification name one unit.
+            z.adresse = adresse;
             zeigen(&VkrComAnzeige::adresse, adresse);
             zeigen(&VkrComAnzeige::id, static_cast<const char*>(id));
             z.gefunden.push_back(VkrComGeraet{adresse, id});

@@ -100,8 +100,8 @@ std::string kopf(char adresse, const char* code) {
 
 // Runs one transaction. Without `antwort` the command is write-type and ends with the handshake. The
 // reply is read until CR or `maxAntwort` bytes.
-Fehlercode transaktion(int port, const std::string& befehl, const Transaktionscodes& c,
-                       std::string* antwort = nullptr, std::size_t maxAntwort = 0) {
+Fehlercode transaktionOhneEnde(int port, const std::string& befehl, const Transaktionscodes& c,
+                               std::string* antwort, std::size_t maxAntwort) {
     if (const Fehlercode f = FlushInOut(port)) return c.flush ? c.flush : f;
     const int geschrieben = ComWrt(port, befehl.data(), static_cast<int>(befehl.size()));
     if (geschrieben < 0) return c.schreiben;
@@ -134,6 +134,13 @@ Fehlercode transaktion(int port, const std::string& befehl, const Transaktionsco
     antwort->erase(0, 1);
     antwort->resize(static_cast<std::size_t>(gelesen - 1));
     return KEIN_FEHLER;
+}
+
+Fehlercode transaktion(int port, const std::string& befehl, const Transaktionscodes& c,
+                       std::string* antwort = nullptr, std::size_t maxAntwort = 0) {
+    const Fehlercode f = transaktionOhneEnde(port, befehl, c, antwort, maxAntwort);
+    Rs232_TransaktionBeenden(port, f != KEIN_FEHLER);
+    return f;
 }
 
 enum class Schreibart { Ganzzahl, Maske, Schalter };
@@ -269,6 +276,8 @@ Fehlercode VKRPLM1_Open(int port, int baud) {
     // Lack of permission has a fix the operator can be told.
     if (ergebnis == RS232_FEHLER_ZUGRIFF)
         VKR_Fehleruserstring(Rs232_ZugriffHinweis(Rs232_Geraetepfad(port)).c_str());
+    else if (ergebnis == RS232_FEHLER_BELEGT)
+        VKR_Fehleruserstring(Rs232_BelegtHinweis(Rs232_Geraetepfad(port)).c_str());
     if (ergebnis != 0) return FEHLER_OPEN_PLATTFORM;
     return KEIN_FEHLER;
 }

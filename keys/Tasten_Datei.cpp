@@ -96,7 +96,8 @@ Fehlercode TastenDatei_Speichern(unsigned char immerFragen) {
         char auswahl[MAX_PATHNAME_LEN] = {};
         const int r = FileSelectPopup(verzeichnisVon(gPfad).c_str(), FILTER, FILTER, "Speichern",
                                       VAL_SAVE_BUTTON, 0, 1, 1, 1, auswahl);
-        if (r == VAL_NO_FILE_SELECTED) return FEHLER_ABBRUCH_DURCH_BENUTZER;
+        if (r == VAL_NO_FILE_SELECTED || (r == VAL_EXISTING_FILE_SELECTED && !UI_ErsetzenBestaetigt(auswahl)))
+            return FEHLER_ABBRUCH_DURCH_BENUTZER;
         ziel = auswahl;
     }
     const Fehlercode fehler = TastenDatei_InDateiSchreiben(ziel, gTaste);

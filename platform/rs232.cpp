@@ -323,8 +323,11 @@ int OpenComConfig(int port, const char* deviceName, long baudRate, int parity, i
     const std::string pfad = deviceName && *deviceName ? std::string(deviceName) : Rs232_Geraetepfad(port);
     if (pfad.empty()) return RS232_FEHLER_PORTNUMMER;
     p->setPortName(QString::fromStdString(pfad));
-    if (!p->open(QIODevice::ReadWrite))
-        return keinZugriff(*p, pfad) ? RS232_FEHLER_ZUGRIFF : RS232_FEHLER_ALLGEMEIN;
+    if (!p->open(QIODevice::ReadWrite)) {
+        if (keinZugriff(*p, pfad)) return RS232_FEHLER_ZUGRIFF;
+        // Refused although the user may use the device: it is locked by another program.
+        return p->error() == QSerialPort::PermissionError ? RS232_FEHLER_BELEGT : RS232_FEHLER_ALLGEMEIN;
+    }
     niedrigeLatenzAnfordern(p.get());
     // A pseudo-terminal carries bytes without framing and refuses character size and parity.
     const bool pty = pseudoterminal(p.get());
@@ -364,12 +367,38 @@ int SetComTime(int port, double timeoutSeconds) {
     return 0;
 }
 
+namespace {
+
+// With the log on, what is about to be thrown away is logged first: bytes already read from the line and,
+// with `auchLeitung`, what the line holds now (a line begun in line mode is handed over by raw mode).
+void verworfeneProtokollieren(int port, QSerialPort* p, bool auchLeitung) {
+    if (!rs232trace::gAn) return;
+    if (auchLeitung) {
+        rohmodus(port);
+        p->waitForReadyRead(0);
+        if (p->error() != QSerialPort::NoError) p->clearError();
+    }
+    if (p->bytesAvailable() == 0) return;
+    const QByteArray weg = p->readAll();
+    Rs232Trace_Verworfen(weg.constData(), static_cast<int>(weg.size()));
+}
+
+} // namespace
+
 int FlushInQ(int port) {
     QSerialPort* p = offen(port);
     if (!p) return fehlerFuer(port);
     // Every transaction begins here: the log starts its next line.
     Rs232Trace_Transaktion();
+    verworfeneProtokollieren(port, p, true);
+    Rs232Trace_TransaktionEnde();
     return p->clear(QSerialPort::Input) ? 0 : RS232_FEHLER_ALLGEMEIN;
+}
+
+void Rs232_TransaktionBeenden(int port, bool fehlgeschlagen) {
+    if (!rs232trace::gAn) return;
+    if (QSerialPort* p = offen(port)) verworfeneProtokollieren(port, p, fehlgeschlagen);
+    Rs232Trace_TransaktionEnde();
 }
 
 int FlushOutQ(int port) {

@@ -15,6 +15,7 @@ enum : int {
     RS232_FEHLER_PARAMETER = -4,   // invalid line setting or argument
     RS232_FEHLER_LEITUNG = -5,     // the line is gone (device unplugged, peer hung up)
     RS232_FEHLER_ZUGRIFF = -6,     // the user may not open the device
+    RS232_FEHLER_BELEGT = -7,      // another program holds the device
     RS232_FEHLER_ZEITLIMIT = -99,  // nothing arrived / not drained within the time-out
 };
 constexpr int RS232_MAX_PORT = 8;
@@ -34,6 +35,9 @@ int OpenComConfig(int port, const char* deviceName, long baudRate, int parity, i
 int CloseCom(int port);
 int SetComTime(int port, double timeoutSeconds);
 int FlushInQ(int port);
+// The caller's transaction is over: the traffic log writes it now, with the bytes that were read beyond
+// its end and will be thrown away (after a failure also those the line holds already).
+void Rs232_TransaktionBeenden(int port, bool fehlgeschlagen);
 int FlushOutQ(int port); // discards what still waits to be sent (nothing to do when the queue is empty)
 int ComWrt(int port, const char* buffer, int count); // bytes queued, or negative
 int ComRdByte(int port);                             // 0..255, or negative on time-out or port fault

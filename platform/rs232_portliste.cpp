@@ -130,14 +130,24 @@ std::string Rs232_Kurzname(const std::string& pfad) {
 }
 
 std::string Rs232_ZugriffHinweis(const std::string& pfad) {
-    std::string gruppe = "dialout";
 #ifndef _WIN32
+    // Joining the device's group helps only when that group may read and write it; root's group is
+    // never the answer.
     struct stat st {};
-    if (stat(pfad.c_str(), &st) == 0)
-        if (const group* g = getgrgid(st.st_gid); g && g->gr_name && *g->gr_name) gruppe = g->gr_name;
+    if (stat(pfad.c_str(), &st) == 0 && st.st_gid != 0 && (st.st_mode & S_IRGRP) && (st.st_mode & S_IWGRP))
+        if (const group* g = getgrgid(st.st_gid); g && g->gr_name && *g->gr_name) {
+            const std::string gruppe = g->gr_name;
+            return "Keine Berechtigung für " + pfad + ": Benutzer in die Gruppe \"" + gruppe +
+                   "\" aufnehmen (sudo usermod -aG " + gruppe + " $USER) und neu anmelden";
+        }
 #endif
-    return "Keine Berechtigung für " + pfad + ": Benutzer in die Gruppe \"" + gruppe +
-           "\" aufnehmen (sudo usermod -aG " + gruppe + " $USER) und neu anmelden";
+    return "Keine Berechtigung für " + pfad +
+           ": keine Gruppe gibt Zugriff darauf; der Systemverwalter muss ihn einrichten (zum Beispiel mit "
+           "einer udev-Regel)";
+}
+
+std::string Rs232_BelegtHinweis(const std::string& pfad) {
+    return pfad + " wird von einem anderen Programm benutzt";
 }
 
 void Rs232_GeraeteportsZuruecksetzen() {

@@ -40,8 +40,11 @@ std::string Rs232_Anzeigename(const Rs232_PortInfo& port);
 // Name for a device port in the connection display: its device name, "ttyUSB0".
 std::string Rs232_Kurzname(const std::string& pfad);
 
-// Extra text for a port the user may not open: the device, the group that owns it and how to join it.
+// Extra text for a port the user may not open: the device and, where joining the group that owns it gives
+// access (never root's group), that group and how to join it.
 std::string Rs232_ZugriffHinweis(const std::string& pfad);
+// Extra text for a port that another program holds open.
+std::string Rs232_BelegtHinweis(const std::string& pfad);
 
 // Back to no device ports (tests).
 void Rs232_GeraeteportsZuruecksetzen();

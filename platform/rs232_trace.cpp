@@ -1,5 +1,5 @@
 // Traffic log of the serial line: collects the pieces of one transaction into a line and writes it out
-// when the next transaction begins, so that a technician reads one command and its answer a line.
+// as soon as the transaction ends, so that a technician reads one command and its answer a line.
 
 #include "platform/rs232_trace.h"
 
@@ -99,6 +99,15 @@ void empfangen(const char* daten, int n) {
 
 void ereignis(const char* text) {
     stueck(EREIGNIS, text);
+}
+
+void verworfen(const char* daten, int n) {
+    stueck(EMPFANGEN, Rs232Trace_Text(daten, n));
+    stueck(EREIGNIS, std::to_string(n) + (n == 1 ? " Byte verworfen" : " Bytes verworfen"));
+}
+
+void transaktionEnde() {
+    zeileSchreiben();
 }
 
 void geoeffnet(int port, const std::string& pfad) {

@@ -11,6 +11,8 @@ void transaktion();
 void gesendet(const char* daten, int n);
 void empfangen(const char* daten, int n);
 void ereignis(const char* text);
+void verworfen(const char* daten, int n);
+void transaktionEnde();
 void geoeffnet(int port, const std::string& pfad);
 void geschlossen(int port);
 } // namespace rs232trace
@@ -37,6 +39,14 @@ inline void Rs232Trace_Gesendet(const char* daten, int n) {
 }
 inline void Rs232Trace_Empfangen(const char* daten, int n) {
     if (rs232trace::gAn && n > 0) rs232trace::empfangen(daten, n);
+}
+// Bytes the serial layer had read and throws away (after an unexpected handshake, a reply cut short).
+inline void Rs232Trace_Verworfen(const char* daten, int n) {
+    if (rs232trace::gAn && n > 0) rs232trace::verworfen(daten, n);
+}
+// The transaction is over: its line goes to the file now, not when the next one begins.
+inline void Rs232Trace_TransaktionEnde() {
+    if (rs232trace::gAn) rs232trace::transaktionEnde();
 }
 inline void Rs232Trace_Ereignis(const char* text) {
     if (rs232trace::gAn) rs232trace::ereignis(text);

@@ -141,6 +141,7 @@ void warteAufSichtbar(QWidget* fenster);
 
 // The layer's side of the popups and progress of ui_melden (ui_popup.cpp, ui_fortschritt.cpp).
 int meldungZeigen(const char* title, const char* message);
+int bestaetigungZeigen(const char* title, const char* message);
 std::string dateiauswahlZeigen(const DateiauswahlAnfrage& anfrage, int restrictExtension);
 void fortschrittZeigen(int dialog, const char* title, const char* label, int modal);
 void fortschrittSetzen(int dialog, int percent);

@@ -30,7 +30,8 @@ std::map<std::string, MenuCallbackPtr>& menuNamen() {
 // The popups and progress that data code raises are shown by this layer as soon as it is in the program:
 // every window program uses this file, so its start-up hands them over.
 const UiMeldeFenster g_meldeFenster{meldungZeigen,     dateiauswahlZeigen,    fortschrittZeigen,
-                                    fortschrittSetzen, fortschrittSchliessen, beendenAngefordert};
+                                    fortschrittSetzen, fortschrittSchliessen, beendenAngefordert,
+                                    bestaetigungZeigen};
 [[maybe_unused]] const bool g_meldeFensterGesetzt = (UI_MeldeFensterSetzen(&g_meldeFenster), true);
 
 // True while a callback runs and no modal popup of its own is open.

@@ -15,6 +15,7 @@ namespace {
 std::function<void(const std::string&, const std::string&)> g_meldung;
 std::function<std::string(const DateiauswahlAnfrage&)> g_datei;
 std::function<void(const std::string&, int)> g_beobachter;
+std::function<int(const std::string&, const std::string&)> g_bestaetigung;
 const UiMeldeFenster* g_fenster = nullptr;
 
 std::map<int, std::string>& dialoge() {
@@ -32,6 +33,10 @@ std::string text(const char* s) {
 
 void UI_MeldungsabfangSetzen(std::function<void(const std::string& title, const std::string& text)> handler) {
     g_meldung = std::move(handler);
+}
+
+void UI_BestaetigungsabfangSetzen(std::function<int(const std::string&, const std::string&)> handler) {
+    g_bestaetigung = std::move(handler);
 }
 
 void UI_DateiauswahlSetzen(std::function<std::string(const DateiauswahlAnfrage&)> handler) {
@@ -58,6 +63,18 @@ int MessagePopup(const char* title, const char* message) {
     if (g_fenster) return g_fenster->meldung(title ? title : "", message ? message : "");
     std::fprintf(stderr, "%s\n%s\n", text(title).c_str(), text(message).c_str());
     return 0;
+}
+
+int ConfirmPopup(const char* title, const char* message) {
+    if (g_bestaetigung) return g_bestaetigung(text(title), text(message)) == 1 ? 1 : 0;
+    if (g_fenster && g_fenster->bestaetigung)
+        return g_fenster->bestaetigung(title ? title : "", message ? message : "");
+    return 0;
+}
+
+bool UI_ErsetzenBestaetigt(const std::string& pfad) {
+    const std::string name = std::filesystem::path(pfad).filename().string();
+    return ConfirmPopup(UI_TITEL_ERSETZEN, (name + " existiert bereits. Ersetzen?").c_str()) == 1;
 }
 
 int FileSelectPopup(const char* defaultDirectory, const char* defaultFileSpec, const char* fileTypeList,

@@ -12,6 +12,14 @@
 // without the windows layer or a QApplication it prints title and text to standard error.
 int MessagePopup(const char* title, const char* message);
 
+// A question with "Ja" and "Nein" (default, Escape and closing the box: Nein); 1 for Ja, 0 for Nein. With
+// the handler of UI_BestaetigungsabfangSetzen set it only asks the handler; without the windows layer the
+// answer is Nein.
+int ConfirmPopup(const char* title, const char* message);
+// Before a save replaces `pfad`: "Datei ersetzen", "<name> existiert bereits. Ersetzen?"; true for Ja.
+constexpr const char* UI_TITEL_ERSETZEN = "Datei ersetzen";
+bool UI_ErsetzenBestaetigt(const std::string& pfad);
+
 enum : int { VAL_OK_BUTTON = 0, VAL_SAVE_BUTTON = 1, VAL_SELECT_BUTTON = 2, VAL_LOAD_BUTTON = 3 };
 enum : int { VAL_NO_FILE_SELECTED = 0, VAL_EXISTING_FILE_SELECTED = 1, VAL_NEW_FILE_SELECTED = 2 };
 constexpr int MAX_PATHNAME_LEN = 260;
@@ -47,6 +55,10 @@ bool UI_BeendenAngefordert();
 // calls it instead of showing a box.
 void UI_MeldungsabfangSetzen(std::function<void(const std::string& title, const std::string& text)> handler);
 
+// Questions: when a handler is set, ConfirmPopup returns its answer (1 Ja, 0 Nein) instead of asking.
+void UI_BestaetigungsabfangSetzen(
+    std::function<int(const std::string& title, const std::string& text)> handler);
+
 struct DateiauswahlAnfrage {
     std::string verzeichnis, vorgabe, filter, titel;
     int knopf = 0;             // VAL_SAVE_BUTTON, VAL_LOAD_BUTTON, ...
@@ -70,5 +82,6 @@ struct UiMeldeFenster {
     void (*fortschrittSetzen)(int dialog, int percent);
     void (*fortschrittEnde)(int dialog);
     bool (*beendenAngefordert)();
+    int (*bestaetigung)(const char* title, const char* message); // 1 Ja, 0 Nein
 };
 void UI_MeldeFensterSetzen(const UiMeldeFenster* fenster);

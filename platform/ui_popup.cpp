@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <cstdio>
 
 namespace {
@@ -33,6 +34,22 @@ int meldungZeigen(const char* title, const char* message) {
     PopupFreigabe frei; // timer callbacks go on while the box waits
     popupAusfuehren(box, ueber);
     return 0;
+}
+
+int bestaetigungZeigen(const char* title, const char* message) {
+    if (!appDa() || beendenAngefordert()) return 0;
+    QApplication::setQuitOnLastWindowClosed(false);
+    QWidget* ueber = vorderesFenster();
+    QMessageBox box(QMessageBox::Question, text(title), text(message), QMessageBox::NoButton, ueber);
+    box.setTextFormat(Qt::PlainText);
+    QPushButton* ja = box.addButton(QString::fromUtf8("&Ja"), QMessageBox::YesRole);
+    QPushButton* nein = box.addButton(QString::fromUtf8("&Nein"), QMessageBox::NoRole);
+    box.setDefaultButton(nein); // replacing a file is never what Return does by chance
+    box.setEscapeButton(nein);
+    PopupFreigabe frei;
+    zentriertZeigen(box, ueber);
+    box.exec();
+    return box.clickedButton() == ja ? 1 : 0;
 }
 
 std::string dateiauswahlZeigen(const DateiauswahlAnfrage& a, int restrictExtension) {

@@ -4,10 +4,12 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <QRegularExpression>
 #include <QScrollArea>
 #include <algorithm>
 #include <cmath>
@@ -438,23 +440,49 @@ bool CtrlFilter::eventFilter(QObject* o, QEvent* e) {
     }
 }
 
-bool ZahlFeld::alsZahl(const QString& text, double* wert) const {
+// The field's own text without prefix, suffix and blanks.
+QString ZahlFeld::kern(const QString& text) const {
     QString t = text;
     if (!prefix().isEmpty() && t.startsWith(prefix())) t.remove(0, prefix().size());
     if (!suffix().isEmpty() && t.endsWith(suffix())) t.chop(suffix().size());
-    t = t.trimmed();
+    return t.trimmed();
+}
+
+// Digits with a sign in front and, where the field takes fractions, one decimal point or German comma;
+// anything else could never become the field's number.
+bool ZahlFeld::moeglich(const QString& t) const {
+    static const QRegularExpression GANZ(QStringLiteral("^[+-]?[0-9]*$"));
+    static const QRegularExpression BRUCH(QStringLiteral("^[+-]?[0-9]*([.,][0-9]*)?$"));
+    return (decimals() > 0 ? BRUCH : GANZ).match(t).hasMatch();
+}
+
+bool ZahlFeld::alsZahl(const QString& text, double* wert) const {
+    QString t = kern(text);
+    if (!moeglich(t)) return false;
+    t.replace(QLatin1Char(','), QLatin1Char('.'));
     bool ok = false;
-    const double v = locale().toDouble(t, &ok);
-    if (!ok) return false;
+    const double v = QLocale::c().toDouble(t, &ok);
+    if (!ok || !std::isfinite(v)) return false;
     if (wert) *wert = v;
-    return std::isfinite(v);
+    return true;
 }
 
 QValidator::State ZahlFeld::validate(QString& text, int& pos) const {
-    const QValidator::State eigen = QDoubleSpinBox::validate(text, pos);
-    if (eigen != QValidator::Invalid) return eigen;
+    (void)pos;
+    const QString t = kern(text);
+    if (!moeglich(t)) return QValidator::Invalid;
+    double v = 0;
+    if (!alsZahl(text, &v)) return QValidator::Intermediate; // empty, a sign, a lone separator
     // Out of range or too many places: still a number, brought into range when the edit ends.
-    return alsZahl(text, nullptr) ? QValidator::Intermediate : QValidator::Invalid;
+    const qsizetype trenner = t.indexOf(QRegularExpression(QStringLiteral("[.,]")));
+    const bool zuVieleStellen = trenner >= 0 && t.size() - trenner - 1 > decimals();
+    if (v < minimum() || v > maximum() || zuVieleStellen) return QValidator::Intermediate;
+    return QValidator::Acceptable;
+}
+
+double ZahlFeld::valueFromText(const QString& text) const {
+    double v = 0;
+    return alsZahl(text, &v) ? v : value();
 }
 
 void ZahlFeld::fixup(QString& text) const {

@@ -22,6 +22,7 @@ enum class Fehlerart {
     Err,                // ACK, then "#a<code>err" CR
     FalscheChecksumme,  // ACK, then a memory reply whose checksum is off by one
     FremdesByte,        // a stray byte (0x41) instead of the handshake
+    Stoerung,           // line noise instead of the handshake: FE 00 3C 7F 1B
 };
 
 // An identification fits the reply line: 1 to 26 printable characters without blanks.

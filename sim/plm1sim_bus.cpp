@@ -20,6 +20,7 @@ constexpr char CR = 0x0D;
 constexpr char START = '#';
 constexpr char BROADCAST = '&';
 constexpr char FREMDES_BYTE = 0x41;
+constexpr char STOERUNG[] = {static_cast<char>(0xFE), 0x00, 0x3C, 0x7F, 0x1B}; // noise on the line
 
 constexpr int SPEICHER_GROESSE = 65536;
 constexpr std::uint8_t SPEICHER_LEER = 0xFF; // erased EEPROM
@@ -299,6 +300,8 @@ struct Bus::Impl {
             return {};
         case Fehlerart::FremdesByte:
             return std::string(1, FREMDES_BYTE);
+        case Fehlerart::Stoerung:
+            return std::string(STOERUNG, sizeof STOERUNG);
         case Fehlerart::Err:
             return std::string(1, ACK) + START + adresse + code + "err" + CR;
         default:

@@ -2,6 +2,8 @@
 // and compares the time taken with the wire time of every character that crossed the line (10 bit times
 // each) in both directions. Limit: 1.01.
 
+#include "zyklus_bench.h"
+
 #include "cycle/Kurven_Com.h"
 #include "cycle/Kurven_Pruefen.h"
 #include "cycle/Kurvenarrays.h"
@@ -21,21 +23,6 @@ namespace {
 constexpr int PORT = 1;
 constexpr int SCHRITTE = 600;
 constexpr double GRENZE = 1.01;
-constexpr double ZEICHENZEIT_S = 10.0 / 9600.0;
-constexpr std::size_t BDR_ANTWORT_MEHR = 4; // reply "#aBDR" + area, start, size, data, sum, CR: the
-                                            // command line plus the sum and two digits a byte
-
-// Characters on the wire for the commands the unit received: each line, its ACK, and a memory read's reply.
-long zeichenAufDerLeitung(const std::vector<std::string>& zeilen) {
-    long zeichen = 0;
-    for (const auto& z : zeilen) {
-        zeichen += static_cast<long>(z.size()) + 1;
-        if (z.size() >= 15 && z.compare(2, 3, "BDR") == 0)
-            zeichen +=
-                static_cast<long>(z.size() + BDR_ANTWORT_MEHR) + 2 * std::stol(z.substr(10, 4), nullptr, 16);
-    }
-    return zeichen;
-}
 
 // One upload; returns false when the limit is exceeded or the upload failed.
 bool messen(plm1sim::Server& server, bool pruefen) {
@@ -48,8 +35,8 @@ bool messen(plm1sim::Server& server, bool pruefen) {
         return false;
     }
     const auto zeilen = server.bus().empfangeneZeilen();
-    const long zeichen = zeichenAufDerLeitung(zeilen);
-    const double leitungszeit = zeichen * ZEICHENZEIT_S;
+    const long zeichen = Bench_ZeichenAufDerLeitung(zeilen);
+    const double leitungszeit = zeichen * BENCH_ZEICHENZEIT_S;
     const double verhaeltnis = dauer / leitungszeit;
     std::printf("bench_cycle_upload: %s, %d steps, %zu commands, %ld characters, wire time %.2f s, "
                 "took %.2f s, ratio %.4f (limit %.2f) %s\n",
@@ -64,17 +51,7 @@ int main(int argc, char** argv) {
     // As in the command-line tool: the serial layer runs inside a Qt application object.
     QCoreApplication app(argc, argv);
     plm1sim::Server server;
-    if (!server.starten({plm1sim::Einheit{}}, true)) {
-        std::fprintf(stderr, "simulated unit did not start\n");
-        return 2;
-    }
-    Rs232_GeraetepfadSetzen(PORT, server.pfad());
-    if (VkrCom_Open(PORT) != KEIN_FEHLER || VkrCom_AdresseSet('1') != KEIN_FEHLER) {
-        std::fprintf(stderr, "port did not open\n");
-        return 2;
-    }
-    for (int v = 0; v < 11; ++v)
-        gKonfig[v] = 2;
+    if (!Bench_UnitAnschliessen(server, PORT)) return 2;
     if (Kurvenarrays_Initialisieren() != KEIN_FEHLER) return 2;
     gKurveneckdaten[KE_ANZAHLSCHRITTE] = SCHRITTE;
     if (Kurven_KurvenlaengenAendern(SCHRITTE) != KEIN_FEHLER) return 2;

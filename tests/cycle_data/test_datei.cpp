@@ -272,6 +272,29 @@ TEST(KurvenDatei, DialogeBeimSpeichernUndLaden) {
     ASSERT_EQ(wahl.anfragen.size(), 3u);
     EXPECT_EQ(wahl.anfragen[2].verzeichnis, dir.string() + "/");
     EXPECT_EQ(KurvenDatei_PfadGet(), b);
+    // "Speichern unter..." onto an existing file asks first; Nein (the default) leaves the file alone.
+    std::vector<std::string> fragen;
+    int ja = 0;
+    UI_BestaetigungsabfangSetzen([&](const std::string& titel, const std::string& text) {
+        fragen.push_back(titel + "|" + text);
+        return ja;
+    });
+    gKurven[0].values[1] = 60;
+    wahl.antwort = a;
+    EXPECT_EQ(KurvenDatei_Speichern(1), FEHLER_ABBRUCH_DURCH_BENUTZER);
+    EXPECT_EQ(fragen, std::vector<std::string>{"Datei ersetzen|a.plk existiert bereits. Ersetzen?"});
+    EXPECT_EQ(le32_lesen(&dateiLesen(a)[188]), 50);
+    EXPECT_EQ(KurvenDatei_PfadGet(), b);
+    ja = 1;
+    ASSERT_EQ(KurvenDatei_Speichern(1), KEIN_FEHLER);
+    EXPECT_EQ(le32_lesen(&dateiLesen(a)[188]), 60);
+    gKurven[0].values[1] = 50;
+    ASSERT_EQ(KurvenDatei_Speichern(0), KEIN_FEHLER); // the cycle's own file: no question
+    EXPECT_EQ(le32_lesen(&dateiLesen(a)[188]), 50);
+    wahl.antwort = b;
+    ASSERT_EQ(KurvenDatei_Speichern(1), KEIN_FEHLER);
+    EXPECT_EQ(fragen.size(), 3u);
+    UI_BestaetigungsabfangSetzen(nullptr);
 
     // Loading: cancel, a name that does not exist, a file.
     wahl.antwort = "";

@@ -62,7 +62,7 @@ TEST_F(CanvasFenster, DragPaintsEveryPolledStepAndTheDisplayFollows) {
     const int links4 = attribut(KURVPANEL_YWERTANZEIGE, ATTR_LEFT);
     ziehen(KURVPANEL_CANVAS_P1, mitteVon(5), 80); // -50
     EXPECT_EQ(attribut(KURVPANEL_YWERTANZEIGE, ATTR_LEFT), links4 + 18);
-    ziehen(KURVPANEL_CANVAS_P1, mitteVon(7), 5);   // 100; step 6 was crossed between two polls
+    ziehen(KURVPANEL_CANVAS_P1, mitteVon(7), 5);   // 100; step 6, crossed, takes 20 from halfway: dead zone
     ziehen(KURVPANEL_CANVAS_P1, mitteVon(7), -40); // above the canvas: still 100
     loslassen(KURVPANEL_CANVAS_P1, mitteVon(7), -40);
     ziehen(KURVPANEL_CANVAS_P1, mitteVon(8), 5); // hovering after the release changes nothing
@@ -70,6 +70,18 @@ TEST_F(CanvasFenster, DragPaintsEveryPolledStepAndTheDisplayFollows) {
     EXPECT_EQ(gKurven[0].values, erwartet);
     wertanzeigeErwartet(KURVPANEL_CANVAS_P1, false);
     EXPECT_EQ(pixel(KURVPANEL_CANVAS_P1, mitteVon(5), 62), CANVAS_FARBE_PUMPE_NEGATIV);
+
+    // A fast stroke: every step between two polls takes the value on the straight line between them.
+    druecken(KURVPANEL_CANVAS_P2, mitteVon(0), 5); // 100
+    ziehen(KURVPANEL_CANVAS_P2, mitteVon(8), 105); // -100
+    loslassen(KURVPANEL_CANVAS_P2, mitteVon(8), 105);
+    EXPECT_EQ(gKurven[1].values, (std::vector<int32_t>{100, 70, 50, 0, 0, -30, -50, -80, -100, 0}));
+    EXPECT_EQ(pixel(KURVPANEL_CANVAS_P2, mitteVon(6), 62), CANVAS_FARBE_PUMPE_NEGATIV);
+    // Backwards, from outside the canvas's steps on the right, to step 6.
+    druecken(KURVPANEL_CANVAS_P2, 5 + 18 * 12, 55);
+    ziehen(KURVPANEL_CANVAS_P2, mitteVon(6), 55);
+    loslassen(KURVPANEL_CANVAS_P2, mitteVon(6), 55);
+    EXPECT_EQ(gKurven[1].values, (std::vector<int32_t>{100, 70, 50, 0, 0, -30, 0, 0, 0, 0}));
 }
 
 TEST_F(CanvasFenster, RightButtonClearsAndDragsClear) {
@@ -116,6 +128,15 @@ TEST_F(CanvasFenster, ValveCanvasesAlwaysSetOne) {
     loslassen(KURVPANEL_CANVAS_V11, mitteVon(5), 20);
     const std::vector<int32_t> erwartet = {1, 1, 1, 1, 1, 1, 0, 0, 0, 0};
     EXPECT_EQ(gKurven[12].values, erwartet);
+    // A jump from step 0 to step 9 sets every step it passes.
+    druecken(KURVPANEL_CANVAS_V10, mitteVon(0), 3);
+    ziehen(KURVPANEL_CANVAS_V10, mitteVon(9), 20);
+    loslassen(KURVPANEL_CANVAS_V10, mitteVon(9), 20);
+    EXPECT_EQ(gKurven[11].values, std::vector<int32_t>(10, 1));
+    // A release away from the last poll: the stroke ends where the button came up.
+    druecken(KURVPANEL_CANVAS_V9, mitteVon(2), 3);
+    loslassen(KURVPANEL_CANVAS_V9, mitteVon(6), 20);
+    EXPECT_EQ(gKurven[10].values, (std::vector<int32_t>{0, 0, 1, 1, 1, 1, 1, 0, 0, 0}));
 }
 
 TEST_F(CanvasFenster, ClicksRightOfTheLastStepChangeNothing) {

@@ -694,7 +694,7 @@ TEST_F(KurvenFenster, UndoDuringAStrokeWaitsForItsEnd) {
     const auto strich = dateibild();
     EXPECT_EQ(std::count(gKurven[Kurvenarrays_VentilKanal(5)].values.begin(),
                          gKurven[Kurvenarrays_VentilKanal(5)].values.end(), 1),
-              3); // the steps under the three polls: 1, 3 and 6
+              6); // every step the stroke passed, 1 to 6: one undo step
     Menu_Kurven_Bearbeiten(leiste, MENUKURVEN_BEARBEITEN_RUECKGAENGIG, nullptr, panel);
     EXPECT_EQ(dateibild(), vorStrich);
     Menu_Kurven_Bearbeiten(leiste, MENUKURVEN_BEARBEITEN_RUECKGAENGIG, nullptr, panel);

@@ -104,8 +104,15 @@ TEST_F(Suche, PlmGruenFremdesGeraetRotRestAus) {
     EXPECT_EQ(textVon(panel, KONFIGPNL_ID), "VKR-PLM1-DREI");
     EXPECT_EQ(textVon(panel, KONFIGPNL_SCANNTEXT), "");
     EXPECT_EQ(wertVon(panel, KONFIGPNL_FEHLERLED), 0);
-    // Only the selector moved; the commands still go to the address the operator committed.
-    EXPECT_EQ(VkrCom_AdresseGet(), '1');
+    // The search commits what it selects: the commands go to the unit whose identification is shown.
+    EXPECT_EQ(VkrCom_AdresseGet(), '3');
+    // Choosing another address never leaves the found unit's identification beside it; back at 3 it shows.
+    SetCtrlVal(panel, KONFIGPNL_ADRESSE, static_cast<int>('5'));
+    ereignis(panel, KONFIGPNL_ADRESSE, EVENT_COMMIT);
+    EXPECT_EQ(VkrCom_AdresseGet(), '5');
+    EXPECT_EQ(textVon(panel, KONFIGPNL_ID), "");
+    ASSERT_EQ(VkrCom_AdresseSet('3'), 0);
+    EXPECT_EQ(textVon(panel, KONFIGPNL_ID), "VKR-PLM1-DREI");
 
     // Every address was asked once, in order.
     std::string gefragt;

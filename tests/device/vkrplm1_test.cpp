@@ -2,6 +2,7 @@
 // broken and wrong replies, checks that send nothing, broadcast, leftovers and line faults.
 
 #include "device/vkrplm1.h"
+#include "errors/VKR_errorV3.h"
 #include "platform/rs232.h"
 #include "platform/rs232_trace.h"
 #include "sim/plm1sim.h"
@@ -426,8 +427,15 @@ TEST_F(Vkrplm1, OpenChecksRateThenPortAndLeavesNothingOpen) {
     EXPECT_EQ(VKRPLM1_Open(9, VKRPLM1_BAUDRATE), FEHLER_OPEN_PORTNUMMER);
     EXPECT_EQ(VKRPLM1_Open(0, VKRPLM1_BAUDRATE), FEHLER_OPEN_PORTNUMMER);
     EXPECT_EQ(VKRPLM1_Open(9, 4800), FEHLER_OPEN_BAUDRATE);
+    // The unit's line is held by this program on PORT already: another opener is told it is in use.
+    Rs232_GeraetepfadSetzen(ANDERER_PORT, server.pfad());
+    EXPECT_EQ(VKRPLM1_Open(ANDERER_PORT, VKRPLM1_BAUDRATE), FEHLER_OPEN_PLATTFORM);
+    EXPECT_NE(std::string(VKR_Fehlermeldung(FEHLER_OPEN_PLATTFORM))
+                  .find(server.pfad() + " wird von einem anderen Programm benutzt"),
+              std::string::npos);
     Rs232_GeraetepfadSetzen(ANDERER_PORT, "/dev/plm1-gibt-es-nicht");
     EXPECT_EQ(VKRPLM1_Open(ANDERER_PORT, VKRPLM1_BAUDRATE), FEHLER_OPEN_PLATTFORM);
+    EXPECT_EQ(std::string(VKR_Fehlermeldung(FEHLER_OPEN_PLATTFORM)).find('\n'), std::string::npos);
     EXPECT_EQ(VKRPLM1_Close(ANDERER_PORT), FEHLER_CLOSE);
     EXPECT_EQ(VKRPLM1_Timeout(ANDERER_PORT, 0.5), FEHLER_TIMEOUT_SETZEN);
     Rs232_GeraetepfadSetzen(ANDERER_PORT, "");
@@ -498,6 +506,10 @@ TEST_F(Vkrplm1, TheTrafficLogShowsEachTransactionOnOneLine) {
              return KEIN_FEHLER;
          },
          {"[0] < <ACK>  [1] < #1", "[7] < <ACK>#1"}},
+        {"noise instead of the handshake: what follows it is thrown away, and logged",
+         Fehlerart::Stoerung,
+         [&] { return VKRPLM1_IDLesen(PORT, '1', id); },
+         {"[0] > #1IDR<CR>  [1] < <xFE>  [2] < <NUL><x3C><DEL><ESC>  [3] ! 4 Bytes verworfen"}},
     };
     for (const Protokollfall& f : faelle) {
         bus().fehlerLoeschen();
@@ -506,16 +518,21 @@ TEST_F(Vkrplm1, TheTrafficLogShowsEachTransactionOnOneLine) {
         Rs232Trace_UhrSetzen([&takt] { return takt++; });
         ASSERT_TRUE(Rs232Trace_Starten(datei));
         (void)f.aufruf();
+        // Each transaction is in the file as soon as it ends, before anything else happens on the line.
+        const auto gelesen = [&] {
+            std::ifstream ein(datei);
+            std::string kopf, zeile;
+            std::vector<std::string> zeilen;
+            std::getline(ein, kopf);
+            EXPECT_EQ(kopf.rfind("# PLM-1 Verkehrsprotokoll ab ", 0), 0u) << f.name;
+            while (std::getline(ein, zeile))
+                zeilen.push_back(zeile);
+            return zeilen;
+        };
+        EXPECT_EQ(gelesen(), f.zeilen) << f.name;
         Rs232Trace_Beenden();
         Rs232Trace_UhrSetzen({});
-        std::ifstream ein(datei);
-        std::string kopf, zeile;
-        std::vector<std::string> zeilen;
-        std::getline(ein, kopf);
-        EXPECT_EQ(kopf.rfind("# PLM-1 Verkehrsprotokoll ab ", 0), 0u) << f.name;
-        while (std::getline(ein, zeile))
-            zeilen.push_back(zeile);
-        EXPECT_EQ(zeilen, f.zeilen) << f.name;
+        EXPECT_EQ(gelesen(), f.zeilen) << f.name;
     }
     // Opening and closing are lines of their own.
     long long takt = 0;

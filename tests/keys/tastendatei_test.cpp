@@ -130,6 +130,29 @@ TEST_F(TastenDateiTest, SpeichernAsksOnlyWhenUnnamedAndSpeichernUnterAlways) {
     antwort.clear();
     EXPECT_EQ(TastenDatei_Speichern(1), FEHLER_ABBRUCH_DURCH_BENUTZER);
     EXPECT_EQ(TastenDatei_PfadGet(), pfad("b.plt"));
+
+    // An existing file is replaced only when the question is answered with Ja; Nein leaves it as it was.
+    std::vector<std::string> fragen;
+    int ja = 0;
+    UI_BestaetigungsabfangSetzen([&](const std::string& titel, const std::string& text) {
+        fragen.push_back(titel + "|" + text);
+        return ja;
+    });
+    const auto altesA = lesen(pfad("a.plt"));
+    gTaste[0][TASTE_ZEIT1] = 77;
+    antwort = pfad("a.plt");
+    EXPECT_EQ(TastenDatei_Speichern(1), FEHLER_ABBRUCH_DURCH_BENUTZER);
+    EXPECT_EQ(fragen, std::vector<std::string>{"Datei ersetzen|a.plt existiert bereits. Ersetzen?"});
+    EXPECT_EQ(lesen(pfad("a.plt")), altesA);
+    EXPECT_EQ(TastenDatei_PfadGet(), pfad("b.plt"));
+    ja = 1;
+    ASSERT_EQ(TastenDatei_Speichern(1), 0);
+    EXPECT_EQ(le32_lesen(&lesen(pfad("a.plt"))[36 + 4 * TASTE_ZEIT1]), 77);
+    EXPECT_EQ(TastenDatei_PfadGet(), pfad("a.plt"));
+    antwort = pfad("c.plt"); // a new name is not asked about
+    ASSERT_EQ(TastenDatei_Speichern(1), 0);
+    EXPECT_EQ(fragen.size(), 2u);
+    UI_BestaetigungsabfangSetzen(nullptr);
 }
 
 TEST_F(TastenDateiTest, EveryLoadFailureHasItsCodeAndChangesNothing) {

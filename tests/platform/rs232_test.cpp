@@ -198,17 +198,44 @@ TEST_F(Rs232Portliste, StablePathAndDevicePortNumbers) {
     EXPECT_EQ(Rs232_GeraeteportFuer(ordner + "/eins-zu-viel"), 0) << "all numbers taken";
 }
 
-TEST_F(Rs232Portliste, PermissionHintNamesTheOwningGroup) {
-    const std::string pfad = ordner + "/ttyUSB1";
-    struct stat st {};
-    ASSERT_EQ(stat(pfad.c_str(), &st), 0);
-    const group* g = getgrgid(st.st_gid);
+// A group is named only where joining it gives access: it may read and write the device, and it is not
+// root's.
+TEST_F(Rs232Portliste, PermissionHintNamesAGroupOnlyWhereJoiningItHelps) {
+    // Any group other than root's will do: root may give a file any group, others their own.
+    const group* dialout = getgrnam("dialout");
+    const gid_t gruppe = getuid() != 0 ? getegid() : dialout ? dialout->gr_gid : 20;
+    ASSERT_NE(gruppe, 0u);
+    const group* g = getgrgid(gruppe);
     ASSERT_NE(g, nullptr);
-    const std::string hinweis = Rs232_ZugriffHinweis(pfad);
-    EXPECT_NE(hinweis.find(pfad), std::string::npos) << hinweis;
-    EXPECT_NE(hinweis.find("Gruppe \"" + std::string(g->gr_name) + "\""), std::string::npos) << hinweis;
-    EXPECT_NE(hinweis.find("usermod -aG " + std::string(g->gr_name)), std::string::npos) << hinweis;
-    EXPECT_NE(Rs232_ZugriffHinweis(ordner + "/fehlt").find("\"dialout\""), std::string::npos);
+    const std::string name = g->gr_name;
+    struct Fall {
+        const char* datei;
+        gid_t gid;
+        mode_t modus;
+        bool gruppeGenannt;
+    };
+    const Fall faelle[] = {{"ttyUSB1", gruppe, 0660, true},
+                           {"ttyUSB1", 0, 0660, false},      // root's group
+                           {"ttyUSB1", gruppe, 0640, false}, // the group may only read
+                           {"ttyUSB1", gruppe, 0600, false},
+                           {"fehlt", 0, 0, false}};
+    for (const Fall& f : faelle) {
+        const std::string pfad = ordner + "/" + f.datei;
+        if (f.modus) {
+            if (chown(pfad.c_str(), static_cast<uid_t>(-1), f.gid) != 0) {
+                EXPECT_NE(getuid(), 0u) << "only a user outside root's group may not hand a file to it";
+                continue;
+            }
+            ASSERT_EQ(chmod(pfad.c_str(), f.modus), 0) << f.datei;
+        }
+        const std::string hinweis = Rs232_ZugriffHinweis(pfad);
+        SCOPED_TRACE(hinweis);
+        EXPECT_EQ(hinweis.rfind("Keine Berechtigung für " + pfad + ": ", 0), 0u);
+        EXPECT_EQ(hinweis.find("Gruppe \"" + name + "\"") != std::string::npos, f.gruppeGenannt);
+        EXPECT_EQ(hinweis.find("usermod -aG " + name + " $USER") != std::string::npos, f.gruppeGenannt);
+        EXPECT_EQ(hinweis.find("usermod -aG root"), std::string::npos);
+        EXPECT_EQ(hinweis.find("usermod") != std::string::npos, f.gruppeGenannt);
+    }
 }
 
 TEST(Rs232Port, CallsOnPortsThatAreNotOpen) {
@@ -281,6 +308,9 @@ TEST_F(Rs232, ReopeningAnOpenPortReplacesIt) {
     ASSERT_EQ(ComWrt(PORT, "#1V1R\r", 6), 6);
     ASSERT_EQ(ComWaitUntilSent(PORT, 1.0), 0);
     EXPECT_EQ(lesen(8), "\x06#1V1R0\r");
+    // The same device under another number is held already: in use, not a lack of permission.
+    EXPECT_EQ(OpenComConfig(PORT + 1, server.pfad().c_str(), 9600, RS232_PARITY_ODD, 7, 1, 512, 512),
+              RS232_FEHLER_BELEGT);
 }
 
 // ---- reading up to a terminator, against a peer that sends any bytes at any pace ----------------------

@@ -65,6 +65,8 @@ PanelDef ereignisPanel() {
     p.ctrls.push_back(ctrlDef(LED, CtrlArt::Led, 200, 200, 16, 16, "ohne Callback"));
     CtrlDef k = ctrlDef(KOMMA, CtrlArt::Numerisch, 240, 10, 100, 24, "Komma");
     k.callback = "Test_Unbekannt"; // never registered: binds nothing
+    k.ganzzahl = false;            // takes fractions
+    k.nachkommastellen = 1;
     p.ctrls.push_back(k);
     return p;
 }
@@ -174,6 +176,37 @@ TEST_F(UiEreignisse, ZahlfeldNimmtGetippteZahlUndBegrenztSieBeimAbschluss) {
         EXPECT_EQ(UI_CtrlWirdBearbeitet(panel, ZAHL), 0) << f.getippt;
     }
     EXPECT_EQ(UI_CtrlWirdBearbeitet(panel, KNOPF), 0);
+
+    // A character that cannot be part of the field's number never appears; a field with fractions takes
+    // the German decimal comma as well as the point.
+    struct Tasten {
+        int feld;
+        const char *getippt, *sichtbar;
+        double danach;
+    };
+    const Tasten tasten[] = {{ZAHL, "12,5", "125", 100},   {ZAHL, "7.5", "75", 75},
+                             {ZAHL, "1e3", "13", 13},      {ZAHL, "4-2", "42", 42},
+                             {KOMMA, "2,5", "2,5", 2.5},   {KOMMA, "-0.5", "-0.5", -0.5},
+                             {KOMMA, "3,,5x", "3,5", 3.5}, {KOMMA, "1.5,", "1.5", 1.5}};
+    for (const Tasten& t : tasten) {
+        auto* feld = static_cast<QAbstractSpinBox*>(w(t.feld));
+        SetCtrlVal(panel, t.feld, 50);
+        feld->setFocus();
+        QTest::keyClick(feld, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(feld, Qt::Key_Delete);
+        QTest::keyClicks(feld, t.getippt);
+        EXPECT_EQ(feld->text(), t.sichtbar) << t.getippt;
+        QTest::keyClick(feld, Qt::Key_Return);
+        double v = -1;
+        if (t.feld == ZAHL) {
+            int ganz = -1;
+            GetCtrlVal(panel, t.feld, &ganz);
+            v = ganz;
+        } else {
+            GetCtrlVal(panel, t.feld, &v);
+        }
+        EXPECT_DOUBLE_EQ(v, t.danach) << t.getippt;
+    }
 }
 
 int g_wartendeLaeufe = 0;

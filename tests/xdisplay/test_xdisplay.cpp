@@ -6,6 +6,7 @@
 #include "resources/Plm1SteuerungGui.h"
 #include "resources/panels.h"
 #include "sim/plm1sim.h"
+#include "xdisplay_hilfen.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -26,7 +27,7 @@
 #include <string>
 #include <vector>
 
-namespace {
+namespace xanzeige {
 
 constexpr int WERKZEUG_MS = 10000; // longest run of one xdotool call
 constexpr int FENSTER_MS = 20000;  // longest wait for a window to appear
@@ -72,6 +73,28 @@ QRect geometrie(qulonglong fenster) {
         return m.hasMatch() ? m.captured(1).toInt() : 0;
     };
     return QRect(zahl("X"), zahl("Y"), zahl("WIDTH"), zahl("HEIGHT"));
+}
+
+// Writes a settings file with every key (a missing one would greet with a popup) into the test's folder
+// and starts the program there on the simulated unit's line as COM 1, never with the operator's settings.
+bool programmStarten(QProcess& programm, const QTemporaryDir& ordner, const std::string& simPfad) {
+    QFile ini(ordner.filePath("plm1Steuerung.ini"));
+    if (!ini.open(QIODevice::WriteOnly)) return false;
+    QByteArray inhalt = "[konfig]\r\nadresse = 49\r\ncom = 1\r\nlcom = 1\r\n";
+    for (int v = 1; v <= 11; ++v)
+        inhalt += "v" + QByteArray::number(v) + " = 2\r\n";
+    ini.write(inhalt);
+    ini.close();
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("PLM1_COM1", QString::fromStdString(simPfad));
+    env.insert("HOME", ordner.path());
+    env.insert("XDG_CONFIG_HOME", ordner.filePath("config"));
+    env.remove("QT_QPA_PLATFORM");
+    programm.setProcessEnvironment(env);
+    programm.setWorkingDirectory(ordner.path());
+    programm.setProcessChannelMode(QProcess::ForwardedChannels);
+    programm.start(programmPfad(), {});
+    return true;
 }
 
 const CtrlDef& ctrlDef(int panelKonstante, int id) {
@@ -179,23 +202,7 @@ class EchtesX : public ::testing::Test {
         ASSERT_FALSE(programmPfad().isEmpty()) << "PLM1_PROGRAMM names the program";
         ASSERT_TRUE(ordner.isValid());
         ASSERT_TRUE(sim.starten({plm1sim::Einheit{'1', "VKR-PLM1-SIM"}}, true));
-        QFile ini(ordner.filePath("plm1Steuerung.ini"));
-        ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
-        // Every key present: a missing one would greet with a popup.
-        QByteArray inhalt = "[konfig]\r\nadresse = 49\r\ncom = 1\r\nlcom = 1\r\n";
-        for (int v = 1; v <= 11; ++v)
-            inhalt += "v" + QByteArray::number(v) + " = 2\r\n";
-        ini.write(inhalt);
-        ini.close();
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("PLM1_COM1", QString::fromStdString(sim.pfad()));
-        env.insert("HOME", ordner.path()); // never the operator's own settings
-        env.insert("XDG_CONFIG_HOME", ordner.filePath("config"));
-        env.remove("QT_QPA_PLATFORM");
-        programm.setProcessEnvironment(env);
-        programm.setWorkingDirectory(ordner.path());
-        programm.setProcessChannelMode(QProcess::ForwardedChannels);
-        programm.start(programmPfad(), {});
+        ASSERT_TRUE(programmStarten(programm, ordner, sim.pfad()));
         ASSERT_TRUE(programm.waitForStarted(WERKZEUG_MS));
         haupt = fensterAbwarten("^PLM-1 Steuerung$");
         ASSERT_NE(haupt, 0u) << "main window did not appear";
@@ -385,7 +392,7 @@ TEST_F(EchtesX, RueckgaengigUndWiederholenMitDerTastatur) {
     }
 }
 
-} // namespace
+} // namespace xanzeige
 
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv); // on the test's X server: takes the screen captures

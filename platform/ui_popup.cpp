@@ -47,8 +47,7 @@ int bestaetigungZeigen(const char* title, const char* message) {
     box.setDefaultButton(nein); // replacing a file is never what Return does by chance
     box.setEscapeButton(nein);
     PopupFreigabe frei;
-    zentriertZeigen(box, ueber);
-    box.exec();
+    popupAusfuehren(box, ueber);
     return box.clickedButton() == ja ? 1 : 0;
 }
 

@@ -503,6 +503,7 @@ TEST_F(Vkrplm1, TheTrafficLogShowsEachTransactionOnOneLine) {
              Rs232Trace_UhrSetzen([] { return 7LL; });
              Rs232Trace_Empfangen("\x06", 1);
              Rs232Trace_Empfangen("#1", 2);
+             Rs232Trace_TransaktionEnde();
              return KEIN_FEHLER;
          },
          {"[0] < <ACK>  [1] < #1", "[7] < <ACK>#1"}},

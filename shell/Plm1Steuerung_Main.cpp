@@ -192,7 +192,7 @@ Fehlercode Func_IniDateiSchreiben() {
 int Plm1Steuerung_Starten(int argc, char** argv) {
     Startoptionen optionen;
     if (!Startoptionen_Lesen(argc, argv, &optionen)) return -1;
-    if (optionen.hilfe) return 0;
+    if (optionen.hilfe || optionen.version) return 0;
     // The log's path counts from where the program was started, before a menu start changes folder.
     if (!optionen.trace.empty() && !Rs232Trace_Starten(optionen.trace)) {
         std::fprintf(stderr, "Protokolldatei %s kann nicht geschrieben werden\n", optionen.trace.c_str());

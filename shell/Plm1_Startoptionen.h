@@ -14,7 +14,8 @@ struct Startoptionen {
     bool nachStartBeenden = false;                        // --quit-after-start (not listed in the help)
     std::string trace;                                    // --trace FILE
     bool benutzerordner = false;                          // --user-dir
-    bool hilfe = false; // --help, -h: the usage was printed, nothing else runs
+    bool hilfe = false;   // --help, -h: the usage was printed, nothing else runs
+    bool version = false; // --version: the version was printed, nothing else runs
 };
 
 // Reads the options; false (after a message on standard error) for an unknown option or a missing value.

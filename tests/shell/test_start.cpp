@@ -261,6 +261,7 @@ TEST(Startoptionen, LesenUndAblehnen) {
         std::string bilder;
         double schrittzeit = plm1sim::STANDARD_SCHRITTZEIT_S;
         bool hilfe = false;
+        bool version = false;
     };
     const Fall faelle[] = {
         {{}, true, false, false, ""},
@@ -281,6 +282,17 @@ TEST(Startoptionen, LesenUndAblehnen) {
         {{"--help"}, true, false, false, "", plm1sim::STANDARD_SCHRITTZEIT_S, true},
         {{"--simulator", "-h"}, true, true, false, "", plm1sim::STANDARD_SCHRITTZEIT_S, true},
         {{"--simulatr", "--help"}, false, false, false, ""},
+        {{"--version"}, true, false, false, "", plm1sim::STANDARD_SCHRITTZEIT_S, false, true},
+        {{"--simulator", "--version", "--simulatr"},
+         true,
+         true,
+         false,
+         "",
+         plm1sim::STANDARD_SCHRITTZEIT_S,
+         false,
+         true},
+        {{"--simulatr", "--version"}, false, false, false, ""},
+        {{"-version"}, false, false, false, ""},
     };
     for (const Fall& f : faelle) {
         std::vector<std::string> a = f.args;
@@ -296,6 +308,7 @@ TEST(Startoptionen, LesenUndAblehnen) {
         EXPECT_EQ(o.bilderVerzeichnis, f.bilder);
         EXPECT_EQ(o.schrittzeit, f.schrittzeit);
         EXPECT_EQ(o.hilfe, f.hilfe);
+        EXPECT_EQ(o.version, f.version);
     }
     EXPECT_EQ(Startoptionen_Bildname("PLM-1 Einstellungen"), "einstellungen");
     EXPECT_EQ(Startoptionen_Bildname("Hauptfenster"), "hauptfenster");

@@ -22,6 +22,7 @@
 #include "valves/Konfig_Main.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QTimer>
@@ -216,6 +217,12 @@ int Plm1Steuerung_Starten(int argc, char** argv) {
         if (deutsch.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
             QApplication::installTranslator(&deutsch);
     }
+    // The menu entry's name and icon, so that desktops group the windows under the entry and show its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("plm1steuerung"));
+    QIcon symbol;
+    for (const char* groesse : {"48", "256"})
+        symbol.addFile(QStringLiteral(":/plm1steuerung/plm1steuerung_%1.png").arg(QLatin1String(groesse)));
+    QGuiApplication::setWindowIcon(symbol);
     UI_BeendenBeiSignal();
     if (optionen.simulator && !Startoptionen_SimulatorStarten(optionen.schrittzeit)) return -1;
     if (optionen.nachStartBeenden) {

@@ -6,6 +6,9 @@
 #include "resources/panels.h"
 #include "shell/Plm1_Startoptionen.h"
 
+#include <QGuiApplication>
+#include <QIcon>
+
 #include <filesystem>
 #include <functional>
 #include <sys/fsuid.h>
@@ -42,6 +45,11 @@ TEST_F(Start, OhneEinstellungsdateiEinPopupUndAmEndeEineVollstaendigeDatei) {
         const int haupt = GemFunc_MainpanelGet();
         EXPECT_TRUE(sichtbar(haupt));
         EXPECT_STREQ(GemFunc_NameGet(0), "Hauptfenster");
+        // Named and drawn like its menu entry.
+        EXPECT_EQ(QGuiApplication::desktopFileName(), "plm1steuerung");
+        const QList<QSize> groessen = QGuiApplication::windowIcon().availableSizes();
+        EXPECT_TRUE(groessen.contains(QSize(48, 48)) && groessen.contains(QSize(256, 256)))
+            << groessen.size();
         ereignis(haupt, MAINPANEL_BEENDEN, EVENT_COMMIT);
     });
     EXPECT_EQ(rc, 0);

@@ -103,7 +103,7 @@ TEST(SimProgramm, TakesPanelKeysFromStandardInput) {
         dup2(ein[0], STDIN_FILENO);
         close(aus[0]);
         close(ein[1]);
-        freopen("/dev/null", "w", stderr);
+        if (!freopen("/dev/null", "w", stderr)) _exit(126);
         execl(PLM1_SIM_PROGRAMM, "plm1-sim", "--step-time", "0.05", "--unit", "4=VIER", nullptr);
         _exit(127);
     }

@@ -15,6 +15,8 @@
 #include "valves/Konfig_Datei.h"
 #include "valves/Konfigarray.h"
 
+#include "plm1_version.h"
+
 #include <QCoreApplication>
 #include <algorithm>
 #include <climits>
@@ -41,6 +43,8 @@ constexpr const char* AUFRUF_TEXT =
     "                 (für cycle upload, keys upload, id, start, stop, pause; eine Zeile je Gerät)\n"
     "  --valves DATEI Ventilarten aus einer *.plc-Datei\n"
     "  --trace DATEI  jedes Byte auf der Leitung mit Zeit in DATEI protokollieren\n"
+    "  --help, -h     diese Hilfe\n"
+    "  --version      Version ausgeben\n"
     "Befehle:\n"
     "  ports                   serielle Schnittstellen auflisten (Name, fester Pfad, Beschreibung, USB-IDs)\n"
     "  id                      Kennung des Geräts lesen\n"
@@ -84,6 +88,7 @@ struct Optionen {
     std::string ventilDatei;
     std::string trace;
     bool hilfe = false;
+    bool version = false;
     std::string befehl;
     std::vector<std::string> args;
 };
@@ -93,8 +98,8 @@ bool optionenLesen(int argc, char** argv, Optionen* o, std::string* grund) {
     int i = 1;
     for (; i < argc; ++i) {
         std::string arg = argv[i];
-        if (arg == "-h" || arg == "--help") {
-            o->hilfe = true;
+        if (arg == "-h" || arg == "--help" || arg == "--version") {
+            (arg == "--version" ? o->version : o->hilfe) = true;
             return true;
         }
         if (arg.rfind("--", 0) != 0) break;
@@ -295,6 +300,10 @@ int main(int argc, char** argv) try {
     if (!optionenLesen(argc, argv, &o, &grund)) return aufrufFehler(grund);
     if (o.hilfe) {
         std::fputs(AUFRUF_TEXT, stdout);
+        return CLI_EXIT_OK;
+    }
+    if (o.version) {
+        std::printf("plm1 %s\n%s", PLM1_VERSION, PLM1_VERSION_LIZENZ);
         return CLI_EXIT_OK;
     }
     if (o.befehl == "ports")

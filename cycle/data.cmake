@@ -3,7 +3,6 @@
 add_library(plm1_kurvensatz STATIC ${CMAKE_CURRENT_LIST_DIR}/Kurven_Satz.cpp)
 target_include_directories(plm1_kurvensatz PUBLIC ${PROJECT_SOURCE_DIR})
 target_link_libraries(plm1_kurvensatz PUBLIC plm1_speicherbild)
-set_target_properties(plm1_kurvensatz PROPERTIES AUTOMOC OFF)
 
 add_library(plm1_cycle_data STATIC
     ${CMAKE_CURRENT_LIST_DIR}/Kurvenarrays.cpp

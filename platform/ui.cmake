@@ -5,7 +5,6 @@ target_include_directories(plm1_files PUBLIC ${PROJECT_SOURCE_DIR})
 
 add_library(plm1_melden STATIC ${CMAKE_CURRENT_SOURCE_DIR}/ui_melden.cpp)
 target_include_directories(plm1_melden PUBLIC ${PROJECT_SOURCE_DIR})
-set_target_properties(plm1_melden PROPERTIES AUTOMOC OFF)
 
 add_library(plm1_ui STATIC
     ${CMAKE_CURRENT_SOURCE_DIR}/ui_kern.cpp

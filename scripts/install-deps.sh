@@ -1,11 +1,25 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building and testing need; does nothing when all are there.
-# openbox and x11-utils (xwininfo, xprop): the real-display tests place windows under a window manager and
-# read where it put them and its frame.
+# Installs the Debian 12 packages the project needs; does nothing when all are there.
+#   bash scripts/install-deps.sh        everything: build, run, tests, CI checks and packaging checks
+#   bash scripts/install-deps.sh run    only what building and running the programs needs
 set -euo pipefail
-pkgs=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-serialport-dev libgtest-dev
-      googletest clang clang-format libclang-rt-14-dev libgl-dev xvfb xdotool qt6-translations-l10n fonts-dejavu-core
-      openbox x11-utils)
+# Build and run: compiler and build tools, Qt 6 with its German translations, a font for the windows,
+# help2man for the manual pages the build makes.
+run=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-serialport-dev libgl-dev
+     qt6-translations-l10n fonts-dejavu-core help2man)
+# Tests and CI: GoogleTest, clang for the sanitizer and fuzz builds, clang-format, an X server with
+# xdotool, a window manager (openbox) and xwininfo (x11-utils) for the tests on a real display, and the
+# checks of the package, menu entry and AppStream data.
+test=(libgtest-dev googletest clang clang-format libclang-rt-14-dev xvfb xdotool openbox x11-utils
+      lintian desktop-file-utils appstream)
+case "${1:-all}" in
+run) pkgs=("${run[@]}") ;;
+all) pkgs=("${run[@]}" "${test[@]}") ;;
+*)
+    echo "usage: $0 [run|all]" >&2
+    exit 2
+    ;;
+esac
 missing=()
 for p in "${pkgs[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

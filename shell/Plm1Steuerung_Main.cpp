@@ -23,6 +23,7 @@
 #include "valves/Konfig_Main.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QTimer>
@@ -243,7 +244,7 @@ Fehlercode Func_IniDateiSchreiben(std::string* grund) {
 int Plm1Steuerung_Starten(int argc, char** argv) {
     Startoptionen optionen;
     if (!Startoptionen_Lesen(argc, argv, &optionen)) return -1;
-    if (optionen.hilfe) return 0;
+    if (optionen.hilfe || optionen.version) return 0;
     // The log's path counts from where the program was started, before a menu start changes folder.
     if (std::string grund; !optionen.trace.empty() && !Rs232Trace_Starten(optionen.trace, &grund)) {
         std::fprintf(stderr, "Protokolldatei %s kann nicht geschrieben werden: %s\n", optionen.trace.c_str(),
@@ -278,6 +279,12 @@ int Plm1Steuerung_Starten(int argc, char** argv) {
         if (deutsch.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
             QApplication::installTranslator(&deutsch);
     }
+    // The menu entry's name and icon, so that desktops group the windows under the entry and show its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("plm1steuerung"));
+    QIcon symbol;
+    for (const char* groesse : {"48", "256"})
+        symbol.addFile(QStringLiteral(":/plm1steuerung/plm1steuerung_%1.png").arg(QLatin1String(groesse)));
+    QGuiApplication::setWindowIcon(symbol);
     UI_BeendenBeiSignal();
     if (optionen.simulator && !Startoptionen_SimulatorStarten(optionen.schrittzeit)) return -1;
     if (optionen.nachStartBeenden) {

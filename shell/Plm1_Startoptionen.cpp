@@ -6,6 +6,8 @@
 #include "sim/plm1sim.h"
 #include "sim/plm1sim_ablauf.h"
 
+#include "plm1_version.h"
+
 #include <QStandardPaths>
 
 #include <cstdio>
@@ -42,6 +44,7 @@ void hilfeAusgeben(FILE* ziel = stderr) {
         "  --trace DATEI          jedes Byte auf der Leitung mit Zeit in DATEI protokollieren\n"
         "  --user-dir             im Ordner plm1steuerung unter ~/.config arbeiten (Menüstart)\n"
         "  --help, -h             diese Hilfe\n"
+        "  --version              Version ausgeben\n"
         "  Optionen von Qt (-platform NAME, -style NAME, -display NAME, -geometry WxH+X+Y, ...) gehen an "
         "Qt\n");
 }
@@ -113,6 +116,10 @@ bool Startoptionen_Lesen(int argc, char** argv, Startoptionen* optionen) {
         } else if (std::strcmp(a, "--help") == 0 || std::strcmp(a, "-h") == 0) {
             hilfeAusgeben(stdout);
             optionen->hilfe = true;
+            return true;
+        } else if (std::strcmp(a, "--version") == 0) {
+            std::printf("Plm1Steuerung %s\n%s", PLM1_VERSION, PLM1_VERSION_LIZENZ);
+            optionen->version = true;
             return true;
         } else if (!qtOptionNehmen(argc, argv, &i, &optionen->qtArgumente)) {
             std::fprintf(stderr, "Unbekannte Option: %s\n", a);

@@ -17,6 +17,7 @@ struct Startoptionen {
     bool benutzerordner = false;                          // --user-dir
     bool hilfe = false;                   // --help, -h: the usage was printed, nothing else runs
     std::vector<std::string> qtArgumente; // Qt's own options (-platform offscreen, -style=fusion, ...)
+    bool version = false;                 // --version: the version was printed, nothing else runs
 };
 
 // Reads the options; false (after a message on standard error) for an unknown option or a missing value.

@@ -10,7 +10,12 @@ add_library(plm1_start STATIC
     ${CMAKE_CURRENT_SOURCE_DIR}/Plm1_Fensterlage.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/Plm1_Startoptionen.cpp)
 target_link_libraries(plm1_start PUBLIC plm1_shell plm1_valves plm1_keys plm1_direct plm1_cycle plm1_vkrcom_fenster
-                                        plm1_errorpopup plm1_ini plm1_serial plm1_sim plm1_ui Qt6::Widgets)
+                                        plm1_errorpopup plm1_ini plm1_serial plm1_sim plm1_ui plm1_version
+                                        Qt6::Widgets)
+# The window icon, the menu entry's icon in the sizes a title bar and a task switcher take.
+qt_add_resources(plm1_start plm1_symbol PREFIX /plm1steuerung BASE ${PROJECT_SOURCE_DIR}/packaging
+                 FILES ${PROJECT_SOURCE_DIR}/packaging/plm1steuerung_48.png
+                       ${PROJECT_SOURCE_DIR}/packaging/plm1steuerung_256.png)
 
 add_executable(Plm1Steuerung ${CMAKE_CURRENT_SOURCE_DIR}/main.cpp)
 target_link_libraries(Plm1Steuerung PRIVATE plm1_start)

@@ -1,9 +1,12 @@
 // plm1-sim: offers simulated PLM-1 units on a pseudo-terminal, prints its device path and runs until
-// SIGINT or SIGTERM.  Usage: plm1-sim [--unit ADDR=ID]... [--paced] [--latency MS] [--step-time S]
+// SIGINT or SIGTERM.  Usage: plm1-sim [--unit ADDR=ID]... [--paced] [--latency MS] [--step-time S],
+// or plm1-sim --help | --version.
 // Standard input takes the unit's panel: "press N [ADDR]" (keys 1..12), "start", "pause", "stop".
 
 #include "sim/plm1sim.h"
 #include "sim/plm1sim_ablauf.h"
+
+#include "plm1_version.h"
 
 #include <algorithm>
 #include <csignal>
@@ -17,15 +20,24 @@
 
 namespace {
 
-int gebrauch() {
-    std::fprintf(stderr,
+constexpr int EXIT_AUFRUF = 2;
+
+// The usage: asked for, on standard output with exit 0; after a bad argument, on standard error with exit 2.
+int gebrauch(bool verlangt = false) {
+    std::fprintf(verlangt ? stdout : stderr,
                  "usage: plm1-sim [--unit ADDR=ID]... [--paced] [--latency MS] [--step-time S]\n"
-                 "  ADDR is 1..9 or a..f, ID 1 to 26 printable characters; default: one unit\n"
-                 "  VKR-PLM1-SIM at address 1\n"
-                 "  --latency MS  hold replies like a USB adapter's latency timer (16 by default there)\n"
-                 "  S: seconds per cycle step (default 1)\n"
-                 "  standard input: press N [ADDR] (keys 1..12), start, pause, stop\n");
-    return 2;
+                 "Offers simulated PLM-1 units on a pseudo-terminal, prints its path and runs until\n"
+                 "SIGINT or SIGTERM.\n"
+                 "  --unit ADDR=ID  a unit at ADDR (1..9 or a..f) that identifies as ID\n"
+                 "                  (1 to 26 printable characters);\n"
+                 "                  default: one unit VKR-PLM1-SIM at address 1\n"
+                 "  --paced         send replies at the pace of 9600 baud\n"
+                 "  --latency MS    hold replies like a USB adapter's latency timer (16 by default there)\n"
+                 "  --step-time S   seconds per cycle step (default 1)\n"
+                 "  --help, -h      this help\n"
+                 "  --version       print the version\n"
+                 "Standard input: press N [ADDR] (keys 1..12), start, pause, stop\n");
+    return verlangt ? 0 : EXIT_AUFRUF;
 }
 
 bool adresseGueltig(char a) {
@@ -46,6 +58,11 @@ int main(int argc, char** argv) try {
     double schrittzeit = plm1sim::STANDARD_SCHRITTZEIT_S;
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
+        if (arg == "--help" || arg == "-h") return gebrauch(true);
+        if (arg == "--version") {
+            std::printf("plm1-sim %s\n%s", PLM1_VERSION, PLM1_VERSION_LIZENZ);
+            return 0;
+        }
         if (arg == "--paced") {
             takt = true;
             continue;

@@ -3,6 +3,8 @@
 
 #include "sim/plm1sim.h"
 
+#include "plm1_version.h"
+
 #include <chrono>
 #include <csignal>
 #include <cstdint>
@@ -410,6 +412,26 @@ TEST_F(Plm1Cli, AufruffehlerSendenNichts) {
     EXPECT_EQ(erfolgreich({"read-mem", "65535", "1"}).aus, "FFFF: 00\n");
     EXPECT_EQ(erfolgreich({"set", "pumpe1", "-100"}).aus, "");
     EXPECT_EQ(erfolgreich({"set", "alleventile", "0xFFFF"}).aus, "");
+}
+
+// --help and --version answer on standard output with exit 0, whatever stands around them, and send nothing.
+TEST_F(Plm1Cli, HilfeUndVersionAufStandardausgabe) {
+    const std::string version = std::string("plm1 ") + PLM1_VERSION + "\n";
+    const std::pair<std::vector<std::string>, std::string> faelle[] = {
+        {{"--help"}, "Aufruf: plm1 "},           {{"-h", "id"}, "Aufruf: plm1 "}, {{"--version"}, version},
+        {{"--port", "3", "--version"}, version}, {{"--version", "id"}, version},
+    };
+    for (const auto& [args, anfang] : faelle) {
+        std::string text;
+        for (const auto& a : args)
+            text += a + " ";
+        SCOPED_TRACE(text);
+        const Lauf l = plm1(args);
+        EXPECT_EQ(l.exitCode, 0);
+        EXPECT_EQ(l.aus.rfind(anfang, 0), 0u) << l.aus;
+        EXPECT_EQ(l.fehler, "");
+    }
+    EXPECT_TRUE(server.bus().empfangeneZeilen().empty());
 }
 
 // Every module command reaches its module: a bad argument is the module's usage error, never an unknown

@@ -8,6 +8,9 @@
 #include "shell/Plm1_Startoptionen.h"
 #include "valves/Konfigarray.h"
 
+#include <QGuiApplication>
+#include <QIcon>
+
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
@@ -46,6 +49,11 @@ TEST_F(Start, OhneEinstellungsdateiEinPopupUndAmEndeEineVollstaendigeDatei) {
         const int haupt = GemFunc_MainpanelGet();
         EXPECT_TRUE(sichtbar(haupt));
         EXPECT_STREQ(GemFunc_NameGet(0), "Hauptfenster");
+        // Named and drawn like its menu entry.
+        EXPECT_EQ(QGuiApplication::desktopFileName(), "plm1steuerung");
+        const QList<QSize> groessen = QGuiApplication::windowIcon().availableSizes();
+        EXPECT_TRUE(groessen.contains(QSize(48, 48)) && groessen.contains(QSize(256, 256)))
+            << groessen.size();
         ereignis(haupt, MAINPANEL_BEENDEN, EVENT_COMMIT);
     });
     EXPECT_EQ(rc, 0);
@@ -454,6 +462,7 @@ TEST(Startoptionen, LesenUndAblehnen) {
         std::string bilder;
         double schrittzeit = plm1sim::STANDARD_SCHRITTZEIT_S;
         bool hilfe = false;
+        bool version = false;
         std::vector<std::string> qt = {};
     };
     const double standard = plm1sim::STANDARD_SCHRITTZEIT_S;
@@ -476,6 +485,10 @@ TEST(Startoptionen, LesenUndAblehnen) {
         {{"--help"}, true, false, false, "", plm1sim::STANDARD_SCHRITTZEIT_S, true},
         {{"--simulator", "-h"}, true, true, false, "", plm1sim::STANDARD_SCHRITTZEIT_S, true},
         {{"--simulatr", "--help"}, false, false, false, ""},
+        {{"--version"}, true, false, false, "", standard, false, true},
+        {{"--simulator", "--version", "--simulatr"}, true, true, false, "", standard, false, true},
+        {{"--simulatr", "--version"}, false, false, false, ""},
+        {{"-version"}, false, false, false, ""},
         // Qt's own options go to Qt, with their values; a Qt option without its value is refused.
         {{"-platform", "offscreen", "--simulator"},
          true,
@@ -483,6 +496,7 @@ TEST(Startoptionen, LesenUndAblehnen) {
          false,
          "",
          standard,
+         false,
          false,
          {"-platform", "offscreen"}},
         {{"-style=fusion", "-reverse", "-geometry", "800x600+0+0"},
@@ -492,6 +506,7 @@ TEST(Startoptionen, LesenUndAblehnen) {
          "",
          standard,
          false,
+         false,
          {"-style=fusion", "-reverse", "-geometry", "800x600+0+0"}},
         {{"-display", ":32", "-qwindowtitle", "PLM"},
          true,
@@ -499,6 +514,7 @@ TEST(Startoptionen, LesenUndAblehnen) {
          false,
          "",
          standard,
+         false,
          false,
          {"-display", ":32", "-qwindowtitle", "PLM"}},
         {{"-platform"}, false, false, false, ""},
@@ -520,6 +536,7 @@ TEST(Startoptionen, LesenUndAblehnen) {
         EXPECT_EQ(o.schrittzeit, f.schrittzeit);
         EXPECT_EQ(o.hilfe, f.hilfe);
         EXPECT_EQ(o.qtArgumente, f.qt);
+        EXPECT_EQ(o.version, f.version);
     }
     EXPECT_EQ(Startoptionen_Bildname("PLM-1 Einstellungen"), "einstellungen");
     EXPECT_EQ(Startoptionen_Bildname("Hauptfenster"), "hauptfenster");

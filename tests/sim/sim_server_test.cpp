@@ -3,6 +3,8 @@
 
 #include "sim/plm1sim.h"
 
+#include "plm1_version.h"
+
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -101,7 +103,7 @@ TEST(SimProgramm, TakesPanelKeysFromStandardInput) {
         dup2(ein[0], STDIN_FILENO);
         close(aus[0]);
         close(ein[1]);
-        freopen("/dev/null", "w", stderr);
+        if (!freopen("/dev/null", "w", stderr)) _exit(126);
         execl(PLM1_SIM_PROGRAMM, "plm1-sim", "--step-time", "0.05", "--unit", "4=VIER", nullptr);
         _exit(127);
     }
@@ -131,16 +133,44 @@ TEST(SimProgramm, TakesPanelKeysFromStandardInput) {
     fclose(ausgabe);
 }
 
-TEST(SimProgramm, RefusesBadArguments) {
+// Bad arguments end it with exit 2 and the usage on standard error; --help and --version answer on standard
+// output with exit 0. Each run has a deadline, so a program that starts serving instead fails the case.
+TEST(SimProgramm, AnswersItsArguments) {
+    struct Fall {
+        const char* arg;
+        int exitCode;
+        std::string ausAnfang; // start of standard output
+        std::string fehlerAnfang;
+    };
     const std::string lang = "--unit=1=" + std::string(27, 'K'),
                       langGross = "--unit=1=" + std::string(100000, 'K');
-    for (const char* arg : {"--unit=0=X", "--unit=A=X", "--unit=1=", "--bogus", "--step-time", lang.c_str(),
-                            langGross.c_str(), "--unit=1=A\x01B", "--unit=1=\xC3\xA4"}) {
+    const std::string version = std::string("plm1-sim ") + PLM1_VERSION + "\n";
+    const Fall faelle[] = {
+        {"--unit=0=X", 2, "", "usage: plm1-sim"},
+        {"--unit=A=X", 2, "", "usage: plm1-sim"},
+        {"--unit=1=", 2, "", "usage: plm1-sim"},
+        {"--bogus", 2, "", "usage: plm1-sim"},
+        {"--step-time", 2, "", "usage: plm1-sim"},
+        {"--help", 0, "usage: plm1-sim", ""},
+        {"-h", 0, "usage: plm1-sim", ""},
+        {"--version", 0, version, ""},
+        // An identification is 1 to 26 printable characters.
+        {lang.c_str(), 2, "", "usage: plm1-sim"},
+        {langGross.c_str(), 2, "", "usage: plm1-sim"},
+        {"--unit=1=A\x01B", 2, "", "usage: plm1-sim"},
+        {"--unit=1=\xC3\xA4", 2, "", "usage: plm1-sim"},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.arg);
+        FILE* aus = std::tmpfile();
+        FILE* fehler = std::tmpfile();
+        ASSERT_TRUE(aus && fehler);
         const pid_t kind = fork();
         ASSERT_GE(kind, 0);
         if (kind == 0) {
-            freopen("/dev/null", "w", stderr);
-            execl(PLM1_SIM_PROGRAMM, "plm1-sim", arg, nullptr);
+            dup2(fileno(aus), STDOUT_FILENO);
+            dup2(fileno(fehler), STDERR_FILENO);
+            execl(PLM1_SIM_PROGRAMM, "plm1-sim", f.arg, nullptr);
             _exit(127);
         }
         // The deadline: a simulator that took the argument runs on; it is ended and the case fails.
@@ -152,8 +182,20 @@ TEST(SimProgramm, RefusesBadArguments) {
             kill(kind, SIGKILL);
             waitpid(kind, &status, 0);
         }
-        EXPECT_TRUE(WIFEXITED(status)) << arg;
-        EXPECT_EQ(WEXITSTATUS(status), 2) << arg;
+        EXPECT_TRUE(WIFEXITED(status));
+        EXPECT_EQ(WEXITSTATUS(status), f.exitCode);
+        const auto lesen = [](FILE* datei) {
+            std::string text(4096, '\0');
+            std::rewind(datei);
+            text.resize(std::fread(text.data(), 1, text.size(), datei));
+            std::fclose(datei);
+            return text;
+        };
+        const std::string ausText = lesen(aus), fehlerText = lesen(fehler);
+        EXPECT_EQ(ausText.rfind(f.ausAnfang, 0), 0u) << ausText;
+        EXPECT_EQ(ausText.empty(), f.ausAnfang.empty()) << ausText;
+        EXPECT_EQ(fehlerText.rfind(f.fehlerAnfang, 0), 0u) << fehlerText;
+        EXPECT_EQ(fehlerText.empty(), f.fehlerAnfang.empty()) << fehlerText;
     }
 }
 

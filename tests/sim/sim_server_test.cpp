@@ -155,10 +155,10 @@ TEST(SimProgramm, AnswersItsArguments) {
         {"-h", 0, "usage: plm1-sim", ""},
         {"--version", 0, version, ""},
         // An identification is 1 to 26 printable characters.
-        {lang.c_str(), 2, "", "usage: plm1-sim"},
-        {langGross.c_str(), 2, "", "usage: plm1-sim"},
-        {"--unit=1=A\x01B", 2, "", "usage: plm1-sim"},
-        {"--unit=1=\xC3\xA4", 2, "", "usage: plm1-sim"},
+        {lang.c_str(), 2, "", "plm1-sim: the ID must be 1 to 26 printable characters"},
+        {langGross.c_str(), 2, "", "plm1-sim: the ID must be 1 to 26 printable characters"},
+        {"--unit=1=A\x01B", 2, "", "plm1-sim: the ID must be 1 to 26 printable characters"},
+        {"--unit=1=\xC3\xA4", 2, "", "plm1-sim: the ID must be 1 to 26 printable characters"},
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.arg);

@@ -32,7 +32,7 @@ void aufzeichnungAnzeigen() {
     std::string text = "keine Aufzeichnung";
     if (!gAufzeichnung.pfad().empty()) {
         text = std::filesystem::path(gAufzeichnung.pfad()).filename().string() + "\n" +
-               std::to_string(gAufzeichnung.zeilen()) + " Zeilen";
+               std::to_string(gAufzeichnung.zeilen()) + (gAufzeichnung.zeilen() == 1 ? " Zeile" : " Zeilen");
         if (!gAufzeichnung.laeuft()) text += " (beendet)";
     }
     SetCtrlVal(p, DIREKTPNL_AUFZEICHNUNGSTEXT, text.c_str());

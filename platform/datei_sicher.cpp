@@ -10,6 +10,7 @@
 #include <fcntl.h>
 #include <random>
 #include <sys/stat.h>
+#include <tuple>
 #include <unistd.h>
 
 namespace {
@@ -242,7 +243,7 @@ int anOrtSchreiben(int fd, const Ziel& ziel, const unsigned char* daten, std::si
     int egal = 0;
     if (altGelesen &&
         allesSchreiben(fd, reinterpret_cast<const unsigned char*>(alt.data()), alt.size(), 0, &egal))
-        (void)::ftruncate(fd, static_cast<off_t>(alt.size()));
+        std::ignore = ::ftruncate(fd, static_cast<off_t>(alt.size())); // a tail that stays is the lesser harm
     (void)::fsync(fd);
     return fehlschlag(grund, DATEI_FEHLER_SCHREIBEN, "Schreiben fehlgeschlagen: " + fehlertext(fehler));
 }
@@ -267,7 +268,7 @@ int tempSchreiben(const Ziel& ziel, const std::string& ordner, const std::string
     // The new file gets the target's owner and permissions, or the usual ones for a new file.
     if (ziel.existiert) {
         if (ziel.st.st_uid != ::geteuid() || ziel.st.st_gid != ::getegid())
-            (void)::fchown(t.fd, ziel.st.st_uid, ziel.st.st_gid);
+            std::ignore = ::fchown(t.fd, ziel.st.st_uid, ziel.st.st_gid); // only root may give files away
         (void)::fchmod(t.fd, ziel.st.st_mode & 07777);
     } else {
         const mode_t maske = ::umask(0);

@@ -245,7 +245,9 @@ TEST_F(DirektTrend, AufzeichnenSchreibtJeAbfrageEineZeileUndZeigtDateiUndZeilen)
     // Switched on again into another file: its count starts at 0.
     aufzeichnenEin(dir.filePath("zweite.csv").toStdString());
     EXPECT_EQ(text(DIREKTPNL_AUFZEICHNUNGSTEXT), "zweite.csv\n0 Zeilen");
-    abfragen(2);
+    abfragen(1);
+    EXPECT_EQ(text(DIREKTPNL_AUFZEICHNUNGSTEXT), "zweite.csv\n1 Zeile");
+    abfragen(1);
     EXPECT_EQ(text(DIREKTPNL_AUFZEICHNUNGSTEXT), "zweite.csv\n2 Zeilen");
 }
 

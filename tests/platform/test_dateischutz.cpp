@@ -33,6 +33,7 @@
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <sys/wait.h>
+#include <tuple>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -436,11 +437,11 @@ struct Bericht {
 };
 
 void chownAlles(const fs::path& dir) {
-    (void)::lchown(dir.c_str(), NIEMAND, NIEMAND);
+    std::ignore = ::lchown(dir.c_str(), NIEMAND, NIEMAND);
     std::error_code ec;
     for (auto it = fs::recursive_directory_iterator(dir, ec); !ec && it != fs::recursive_directory_iterator();
          it.increment(ec))
-        if (it->path().filename() != "fremd") (void)::lchown(it->path().c_str(), NIEMAND, NIEMAND);
+        if (it->path().filename() != "fremd") std::ignore = ::lchown(it->path().c_str(), NIEMAND, NIEMAND);
 }
 
 void senden(int fd, const std::string& s) {

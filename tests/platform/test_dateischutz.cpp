@@ -560,8 +560,8 @@ Bericht ausfuehren(const fs::path& dir, const Art& art, const Fall& fall, const 
 class Dateischutz : public ::testing::Test {
   protected:
     void SetUp() override {
-        char vorlage[] = "/tmp/plm1_dateischutz_XXXXXX";
-        ASSERT_NE(::mkdtemp(vorlage), nullptr);
+        std::string vorlage = (fs::temp_directory_path() / "plm1_dateischutz_XXXXXX").string();
+        ASSERT_NE(::mkdtemp(vorlage.data()), nullptr);
         basis = vorlage;
         ::chmod(basis.c_str(), 0755); // a child without privileges must reach its own folder
         ASSERT_EQ(Kurvenarrays_Initialisieren(), KEIN_FEHLER);

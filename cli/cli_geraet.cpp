@@ -5,7 +5,7 @@
 #include "device/Vkr_Com.h"
 #include "device/vkrplm1.h"
 #include "device/vkrplm1_antwort.h"
-#include "platform/zahl_text.h"
+#include "platform/files/zahl_text.h"
 
 #include <array>
 #include <charconv>

@@ -5,8 +5,8 @@
 #include "device/Gemeinsam_Pruefen.h"
 #include "device/Vkr_Com.h"
 #include "errors/VKR_errorV3.h"
-#include "platform/datei_sicher.h"
-#include "platform/ui_melden.h"
+#include "platform/files/datei_sicher.h"
+#include "platform/ui/ui_melden.h"
 
 #include <cstdio>
 #include <string>

@@ -8,7 +8,7 @@
 #include "cycle/Kurven_Pruefen.h"
 #include "cycle/Kurvenarrays.h"
 #include "device/Vkr_Com.h"
-#include "platform/ui_melden.h"
+#include "platform/ui/ui_melden.h"
 
 #include <cstdio>
 #include <string>

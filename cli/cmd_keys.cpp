@@ -8,7 +8,7 @@
 #include "keys/Tasten_Com.h"
 #include "keys/Tasten_Datei.h"
 #include "keys/Tasten_Pruefen.h"
-#include "platform/ui_melden.h"
+#include "platform/ui/ui_melden.h"
 
 #include <cstdio>
 #include <filesystem>

@@ -3,7 +3,7 @@
 #include "cycle/CanvasFunktionen.h"
 
 #include "cycle/CanvasZeichnen.h"
-#include "platform/ui.h"
+#include "platform/ui/ui.h"
 #include "resources/Plm1SteuerungGui.h"
 #include "scrollbar/Scrollbar.h"
 

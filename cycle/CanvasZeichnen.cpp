@@ -3,7 +3,7 @@
 #include "cycle/CanvasZeichnen.h"
 
 #include "cycle/CanvasFunktionen.h"
-#include "platform/ui.h"
+#include "platform/ui/ui.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "device/Speicherbild.h"
 #include "device/Vkr_Com.h"
 #include "errors/VKR_errorV3.h"
-#include "platform/ui_melden.h"
+#include "platform/ui/ui_melden.h"
 #include "valves/Konfigarray.h"
 
 #include <algorithm>

@@ -3,10 +3,10 @@
 #include "cycle/Kurven_Datei.h"
 
 #include "errors/VKR_errorV3.h"
-#include "platform/Datei_Kopf.h"
-#include "platform/cvifile.h"
-#include "platform/le_bytes.h"
-#include "platform/ui_melden.h"
+#include "platform/files/Datei_Kopf.h"
+#include "platform/files/cvifile.h"
+#include "platform/files/le_bytes.h"
+#include "platform/ui/ui_melden.h"
 
 #include <algorithm>
 #include <new>

@@ -4,7 +4,7 @@
 
 #include "cycle/CanvasFunktionen.h"
 #include "cycle/Kurvenarrays.h"
-#include "platform/ui.h"
+#include "platform/ui/ui.h"
 #include "resources/Plm1SteuerungGui.h"
 #include "scrollbar/Scrollbar.h"
 

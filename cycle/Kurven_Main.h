@@ -1,7 +1,7 @@
 #pragma once
 // Cycle window "Zyklus-Programmierung": the operations the program shell calls.
 
-#include "shell/inifile.h"
+#include "platform/files/inifile.h"
 
 int KurvenMain_Initialisieren();
 void KurvenMain_Freigeben();

@@ -3,7 +3,7 @@
 #include "cycle/Kurven_Satz.h"
 
 #include "device/Speicherbild.h"
-#include "platform/le_bytes.h"
+#include "platform/files/le_bytes.h"
 
 bool KurvenSatz_KopieStimmt(const unsigned char* bild, const unsigned char* invertiert, int groesse,
                             int nutzbytes, int anzahl) {

@@ -13,7 +13,7 @@
 #include "cycle/Kurvenarrays.h"
 #include "device/Gemeinsam_Pruefen.h"
 #include "errors/VKR_errorV3.h"
-#include "platform/ui.h"
+#include "platform/ui/ui.h"
 #include "resources/Plm1SteuerungGui.h"
 #include "scrollbar/Scrollbar.h"
 #include "scrollbar/scroll_edited.h"

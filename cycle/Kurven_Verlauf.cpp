@@ -6,7 +6,7 @@
 #include "cycle/Kurven_Userinterface.h"
 #include "cycle/Kurvenarrays.h"
 #include "errors/VKR_errorV3.h"
-#include "platform/ui_verlauf.h"
+#include "platform/ui/ui_verlauf.h"
 #include "resources/Plm1SteuerungGui.h"
 
 #include <array>

@@ -4,7 +4,7 @@
 
 #include "device/Vkr_Com.h"
 #include "device/vkrplm1.h"
-#include "platform/ui_melden.h"
+#include "platform/ui/ui_melden.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -7,8 +7,8 @@
 #include "device/Vkr_Com.h"
 #include "device/vkrplm1.h"
 #include "errors/VKR_errorV3.h"
-#include "platform/ui.h"
-#include "platform/ui_fragen.h"
+#include "platform/ui/ui.h"
+#include "platform/ui/ui_fragen.h"
 
 #include <algorithm>
 #include <vector>

@@ -2,7 +2,7 @@
 
 #include "device/Gemeinsam_Pruefen.h"
 
-#include "platform/ui.h"
+#include "platform/ui/ui.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // Verified sending: whether an upload is read back and compared, its settings key, and the check item in
 // the "Datei" menus of the windows that send.
 
-#include "shell/inifile.h"
+#include "platform/files/inifile.h"
 
 constexpr const char* GEMPRUEFEN_INI_SEKTION = "konfig";
 constexpr const char* GEMPRUEFEN_INI_SCHLUESSEL = "pruefen";

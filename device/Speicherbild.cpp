@@ -2,7 +2,7 @@
 
 #include "device/Speicherbild.h"
 
-#include "platform/le_bytes.h"
+#include "platform/files/le_bytes.h"
 
 #include <algorithm>
 #include <cmath>

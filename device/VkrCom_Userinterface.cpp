@@ -5,9 +5,9 @@
 
 #include "device/Vkr_Com.h"
 #include "errors/VKR_errorV3.h"
-#include "platform/rs232.h"
-#include "platform/rs232_portliste.h"
-#include "platform/ui.h"
+#include "platform/line/rs232.h"
+#include "platform/line/rs232_portliste.h"
+#include "platform/ui/ui.h"
 
 #include <array>
 #include <string>

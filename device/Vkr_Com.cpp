@@ -5,7 +5,7 @@
 
 #include "device/vkrplm1.h"
 #include "errors/VKR_errorV3.h"
-#include "platform/rs232.h"
+#include "platform/line/rs232.h"
 
 #include <cstring>
 #include <string>

@@ -5,8 +5,8 @@
 
 #include "device/vkrplm1_antwort.h"
 #include "errors/VKR_errorV3.h"
-#include "platform/rs232.h"
-#include "platform/rs232_portliste.h"
+#include "platform/line/rs232.h"
+#include "platform/line/rs232_portliste.h"
 
 #include <cmath>
 #include <cstdio>

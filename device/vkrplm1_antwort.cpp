@@ -3,7 +3,7 @@
 
 #include "device/vkrplm1_antwort.h"
 
-#include "platform/zahl_text.h"
+#include "platform/files/zahl_text.h"
 
 #include <cstring>
 #include <string_view>

@@ -4,7 +4,7 @@
 #include "direct/Direkt_Aufzeichnung.h"
 
 #include "errors/VKR_errorV3.h"
-#include "platform/datei_sicher.h"
+#include "platform/files/datei_sicher.h"
 
 #include <cerrno>
 #include <ctime>

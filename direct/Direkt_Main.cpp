@@ -8,7 +8,7 @@
 #include "direct/Direkt_Trend.h"
 #include "direct/Direkt_Userinterface.h"
 #include "direct/Direktarrays.h"
-#include "platform/ui.h"
+#include "platform/ui/ui.h"
 #include "resources/Plm1SteuerungGui.h"
 #include "shell/Plm1_Beenden.h"
 #include "shell/Plm1_GemeinsameFunktionen.h"

@@ -1,7 +1,7 @@
 #pragma once
 // Direct-operation window "Direktbetrieb": the operations the program shell calls.
 
-#include "shell/inifile.h"
+#include "platform/files/inifile.h"
 
 int DirektMain_Initialisieren();
 void DirektMain_Freigeben();

@@ -6,8 +6,8 @@
 #include "device/Vkr_Com.h"
 #include "direct/Direkt_Userinterface.h"
 #include "direct/Direktarrays.h"
-#include "platform/ui.h"
-#include "platform/ui_streifen.h"
+#include "platform/ui/ui.h"
+#include "platform/ui/ui_streifen.h"
 #include "resources/Plm1SteuerungGui.h"
 
 #include <chrono>

@@ -4,7 +4,7 @@
 
 #include "device/Speicherbild.h"
 #include "direct/Direktarrays.h"
-#include "platform/ui.h"
+#include "platform/ui/ui.h"
 
 int gDirektPanelHandle = 0;
 

@@ -2,7 +2,7 @@
 // The direct window's trend history: a bounded ring of the polled actual pressures and the active limits
 // (8 hours at the 0.5 s poll), oldest first; it is the strip chart's data source. No Qt.
 
-#include "platform/ui_streifen.h"
+#include "platform/ui/ui_streifen.h"
 
 #include <vector>
 

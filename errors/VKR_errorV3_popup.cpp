@@ -1,7 +1,7 @@
 // Error popups: the message of a code in a modal box titled with the error number.
 
 #include "errors/VKR_errorV3.h"
-#include "platform/ui.h"
+#include "platform/ui/ui.h"
 
 #include <cstdio>
 #include <cstring>

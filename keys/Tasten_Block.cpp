@@ -3,7 +3,7 @@
 
 #include "keys/Tasten_Block.h"
 
-#include "platform/le_bytes.h"
+#include "platform/files/le_bytes.h"
 
 #include <cstdio>
 

@@ -5,7 +5,7 @@
 #include "device/Gemeinsam_Com.h"
 #include "device/Vkr_Com.h"
 #include "keys/Tasten_Bereich.h"
-#include "platform/ui_melden.h"
+#include "platform/ui/ui_melden.h"
 #include "valves/Konfigarray.h"
 
 #include <memory>

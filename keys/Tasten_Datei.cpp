@@ -3,8 +3,8 @@
 #include "keys/Tasten_Datei.h"
 
 #include "errors/VKR_errorV3.h"
-#include "platform/cvifile.h"
-#include "platform/ui_melden.h"
+#include "platform/files/cvifile.h"
+#include "platform/ui/ui_melden.h"
 
 #include <array>
 

@@ -2,8 +2,8 @@
 
 #include "keys/Tasten_Dateibild.h"
 
-#include "platform/Datei_Kopf.h"
-#include "platform/le_bytes.h"
+#include "platform/files/Datei_Kopf.h"
+#include "platform/files/le_bytes.h"
 
 namespace {
 constexpr int RECORD_GROESSE = 4 * TASTEN_FELDER;

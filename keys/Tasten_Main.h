@@ -1,7 +1,7 @@
 #pragma once
 // Key window "Tasten-Programmierung": the operations the program shell calls.
 
-#include "shell/inifile.h"
+#include "platform/files/inifile.h"
 
 extern int tastenPanelHandle; // TASTPANEL once loaded, 0 before
 

@@ -13,7 +13,7 @@
 #include "keys/Tasten_Schutz.h"
 #include "keys/Tasten_Verlauf.h"
 #include "keys/Tastenarrays.h"
-#include "platform/ui.h"
+#include "platform/ui/ui.h"
 #include "resources/Plm1SteuerungGui.h"
 #include "shell/Plm1_Beenden.h"
 #include "shell/Plm1_GemeinsameFunktionen.h"

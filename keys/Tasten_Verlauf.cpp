@@ -5,7 +5,7 @@
 #include "keys/Tasten_Datei.h"
 #include "keys/Tasten_Main.h"
 #include "keys/Tasten_Userinterface.h"
-#include "platform/ui_verlauf.h"
+#include "platform/ui/ui_verlauf.h"
 #include "resources/Plm1SteuerungGui.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // The panels and menu bars of the resource, one builder per window, and the footer every working window
 // shares (connection picture ring, error lamp with text and number, back button).
 
-#include "platform/ui_resource.h"
+#include "platform/ui/ui_resource.h"
 
 // The resource's file name, its tables by constant (nullptr when unknown), and its registration with the
 // windows layer, which the start code (and every window test) makes before loading a panel.

@@ -2,7 +2,7 @@
 // Scroll bar control drawn inside a graph control: thumb, end buttons, track, keyboard and auto-repeat.
 // The geometry, hit test, key table and repeat schedule are plain functions usable without pixels.
 
-#include "platform/ui.h"
+#include "platform/ui/ui.h"
 
 #include <chrono>
 #include <functional>

@@ -2,7 +2,7 @@
 
 #include "shell/Plm1_Beenden.h"
 
-#include "platform/ui.h"
+#include "platform/ui/ui.h"
 
 namespace {
 BeendenFrage gFragen[MAX_BEENDEN_FRAGEN];

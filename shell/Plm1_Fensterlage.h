@@ -2,7 +2,7 @@
 // Each window's place and size, kept in the settings file in a section of its own after the unit's
 // settings (older builds ignore it) and given back at the next start, inside the screen.
 
-#include "shell/inifile.h"
+#include "platform/files/inifile.h"
 
 // Sorts after "konfig", so that the unit's settings keep their place at the top of the file.
 constexpr const char* INI_SEKTION_LAGE = "Lage";

@@ -2,7 +2,7 @@
 
 #include "shell/Plm1_GemeinsameFunktionen.h"
 
-#include "platform/ui.h"
+#include "platform/ui/ui.h"
 
 #include <algorithm>
 #include <array>

@@ -3,7 +3,7 @@
 #include "shell/Plm1_Schutz.h"
 
 #include "errors/VKR_errorV3.h"
-#include "platform/ui_fragen.h"
+#include "platform/ui/ui_fragen.h"
 
 bool Schutz_Weiter(const UngesicherteArbeit& arbeit) {
     if (!arbeit.istGeaendert()) return true;

@@ -2,7 +2,7 @@
 
 #include "shell/Plm1_Startoptionen.h"
 
-#include "platform/rs232.h"
+#include "platform/line/rs232.h"
 #include "sim/plm1sim.h"
 #include "sim/plm1sim_ablauf.h"
 

@@ -1,8 +1,8 @@
 // Byte image of the *.plc file: header, the 11 valve kinds and the 11 selector identifiers, little-endian.
 
 #include "errors/VKR_Fehlercodes.h"
-#include "platform/Datei_Kopf.h"
-#include "platform/le_bytes.h"
+#include "platform/files/Datei_Kopf.h"
+#include "platform/files/le_bytes.h"
 #include "valves/Konfig_Datei.h"
 #include "valves/Konfigarray.h"
 

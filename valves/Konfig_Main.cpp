@@ -6,7 +6,7 @@
 #include "device/VkrCom_Userinterface.h"
 #include "device/Vkr_Com.h"
 #include "errors/VKR_errorV3.h"
-#include "platform/ui.h"
+#include "platform/ui/ui.h"
 #include "resources/Plm1SteuerungGui.h"
 #include "shell/Plm1_Beenden.h"
 #include "shell/Plm1_Einstellungsdatei.h"

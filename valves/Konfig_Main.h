@@ -3,7 +3,7 @@
 // their *.plc file and settings keys, and the connection controls.
 
 #include "errors/VKR_Fehlercodes.h"
-#include "shell/inifile.h"
+#include "platform/files/inifile.h"
 #include "valves/Ventilarten.h"
 
 int KonfigMain_Initialisieren();

@@ -4,10 +4,10 @@
 #include "valves/Konfig_Ports.h"
 
 #include "device/Vkr_Com.h"
-#include "platform/rs232.h"
-#include "platform/rs232_portliste.h"
-#include "platform/ui.h"
-#include "platform/ui_test.h"
+#include "platform/line/rs232.h"
+#include "platform/line/rs232_portliste.h"
+#include "platform/ui/ui.h"
+#include "platform/ui/ui_test.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

@@ -3,7 +3,7 @@
 // keys "compfad"/"lcompfad" that find a chosen adapter again by its stable path.
 
 #include "errors/VKR_Fehlercodes.h"
-#include "shell/inifile.h"
+#include "platform/files/inifile.h"
 
 // Fills the selector: "nicht geöffnet", COM 1..8, then each reported port and any device port in use
 // that is no longer reported; shows the open port again.

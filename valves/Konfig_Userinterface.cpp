@@ -2,7 +2,7 @@
 
 #include "valves/Konfig_Userinterface.h"
 
-#include "platform/ui.h"
+#include "platform/ui/ui.h"
 #include "valves/Konfig_Main.h"
 #include "valves/Konfigarray.h"
 

@@ -2,7 +2,7 @@
 // The valve configuration table: kinds of valves 1..11 and the identifiers of their selectors.
 
 #include "errors/VKR_Fehlercodes.h"
-#include "shell/inifile.h"
+#include "platform/files/inifile.h"
 #include "valves/Ventilarten.h"
 
 constexpr int KONFIG_WORTE = 2 * ANZAHL_VENTILE;

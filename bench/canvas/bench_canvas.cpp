@@ -5,8 +5,8 @@
 #include "cycle/Kurven_Main.h"
 #include "cycle/Kurven_Userinterface.h"
 #include "cycle/Kurvenarrays.h"
-#include "platform/ui.h"
-#include "platform/ui_test.h"
+#include "platform/ui/ui.h"
+#include "platform/ui/ui_test.h"
 #include "resources/Plm1SteuerungGui.h"
 #include "resources/panels.h"
 

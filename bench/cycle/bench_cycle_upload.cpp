@@ -8,7 +8,7 @@
 #include "cycle/Kurven_Pruefen.h"
 #include "cycle/Kurvenarrays.h"
 #include "device/Vkr_Com.h"
-#include "platform/rs232.h"
+#include "platform/line/rs232.h"
 #include "sim/plm1sim.h"
 #include "valves/Konfigarray.h"
 

@@ -4,7 +4,7 @@
 // memory read's reply (10 bit times a character).
 
 #include "device/Vkr_Com.h"
-#include "platform/rs232.h"
+#include "platform/line/rs232.h"
 #include "sim/plm1sim.h"
 #include "valves/Konfigarray.h"
 

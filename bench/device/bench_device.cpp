@@ -3,7 +3,7 @@
 // against the wire time of every character, CPU time against wall time).
 
 #include "device/vkrplm1.h"
-#include "platform/rs232.h"
+#include "platform/line/rs232.h"
 #include "sim/plm1sim.h"
 
 #include <QCoreApplication>

@@ -3,7 +3,7 @@
 // the driver's low-latency mode sets). Prints each time against the wire time of its characters.
 
 #include "device/vkrplm1.h"
-#include "platform/rs232.h"
+#include "platform/line/rs232.h"
 #include "sim/plm1sim.h"
 
 #include <QCoreApplication>

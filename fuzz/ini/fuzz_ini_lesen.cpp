@@ -1,7 +1,7 @@
 // Reads arbitrary bytes as a settings file. What it writes, read and written once more, must then stay the
 // same text (a hand-made file may be ambiguous once, never twice).
 
-#include "shell/inifile.h"
+#include "platform/files/inifile.h"
 
 #include <cstddef>
 #include <cstdint>

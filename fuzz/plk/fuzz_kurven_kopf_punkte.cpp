@@ -2,7 +2,7 @@
 // common length and never misbehaves.
 
 #include "cycle/Kurven_Com.h"
-#include "platform/ui_melden.h"
+#include "platform/ui/ui_melden.h"
 #include "valves/Konfigarray.h"
 
 #include <algorithm>

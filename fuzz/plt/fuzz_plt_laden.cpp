@@ -2,7 +2,7 @@
 // an accepted one must come back from the table: switches and check words as 0 or 1, the rest byte for byte.
 
 #include "keys/Tasten_Dateibild.h"
-#include "platform/le_bytes.h"
+#include "platform/files/le_bytes.h"
 
 #include <cstddef>
 #include <cstdint>

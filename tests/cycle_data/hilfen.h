@@ -3,7 +3,7 @@
 
 #include "cycle/Kurven_Datei.h"
 #include "cycle/Kurvenarrays.h"
-#include "platform/ui_melden.h"
+#include "platform/ui/ui_melden.h"
 #include "valves/Konfigarray.h"
 
 #include <gtest/gtest.h>

@@ -8,7 +8,7 @@
 #include "device/Vkr_Com.h"
 #include "device/vkrplm1.h"
 #include "keys/Tasten_Block.h"
-#include "platform/rs232.h"
+#include "platform/line/rs232.h"
 #include "sim/plm1sim.h"
 #include "valves/Ventilarten.h"
 

@@ -1,7 +1,7 @@
 // plm1 cycle upload|download against the simulated unit: round trip, the limits warning with exit 3,
 // rejected records and transfer errors with their "Fehler #" lines and exit 1, usage errors.
 
-#include "platform/le_bytes.h"
+#include "platform/files/le_bytes.h"
 #include "sim/plm1sim.h"
 
 #include <csignal>

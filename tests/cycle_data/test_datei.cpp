@@ -5,8 +5,8 @@
 #include "cycle/Kurven_Bereich.h"
 
 #include "errors/VKR_errorV3.h"
-#include "platform/le_bytes.h"
-#include "platform/ui_melden.h"
+#include "platform/files/le_bytes.h"
+#include "platform/ui/ui_melden.h"
 #include "resources/Plm1SteuerungGui.h"
 
 #include <csignal>

@@ -6,7 +6,7 @@
 #include "cycle/Kurven_Com.h"
 #include "device/Speicherbild.h"
 #include "errors/VKR_errorV3.h"
-#include "platform/le_bytes.h"
+#include "platform/files/le_bytes.h"
 #include "valves/Ventilarten.h"
 
 using namespace zyklus_test;

@@ -7,8 +7,8 @@
 #include "cycle/Kurven_Pruefen.h"
 #include "device/Vkr_Com.h"
 #include "errors/VKR_errorV3.h"
-#include "platform/le_bytes.h"
-#include "platform/rs232.h"
+#include "platform/files/le_bytes.h"
+#include "platform/line/rs232.h"
 #include "sim/plm1sim.h"
 
 using namespace zyklus_test;

@@ -6,9 +6,9 @@
 #include "cycle/Kurven_Main.h"
 #include "cycle/Kurven_Userinterface.h"
 #include "cycle/Kurvenarrays.h"
-#include "platform/ui.h"
-#include "platform/ui_fragen.h"
-#include "platform/ui_test.h"
+#include "platform/ui/ui.h"
+#include "platform/ui/ui_fragen.h"
+#include "platform/ui/ui_test.h"
 #include "resources/Plm1SteuerungGui.h"
 
 #include <QApplication>

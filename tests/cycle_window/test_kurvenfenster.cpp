@@ -9,7 +9,7 @@
 #include "scrollbar/Scrollbar.h"
 #include "scrollbar/scroll_edited.h"
 #include "shell/Plm1_Beenden.h"
-#include "shell/inifile.h"
+#include "platform/files/inifile.h"
 
 #include "valves/Konfigarray.h"
 #include <QAction>

@@ -2,7 +2,7 @@
 // settings beyond full scale) and where they agree (check sum, inverted copy, limits, valve word).
 
 #include "device/Speicherbild.h"
-#include "platform/le_bytes.h"
+#include "platform/files/le_bytes.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 
 #include "device/Gemeinsam_Com.h"
 #include "device/Gemeinsam_Mehrere.h"
-#include "platform/ui_fragen.h"
+#include "platform/ui/ui_fragen.h"
 
 #include <QCoreApplication>
 #include <QEvent>

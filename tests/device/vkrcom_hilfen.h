@@ -4,9 +4,9 @@
 
 #include "device/VkrCom_Userinterface.h"
 #include "device/Vkr_Com.h"
-#include "platform/rs232.h"
-#include "platform/ui.h"
-#include "platform/ui_test.h"
+#include "platform/line/rs232.h"
+#include "platform/ui/ui.h"
+#include "platform/ui/ui_test.h"
 #include "resources/Plm1SteuerungGui.h"
 #include "sim/plm1sim.h"
 

@@ -3,8 +3,8 @@
 
 #include "device/vkrplm1.h"
 #include "errors/VKR_errorV3.h"
-#include "platform/rs232.h"
-#include "platform/rs232_trace.h"
+#include "platform/line/rs232.h"
+#include "platform/line/rs232_trace.h"
 #include "sim/plm1sim.h"
 
 #include <gtest/gtest.h>

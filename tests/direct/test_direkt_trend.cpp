@@ -8,9 +8,9 @@
 #include "direct/Direkt_Trend.h"
 #include "direct/Direkt_Verlauf.h"
 #include "direct/Direktarrays.h"
-#include "platform/ui.h"
-#include "platform/ui_streifen.h"
-#include "platform/ui_test.h"
+#include "platform/ui/ui.h"
+#include "platform/ui/ui_streifen.h"
+#include "platform/ui/ui_test.h"
 #include "resources/Plm1SteuerungGui.h"
 
 #include <QTemporaryDir>

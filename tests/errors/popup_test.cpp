@@ -1,7 +1,7 @@
 // Error popups: title and message as the operator sees them, captured instead of shown.
 
 #include "errors/VKR_errorV3.h"
-#include "platform/ui_test.h"
+#include "platform/ui/ui_test.h"
 
 #include <climits>
 #include <gtest/gtest.h>

@@ -3,8 +3,8 @@
 
 #include "keys/Tasten_Block.h"
 #include "keys/Tasten_Dateibild.h"
-#include "platform/Datei_Kopf.h"
-#include "platform/le_bytes.h"
+#include "platform/files/Datei_Kopf.h"
+#include "platform/files/le_bytes.h"
 #include "sim/plm1sim.h"
 
 #include <gtest/gtest.h>

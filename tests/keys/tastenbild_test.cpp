@@ -4,7 +4,7 @@
 #include "keys/Tasten_Bereich.h"
 #include "keys/Tasten_Block.h"
 #include "keys/Tasten_Dateibild.h"
-#include "platform/le_bytes.h"
+#include "platform/files/le_bytes.h"
 
 #include <gtest/gtest.h>
 

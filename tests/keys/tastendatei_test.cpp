@@ -3,9 +3,9 @@
 
 #include "errors/VKR_errorV3.h"
 #include "keys/Tasten_Datei.h"
-#include "platform/le_bytes.h"
-#include "platform/ui.h"
-#include "platform/ui_test.h"
+#include "platform/files/le_bytes.h"
+#include "platform/ui/ui.h"
+#include "platform/ui/ui_test.h"
 
 #include <gtest/gtest.h>
 

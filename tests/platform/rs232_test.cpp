@@ -1,8 +1,8 @@
 // The serial layer on a pseudo-terminal: port paths, per-byte time-out, buffered bytes, the bounded wait
 // until sent, flushing, a line that goes away, and reading up to a terminator.
 
-#include "platform/rs232.h"
-#include "platform/rs232_portliste.h"
+#include "platform/line/rs232.h"
+#include "platform/line/rs232_portliste.h"
 #include "sim/plm1sim.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // Binary file access by handle, path splitting and the write that keeps the old file on failure.
 
-#include "platform/cvifile.h"
+#include "platform/files/cvifile.h"
 
 #include <gtest/gtest.h>
 

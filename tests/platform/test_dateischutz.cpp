@@ -7,8 +7,8 @@
 #include "cycle/Kurvenarrays.h"
 #include "errors/VKR_errorV3.h"
 #include "keys/Tasten_Datei.h"
-#include "platform/datei_sicher.h"
-#include "shell/inifile.h"
+#include "platform/files/datei_sicher.h"
+#include "platform/files/inifile.h"
 #include "valves/Konfig_Datei.h"
 #include "valves/Konfigarray.h"
 

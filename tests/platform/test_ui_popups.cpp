@@ -1,7 +1,7 @@
 // Popups through their hooks, installed popups, and ending the event loop (also from a signal) while a
 // modal popup runs its own loop.
 
-#include "platform/ui_signale.h"
+#include "platform/ui/ui_signale.h"
 #include "ui_testhilfe.h"
 
 #include <QApplication>

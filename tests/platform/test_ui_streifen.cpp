@@ -3,7 +3,7 @@
 
 #include "ui_testhilfe.h"
 
-#include "platform/ui_streifen.h"
+#include "platform/ui/ui_streifen.h"
 
 #include <QApplication>
 #include <QImage>

@@ -2,7 +2,7 @@
 
 #include "ui_testhilfe.h"
 
-#include "platform/ui_lage.h"
+#include "platform/ui/ui_lage.h"
 #include "resources/Plm1SteuerungGui.h"
 #include "resources/panels.h"
 

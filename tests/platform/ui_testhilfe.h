@@ -1,9 +1,9 @@
 #pragma once
 // Test panels built from tables of their own, and the bookkeeping of received events.
 
-#include "platform/ui.h"
-#include "platform/ui_resource.h"
-#include "platform/ui_test.h"
+#include "platform/ui/ui.h"
+#include "platform/ui/ui_resource.h"
+#include "platform/ui/ui_test.h"
 
 #include <vector>
 

@@ -1,6 +1,6 @@
 // Settings store: reading rules, sorted CR LF output, integer items and a write that fails safely.
 
-#include "shell/inifile.h"
+#include "platform/files/inifile.h"
 
 #include <climits>
 #include <csignal>

@@ -3,8 +3,8 @@
 // a body that plays the operator once the event loop runs.
 
 #include "device/Vkr_Com.h"
-#include "platform/ui.h"
-#include "platform/ui_test.h"
+#include "platform/ui/ui.h"
+#include "platform/ui/ui_test.h"
 #include "resources/Plm1SteuerungGui.h"
 #include "resources/panels.h"
 #include "shell/Plm1Steuerung_Main.h"

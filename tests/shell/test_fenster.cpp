@@ -3,7 +3,7 @@
 
 #include "shell_hilfen.h"
 
-#include "platform/rs232.h"
+#include "platform/line/rs232.h"
 
 namespace {
 

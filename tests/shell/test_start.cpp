@@ -3,7 +3,7 @@
 #include "shell_hilfen.h"
 
 #include "device/Gemeinsam_Pruefen.h"
-#include "platform/rs232.h"
+#include "platform/line/rs232.h"
 #include "resources/panels.h"
 #include "shell/Plm1_Startoptionen.h"
 #include "valves/Konfigarray.h"

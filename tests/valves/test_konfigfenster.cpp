@@ -3,7 +3,7 @@
 
 #include "valves_hilfen.h"
 
-#include "shell/inifile.h"
+#include "platform/files/inifile.h"
 
 #include <map>
 

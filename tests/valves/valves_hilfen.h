@@ -3,8 +3,8 @@
 // answered by the test, a temporary folder for *.plc files, menu items triggered as the operator would.
 
 #include "device/Vkr_Com.h"
-#include "platform/ui.h"
-#include "platform/ui_test.h"
+#include "platform/ui/ui.h"
+#include "platform/ui/ui_test.h"
 #include "resources/Plm1SteuerungGui.h"
 #include "shell/Plm1_GemeinsameFunktionen.h"
 #include "valves/Konfig_Main.h"

@@ -1,0 +1,90 @@
+// The tick list and the save question as Qt dialogs, each replaceable by a handler.
+
+#include "platform/ui/ui_fragen.h"
+
+#include "platform/ui/ui_intern.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+std::function<int(const std::string&, const std::vector<std::string>&, std::vector<int>&)> g_auswahl;
+std::function<int(const std::string&, const std::string&)> g_frage;
+
+QString text(const char* s) {
+    return QString::fromUtf8(s ? s : "");
+}
+} // namespace
+
+using namespace uiint;
+
+void UI_AuswahlabfangSetzen(
+    std::function<int(const std::string&, const std::vector<std::string>&, std::vector<int>&)> handler) {
+    g_auswahl = std::move(handler);
+}
+
+void UI_FrageabfangSetzen(std::function<int(const std::string&, const std::string&)> handler) {
+    g_frage = std::move(handler);
+}
+
+int UI_AuswahlPopup(const char* titel, const char* hinweis, const std::vector<std::string>& eintraege,
+                    std::vector<int>* gewaehlt) {
+    gewaehlt->resize(eintraege.size(), 0);
+    if (g_auswahl) {
+        std::vector<int> neu = *gewaehlt;
+        const int r = g_auswahl(titel ? titel : "", eintraege, neu);
+        if (r == 1) *gewaehlt = neu;
+        return r == 1 ? 1 : 0;
+    }
+    if (!appDa() || beendenAngefordert()) return 0;
+    QApplication::setQuitOnLastWindowClosed(false);
+    QWidget* ueber = vorderesFenster();
+    QDialog d(ueber);
+    d.setWindowTitle(text(titel));
+    auto* layout = new QVBoxLayout(&d);
+    layout->addWidget(new QLabel(text(hinweis), &d));
+    std::vector<QCheckBox*> kaesten;
+    for (std::size_t i = 0; i < eintraege.size(); ++i) {
+        auto* k = new QCheckBox(QString::fromStdString(eintraege[i]), &d);
+        k->setChecked((*gewaehlt)[i] != 0);
+        layout->addWidget(k);
+        kaesten.push_back(k);
+    }
+    auto* knoepfe = new QDialogButtonBox(&d);
+    knoepfe->addButton(QString::fromUtf8("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    knoepfe->addButton(QString::fromUtf8(UI_KNOPF_ABBRECHEN), QDialogButtonBox::RejectRole);
+    QObject::connect(knoepfe, &QDialogButtonBox::accepted, &d, &QDialog::accept);
+    QObject::connect(knoepfe, &QDialogButtonBox::rejected, &d, &QDialog::reject);
+    layout->addWidget(knoepfe);
+    PopupFreigabe frei;
+    if (popupAusfuehren(d, ueber) != QDialog::Accepted) return 0;
+    for (std::size_t i = 0; i < kaesten.size(); ++i)
+        (*gewaehlt)[i] = kaesten[i]->isChecked() ? 1 : 0;
+    return 1;
+}
+
+int UI_SpeichernFrage(const char* titel, const char* frage) {
+    if (g_frage) return g_frage(titel ? titel : "", frage ? frage : "");
+    if (!appDa() || beendenAngefordert()) return UI_ANTWORT_ABBRECHEN;
+    QApplication::setQuitOnLastWindowClosed(false);
+    QWidget* ueber = vorderesFenster();
+    QMessageBox box(QMessageBox::Question, text(titel), text(frage), QMessageBox::NoButton, ueber);
+    box.setTextFormat(Qt::PlainText);
+    QPushButton* speichern = box.addButton(QString::fromUtf8(UI_KNOPF_SPEICHERN), QMessageBox::AcceptRole);
+    QPushButton* verwerfen =
+        box.addButton(QString::fromUtf8(UI_KNOPF_VERWERFEN), QMessageBox::DestructiveRole);
+    QPushButton* abbrechen = box.addButton(QString::fromUtf8(UI_KNOPF_ABBRECHEN), QMessageBox::RejectRole);
+    box.setDefaultButton(speichern);
+    box.setEscapeButton(abbrechen);
+    PopupFreigabe frei;
+    popupAusfuehren(box, ueber);
+    if (box.clickedButton() == speichern) return UI_ANTWORT_SPEICHERN;
+    if (box.clickedButton() == verwerfen) return UI_ANTWORT_VERWERFEN;
+    return UI_ANTWORT_ABBRECHEN;
+}

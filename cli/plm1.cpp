@@ -7,11 +7,11 @@
 #include "device/vkrplm1.h"
 #include "errors/VKR_errorV3.h"
 #include "platform/files/datei_sicher.h"
+#include "platform/files/inifile.h"
 #include "platform/line/rs232.h"
 #include "platform/line/rs232_portliste.h"
 #include "platform/line/rs232_trace.h"
 #include "shell/Plm1_Einstellungsdatei.h"
-#include "platform/files/inifile.h"
 #include "valves/Konfig_Datei.h"
 #include "valves/Konfigarray.h"
 

@@ -9,6 +9,7 @@
 #include "errors/VKR_errorV3.h"
 #include "keys/Tasten_Main.h"
 #include "platform/files/datei_sicher.h"
+#include "platform/files/inifile.h"
 #include "platform/line/rs232_trace.h"
 #include "platform/ui/ui.h"
 #include "platform/ui/ui_signale.h"
@@ -19,7 +20,6 @@
 #include "shell/Plm1_Fensterlage.h"
 #include "shell/Plm1_GemeinsameFunktionen.h"
 #include "shell/Plm1_Startoptionen.h"
-#include "platform/files/inifile.h"
 #include "valves/Konfig_Main.h"
 
 #include <QApplication>

@@ -6,10 +6,10 @@
 #include "cycle/Kurven_Datei.h"
 #include "device/Gemeinsam_Pruefen.h"
 #include "device/Vkr_Com.h"
+#include "platform/files/inifile.h"
 #include "scrollbar/Scrollbar.h"
 #include "scrollbar/scroll_edited.h"
 #include "shell/Plm1_Beenden.h"
-#include "platform/files/inifile.h"
 
 #include "valves/Konfigarray.h"
 #include <QAction>

@@ -6,9 +6,9 @@
 
 #include "valves/Konfig_Ports.h"
 
+#include "platform/files/inifile.h"
 #include "platform/line/rs232.h"
 #include "platform/line/rs232_portliste.h"
-#include "platform/files/inifile.h"
 #include "sim/plm1sim.h"
 
 #include <QComboBox>

@@ -5,6 +5,9 @@
 
 #include "plm1_version.h"
 
+#include "tests/common/programmlauf.h"
+#include "tests/common/testdatei.h"
+
 #include <chrono>
 #include <csignal>
 #include <cstdint>
@@ -18,7 +21,6 @@
 #include <sstream>
 #include <string>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <tuple>
 #include <unistd.h>
 #include <vector>
@@ -27,51 +29,17 @@ namespace fs = std::filesystem;
 
 namespace {
 
-struct Lauf {
-    int exitCode = -1;
-    std::string aus, fehler;
-};
-
-std::string lesen(const fs::path& p) {
-    std::ifstream f(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(f), {}};
-}
+using Lauf = programmlauf::Ergebnis;
+using testdatei::textLesen;
 
 // Runs plm1 in `dir` with the given COM paths in its environment and nothing else of ours.
 Lauf starten(const std::vector<std::string>& args, const fs::path& dir,
              const std::map<int, std::string>& com = {}) {
-    const fs::path aus = dir / "stdout.txt", fehler = dir / "stderr.txt";
-    const pid_t pid = fork();
-    if (pid == 0) {
-        if (chdir(dir.c_str()) != 0) _exit(126);
-        for (int n = 1; n <= 8; ++n)
-            unsetenv(("PLM1_COM" + std::to_string(n)).c_str());
-        for (const auto& [n, pfad] : com)
-            setenv(("PLM1_COM" + std::to_string(n)).c_str(), pfad.c_str(), 1);
-        const int o = open(aus.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        const int e = open(fehler.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        dup2(o, STDOUT_FILENO);
-        dup2(e, STDERR_FILENO);
-        std::vector<char*> argv{const_cast<char*>(PLM1_EXE)};
-        for (const auto& a : args)
-            argv.push_back(const_cast<char*>(a.c_str()));
-        argv.push_back(nullptr);
-        execv(PLM1_EXE, argv.data());
-        _exit(127);
-    }
-    Lauf l;
-    // The deadline: a plm1 that blocks is killed, and the case fails instead of hanging.
-    int status = 0;
-    for (int i = 0; i < 600 && waitpid(pid, &status, WNOHANG) == 0; ++i)
-        usleep(100000);
-    if (waitpid(pid, &status, WNOHANG) == 0) {
-        kill(pid, SIGKILL);
-        waitpid(pid, &status, 0);
-    }
-    l.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    l.aus = lesen(aus);
-    l.fehler = lesen(fehler);
-    return l;
+    programmlauf::Aufruf a;
+    a.ordner = dir;
+    for (const auto& [n, pfad] : com)
+        a.umgebung.emplace_back("PLM1_COM" + std::to_string(n), pfad);
+    return programmlauf::ausfuehren(PLM1_PROGRAMM, args, a);
 }
 
 void schreibgeschuetzt(const fs::path& p) {
@@ -81,17 +49,8 @@ void schreibgeschuetzt(const fs::path& p) {
 
 class Plm1Cli : public ::testing::Test {
   protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() / ("cli_test_" + std::to_string(getpid()) + "_" +
-                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-        ASSERT_TRUE(server.starten({plm1sim::Einheit{'1', "VKR-PLM1-SIM"}}));
-    }
-    void TearDown() override {
-        server.stoppen();
-        fs::remove_all(dir);
-    }
+    void SetUp() override { ASSERT_TRUE(server.starten({plm1sim::Einheit{'1', "VKR-PLM1-SIM"}})); }
+    void TearDown() override { server.stoppen(); }
     Lauf plm1(std::vector<std::string> args) {
         args.insert(args.begin(), {"--port", server.pfad()});
         return starten(args, dir);
@@ -102,7 +61,8 @@ class Plm1Cli : public ::testing::Test {
         EXPECT_EQ(l.fehler, "");
         return l;
     }
-    fs::path dir;
+    testdatei::Ordner ordner;
+    const fs::path dir = ordner.pfad();
     plm1sim::Server server;
 };
 
@@ -487,10 +447,7 @@ TEST_F(Plm1Cli, GeraetUeberSeinenPfadAusDenEinstellungen) {
 TEST_F(Plm1Cli, PortlisteUndVerkehrsprotokoll) {
     Lauf l = starten({"ports"}, dir, {{2, server.pfad()}});
     EXPECT_EQ(l.exitCode, 0) << l.fehler;
-    std::vector<std::string> zeilen;
-    std::istringstream aus(l.aus);
-    for (std::string z; std::getline(aus, z);)
-        zeilen.push_back(z);
+    std::vector<std::string> zeilen = testdatei::zeilen(l.aus);
     ASSERT_GE(zeilen.size(), 8u) << l.aus;
     EXPECT_EQ(zeilen[0].rfind("COM 1\t", 0), 0u) << zeilen[0];
     EXPECT_EQ(zeilen[1], "COM 2\t" + server.pfad() + "\t-\t-");
@@ -500,11 +457,8 @@ TEST_F(Plm1Cli, PortlisteUndVerkehrsprotokoll) {
     // Every byte of the exchange, one transaction a line.
     l = plm1({"--trace", (dir / "verkehr.txt").string(), "id"});
     EXPECT_EQ(l.exitCode, 0) << l.fehler;
-    std::istringstream protokoll(lesen(dir / "verkehr.txt"));
-    zeilen.clear();
-    for (std::string z; std::getline(protokoll, z);)
-        zeilen.push_back(z);
-    ASSERT_EQ(zeilen.size(), 4u) << lesen(dir / "verkehr.txt");
+    zeilen = testdatei::zeilenLesen(dir / "verkehr.txt");
+    ASSERT_EQ(zeilen.size(), 4u) << textLesen(dir / "verkehr.txt");
     EXPECT_EQ(zeilen[0].rfind("# PLM-1 Verkehrsprotokoll ab ", 0), 0u);
     EXPECT_TRUE(std::regex_match(zeilen[1], std::regex("\\[[0-9]+\\] COM 1 geöffnet: " + server.pfad())))
         << zeilen[1];
@@ -543,7 +497,7 @@ TEST_F(Plm1Cli, PortlisteUndVerkehrsprotokoll) {
             EXPECT_NE(l.fehler.find(f.grund), std::string::npos) << l.fehler;
         }
     }
-    EXPECT_EQ(lesen(dir / "nurlesen.txt"), "ALT");
+    EXPECT_EQ(textLesen(dir / "nurlesen.txt"), "ALT");
     EXPECT_NE(l.fehler.find("# PLM-1 Verkehrsprotokoll"), std::string::npos) << l.fehler; // /dev/stderr
     char gelesen[4096] = {};
     EXPECT_GT(read(leser, gelesen, sizeof gelesen - 1), 0);

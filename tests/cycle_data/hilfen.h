@@ -6,12 +6,13 @@
 #include "platform/ui/ui_melden.h"
 #include "valves/Konfigarray.h"
 
+#include "tests/common/testdatei.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -73,13 +74,7 @@ inline std::filesystem::path tempVerzeichnis() {
     return p;
 }
 
-inline std::vector<unsigned char> dateiLesen(const std::filesystem::path& p) {
-    std::ifstream f(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
-}
-inline void dateiSchreiben(const std::filesystem::path& p, const std::vector<unsigned char>& b) {
-    std::ofstream f(p, std::ios::binary | std::ios::trunc);
-    f.write(reinterpret_cast<const char*>(b.data()), static_cast<std::streamsize>(b.size()));
-}
+using testdatei::bytesLesen;
+using testdatei::bytesSchreiben;
 
 } // namespace zyklus_test

@@ -4,16 +4,14 @@
 #include "platform/files/le_bytes.h"
 #include "sim/plm1sim.h"
 
-#include <csignal>
-#include <fcntl.h>
+#include "tests/common/programmlauf.h"
+#include "tests/common/testdatei.h"
+
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
-#include <iterator>
 #include <string>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
@@ -22,20 +20,9 @@ using Bytes = std::vector<unsigned char>;
 
 namespace {
 
-struct Lauf {
-    int exitCode = -1;
-    std::string fehler;
-    std::string ausgabe;
-};
-
-Bytes lesen(const fs::path& p) {
-    std::ifstream f(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(f), {}};
-}
-void schreiben(const fs::path& p, const Bytes& b) {
-    std::ofstream f(p, std::ios::binary);
-    f.write(reinterpret_cast<const char*>(b.data()), static_cast<std::streamsize>(b.size()));
-}
+using Lauf = programmlauf::Ergebnis;
+using testdatei::bytesLesen;
+using testdatei::bytesSchreiben;
 
 // A *.plk image of n steps: pumps step through -100..100 in tens, valves alternate, upper limit of pump 1 on.
 Bytes plk(int n) {
@@ -54,79 +41,42 @@ Bytes plk(int n) {
     return b;
 }
 
-// A record as the unit stores it, with its check sum (plus `summeDaneben`).
-std::vector<uint8_t> satz(int obenPumpe1, int summeDaneben = 0) {
-    std::vector<uint8_t> s(16, 0);
-    le16_setzen(&s[6], obenPumpe1);
-    le16_setzen(&s[8], -2000);
-    le16_setzen(&s[10], 2000);
-    le16_setzen(&s[12], -2000);
-    int summe = 1 + summeDaneben;
-    for (int i = 0; i < 14; ++i)
-        summe += s[i];
-    le16_setzen(&s[14], summe);
-    return s;
-}
+using Satz = std::vector<uint8_t>;
+
+// Records as the unit stores them: only the upper limit of pump 1 set, to 1000 or 1200. Sums
+// 1 + 0xE8 + 0x03 + 0x30 + 0xF8 + 0xD0 + 0x07 + 0x30 + 0xF8 = 0x0413 and with 0xB0 0x04 0x03DC.
+const Satz SATZ_1000{0, 0, 0, 0, 0, 0, 0xE8, 0x03, 0x30, 0xF8, 0xD0, 0x07, 0x30, 0xF8, 0x13, 0x04};
+const Satz SATZ_1200{0, 0, 0, 0, 0, 0, 0xB0, 0x04, 0x30, 0xF8, 0xD0, 0x07, 0x30, 0xF8, 0xDC, 0x03};
+const Satz SATZ_1000_SUMME_DANEBEN{0,    0,    0,    0,    0,    0,    0xE8, 0x03,
+                                   0x30, 0xF8, 0xD0, 0x07, 0x30, 0xF8, 0x14, 0x04};
+
+// Heads of one run: steps, 1, sum 1 + steps' bytes + 1.
+const Satz KOPF_2{0x02, 0x00, 0x01, 0x00, 0x04, 0x00};
+const Satz KOPF_3{0x03, 0x00, 0x01, 0x00, 0x05, 0x00};
+const Satz KOPF_601{0x59, 0x02, 0x01, 0x00, 0x5D, 0x00};
 
 class ZyklusCli : public ::testing::Test {
   protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() / ("plm1_cycle_cli_" + std::to_string(getpid()) + "_" +
-                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-        ASSERT_TRUE(server.starten());
-    }
-    void TearDown() override {
-        server.stoppen();
-        fs::remove_all(dir);
-    }
+    void SetUp() override { ASSERT_TRUE(server.starten()); }
+    void TearDown() override { server.stoppen(); }
     Lauf plm1(const std::vector<std::string>& args, const std::vector<std::string>& optionen = {}) {
-        const fs::path fehler = dir / "stderr.txt";
-        const fs::path ausgabe = dir / "stdout.txt";
-        const pid_t pid = fork();
-        if (pid == 0) {
-            if (chdir(dir.c_str()) != 0) _exit(126);
-            const int e = open(fehler.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-            dup2(e, STDERR_FILENO);
-            const int a = open(ausgabe.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-            dup2(a, STDOUT_FILENO);
-            std::vector<std::string> alle{PLM1_EXE, "--port", server.pfad()};
-            alle.insert(alle.end(), optionen.begin(), optionen.end());
-            alle.push_back("cycle");
-            alle.insert(alle.end(), args.begin(), args.end());
-            std::vector<char*> argv;
-            for (auto& a : alle)
-                argv.push_back(a.data());
-            argv.push_back(nullptr);
-            execv(PLM1_EXE, argv.data());
-            _exit(127);
-        }
-        // The deadline: a plm1 that blocks is killed, and the case fails instead of hanging.
-        int status = 0;
-        for (int i = 0; i < 600 && waitpid(pid, &status, WNOHANG) == 0; ++i)
-            usleep(100000);
-        if (waitpid(pid, &status, WNOHANG) == 0) {
-            kill(pid, SIGKILL);
-            waitpid(pid, &status, 0);
-        }
-        const Bytes f = lesen(fehler);
-        const Bytes a = lesen(ausgabe);
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, std::string(f.begin(), f.end()),
-                std::string(a.begin(), a.end())};
+        std::vector<std::string> alle{"--port", server.pfad()};
+        alle.insert(alle.end(), optionen.begin(), optionen.end());
+        alle.push_back("cycle");
+        alle.insert(alle.end(), args.begin(), args.end());
+        programmlauf::Aufruf a;
+        a.ordner = dir;
+        return programmlauf::ausfuehren(PLM1_PROGRAMM, alle, a);
     }
-    void geraetBeschreiben(int schritte, const std::vector<std::vector<uint8_t>>& saetze) {
-        std::vector<uint8_t> kopf(6, 0);
-        le16_setzen(&kopf[0], schritte);
-        le16_setzen(&kopf[2], 1);
-        le16_setzen(&kopf[4], 1 + kopf[0] + kopf[1] + kopf[2] + kopf[3]);
+    void geraetBeschreiben(const Satz& kopf, const std::vector<Satz>& saetze) {
         server.bus().speicherSetzen('1', 0x0400, kopf);
         std::vector<uint8_t> alle;
         for (const auto& s : saetze)
             alle.insert(alle.end(), s.begin(), s.end());
         server.bus().speicherSetzen('1', 0x0420, alle);
     }
-    fs::path dir;
+    testdatei::Ordner ordner;
+    const fs::path dir = ordner.pfad();
     plm1sim::Server server;
 };
 
@@ -134,7 +84,7 @@ class ZyklusCli : public ::testing::Test {
 
 TEST_F(ZyklusCli, HochUndWiederHerunterladen) {
     const Bytes a = plk(21);
-    schreiben(dir / "a.plk", a);
+    bytesSchreiben(dir / "a.plk", a);
     Lauf l = plm1({"upload", "a.plk"});
     ASSERT_EQ(l.exitCode, 0) << l.fehler;
     EXPECT_EQ(l.fehler, "");
@@ -142,21 +92,21 @@ TEST_F(ZyklusCli, HochUndWiederHerunterladen) {
     l = plm1({"download", "b.plk"});
     ASSERT_EQ(l.exitCode, 0) << l.fehler;
     EXPECT_EQ(l.fehler, "");
-    EXPECT_EQ(lesen(dir / "b.plk"), a);
+    EXPECT_EQ(bytesLesen(dir / "b.plk"), a);
     // Any path the system takes, also one far beyond 259 characters.
     const fs::path tief = dir / std::string(100, 'o') / std::string(100, 'p') / std::string(100, 'q');
     fs::create_directories(tief);
     l = plm1({"download", (tief / "b.plk").string()});
     ASSERT_EQ(l.exitCode, 0) << l.fehler;
     EXPECT_GT((tief / "b.plk").string().size(), 300u);
-    EXPECT_EQ(lesen(tief / "b.plk"), a);
+    EXPECT_EQ(bytesLesen(tief / "b.plk"), a);
 
     // Verified: the unit's memory is read back after the writes, and the clean comparison is reported.
     server.bus().protokollLeeren();
     l = plm1({"upload", "--verify", "a.plk"});
     ASSERT_EQ(l.exitCode, 0) << l.fehler;
     EXPECT_EQ(l.fehler, "");
-    EXPECT_EQ(l.ausgabe, "geprüft\n");
+    EXPECT_EQ(l.aus, "geprüft\n");
     const auto zeilen = server.bus().empfangeneZeilen();
     ASSERT_FALSE(zeilen.empty());
     EXPECT_EQ(zeilen.front().substr(2, 3), "BDW");
@@ -167,11 +117,11 @@ TEST_F(ZyklusCli, DreiGeraeteDasMittlereFehlt) {
     server.stoppen();
     ASSERT_TRUE(
         server.starten({plm1sim::Einheit{'1', "VKR-PLM1-EINS"}, plm1sim::Einheit{'5', "VKR-PLM1-FUENF"}}));
-    schreiben(dir / "a.plk", plk(12));
+    bytesSchreiben(dir / "a.plk", plk(12));
     Lauf l = plm1({"upload", "--verify", "a.plk"}, {"--address", "1,3,5"});
     EXPECT_EQ(l.exitCode, 1);
-    EXPECT_EQ(l.ausgabe, "1 VKR-PLM1-EINS geprüft\n3 - Fehler #403012: Keine Antwort vom Gerät\n"
-                         "5 VKR-PLM1-FUENF geprüft\n");
+    EXPECT_EQ(l.aus, "1 VKR-PLM1-EINS geprüft\n3 - Fehler #403012: Keine Antwort vom Gerät\n"
+                     "5 VKR-PLM1-FUENF geprüft\n");
     const std::vector<uint8_t> kopf{12, 0, 4, 0, 17, 0};
     EXPECT_EQ(server.bus().speicher('1', 0x0400, 6), kopf);
     EXPECT_EQ(server.bus().speicher('5', 0x0400, 6), kopf);
@@ -181,30 +131,29 @@ TEST_F(ZyklusCli, DreiGeraeteDasMittlereFehlt) {
     server.bus().speicherAendernVorLesen('1', 0x0421);
     l = plm1({"upload", "--verify", "a.plk"}, {"--address", "1,5"});
     EXPECT_EQ(l.exitCode, 1);
-    EXPECT_EQ(l.ausgabe,
-              "1 VKR-PLM1-EINS Fehler #404410: Fehlerhafte Antwort vom Gerät Prüfung: Abweichung bei "
-              "Adresse 0x0421 (Schritt 1)\n5 VKR-PLM1-FUENF geprüft\n");
+    EXPECT_EQ(l.aus, "1 VKR-PLM1-EINS Fehler #404410: Fehlerhafte Antwort vom Gerät Prüfung: Abweichung bei "
+                     "Adresse 0x0421 (Schritt 1)\n5 VKR-PLM1-FUENF geprüft\n");
     l = plm1({"upload", "a.plk"}, {"--address", "5,1"});
     EXPECT_EQ(l.exitCode, 0) << l.fehler;
-    EXPECT_EQ(l.ausgabe, "5 VKR-PLM1-FUENF ok\n1 VKR-PLM1-EINS ok\n");
+    EXPECT_EQ(l.aus, "5 VKR-PLM1-FUENF ok\n1 VKR-PLM1-EINS ok\n");
     EXPECT_EQ(plm1({"download", "b.plk"}, {"--address", "1,5"}).exitCode, 2);
 }
 
 TEST_F(ZyklusCli, VerschiedeneGrenzdrueckeSchreibenDieDateiUndEndenMitDrei) {
-    geraetBeschreiben(3, {satz(1000), satz(1000), satz(1200)});
+    geraetBeschreiben(KOPF_3, {SATZ_1000, SATZ_1000, SATZ_1200});
     const Lauf l = plm1({"download", "w.plk"});
     EXPECT_EQ(l.exitCode, 3);
     EXPECT_NE(
         l.fehler.find("Warnung:\nIm Zyklus auf dem PLM-1 sind mehrere verschiedene Grenzdrücke gespeichert."),
         std::string::npos)
         << l.fehler;
-    const Bytes w = lesen(dir / "w.plk");
+    const Bytes w = bytesLesen(dir / "w.plk");
     ASSERT_EQ(w.size(), 184u + 3 * 52);
     EXPECT_EQ(le32_lesen(&w[36 + 4 * 4]), 1200); // the last step's limit
 }
 
 TEST_F(ZyklusCli, FehlerEndenMitEinsUndIhrerZeile) {
-    schreiben(dir / "a.plk", plk(10));
+    bytesSchreiben(dir / "a.plk", plk(10));
     const auto mitWert = [](std::size_t versatz, int32_t wert) {
         Bytes b = plk(10);
         le32_setzen(&b[versatz], wert);
@@ -212,7 +161,7 @@ TEST_F(ZyklusCli, FehlerEndenMitEinsUndIhrerZeile) {
     };
     Bytes taste = plk(10);
     std::copy_n("VKRPLM1 Tasten", 15, taste.begin());
-    schreiben(dir / "taste.plk", taste);
+    bytesSchreiben(dir / "taste.plk", taste);
     struct Fall {
         const char* name;
         std::function<void()> vorher;
@@ -223,12 +172,12 @@ TEST_F(ZyklusCli, FehlerEndenMitEinsUndIhrerZeile) {
     const Fall faelle[] = {
         {"Satz mit falscher Summe",
          [&] {
-             geraetBeschreiben(2, {satz(1000), satz(1000, 1)});
+             geraetBeschreiben(KOPF_2, {SATZ_1000, SATZ_1000_SUMME_DANEBEN});
          },
          {"download", "x.plk"},
          "Fehler #9409: \nSpeicherfehler im PLM-1.\nSenden Sie die Kurven erneut zum PLM-1\n"},
         {"Kopf mit 601 Schritten",
-         [&] { geraetBeschreiben(601, {}); },
+         [&] { geraetBeschreiben(KOPF_601, {}); },
          {"download", "x.plk"},
          "Fehler #9408: "},
         {"NAK beim Schreiben",
@@ -252,23 +201,23 @@ TEST_F(ZyklusCli, FehlerEndenMitEinsUndIhrerZeile) {
          "Fehler #402132: "},
         // A value outside its range never reaches the unit, cut to 16 bits or otherwise.
         {"Grenze 70000",
-         [&] { schreiben(dir / "g.plk", mitWert(36 + 4 * 4, 70000)); },
+         [&] { bytesSchreiben(dir / "g.plk", mitWert(36 + 4 * 4, 70000)); },
          {"upload", "g.plk"},
          "Fehler #500411: Parameter außerhalb der Grenzwerte\nDRUCKHIGH1: 70000 (erlaubt -2000 bis 2000)\n",
          true},
         {"Zyklen 70000",
-         [&] { schreiben(dir / "g.plk", mitWert(36 + 4 * 8, 70000)); },
+         [&] { bytesSchreiben(dir / "g.plk", mitWert(36 + 4 * 8, 70000)); },
          {"upload", "--verify", "g.plk"},
          "Fehler #500411: Parameter außerhalb der Grenzwerte\nZYKLEN: 70000 (erlaubt 1 bis 65535)\n",
          true},
         {"Pumpe 1 mit 1000 % in Schritt 4",
-         [&] { schreiben(dir / "g.plk", mitWert(184 + 4 * 3, 1000)); },
+         [&] { bytesSchreiben(dir / "g.plk", mitWert(184 + 4 * 3, 1000)); },
          {"upload", "g.plk"},
          "Fehler #500411: Parameter außerhalb der Grenzwerte\nSchritt 4, Pumpe 1: 1000 (erlaubt -100 bis "
          "100)\n",
          true},
         {"Ventil 2 mit 2 im letzten Schritt",
-         [&] { schreiben(dir / "g.plk", mitWert(184 + 4 * (3 * 10 + 9), 2)); },
+         [&] { bytesSchreiben(dir / "g.plk", mitWert(184 + 4 * (3 * 10 + 9), 2)); },
          {"upload", "g.plk"},
          "Fehler #500411: Parameter außerhalb der Grenzwerte\nSchritt 10, Ventil 2: 2 (erlaubt 0 bis 1)\n",
          true},
@@ -299,7 +248,7 @@ TEST_F(ZyklusCli, FehlerEndenMitEinsUndIhrerZeile) {
         }
         EXPECT_EQ(l.exitCode, 1);
         EXPECT_EQ(l.fehler.rfind(f.zeile, 0), 0u) << l.fehler;
-        EXPECT_EQ(l.ausgabe, ""); // never "geprüft"
+        EXPECT_EQ(l.aus, ""); // never "geprüft"
         EXPECT_FALSE(fs::exists(dir / "x.plk"));
         server.bus().fehlerLoeschen();
     }

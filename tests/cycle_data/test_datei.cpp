@@ -47,7 +47,7 @@ TEST(KurvenDatei, GroesseUndKopfFuerZehnUndSechshundertSchritte) {
         beispielzyklus(n);
         const auto pfad = (dir / ("z" + std::to_string(n) + ".plk")).string();
         ASSERT_EQ(KurvenDatei_SpeichernNach(pfad), KEIN_FEHLER);
-        const auto b = dateiLesen(pfad);
+        const auto b = bytesLesen(pfad);
         ASSERT_EQ(b.size(), static_cast<size_t>(groesse));
         EXPECT_EQ(std::string(reinterpret_cast<const char*>(b.data())), "VKRPLM1 Kurven");
         for (int i = 15; i < 32; ++i)
@@ -102,7 +102,7 @@ TEST(KurvenDatei, SpeichernUndLadenGebenAllesZurueck) {
         le32_setzen(&bild[36 + 4 * KE_DRUCKHIGH2CHECK], 2);
         le32_setzen(&bild[36 + 4 * KE_ZYKLENUNBEGRENZT], -1);
         le32_setzen(&bild[36 + 4 * KE_ZYKLEN], zyklen);
-        dateiSchreiben(dir / "werte.plk", bild);
+        bytesSchreiben(dir / "werte.plk", bild);
         ASSERT_EQ(KurvenDatei_LadenAus((dir / "werte.plk").string()), KEIN_FEHLER);
         EXPECT_EQ(gKurveneckdaten[KE_DRUCKHIGH2CHECK], 1);
         EXPECT_EQ(gKurveneckdaten[KE_ZYKLENUNBEGRENZT], 1);
@@ -170,7 +170,7 @@ TEST(KurvenDatei, ZusaetzlicheBytesWerdenIgnoriert) {
     const Abbild vorher = abbild();
     auto bild = KurvenDatei_BildErstellen(gKurveneckdaten, gKurven);
     bild.insert(bild.end(), {1, 2, 3, 4, 5, 6, 7});
-    dateiSchreiben(dir / "lang.plk", bild);
+    bytesSchreiben(dir / "lang.plk", bild);
     frischesModell(5);
     ASSERT_EQ(KurvenDatei_LadenAus((dir / "lang.plk").string()), KEIN_FEHLER);
     EXPECT_EQ(abbild(), vorher);
@@ -221,7 +221,7 @@ TEST(KurvenDatei, JederLadefehlerLaesstAllesWieEsWar) {
         auto b = gut;
         f.aendern(b);
         const auto pfad = dir / "kaputt.plk";
-        dateiSchreiben(pfad, b);
+        bytesSchreiben(pfad, b);
         EXPECT_EQ(KurvenDatei_LadenAus(pfad.string()), f.code);
         VKR_Fehleruserstring("");
         EXPECT_EQ(abbild(), vorher);
@@ -237,7 +237,7 @@ TEST(KurvenDatei, FalscheVersionNenntGefundeneUndErwarteteVersion) {
     beispielzyklus(10);
     auto b = KurvenDatei_BildErstellen(gKurveneckdaten, gKurven);
     le32_setzen(&b[32], 2);
-    dateiSchreiben(dir / "v2.plk", b);
+    bytesSchreiben(dir / "v2.plk", b);
     ASSERT_EQ(KurvenDatei_LadenAus((dir / "v2.plk").string()), FEHLER_KURVENDATEI_VERSION);
     EXPECT_NE(std::string(VKR_Fehlermeldung(FEHLER_KURVENDATEI_VERSION)).find("V 2 (erwartet V 1)"),
               std::string::npos);
@@ -265,7 +265,7 @@ TEST(KurvenDatei, DialogeBeimSpeichernUndLaden) {
     gKurven[0].values[1] = 50;
     ASSERT_EQ(KurvenDatei_Speichern(0), KEIN_FEHLER);
     EXPECT_EQ(wahl.anfragen.size(), 2u);
-    EXPECT_EQ(le32_lesen(&dateiLesen(a)[188]), 50);
+    EXPECT_EQ(le32_lesen(&bytesLesen(a)[188]), 50);
     const auto b = (dir / "b.plk").string();
     wahl.antwort = b;
     ASSERT_EQ(KurvenDatei_Speichern(1), KEIN_FEHLER);
@@ -283,14 +283,14 @@ TEST(KurvenDatei, DialogeBeimSpeichernUndLaden) {
     wahl.antwort = a;
     EXPECT_EQ(KurvenDatei_Speichern(1), FEHLER_ABBRUCH_DURCH_BENUTZER);
     EXPECT_EQ(fragen, std::vector<std::string>{"Datei ersetzen|a.plk existiert bereits. Ersetzen?"});
-    EXPECT_EQ(le32_lesen(&dateiLesen(a)[188]), 50);
+    EXPECT_EQ(le32_lesen(&bytesLesen(a)[188]), 50);
     EXPECT_EQ(KurvenDatei_PfadGet(), b);
     ja = 1;
     ASSERT_EQ(KurvenDatei_Speichern(1), KEIN_FEHLER);
-    EXPECT_EQ(le32_lesen(&dateiLesen(a)[188]), 60);
+    EXPECT_EQ(le32_lesen(&bytesLesen(a)[188]), 60);
     gKurven[0].values[1] = 50;
     ASSERT_EQ(KurvenDatei_Speichern(0), KEIN_FEHLER); // the cycle's own file: no question
-    EXPECT_EQ(le32_lesen(&dateiLesen(a)[188]), 50);
+    EXPECT_EQ(le32_lesen(&bytesLesen(a)[188]), 50);
     wahl.antwort = b;
     ASSERT_EQ(KurvenDatei_Speichern(1), KEIN_FEHLER);
     EXPECT_EQ(fragen.size(), 3u);
@@ -330,7 +330,7 @@ TEST(KurvenDatei, FehlgeschlagenesSpeichernBehaeltDieAlteDatei) {
     const auto pfad = (dir / "alt.plk").string();
     beispielzyklus(10);
     ASSERT_EQ(KurvenDatei_SpeichernNach(pfad), KEIN_FEHLER);
-    const auto alt = dateiLesen(pfad);
+    const auto alt = bytesLesen(pfad);
     beispielzyklus(600);
     KurvenDatei_WurdeGeaendert();
     const Abbild vorher = abbild();
@@ -346,7 +346,7 @@ TEST(KurvenDatei, FehlgeschlagenesSpeichernBehaeltDieAlteDatei) {
     std::signal(SIGXFSZ, altesSignal);
 
     EXPECT_EQ(f, FEHLER_KURVENDATEI_WERT_SCHREIBEN);
-    EXPECT_EQ(dateiLesen(pfad), alt);
+    EXPECT_EQ(bytesLesen(pfad), alt);
     EXPECT_EQ(abbild(), vorher);
     EXPECT_EQ(KurvenDatei_PfadGet(), "Unbenannt");
     EXPECT_TRUE(KurvenDatei_IstGeaendert());

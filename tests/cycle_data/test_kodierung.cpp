@@ -28,14 +28,6 @@ Bytes satz(const Bytes& p, int i) {
     return Bytes(p.begin() + 16 * i, p.begin() + 16 * (i + 1));
 }
 
-// Fixes the check sum of a record or head after a test changed its bytes.
-void summeSetzen(unsigned char* b, int nutz) {
-    int s = 1;
-    for (int i = 0; i < nutz; ++i)
-        s += b[i];
-    le16_setzen(b + nutz, s);
-}
-
 } // namespace
 
 TEST(KurvenKodierung, BeispielZehnSchritteDreiLaeufeOhneGrenzen) {
@@ -45,10 +37,10 @@ TEST(KurvenKodierung, BeispielZehnSchritteDreiLaeufeOhneGrenzen) {
     EXPECT_EQ(kopf(1), (Bytes{0xF5, 0xFF, 0xFC, 0xFF, 0xF0, 0x03}));
     const Bytes erwartet{0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0xD0, 0x07,
                          0x30, 0xF8, 0xD0, 0x07, 0x30, 0xF8, 0xFF, 0x03};
-    Bytes invertiert(erwartet);
-    for (int i = 0; i < 14; ++i)
-        invertiert[i] = static_cast<unsigned char>(~invertiert[i]);
-    summeSetzen(invertiert.data(), 14);
+    // Sums: 1 + 2 · (0xD0 + 0x07 + 0x30 + 0xF8) = 0x03FF; inverted 1 + 6 · 0xFF + 2 · (0x2F + 0xF8 + 0xCF +
+    // 0x07) = 0x09F5.
+    const Bytes invertiert{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x2F, 0xF8,
+                           0xCF, 0x07, 0x2F, 0xF8, 0xCF, 0x07, 0xF5, 0x09};
     const Bytes plain = punkte(0), inv = punkte(1);
     ASSERT_EQ(plain.size(), 160u);
     for (int i = 0; i < 10; ++i) {

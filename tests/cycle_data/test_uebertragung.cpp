@@ -70,17 +70,6 @@ class KurvenUebertragung : public ::testing::Test {
     }
 };
 
-Bytes invertierteKopie(const Bytes& b, int satz, int nutz) {
-    Bytes r(b);
-    for (size_t s = 0; s < r.size(); s += satz) {
-        int summe = 1;
-        for (int i = 0; i < nutz; ++i)
-            summe += r[s + i] = static_cast<unsigned char>(~r[s + i]);
-        le16_setzen(&r[s + nutz], summe);
-    }
-    return r;
-}
-
 } // namespace
 
 TEST_F(KurvenUebertragung, UploadSchreibtKopfUndSaetzeSchlichtUndInvertiert) {
@@ -92,13 +81,36 @@ TEST_F(KurvenUebertragung, UploadSchreibtKopfUndSaetzeSchlichtUndInvertiert) {
     ASSERT_EQ(KurvenCom_Plm1Upload(), KEIN_FEHLER);
     EXPECT_EQ(VkrCom_LetzterFehlerGet(), 0);
 
-    Bytes kopf(6), punkte(16 * 37);
-    KurvenCom_KopfErstellen(kopf.data(), 0);
+    Bytes punkte(16 * 37);
     KurvenCom_PunkteErstellen(punkte.data(), 0);
-    EXPECT_EQ(speicher(0x0400, 6), kopf);
-    EXPECT_EQ(speicher(0x0420, 16 * 37), punkte);
-    EXPECT_EQ(speicher(0x4400, 6), invertierteKopie(kopf, 6, 4));
-    EXPECT_EQ(speicher(0x4420, 16 * 37), invertierteKopie(punkte, 16, 14));
+    const Bytes plain = speicher(0x0420, 16 * 37), inv = speicher(0x4420, 16 * 37);
+    EXPECT_EQ(plain, punkte);
+    // 37 steps, 3 runs; sums 1 + 0x25 + 0x03 and 1 + 0xDA + 0xFF + 0xFC + 0xFF.
+    EXPECT_EQ(speicher(0x0400, 6), (Bytes{0x25, 0x00, 0x03, 0x00, 0x29, 0x00}));
+    EXPECT_EQ(speicher(0x4400, 6), (Bytes{0xDA, 0xFF, 0xFC, 0xFF, 0xD5, 0x03}));
+    // Steps 0 and 36: valves 2, 4, …, 10 open (NC), pumps −255/−179 and 150/227, lower limit of pump 2 at
+    // −350; sums 0x076F and 0x069C, inverted 0x0685 and 0x0758.
+    const Bytes grenzen{0xD0, 0x07, 0x30, 0xF8, 0xD0, 0x07, 0xA2, 0xFE};
+    const Bytes grenzenInv{0x2F, 0xF8, 0xCF, 0x07, 0x2F, 0xF8, 0x5D, 0x01};
+    const auto satz = [](const Bytes& b, int i) {
+        return Bytes(b.begin() + 16 * i, b.begin() + 16 * i + 16);
+    };
+    const auto mit = [](Bytes a, const Bytes& grenzen, Bytes summe) {
+        a.insert(a.end(), grenzen.begin(), grenzen.end());
+        a.insert(a.end(), summe.begin(), summe.end());
+        return a;
+    };
+    EXPECT_EQ(satz(plain, 0), mit({0xAA, 0x02, 0x01, 0xFF, 0x4D, 0xFF}, grenzen, {0x6F, 0x07}));
+    EXPECT_EQ(satz(inv, 0), mit({0x55, 0xFD, 0xFE, 0x00, 0xB2, 0x00}, grenzenInv, {0x85, 0x06}));
+    EXPECT_EQ(satz(plain, 36), mit({0xAA, 0x02, 0x96, 0x00, 0xE3, 0x00}, grenzen, {0x9C, 0x06}));
+    EXPECT_EQ(satz(inv, 36), mit({0x55, 0xFD, 0x69, 0xFF, 0x1C, 0xFF}, grenzenInv, {0x58, 0x07}));
+    // Every other step: the inverted record is the complement, and the sums of a record and its inverse
+    // add up to 2 + 14 · 0xFF.
+    for (int i = 0; i < 37; ++i) {
+        for (int j = 0; j < 14; ++j)
+            EXPECT_EQ(inv[16 * i + j], static_cast<unsigned char>(~plain[16 * i + j])) << i << " " << j;
+        EXPECT_EQ(le16u_lesen(&plain[16 * i + 14]) + le16u_lesen(&inv[16 * i + 14]), 2 + 14 * 0xFF) << i;
+    }
 
     // 592 record bytes from 0x0420: 32 up to the first 64-byte boundary, then 64s, then the rest.
     std::vector<Stueck> erwartet{{0x0400, 6}, {0x4400, 6}};

@@ -11,6 +11,7 @@
 #include "scrollbar/scroll_edited.h"
 #include "shell/Plm1_Beenden.h"
 
+#include "tests/common/testdatei.h"
 #include "valves/Konfigarray.h"
 #include <QAction>
 
@@ -44,11 +45,6 @@ std::vector<QImage> canvasBilder() {
     for (int k = 0; k < KURVEN_ANZAHL; ++k)
         b.push_back(*UI_CanvasBild(gKurvenPanel, Canvas_KanalControl(k)));
     return b;
-}
-
-std::vector<unsigned char> dateiInhalt(const std::string& pfad) {
-    std::ifstream f(pfad, std::ios::binary);
-    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
 }
 
 } // namespace
@@ -349,7 +345,7 @@ TEST_F(KurvenFenster, UnsavedWorkIsNeverDroppedSilently) {
         }
         if (speichern) {
             KurvenDateiInhalt inhalt;
-            const auto bild = dateiInhalt(gespeichert);
+            const auto bild = testdatei::bytesLesen(gespeichert);
             ASSERT_EQ(KurvenDatei_BildAuswerten(bild.data(), bild.size(), inhalt), 0);
             EXPECT_EQ(inhalt.eckdaten[KE_ANZAHLSCHRITTE], 33);
         }

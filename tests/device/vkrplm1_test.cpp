@@ -6,6 +6,7 @@
 #include "platform/line/rs232.h"
 #include "platform/line/rs232_trace.h"
 #include "sim/plm1sim.h"
+#include "tests/common/testdatei.h"
 
 #include <gtest/gtest.h>
 
@@ -521,13 +522,10 @@ TEST_F(Vkrplm1, TheTrafficLogShowsEachTransactionOnOneLine) {
         (void)f.aufruf();
         // Each transaction is in the file as soon as it ends, before anything else happens on the line.
         const auto gelesen = [&] {
-            std::ifstream ein(datei);
-            std::string kopf, zeile;
-            std::vector<std::string> zeilen;
-            std::getline(ein, kopf);
+            std::vector<std::string> zeilen = testdatei::zeilenLesen(datei);
+            const std::string kopf = zeilen.empty() ? "" : zeilen.front();
             EXPECT_EQ(kopf.rfind("# PLM-1 Verkehrsprotokoll ab ", 0), 0u) << f.name;
-            while (std::getline(ein, zeile))
-                zeilen.push_back(zeile);
+            if (!zeilen.empty()) zeilen.erase(zeilen.begin());
             return zeilen;
         };
         EXPECT_EQ(gelesen(), f.zeilen) << f.name;
@@ -543,11 +541,7 @@ TEST_F(Vkrplm1, TheTrafficLogShowsEachTransactionOnOneLine) {
     ASSERT_EQ(VKRPLM1_Open(PORT, VKRPLM1_BAUDRATE), KEIN_FEHLER);
     Rs232Trace_Beenden();
     Rs232Trace_UhrSetzen({});
-    std::ifstream ein(datei);
-    std::string zeile;
-    std::vector<std::string> zeilen;
-    while (std::getline(ein, zeile))
-        zeilen.push_back(zeile);
+    const std::vector<std::string> zeilen = testdatei::zeilenLesen(datei);
     EXPECT_EQ(std::vector<std::string>(zeilen.begin() + 1, zeilen.end()),
               (std::vector<std::string>{"[0] COM 1 geschlossen", "[1] COM 1 geöffnet: " + server.pfad()}));
     std::filesystem::remove_all(vorlage);

@@ -3,21 +3,18 @@
 
 #include "sim/plm1sim.h"
 
+#include "tests/common/programmlauf.h"
+#include "tests/common/testdatei.h"
+
 #include <algorithm>
 #include <chrono>
-#include <csignal>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <iterator>
 #include <regex>
-#include <spawn.h>
 #include <sstream>
 #include <string>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -27,28 +24,18 @@ struct Ergebnis {
     std::vector<std::string> zeilen; // stdout and stderr together
 };
 
-Ergebnis ausfuehren(const std::string& argumente) {
-    Ergebnis e;
-    // The deadline: a plm1 that blocks is killed, and the case fails instead of hanging.
-    const std::string befehl = "timeout -k 5 60 " + std::string(PLM1_PROGRAMM) + " " + argumente + " 2>&1";
-    FILE* f = popen(befehl.c_str(), "r");
-    if (!f) return e;
-    std::string text;
-    char puffer[512];
-    std::size_t n;
-    while ((n = std::fread(puffer, 1, sizeof puffer, f)) > 0)
-        text.append(puffer, n);
-    const int status = pclose(f);
-    e.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    std::istringstream s(text);
-    for (std::string z; std::getline(s, z);)
-        e.zeilen.push_back(z);
-    return e;
-}
-
 class DirektCli : public ::testing::Test {
   protected:
     void SetUp() override { ASSERT_TRUE(server.starten()); }
+    Ergebnis ausfuehren(const std::string& argumente) {
+        programmlauf::Aufruf a;
+        a.ordner = ordner.pfad();
+        a.fehlerInAus = true;
+        const programmlauf::Ergebnis e =
+            programmlauf::ausfuehren(PLM1_PROGRAMM, programmlauf::woerter(argumente), a);
+        return {e.exitCode, testdatei::zeilen(e.aus)};
+    }
+    testdatei::Ordner ordner;
     plm1sim::Server server;
 };
 
@@ -85,20 +72,13 @@ TEST_F(DirektCli, DruecktKopfUndEineZeileJeAbfrage) {
 }
 
 TEST_F(DirektCli, OutSchreibtDieselbenZeilenInDieDatei) {
-    std::string vorlage = (std::filesystem::temp_directory_path() / "plm1_monitor_out_XXXXXX").string();
-    ASSERT_NE(mkdtemp(vorlage.data()), nullptr);
-    const std::string verzeichnis = vorlage;
+    const std::string verzeichnis = ordner.pfad().string();
     const std::string datei = verzeichnis + "/lauf.csv";
     const Ergebnis e =
         ausfuehren("--port " + server.pfad() + " monitor --interval 0.05 --count 3 --out " + datei);
     EXPECT_EQ(e.exitCode, 0);
     EXPECT_TRUE(e.zeilen.empty()) << "standard output gets nothing but data, and the data went to the file";
-    std::vector<std::string> inhalt;
-    {
-        std::ifstream f(datei);
-        for (std::string z; std::getline(f, z);)
-            inhalt.push_back(z);
-    }
+    const std::vector<std::string> inhalt = testdatei::zeilenLesen(datei);
     ASSERT_EQ(inhalt.size(), 4u);
     EXPECT_EQ(inhalt[0], "zeit,druck1,druck2,spannung,temperatur,status");
     const std::regex zeile(
@@ -145,9 +125,7 @@ TEST_F(DirektCli, OutSchreibtDieselbenZeilenInDieDatei) {
             EXPECT_EQ(e.zeilen[0].rfind("Fehler #301611", 0), 0u) << e.zeilen[0];
         }
     }
-    std::ifstream alt(nurLesen);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(alt), {}), "ALT");
-    std::filesystem::remove_all(verzeichnis);
+    EXPECT_EQ(testdatei::textLesen(nurLesen), "ALT");
 }
 
 TEST_F(DirektCli, FehlgeschlageneAbfrageMeldetFehlerUndEndetMitEins) {
@@ -160,37 +138,16 @@ TEST_F(DirektCli, FehlgeschlageneAbfrageMeldetFehlerUndEndetMitEins) {
 }
 
 TEST_F(DirektCli, SigintBeendetMitNull) {
-    int rohr[2];
-    ASSERT_EQ(pipe(rohr), 0);
-    posix_spawn_file_actions_t aktionen;
-    posix_spawn_file_actions_init(&aktionen);
-    posix_spawn_file_actions_adddup2(&aktionen, rohr[1], STDOUT_FILENO);
-    posix_spawn_file_actions_addclose(&aktionen, rohr[0]);
-    const std::string pfad = server.pfad();
-    const char* argv[] = {PLM1_PROGRAMM, "--port", pfad.c_str(), "monitor", "--interval", "0.05", nullptr};
-    pid_t pid = 0;
-    ASSERT_EQ(posix_spawn(&pid, PLM1_PROGRAMM, &aktionen, nullptr, const_cast<char* const*>(argv), environ),
-              0);
-    posix_spawn_file_actions_destroy(&aktionen);
-    close(rohr[1]);
+    programmlauf::Aufruf a;
+    a.ordner = ordner.pfad();
     // Once the header and a first line are out the signal is blocked and waited for.
-    std::string text;
-    char puffer[512];
-    bool gesendet = false;
-    for (ssize_t n; (n = read(rohr[0], puffer, sizeof puffer)) > 0;) {
-        text.append(puffer, std::size_t(n));
-        if (!gesendet && std::count(text.begin(), text.end(), '\n') >= 2) {
-            kill(pid, SIGINT);
-            gesendet = true;
-        }
-    }
-    close(rohr[0]);
-    int status = 0;
-    ASSERT_EQ(waitpid(pid, &status, 0), pid);
-    ASSERT_TRUE(WIFEXITED(status)) << "ended by the signal instead of stopping";
-    EXPECT_EQ(WEXITSTATUS(status), 0);
-    EXPECT_EQ(text.rfind("zeit,druck1,druck2,spannung,temperatur,status\n", 0), 0u);
-    EXPECT_TRUE(gesendet) << text;
+    a.unterbrechenWenn = [](const std::string& aus) { return std::count(aus.begin(), aus.end(), '\n') >= 2; };
+    const programmlauf::Ergebnis e = programmlauf::ausfuehren(
+        PLM1_PROGRAMM, {"--port", server.pfad(), "monitor", "--interval", "0.05"}, a);
+    ASSERT_NE(e.exitCode, -1) << "ended by the signal instead of stopping";
+    EXPECT_EQ(e.exitCode, 0);
+    EXPECT_EQ(e.aus.rfind("zeit,druck1,druck2,spannung,temperatur,status\n", 0), 0u);
+    EXPECT_GE(std::count(e.aus.begin(), e.aus.end(), '\n'), 2) << e.aus;
 }
 
 TEST_F(DirektCli, FalscheOptionenSindAufruffehler) {

@@ -12,6 +12,7 @@
 #include "platform/ui/ui_streifen.h"
 #include "platform/ui/ui_test.h"
 #include "resources/Plm1SteuerungGui.h"
+#include "tests/common/testdatei.h"
 
 #include <QTemporaryDir>
 #include <cmath>
@@ -21,14 +22,6 @@
 #include <sys/resource.h>
 
 namespace {
-
-std::vector<std::string> dateizeilen(const std::string& pfad) {
-    std::ifstream f(pfad);
-    std::vector<std::string> z;
-    for (std::string s; std::getline(f, s);)
-        z.push_back(s);
-    return z;
-}
 
 const std::regex ISO_ZEIT(R"(\d{4}-\d{2}-\d{2}T\d{2}:\d{2}:\d{2}\.\d{3}[+-]\d{2}:\d{2})");
 
@@ -98,7 +91,7 @@ TEST(DirektAufzeichnung, ZeilenSindGeschriebenSobaldSieDaSind) {
     for (const auto& w : werte)
         ASSERT_EQ(a.schreiben(t, w), KEIN_FEHLER);
     // Read while the file is still open: every line is on the disk already.
-    const auto z = dateizeilen(pfad);
+    const auto z = testdatei::zeilenLesen(pfad);
     ASSERT_EQ(z.size(), 3u);
     EXPECT_EQ(z[0], "zeit,druck1,druck2,spannung,temperatur,status");
     const std::string zeit = DirektAufzeichnung_Zeit(t);
@@ -112,7 +105,7 @@ TEST(DirektAufzeichnung, ZeilenSindGeschriebenSobaldSieDaSind) {
     EXPECT_EQ(a.zeilen(), 0);
     ASSERT_EQ(a.schreiben(t, werte[0]), KEIN_FEHLER);
     EXPECT_EQ(a.zeilen(), 1);
-    EXPECT_EQ(dateizeilen(pfad).size(), 3u) << "the first file keeps its lines";
+    EXPECT_EQ(testdatei::zeilenLesen(pfad).size(), 3u) << "the first file keeps its lines";
 
     // Milliseconds are those of the time given, also just before a full second.
     const auto volle = std::chrono::system_clock::time_point(std::chrono::seconds(1700000000));
@@ -131,7 +124,7 @@ TEST(DirektAufzeichnung, SchreibfehlerBeendetUndBehaeltDasGeschriebene) {
     ASSERT_EQ(a.starten(pfad), KEIN_FEHLER);
     const DirektMesswerte w{{1, 2}, 3, 4, 5};
     ASSERT_EQ(a.schreiben(std::chrono::system_clock::now(), w), KEIN_FEHLER);
-    const auto vorher = dateizeilen(pfad);
+    const auto vorher = testdatei::zeilenLesen(pfad);
     {
         Dateigrenze grenze(std::filesystem::file_size(pfad) + 10); // not room for a whole line
         EXPECT_EQ(a.schreiben(std::chrono::system_clock::now(), w), FEHLER_AUFZEICHNUNG_SCHREIBEN);
@@ -139,7 +132,7 @@ TEST(DirektAufzeichnung, SchreibfehlerBeendetUndBehaeltDasGeschriebene) {
     EXPECT_FALSE(a.laeuft());
     EXPECT_EQ(a.zeilen(), 1);
     EXPECT_EQ(a.schreiben(std::chrono::system_clock::now(), w), KEIN_FEHLER) << "stopped: nothing happens";
-    EXPECT_EQ(dateizeilen(pfad), vorher) << "the part of the failed line is cut off";
+    EXPECT_EQ(testdatei::zeilenLesen(pfad), vorher) << "the part of the failed line is cut off";
 }
 
 // ---- in the window, against the simulated unit ------------------------------------------------------------
@@ -226,7 +219,7 @@ TEST_F(DirektTrend, AufzeichnenSchreibtJeAbfrageEineZeileUndZeigtDateiUndZeilen)
     aufzeichnenEin(pfad);
     EXPECT_EQ(ctrlInt(DIREKTPNL_AUFZEICHNEN), 1);
     abfragen(4);
-    const auto zeilen = dateizeilen(pfad);
+    const auto zeilen = testdatei::zeilenLesen(pfad);
     ASSERT_EQ(zeilen.size(), 5u);
     EXPECT_EQ(zeilen[0], "zeit,druck1,druck2,spannung,temperatur,status");
     const std::regex zeile(R"((\S+),[-0-9.e]+,[-0-9.e]+,23\.7,31\.5,010[0-3])");
@@ -240,7 +233,7 @@ TEST_F(DirektTrend, AufzeichnenSchreibtJeAbfrageEineZeileUndZeigtDateiUndZeilen)
     SetCtrlVal(panel, DIREKTPNL_AUFZEICHNEN, 0);
     Callback_Direkt_Aufzeichnen(panel, DIREKTPNL_AUFZEICHNEN, EVENT_COMMIT, nullptr, 0, 0);
     abfragen(1);
-    EXPECT_EQ(dateizeilen(pfad).size(), 5u) << "switched off: no more lines";
+    EXPECT_EQ(testdatei::zeilenLesen(pfad).size(), 5u) << "switched off: no more lines";
     EXPECT_EQ(text(DIREKTPNL_AUFZEICHNUNGSTEXT), "messung.csv\n4 Zeilen (beendet)");
     // Switched on again into another file: its count starts at 0.
     aufzeichnenEin(dir.filePath("zweite.csv").toStdString());
@@ -255,7 +248,7 @@ TEST_F(DirektTrend, SchreibfehlerBeendetDieAufzeichnungMitDemDateifehler) {
     const std::string pfad = dir.filePath("voll.csv").toStdString();
     aufzeichnenEin(pfad);
     abfragen(2);
-    ASSERT_EQ(dateizeilen(pfad).size(), 3u);
+    ASSERT_EQ(testdatei::zeilenLesen(pfad).size(), 3u);
     {
         Dateigrenze grenze(std::filesystem::file_size(pfad) + 5);
         ASSERT_EQ(DirektCom_ArrayDownload(), KEIN_FEHLER) << "polling goes on";
@@ -265,8 +258,8 @@ TEST_F(DirektTrend, SchreibfehlerBeendetDieAufzeichnungMitDemDateifehler) {
         << text(DIREKTPNL_FEHLERSTRING);
     EXPECT_EQ(ctrlInt(DIREKTPNL_AUFZEICHNEN), 0);
     EXPECT_FALSE(DirektTrend_Aufzeichnung().laeuft());
-    const auto geschrieben = dateizeilen(pfad);
+    const auto geschrieben = testdatei::zeilenLesen(pfad);
     abfragen(1);
     EXPECT_EQ(geschrieben.size(), 3u) << "what was written stays, without a part of the failed line";
-    EXPECT_EQ(dateizeilen(pfad), geschrieben);
+    EXPECT_EQ(testdatei::zeilenLesen(pfad), geschrieben);
 }

@@ -7,14 +7,13 @@
 #include "platform/files/le_bytes.h"
 #include "sim/plm1sim.h"
 
+#include "tests/common/programmlauf.h"
+#include "tests/common/testdatei.h"
+
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
@@ -24,43 +23,27 @@ namespace {
 
 class CliKeysTest : public ::testing::Test {
   protected:
+    testdatei::Ordner ordner;
+    const fs::path dir = ordner.pfad();
     plm1sim::Server server;
-    fs::path dir;
     std::string fehlerausgabe;
 
-    void SetUp() override {
-        ASSERT_TRUE(server.starten());
-        dir = fs::temp_directory_path() / ("cli_keys_" + std::to_string(::getpid()));
-        fs::create_directories(dir);
-    }
-    void TearDown() override {
-        server.stoppen();
-        fs::remove_all(dir);
-    }
+    void SetUp() override { ASSERT_TRUE(server.starten()); }
+    void TearDown() override { server.stoppen(); }
 
     std::string pfad(const std::string& name) const { return (dir / name).string(); }
 
     // Runs plm1 in the temporary folder (so no settings file of the developer is read); returns its exit
     // code.
     int plm1(const std::string& argumente) {
-        // "timeout" is the deadline: a plm1 that blocks is ended and the case fails instead of hanging.
-        const std::string befehl = "cd '" + dir.string() + "' && timeout 60 '" PLM1_EXE "' --port " +
-                                   server.pfad() + " " + argumente + " 2>'" + pfad("stderr.txt") +
-                                   "' >/dev/null";
-        const int status = std::system(befehl.c_str());
-        std::ifstream f(pfad("stderr.txt"));
-        fehlerausgabe.assign(std::istreambuf_iterator<char>(f), {});
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        programmlauf::Aufruf a;
+        a.ordner = dir;
+        const programmlauf::Ergebnis e = programmlauf::ausfuehren(
+            PLM1_PROGRAMM, programmlauf::woerter("--port " + server.pfad() + " " + argumente), a);
+        fehlerausgabe = e.fehler;
+        return e.exitCode;
     }
 
-    static std::vector<unsigned char> lesen(const std::string& p) {
-        std::ifstream f(p, std::ios::binary);
-        return {std::istreambuf_iterator<char>(f), {}};
-    }
-    static void schreiben(const std::string& p, const std::vector<unsigned char>& d) {
-        std::ofstream f(p, std::ios::binary);
-        f.write(reinterpret_cast<const char*>(d.data()), static_cast<std::streamsize>(d.size()));
-    }
     static std::vector<std::uint8_t> speicherBild(const TastenTabelle& t, const Ventilarten& a, bool inv) {
         std::vector<std::uint8_t> d(TASTENSPEICHER_GROESSE);
         for (int n = 0; n < TASTEN_ANZAHL; ++n)
@@ -86,7 +69,7 @@ TastenTabelle beispiel() {
 TEST_F(CliKeysTest, UploadSendsBothCopiesWithTheValveKindsOfTheGivenFile) {
     std::vector<unsigned char> plt(TASTENDATEI_GROESSE);
     TastenDatei_BildErstellen(beispiel(), plt.data());
-    schreiben(pfad("k.plt"), plt);
+    testdatei::bytesSchreiben(pfad("k.plt"), plt);
     const Ventilarten arten = {2, 1, 2, 2, 0, 2, 2, 2, 2, 2, 1};
     std::vector<unsigned char> plc(124, 0);
     DateiKopf_Schreiben(plc.data(), "Konfig", 1);
@@ -94,7 +77,7 @@ TEST_F(CliKeysTest, UploadSendsBothCopiesWithTheValveKindsOfTheGivenFile) {
         le32_setzen(&plc[36 + 4 * j], arten[j]);
         le32_setzen(&plc[80 + 4 * j], 3 + j);
     }
-    schreiben(pfad("v.plc"), plc);
+    testdatei::bytesSchreiben(pfad("v.plc"), plc);
 
     ASSERT_EQ(plm1("--valves v.plc keys upload k.plt"), 0) << fehlerausgabe;
     EXPECT_EQ(server.bus().speicher('1', 0x0000, 180), speicherBild(beispiel(), arten, false));
@@ -122,7 +105,7 @@ TEST_F(CliKeysTest, DownloadWritesTheValidKeysAndNamesTheOthers) {
         << fehlerausgabe;
     EXPECT_EQ(fehlerausgabe.find("Taste 1:"), std::string::npos);
     TastenTabelle gelesen{};
-    const auto bild = lesen(pfad("d.plt"));
+    const auto bild = testdatei::bytesLesen(pfad("d.plt"));
     ASSERT_EQ(TastenDatei_BildAuswerten(bild.data(), bild.size(), gelesen), 0);
     for (int n = 0; n < TASTEN_ANZAHL; ++n) {
         if (n == 2 || n == 5)
@@ -158,11 +141,11 @@ TEST_F(CliKeysTest, InvalidKeysKeepAnExistingFile) {
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.argumente);
         fs::remove(pfad("k.plt"));
-        if (f.vorhanden) schreiben(pfad("k.plt"), alt);
+        if (f.vorhanden) testdatei::bytesSchreiben(pfad("k.plt"), alt);
         EXPECT_EQ(plm1(f.argumente), f.exit) << fehlerausgabe;
         if (f.exit == 2) continue;
         EXPECT_NE(fehlerausgabe.find("Taste 5: Speicher ungültig\n"), std::string::npos) << fehlerausgabe;
-        const auto bild = lesen(pfad("k.plt"));
+        const auto bild = testdatei::bytesLesen(pfad("k.plt"));
         if (!f.ersetzt) {
             EXPECT_EQ(bild, alt);
             EXPECT_NE(
@@ -188,14 +171,14 @@ TEST_F(CliKeysTest, FailuresExitWithTheirErrorLine) {
     EXPECT_EQ(plm1("keys upload fehlt.plt"), 1);
     EXPECT_NE(fehlerausgabe.find("Fehler #308523"), std::string::npos) << fehlerausgabe;
 
-    schreiben(pfad("k.plt"), std::vector<unsigned char>(TASTENDATEI_GROESSE, 0));
+    testdatei::bytesSchreiben(pfad("k.plt"), std::vector<unsigned char>(TASTENDATEI_GROESSE, 0));
     EXPECT_EQ(plm1("keys upload k.plt"), 1);
     EXPECT_NE(fehlerausgabe.find("Fehler #302526"), std::string::npos) << fehlerausgabe;
 
     server.bus().fehlerSetzen("BDW", plm1sim::Fehlerart::Stille);
     std::vector<unsigned char> plt(TASTENDATEI_GROESSE);
     TastenDatei_BildErstellen(beispiel(), plt.data());
-    schreiben(pfad("k.plt"), plt);
+    testdatei::bytesSchreiben(pfad("k.plt"), plt);
     EXPECT_EQ(plm1("keys upload k.plt"), 1);
     EXPECT_NE(fehlerausgabe.find("Fehler #"), std::string::npos) << fehlerausgabe;
 
@@ -235,7 +218,7 @@ TEST_F(CliKeysTest, FailuresExitWithTheirErrorLine) {
         TastenTabelle t = beispiel();
         t[f.taste][f.feld] = f.wert;
         TastenDatei_BildErstellen(t, plt.data());
-        schreiben(pfad("g.plt"), plt);
+        testdatei::bytesSchreiben(pfad("g.plt"), plt);
         server.bus().protokollLeeren();
         EXPECT_EQ(plm1("keys upload g.plt"), 1);
         EXPECT_EQ(fehlerausgabe, "Fehler #500504: Parameter außerhalb der Grenzwerte\n" + f.zeile + "\n");

@@ -6,6 +6,7 @@
 #include "platform/files/le_bytes.h"
 #include "platform/ui/ui.h"
 #include "platform/ui/ui_test.h"
+#include "tests/common/testdatei.h"
 
 #include <gtest/gtest.h>
 
@@ -49,14 +50,6 @@ class TastenDateiTest : public ::testing::Test {
 
     std::string pfad(const std::string& name) const { return (dir / name).string(); }
 
-    static std::vector<unsigned char> lesen(const std::string& p) {
-        std::ifstream f(p, std::ios::binary);
-        return {std::istreambuf_iterator<char>(f), {}};
-    }
-    static void schreiben(const std::string& p, const std::vector<unsigned char>& d) {
-        std::ofstream f(p, std::ios::binary);
-        f.write(reinterpret_cast<const char*>(d.data()), static_cast<std::streamsize>(d.size()));
-    }
     static std::vector<unsigned char> gutesBild(const TastenTabelle& t,
                                                 std::size_t laenge = TASTENDATEI_GROESSE) {
         std::vector<unsigned char> d(std::max<std::size_t>(laenge, TASTENDATEI_GROESSE), 0);
@@ -120,7 +113,7 @@ TEST_F(TastenDateiTest, SpeichernAsksOnlyWhenUnnamedAndSpeichernUnterAlways) {
     EXPECT_EQ(dialoge, 1);
     EXPECT_FALSE(fs::exists(antwort));
     EXPECT_FALSE(TastenDatei_IstGeaendert());
-    EXPECT_EQ(le32_lesen(&lesen(pfad("a.plt"))[36 + 4 * TASTE_ZEIT1]), 42);
+    EXPECT_EQ(le32_lesen(&testdatei::bytesLesen(pfad("a.plt"))[36 + 4 * TASTE_ZEIT1]), 42);
 
     antwort = pfad("b.plt");
     ASSERT_EQ(TastenDatei_Speichern(1), 0);
@@ -138,16 +131,16 @@ TEST_F(TastenDateiTest, SpeichernAsksOnlyWhenUnnamedAndSpeichernUnterAlways) {
         fragen.push_back(titel + "|" + text);
         return ja;
     });
-    const auto altesA = lesen(pfad("a.plt"));
+    const auto altesA = testdatei::bytesLesen(pfad("a.plt"));
     gTaste[0][TASTE_ZEIT1] = 77;
     antwort = pfad("a.plt");
     EXPECT_EQ(TastenDatei_Speichern(1), FEHLER_ABBRUCH_DURCH_BENUTZER);
     EXPECT_EQ(fragen, std::vector<std::string>{"Datei ersetzen|a.plt existiert bereits. Ersetzen?"});
-    EXPECT_EQ(lesen(pfad("a.plt")), altesA);
+    EXPECT_EQ(testdatei::bytesLesen(pfad("a.plt")), altesA);
     EXPECT_EQ(TastenDatei_PfadGet(), pfad("b.plt"));
     ja = 1;
     ASSERT_EQ(TastenDatei_Speichern(1), 0);
-    EXPECT_EQ(le32_lesen(&lesen(pfad("a.plt"))[36 + 4 * TASTE_ZEIT1]), 77);
+    EXPECT_EQ(le32_lesen(&testdatei::bytesLesen(pfad("a.plt"))[36 + 4 * TASTE_ZEIT1]), 77);
     EXPECT_EQ(TastenDatei_PfadGet(), pfad("a.plt"));
     antwort = pfad("c.plt"); // a new name is not asked about
     ASSERT_EQ(TastenDatei_Speichern(1), 0);
@@ -168,11 +161,11 @@ TEST_F(TastenDateiTest, EveryLoadFailureHasItsCodeAndChangesNothing) {
         le32_setzen(&d[32], v);
         return d;
     };
-    schreiben(pfad("kurz.plt"), gutesBild(andere, 719));
-    schreiben(pfad("leer.plt"), {});
-    schreiben(pfad("tag.plt"), mitTag("VKRPLM1 Tasten2"));
-    schreiben(pfad("kurve.plt"), mitTag("VKRPLM1 Kurven"));
-    schreiben(pfad("v2.plt"), mitVersion(2));
+    testdatei::bytesSchreiben(pfad("kurz.plt"), gutesBild(andere, 719));
+    testdatei::bytesSchreiben(pfad("leer.plt"), {});
+    testdatei::bytesSchreiben(pfad("tag.plt"), mitTag("VKRPLM1 Tasten2"));
+    testdatei::bytesSchreiben(pfad("kurve.plt"), mitTag("VKRPLM1 Kurven"));
+    testdatei::bytesSchreiben(pfad("v2.plt"), mitVersion(2));
     fs::create_directories(pfad("verzeichnis.plt"));
 
     struct Fall {
@@ -186,7 +179,7 @@ TEST_F(TastenDateiTest, EveryLoadFailureHasItsCodeAndChangesNothing) {
         {"v2.plt", FEHLER_TASTENDATEI_VERSION},
     };
     // A named, changed table before every attempt.
-    schreiben(pfad("alt.plt"), gutesBild(TastenTabelle{}));
+    testdatei::bytesSchreiben(pfad("alt.plt"), gutesBild(TastenTabelle{}));
     antwort = pfad("alt.plt");
     ASSERT_EQ(TastenDatei_Laden(), 0);
     gTaste[3][TASTE_PUMPE2] = 70;
@@ -213,7 +206,7 @@ TEST_F(TastenDateiTest, LongerFilesAndBytesAfterTheTagsZeroLoad) {
     d[720] = 0x55;
     for (int i = 15; i < 32; ++i)
         d[i] = static_cast<unsigned char>(i * 13);
-    schreiben(pfad("lang.plt"), d);
+    testdatei::bytesSchreiben(pfad("lang.plt"), d);
     antwort = pfad("lang.plt");
     ASSERT_EQ(TastenDatei_Laden(), 0);
     EXPECT_EQ(gTaste, negativeTabelle());
@@ -223,7 +216,7 @@ TEST_F(TastenDateiTest, FailedSaveKeepsTheEarlierFile) {
     gTaste = negativeTabelle();
     antwort = pfad("Hub.plt");
     ASSERT_EQ(TastenDatei_Speichern(0), 0);
-    const auto alt = lesen(antwort);
+    const auto alt = testdatei::bytesLesen(antwort);
     gTaste[0][TASTE_ZEIT1] = 9;
     TastenDatei_WurdeGeaendert();
 
@@ -239,7 +232,7 @@ TEST_F(TastenDateiTest, FailedSaveKeepsTheEarlierFile) {
     std::signal(SIGXFSZ, alteAktion);
 
     EXPECT_EQ(code, FEHLER_TASTENDATEI_SCHREIBEN);
-    EXPECT_EQ(lesen(antwort), alt);
+    EXPECT_EQ(testdatei::bytesLesen(antwort), alt);
     EXPECT_TRUE(TastenDatei_IstGeaendert());
     EXPECT_EQ(TastenDatei_PfadGet(), antwort);
     // No temporary file is left beside the target.

@@ -16,6 +16,7 @@
 #include "shell/Plm1_Beenden.h"
 #include "shell/Plm1_GemeinsameFunktionen.h"
 #include "sim/plm1sim.h"
+#include "tests/common/testdatei.h"
 #include "valves/Konfig_Main.h"
 #include "valves/Konfigarray.h"
 
@@ -324,8 +325,7 @@ TEST_F(TastenFensterTest, HiddenValvesKeepTheirValues) {
         EXPECT_EQ(gTaste[n][TASTE_VENTIL1 + 3], 1) << n;
     antwort = (dir / "nv.plt").string();
     Menu_Tasten_Datei(0, MENUTASTEN_DATEI_SPEICHERN, nullptr, panel);
-    std::ifstream f(antwort, std::ios::binary);
-    std::vector<unsigned char> d{std::istreambuf_iterator<char>(f), {}};
+    const std::vector<unsigned char> d = testdatei::bytesLesen(antwort);
     ASSERT_EQ(d.size(), 720u);
     EXPECT_EQ(le32_lesen(&d[36 + 76 * 8 + 4 * 3]), 1);
     gKonfig[3] = VENTILART_NC;

@@ -1,6 +1,7 @@
 // Binary file access by handle, path splitting and the write that keeps the old file on failure.
 
 #include "platform/files/cvifile.h"
+#include "tests/common/testdatei.h"
 
 #include <gtest/gtest.h>
 
@@ -27,26 +28,20 @@ class Verzeichnis : public ::testing::Test {
     }
     void TearDown() override { fs::remove_all(dir); }
     std::string pfad(const std::string& name) const { return (dir / name).string(); }
-    static std::string lesen(const std::string& p) {
-        std::ifstream f(p, std::ios::binary);
-        return {std::istreambuf_iterator<char>(f), {}};
-    }
-    static void schreiben(const std::string& p, const std::string& inhalt) {
-        std::ofstream(p, std::ios::binary) << inhalt;
-    }
     size_t eintraege() const { return size_t(std::distance(fs::directory_iterator(dir), {})); }
     fs::path dir;
 };
 
 TEST_F(Verzeichnis, SchreibenTrunkiertUndLesenLiefertDieBytes) {
     const std::string p = pfad("a.bin");
-    schreiben(p, std::string(100, 'x'));
+    testdatei::textSchreiben(p, std::string(100, 'x'));
     const unsigned char daten[5] = {0, 1, 0xFF, '\n', 0x80};
     int h = CVI_OpenFile(p.c_str(), VAL_WRITE_ONLY, 0, VAL_BINARY);
     ASSERT_GE(h, 0);
     EXPECT_EQ(CVI_WriteFile(h, daten, 5), 5);
     EXPECT_EQ(CVI_CloseFile(h), 0);
-    EXPECT_EQ(lesen(p), std::string("\x00\x01\xFF\n\x80", 5)); // truncated, no newline translation
+    EXPECT_EQ(testdatei::textLesen(p),
+              std::string("\x00\x01\xFF\n\x80", 5)); // truncated, no newline translation
 
     h = CVI_OpenFile(p.c_str(), VAL_READ_ONLY, 0, VAL_BINARY);
     ASSERT_GE(h, 0);
@@ -112,18 +107,18 @@ TEST(SplitPath, ZerlegtInLaufwerkVerzeichnisUndName) {
 
 TEST_F(Verzeichnis, SicherSchreibenErsetztDasZielUndHinterlaesstNichts) {
     const std::string p = pfad("k.plt");
-    schreiben(p, "alt");
+    testdatei::textSchreiben(p, "alt");
     const std::string neu(720, '\x5A');
     EXPECT_EQ(Datei_SicherSchreiben(p, neu.data(), neu.size()), DATEI_OK);
-    EXPECT_EQ(lesen(p), neu);
+    EXPECT_EQ(testdatei::textLesen(p), neu);
     EXPECT_EQ(eintraege(), 1u); // no temporary file left behind
     EXPECT_EQ(Datei_SicherSchreiben(pfad("neu.plc"), "ab", 2), DATEI_OK);
-    EXPECT_EQ(lesen(pfad("neu.plc")), "ab");
+    EXPECT_EQ(testdatei::textLesen(pfad("neu.plc")), "ab");
 }
 
 TEST_F(Verzeichnis, SicherSchreibenLaesstDasZielBeiFehlernStehen) {
     const std::string p = pfad("k.plt");
-    schreiben(p, "alt");
+    testdatei::textSchreiben(p, "alt");
     // No directory for the temporary file.
     EXPECT_EQ(Datei_SicherSchreiben(pfad("fehlt/k.plt"), "neu", 3), DATEI_FEHLER_OEFFNEN);
 
@@ -141,7 +136,7 @@ TEST_F(Verzeichnis, SicherSchreibenLaesstDasZielBeiFehlernStehen) {
         std::signal(SIGXFSZ, altSignal);
         EXPECT_EQ(r, DATEI_FEHLER_SCHREIBEN);
     }
-    EXPECT_EQ(lesen(p), "alt");
+    EXPECT_EQ(testdatei::textLesen(p), "alt");
     EXPECT_EQ(eintraege(), 1u);
 
     // The target is a directory: refused before anything is written, the directory stays.
@@ -152,7 +147,7 @@ TEST_F(Verzeichnis, SicherSchreibenLaesstDasZielBeiFehlernStehen) {
 
     EXPECT_EQ(Datei_SicherSchreiben(p, nullptr, 3), DATEI_FEHLER_OEFFNEN);
     EXPECT_EQ(Datei_SicherSchreiben("", "x", 1), DATEI_FEHLER_OEFFNEN);
-    EXPECT_EQ(lesen(p), "alt");
+    EXPECT_EQ(testdatei::textLesen(p), "alt");
 }
 
 } // namespace

@@ -12,6 +12,8 @@
 #include "valves/Konfig_Datei.h"
 #include "valves/Konfigarray.h"
 
+#include "tests/common/testdatei.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -132,14 +134,11 @@ const std::vector<Art>& arten() {
 // ---- the state of a folder -----------------------------------------------------------------------------
 
 std::string lesen(const fs::path& p) {
-    std::ifstream f(p, std::ios::binary);
-    if (!f) return "<fehlt>";
-    return {std::istreambuf_iterator<char>(f), {}};
+    if (::faccessat(AT_FDCWD, p.c_str(), R_OK, AT_EACCESS) != 0) return "<fehlt>";
+    return testdatei::textLesen(p);
 }
 
-void schreiben(const fs::path& p, const std::string& inhalt) {
-    std::ofstream(p, std::ios::binary) << inhalt;
-}
+using testdatei::textSchreiben;
 
 // Everything a case checks: what stands at the saved path, what the checked path holds, every entry.
 std::map<std::string, std::string> zustand(const fs::path& dir, const std::string& ziel,
@@ -251,7 +250,7 @@ const std::vector<Fall>& schreibfaelle() {
         {"vorhandene Datei behaelt Rechte", "a/x", "a/x",
          [](const fs::path& d, const std::string&) {
              ordner(d / "a");
-             schreiben(d / "a/x", ALT);
+             textSchreiben(d / "a/x", ALT);
              fs::permissions(d / "a/x", fs::perms(0640));
              return "";
          },
@@ -260,7 +259,7 @@ const std::vector<Fall>& schreibfaelle() {
          [](const fs::path& d, const std::string&) {
              ordner(d / "a");
              ordner(d / "b");
-             schreiben(d / "b/x", ALT);
+             textSchreiben(d / "b/x", ALT);
              fs::create_symlink("../b/x", d / "a/l");
              return "";
          },
@@ -269,7 +268,7 @@ const std::vector<Fall>& schreibfaelle() {
          [](const fs::path& d, const std::string&) {
              ordner(d / "a");
              ordner(d / "b");
-             schreiben(d / "b/x", ALT);
+             textSchreiben(d / "b/x", ALT);
              fs::create_symlink(d / "b/x", d / "b/zwischen");
              fs::create_symlink(d / "b/zwischen", d / "a/l");
              return "";
@@ -307,7 +306,7 @@ const std::vector<Fall>& schreibfaelle() {
         {"Ordner", "a/x", "a/x/innen",
          [](const fs::path& d, const std::string&) {
              ordner(d / "a/x");
-             schreiben(d / "a/x/innen", ALT);
+             textSchreiben(d / "a/x/innen", ALT);
              return "";
          },
          false, Erwartet::Oeffnen, Nachher::Unveraendert},
@@ -321,7 +320,7 @@ const std::vector<Fall>& schreibfaelle() {
         {"Datei nur lesbar", "a/x", "a/x",
          [](const fs::path& d, const std::string&) {
              ordner(d / "a");
-             schreiben(d / "a/x", ALT);
+             textSchreiben(d / "a/x", ALT);
              fs::permissions(d / "a/x", fs::perms(0444));
              return "";
          },
@@ -330,7 +329,7 @@ const std::vector<Fall>& schreibfaelle() {
         {"fremde Datei, als Benutzer", "a/fremd", "a/fremd",
          [](const fs::path& d, const std::string&) {
              ordner(d / "a");
-             schreiben(d / "a/fremd", ALT);
+             textSchreiben(d / "a/fremd", ALT);
              fs::permissions(d / "a/fremd", fs::perms(0644));
              return ::geteuid() == 0 ? "" : "braucht root, um eine fremde Datei anzulegen";
          },
@@ -338,7 +337,7 @@ const std::vector<Fall>& schreibfaelle() {
         {"Ordner nur lesbar, Datei beschreibbar", "a/x", "a/x",
          [](const fs::path& d, const std::string&) {
              ordner(d / "a");
-             schreiben(d / "a/x", ALT);
+             textSchreiben(d / "a/x", ALT);
              fs::permissions(d / "a", fs::perms(0555));
              return "";
          },
@@ -347,7 +346,7 @@ const std::vector<Fall>& schreibfaelle() {
         {"Ordner nur lesbar, Schreiben scheitert halb", "a/x", "a/x",
          [](const fs::path& d, const std::string&) {
              ordner(d / "a");
-             schreiben(d / "a/x", ALT);
+             textSchreiben(d / "a/x", ALT);
              fs::permissions(d / "a", fs::perms(0555));
              return "";
          },
@@ -355,7 +354,7 @@ const std::vector<Fall>& schreibfaelle() {
         {"Ordner und Datei nur lesbar", "a/x", "a/x",
          [](const fs::path& d, const std::string&) {
              ordner(d / "a");
-             schreiben(d / "a/x", ALT);
+             textSchreiben(d / "a/x", ALT);
              fs::permissions(d / "a/x", fs::perms(0444));
              fs::permissions(d / "a", fs::perms(0555));
              return "";
@@ -370,14 +369,14 @@ const std::vector<Fall>& schreibfaelle() {
          false, Erwartet::Oeffnen, Nachher::Unveraendert, true},
         {"volles Dateisystem", "a/x", "a/x",
          [](const fs::path& d, const std::string&) {
-             schreiben(d / "a/x", ALT);
+             textSchreiben(d / "a/x", ALT);
              return vollMachen(d / "a");
          },
          false, Erwartet::Schreiben, Nachher::Unveraendert, false, true},
         {"beim Schreiben getoetet", "a/x", "a/x",
          [](const fs::path& d, const std::string&) {
              ordner(d / "a");
-             schreiben(d / "a/x", ALT);
+             textSchreiben(d / "a/x", ALT);
              return "";
          },
          false, Erwartet::Getoetet, Nachher::Unveraendert, false, false, true},
@@ -391,7 +390,7 @@ const std::vector<Fall>& lesefaelle() {
          [](const fs::path& d, const std::string& neu) {
              ordner(d / "a");
              ordner(d / "b");
-             schreiben(d / "b/x", neu);
+             textSchreiben(d / "b/x", neu);
              fs::create_symlink("../b/x", d / "a/l");
              return "";
          },
@@ -417,7 +416,7 @@ const std::vector<Fall>& lesefaelle() {
         {"unlesbare Datei, als Benutzer", "a/x", "a/x",
          [](const fs::path& d, const std::string& neu) {
              ordner(d / "a");
-             schreiben(d / "a/x", neu);
+             textSchreiben(d / "a/x", neu);
              fs::permissions(d / "a/x", fs::perms::none);
              return "";
          },
@@ -653,7 +652,7 @@ TEST_F(Dateischutz, LadenJeDateiart) {
 // The temporary file reaches the disk before it replaces the target: its last write, then its sync, then
 // the rename.
 TEST_F(Dateischutz, TemporaereDateiVorDemUmbenennenGesynct) {
-    schreiben(basis / "x", ALT);
+    textSchreiben(basis / "x", ALT);
     gEreignisse.clear();
     gMitschreiben = true;
     const int r = Datei_SicherSchreiben((basis / "x").string(), "NEU", 3);
@@ -680,7 +679,7 @@ TEST_F(Dateischutz, TemporaereDateiVorDemUmbenennenGesynct) {
 // The writer's own answers to the checks the command-line tool makes before it opens the port.
 TEST_F(Dateischutz, ZielPruefenUndLesbarPruefen) {
     ordner(basis / "o");
-    schreiben(basis / "o/d", ALT);
+    textSchreiben(basis / "o/d", ALT);
     ASSERT_EQ(::mkfifo((basis / "o/f").c_str(), 0644), 0);
     fs::create_symlink("nirgends", basis / "o/leer");
     struct Fall {
@@ -704,7 +703,7 @@ TEST_F(Dateischutz, ZielPruefenUndLesbarPruefen) {
 
     // Logs and recordings, written as they go: the same refusals, a FIFO only with a reader, of devices
     // only a standard stream's and /dev/null, and opening never waits.
-    schreiben(basis / "o/nurlesen", ALT);
+    textSchreiben(basis / "o/nurlesen", ALT);
     fs::permissions(basis / "o/nurlesen", fs::perms(0444));
     ASSERT_EQ(::mkfifo((basis / "o/mitleser").c_str(), 0644), 0);
     const int leser = ::open((basis / "o/mitleser").c_str(), O_RDONLY | O_NONBLOCK);

@@ -1,6 +1,7 @@
 // Settings store: reading rules, sorted CR LF output, integer items and a write that fails safely.
 
 #include "platform/files/inifile.h"
+#include "tests/common/testdatei.h"
 
 #include <climits>
 #include <csignal>
@@ -36,15 +37,8 @@ std::string alsText(IniStore* ini) {
     return text;
 }
 
-std::string dateiLesen(const fs::path& p) {
-    std::ifstream f(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(f), {}};
-}
-
-void dateiSchreiben(const fs::path& p, const std::string& text) {
-    std::ofstream f(p, std::ios::binary);
-    f << text;
-}
+using testdatei::textLesen;
+using testdatei::textSchreiben;
 
 struct Abfrage {
     const char* name;
@@ -254,13 +248,13 @@ TEST_F(IniDatei, FehlendeDateiLaesstObjektLeer) {
 
 TEST_F(IniDatei, SchreibenErsetztZielUndRaeumtAuf) {
     const fs::path ziel = dir / "plm1Steuerung.ini";
-    dateiSchreiben(ziel, "[alt]\r\nx = 1\r\n");
-    dateiSchreiben(dir / "fremd.txt", "bleibt");
+    textSchreiben(ziel, "[alt]\r\nx = 1\r\n");
+    textSchreiben(dir / "fremd.txt", "bleibt");
     Ini ini(Ini_New(1));
     ASSERT_EQ(Ini_PutInt(ini.get(), "konfig", "com", 3), 0);
     ASSERT_EQ(Ini_PutInt(ini.get(), "konfig", "adresse", 49), 0);
     ASSERT_EQ(Ini_WriteToFile(ini.get(), ziel.c_str()), 0);
-    EXPECT_EQ(dateiLesen(ziel), "[konfig]\r\nadresse = 49\r\ncom = 3\r\n");
+    EXPECT_EQ(textLesen(ziel), "[konfig]\r\nadresse = 49\r\ncom = 3\r\n");
     EXPECT_EQ(inhalt(), (std::vector<std::string>{"fremd.txt", "plm1Steuerung.ini"}));
 
     Ini wieder(Ini_New(1));
@@ -273,7 +267,7 @@ TEST_F(IniDatei, SchreibenErsetztZielUndRaeumtAuf) {
 TEST_F(IniDatei, FehlgeschlagenesSchreibenLaesstZielStehen) {
     const fs::path ziel = dir / "plm1Steuerung.ini";
     const std::string alt = "[alt]\r\nx = 1\r\n";
-    dateiSchreiben(ziel, alt);
+    textSchreiben(ziel, alt);
     Ini ini(Ini_New(1));
     for (int i = 0; i < 2000; ++i)
         ASSERT_EQ(Ini_PutInt(ini.get(), "konfig", ("eintrag" + std::to_string(i)).c_str(), i), 0);
@@ -293,7 +287,7 @@ TEST_F(IniDatei, FehlgeschlagenesSchreibenLaesstZielStehen) {
     sigaction(SIGXFSZ, &vorher, nullptr);
 
     EXPECT_EQ(ergebnis, INI_FEHLER_DATEI_SCHREIBEN);
-    EXPECT_EQ(dateiLesen(ziel), alt);
+    EXPECT_EQ(textLesen(ziel), alt);
     EXPECT_EQ(inhalt(), std::vector<std::string>{"plm1Steuerung.ini"});
 
     // A directory that does not exist: nothing to open.

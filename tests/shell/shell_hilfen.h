@@ -9,6 +9,7 @@
 #include "resources/panels.h"
 #include "shell/Plm1Steuerung_Main.h"
 #include "shell/Plm1_GemeinsameFunktionen.h"
+#include "tests/common/testdatei.h"
 
 #include <QAction>
 #include <QApplication>
@@ -86,10 +87,7 @@ inline QAction* fensterEintrag(int panel, const std::string& name) {
     return nullptr;
 }
 
-inline std::string dateiInhalt(const std::string& pfad) {
-    std::ifstream f(pfad, std::ios::binary);
-    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
-}
+using testdatei::textLesen;
 
 class ProgrammBank : public ::testing::Test {
   protected:
@@ -117,7 +115,7 @@ class ProgrammBank : public ::testing::Test {
     }
 
     std::string einstellungen() const {
-        return dateiInhalt(ordner.filePath("plm1Steuerung.ini").toStdString());
+        return textLesen(ordner.filePath("plm1Steuerung.ini").toStdString());
     }
     // The file up to the windows' places, which follow the unit's settings (and are there).
     std::string einstellungenVorLage() const {

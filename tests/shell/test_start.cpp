@@ -194,7 +194,7 @@ TEST_F(Start, UnlesbareEinstellungsdateiBleibtUnveraendert) {
         ASSERT_TRUE(f.anlegen());
         struct stat vorher {};
         ASSERT_EQ(::lstat(datei.c_str(), &vorher), 0);
-        const std::string bytesVorher = S_ISREG(vorher.st_mode) ? dateiInhalt(datei) : "";
+        const std::string bytesVorher = S_ISREG(vorher.st_mode) ? textLesen(datei) : "";
         const bool root = ::geteuid() == 0;
         if (f.alsBenutzer && root) {
             ASSERT_EQ(::chown(ordner.path().toStdString().c_str(), NIEMAND, NIEMAND), 0);
@@ -219,7 +219,7 @@ TEST_F(Start, UnlesbareEinstellungsdateiBleibtUnveraendert) {
         EXPECT_EQ(nachher.st_mode, vorher.st_mode);
         if (S_ISREG(vorher.st_mode)) {
             ::chmod(datei.c_str(), 0644);
-            EXPECT_EQ(dateiInhalt(datei), bytesVorher);
+            EXPECT_EQ(textLesen(datei), bytesVorher);
         }
         std::filesystem::remove_all(datei);
     }
@@ -395,7 +395,7 @@ TEST_F(Start, ErsterMenuestartUndNichtSchreibbareEinstellungen) {
             titel.push_back(p.first);
         EXPECT_EQ(titel, f.popups);
         if (f.popups.empty()) {
-            const std::string neu = dateiInhalt(menuedatei);
+            const std::string neu = textLesen(menuedatei);
             EXPECT_EQ(neu.substr(0, neu.find("[Lage]\r\n")), NEUE_EINSTELLUNGEN);
             std::filesystem::remove(menuedatei);
             EXPECT_EQ(fehlerausgabe.find("nicht gespeichert"), std::string::npos) << fehlerausgabe;
@@ -406,7 +406,7 @@ TEST_F(Start, ErsterMenuestartUndNichtSchreibbareEinstellungen) {
         EXPECT_NE(popups.back().second.find(erwartet), std::string::npos) << popups.back().second;
         EXPECT_NE(fehlerausgabe.find(erwartet), std::string::npos) << fehlerausgabe;
         if (f.datei) {
-            EXPECT_EQ(dateiInhalt(arbeit + "/plm1Steuerung.ini"), f.datei);
+            EXPECT_EQ(textLesen(arbeit + "/plm1Steuerung.ini"), f.datei);
         }
     }
 }

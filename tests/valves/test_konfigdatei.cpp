@@ -36,7 +36,7 @@ TEST_F(KonfigDatei, SpeichernSchreibt124BytesMitDenSelektorKennungen) {
     antwort = pfad("ventile.plc");
     menu("Speichern unter...");
     EXPECT_TRUE(popups.empty());
-    const auto bild = dateiLesen(antwort);
+    const auto bild = bytesLesen(antwort);
     ASSERT_EQ(bild.size(), 124u);
     EXPECT_EQ(bild, erwartetesBild({0, 1, 2, 2, 2, 2, 2, 2, 2, 2, 2}));
     EXPECT_EQ(bild[80], 3);
@@ -60,7 +60,7 @@ TEST_F(KonfigDatei, LadenNimmtDieArtenUndUebergehtDieKennungen) {
     auto bild = erwartetesBild({2, 0, 1, 5, 2, 2, 2, 2, 2, 2, 0});
     for (int i = 80; i < 124; ++i)
         bild[i] = 0x77; // other numbers there load the same way
-    dateiSchreiben(pfad("fremd.plc"), bild);
+    bytesSchreiben(pfad("fremd.plc"), bild);
     antwort = pfad("fremd.plc");
     menu("Laden...");
     EXPECT_TRUE(popups.empty());
@@ -111,7 +111,7 @@ TEST_F(KonfigDatei, FehlerhafteDateienAendernNichts) {
     };
     for (const Fall& f : faelle) {
         popups.clear();
-        if (f.inhalt) dateiSchreiben(pfad(f.name), *f.inhalt);
+        if (f.inhalt) bytesSchreiben(pfad(f.name), *f.inhalt);
         antwort = pfad(f.name);
         menu("Laden...");
         ASSERT_EQ(popups.size(), 1u) << f.name;
@@ -128,7 +128,7 @@ TEST_F(KonfigDatei, FehlerhafteDateienAendernNichts) {
 TEST_F(KonfigDatei, FehlgeschlagenesSpeichernLaesstDieAlteDateiStehen) {
     const std::string ziel = pfad("alt.plc");
     const auto alt = erwartetesBild({1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1});
-    dateiSchreiben(ziel, alt);
+    bytesSchreiben(ziel, alt);
     antwort = ziel;
 
     // Files may not grow past 100 bytes: the write of 124 bytes comes up short.
@@ -141,7 +141,7 @@ TEST_F(KonfigDatei, FehlgeschlagenesSpeichernLaesstDieAlteDateiStehen) {
     const Fehlercode f = KonfigDatei_Speichern();
     setrlimit(RLIMIT_FSIZE, &vorher);
     EXPECT_EQ(f, FEHLER_KONFIGDATEI_SCHREIBEN);
-    EXPECT_EQ(dateiLesen(ziel), alt);
+    EXPECT_EQ(bytesLesen(ziel), alt);
 
     // A folder that does not exist cannot be written at all.
     antwort = pfad("gibtsnicht/neu.plc");

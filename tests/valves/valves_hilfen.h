@@ -7,6 +7,7 @@
 #include "platform/ui/ui_test.h"
 #include "resources/Plm1SteuerungGui.h"
 #include "shell/Plm1_GemeinsameFunktionen.h"
+#include "tests/common/testdatei.h"
 #include "valves/Konfig_Main.h"
 #include "valves/Konfig_Userinterface.h"
 #include "valves/Konfigarray.h"
@@ -22,15 +23,8 @@
 #include <utility>
 #include <vector>
 
-inline std::vector<unsigned char> dateiLesen(const std::string& pfad) {
-    std::ifstream f(pfad, std::ios::binary);
-    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
-}
-
-inline void dateiSchreiben(const std::string& pfad, const std::vector<unsigned char>& daten) {
-    std::ofstream f(pfad, std::ios::binary | std::ios::trunc);
-    f.write(reinterpret_cast<const char*>(daten.data()), static_cast<std::streamsize>(daten.size()));
-}
+using testdatei::bytesLesen;
+using testdatei::bytesSchreiben;
 
 class KonfigBank : public ::testing::Test {
   protected:

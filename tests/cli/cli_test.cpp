@@ -420,6 +420,11 @@ TEST_F(Plm1Cli, PortUndAdresseAusDenEinstellungen) {
     EXPECT_EQ(l.aus, "VKR-PLM1-FUENF\n");
     l = starten({"id"}, dir, {{1, server.pfad()}});
     EXPECT_EQ(l.fehler, "Fehler #403012: Keine Antwort vom Gerät\n");
+    // The environment of the one who runs the tests does not reach plm1: its COM 1 would answer.
+    setenv("PLM1_COM1", server.pfad().c_str(), 1);
+    l = starten({"--address", "5", "id"}, dir);
+    unsetenv("PLM1_COM1");
+    EXPECT_NE(l.aus, "VKR-PLM1-FUENF\n");
 }
 
 TEST_F(Plm1Cli, GeraetUeberSeinenPfadAusDenEinstellungen) {

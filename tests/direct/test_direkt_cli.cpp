@@ -148,6 +148,16 @@ TEST_F(DirektCli, SigintBeendetMitNull) {
     EXPECT_EQ(e.exitCode, 0);
     EXPECT_EQ(e.aus.rfind("zeit,druck1,druck2,spannung,temperatur,status\n", 0), 0u);
     EXPECT_GE(std::count(e.aus.begin(), e.aus.end(), '\n'), 2) << e.aus;
+
+    // Without the signal it polls on until the deadline ends it.
+    a.unterbrechenWenn = nullptr;
+    a.frist = std::chrono::milliseconds(500);
+    const auto beginn = std::chrono::steady_clock::now();
+    const programmlauf::Ergebnis ohne = programmlauf::ausfuehren(
+        PLM1_PROGRAMM, {"--port", server.pfad(), "monitor", "--interval", "0.05"}, a);
+    EXPECT_LT(std::chrono::steady_clock::now() - beginn, std::chrono::seconds(10));
+    EXPECT_TRUE(ohne.fristAbgelaufen);
+    EXPECT_EQ(ohne.exitCode, -1);
 }
 
 TEST_F(DirektCli, FalscheOptionenSindAufruffehler) {

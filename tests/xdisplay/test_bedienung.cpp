@@ -81,7 +81,7 @@ QByteArray lesen(const QString& pfad) {
 class MitFensterverwaltung : public ::testing::Test {
   protected:
     void SetUp() override {
-        ASSERT_FALSE(programmPfad().isEmpty()) << "PLM1_PROGRAMM names the program";
+        ASSERT_FALSE(programmPfad().isEmpty()) << "PLM1_STEUERUNG names the program";
         ASSERT_TRUE(ordner.isValid());
         ASSERT_TRUE(sim.starten(
             {plm1sim::Einheit{'1', "VKR-PLM1-EINS"}, plm1sim::Einheit{'5', "VKR-PLM1-FUENF"}}, false));

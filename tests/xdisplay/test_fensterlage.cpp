@@ -37,8 +37,8 @@ class MitFensterverwaltung : public ::testing::TestWithParam<Schirm> {
         for (const char* werkzeug : {"Xvfb", "openbox", "xdotool", "xwininfo", "xprop"})
             if (QStandardPaths::findExecutable(werkzeug).isEmpty())
                 GTEST_SKIP() << werkzeug << " is not installed (scripts/install-deps.sh installs it)";
-        programm_ = QFileInfo(qEnvironmentVariable("PLM1_PROGRAMM")).absoluteFilePath();
-        ASSERT_FALSE(qEnvironmentVariable("PLM1_PROGRAMM").isEmpty()) << "PLM1_PROGRAMM names the program";
+        programm_ = QFileInfo(qEnvironmentVariable("PLM1_STEUERUNG")).absoluteFilePath();
+        ASSERT_FALSE(qEnvironmentVariable("PLM1_STEUERUNG").isEmpty()) << "PLM1_STEUERUNG names the program";
         ASSERT_TRUE(ordner_.isValid());
         schirm_ = QRect(0, 0, GetParam().breite, GetParam().hoehe);
         // The server picks a free display and names it on standard output.

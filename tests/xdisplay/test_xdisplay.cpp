@@ -33,7 +33,7 @@ constexpr int WERKZEUG_MS = 10000; // longest run of one xdotool call
 constexpr int FENSTER_MS = 20000;  // longest wait for a window to appear
 
 QString programmPfad() {
-    const QString pfad = qEnvironmentVariable("PLM1_PROGRAMM");
+    const QString pfad = qEnvironmentVariable("PLM1_STEUERUNG");
     return pfad.isEmpty() ? pfad : QFileInfo(pfad).absoluteFilePath(); // the program runs in its own folder
 }
 
@@ -199,7 +199,7 @@ int balkenProzent(const QImage& bild) {
 class EchtesX : public ::testing::Test {
   protected:
     void SetUp() override {
-        ASSERT_FALSE(programmPfad().isEmpty()) << "PLM1_PROGRAMM names the program";
+        ASSERT_FALSE(programmPfad().isEmpty()) << "PLM1_STEUERUNG names the program";
         ASSERT_TRUE(ordner.isValid());
         ASSERT_TRUE(sim.starten({plm1sim::Einheit{'1', "VKR-PLM1-SIM"}}, true));
         ASSERT_TRUE(programmStarten(programm, ordner, sim.pfad()));

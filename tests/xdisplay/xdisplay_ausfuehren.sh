@@ -9,7 +9,7 @@ for werkzeug in xvfb-run xdotool; do
     fi
 done
 test_binary=$1
-export PLM1_PROGRAMM=$2
+export PLM1_STEUERUNG=$2
 shift 2
 unset QT_QPA_PLATFORM
 exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" "$test_binary" "$@"

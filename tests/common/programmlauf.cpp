@@ -67,7 +67,7 @@ Ergebnis ausfuehren(const std::string& programm, const std::vector<std::string>&
     }
     const pid_t pid = fork();
     if (pid == 0) {
-        const int leer = open("/dev/null", O_RDONLY);
+        const int leer = open("/dev/null", O_RDONLY | O_CLOEXEC);
         if (leer < 0 || dup2(leer, STDIN_FILENO) < 0 || dup2(aus[1], STDOUT_FILENO) < 0 ||
             dup2(a.fehlerInAus ? aus[1] : fehler[1], STDERR_FILENO) < 0 || chdir(ordner.c_str()) != 0)
             _exit(126);

@@ -13,8 +13,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
+#include <algorithm>
 #include <climits>
 #include <cmath>
+#include <iterator>
 
 namespace uiint {
 QWidget* streifenNeu(QWidget* eltern); // ui_streifen.cpp
@@ -365,43 +367,39 @@ void streifenschreiberBauen(Ctrl& c, QWidget* eltern) {
     c.w = streifenNeu(eltern);
 }
 
-using Bauer = void (*)(Ctrl& c, QWidget* eltern);
-Bauer bauerFuer(CtrlArt a) {
-    switch (a) {
-    case CtrlArt::Knopf:
-        return knopfBauen;
-    case CtrlArt::Schalter:
-        return schalterBauen;
-    case CtrlArt::Checkbox:
-        return checkboxBauen;
-    case CtrlArt::Led:
-        return ledBauen;
-    case CtrlArt::Numerisch:
-        return numerischBauen;
-    case CtrlArt::Anzeige7Segment:
-        return anzeige7SegmentBauen;
-    case CtrlArt::Text:
-        return textBauen;
-    case CtrlArt::TextMeldung:
-        return textMeldungBauen;
-    case CtrlArt::Auswahl:
-        return auswahlBauen;
-    case CtrlArt::Verbindungsbild:
-        return verbindungsbildBauen;
-    case CtrlArt::Timer:
-        return timerBauen;
-    case CtrlArt::Canvas:
-        return canvasBauen;
-    case CtrlArt::Graph:
-        return graphBauen;
-    case CtrlArt::Rahmen:
-        return rahmenBauen;
-    case CtrlArt::Bild:
-        return bildBauen;
-    case CtrlArt::Streifenschreiber:
-        return streifenschreiberBauen;
-    }
-    return nullptr;
+// Every kind: its style number and its builder, in the order of CtrlArt.
+struct ArtEintrag {
+    CtrlArt art;
+    int stil;
+    void (*bauen)(Ctrl& c, QWidget* eltern);
+};
+constexpr ArtEintrag ARTEN[] = {
+    {CtrlArt::Knopf, CTRL_COMMAND_BUTTON, knopfBauen},
+    {CtrlArt::Schalter, CTRL_TOGGLE_SWITCH, schalterBauen},
+    {CtrlArt::Checkbox, CTRL_CHECK_BOX, checkboxBauen},
+    {CtrlArt::Led, CTRL_ROUND_LED, ledBauen},
+    {CtrlArt::Numerisch, CTRL_NUMERIC, numerischBauen},
+    {CtrlArt::Anzeige7Segment, CTRL_NUMERIC_DISPLAY_7SEG, anzeige7SegmentBauen},
+    {CtrlArt::Text, CTRL_STRING, textBauen},
+    {CtrlArt::TextMeldung, CTRL_TEXT_MSG, textMeldungBauen},
+    {CtrlArt::Auswahl, CTRL_RING, auswahlBauen},
+    {CtrlArt::Verbindungsbild, CTRL_PICTURE_RING, verbindungsbildBauen},
+    {CtrlArt::Timer, CTRL_TIMER, timerBauen},
+    {CtrlArt::Canvas, CTRL_CANVAS, canvasBauen},
+    {CtrlArt::Graph, CTRL_GRAPH, graphBauen},
+    {CtrlArt::Rahmen, CTRL_DECORATION, rahmenBauen},
+    {CtrlArt::Bild, CTRL_PICTURE, bildBauen},
+    {CtrlArt::Streifenschreiber, CTRL_STRIP_CHART, streifenschreiberBauen},
+};
+constexpr bool artenVollstaendig() {
+    for (std::size_t i = 0; i < std::size(ARTEN); ++i)
+        if (static_cast<std::size_t>(ARTEN[i].art) != i) return false;
+    return std::size(ARTEN) == static_cast<std::size_t>(CtrlArt::Streifenschreiber) + 1;
+}
+static_assert(artenVollstaendig(), "one entry per CtrlArt, in its order");
+
+const ArtEintrag& artEintrag(CtrlArt a) {
+    return ARTEN[static_cast<std::size_t>(a)];
 }
 
 // Kinds that read the mouse themselves; the others pass their clicks to the control filter.
@@ -445,7 +443,7 @@ void ctrlAufbauen(Panel& p, const CtrlDef& d) {
     c.cb = ctrlCallback(d.callback);
     c.farbeAn = d.farbeAn;
     c.sichtbar = d.sichtbar;
-    if (Bauer bauen = bauerFuer(d.art)) bauen(c, p.inhalt);
+    artEintrag(d.art).bauen(c, p.inhalt);
     p.ctrls[c.id] = std::move(neu);
     if (c.w) ctrlEinrichten(c); // not a timer
 }
@@ -608,44 +606,6 @@ int GetCtrlVal(int panel, int control, std::string* value) {
 // --------------------------------------------------------------------------------------------
 
 namespace {
-
-int ctrlStil(CtrlArt a) {
-    switch (a) {
-    case CtrlArt::Knopf:
-        return CTRL_COMMAND_BUTTON;
-    case CtrlArt::Schalter:
-        return CTRL_TOGGLE_SWITCH;
-    case CtrlArt::Checkbox:
-        return CTRL_CHECK_BOX;
-    case CtrlArt::Led:
-        return CTRL_ROUND_LED;
-    case CtrlArt::Numerisch:
-        return CTRL_NUMERIC;
-    case CtrlArt::Anzeige7Segment:
-        return CTRL_NUMERIC_DISPLAY_7SEG;
-    case CtrlArt::Text:
-        return CTRL_STRING;
-    case CtrlArt::TextMeldung:
-        return CTRL_TEXT_MSG;
-    case CtrlArt::Auswahl:
-        return CTRL_RING;
-    case CtrlArt::Verbindungsbild:
-        return CTRL_PICTURE_RING;
-    case CtrlArt::Timer:
-        return CTRL_TIMER;
-    case CtrlArt::Canvas:
-        return CTRL_CANVAS;
-    case CtrlArt::Graph:
-        return CTRL_GRAPH;
-    case CtrlArt::Rahmen:
-        return CTRL_DECORATION;
-    case CtrlArt::Bild:
-        return CTRL_PICTURE;
-    case CtrlArt::Streifenschreiber:
-        return CTRL_STRIP_CHART;
-    }
-    return 0;
-}
 
 void grenzenAnwenden(Ctrl& c) {
     spinGrenzen(c);
@@ -851,7 +811,7 @@ int GetCtrlAttribute(int panel, int control, int attribute, int* value) {
         *value = c->graph->hintergrund;
         return 0;
     case ATTR_CTRL_STYLE:
-        *value = ctrlStil(c->def.art);
+        *value = artEintrag(c->def.art).stil;
         return 0;
     case ATTR_ENABLED:
         if (!c->timer) return FEHLER_ATTRIBUT;
@@ -965,56 +925,13 @@ int ClearListCtrl(int panel, int control) {
 int NewCtrl(int panel, int style, const char* label, int top, int left) {
     Panel* p = uiint::panel(panel);
     if (!p) return FEHLER_PANEL;
+    // Every kind but the strip chart, which only a resource places.
+    const auto art = std::find_if(std::begin(ARTEN), std::end(ARTEN), [style](const ArtEintrag& e) {
+        return e.stil == style && e.art != CtrlArt::Streifenschreiber;
+    });
+    if (art == std::end(ARTEN)) return FEHLER_TYP;
     CtrlDef d;
-    switch (style) {
-    case CTRL_COMMAND_BUTTON:
-        d.art = CtrlArt::Knopf;
-        break;
-    case CTRL_TOGGLE_SWITCH:
-        d.art = CtrlArt::Schalter;
-        break;
-    case CTRL_CHECK_BOX:
-        d.art = CtrlArt::Checkbox;
-        break;
-    case CTRL_ROUND_LED:
-        d.art = CtrlArt::Led;
-        break;
-    case CTRL_NUMERIC:
-        d.art = CtrlArt::Numerisch;
-        break;
-    case CTRL_NUMERIC_DISPLAY_7SEG:
-        d.art = CtrlArt::Anzeige7Segment;
-        break;
-    case CTRL_STRING:
-        d.art = CtrlArt::Text;
-        break;
-    case CTRL_TEXT_MSG:
-        d.art = CtrlArt::TextMeldung;
-        break;
-    case CTRL_RING:
-        d.art = CtrlArt::Auswahl;
-        break;
-    case CTRL_PICTURE_RING:
-        d.art = CtrlArt::Verbindungsbild;
-        break;
-    case CTRL_TIMER:
-        d.art = CtrlArt::Timer;
-        break;
-    case CTRL_CANVAS:
-        d.art = CtrlArt::Canvas;
-        break;
-    case CTRL_GRAPH:
-        d.art = CtrlArt::Graph;
-        break;
-    case CTRL_DECORATION:
-        d.art = CtrlArt::Rahmen;
-        break;
-    case CTRL_PICTURE:
-        d.art = CtrlArt::Bild;
-        break;
-    default:
-        return FEHLER_TYP;
-    }
+    d.art = art->art;
     d.id = neueId(*p);
     if (d.id == INT_MAX) return FEHLER_CTRL; // no free id left above the resource's
     d.label = label ? label : "";

@@ -255,7 +255,7 @@ int ausfuehren(const Optionen& o, Befehl modul) {
         }
     }
     Konfigarray_Initialisieren();
-    std::copy(std::begin(k.ventilarten), std::end(k.ventilarten), gKonfig);
+    std::copy(std::begin(k.ventilarten), std::end(k.ventilarten), gVentilart);
     k.args = o.args;
     // The files a command names are checked before the port is opened and locked.
     if (const Pruefung pruefen = modulpruefung(o.befehl))

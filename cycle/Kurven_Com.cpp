@@ -36,14 +36,14 @@ Fehlercode uebertragungsfehler(Fehlercode f) {
 
 } // namespace
 
-void KurvenCom_KopfErstellen(unsigned char kopf[KURVENCOM_KOPFGROESSE], int invertiert) {
+void KurvenCom_KopfErstellen(unsigned char kopf[KURVENSATZ_KOPFGROESSE], int invertiert) {
     const KurvenKopf k{schritte(),
                        gKurveneckdaten[KE_ZYKLENUNBEGRENZT] == 1 ? 0 : gKurveneckdaten[KE_ZYKLEN]};
     KurvenSatz_KopfSchreiben(k, invertiert != 0, kopf);
 }
 
-void KurvenCom_SatzErstellen(unsigned char satz[KURVENCOM_SATZGROESSE], int schritt, const Ventilarten& arten,
-                             int invertiert) {
+void KurvenCom_SatzErstellen(unsigned char satz[KURVENSATZ_SATZGROESSE], int schritt,
+                             const Ventilarten& arten, int invertiert) {
     KurvenSatz s;
     int offen[ANZAHL_VENTILE] = {};
     int pumpe = 0;
@@ -75,11 +75,11 @@ int KurvenCom_PunkteErstellen(unsigned char* punkte, int invertiert) {
     KonfigMain_VentilartenHolen(arten);
     const int n = schritte();
     for (int i = 0; i < n; ++i)
-        KurvenCom_SatzErstellen(punkte + KURVENCOM_SATZGROESSE * i, i, arten, invertiert);
+        KurvenCom_SatzErstellen(punkte + KURVENSATZ_SATZGROESSE * i, i, arten, invertiert);
     return n;
 }
 
-Fehlercode KurvenCom_KopfAuswerten(const unsigned char kopf[KURVENCOM_KOPFGROESSE]) {
+Fehlercode KurvenCom_KopfAuswerten(const unsigned char kopf[KURVENSATZ_KOPFGROESSE]) {
     KurvenKopf gelesen;
     if (!KurvenSatz_KopfLesen(kopf, gelesen)) {
         VKR_Fehleruserstring(KURVENCOM_SPEICHERFEHLER_TEXT);
@@ -116,7 +116,7 @@ Fehlercode KurvenCom_PunkteAuswerten(const unsigned char* punkte, int anzahl) {
     int grenzenSchritt0[4] = {};
     bool warnung = false;
     for (int i = 0; i < anzahl; ++i) {
-        const unsigned char* satz = punkte + KURVENCOM_SATZGROESSE * i;
+        const unsigned char* satz = punkte + KURVENSATZ_SATZGROESSE * i;
         KurvenSatz gelesen;
         if (!KurvenSatz_Lesen(satz, gelesen)) {
             VKR_Fehleruserstring(KURVENCOM_SPEICHERFEHLER_TEXT);
@@ -168,31 +168,32 @@ Fehlercode KurvenCom_Plm1Upload() {
     if (const Fehlercode f = KurvenBereich_Pruefen(gKurveneckdaten, gKurven)) return f;
     std::vector<unsigned char> kopf;
     try {
-        kopf.resize(KURVENCOM_KOPFGROESSE);
+        kopf.resize(KURVENSATZ_KOPFGROESSE);
     } catch (const std::bad_alloc&) {
         return FEHLER_KURVEN_UPLOAD_KOPFPUFFER;
     }
     KurvenCom_KopfErstellen(kopf.data(), 0);
-    if (const Fehlercode f = GemCom_SpeicherdatenZuPLM1Senden(KURVENCOM_ADRESSE_KOPF, KURVENCOM_KOPFGROESSE,
+    if (const Fehlercode f = GemCom_SpeicherdatenZuPLM1Senden(KURVENSATZ_ADRESSE_KOPF, KURVENSATZ_KOPFGROESSE,
                                                               kopf.data(), 0, 50))
         return uebertragungsfehler(f);
     KurvenCom_KopfErstellen(kopf.data(), 1);
-    if (const Fehlercode f = GemCom_SpeicherdatenZuPLM1Senden(KURVENCOM_ADRESSE_KOPF_INVERTIERT,
-                                                              KURVENCOM_KOPFGROESSE, kopf.data(), 50, 100))
+    if (const Fehlercode f = GemCom_SpeicherdatenZuPLM1Senden(KURVENSATZ_ADRESSE_KOPF_INVERTIERT,
+                                                              KURVENSATZ_KOPFGROESSE, kopf.data(), 50, 100))
         return uebertragungsfehler(f);
 
     std::vector<unsigned char> punkte;
     try {
-        punkte.resize(static_cast<std::size_t>(KURVENCOM_SATZGROESSE) * static_cast<std::size_t>(schritte()));
+        punkte.resize(static_cast<std::size_t>(KURVENSATZ_SATZGROESSE) *
+                      static_cast<std::size_t>(schritte()));
     } catch (const std::bad_alloc&) {
         return FEHLER_KURVEN_UPLOAD_PUNKTEPUFFER;
     }
-    const int groesse = KURVENCOM_SATZGROESSE * KurvenCom_PunkteErstellen(punkte.data(), 0);
+    const int groesse = KURVENSATZ_SATZGROESSE * KurvenCom_PunkteErstellen(punkte.data(), 0);
     if (const Fehlercode f =
-            GemCom_SpeicherdatenZuPLM1Senden(KURVENCOM_ADRESSE_PUNKTE, groesse, punkte.data(), 0, 50))
+            GemCom_SpeicherdatenZuPLM1Senden(KURVENSATZ_ADRESSE_SAETZE, groesse, punkte.data(), 0, 50))
         return uebertragungsfehler(f);
     KurvenCom_PunkteErstellen(punkte.data(), 1);
-    if (const Fehlercode f = GemCom_SpeicherdatenZuPLM1Senden(KURVENCOM_ADRESSE_PUNKTE_INVERTIERT, groesse,
+    if (const Fehlercode f = GemCom_SpeicherdatenZuPLM1Senden(KURVENSATZ_ADRESSE_SAETZE_INVERTIERT, groesse,
                                                               punkte.data(), 50, 100))
         return uebertragungsfehler(f);
     return KEIN_FEHLER;
@@ -202,24 +203,24 @@ Fehlercode KurvenCom_Plm1Download() {
     VkrCom_FehlermeldungSet(0);
     std::vector<unsigned char> kopf;
     try {
-        kopf.resize(KURVENCOM_KOPFGROESSE);
+        kopf.resize(KURVENSATZ_KOPFGROESSE);
     } catch (const std::bad_alloc&) {
         return FEHLER_KURVEN_DOWNLOAD_KOPFPUFFER;
     }
     if (const Fehlercode f =
-            GemCom_SpeicherdatenVonPLM1Lesen(KURVENCOM_ADRESSE_KOPF, KURVENCOM_KOPFGROESSE, kopf.data(), 1))
+            GemCom_SpeicherdatenVonPLM1Lesen(KURVENSATZ_ADRESSE_KOPF, KURVENSATZ_KOPFGROESSE, kopf.data(), 1))
         return uebertragungsfehler(f);
     if (const Fehlercode f = KurvenCom_KopfAuswerten(kopf.data()); f != KEIN_FEHLER) return f;
 
     const int n = schritte();
     std::vector<unsigned char> punkte;
     try {
-        punkte.resize(static_cast<std::size_t>(KURVENCOM_SATZGROESSE) * static_cast<std::size_t>(n));
+        punkte.resize(static_cast<std::size_t>(KURVENSATZ_SATZGROESSE) * static_cast<std::size_t>(n));
     } catch (const std::bad_alloc&) {
         return FEHLER_KURVEN_DOWNLOAD_PUNKTEPUFFER;
     }
-    if (const Fehlercode f = GemCom_SpeicherdatenVonPLM1Lesen(KURVENCOM_ADRESSE_PUNKTE,
-                                                              KURVENCOM_SATZGROESSE * n, punkte.data(), 1))
+    if (const Fehlercode f = GemCom_SpeicherdatenVonPLM1Lesen(KURVENSATZ_ADRESSE_SAETZE,
+                                                              KURVENSATZ_SATZGROESSE * n, punkte.data(), 1))
         return uebertragungsfehler(f);
     return KurvenCom_PunkteAuswerten(punkte.data(), n);
 }

@@ -7,13 +7,6 @@
 #include "errors/VKR_Fehlercodes.h"
 #include "valves/Ventilarten.h"
 
-constexpr int KURVENCOM_ADRESSE_KOPF = KURVENSATZ_ADRESSE_KOPF;
-constexpr int KURVENCOM_ADRESSE_PUNKTE = KURVENSATZ_ADRESSE_SAETZE;
-constexpr int KURVENCOM_ADRESSE_KOPF_INVERTIERT = KURVENSATZ_ADRESSE_KOPF_INVERTIERT;
-constexpr int KURVENCOM_ADRESSE_PUNKTE_INVERTIERT = KURVENSATZ_ADRESSE_SAETZE_INVERTIERT;
-constexpr int KURVENCOM_KOPFGROESSE = KURVENSATZ_KOPFGROESSE;
-constexpr int KURVENCOM_SATZGROESSE = KURVENSATZ_SATZGROESSE;
-
 constexpr const char* KURVENCOM_SPEICHERFEHLER_TEXT =
     "Speicherfehler im PLM-1.\nSenden Sie die Kurven erneut zum PLM-1";
 constexpr const char* KURVENCOM_WARNUNG_TITEL = "Warnung";
@@ -29,19 +22,19 @@ constexpr const char* KURVENCOM_WARNUNG_TEXT =
 [[nodiscard]] Fehlercode KurvenCom_Plm1Download();
 
 // Encodes the head of the cycle held in gKurveneckdaten.
-void KurvenCom_KopfErstellen(unsigned char kopf[KURVENCOM_KOPFGROESSE], int invertiert);
+void KurvenCom_KopfErstellen(unsigned char kopf[KURVENSATZ_KOPFGROESSE], int invertiert);
 // Encodes the N records (N = ANZAHLSCHRITTE) with the valve kinds of the valve configuration into
 // 16 * N bytes; returns N.
 int KurvenCom_PunkteErstellen(unsigned char* punkte, int invertiert);
 // Checks the head and takes over step count and runs (-9407, -9408; the cycle is then unchanged).
-[[nodiscard]] Fehlercode KurvenCom_KopfAuswerten(const unsigned char kopf[KURVENCOM_KOPFGROESSE]);
+[[nodiscard]] Fehlercode KurvenCom_KopfAuswerten(const unsigned char kopf[KURVENSATZ_KOPFGROESSE]);
 // Checks and decodes `anzahl` records (at most ANZAHLSCHRITTE) into steps 0 .. anzahl-1 (-9409 at the first
 // bad record; the steps before keep what was decoded). Shows the "Warnung" popup once when the records
 // carry different limits.
 [[nodiscard]] Fehlercode KurvenCom_PunkteAuswerten(const unsigned char* punkte, int anzahl);
 
 // Pure parts, with the valve kinds given.
-void KurvenCom_SatzErstellen(unsigned char satz[KURVENCOM_SATZGROESSE], int schritt, const Ventilarten& arten,
-                             int invertiert);
+void KurvenCom_SatzErstellen(unsigned char satz[KURVENSATZ_SATZGROESSE], int schritt,
+                             const Ventilarten& arten, int invertiert);
 // Percent -> -255..255: a cycle record holds at most the unit's full scale (see PumpenFeld).
 int KurvenCom_PumpeZuGeraet(int32_t prozent);

@@ -14,8 +14,9 @@ struct Bereich {
     int adresse;
     bool invertiert;
 };
-constexpr Bereich KOEPFE[] = {{KURVENCOM_ADRESSE_KOPF, false}, {KURVENCOM_ADRESSE_KOPF_INVERTIERT, true}};
-constexpr Bereich PUNKTE[] = {{KURVENCOM_ADRESSE_PUNKTE, false}, {KURVENCOM_ADRESSE_PUNKTE_INVERTIERT, true}};
+constexpr Bereich KOEPFE[] = {{KURVENSATZ_ADRESSE_KOPF, false}, {KURVENSATZ_ADRESSE_KOPF_INVERTIERT, true}};
+constexpr Bereich PUNKTE[] = {{KURVENSATZ_ADRESSE_SAETZE, false},
+                              {KURVENSATZ_ADRESSE_SAETZE_INVERTIERT, true}};
 
 } // namespace
 
@@ -23,20 +24,20 @@ Fehlercode KurvenPruefen_Vergleichen(int* ersteAbweichung) {
     *ersteAbweichung = -1;
     std::vector<unsigned char> kopf, punkte;
     try {
-        kopf.resize(KURVENCOM_KOPFGROESSE);
-        punkte.resize(static_cast<std::size_t>(KURVENCOM_SATZGROESSE) * KURVEN_SCHRITTE_MAX);
+        kopf.resize(KURVENSATZ_KOPFGROESSE);
+        punkte.resize(static_cast<std::size_t>(KURVENSATZ_SATZGROESSE) * KURVEN_SCHRITTE_MAX);
     } catch (const std::bad_alloc&) {
         return FEHLER_BLOCK_PRUEFEN_PUFFER;
     }
     for (const Bereich& b : KOEPFE) {
         KurvenCom_KopfErstellen(kopf.data(), b.invertiert);
-        if (const Fehlercode f = GemVergleich_KopieVergleichen(b.adresse, KURVENCOM_KOPFGROESSE, kopf.data(),
+        if (const Fehlercode f = GemVergleich_KopieVergleichen(b.adresse, KURVENSATZ_KOPFGROESSE, kopf.data(),
                                                                b.invertiert, ersteAbweichung))
             return f;
         if (*ersteAbweichung >= 0) return KEIN_FEHLER;
     }
     for (const Bereich& b : PUNKTE) {
-        const int groesse = KURVENCOM_SATZGROESSE * KurvenCom_PunkteErstellen(punkte.data(), b.invertiert);
+        const int groesse = KURVENSATZ_SATZGROESSE * KurvenCom_PunkteErstellen(punkte.data(), b.invertiert);
         if (const Fehlercode f = GemVergleich_KopieVergleichen(b.adresse, groesse, punkte.data(),
                                                                b.invertiert, ersteAbweichung))
             return f;
@@ -46,12 +47,12 @@ Fehlercode KurvenPruefen_Vergleichen(int* ersteAbweichung) {
 }
 
 std::string KurvenPruefen_OrtBeschreiben(int adresse) {
-    const bool invertiert = adresse >= KURVENCOM_ADRESSE_KOPF_INVERTIERT;
+    const bool invertiert = adresse >= KURVENSATZ_ADRESSE_KOPF_INVERTIERT;
     const int schlicht =
-        invertiert ? adresse - (KURVENCOM_ADRESSE_KOPF_INVERTIERT - KURVENCOM_ADRESSE_KOPF) : adresse;
+        invertiert ? adresse - (KURVENSATZ_ADRESSE_KOPF_INVERTIERT - KURVENSATZ_ADRESSE_KOPF) : adresse;
     const std::string teil =
-        schlicht >= KURVENCOM_ADRESSE_PUNKTE
-            ? "Schritt " + std::to_string((schlicht - KURVENCOM_ADRESSE_PUNKTE) / KURVENCOM_SATZGROESSE + 1)
+        schlicht >= KURVENSATZ_ADRESSE_SAETZE
+            ? "Schritt " + std::to_string((schlicht - KURVENSATZ_ADRESSE_SAETZE) / KURVENSATZ_SATZGROESSE + 1)
             : "Kopf";
     return GemVergleich_OrtText(adresse, teil, invertiert);
 }

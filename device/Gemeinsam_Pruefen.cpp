@@ -11,24 +11,25 @@ struct Eintrag {
     int item;
 };
 
-bool gAn = true;
+bool gPruefenEin = true;
 Eintrag gEintraege[GEMPRUEFEN_MAX_MENUS];
 int gAnzahl = 0;
 
 void menuGewaehlt(int, int, void*, int) {
-    GemPruefen_Einschalten(!gAn);
+    GemPruefen_Einschalten(!gPruefenEin);
 }
 
 } // namespace
 
 bool GemPruefen_Eingeschaltet() {
-    return gAn;
+    return gPruefenEin;
 }
 
 void GemPruefen_Einschalten(bool an) {
-    gAn = an;
+    gPruefenEin = an;
     for (int i = 0; i < gAnzahl; ++i)
-        (void)SetMenuBarAttribute(gEintraege[i].leiste, gEintraege[i].item, ATTR_CHECKED, gAn ? 1 : 0);
+        (void)SetMenuBarAttribute(gEintraege[i].leiste, gEintraege[i].item, ATTR_CHECKED,
+                                  gPruefenEin ? 1 : 0);
 }
 
 int GemPruefen_MenuEintragHinzufuegen(int panel, int menuId) {
@@ -37,7 +38,7 @@ int GemPruefen_MenuEintragHinzufuegen(int panel, int menuId) {
     const int item = NewMenuItem(leiste, menuId, GEMPRUEFEN_MENUTEXT, -1, 0, &menuGewaehlt, nullptr);
     if (item < 0) return item;
     gEintraege[gAnzahl++] = Eintrag{leiste, item};
-    (void)SetMenuBarAttribute(leiste, item, ATTR_CHECKED, gAn ? 1 : 0);
+    (void)SetMenuBarAttribute(leiste, item, ATTR_CHECKED, gPruefenEin ? 1 : 0);
     return item;
 }
 
@@ -48,10 +49,10 @@ void GemPruefen_ReadIni(IniText ini) {
 }
 
 void GemPruefen_WriteIni(IniText ini) {
-    (void)Ini_PutInt(ini, GEMPRUEFEN_INI_SEKTION, GEMPRUEFEN_INI_SCHLUESSEL, gAn ? 1 : 0);
+    (void)Ini_PutInt(ini, GEMPRUEFEN_INI_SEKTION, GEMPRUEFEN_INI_SCHLUESSEL, gPruefenEin ? 1 : 0);
 }
 
 void GemPruefen_Zuruecksetzen() {
-    gAn = true;
+    gPruefenEin = true;
     gAnzahl = 0;
 }

@@ -22,7 +22,8 @@ constexpr double KEIN_WERT = std::numeric_limits<double>::quiet_NaN();
 constexpr int FARBE_KREIS[DIREKT_KREISE] = {0x1F5FBF, 0xC03A20};
 constexpr int FARBE_GRENZE[DIREKT_KREISE] = {0x6F9FE8, 0xE8906F};
 
-DirektVerlauf gVerlauf;
+DirektMessreihe gMessreihe;
+const StripChartQuelleVon<DirektMessreihe> gChartQuelle(gMessreihe);
 DirektAufzeichnung gAufzeichnung;
 
 void aufzeichnungAnzeigen() {
@@ -47,13 +48,14 @@ void spanneUebernehmen(int panel) {
 } // namespace
 
 void DirektTrend_Initialisieren(int panel) {
-    SetStripChartSource(panel, DIREKTPNL_TREND, &gVerlauf, VERLAUF_SPUREN);
-    SetStripChartTrace(panel, DIREKTPNL_TREND, VERLAUF_DRUCK1, FARBE_KREIS[0], 0, "Druck 1");
-    SetStripChartTrace(panel, DIREKTPNL_TREND, VERLAUF_DRUCK2, FARBE_KREIS[1], 0, "Druck 2");
-    SetStripChartTrace(panel, DIREKTPNL_TREND, VERLAUF_OBEN1, FARBE_GRENZE[0], 1, "Grenzen 1");
-    SetStripChartTrace(panel, DIREKTPNL_TREND, VERLAUF_UNTEN1, FARBE_GRENZE[0], 1, "");
-    SetStripChartTrace(panel, DIREKTPNL_TREND, VERLAUF_OBEN2, FARBE_GRENZE[1], 1, "Grenzen 2");
-    SetStripChartTrace(panel, DIREKTPNL_TREND, VERLAUF_UNTEN2, FARBE_GRENZE[1], 1, "");
+    SetStripChartSource(panel, DIREKTPNL_TREND, &gChartQuelle, MESSREIHE_SPUREN);
+    SetStripChartUnit(panel, DIREKTPNL_TREND, DIREKTTREND_EINHEIT);
+    SetStripChartTrace(panel, DIREKTPNL_TREND, MESSREIHE_DRUCK1, FARBE_KREIS[0], 0, "Druck 1");
+    SetStripChartTrace(panel, DIREKTPNL_TREND, MESSREIHE_DRUCK2, FARBE_KREIS[1], 0, "Druck 2");
+    SetStripChartTrace(panel, DIREKTPNL_TREND, MESSREIHE_OBEN1, FARBE_GRENZE[0], 1, "Grenzen 1");
+    SetStripChartTrace(panel, DIREKTPNL_TREND, MESSREIHE_UNTEN1, FARBE_GRENZE[0], 1, "");
+    SetStripChartTrace(panel, DIREKTPNL_TREND, MESSREIHE_OBEN2, FARBE_GRENZE[1], 1, "Grenzen 2");
+    SetStripChartTrace(panel, DIREKTPNL_TREND, MESSREIHE_UNTEN2, FARBE_GRENZE[1], 1, "");
     SetCtrlVal(panel, DIREKTPNL_TRENDSPANNE, DIREKTTREND_STANDARD_MINUTEN);
     spanneUebernehmen(panel);
     aufzeichnungAnzeigen();
@@ -67,13 +69,13 @@ void DirektTrend_Abgefragt(int status) {
     const DirektArrays& a = gDirekt;
     const auto jetzt = std::chrono::system_clock::now();
     const double zeit = std::chrono::duration<double>(jetzt.time_since_epoch()).count();
-    double werte[VERLAUF_SPUREN];
+    double werte[MESSREIHE_SPUREN];
     for (int n = 0; n < DIREKT_KREISE; ++n) {
-        werte[VERLAUF_DRUCK1 + n] = a.druck[n];
-        werte[VERLAUF_OBEN1 + 2 * n] = a.druckHighEin[n] ? a.druckHigh[n] : KEIN_WERT;
-        werte[VERLAUF_UNTEN1 + 2 * n] = a.druckLowEin[n] ? a.druckLow[n] : KEIN_WERT;
+        werte[MESSREIHE_DRUCK1 + n] = a.druck[n];
+        werte[MESSREIHE_OBEN1 + 2 * n] = a.druckHighEin[n] ? a.druckHigh[n] : KEIN_WERT;
+        werte[MESSREIHE_UNTEN1 + 2 * n] = a.druckLowEin[n] ? a.druckLow[n] : KEIN_WERT;
     }
-    gVerlauf.hinzufuegen(zeit, werte);
+    gMessreihe.hinzufuegen(zeit, werte);
     if (gDirektPanelHandle > 0) RefreshStripChart(gDirektPanelHandle, DIREKTPNL_TREND);
 
     if (!gAufzeichnung.laeuft()) return;
@@ -82,8 +84,8 @@ void DirektTrend_Abgefragt(int status) {
     aufzeichnungAnzeigen();
 }
 
-const DirektVerlauf& DirektTrend_Verlauf() {
-    return gVerlauf;
+const DirektMessreihe& DirektTrend_Messreihe() {
+    return gMessreihe;
 }
 
 const DirektAufzeichnung& DirektTrend_Aufzeichnung() {

@@ -3,9 +3,10 @@
 // recording of every poll to a CSV file, with their controls.
 
 #include "direct/Direkt_Aufzeichnung.h"
-#include "direct/Direkt_Verlauf.h"
+#include "direct/Direkt_Messreihe.h"
 
 constexpr int DIREKTTREND_STANDARD_MINUTEN = 5;
+constexpr const char* DIREKTTREND_EINHEIT = "mbar";
 constexpr const char* DIREKTTREND_CSV_FILTER = "*.csv";
 
 // Binds the chart of the loaded panel to the history and sets its traces and span.
@@ -16,7 +17,7 @@ void DirektTrend_Freigeben();
 // running recording. A failed write ends the recording and shows its error in the error controls.
 void DirektTrend_Abgefragt(int status);
 
-const DirektVerlauf& DirektTrend_Verlauf();
+const DirektMessreihe& DirektTrend_Messreihe();
 const DirektAufzeichnung& DirektTrend_Aufzeichnung();
 
 int Callback_Direkt_Trend(int panel, int control, int event, void* callbackData, int eventData1,

@@ -17,16 +17,6 @@
 namespace plm1sim {
 namespace {
 
-constexpr int ZYKLUS_KOPF = KURVENSATZ_ADRESSE_KOPF;
-constexpr int ZYKLUS_SAETZE = KURVENSATZ_ADRESSE_SAETZE;
-constexpr int ZYKLUS_KOPF_INVERTIERT = KURVENSATZ_ADRESSE_KOPF_INVERTIERT;
-constexpr int ZYKLUS_SAETZE_INVERTIERT = KURVENSATZ_ADRESSE_SAETZE_INVERTIERT;
-constexpr int ZYKLUS_SCHRITTE_MAX = KURVEN_SCHRITTE_MAX;
-constexpr int TASTEN_NUTZBYTES = BLOCK_CHECKSUMME;
-constexpr double KEINE_OBERGRENZE = SPEICHERBILD_KEINE_GRENZE;
-constexpr double KEINE_UNTERGRENZE = -SPEICHERBILD_KEINE_GRENZE;
-constexpr int TASTE_HOECHSTE = TASTE_STOPP;
-
 double prozent(int geraet) {
     return Speicherbild_PumpeVonGeraet(geraet);
 }
@@ -35,17 +25,18 @@ bool passt(const std::vector<std::uint8_t>& speicher, int start, int laenge) {
     return start >= 0 && laenge >= 0 && static_cast<std::size_t>(start) + laenge <= speicher.size();
 }
 
-// The key block n (0..8) with its inverted copy: both check sums right, every used byte inverted.
+// The key block n (0..8) with its inverted copy: both check sums right, every used byte (those before the
+// check sum) inverted.
 bool tastenkopieStimmt(const std::vector<std::uint8_t>& speicher, int n) {
     const int a = TASTENSPEICHER_ADRESSE + n * TASTENBLOCK_GROESSE;
     const int b = TASTENSPEICHER_INVERTIERT_ADRESSE + n * TASTENBLOCK_GROESSE;
     if (!passt(speicher, a, TASTENBLOCK_GROESSE) || !passt(speicher, b, TASTENBLOCK_GROESSE)) return false;
     const unsigned char* klar = speicher.data() + a;
     const unsigned char* inv = speicher.data() + b;
-    if (!Speicherbild_PruefsummeStimmt(klar, TASTEN_NUTZBYTES) ||
-        !Speicherbild_PruefsummeStimmt(inv, TASTEN_NUTZBYTES))
+    if (!Speicherbild_PruefsummeStimmt(klar, BLOCK_CHECKSUMME) ||
+        !Speicherbild_PruefsummeStimmt(inv, BLOCK_CHECKSUMME))
         return false;
-    for (int i = 0; i < TASTEN_NUTZBYTES; ++i)
+    for (int i = 0; i < BLOCK_CHECKSUMME; ++i)
         if (klar[i] != static_cast<unsigned char>(~inv[i])) return false;
     return true;
 }
@@ -91,21 +82,24 @@ void Ablauf::starten(Zustand& z, const std::vector<std::uint8_t>& speicher) {
         z.status = (z.status | STATUS_SPEICHERFEHLER) & ~(STATUS_ZYKLUS_LAEUFT | STATUS_ZYKLUS_PAUSE);
     };
     KurvenKopf kopf;
-    if (!passt(speicher, ZYKLUS_KOPF_INVERTIERT, KURVENSATZ_KOPFGROESSE) ||
-        !KurvenSatz_KopieStimmt(&speicher[ZYKLUS_KOPF], &speicher[ZYKLUS_KOPF_INVERTIERT],
-                                KURVENSATZ_KOPFGROESSE, KURVENSATZ_KOPF_NUTZBYTES, 1) ||
-        !KurvenSatz_KopfLesen(&speicher[ZYKLUS_KOPF], kopf) || kopf.schritte < 1 ||
-        kopf.schritte > ZYKLUS_SCHRITTE_MAX)
+    if (!passt(speicher, KURVENSATZ_ADRESSE_KOPF_INVERTIERT, KURVENSATZ_KOPFGROESSE) ||
+        !KurvenSatz_KopieStimmt(&speicher[KURVENSATZ_ADRESSE_KOPF],
+                                &speicher[KURVENSATZ_ADRESSE_KOPF_INVERTIERT], KURVENSATZ_KOPFGROESSE,
+                                KURVENSATZ_KOPF_NUTZBYTES, 1) ||
+        !KurvenSatz_KopfLesen(&speicher[KURVENSATZ_ADRESSE_KOPF], kopf) || kopf.schritte < 1 ||
+        kopf.schritte > KURVEN_SCHRITTE_MAX)
         return fehler();
     const int laenge = kopf.schritte * KURVENSATZ_SATZGROESSE;
-    if (!passt(speicher, ZYKLUS_SAETZE_INVERTIERT, laenge) ||
-        !KurvenSatz_KopieStimmt(&speicher[ZYKLUS_SAETZE], &speicher[ZYKLUS_SAETZE_INVERTIERT],
-                                KURVENSATZ_SATZGROESSE, KURVENSATZ_SATZ_NUTZBYTES, kopf.schritte))
+    if (!passt(speicher, KURVENSATZ_ADRESSE_SAETZE_INVERTIERT, laenge) ||
+        !KurvenSatz_KopieStimmt(&speicher[KURVENSATZ_ADRESSE_SAETZE],
+                                &speicher[KURVENSATZ_ADRESSE_SAETZE_INVERTIERT], KURVENSATZ_SATZGROESSE,
+                                KURVENSATZ_SATZ_NUTZBYTES, kopf.schritte))
         return fehler();
     std::vector<Schritt> zyklus;
     for (int i = 0; i < kopf.schritte; ++i) {
         KurvenSatz satz;
-        if (!KurvenSatz_Lesen(&speicher[ZYKLUS_SAETZE + i * KURVENSATZ_SATZGROESSE], satz)) return fehler();
+        if (!KurvenSatz_Lesen(&speicher[KURVENSATZ_ADRESSE_SAETZE + i * KURVENSATZ_SATZGROESSE], satz))
+            return fehler();
         Schritt s;
         s.ventile = satz.ventilbits;
         for (int k = 0; k < 2; ++k) {
@@ -174,8 +168,8 @@ bool Ablauf::tasteDruecken(int taste, Zustand& z, const std::vector<std::uint8_t
     const int zeiten[2] = {t[TASTE_ZEIT1], t[TASTE_ZEIT2]};
     for (int k = 0; k < 2; ++k) {
         s.pumpe[k] = pumpen[k];
-        s.oben[k] = pumpen[k] >= 0 && aktiv[k] ? druck[k] : KEINE_OBERGRENZE;
-        s.unten[k] = pumpen[k] < 0 && aktiv[k] ? druck[k] : KEINE_UNTERGRENZE;
+        s.oben[k] = pumpen[k] >= 0 && aktiv[k] ? druck[k] : SPEICHERBILD_KEINE_GRENZE;
+        s.unten[k] = pumpen[k] < 0 && aktiv[k] ? druck[k] : -SPEICHERBILD_KEINE_GRENZE;
         tastenzeit_[k] = zeiten[k] * schrittzeit_;
     }
     taste_ = s;
@@ -228,7 +222,7 @@ std::string tastenbefehlAusfuehren(Bus& bus, const std::string& zeile, char adre
         taste = TASTE_PAUSE;
     else if (wort == "stop")
         taste = TASTE_STOPP;
-    else if (wort != "press" || !(ein >> taste) || taste < 1 || taste > TASTE_HOECHSTE)
+    else if (wort != "press" || !(ein >> taste) || taste < 1 || taste > TASTE_STOPP)
         taste = 0;
     std::string andere;
     if (ein >> andere) adresse = andere.size() == 1 ? andere[0] : '\0';

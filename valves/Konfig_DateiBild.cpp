@@ -11,13 +11,16 @@
 namespace {
 constexpr const char* DATEIART = "Konfig";
 constexpr int VERSATZ_ARTEN = DATEIKOPF_GROESSE;
+constexpr int VERSATZ_AUSWAHL = VERSATZ_ARTEN + 4 * ANZAHL_VENTILE;
 } // namespace
 
 void KonfigDatei_BildErstellen(unsigned char bild[KONFIGDATEI_GROESSE]) {
     std::memset(bild, 0, KONFIGDATEI_GROESSE);
     DateiKopf_Schreiben(bild, DATEIART, DATEI_VERSION);
-    for (int i = 0; i < KONFIG_WORTE; ++i)
-        le32_setzen(bild + VERSATZ_ARTEN + 4 * i, gKonfig[i]);
+    for (int i = 0; i < ANZAHL_VENTILE; ++i) {
+        le32_setzen(bild + VERSATZ_ARTEN + 4 * i, gVentilart[i]);
+        le32_setzen(bild + VERSATZ_AUSWAHL + 4 * i, gVentilartAuswahl[i]);
+    }
 }
 
 Fehlercode KonfigDatei_BildAuswerten(const unsigned char* bild, int laenge, Ventilarten& arten) {

@@ -113,9 +113,9 @@ void KonfigMain_DisplayPanel(int fromPanel) {
 
 Fehlercode KonfigMain_ReadIni(IniText ini) {
     Ventilarten arten;
-    std::copy_n(gKonfig, ANZAHL_VENTILE, arten);
+    std::copy_n(gVentilart, ANZAHL_VENTILE, arten);
     Fehlercode ersterFehler = Konfigarray_IniLesen(ini, arten);
-    std::copy_n(arten, ANZAHL_VENTILE, gKonfig);
+    std::copy_n(arten, ANZAHL_VENTILE, gVentilart);
     KonfigGui_ArrayToGui();
 
     int wert = 0;
@@ -142,7 +142,7 @@ void KonfigMain_WriteIni(IniText ini) {
     for (int i = 0; i < ANZAHL_VENTILE; ++i) {
         char schluessel[8];
         std::snprintf(schluessel, sizeof schluessel, "v%d", i + 1);
-        (void)Ini_PutInt(ini, INI_SEKTION, schluessel, gKonfig[i]);
+        (void)Ini_PutInt(ini, INI_SEKTION, schluessel, gVentilart[i]);
     }
     // A port whose adapter was absent stays configured as long as the operator asked for no other one.
     int com = VkrCom_ComPortGet();

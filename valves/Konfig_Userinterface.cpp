@@ -25,20 +25,20 @@ void eintraegeSetzen(int ctrl, int art) {
 
 void KonfigGui_Initialisieren() {
     for (int i = 0; i < ANZAHL_VENTILE; ++i)
-        eintraegeSetzen(gKonfig[ANZAHL_VENTILE + i], VENTILART_NC);
+        eintraegeSetzen(gVentilartAuswahl[i], VENTILART_NC);
 }
 
 void KonfigGui_ArrayToGui() {
     if (konfigPanelHandle <= 0) return;
     for (int i = 0; i < ANZAHL_VENTILE; ++i) {
-        const int ctrl = gKonfig[ANZAHL_VENTILE + i];
-        eintraegeSetzen(ctrl, gKonfig[i]);
-        SetCtrlVal(konfigPanelHandle, ctrl, gKonfig[i]);
+        const int ctrl = gVentilartAuswahl[i];
+        eintraegeSetzen(ctrl, gVentilart[i]);
+        SetCtrlVal(konfigPanelHandle, ctrl, gVentilart[i]);
     }
 }
 
 void KonfigGui_GuiToArray() {
     if (konfigPanelHandle <= 0) return;
     for (int i = 0; i < ANZAHL_VENTILE; ++i)
-        GetCtrlVal(konfigPanelHandle, gKonfig[ANZAHL_VENTILE + i], &gKonfig[i]);
+        GetCtrlVal(konfigPanelHandle, gVentilartAuswahl[i], &gVentilart[i]);
 }

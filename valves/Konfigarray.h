@@ -1,12 +1,12 @@
 #pragma once
-// The valve configuration table: kinds of valves 1..11 and the identifiers of their selectors.
+// The valve configuration table: kinds of valves 1..11, and beside it the identifiers of their selectors.
 
 #include "errors/VKR_Fehlercodes.h"
 #include "platform/files/inifile.h"
 #include "valves/Ventilarten.h"
 
-constexpr int KONFIG_WORTE = 2 * ANZAHL_VENTILE;
-extern int gKonfig[KONFIG_WORTE]; // 0..10 valve kinds (0 n.v., 1 NO, 2 NC), 11..21 selector ids 3..13
+extern Ventilarten gVentilart;                // kind of valve i (0 n.v., 1 NO, 2 NC)
+extern int gVentilartAuswahl[ANZAHL_VENTILE]; // control id of valve i's selector in the settings window
 
 void Konfigarray_Initialisieren();
 

@@ -88,14 +88,14 @@ long rssKiB() {
 }
 
 // The values a running cycle gives: pressures stepping every few seconds, limits switching on and off.
-void punktVon(long i, double (&w)[VERLAUF_SPUREN]) {
-    const double t = i * DIREKTVERLAUF_TAKT_S;
-    w[VERLAUF_DRUCK1] = 800 * std::sin(t / 37.0) + 20 * std::sin(t * 3.1);
-    w[VERLAUF_DRUCK2] = -400 + 300 * std::cos(t / 23.0);
-    w[VERLAUF_OBEN1] = (i / 40) % 2 ? 700.0 : NAN;
-    w[VERLAUF_UNTEN1] = NAN;
-    w[VERLAUF_OBEN2] = NAN;
-    w[VERLAUF_UNTEN2] = (i / 60) % 3 ? -600.0 : NAN;
+void punktVon(long i, double (&w)[MESSREIHE_SPUREN]) {
+    const double t = i * DIREKTMESSREIHE_TAKT_S;
+    w[MESSREIHE_DRUCK1] = 800 * std::sin(t / 37.0) + 20 * std::sin(t * 3.1);
+    w[MESSREIHE_DRUCK2] = -400 + 300 * std::cos(t / 23.0);
+    w[MESSREIHE_OBEN1] = (i / 40) % 2 ? 700.0 : NAN;
+    w[MESSREIHE_UNTEN1] = NAN;
+    w[MESSREIHE_OBEN2] = NAN;
+    w[MESSREIHE_UNTEN2] = (i / 60) % 3 ? -600.0 : NAN;
 }
 
 // plm1-sim --paced in its own process; returns its pid and the device path.
@@ -189,23 +189,23 @@ int main(int argc, char** argv) {
     DisplayPanel(panel);
 
     // (1) 8 hours of history, then updates at each span.
-    DirektVerlauf verlauf;
-    double w[VERLAUF_SPUREN];
+    DirektMessreihe reihe;
+    double w[MESSREIHE_SPUREN];
     const double start = 1.7e9;
     long i = 0;
-    for (; i < verlauf.kapazitaet(); ++i) {
+    for (; i < reihe.kapazitaet(); ++i) {
         punktVon(i, w);
-        verlauf.hinzufuegen(start + i * DIREKTVERLAUF_TAKT_S, w);
+        reihe.hinzufuegen(start + i * DIREKTMESSREIHE_TAKT_S, w);
     }
-    const long rssVerlauf = rssKiB();
-    SetStripChartSource(panel, DIREKTPNL_TREND, &verlauf, VERLAUF_SPUREN);
-    DirektTrend_Initialisieren(panel); // traces, names; then back to the bench's history
-    SetStripChartSource(panel, DIREKTPNL_TREND, &verlauf, VERLAUF_SPUREN);
+    const long rssReihe = rssKiB();
+    const StripChartQuelleVon<DirektMessreihe> quelle(reihe);
+    DirektTrend_Initialisieren(panel); // traces, names; then over to the bench's history
+    SetStripChartSource(panel, DIREKTPNL_TREND, &quelle, MESSREIHE_SPUREN);
     QWidget* chart = UI_CtrlWidget(panel, DIREKTPNL_TREND);
     app.processEvents();
     std::printf(
         "bench_trend: trend update = one point into %ld points (8 h at 2 Hz) + repaint of the %dx%d chart\n",
-        verlauf.anzahl(), chart->width(), chart->height());
+        reihe.anzahl(), chart->width(), chart->height());
     for (int minuten : {1, 5, 15, 60}) {
         SetStripChartSpan(panel, DIREKTPNL_TREND, 60.0 * minuten);
         std::vector<double> zeiten, cpu;
@@ -213,7 +213,7 @@ int main(int argc, char** argv) {
             punktVon(i, w);
             const auto t0 = Uhr::now();
             const double c0 = verbrauch().cpu; // Qt's drawing threads included
-            verlauf.hinzufuegen(start + i * DIREKTVERLAUF_TAKT_S, w);
+            reihe.hinzufuegen(start + i * DIREKTMESSREIHE_TAKT_S, w);
             RefreshStripChart(panel, DIREKTPNL_TREND);
             chart->repaint();
             cpu.push_back(verbrauch().cpu - c0);
@@ -233,10 +233,10 @@ int main(int argc, char** argv) {
     }
     std::printf("  resident memory: %ld KiB before the window, %ld KiB with it and 8 h of history "
                 "(history %.1f MiB: %ld points)\n",
-                rssVorher, rssVerlauf, verlauf.kapazitaet() * 32.0 / (1 << 20), verlauf.anzahl());
+                rssVorher, rssReihe, reihe.kapazitaet() * 32.0 / (1 << 20), reihe.anzahl());
 
     // (2) Polling in monitor mode against the unit running the example cycle, timer-driven as in the program.
-    SetStripChartSource(panel, DIREKTPNL_TREND, &DirektTrend_Verlauf(), VERLAUF_SPUREN);
+    DirektTrend_Initialisieren(panel); // back to the program's history
     SetStripChartSpan(panel, DIREKTPNL_TREND, 60.0 * 60);
     if (VkrCom_Open(PORT) != 0 || VkrCom_AdresseSet('1') != 0) return 1;
     if (!beispiel::beispielzyklusSenden() || VKRPLM1_DeviceFunction(PORT, '1', "start") != 0) {
@@ -260,7 +260,7 @@ int main(int argc, char** argv) {
         const long zeilen0 = DirektTrend_Aufzeichnung().zeilen();
         mitAufzeichnung.push_back(messen(sekunden, true));
         const long zeilen = DirektTrend_Aufzeichnung().zeilen() - zeilen0;
-        if (!DirektTrend_Aufzeichnung().laeuft() || zeilen < long(sekunden / DIREKTVERLAUF_TAKT_S) / 2) {
+        if (!DirektTrend_Aufzeichnung().laeuft() || zeilen < long(sekunden / DIREKTMESSREIHE_TAKT_S) / 2) {
             std::fprintf(stderr, "recording did not keep up (%ld lines)\n", zeilen);
             gut = false;
         }

@@ -372,7 +372,7 @@ namespace {
 // With the log on, what is about to be thrown away is logged first: bytes already read from the line and,
 // with `auchLeitung`, what the line holds now (a line begun in line mode is handed over by raw mode).
 void verworfeneProtokollieren(int port, QSerialPort* p, bool auchLeitung) {
-    if (!rs232trace::gAn) return;
+    if (!rs232trace::gProtokollLaeuft) return;
     if (auchLeitung) {
         rohmodus(port);
         p->waitForReadyRead(0);
@@ -396,7 +396,7 @@ int FlushInQ(int port) {
 }
 
 void Rs232_TransaktionBeenden(int port, bool fehlgeschlagen) {
-    if (!rs232trace::gAn) return;
+    if (!rs232trace::gProtokollLaeuft) return;
     if (QSerialPort* p = offen(port)) verworfeneProtokollieren(port, p, fehlgeschlagen);
     Rs232Trace_TransaktionEnde();
 }

@@ -13,7 +13,7 @@
 #include <unistd.h>
 
 namespace rs232trace {
-bool gAn = false;
+bool gProtokollLaeuft = false;
 }
 
 namespace {
@@ -39,40 +39,41 @@ struct Protokoll {
     long long ms = -1; // time of the last piece in `zeile`
 };
 
-Protokoll gP;
+Protokoll gProtokoll;
 
 long long jetztMs() {
-    if (gP.uhr) return gP.uhr();
-    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - gP.beginn)
+    if (gProtokoll.uhr) return gProtokoll.uhr();
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() -
+                                                                 gProtokoll.beginn)
         .count();
 }
 
 void zeileSchreiben() {
-    if (gP.zeile.empty()) return;
-    gP.zeile += '\n';
-    std::fputs(gP.zeile.c_str(), gP.datei);
+    if (gProtokoll.zeile.empty()) return;
+    gProtokoll.zeile += '\n';
+    std::fputs(gProtokoll.zeile.c_str(), gProtokoll.datei);
     // Flushed a line at a time: the log must hold everything up to a crash or a pulled plug.
-    std::fflush(gP.datei);
-    gP.zeile.clear();
-    gP.richtung = 0;
-    gP.ms = -1;
+    std::fflush(gProtokoll.datei);
+    gProtokoll.zeile.clear();
+    gProtokoll.richtung = 0;
+    gProtokoll.ms = -1;
 }
 
 // Appends to the open line; a new piece begins when the direction or the millisecond changes.
 void stueck(char richtung, const std::string& text) {
     const long long t = jetztMs();
-    if (richtung != gP.richtung || t != gP.ms) {
-        if (!gP.zeile.empty()) gP.zeile += "  ";
-        gP.zeile += "[" + std::to_string(t) + "] " + richtung + ' ';
-        gP.richtung = richtung;
-        gP.ms = t;
+    if (richtung != gProtokoll.richtung || t != gProtokoll.ms) {
+        if (!gProtokoll.zeile.empty()) gProtokoll.zeile += "  ";
+        gProtokoll.zeile += "[" + std::to_string(t) + "] " + richtung + ' ';
+        gProtokoll.richtung = richtung;
+        gProtokoll.ms = t;
     }
-    gP.zeile += text;
+    gProtokoll.zeile += text;
 }
 
 void eigeneZeile(const std::string& text) {
     zeileSchreiben();
-    gP.zeile = "[" + std::to_string(jetztMs()) + "] " + text;
+    gProtokoll.zeile = "[" + std::to_string(jetztMs()) + "] " + text;
     zeileSchreiben();
 }
 
@@ -124,32 +125,32 @@ bool Rs232Trace_Starten(const std::string& datei, std::string* grund) {
     Rs232Trace_Beenden();
     const int fd = Datei_FortlaufendOeffnen(datei, grund);
     if (fd < 0) return false;
-    gP.datei = ::fdopen(fd, "w");
-    if (!gP.datei) {
+    gProtokoll.datei = ::fdopen(fd, "w");
+    if (!gProtokoll.datei) {
         ::close(fd);
         if (grund) *grund = "kein Speicher";
         return false;
     }
-    gP.beginn = std::chrono::steady_clock::now();
+    gProtokoll.beginn = std::chrono::steady_clock::now();
     const QString beginn = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz"));
-    std::fprintf(gP.datei,
+    std::fprintf(gProtokoll.datei,
                  "# PLM-1 Verkehrsprotokoll ab %s; [ms seit Beginn] > gesendet, < empfangen, ! Ereignis\n",
                  beginn.toUtf8().constData());
-    std::fflush(gP.datei);
-    rs232trace::gAn = true;
+    std::fflush(gProtokoll.datei);
+    rs232trace::gProtokollLaeuft = true;
     return true;
 }
 
 void Rs232Trace_Beenden() {
-    if (!gP.datei) return;
+    if (!gProtokoll.datei) return;
     zeileSchreiben();
-    std::fclose(gP.datei);
-    gP.datei = nullptr;
-    rs232trace::gAn = false;
+    std::fclose(gProtokoll.datei);
+    gProtokoll.datei = nullptr;
+    rs232trace::gProtokollLaeuft = false;
 }
 
 void Rs232Trace_UhrSetzen(std::function<long long()> msUhr) {
-    gP.uhr = std::move(msUhr);
+    gProtokoll.uhr = std::move(msUhr);
 }
 
 std::string Rs232Trace_Text(const char* daten, int n) {

@@ -6,7 +6,7 @@
 #include <string>
 
 namespace rs232trace {
-extern bool gAn; // the log is running
+extern bool gProtokollLaeuft; // the log is running
 void transaktion();
 void gesendet(const char* daten, int n);
 void empfangen(const char* daten, int n);
@@ -32,28 +32,28 @@ std::string Rs232Trace_Text(const char* daten, int n);
 // Hooks of the serial layer: a new transaction begins (the input queue is emptied), bytes went out or
 // came in, a read ended without data (time-out, lost line), a port was opened or closed.
 inline void Rs232Trace_Transaktion() {
-    if (rs232trace::gAn) rs232trace::transaktion();
+    if (rs232trace::gProtokollLaeuft) rs232trace::transaktion();
 }
 inline void Rs232Trace_Gesendet(const char* daten, int n) {
-    if (rs232trace::gAn && n > 0) rs232trace::gesendet(daten, n);
+    if (rs232trace::gProtokollLaeuft && n > 0) rs232trace::gesendet(daten, n);
 }
 inline void Rs232Trace_Empfangen(const char* daten, int n) {
-    if (rs232trace::gAn && n > 0) rs232trace::empfangen(daten, n);
+    if (rs232trace::gProtokollLaeuft && n > 0) rs232trace::empfangen(daten, n);
 }
 // Bytes the serial layer had read and throws away (after an unexpected handshake, a reply cut short).
 inline void Rs232Trace_Verworfen(const char* daten, int n) {
-    if (rs232trace::gAn && n > 0) rs232trace::verworfen(daten, n);
+    if (rs232trace::gProtokollLaeuft && n > 0) rs232trace::verworfen(daten, n);
 }
 // The transaction is over: its line goes to the file now, not when the next one begins.
 inline void Rs232Trace_TransaktionEnde() {
-    if (rs232trace::gAn) rs232trace::transaktionEnde();
+    if (rs232trace::gProtokollLaeuft) rs232trace::transaktionEnde();
 }
 inline void Rs232Trace_Ereignis(const char* text) {
-    if (rs232trace::gAn) rs232trace::ereignis(text);
+    if (rs232trace::gProtokollLaeuft) rs232trace::ereignis(text);
 }
 inline void Rs232Trace_Geoeffnet(int port, const std::string& pfad) {
-    if (rs232trace::gAn) rs232trace::geoeffnet(port, pfad);
+    if (rs232trace::gProtokollLaeuft) rs232trace::geoeffnet(port, pfad);
 }
 inline void Rs232Trace_Geschlossen(int port) {
-    if (rs232trace::gAn) rs232trace::geschlossen(port);
+    if (rs232trace::gProtokollLaeuft) rs232trace::geschlossen(port);
 }

@@ -13,8 +13,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
+#include <algorithm>
 #include <climits>
 #include <cmath>
+#include <iterator>
 
 namespace uiint {
 QWidget* streifenNeu(QWidget* eltern); // ui_streifen.cpp
@@ -204,6 +206,231 @@ void ctrlPlatzieren(Ctrl& c, int top, int left, int width, int height) {
         c.label->setGeometry(left, top - ls.height() - 2, std::max(ls.width(), w), ls.height());
 }
 
+namespace {
+
+// ---- one builder per kind: makes the widget from c.def and connects what it reports
+
+// Text of the resource definition as the control shows it: labels, switch texts, ring items.
+QString ressourcenText(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// The control's callback with `event`, for a widget signal.
+auto melder(const Ctrl& c, int event = EVENT_COMMIT) {
+    return [ph = c.panel, id = c.id, event] { rufeCtrl(ph, id, event, 0, 0); };
+}
+
+void knopfBauen(Ctrl& c, QWidget* eltern) {
+    auto* b = new QPushButton(ressourcenText(c.def.label), eltern);
+    b->setAutoDefault(false);
+    QObject::connect(b, &QPushButton::clicked, b, melder(c));
+    c.w = b;
+}
+
+void schalterBauen(Ctrl& c, QWidget* eltern) {
+    auto* s = new SchalterWidget(eltern);
+    s->textAn = ressourcenText(c.def.textAn);
+    s->textAus = ressourcenText(c.def.textAus);
+    QObject::connect(s, &QAbstractButton::clicked, s, melder(c));
+    c.w = s;
+}
+
+void checkboxBauen(Ctrl& c, QWidget* eltern) {
+    auto* b = new QCheckBox(ressourcenText(c.def.label), eltern);
+    QObject::connect(b, &QCheckBox::clicked, b, melder(c));
+    c.w = b;
+}
+
+void ledBauen(Ctrl& c, QWidget* eltern) {
+    auto* l = new LedWidget(eltern);
+    l->farbeAn = c.farbeAn;
+    l->farbeAus = c.farbeAus;
+    c.w = l;
+}
+
+void numerischBauen(Ctrl& c, QWidget* eltern) {
+    auto* s = new ZahlFeld(eltern);
+    s->setKeyboardTracking(false); // one change per finished edit, not per keystroke
+    s->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    s->setAccelerated(true);
+    if (c.def.anzeige) {
+        s->setReadOnly(true);
+        s->setButtonSymbols(QAbstractSpinBox::NoButtons);
+        s->setFocusPolicy(Qt::NoFocus);
+    }
+    c.w = s;
+    spinGrenzen(c);
+    {
+        const QSignalBlocker b(s);
+        s->setValue(begrenzt(c, 0));
+    }
+    QObject::connect(s, &QDoubleSpinBox::valueChanged, s, melder(c));
+}
+
+void anzeige7SegmentBauen(Ctrl& c, QWidget* eltern) {
+    auto* l = new QLCDNumber(lcdStellen(c.def), eltern);
+    l->setSegmentStyle(QLCDNumber::Flat);
+    l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    l->setAutoFillBackground(true);
+    QPalette pal = l->palette();
+    pal.setColor(QPalette::Window, QColor(0x1E, 0x26, 0x1E));
+    pal.setColor(QPalette::WindowText, QColor(0x6C, 0xF0, 0x6C));
+    pal.setColor(QPalette::Light, QColor(0x6C, 0xF0, 0x6C));
+    pal.setColor(QPalette::Dark, QColor(0x1E, 0x26, 0x1E));
+    for (auto rolle : {QPalette::WindowText, QPalette::Light}) // dimmed: dull digits
+        pal.setColor(QPalette::Disabled, rolle, QColor(0x4A, 0x62, 0x4A));
+    l->setPalette(pal);
+    c.w = l;
+    c.wert = begrenzt(c, 0);
+    l->display(zahlText(c, c.wert));
+}
+
+// A display: selectable, wrapped plain text in a sunken field.
+void textanzeigeBauen(Ctrl& c, QWidget* eltern) {
+    auto* l = new QLabel(eltern);
+    l->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    l->setAutoFillBackground(true);
+    l->setBackgroundRole(QPalette::Base);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    l->setWordWrap(true);
+    l->setMargin(2);
+    l->setTextFormat(Qt::PlainText);
+    l->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    c.w = l;
+}
+
+void textBauen(Ctrl& c, QWidget* eltern) {
+    if (c.def.anzeige) {
+        textanzeigeBauen(c, eltern);
+        return;
+    }
+    auto* e = new QLineEdit(eltern);
+    QObject::connect(e, &QLineEdit::editingFinished, e, [e, melde = melder(c)] {
+        if (!e->isModified()) return;
+        e->setModified(false);
+        melde();
+    });
+    c.w = e;
+}
+
+void textMeldungBauen(Ctrl& c, QWidget* eltern) {
+    auto* l = new QLabel(ressourcenText(c.def.label), eltern);
+    l->setTextFormat(Qt::PlainText);
+    l->setWordWrap(c.def.height > 0 && c.def.height > l->fontMetrics().height() * 3 / 2);
+    c.w = l;
+}
+
+void auswahlBauen(Ctrl& c, QWidget* eltern) {
+    auto* b = new QComboBox(eltern);
+    for (const ListenEintrag& e : c.def.eintraege)
+        b->addItem(ressourcenText(e.text));
+    c.eintraege = c.def.eintraege;
+    QObject::connect(b, &QComboBox::activated, b, melder(c));
+    c.w = b;
+}
+
+void verbindungsbildBauen(Ctrl& c, QWidget* eltern) {
+    auto* v = new VerbindungsWidget(eltern);
+    v->setCursor(Qt::PointingHandCursor);
+    c.w = v;
+}
+
+// No widget: only the ticks.
+void timerBauen(Ctrl& c, QWidget* eltern) {
+    c.timer = new QTimer(eltern);
+    c.timer->setInterval(intervallMs(c.def.intervall));
+    QObject::connect(c.timer, &QTimer::timeout, c.timer, melder(c, EVENT_TIMER_TICK));
+    if (c.def.aktiv) c.timer->start();
+}
+
+void canvasBauen(Ctrl& c, QWidget* eltern) {
+    c.canvas = new CanvasWidget(eltern, c.panel, c.id);
+    c.w = c.canvas;
+}
+
+void graphBauen(Ctrl& c, QWidget* eltern) {
+    c.graph = new GraphWidget(eltern, c.panel, c.id);
+    c.w = c.graph;
+}
+
+void rahmenBauen(Ctrl& c, QWidget* eltern) {
+    c.w = new QGroupBox(ressourcenText(c.def.label), eltern);
+}
+
+void bildBauen(Ctrl& c, QWidget* eltern) {
+    auto* f = new QFrame(eltern);
+    f->setFrameStyle(QFrame::StyledPanel | QFrame::Plain);
+    c.w = f;
+}
+
+void streifenschreiberBauen(Ctrl& c, QWidget* eltern) {
+    c.w = streifenNeu(eltern);
+}
+
+// Every kind: its style number and its builder, in the order of CtrlArt.
+struct ArtEintrag {
+    CtrlArt art;
+    int stil;
+    void (*bauen)(Ctrl& c, QWidget* eltern);
+};
+constexpr ArtEintrag ARTEN[] = {
+    {CtrlArt::Knopf, CTRL_COMMAND_BUTTON, knopfBauen},
+    {CtrlArt::Schalter, CTRL_TOGGLE_SWITCH, schalterBauen},
+    {CtrlArt::Checkbox, CTRL_CHECK_BOX, checkboxBauen},
+    {CtrlArt::Led, CTRL_ROUND_LED, ledBauen},
+    {CtrlArt::Numerisch, CTRL_NUMERIC, numerischBauen},
+    {CtrlArt::Anzeige7Segment, CTRL_NUMERIC_DISPLAY_7SEG, anzeige7SegmentBauen},
+    {CtrlArt::Text, CTRL_STRING, textBauen},
+    {CtrlArt::TextMeldung, CTRL_TEXT_MSG, textMeldungBauen},
+    {CtrlArt::Auswahl, CTRL_RING, auswahlBauen},
+    {CtrlArt::Verbindungsbild, CTRL_PICTURE_RING, verbindungsbildBauen},
+    {CtrlArt::Timer, CTRL_TIMER, timerBauen},
+    {CtrlArt::Canvas, CTRL_CANVAS, canvasBauen},
+    {CtrlArt::Graph, CTRL_GRAPH, graphBauen},
+    {CtrlArt::Rahmen, CTRL_DECORATION, rahmenBauen},
+    {CtrlArt::Bild, CTRL_PICTURE, bildBauen},
+    {CtrlArt::Streifenschreiber, CTRL_STRIP_CHART, streifenschreiberBauen},
+};
+constexpr bool artenVollstaendig() {
+    for (std::size_t i = 0; i < std::size(ARTEN); ++i)
+        if (static_cast<std::size_t>(ARTEN[i].art) != i) return false;
+    return std::size(ARTEN) == static_cast<std::size_t>(CtrlArt::Streifenschreiber) + 1;
+}
+static_assert(artenVollstaendig(), "one entry per CtrlArt, in its order");
+
+const ArtEintrag& artEintrag(CtrlArt a) {
+    return ARTEN[static_cast<std::size_t>(a)];
+}
+
+// Kinds that read the mouse themselves; the others pass their clicks to the control filter.
+bool eigeneMaus(CtrlArt a) {
+    return a == CtrlArt::Canvas || a == CtrlArt::Graph || a == CtrlArt::Streifenschreiber;
+}
+
+// Tooltip, label, place, event filter, stacking and visibility of a built control.
+void ctrlEinrichten(Ctrl& c) {
+    const CtrlDef& d = c.def;
+    if (!d.tooltip.empty()) c.w->setToolTip(QString::fromStdString(d.tooltip));
+    if (labelOrt(d.art) != LabelOrt::Keiner && !d.label.empty()) setzeLabel(c, d.label);
+    // A text message without a width takes the width of its text, now and whenever the text changes.
+    const bool textBreite = d.art == CtrlArt::TextMeldung && d.width <= 0;
+    ctrlPlatzieren(c, d.top, d.left, d.width > 0 || textBreite ? d.width : standardBreite(d.art),
+                   d.height > 0 ? d.height : standardHoehe(d.art));
+    const bool mausFilter = !eigeneMaus(d.art);
+    auto* filter = new CtrlFilter(c.w, c.panel, c.id, mausFilter);
+    c.w->installEventFilter(filter);
+    if (mausFilter)
+        for (QWidget* kind : c.w->findChildren<QWidget*>())
+            kind->installEventFilter(filter);
+    if (d.art == CtrlArt::Rahmen || d.art == CtrlArt::Bild) c.w->lower(); // behind the controls it frames
+    if (!d.sichtbar) {
+        c.w->hide();
+        if (c.label) c.label->hide();
+    }
+}
+
+} // namespace
+
 void ctrlAufbauen(Panel& p, const CtrlDef& d) {
     auto neu = std::make_unique<Ctrl>();
     Ctrl& c = *neu;
@@ -216,181 +443,9 @@ void ctrlAufbauen(Panel& p, const CtrlDef& d) {
     c.cb = ctrlCallback(d.callback);
     c.farbeAn = d.farbeAn;
     c.sichtbar = d.sichtbar;
-    const int ph = p.handle, id = c.id;
-    QWidget* eltern = p.inhalt;
-    const QString label = QString::fromStdString(d.label);
-    bool mausFilter = true;
-
-    switch (d.art) {
-    case CtrlArt::Knopf: {
-        auto* b = new QPushButton(label, eltern);
-        b->setAutoDefault(false);
-        QObject::connect(b, &QPushButton::clicked, b, [ph, id] { rufeCtrl(ph, id, EVENT_COMMIT, 0, 0); });
-        c.w = b;
-        break;
-    }
-    case CtrlArt::Schalter: {
-        auto* s = new SchalterWidget(eltern);
-        s->textAn = QString::fromStdString(d.textAn);
-        s->textAus = QString::fromStdString(d.textAus);
-        QObject::connect(s, &QAbstractButton::clicked, s, [ph, id] { rufeCtrl(ph, id, EVENT_COMMIT, 0, 0); });
-        c.w = s;
-        break;
-    }
-    case CtrlArt::Checkbox: {
-        auto* b = new QCheckBox(label, eltern);
-        QObject::connect(b, &QCheckBox::clicked, b, [ph, id] { rufeCtrl(ph, id, EVENT_COMMIT, 0, 0); });
-        c.w = b;
-        break;
-    }
-    case CtrlArt::Led: {
-        auto* l = new LedWidget(eltern);
-        l->farbeAn = c.farbeAn;
-        l->farbeAus = c.farbeAus;
-        c.w = l;
-        break;
-    }
-    case CtrlArt::Numerisch: {
-        auto* s = new ZahlFeld(eltern);
-        s->setKeyboardTracking(false); // one change per finished edit, not per keystroke
-        s->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        s->setAccelerated(true);
-        if (d.anzeige) {
-            s->setReadOnly(true);
-            s->setButtonSymbols(QAbstractSpinBox::NoButtons);
-            s->setFocusPolicy(Qt::NoFocus);
-        }
-        c.w = s;
-        spinGrenzen(c);
-        {
-            const QSignalBlocker b(s);
-            s->setValue(begrenzt(c, 0));
-        }
-        QObject::connect(s, &QDoubleSpinBox::valueChanged, s,
-                         [ph, id] { rufeCtrl(ph, id, EVENT_COMMIT, 0, 0); });
-        break;
-    }
-    case CtrlArt::Anzeige7Segment: {
-        auto* l = new QLCDNumber(lcdStellen(d), eltern);
-        l->setSegmentStyle(QLCDNumber::Flat);
-        l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        l->setAutoFillBackground(true);
-        QPalette pal = l->palette();
-        pal.setColor(QPalette::Window, QColor(0x1E, 0x26, 0x1E));
-        pal.setColor(QPalette::WindowText, QColor(0x6C, 0xF0, 0x6C));
-        pal.setColor(QPalette::Light, QColor(0x6C, 0xF0, 0x6C));
-        pal.setColor(QPalette::Dark, QColor(0x1E, 0x26, 0x1E));
-        for (auto rolle : {QPalette::WindowText, QPalette::Light}) // dimmed: dull digits
-            pal.setColor(QPalette::Disabled, rolle, QColor(0x4A, 0x62, 0x4A));
-        l->setPalette(pal);
-        c.w = l;
-        c.wert = begrenzt(c, 0);
-        l->display(zahlText(c, c.wert));
-        break;
-    }
-    case CtrlArt::Text: {
-        if (d.anzeige) {
-            auto* l = new QLabel(eltern);
-            l->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-            l->setAutoFillBackground(true);
-            l->setBackgroundRole(QPalette::Base);
-            l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            l->setWordWrap(true);
-            l->setMargin(2);
-            l->setTextFormat(Qt::PlainText);
-            l->setTextInteractionFlags(Qt::TextSelectableByMouse);
-            c.w = l;
-        } else {
-            auto* e = new QLineEdit(eltern);
-            QObject::connect(e, &QLineEdit::editingFinished, e, [ph, id, e] {
-                if (!e->isModified()) return;
-                e->setModified(false);
-                rufeCtrl(ph, id, EVENT_COMMIT, 0, 0);
-            });
-            c.w = e;
-        }
-        break;
-    }
-    case CtrlArt::TextMeldung: {
-        auto* l = new QLabel(label, eltern);
-        l->setTextFormat(Qt::PlainText);
-        l->setWordWrap(d.height > 0 && d.height > l->fontMetrics().height() * 3 / 2);
-        c.w = l;
-        break;
-    }
-    case CtrlArt::Auswahl: {
-        auto* b = new QComboBox(eltern);
-        for (const ListenEintrag& e : d.eintraege)
-            b->addItem(QString::fromStdString(e.text));
-        c.eintraege = d.eintraege;
-        QObject::connect(b, &QComboBox::activated, b, [ph, id] { rufeCtrl(ph, id, EVENT_COMMIT, 0, 0); });
-        c.w = b;
-        break;
-    }
-    case CtrlArt::Verbindungsbild: {
-        auto* v = new VerbindungsWidget(eltern);
-        v->setCursor(Qt::PointingHandCursor);
-        c.w = v;
-        break;
-    }
-    case CtrlArt::Timer: {
-        c.timer = new QTimer(eltern);
-        c.timer->setInterval(intervallMs(d.intervall));
-        QObject::connect(c.timer, &QTimer::timeout, c.timer,
-                         [ph, id] { rufeCtrl(ph, id, EVENT_TIMER_TICK, 0, 0); });
-        if (d.aktiv) c.timer->start();
-        break;
-    }
-    case CtrlArt::Canvas: {
-        auto* cv = new CanvasWidget(eltern, ph, id);
-        c.canvas = cv;
-        c.w = cv;
-        mausFilter = false;
-        break;
-    }
-    case CtrlArt::Graph: {
-        auto* g = new GraphWidget(eltern, ph, id);
-        c.graph = g;
-        c.w = g;
-        mausFilter = false;
-        break;
-    }
-    case CtrlArt::Rahmen: {
-        auto* g = new QGroupBox(label, eltern);
-        c.w = g;
-        break;
-    }
-    case CtrlArt::Streifenschreiber:
-        c.w = streifenNeu(eltern);
-        mausFilter = false;
-        break;
-    case CtrlArt::Bild: {
-        auto* f = new QFrame(eltern);
-        f->setFrameStyle(QFrame::StyledPanel | QFrame::Plain);
-        c.w = f;
-        break;
-    }
-    }
-
-    Ctrl* cp = neu.get();
+    artEintrag(d.art).bauen(c, p.inhalt);
     p.ctrls[c.id] = std::move(neu);
-    if (!cp->w) return; // timer
-    if (!d.tooltip.empty()) cp->w->setToolTip(QString::fromStdString(d.tooltip));
-    if (labelOrt(d.art) != LabelOrt::Keiner && !d.label.empty()) setzeLabel(*cp, d.label);
-    // A text message without a width takes the width of its text, now and whenever the text changes.
-    const bool textBreite = d.art == CtrlArt::TextMeldung && d.width <= 0;
-    ctrlPlatzieren(*cp, d.top, d.left, d.width > 0 || textBreite ? d.width : standardBreite(d.art),
-                   d.height > 0 ? d.height : standardHoehe(d.art));
-    auto* filter = new CtrlFilter(cp->w, ph, cp->id, mausFilter);
-    cp->w->installEventFilter(filter);
-    if (mausFilter)
-        for (QWidget* kind : cp->w->findChildren<QWidget*>())
-            kind->installEventFilter(filter);
-    if (d.art == CtrlArt::Rahmen || d.art == CtrlArt::Bild) cp->w->lower(); // behind the controls it frames
-    if (!d.sichtbar) {
-        cp->w->hide();
-        if (cp->label) cp->label->hide();
-    }
+    if (c.w) ctrlEinrichten(c); // not a timer
 }
 
 void ctrlEntfernen(Panel& p, int id) {
@@ -551,44 +606,6 @@ int GetCtrlVal(int panel, int control, std::string* value) {
 // --------------------------------------------------------------------------------------------
 
 namespace {
-
-int ctrlStil(CtrlArt a) {
-    switch (a) {
-    case CtrlArt::Knopf:
-        return CTRL_COMMAND_BUTTON;
-    case CtrlArt::Schalter:
-        return CTRL_TOGGLE_SWITCH;
-    case CtrlArt::Checkbox:
-        return CTRL_CHECK_BOX;
-    case CtrlArt::Led:
-        return CTRL_ROUND_LED;
-    case CtrlArt::Numerisch:
-        return CTRL_NUMERIC;
-    case CtrlArt::Anzeige7Segment:
-        return CTRL_NUMERIC_DISPLAY_7SEG;
-    case CtrlArt::Text:
-        return CTRL_STRING;
-    case CtrlArt::TextMeldung:
-        return CTRL_TEXT_MSG;
-    case CtrlArt::Auswahl:
-        return CTRL_RING;
-    case CtrlArt::Verbindungsbild:
-        return CTRL_PICTURE_RING;
-    case CtrlArt::Timer:
-        return CTRL_TIMER;
-    case CtrlArt::Canvas:
-        return CTRL_CANVAS;
-    case CtrlArt::Graph:
-        return CTRL_GRAPH;
-    case CtrlArt::Rahmen:
-        return CTRL_DECORATION;
-    case CtrlArt::Bild:
-        return CTRL_PICTURE;
-    case CtrlArt::Streifenschreiber:
-        return CTRL_STRIP_CHART;
-    }
-    return 0;
-}
 
 void grenzenAnwenden(Ctrl& c) {
     spinGrenzen(c);
@@ -794,7 +811,7 @@ int GetCtrlAttribute(int panel, int control, int attribute, int* value) {
         *value = c->graph->hintergrund;
         return 0;
     case ATTR_CTRL_STYLE:
-        *value = ctrlStil(c->def.art);
+        *value = artEintrag(c->def.art).stil;
         return 0;
     case ATTR_ENABLED:
         if (!c->timer) return FEHLER_ATTRIBUT;
@@ -908,56 +925,13 @@ int ClearListCtrl(int panel, int control) {
 int NewCtrl(int panel, int style, const char* label, int top, int left) {
     Panel* p = uiint::panel(panel);
     if (!p) return FEHLER_PANEL;
+    // Every kind but the strip chart, which only a resource places.
+    const auto art = std::find_if(std::begin(ARTEN), std::end(ARTEN), [style](const ArtEintrag& e) {
+        return e.stil == style && e.art != CtrlArt::Streifenschreiber;
+    });
+    if (art == std::end(ARTEN)) return FEHLER_TYP;
     CtrlDef d;
-    switch (style) {
-    case CTRL_COMMAND_BUTTON:
-        d.art = CtrlArt::Knopf;
-        break;
-    case CTRL_TOGGLE_SWITCH:
-        d.art = CtrlArt::Schalter;
-        break;
-    case CTRL_CHECK_BOX:
-        d.art = CtrlArt::Checkbox;
-        break;
-    case CTRL_ROUND_LED:
-        d.art = CtrlArt::Led;
-        break;
-    case CTRL_NUMERIC:
-        d.art = CtrlArt::Numerisch;
-        break;
-    case CTRL_NUMERIC_DISPLAY_7SEG:
-        d.art = CtrlArt::Anzeige7Segment;
-        break;
-    case CTRL_STRING:
-        d.art = CtrlArt::Text;
-        break;
-    case CTRL_TEXT_MSG:
-        d.art = CtrlArt::TextMeldung;
-        break;
-    case CTRL_RING:
-        d.art = CtrlArt::Auswahl;
-        break;
-    case CTRL_PICTURE_RING:
-        d.art = CtrlArt::Verbindungsbild;
-        break;
-    case CTRL_TIMER:
-        d.art = CtrlArt::Timer;
-        break;
-    case CTRL_CANVAS:
-        d.art = CtrlArt::Canvas;
-        break;
-    case CTRL_GRAPH:
-        d.art = CtrlArt::Graph;
-        break;
-    case CTRL_DECORATION:
-        d.art = CtrlArt::Rahmen;
-        break;
-    case CTRL_PICTURE:
-        d.art = CtrlArt::Bild;
-        break;
-    default:
-        return FEHLER_TYP;
-    }
+    d.art = art->art;
     d.id = neueId(*p);
     if (d.id == INT_MAX) return FEHLER_CTRL; // no free id left above the resource's
     d.label = label ? label : "";

@@ -37,6 +37,7 @@ class StreifenWidget : public QWidget {
     };
     const StripChartQuelle* quelle = nullptr;
     std::vector<Spur> spuren;
+    QString einheit; // over the value labels
     double spanne = 60;
     bool angehalten = false;
     double ende = 0; // time at the right edge while held
@@ -76,9 +77,22 @@ class StreifenWidget : public QWidget {
         bool fertig = false; // no more points can fall into it
     };
     const std::vector<Spalte>& spalte(long long k); // every trace's
-    using Sichtbar = std::vector<const std::vector<Spalte>*>;
+    // What one paint shows: its columns (every trace's, left to right), their times and the value range.
+    struct Ansicht {
+        int spalten = 0;
+        double t0 = 0, t1 = 0;
+        double y0 = 0, y1 = 0;
+        std::vector<const std::vector<Spalte>*> sichtbar;
+    };
+    Ansicht ansichtBestimmen();
+    void wertebereichBestimmen(Ansicht& a) const;
+    double yVon(const Ansicht& a, double v) const; // row of value v in the plot area
+    void werteRasterZeichnen(QPainter& p, const Ansicht& a);
+    void zeitRasterZeichnen(QPainter& p, const Ansicht& a);
+    void spurenZeichnen(QPainter& p, const Ansicht& a);
     // Draws trace `spur` over the visible columns, left to right.
-    void spurZeichnen(QPainter& p, int spur, const Sichtbar& sichtbar, double y0, double y1);
+    void spurZeichnen(QPainter& p, int spur, const Ansicht& a);
+    void kopfzeileZeichnen(QPainter& p);
     std::map<long long, std::vector<Spalte>> spalten_; // by column k: [k, k+1) * spaltenSekunden_
     double spaltenSekunden_ = 0;
     const StripChartQuelle* gespeichertVon_ = nullptr;
@@ -98,6 +112,7 @@ constexpr int RAND_RECHTS = 8;
 constexpr double MIN_WERTEBEREICH = 100;
 constexpr double ZEITSCHRITTE_S[] = {1, 2, 5, 10, 15, 30, 60, 120, 300, 600, 900, 1800, 3600};
 constexpr int ZEITMARKEN = 6;
+const QColor RASTER(0xDD, 0xDD, 0xDD);
 
 StreifenWidget* streifen(int panel, int control) {
     Ctrl* c = ctrl(panel, control);
@@ -159,10 +174,8 @@ const std::vector<StreifenWidget::Spalte>& StreifenWidget::spalte(long long k) {
     return eintrag;
 }
 
-void StreifenWidget::spurZeichnen(QPainter& p, int spur, const Sichtbar& sichtbar, double y0, double y1) {
-    const auto yVon = [&](double v) {
-        return std::round(flaeche_.bottom() - (v - y0) / (y1 - y0) * flaeche_.height());
-    };
+void StreifenWidget::spurZeichnen(QPainter& p, int spur, const Ansicht& a) {
+    const auto yGerundet = [&](double v) { return std::round(yVon(a, v)); };
     const auto& sp = spuren[static_cast<std::size_t>(spur)];
     QPolygonF linie;
     const auto zeichnen = [&] {
@@ -184,30 +197,25 @@ void StreifenWidget::spurZeichnen(QPainter& p, int spur, const Sichtbar& sichtba
     if (sp.gestrichelt) stift.setStyle(Qt::DashLine);
     p.setPen(stift);
     // Each column draws the range of its points' values.
-    for (std::size_t i = 0; i < sichtbar.size(); ++i) {
-        const Spalte& c = (*sichtbar[i])[static_cast<std::size_t>(spur)];
+    for (std::size_t i = 0; i < a.sichtbar.size(); ++i) {
+        const Spalte& c = (*a.sichtbar[i])[static_cast<std::size_t>(spur)];
         if (c.luecke) zeichnen(); // a missing value breaks the line; a column without points does not
         if (std::isnan(c.erster)) continue;
         const double x = flaeche_.left() + i;
         // At one pixel a column is its span from lowest to highest, entered at the end nearer its first
         // value.
         const bool abwaerts = std::abs(c.erster - c.hoch) < std::abs(c.erster - c.tief);
-        dazu(x, yVon(abwaerts ? c.hoch : c.tief));
-        if (c.hoch > c.tief) dazu(x, yVon(abwaerts ? c.tief : c.hoch));
+        dazu(x, yGerundet(abwaerts ? c.hoch : c.tief));
+        if (c.hoch > c.tief) dazu(x, yGerundet(abwaerts ? c.tief : c.hoch));
     }
     zeichnen();
 }
 
-void StreifenWidget::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.fillRect(rect(), palette().window());
-    flaeche_ = QRectF(RAND_LINKS, RAND_OBEN, std::max(1, width() - RAND_LINKS - RAND_RECHTS),
-                      std::max(1, height() - RAND_OBEN - RAND_UNTEN));
-    p.fillRect(flaeche_, Qt::white);
-
-    // Columns of whole pixels fixed in time, so a column once complete is summed up only once.
-    const int spaltenAnzahl = static_cast<int>(flaeche_.width());
-    const double sekunden = spanne / spaltenAnzahl;
+// Columns of whole pixels fixed in time, so a column once complete is summed up only once.
+StreifenWidget::Ansicht StreifenWidget::ansichtBestimmen() {
+    Ansicht a;
+    a.spalten = static_cast<int>(flaeche_.width());
+    const double sekunden = spanne / a.spalten;
     if (sekunden != spaltenSekunden_ || quelle != gespeichertVon_ || spuren.size() != gespeicherteSpuren_) {
         spalten_.clear();
         spaltenSekunden_ = sekunden;
@@ -215,54 +223,65 @@ void StreifenWidget::paintEvent(QPaintEvent*) {
         gespeicherteSpuren_ = spuren.size();
     }
     const long long kEnde = static_cast<long long>(std::floor(ansichtEnde() / sekunden));
-    const long long k0 = kEnde - spaltenAnzahl + 1;
-    const double t0 = k0 * sekunden, t1 = t0 + spanne;
+    const long long k0 = kEnde - a.spalten + 1;
+    a.t0 = k0 * sekunden;
+    a.t1 = a.t0 + spanne;
     spalten_.erase(spalten_.begin(),
-                   spalten_.lower_bound(k0 - spaltenAnzahl)); // keep one width for looking back
-    if (quelle && quelle->anzahl() > 0 && quelle->zeit(0) > t0)
+                   spalten_.lower_bound(k0 - a.spalten)); // keep one width for looking back
+    if (quelle && quelle->anzahl() > 0 && quelle->zeit(0) > a.t0)
         spalten_.erase(spalten_.begin(),
                        spalten_.upper_bound(static_cast<long long>(quelle->zeit(0) / sekunden)));
-    double y0 = std::numeric_limits<double>::infinity(), y1 = -y0;
-    Sichtbar sichtbar;
     if (quelle)
-        for (int i = 0; i < spaltenAnzahl; ++i) {
-            sichtbar.push_back(&spalte(k0 + i));
-            for (const Spalte& c : *sichtbar.back()) {
-                if (std::isnan(c.erster)) continue;
-                y0 = std::min(y0, c.tief);
-                y1 = std::max(y1, c.hoch);
-            }
+        for (int i = 0; i < a.spalten; ++i)
+            a.sichtbar.push_back(&spalte(k0 + i));
+    wertebereichBestimmen(a);
+    return a;
+}
+
+// The values of the visible columns with a tenth of room above and below, at least MIN_WERTEBEREICH.
+void StreifenWidget::wertebereichBestimmen(Ansicht& a) const {
+    double y0 = std::numeric_limits<double>::infinity(), y1 = -y0;
+    for (const std::vector<Spalte>* jeSpur : a.sichtbar)
+        for (const Spalte& c : *jeSpur) {
+            if (std::isnan(c.erster)) continue;
+            y0 = std::min(y0, c.tief);
+            y1 = std::max(y1, c.hoch);
         }
     if (!(y0 <= y1)) y0 = y1 = 0;
     const double mitte = (y0 + y1) / 2;
     const double halb = std::max((y1 - y0) / 2 * 1.1, MIN_WERTEBEREICH / 2);
-    y0 = mitte - halb;
-    y1 = mitte + halb;
+    a.y0 = mitte - halb;
+    a.y1 = mitte + halb;
+}
 
-    // Grid and labels.
-    p.setPen(QColor(0xDD, 0xDD, 0xDD));
-    const double dy = runderSchritt(y1 - y0, 5);
-    QFont klein = font();
-    klein.setPointSizeF(klein.pointSizeF() * 0.85);
-    p.setFont(klein);
-    for (double v = std::ceil(y0 / dy) * dy; v <= y1; v += dy) {
-        const double y = flaeche_.bottom() - (v - y0) / (y1 - y0) * flaeche_.height();
-        p.setPen(QColor(0xDD, 0xDD, 0xDD));
+double StreifenWidget::yVon(const Ansicht& a, double v) const {
+    return flaeche_.bottom() - (v - a.y0) / (a.y1 - a.y0) * flaeche_.height();
+}
+
+// Grid rows on round values, labelled left of the plot area.
+void StreifenWidget::werteRasterZeichnen(QPainter& p, const Ansicht& a) {
+    const double dy = runderSchritt(a.y1 - a.y0, 5);
+    for (double v = std::ceil(a.y0 / dy) * dy; v <= a.y1; v += dy) {
+        const double y = yVon(a, v);
+        p.setPen(RASTER);
         p.drawLine(QPointF(flaeche_.left(), y), QPointF(flaeche_.right(), y));
         p.setPen(palette().color(QPalette::WindowText));
         p.drawText(QRectF(0, y - 8, RAND_LINKS - 4, 16), Qt::AlignRight | Qt::AlignVCenter,
                    QString::number(v, 'f', 0));
     }
-    // Time marks on whole clock steps, about six across.
+}
+
+// Time marks on whole clock steps, about six across, labelled below the plot area.
+void StreifenWidget::zeitRasterZeichnen(QPainter& p, const Ansicht& a) {
     double dt = ZEITSCHRITTE_S[std::size(ZEITSCHRITTE_S) - 1];
     for (double schritt : ZEITSCHRITTE_S)
         if (schritt * ZEITMARKEN >= spanne) {
             dt = schritt;
             break;
         }
-    for (double t = std::ceil(t0 / dt) * dt; t <= t1; t += dt) {
-        const double x = flaeche_.left() + (t - t0) / spanne * flaeche_.width();
-        p.setPen(QColor(0xDD, 0xDD, 0xDD));
+    for (double t = std::ceil(a.t0 / dt) * dt; t <= a.t1; t += dt) {
+        const double x = flaeche_.left() + (t - a.t0) / spanne * flaeche_.width();
+        p.setPen(RASTER);
         p.drawLine(QPointF(x, flaeche_.top()), QPointF(x, flaeche_.bottom()));
         p.setPen(palette().color(QPalette::WindowText));
         const QString text =
@@ -272,20 +291,25 @@ void StreifenWidget::paintEvent(QPaintEvent*) {
         p.drawText(QRectF(links, flaeche_.bottom() + 2, w, RAND_UNTEN - 2), Qt::AlignHCenter | Qt::AlignTop,
                    text);
     }
+}
 
+// Every trace clipped to the plot area, then its frame.
+void StreifenWidget::spurenZeichnen(QPainter& p, const Ansicht& a) {
     p.save();
     p.setClipRect(flaeche_);
     // Plain lines: an antialiased or curved path costs far more than a poll's worth of time here.
     if (quelle)
         for (std::size_t s = 0; s < spuren.size(); ++s)
-            spurZeichnen(p, static_cast<int>(s), sichtbar, y0, y1);
+            spurZeichnen(p, static_cast<int>(s), a);
     p.restore();
     p.setPen(QColor(0x90, 0x90, 0x90));
     p.drawRect(flaeche_);
+}
 
-    // Unit over the value labels, legend along the top edge; "angehalten" while the view holds.
+// Unit over the value labels, legend along the top edge; "angehalten" while the view holds.
+void StreifenWidget::kopfzeileZeichnen(QPainter& p) {
     p.setPen(palette().color(QPalette::WindowText));
-    p.drawText(QRectF(0, 0, RAND_LINKS - 4, RAND_OBEN), Qt::AlignRight | Qt::AlignVCenter, "mbar");
+    p.drawText(QRectF(0, 0, RAND_LINKS - 4, RAND_OBEN), Qt::AlignRight | Qt::AlignVCenter, einheit);
     double x = flaeche_.left();
     for (const Spur& s : spuren) {
         if (s.name.isEmpty()) continue;
@@ -303,6 +327,22 @@ void StreifenWidget::paintEvent(QPaintEvent*) {
         p.drawText(QRectF(flaeche_.left(), 0, flaeche_.width(), RAND_OBEN), Qt::AlignRight | Qt::AlignVCenter,
                    "angehalten");
     }
+}
+
+void StreifenWidget::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), palette().window());
+    flaeche_ = QRectF(RAND_LINKS, RAND_OBEN, std::max(1, width() - RAND_LINKS - RAND_RECHTS),
+                      std::max(1, height() - RAND_OBEN - RAND_UNTEN));
+    p.fillRect(flaeche_, Qt::white);
+    const Ansicht a = ansichtBestimmen();
+    QFont klein = font();
+    klein.setPointSizeF(klein.pointSizeF() * 0.85);
+    p.setFont(klein);
+    werteRasterZeichnen(p, a);
+    zeitRasterZeichnen(p, a);
+    spurenZeichnen(p, a);
+    kopfzeileZeichnen(p);
 }
 
 QWidget* uiint::streifenNeu(QWidget* eltern) {
@@ -328,6 +368,15 @@ int SetStripChartTrace(int panel, int control, int spur, int color, int dashed, 
     s.farbe = farbe(color);
     s.gestrichelt = dashed != 0;
     s.name = QString::fromUtf8(name ? name : "");
+    w->update();
+    return 0;
+}
+
+int SetStripChartUnit(int panel, int control, const char* einheit) {
+    StreifenWidget* w = streifen(panel, control);
+    if (!w) return fehler(panel, control);
+    if (!einheit) return FEHLER_WERT;
+    w->einheit = QString::fromUtf8(einheit);
     w->update();
     return 0;
 }

@@ -193,7 +193,7 @@ TEST_F(ZyklusLauf, BeschaedigteKopieGibtSpeicherfehlerUndKeinenLauf) {
     // One byte of the inverted copy of record 3, written through the driver like any memory block.
     const unsigned char falsch = 0x5A;
     ASSERT_EQ(VKRPLM1_SpeicherSchreiben(PORT, '1', VKRPLM1_SPEICHERTYP,
-                                        KURVENCOM_ADRESSE_PUNKTE_INVERTIERT + 3 * 16 + 4, 1, &falsch),
+                                        KURVENSATZ_ADRESSE_SAETZE_INVERTIERT + 3 * 16 + 4, 1, &falsch),
               KEIN_FEHLER);
     funktion("start");
     lesenWaehrend(3, [](const Lesung& l) {

@@ -15,12 +15,12 @@ using Bytes = std::vector<unsigned char>;
 namespace {
 
 Bytes kopf(int invertiert) {
-    Bytes b(KURVENCOM_KOPFGROESSE);
+    Bytes b(KURVENSATZ_KOPFGROESSE);
     KurvenCom_KopfErstellen(b.data(), invertiert);
     return b;
 }
 Bytes punkte(int invertiert) {
-    Bytes b(KURVENCOM_SATZGROESSE * gKurveneckdaten[KE_ANZAHLSCHRITTE]);
+    Bytes b(KURVENSATZ_SATZGROESSE * gKurveneckdaten[KE_ANZAHLSCHRITTE]);
     EXPECT_EQ(KurvenCom_PunkteErstellen(b.data(), invertiert), gKurveneckdaten[KE_ANZAHLSCHRITTE]);
     return b;
 }

@@ -65,8 +65,8 @@ class KurvenUebertragung : public ::testing::Test {
         KurvenCom_KopfErstellen(kopf.data(), 0);
         KurvenCom_PunkteErstellen(punkte.data(), 0);
         if (aendern) aendern(kopf, punkte);
-        server.bus().speicherSetzen('1', KURVENCOM_ADRESSE_KOPF, {kopf.begin(), kopf.end()});
-        server.bus().speicherSetzen('1', KURVENCOM_ADRESSE_PUNKTE, {punkte.begin(), punkte.end()});
+        server.bus().speicherSetzen('1', KURVENSATZ_ADRESSE_KOPF, {kopf.begin(), kopf.end()});
+        server.bus().speicherSetzen('1', KURVENSATZ_ADRESSE_SAETZE, {punkte.begin(), punkte.end()});
     }
 };
 

@@ -5,8 +5,8 @@
 
 #include "direct/Direkt_Aufzeichnung.h"
 #include "direct/Direkt_Com.h"
+#include "direct/Direkt_Messreihe.h"
 #include "direct/Direkt_Trend.h"
-#include "direct/Direkt_Verlauf.h"
 #include "direct/Direktarrays.h"
 #include "platform/ui/ui.h"
 #include "platform/ui/ui_streifen.h"
@@ -14,7 +14,9 @@
 #include "resources/Plm1SteuerungGui.h"
 #include "tests/common/testdatei.h"
 
+#include <QImage>
 #include <QTemporaryDir>
+#include <QWidget>
 #include <cmath>
 #include <csignal>
 #include <fstream>
@@ -47,7 +49,7 @@ class Dateigrenze {
 
 } // namespace
 
-TEST(DirektVerlauf, RingBehaeltDieNeuestenInZeitfolge) {
+TEST(DirektMessreihe, RingBehaeltDieNeuestenInZeitfolge) {
     struct Fall {
         double zeit;
         long anzahl; // afterwards
@@ -59,12 +61,12 @@ TEST(DirektVerlauf, RingBehaeltDieNeuestenInZeitfolge) {
         {NAN, 3, 12, 13},                                                     // not a time: ignored
         {20, 3, 13, 20},
     };
-    DirektVerlauf v(3);
+    DirektMessreihe v(3);
     for (std::size_t i = 0; i < faelle.size(); ++i) {
         const Fall& f = faelle[i];
-        double werte[VERLAUF_SPUREN];
-        for (int s = 0; s < VERLAUF_SPUREN; ++s)
-            werte[s] = s == VERLAUF_OBEN2 ? NAN : 100.0 * s + f.zeit;
+        double werte[MESSREIHE_SPUREN];
+        for (int s = 0; s < MESSREIHE_SPUREN; ++s)
+            werte[s] = s == MESSREIHE_OBEN2 ? NAN : 100.0 * s + f.zeit;
         v.hinzufuegen(f.zeit, werte);
         ASSERT_EQ(v.anzahl(), f.anzahl) << i;
         EXPECT_EQ(v.zeit(0), f.aeltesteZeit) << i;
@@ -72,12 +74,12 @@ TEST(DirektVerlauf, RingBehaeltDieNeuestenInZeitfolge) {
         for (long k = 1; k < v.anzahl(); ++k)
             EXPECT_LE(v.zeit(k - 1), v.zeit(k)) << i;
     }
-    EXPECT_FLOAT_EQ(v.wert(2, VERLAUF_DRUCK2), 120);
-    EXPECT_TRUE(std::isnan(v.wert(2, VERLAUF_OBEN2))) << "a limit that is off stays a gap";
-    EXPECT_TRUE(std::isnan(v.wert(3, VERLAUF_DRUCK1)));
-    EXPECT_TRUE(std::isnan(v.wert(0, VERLAUF_SPUREN)));
+    EXPECT_FLOAT_EQ(v.wert(2, MESSREIHE_DRUCK2), 120);
+    EXPECT_TRUE(std::isnan(v.wert(2, MESSREIHE_OBEN2))) << "a limit that is off stays a gap";
+    EXPECT_TRUE(std::isnan(v.wert(3, MESSREIHE_DRUCK1)));
+    EXPECT_TRUE(std::isnan(v.wert(0, MESSREIHE_SPUREN)));
     EXPECT_TRUE(std::isnan(v.zeit(-1)));
-    EXPECT_EQ(DirektVerlauf().kapazitaet(), 8 * 3600 * 2) << "8 hours at the 0.5 s poll";
+    EXPECT_EQ(DirektMessreihe().kapazitaet(), 8 * 3600 * 2) << "8 hours at the 0.5 s poll";
 }
 
 TEST(DirektAufzeichnung, ZeilenSindGeschriebenSobaldSieDaSind) {
@@ -173,27 +175,34 @@ class DirektTrend : public DirektGeraet {
     QTemporaryDir dir;
 };
 
-TEST_F(DirektTrend, JedeAbfrageKommtInDenVerlaufMitDenAktivenGrenzen) {
+TEST_F(DirektTrend, JedeAbfrageKommtInDieMessreiheMitDenAktivenGrenzen) {
     plm1sim::Zustand z = server.bus().zustand('1');
     z.istDruck[0] = 640;
     z.istDruck[1] = -310;
     z.druckHigh[0] = 700;
     server.bus().zustandSetzen('1', z);
     gDirekt.monitorModus = 1; // the limits come back from the unit
-    const long vorher = DirektTrend_Verlauf().anzahl();
+    const long vorher = DirektTrend_Messreihe().anzahl();
     abfragen(3);
-    const DirektVerlauf& v = DirektTrend_Verlauf();
+    const DirektMessreihe& v = DirektTrend_Messreihe();
     ASSERT_EQ(v.anzahl(), vorher + 3);
     const long n = v.anzahl() - 1;
-    EXPECT_NEAR(v.wert(n, VERLAUF_DRUCK1), gDirekt.druck[0], 0.01);
-    EXPECT_NEAR(v.wert(n, VERLAUF_DRUCK2), gDirekt.druck[1], 0.01);
-    EXPECT_EQ(v.wert(n, VERLAUF_OBEN1), 700);
-    EXPECT_TRUE(std::isnan(v.wert(n, VERLAUF_UNTEN1))) << "no lower limit: no line";
-    EXPECT_TRUE(std::isnan(v.wert(n, VERLAUF_OBEN2)));
+    EXPECT_NEAR(v.wert(n, MESSREIHE_DRUCK1), gDirekt.druck[0], 0.01);
+    EXPECT_NEAR(v.wert(n, MESSREIHE_DRUCK2), gDirekt.druck[1], 0.01);
+    EXPECT_EQ(v.wert(n, MESSREIHE_OBEN1), 700);
+    EXPECT_TRUE(std::isnan(v.wert(n, MESSREIHE_UNTEN1))) << "no lower limit: no line";
+    EXPECT_TRUE(std::isnan(v.wert(n, MESSREIHE_OBEN2)));
 
     double ende = 0;
     ASSERT_EQ(GetStripChartViewEnd(panel, DIREKTPNL_TREND, &ende), 0);
     EXPECT_EQ(ende, v.zeit(n)) << "the chart follows the newest poll";
+    // The window gives the chart its unit: text in the corner over the value labels.
+    const QImage bild = UI_CtrlWidget(panel, DIREKTPNL_TREND)->grab().toImage();
+    int dunkel = 0;
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 48; ++x)
+            dunkel += qGray(bild.pixel(x, y)) < 128;
+    EXPECT_GT(dunkel, 10) << "mbar";
     SetCtrlVal(panel, DIREKTPNL_TRENDANHALTEN, 1);
     Callback_Direkt_Trend(panel, DIREKTPNL_TRENDANHALTEN, EVENT_COMMIT, nullptr, 0, 0);
     abfragen(2);

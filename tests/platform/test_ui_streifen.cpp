@@ -73,6 +73,15 @@ class UiStreifen : public ::testing::Test {
                 n += hat(b.pixel(x, y), rgb);
         return n;
     }
+    // Dark pixels in the corner over the value labels, where the unit goes.
+    int einheitPixel() {
+        const QImage b = bild();
+        int n = 0;
+        for (int y = 0; y < 16; ++y)
+            for (int x = 0; x < 48; ++x)
+                n += qGray(b.pixel(x, y)) < 128;
+        return n;
+    }
     double ende() {
         double e = 0;
         EXPECT_EQ(GetStripChartViewEnd(panel, STREIFEN, &e), 0);
@@ -98,6 +107,10 @@ TEST_F(UiStreifen, SpurenInIhrenFarbenLueckenBleibenLeer) {
     EXPECT_GT(pixelMit(BLAU), 300);
     EXPECT_EQ(pixelMit(GRUEN), 0) << "a trace without values draws nothing";
     EXPECT_EQ(ende(), verlauf.zeit(599)) << "follows the newest point";
+    // The unit is the caller's: none until one is set.
+    EXPECT_EQ(einheitPixel(), 0);
+    ASSERT_EQ(SetStripChartUnit(panel, STREIFEN, "bar"), 0);
+    EXPECT_GT(einheitPixel(), 10);
 
     // Trace 3 in green over all 600 s: its line stops where values are missing and goes on after them. The
     // line's row is the one it fills most; its ends are the first and the newest point.
@@ -168,6 +181,8 @@ TEST_F(UiStreifen, AufrufeMitFalschenWertenOderAnFremdenControlsScheitern) {
     EXPECT_LT(SetStripChartTrace(panel, STREIFEN, 2, ROT, 0, "x"), 0);
     EXPECT_LT(SetStripChartTrace(panel, STREIFEN, -1, ROT, 0, "x"), 0);
     EXPECT_LT(SetStripChartSpan(panel, CANVAS, 10), 0);
+    EXPECT_LT(SetStripChartUnit(panel, CANVAS, "mbar"), 0);
+    EXPECT_LT(SetStripChartUnit(panel, STREIFEN, nullptr), 0);
     EXPECT_LT(RefreshStripChart(panel, 99), 0);
     EXPECT_EQ(SetStripChartSource(panel, STREIFEN, nullptr, 0), 0) << "no source: an empty chart";
     EXPECT_EQ(RefreshStripChart(panel, STREIFEN), 0);

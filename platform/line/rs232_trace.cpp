@@ -10,7 +10,6 @@
 #include <array>
 #include <chrono>
 #include <cstdio>
-#include <unistd.h>
 
 namespace rs232trace {
 bool gAn = false;
@@ -31,7 +30,7 @@ constexpr unsigned char DEL = 0x7F;
 constexpr int COM_PORTS = 8;
 
 struct Protokoll {
-    std::FILE* datei = nullptr;
+    DateiFortlaufend datei;
     std::function<long long()> uhr;
     std::chrono::steady_clock::time_point beginn;
     std::string zeile; // the transaction collected so far
@@ -50,9 +49,9 @@ long long jetztMs() {
 void zeileSchreiben() {
     if (gP.zeile.empty()) return;
     gP.zeile += '\n';
-    std::fputs(gP.zeile.c_str(), gP.datei);
-    // Flushed a line at a time: the log must hold everything up to a crash or a pulled plug.
-    std::fflush(gP.datei);
+    // On the disk a line at a time: the log must hold everything up to a crash or a pulled plug. A line
+    // that does not arrive is not worth stopping the transfer for.
+    (void)gP.datei.anhaengen(gP.zeile);
     gP.zeile.clear();
     gP.richtung = 0;
     gP.ms = -1;
@@ -122,29 +121,19 @@ void geschlossen(int port) {
 
 bool Rs232Trace_Starten(const std::string& datei, std::string* grund) {
     Rs232Trace_Beenden();
-    const int fd = Datei_FortlaufendOeffnen(datei, grund);
-    if (fd < 0) return false;
-    gP.datei = ::fdopen(fd, "w");
-    if (!gP.datei) {
-        ::close(fd);
-        if (grund) *grund = "kein Speicher";
-        return false;
-    }
+    if (!gP.datei.oeffnen(datei, grund)) return false;
     gP.beginn = std::chrono::steady_clock::now();
     const QString beginn = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz"));
-    std::fprintf(gP.datei,
-                 "# PLM-1 Verkehrsprotokoll ab %s; [ms seit Beginn] > gesendet, < empfangen, ! Ereignis\n",
-                 beginn.toUtf8().constData());
-    std::fflush(gP.datei);
+    (void)gP.datei.anhaengen("# PLM-1 Verkehrsprotokoll ab " + beginn.toStdString() +
+                             "; [ms seit Beginn] > gesendet, < empfangen, ! Ereignis\n");
     rs232trace::gAn = true;
     return true;
 }
 
 void Rs232Trace_Beenden() {
-    if (!gP.datei) return;
+    if (!gP.datei.offen()) return;
     zeileSchreiben();
-    std::fclose(gP.datei);
-    gP.datei = nullptr;
+    gP.datei.schliessen();
     rs232trace::gAn = false;
 }
 

@@ -4,15 +4,13 @@
 #include "cli/befehle.h"
 #include "direct/Direkt_Aufzeichnung.h"
 #include "direct/Direkt_Com.h"
+#include "platform/prozess/signale.h"
 
 #include <chrono>
 #include <climits>
 #include <cmath>
-#include <csignal>
 #include <cstdio>
-#include <ctime>
 #include <optional>
-#include <pthread.h>
 #include <string>
 
 namespace {
@@ -50,24 +48,6 @@ std::optional<Optionen> optionenLesen(const std::vector<std::string>& args) {
     return o;
 }
 
-// Waits until the deadline or SIGINT (kept blocked, so it can only arrive here and never breaks a
-// transaction in the middle); true when SIGINT came.
-bool wartenBisOderSigint(std::chrono::steady_clock::time_point frist) {
-    sigset_t menge;
-    sigemptyset(&menge);
-    sigaddset(&menge, SIGINT);
-    for (;;) {
-        const auto rest = frist - std::chrono::steady_clock::now();
-        if (rest <= std::chrono::steady_clock::duration::zero()) {
-            const timespec null{0, 0};
-            return sigtimedwait(&menge, nullptr, &null) == SIGINT;
-        }
-        const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(rest).count();
-        const timespec t{static_cast<time_t>(ns / 1000000000), static_cast<long>(ns % 1000000000)};
-        if (sigtimedwait(&menge, nullptr, &t) == SIGINT) return true;
-    }
-}
-
 } // namespace
 
 int Cli_Monitor(CliKontext& k) {
@@ -76,10 +56,9 @@ int Cli_Monitor(CliKontext& k) {
         std::fprintf(stderr, "%s\n", AUFRUF);
         return CLI_EXIT_AUFRUF;
     }
-    sigset_t menge;
-    sigemptyset(&menge);
-    sigaddset(&menge, SIGINT);
-    pthread_sigmask(SIG_BLOCK, &menge, nullptr);
+    // Ctrl+C is held back, so it can only arrive while waiting for the next poll and never breaks a
+    // transaction in the middle.
+    Signale_Zurueckhalten(Endesignale::Unterbrechung);
 
     DirektAufzeichnung aufzeichnung;
     if (!optionen->datei.empty()) {
@@ -96,7 +75,7 @@ int Cli_Monitor(CliKontext& k) {
     for (long zeile = 0; optionen->anzahl == 0 || zeile < optionen->anzahl; ++zeile) {
         const auto takt = start + std::chrono::duration_cast<Uhr::duration>(
                                       std::chrono::duration<double>(optionen->intervall * zeile));
-        if (zeile > 0 && wartenBisOderSigint(takt)) return CLI_EXIT_OK;
+        if (zeile > 0 && Signale_AbwartenBis(Endesignale::Unterbrechung, takt)) return CLI_EXIT_OK;
         const auto zeit = std::chrono::system_clock::now();
         DirektArrays werte{};
         int status = 0;

@@ -1,14 +1,13 @@
-// The recording file: plain stdio, a line written, flushed and synced at a time, so a crash or a power cut
-// loses at most the line being written.
+// The recording file: a line appended and synced at a time, so a crash or a power cut loses at most the
+// line being written.
 
 #include "direct/Direkt_Aufzeichnung.h"
 
 #include "errors/VKR_errorV3.h"
 #include "platform/files/datei_sicher.h"
 
-#include <cerrno>
+#include <cstdio>
 #include <ctime>
-#include <unistd.h>
 
 namespace {
 constexpr std::size_t ZEIT_PUFFER = 64;
@@ -47,16 +46,7 @@ DirektAufzeichnung::~DirektAufzeichnung() {
 }
 
 bool DirektAufzeichnung::zeileAusgeben(const std::string& zeile) {
-    const std::string mitEnde = zeile + "\n";
-    const long vorher = std::ftell(datei_);
-    const bool geschrieben =
-        std::fwrite(mitEnde.data(), 1, mitEnde.size(), datei_) == mitEnde.size() && std::fflush(datei_) == 0;
-    if (!geschrieben) {
-        // Part of the line may be out: cut it off, so the file ends with the last whole line.
-        if (vorher >= 0) (void)!ftruncate(fileno(datei_), vorher);
-        return false;
-    }
-    return fdatasync(fileno(datei_)) == 0 || errno == EINVAL; // EINVAL: a pipe or terminal, nothing to sync
+    return datei_.anhaengen(zeile + "\n");
 }
 
 Fehlercode DirektAufzeichnung::starten(const std::string& pfad) {
@@ -65,9 +55,7 @@ Fehlercode DirektAufzeichnung::starten(const std::string& pfad) {
     pfad_ = pfad;
     // By the rules of the one file writer: never a read-only file or a device, never waiting on a FIFO.
     std::string grund;
-    const int fd = Datei_FortlaufendOeffnen(pfad, &grund);
-    if (fd >= 0 && !(datei_ = ::fdopen(fd, "w"))) ::close(fd);
-    if (!datei_) {
+    if (!datei_.oeffnen(pfad, &grund)) {
         VKR_Fehleruserstring(grund.c_str());
         return FEHLER_AUFZEICHNUNG_OEFFNEN;
     }
@@ -79,7 +67,7 @@ Fehlercode DirektAufzeichnung::starten(const std::string& pfad) {
 }
 
 Fehlercode DirektAufzeichnung::schreiben(DirektZeitpunkt t, const DirektMesswerte& w) {
-    if (!datei_) return KEIN_FEHLER;
+    if (!datei_.offen()) return KEIN_FEHLER;
     if (!zeileAusgeben(DirektAufzeichnung_Zeile(t, w))) {
         beenden();
         return FEHLER_AUFZEICHNUNG_SCHREIBEN;
@@ -89,6 +77,5 @@ Fehlercode DirektAufzeichnung::schreiben(DirektZeitpunkt t, const DirektMesswert
 }
 
 void DirektAufzeichnung::beenden() {
-    if (datei_) std::fclose(datei_);
-    datei_ = nullptr;
+    datei_.schliessen();
 }

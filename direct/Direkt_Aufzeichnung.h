@@ -3,9 +3,9 @@
 // each line handed to the disk as it is written. Used by the direct window and the command line. No Qt.
 
 #include "errors/VKR_Fehlercodes.h"
+#include "platform/files/datei_sicher.h"
 
 #include <chrono>
-#include <cstdio>
 #include <string>
 
 constexpr const char* DIREKTAUFZEICHNUNG_KOPFZEILE = "zeit,druck1,druck2,spannung,temperatur,status";
@@ -39,13 +39,13 @@ class DirektAufzeichnung {
     [[nodiscard]] Fehlercode schreiben(DirektZeitpunkt t, const DirektMesswerte& w);
     void beenden();
 
-    bool laeuft() const { return datei_ != nullptr; }
+    bool laeuft() const { return datei_.offen(); }
     long zeilen() const { return zeilen_; } // data lines written, header not counted
     const std::string& pfad() const { return pfad_; }
 
   private:
     [[nodiscard]] bool zeileAusgeben(const std::string& zeile);
-    std::FILE* datei_ = nullptr;
+    DateiFortlaufend datei_;
     std::string pfad_;
     long zeilen_ = 0;
 };

@@ -3,8 +3,8 @@
 #include "shell/Plm1_Startoptionen.h"
 
 #include "platform/line/rs232.h"
-#include "sim/plm1sim.h"
 #include "sim/plm1sim_ablauf.h"
+#include "sim/plm1sim_server.h"
 
 #include "plm1_version.h"
 

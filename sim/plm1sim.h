@@ -1,13 +1,14 @@
 #pragma once
 // Simulated PLM-1 units: the command protocol of the real unit (identification, device functions,
-// parameters, status, memory area 4), several units on one line, injectable faults, and a server that
-// offers the line on a pseudo-terminal. Tests' real peer and the program's built-in demonstration unit.
+// parameters, status, memory area 4), several units on one line, injectable faults. Portable; the server
+// that offers the line on a pseudo-terminal is in plm1sim_server.h.
+
+#include "sim/plm1sim_protokoll.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace plm1sim {
@@ -36,8 +37,8 @@ struct Einheit {
 // Parameter set and live values of one unit.
 struct Zustand {
     double pumpe[2] = {0, 0};
-    double druckHigh[2] = {2000, 2000};
-    double druckLow[2] = {-2000, -2000};
+    double druckHigh[2] = {KEINE_DRUCKGRENZE, KEINE_DRUCKGRENZE};
+    double druckLow[2] = {-KEINE_DRUCKGRENZE, -KEINE_DRUCKGRENZE};
     int ventile = 0;             // valve mask, bit i = valve i+1 (16 valves)
     double istDruck[2] = {0, 0}; // mbar
     double spannung = 24.1;      // V
@@ -81,32 +82,6 @@ class Bus {
     void zustandSetzen(char adresse, const Zustand& z);
     std::vector<std::uint8_t> speicher(char adresse, int start, int laenge) const;
     void speicherSetzen(char adresse, int start, const std::vector<std::uint8_t>& daten);
-
-  private:
-    struct Impl;
-    std::unique_ptr<Impl> impl_;
-};
-
-// Serves a bus on a pseudo-terminal from a background thread. With `takt9600` every byte the units send
-// is paced at 9600-baud speed (10 bit times a character).
-class Server {
-  public:
-    Server();
-    ~Server();
-    Server(const Server&) = delete;
-    Server& operator=(const Server&) = delete;
-
-    bool starten(std::vector<Einheit> einheiten = {Einheit{}}, bool takt9600 = false);
-    void stoppen();
-    std::string pfad() const; // device path of the line's PC end, e.g. /dev/pts/7
-    Bus& bus();               // the bus of the last starten(); replaced by the next one
-    // Holds back (true) or releases the PC end's output, as a stopped line would: what the PC writes
-    // then stays in its output queue and never drains.
-    bool ausgabeAnhalten(bool anhalten);
-    // Imitates a USB-serial adapter's latency timer on the way to the PC: each reply is held until `ms`
-    // have passed since its first byte arrived, unless ADAPTER_PUFFER bytes are waiting. 0 switches it off.
-    static constexpr int ADAPTER_PUFFER = 62;
-    void latenzzeitgeberSetzen(int ms);
 
   private:
     struct Impl;

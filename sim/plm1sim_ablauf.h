@@ -3,18 +3,13 @@
 // check sum and the inverted copy) and steps the outputs through them at the unit's step time.
 
 #include "sim/plm1sim.h"
+#include "sim/plm1sim_protokoll.h"
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
 namespace plm1sim {
-
-constexpr int STATUS_ABSCHALTUNG1 = 0x0001;
-constexpr int STATUS_ABSCHALTUNG2 = 0x0002;
-constexpr int STATUS_ZYKLUS_LAEUFT = 0x0004;
-constexpr int STATUS_SPEICHERFEHLER = 0x0008;
-constexpr int STATUS_ZYKLUS_PAUSE = 0x0100;
 
 constexpr double STANDARD_SCHRITTZEIT_S = 1.0;
 // A step time as given on a command line (seconds, a finite number above 0, nothing after it); false
@@ -46,8 +41,8 @@ class Ablauf {
     struct Schritt {
         int ventile = 0;
         double pumpe[2] = {0, 0};
-        double oben[2] = {2000, 2000};
-        double unten[2] = {-2000, -2000};
+        double oben[2] = {KEINE_DRUCKGRENZE, KEINE_DRUCKGRENZE};
+        double unten[2] = {-KEINE_DRUCKGRENZE, -KEINE_DRUCKGRENZE};
     };
     enum class Modus { Aus, Zyklus, Pause, Taste };
 

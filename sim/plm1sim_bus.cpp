@@ -3,22 +3,18 @@
 
 #include "sim/plm1sim.h"
 #include "sim/plm1sim_ablauf.h"
+#include "sim/plm1sim_protokoll.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <mutex>
 #include <optional>
+#include <span>
 
 namespace plm1sim {
 namespace {
 
-constexpr char ACK = 0x06;
-constexpr char NAK = 0x15;
-constexpr char CAN = 0x18;
-constexpr char CR = 0x0D;
-constexpr char START = '#';
-constexpr char BROADCAST = '&';
 constexpr char FREMDES_BYTE = 0x41;
 constexpr char STOERUNG[] = {static_cast<char>(0xFE), 0x00, 0x3C, 0x7F, 0x1B}; // noise on the line
 
@@ -32,8 +28,6 @@ constexpr int STATUS_ABSCHALTUNG[2] = {STATUS_ABSCHALTUNG1, STATUS_ABSCHALTUNG2}
 
 constexpr double PUMPE_MBAR_PRO_PROZENT = 20.0; // 100 % pumps towards 2000 mbar
 constexpr double DRUCK_ZEITKONSTANTE_S = 1.5;
-constexpr double KEINE_OBERGRENZE = 2000.0;
-constexpr double KEINE_UNTERGRENZE = -2000.0;
 
 struct Geraet {
     Einheit einheit;
@@ -172,7 +166,7 @@ struct Bus::Impl {
         const char art = code[0];
         const int k = kreis(code[1]);
         if ((art == 'P' || art == 'H' || art == 'L') && k >= 0) {
-            const int grenze = art == 'P' ? 100 : 2000;
+            const int grenze = art == 'P' ? 100 : KEINE_DRUCKGRENZE;
             const auto v = ganzzahl(wert, -grenze, grenze);
             if (!v) return std::nullopt;
             (art == 'P' ? z.pumpe : art == 'H' ? z.druckHigh : z.druckLow)[k] = *v;
@@ -229,14 +223,13 @@ struct Bus::Impl {
         const long n = hexzahl(wert, 5, 4);
         if (start < 0 || n < 1 || start + n > SPEICHER_GROESSE) return std::nullopt;
         std::string zeile = kopf + "BDR" + SPEICHERTYP + hex4(start) + hex4(n);
-        long summe = 1;
+        const std::span bytes(g.speicher.data() + start, static_cast<std::size_t>(n));
         char paar[4];
-        for (long i = 0; i < n; ++i) {
-            const std::uint8_t b = g.speicher[static_cast<std::size_t>(start + i)];
+        for (const std::uint8_t b : bytes) {
             std::snprintf(paar, sizeof paar, "%02X", b);
             zeile += paar;
-            summe += b;
         }
+        long summe = speicherPruefsumme(bytes);
         if (checksummeFalsch) ++summe;
         return zeile + hex4(summe);
     }
@@ -248,14 +241,13 @@ struct Bus::Impl {
         if (start < 0 || n < 0 || start + n > SPEICHER_GROESSE) return std::nullopt;
         if (wert.size() != static_cast<std::size_t>(9 + 2 * n + 4)) return std::nullopt;
         std::vector<std::uint8_t> daten;
-        long summe = 1;
         for (long i = 0; i < n; ++i) {
             const long b = hexzahl(wert, static_cast<std::size_t>(9 + 2 * i), 2);
             if (b < 0) return std::nullopt;
             daten.push_back(static_cast<std::uint8_t>(b));
-            summe += b;
         }
-        if (hexzahl(wert, static_cast<std::size_t>(9 + 2 * n), 4) != (summe & 0xFFFF)) return std::nullopt;
+        if (hexzahl(wert, static_cast<std::size_t>(9 + 2 * n), 4) != speicherPruefsumme(daten))
+            return std::nullopt;
         std::copy(daten.begin(), daten.end(), g.speicher.begin() + start);
         return std::string();
     }
@@ -358,11 +350,11 @@ void Bus::schritt(double dt) {
             double& ist = z.istDruck[k];
             ist += (ziel - ist) * anteil;
             bool abgeschaltet = false;
-            if (z.pumpe[k] > 0 && z.druckHigh[k] < KEINE_OBERGRENZE && ist >= z.druckHigh[k]) {
+            if (z.pumpe[k] > 0 && z.druckHigh[k] < KEINE_DRUCKGRENZE && ist >= z.druckHigh[k]) {
                 ist = z.druckHigh[k];
                 abgeschaltet = true;
             }
-            if (z.pumpe[k] < 0 && z.druckLow[k] > KEINE_UNTERGRENZE && ist <= z.druckLow[k]) {
+            if (z.pumpe[k] < 0 && z.druckLow[k] > -KEINE_DRUCKGRENZE && ist <= z.druckLow[k]) {
                 ist = z.druckLow[k];
                 abgeschaltet = true;
             }

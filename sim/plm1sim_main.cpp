@@ -3,13 +3,13 @@
 // or plm1-sim --help | --version.
 // Standard input takes the unit's panel: "press N [ADDR]" (keys 1..12), "start", "pause", "stop".
 
-#include "sim/plm1sim.h"
+#include "platform/prozess/signale.h"
 #include "sim/plm1sim_ablauf.h"
+#include "sim/plm1sim_server.h"
 
 #include "plm1_version.h"
 
 #include <algorithm>
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -94,12 +94,8 @@ int main(int argc, char** argv) try {
     }
     if (einheiten.empty()) einheiten.push_back(plm1sim::Einheit{});
 
-    // Block the signals before the server thread starts so that only sigwait sees them.
-    sigset_t signale;
-    sigemptyset(&signale);
-    sigaddset(&signale, SIGINT);
-    sigaddset(&signale, SIGTERM);
-    pthread_sigmask(SIG_BLOCK, &signale, nullptr);
+    // Held back before the server thread starts so that only the wait below sees them.
+    Signale_Zurueckhalten(Endesignale::UnterbrechungUndBeenden);
 
     plm1sim::Server server;
     server.latenzzeitgeberSetzen(latenz);
@@ -118,8 +114,7 @@ int main(int argc, char** argv) try {
                 std::fprintf(stderr, "plm1-sim: %s\n", fehler.c_str());
     }).detach();
 
-    int signal = 0;
-    sigwait(&signale, &signal);
+    Signale_Abwarten(Endesignale::UnterbrechungUndBeenden);
     server.stoppen();
     return 0;
 } catch (const std::exception& e) { // nothing may end the process unannounced

@@ -1,7 +1,9 @@
 // Serves a simulated line on a pseudo-terminal: one thread reads what the PC sends, hands it to the bus
 // and writes the units' answers back, optionally at the speed of a 9600-baud line in both directions.
 
-#include "sim/plm1sim.h"
+#include "sim/plm1sim_server.h"
+
+#include "sim/plm1sim_protokoll.h"
 
 #include <algorithm>
 #include <atomic>
@@ -13,6 +15,7 @@
 #include <pty.h>
 #include <sys/prctl.h>
 #include <termios.h>
+#include <thread>
 #include <unistd.h>
 
 namespace plm1sim {
@@ -146,7 +149,7 @@ struct Server::Impl {
         std::size_t anfang = 0;
         while (anfang < n) {
             std::size_t ende = anfang;
-            while (ende < n && daten[ende] != 0x0D)
+            while (ende < n && daten[ende] != CR)
                 ++ende;
             ende = std::min(ende + 1, n);
             const auto fertig =

@@ -9,7 +9,7 @@
 #include "cycle/Kurvenarrays.h"
 #include "device/Vkr_Com.h"
 #include "platform/line/rs232.h"
-#include "sim/plm1sim.h"
+#include "sim/plm1sim_server.h"
 #include "valves/Konfigarray.h"
 
 #include <QCoreApplication>

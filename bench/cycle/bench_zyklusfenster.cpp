@@ -19,7 +19,7 @@
 #include "platform/ui/ui_test.h"
 #include "resources/Plm1SteuerungGui.h"
 #include "resources/panels.h"
-#include "sim/plm1sim.h"
+#include "sim/plm1sim_server.h"
 #include "valves/Konfigarray.h"
 
 #include <QApplication>

@@ -5,7 +5,7 @@
 
 #include "device/Vkr_Com.h"
 #include "platform/line/rs232.h"
-#include "sim/plm1sim.h"
+#include "sim/plm1sim_server.h"
 #include "valves/Konfigarray.h"
 
 #include <cstdio>

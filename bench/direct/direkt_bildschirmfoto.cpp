@@ -12,7 +12,7 @@
 #include "resources/Plm1SteuerungGui.h"
 #include "resources/panels.h"
 #include "shell/Plm1_GemeinsameFunktionen.h"
-#include "sim/plm1sim.h"
+#include "sim/plm1sim_server.h"
 #include "valves/Konfig_Main.h"
 #include "valves/Konfigarray.h"
 

@@ -15,7 +15,7 @@
 #include "resources/Plm1SteuerungGui.h"
 #include "resources/panels.h"
 #include "shell/Plm1_GemeinsameFunktionen.h"
-#include "sim/plm1sim.h"
+#include "sim/plm1sim_server.h"
 #include "valves/Konfigarray.h"
 
 #include <QApplication>

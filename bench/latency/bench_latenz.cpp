@@ -4,7 +4,7 @@
 
 #include "device/vkrplm1.h"
 #include "platform/line/rs232.h"
-#include "sim/plm1sim.h"
+#include "sim/plm1sim_server.h"
 
 #include <QCoreApplication>
 

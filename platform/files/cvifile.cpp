@@ -12,16 +12,22 @@
 
 namespace {
 
-// Handles are our own numbers, so a stale or made-up handle never reaches another descriptor.
-std::map<int, int>& dateien() {
-    static std::map<int, int> m;
+// An open file: read through the shared reader check, or written here.
+struct Offen {
+    DateiLeser leser;
+    int schreibFd = -1;
+};
+
+// Handles are our own numbers, so a stale or made-up handle never reaches another file.
+std::map<int, Offen>& dateien() {
+    static std::map<int, Offen> m;
     return m;
 }
 int g_naechster = 1;
 
-int deskriptor(int handle) {
+Offen* offen(int handle) {
     auto it = dateien().find(handle);
-    return it == dateien().end() ? -1 : it->second;
+    return it == dateien().end() ? nullptr : &it->second;
 }
 
 bool istTrenner(char c) {
@@ -51,11 +57,10 @@ int CVI_OpenFile(const char* path, int mode, int append, int /*type: always bina
     int flags = 0;
     if (mode == VAL_READ_ONLY) {
         // A FIFO or device given as a data file is refused instead of waited on.
-        int fehler = 0;
-        const int fd = Datei_LesenOeffnen(path, &fehler);
-        if (fd < 0) return -1;
+        DateiLeser leser;
+        if (leser.oeffnen(path) != DATEI_OK) return -1;
         const int h = g_naechster++;
-        dateien()[h] = fd;
+        dateien()[h].leser = std::move(leser);
         return h;
     }
     if (mode == VAL_WRITE_ONLY)
@@ -65,21 +70,20 @@ int CVI_OpenFile(const char* path, int mode, int append, int /*type: always bina
 #ifdef O_CLOEXEC
     flags |= O_CLOEXEC;
 #endif
-    const int fd = ::open(path, flags, 0666);
+    const int fd = ::open(Datei_Systempfad(path).c_str(), flags, 0666);
     if (fd < 0) return -1;
     const int h = g_naechster++;
-    dateien()[h] = fd;
+    dateien()[h].schreibFd = fd;
     return h;
 }
 
 int CVI_ReadFile(int handle, void* buffer, int count) {
-    const int fd = deskriptor(handle);
-    if (fd < 0 || count < 0 || (!buffer && count > 0)) return -1;
+    Offen* o = offen(handle);
+    if (!o || !o->leser.offen() || count < 0 || (!buffer && count > 0)) return -1;
     auto* p = static_cast<unsigned char*>(buffer);
     int gelesen = 0;
     while (gelesen < count) {
-        const ssize_t r = ::read(fd, p + gelesen, size_t(count - gelesen));
-        if (r < 0 && errno == EINTR) continue;
+        const long r = o->leser.lesen(p + gelesen, size_t(count - gelesen));
         if (r < 0) return gelesen > 0 ? gelesen : -1;
         if (r == 0) break;
         gelesen += int(r);
@@ -88,17 +92,19 @@ int CVI_ReadFile(int handle, void* buffer, int count) {
 }
 
 int CVI_WriteFile(int handle, const void* buffer, int count) {
-    const int fd = deskriptor(handle);
-    if (fd < 0 || count < 0 || (!buffer && count > 0)) return -1;
-    const long n = schreibeAlles(fd, static_cast<const unsigned char*>(buffer), count);
+    const Offen* o = offen(handle);
+    if (!o || o->schreibFd < 0 || count < 0 || (!buffer && count > 0)) return -1;
+    const long n = schreibeAlles(o->schreibFd, static_cast<const unsigned char*>(buffer), count);
     return n == 0 && count > 0 ? -1 : int(n);
 }
 
 int CVI_CloseFile(int handle) {
-    const int fd = deskriptor(handle);
-    if (fd < 0) return -1;
-    dateien().erase(handle);
-    return ::close(fd) == 0 ? 0 : -1;
+    auto it = dateien().find(handle);
+    if (it == dateien().end()) return -1;
+    Offen o = std::move(it->second);
+    dateien().erase(it);
+    const bool zu = o.schreibFd >= 0 ? ::close(o.schreibFd) == 0 : o.leser.schliessen();
+    return zu ? 0 : -1;
 }
 
 void SplitPath(const std::string& path, std::string* drive, std::string* directory, std::string* fileName) {

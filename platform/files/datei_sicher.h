@@ -3,7 +3,9 @@
 // followed, anything but a regular file is refused, and the earlier file stays whole until the new one is.
 
 #include <cstddef>
+#include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 constexpr int DATEI_OK = 0;
@@ -25,18 +27,57 @@ constexpr int DATEI_FEHLT = -4;            // nothing of that name (a dangling l
 // when it does not exist yet), else DATEI_FEHLER_OEFFNEN with the reason.
 [[nodiscard]] int Datei_ZielPruefen(const std::string& pfad, std::string* grund = nullptr);
 
-// Opens a log or recording that is written as it goes (no temporary file): a descriptor open for writing,
-// or -1 with the reason in `grund`. A regular file is created or emptied, unless it is read-only (refused
-// even for a privileged user) or is the file one of the standard streams already writes to (then appended
-// to). A FIFO is taken only when a reader waits on it, and of devices only the terminal of a standard
-// stream and /dev/null; opening never blocks.
-[[nodiscard]] int Datei_FortlaufendOeffnen(const std::string& pfad, std::string* grund = nullptr);
+// A path as the program holds it (UTF-8, as Qt, the settings file and the command line give it) in the
+// system's own form: the same bytes on POSIX, wide characters on Windows. Every path that reaches the
+// system from this layer passes through here, and only here.
+[[nodiscard]] std::filesystem::path Datei_Systempfad(const std::string& pfad);
 
-// Opens a file for reading without ever blocking (a FIFO or device is refused, not opened for good): a
-// descriptor, or -1 with `*fehler` set to DATEI_FEHLT or DATEI_FEHLER_OEFFNEN and the reason in `grund`.
-[[nodiscard]] int Datei_LesenOeffnen(const std::string& pfad, int* fehler, std::string* grund = nullptr);
+// A log or recording that is written as it goes (no temporary file). A regular file is created or
+// emptied, unless it is read-only (refused even for a privileged user) or is the file one of the standard
+// streams already writes to (then appended to). A FIFO is taken only when a reader waits on it, and of
+// devices only the terminal of a standard stream and /dev/null; opening never blocks. Closes itself.
+class DateiFortlaufend {
+  public:
+    DateiFortlaufend() = default;
+    ~DateiFortlaufend();
+    DateiFortlaufend(const DateiFortlaufend&) = delete;
+    DateiFortlaufend& operator=(const DateiFortlaufend&) = delete;
 
-// DATEI_OK when `pfad` is a regular file this process can read, else as Datei_LesenOeffnen.
+    // False with the reason in `grund` when the file cannot be written; an open file is closed first.
+    [[nodiscard]] bool oeffnen(const std::string& pfad, std::string* grund = nullptr);
+    // Appends `text` and hands it to the disk before it returns. False when not all of it arrived (a
+    // part that did is cut off again where the file allows, so it ends with the last whole piece) or the
+    // sync failed; a pipe or terminal has nothing to sync.
+    [[nodiscard]] bool anhaengen(std::string_view text);
+    void schliessen();
+    bool offen() const { return griff_ >= 0; }
+
+  private:
+    int griff_ = -1;
+};
+
+// A file open for reading, opened without ever blocking (a FIFO or device is refused, not opened for
+// good). Closes itself.
+class DateiLeser {
+  public:
+    DateiLeser() = default;
+    ~DateiLeser();
+    DateiLeser(DateiLeser&& anderer) noexcept;
+    DateiLeser& operator=(DateiLeser&& anderer) noexcept;
+
+    // DATEI_OK, DATEI_FEHLT or DATEI_FEHLER_OEFFNEN with the reason in `grund`.
+    [[nodiscard]] int oeffnen(const std::string& pfad, std::string* grund = nullptr);
+    // Up to `hoechstens` bytes into `ziel`: how many came (0 at the end), -1 when reading failed.
+    [[nodiscard]] long lesen(void* ziel, std::size_t hoechstens);
+    // False when closing reported a failure.
+    bool schliessen();
+    bool offen() const { return griff_ >= 0; }
+
+  private:
+    int griff_ = -1;
+};
+
+// DATEI_OK when `pfad` is a regular file this process can read, else DATEI_FEHLT or DATEI_FEHLER_OEFFNEN.
 [[nodiscard]] int Datei_LesbarPruefen(const std::string& pfad, std::string* grund = nullptr);
 
 // Reads at most `hoechstens` bytes of a regular file: DATEI_OK, DATEI_FEHLT, DATEI_FEHLER_OEFFNEN or

@@ -8,11 +8,9 @@
 #include "platform/files/zahl_text.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdio>
 #include <new>
 #include <string_view>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -312,29 +310,13 @@ int Ini_ReadFromBuffer(IniText ini, const char* daten, std::size_t laenge) {
 int Ini_ReadFromFile(IniText ini, const char* path) {
     if (!ini || !path) return INI_FEHLER_KEIN_OBJEKT;
     // The shared check: a FIFO or device is refused instead of waited on.
-    int fehler = DATEI_OK;
-    const int fd = Datei_LesenOeffnen(path, &fehler);
-    if (fd < 0) return INI_FEHLER_DATEI_OEFFNEN;
-    std::string daten;
-    bool lesefehler = false;
+    std::vector<unsigned char> daten;
     try {
-        char block[4096];
-        for (;;) {
-            const ssize_t n = read(fd, block, sizeof block);
-            if (n < 0 && errno == EINTR) continue;
-            if (n <= 0) {
-                lesefehler = n < 0;
-                break;
-            }
-            daten.append(block, static_cast<std::size_t>(n));
-        }
+        if (Datei_Lesen(path, daten.max_size(), &daten) != DATEI_OK) return INI_FEHLER_DATEI_OEFFNEN;
     } catch (const std::bad_alloc&) {
-        close(fd);
         return INI_FEHLER_KEIN_SPEICHER;
     }
-    close(fd);
-    if (lesefehler) return INI_FEHLER_DATEI_OEFFNEN;
-    return Ini_ReadFromBuffer(ini, daten.data(), daten.size());
+    return Ini_ReadFromBuffer(ini, reinterpret_cast<const char*>(daten.data()), daten.size());
 }
 
 int Ini_WriteToBuffer(IniText ini, std::string* text) {

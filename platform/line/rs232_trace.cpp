@@ -10,7 +10,6 @@
 #include <array>
 #include <chrono>
 #include <cstdio>
-#include <unistd.h>
 
 namespace rs232trace {
 bool gProtokollLaeuft = false;
@@ -31,7 +30,7 @@ constexpr unsigned char DEL = 0x7F;
 constexpr int COM_PORTS = 8;
 
 struct Protokoll {
-    std::FILE* datei = nullptr;
+    DateiFortlaufend datei;
     std::function<long long()> uhr;
     std::chrono::steady_clock::time_point beginn;
     std::string zeile; // the transaction collected so far
@@ -51,9 +50,9 @@ long long jetztMs() {
 void zeileSchreiben() {
     if (gProtokoll.zeile.empty()) return;
     gProtokoll.zeile += '\n';
-    std::fputs(gProtokoll.zeile.c_str(), gProtokoll.datei);
-    // Flushed a line at a time: the log must hold everything up to a crash or a pulled plug.
-    std::fflush(gProtokoll.datei);
+    // On the disk a line at a time: the log must hold everything up to a crash or a pulled plug. A line
+    // that does not arrive is not worth stopping the transfer for.
+    (void)gProtokoll.datei.anhaengen(gProtokoll.zeile);
     gProtokoll.zeile.clear();
     gProtokoll.richtung = 0;
     gProtokoll.ms = -1;
@@ -123,29 +122,19 @@ void geschlossen(int port) {
 
 bool Rs232Trace_Starten(const std::string& datei, std::string* grund) {
     Rs232Trace_Beenden();
-    const int fd = Datei_FortlaufendOeffnen(datei, grund);
-    if (fd < 0) return false;
-    gProtokoll.datei = ::fdopen(fd, "w");
-    if (!gProtokoll.datei) {
-        ::close(fd);
-        if (grund) *grund = "kein Speicher";
-        return false;
-    }
+    if (!gProtokoll.datei.oeffnen(datei, grund)) return false;
     gProtokoll.beginn = std::chrono::steady_clock::now();
     const QString beginn = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz"));
-    std::fprintf(gProtokoll.datei,
-                 "# PLM-1 Verkehrsprotokoll ab %s; [ms seit Beginn] > gesendet, < empfangen, ! Ereignis\n",
-                 beginn.toUtf8().constData());
-    std::fflush(gProtokoll.datei);
+    (void)gProtokoll.datei.anhaengen("# PLM-1 Verkehrsprotokoll ab " + beginn.toStdString() +
+                             "; [ms seit Beginn] > gesendet, < empfangen, ! Ereignis\n");
     rs232trace::gProtokollLaeuft = true;
     return true;
 }
 
 void Rs232Trace_Beenden() {
-    if (!gProtokoll.datei) return;
+    if (!gProtokoll.datei.offen()) return;
     zeileSchreiben();
-    std::fclose(gProtokoll.datei);
-    gProtokoll.datei = nullptr;
+    gProtokoll.datei.schliessen();
     rs232trace::gProtokollLaeuft = false;
 }
 

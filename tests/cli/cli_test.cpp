@@ -1,7 +1,7 @@
 // The plm1 binary against simulated units on a pseudo-terminal: output formats, round trips through the
 // unit, the "Fehler #" line with exit 1 and usage errors with exit 2.
 
-#include "sim/plm1sim.h"
+#include "sim/plm1sim_server.h"
 
 #include "plm1_version.h"
 

@@ -9,7 +9,7 @@
 #include "device/vkrplm1.h"
 #include "keys/Tasten_Block.h"
 #include "platform/line/rs232.h"
-#include "sim/plm1sim.h"
+#include "sim/plm1sim_server.h"
 #include "valves/Ventilarten.h"
 
 #include <chrono>

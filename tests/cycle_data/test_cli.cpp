@@ -2,7 +2,7 @@
 // rejected records and transfer errors with their "Fehler #" lines and exit 1, usage errors.
 
 #include "platform/files/le_bytes.h"
-#include "sim/plm1sim.h"
+#include "sim/plm1sim_server.h"
 
 #include "tests/common/programmlauf.h"
 #include "tests/common/testdatei.h"

@@ -9,7 +9,7 @@
 #include "errors/VKR_errorV3.h"
 #include "platform/files/le_bytes.h"
 #include "platform/line/rs232.h"
-#include "sim/plm1sim.h"
+#include "sim/plm1sim_server.h"
 
 using namespace zyklus_test;
 using Bytes = std::vector<unsigned char>;

@@ -8,7 +8,7 @@
 #include "platform/ui/ui.h"
 #include "platform/ui/ui_test.h"
 #include "resources/Plm1SteuerungGui.h"
-#include "sim/plm1sim.h"
+#include "sim/plm1sim_server.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 #include "errors/VKR_errorV3.h"
 #include "platform/line/rs232.h"
 #include "platform/line/rs232_trace.h"
-#include "sim/plm1sim.h"
+#include "sim/plm1sim_server.h"
 #include "tests/common/testdatei.h"
 
 #include <gtest/gtest.h>

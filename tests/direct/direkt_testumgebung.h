@@ -2,7 +2,7 @@
 // Shared set-up of the direct-operation tests: the window loaded once, a simulated unit on a
 // pseudo-terminal mapped to COM1, the connection open at address '1'.
 
-#include "sim/plm1sim.h"
+#include "sim/plm1sim_server.h"
 
 #include <gtest/gtest.h>
 #include <string>

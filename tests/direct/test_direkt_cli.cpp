@@ -1,7 +1,7 @@
 // plm1 monitor against the simulated unit on a pseudo-terminal: the CSV it prints, its stop after N lines
 // and its exit on a failing read.
 
-#include "sim/plm1sim.h"
+#include "sim/plm1sim_server.h"
 
 #include "tests/common/programmlauf.h"
 #include "tests/common/testdatei.h"

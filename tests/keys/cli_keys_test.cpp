@@ -5,7 +5,7 @@
 #include "keys/Tasten_Dateibild.h"
 #include "platform/files/Datei_Kopf.h"
 #include "platform/files/le_bytes.h"
-#include "sim/plm1sim.h"
+#include "sim/plm1sim_server.h"
 
 #include "tests/common/programmlauf.h"
 #include "tests/common/testdatei.h"

@@ -8,7 +8,7 @@
 #include "keys/Tasten_Pruefen.h"
 #include "platform/line/rs232.h"
 #include "platform/ui/ui_test.h"
-#include "sim/plm1sim.h"
+#include "sim/plm1sim_server.h"
 #include "valves/Konfig_Main.h"
 #include "valves/Konfigarray.h"
 

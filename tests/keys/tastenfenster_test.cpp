@@ -15,7 +15,7 @@
 #include "resources/Plm1SteuerungGui.h"
 #include "shell/Plm1_Beenden.h"
 #include "shell/Plm1_GemeinsameFunktionen.h"
-#include "sim/plm1sim.h"
+#include "sim/plm1sim_server.h"
 #include "tests/common/testdatei.h"
 #include "valves/Konfig_Main.h"
 #include "valves/Konfigarray.h"

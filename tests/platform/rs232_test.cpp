@@ -3,7 +3,7 @@
 
 #include "platform/line/rs232.h"
 #include "platform/line/rs232_portliste.h"
-#include "sim/plm1sim.h"
+#include "sim/plm1sim_server.h"
 
 #include <gtest/gtest.h>
 

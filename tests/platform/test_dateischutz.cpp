@@ -282,6 +282,21 @@ const std::vector<Fall>& schreibfaelle() {
              return "";
          },
          false, Erwartet::Ok, Nachher::Neu},
+        {"Link in einen Ordner mit Umlauten", "a/l", "Übergröße für Prüfungen/x",
+         [](const fs::path& d, const std::string&) {
+             ordner(d / "a");
+             ordner(d / "Übergröße für Prüfungen");
+             textSchreiben(d / "Übergröße für Prüfungen/x", ALT);
+             fs::create_symlink("../Übergröße für Prüfungen/x", d / "a/l");
+             return "";
+         },
+         false, Erwartet::Ok, Nachher::Neu},
+        {"neue Datei in Ordner mit Umlauten", "Prüfstand Größe/x", "Prüfstand Größe/x",
+         [](const fs::path& d, const std::string&) {
+             ordner(d / "Prüfstand Größe");
+             return "";
+         },
+         false, Erwartet::Ok, Nachher::Neu},
         {"Link im Kreis", "a/l", "a/l",
          [](const fs::path& d, const std::string&) {
              ordner(d / "a");
@@ -392,6 +407,13 @@ const std::vector<Fall>& lesefaelle() {
              ordner(d / "b");
              textSchreiben(d / "b/x", neu);
              fs::create_symlink("../b/x", d / "a/l");
+             return "";
+         },
+         true, Erwartet::Ok, Nachher::Unveraendert},
+        {"Ordner mit Umlauten", "Prüfstand Größe/x", "Prüfstand Größe/x",
+         [](const fs::path& d, const std::string& neu) {
+             ordner(d / "Prüfstand Größe");
+             textSchreiben(d / "Prüfstand Größe/x", neu);
              return "";
          },
          true, Erwartet::Ok, Nachher::Unveraendert},
@@ -680,6 +702,8 @@ TEST_F(Dateischutz, TemporaereDateiVorDemUmbenennenGesynct) {
 TEST_F(Dateischutz, ZielPruefenUndLesbarPruefen) {
     ordner(basis / "o");
     textSchreiben(basis / "o/d", ALT);
+    ordner(basis / "Prüfstand Größe");
+    textSchreiben(basis / "Prüfstand Größe/Ventile.plc", ALT);
     ASSERT_EQ(::mkfifo((basis / "o/f").c_str(), 0644), 0);
     fs::create_symlink("nirgends", basis / "o/leer");
     struct Fall {
@@ -693,6 +717,9 @@ TEST_F(Dateischutz, ZielPruefenUndLesbarPruefen) {
         {"o/leer", DATEI_OK, DATEI_FEHLT},
         {"o/neu", DATEI_OK, DATEI_FEHLT},
         {"fehlt/neu", DATEI_FEHLER_OEFFNEN, DATEI_FEHLT},
+        {"Prüfstand Größe/Ventile.plc", DATEI_OK, DATEI_OK},
+        {"Prüfstand Größe/neu", DATEI_OK, DATEI_FEHLT},
+        {"Prüfstand Grösse/neu", DATEI_FEHLER_OEFFNEN, DATEI_FEHLT}, // another spelling is another folder
     };
     for (const Fall& f : faelle) {
         std::string grund;
@@ -728,22 +755,38 @@ TEST_F(Dateischutz, ZielPruefenUndLesbarPruefen) {
         {"/dev/zero", "Ziel ist ein Gerät", nullptr},
         {"/dev/null", nullptr, nullptr},
         {(basis / "fehlt/neu").string(), "nicht vorhanden", nullptr},
+        {(basis / "Prüfstand Größe/Aufzeichnung.csv").string(), nullptr, "neu"},
         {"", "kein Dateiname", nullptr},
+    };
+    // The descriptors open in this process, to find the one the file holds.
+    auto offeneDeskriptoren = [] {
+        std::vector<int> fds;
+        for (int fd = 0; fd < 1024; ++fd)
+            if (::fcntl(fd, F_GETFD) != -1) fds.push_back(fd);
+        return fds;
     };
     for (const Fortlaufend& f : fortlaufend) {
         SCOPED_TRACE(f.pfad);
         std::string grund;
+        const std::vector<int> vorher = offeneDeskriptoren();
+        DateiFortlaufend datei;
         ::alarm(5);
-        const int fd = Datei_FortlaufendOeffnen(f.pfad, &grund);
+        const bool offen = datei.oeffnen(f.pfad, &grund);
         ::alarm(0);
-        EXPECT_EQ(fd >= 0, f.grund == nullptr) << grund;
+        EXPECT_EQ(offen, f.grund == nullptr) << grund;
         if (f.grund) {
             EXPECT_NE(grund.find(f.grund), std::string::npos) << grund;
         }
-        if (fd >= 0) {
-            EXPECT_EQ(::fcntl(fd, F_GETFL) & O_NONBLOCK, 0); // writes wait as usual once it is open
-            EXPECT_EQ(::write(fd, "neu", 3), 3);
-            ::close(fd);
+        std::vector<int> neu;
+        const std::vector<int> nachher = offeneDeskriptoren();
+        std::set_difference(nachher.begin(), nachher.end(), vorher.begin(), vorher.end(),
+                            std::back_inserter(neu));
+        EXPECT_EQ(neu.size(), offen ? 1u : 0u); // a refusal leaves nothing open
+        if (offen && neu.size() == 1) {
+            EXPECT_EQ(::fcntl(neu[0], F_GETFL) & O_NONBLOCK, 0); // writes wait as usual once it is open
+            EXPECT_TRUE(datei.anhaengen("neu"));
+            datei.schliessen();
+            EXPECT_EQ(::fcntl(neu[0], F_GETFD), -1); // closed by its holder
         }
         if (f.inhalt) {
             EXPECT_EQ(lesen(f.pfad), f.inhalt);

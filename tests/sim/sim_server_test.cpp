@@ -1,7 +1,7 @@
 // The simulated line served on a pseudo-terminal, paced and unpaced, and the plm1-sim program, spoken to
 // with plain POSIX calls.
 
-#include "sim/plm1sim.h"
+#include "sim/plm1sim_server.h"
 
 #include "plm1_version.h"
 

@@ -9,7 +9,7 @@
 #include "platform/files/inifile.h"
 #include "platform/line/rs232.h"
 #include "platform/line/rs232_portliste.h"
-#include "sim/plm1sim.h"
+#include "sim/plm1sim_server.h"
 
 #include <QComboBox>
 

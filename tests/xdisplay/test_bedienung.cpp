@@ -7,7 +7,7 @@
 #include "cycle/Kurven_Satz.h"
 #include "resources/Plm1SteuerungGui.h"
 #include "resources/panels.h"
-#include "sim/plm1sim.h"
+#include "sim/plm1sim_server.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -5,7 +5,7 @@
 
 #include "resources/Plm1SteuerungGui.h"
 #include "resources/panels.h"
-#include "sim/plm1sim.h"
+#include "sim/plm1sim_server.h"
 #include "xdisplay_hilfen.h"
 
 #include <QDir>

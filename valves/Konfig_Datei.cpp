@@ -1,6 +1,7 @@
 // Saving and loading the *.plc file through the file dialog.
 
 #include "valves/Konfig_Datei.h"
+#include "platform/sprache/textmarke.h"
 
 #include "errors/VKR_errorV3.h"
 #include "platform/files/cvifile.h"
@@ -12,7 +13,7 @@
 
 namespace {
 
-constexpr const char* UNBENANNT = "Unbenannt";
+constexpr const char* UNBENANNT = QT_TRANSLATE_NOOP("Plm1", "Unbenannt");
 constexpr const char* FILTER = "*.plc";
 
 std::string gPfad = UNBENANNT;

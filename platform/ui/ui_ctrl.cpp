@@ -105,7 +105,7 @@ LabelOrt labelOrt(CtrlArt a) {
 
 void setzeLabel(Ctrl& c, const std::string& text) {
     c.def.label = text;
-    const QString t = QString::fromStdString(text);
+    const QString t = Sprache_Text(text);
     switch (c.def.art) {
     case CtrlArt::Knopf:
     case CtrlArt::Checkbox:
@@ -218,7 +218,7 @@ void ctrlAufbauen(Panel& p, const CtrlDef& d) {
     c.sichtbar = d.sichtbar;
     const int ph = p.handle, id = c.id;
     QWidget* eltern = p.inhalt;
-    const QString label = QString::fromStdString(d.label);
+    const QString label = Sprache_Text(d.label);
     bool mausFilter = true;
 
     switch (d.art) {
@@ -231,8 +231,8 @@ void ctrlAufbauen(Panel& p, const CtrlDef& d) {
     }
     case CtrlArt::Schalter: {
         auto* s = new SchalterWidget(eltern);
-        s->textAn = QString::fromStdString(d.textAn);
-        s->textAus = QString::fromStdString(d.textAus);
+        s->textAn = Sprache_Text(d.textAn);
+        s->textAus = Sprache_Text(d.textAus);
         QObject::connect(s, &QAbstractButton::clicked, s, [ph, id] { rufeCtrl(ph, id, EVENT_COMMIT, 0, 0); });
         c.w = s;
         break;
@@ -321,7 +321,7 @@ void ctrlAufbauen(Panel& p, const CtrlDef& d) {
     case CtrlArt::Auswahl: {
         auto* b = new QComboBox(eltern);
         for (const ListenEintrag& e : d.eintraege)
-            b->addItem(QString::fromStdString(e.text));
+            b->addItem(Sprache_Text(e.text));
         c.eintraege = d.eintraege;
         QObject::connect(b, &QComboBox::activated, b, [ph, id] { rufeCtrl(ph, id, EVENT_COMMIT, 0, 0); });
         c.w = b;
@@ -375,7 +375,7 @@ void ctrlAufbauen(Panel& p, const CtrlDef& d) {
     Ctrl* cp = neu.get();
     p.ctrls[c.id] = std::move(neu);
     if (!cp->w) return; // timer
-    if (!d.tooltip.empty()) cp->w->setToolTip(QString::fromStdString(d.tooltip));
+    if (!d.tooltip.empty()) cp->w->setToolTip(Sprache_Text(d.tooltip));
     if (labelOrt(d.art) != LabelOrt::Keiner && !d.label.empty()) setzeLabel(*cp, d.label);
     // A text message without a width takes the width of its text, now and whenever the text changes.
     const bool textBreite = d.art == CtrlArt::TextMeldung && d.width <= 0;
@@ -482,7 +482,7 @@ int SetCtrlVal(int panel, int control, const char* value) {
         return 0;
     }
     if (c->def.art == CtrlArt::Text || c->def.art == CtrlArt::TextMeldung) {
-        if (auto* l = als<QLabel>(*c)) l->setText(t);
+        if (auto* l = als<QLabel>(*c)) l->setText(Sprache_Text(value));
         if (c->def.art == CtrlArt::TextMeldung) c->def.label = value;
         return 0;
     }
@@ -887,7 +887,7 @@ int InsertListItem(int panel, int control, int index, const char* itemLabel, int
     const int i = index < 0 || index > n ? n : index;
     c->eintraege.insert(c->eintraege.begin() + i, ListenEintrag{itemLabel, itemValue});
     const QSignalBlocker bl(b);
-    b->insertItem(i, QString::fromUtf8(itemLabel));
+    b->insertItem(i, Sprache_Text(itemLabel));
     return 0;
 }
 

@@ -815,5 +815,9 @@ Commands:
         <source>set braucht ein Wort und einen Wert</source>
         <translation>set needs a word and a value</translation>
     </message>
+    <message>
+        <source>Öffnen</source>
+        <translation>Open</translation>
+    </message>
 </context>
 </TS>

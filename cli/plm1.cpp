@@ -11,6 +11,7 @@
 #include "platform/line/rs232.h"
 #include "platform/line/rs232_portliste.h"
 #include "platform/line/rs232_trace.h"
+#include "platform/sprache/sprache.h"
 #include "shell/Plm1_Einstellungsdatei.h"
 #include "valves/Konfig_Datei.h"
 #include "valves/Konfigarray.h"
@@ -34,7 +35,10 @@ constexpr char STANDARD_ADRESSE = '1';
 
 constexpr std::size_t MAX_PLC_LESEN = 4096;
 
-constexpr const char* AUFRUF_TEXT =
+// The help and the messages on standard error follow the locale (platform/sprache); what goes to standard
+// output for scripts stays the same in every language.
+constexpr const char* AUFRUF_TEXT = QT_TRANSLATE_NOOP(
+    "Plm1",
     "Aufruf: plm1 [--port N|GERAET] [--address A] [--valves DATEI.plc] [--trace DATEI] BEFEHL ...\n"
     "  --port N       COM N (1..8), oder ein serielles Gerät: Name (ttyUSB0) oder Pfad\n"
     "                 (auch der feste Pfad /dev/serial/by-id/..., siehe ports)\n"
@@ -56,11 +60,11 @@ constexpr const char* AUFRUF_TEXT =
     "  write-mem START HEX     0..64 Bytes (Hex-Ziffernpaare) in den Gerätespeicher schreiben\n"
     "  keys upload [--verify] DATEI.plt | keys download [--force] DATEI.plt\n"
     "  cycle upload [--verify] DATEI.plk | cycle download DATEI.plk\n"
-    "  monitor [--interval S] [--count N] [--out FILE]\n";
+    "  monitor [--interval S] [--count N] [--out FILE]\n");
 
 int aufrufFehler(const std::string& grund) {
-    if (!grund.empty()) std::fprintf(stderr, "plm1: %s\n", grund.c_str());
-    std::fputs(AUFRUF_TEXT, stderr);
+    if (!grund.empty()) std::fprintf(stderr, "plm1: %s\n", Sprache_TextUtf8(grund.c_str()).c_str());
+    std::fputs(Sprache_TextUtf8(AUFRUF_TEXT).c_str(), stderr);
     return CLI_EXIT_AUFRUF;
 }
 
@@ -289,17 +293,20 @@ int ausfuehren(const Optionen& o, Befehl modul) {
 } // namespace
 
 void Cli_FehlerAusgeben(int code) {
-    std::fprintf(stderr, "Fehler #%lld: %s\n", -static_cast<long long>(code), VKR_Fehlermeldung(code));
+    const char* zeile = VKR_FehlerspracheGet() == static_cast<int>(Sprache::Englisch) ? "Error #%lld: %s\n"
+                                                                                      : "Fehler #%lld: %s\n";
+    std::fprintf(stderr, zeile, -static_cast<long long>(code), VKR_Fehlermeldung(code));
 }
 
 int main(int argc, char** argv) try {
     // The serial ports want a Qt main thread; a core application gives one without any window.
     QCoreApplication app(argc, argv);
+    if (Sprache_Einstellen(Sprache_AusUmgebung())) VKR_Fehlersprache(static_cast<int>(Sprache_Aktuell()));
     Optionen o;
     std::string grund;
     if (!optionenLesen(argc, argv, &o, &grund)) return aufrufFehler(grund);
     if (o.hilfe) {
-        std::fputs(AUFRUF_TEXT, stdout);
+        std::fputs(Sprache_TextUtf8(AUFRUF_TEXT).c_str(), stdout);
         return CLI_EXIT_OK;
     }
     if (o.version) {
@@ -326,6 +333,7 @@ int main(int argc, char** argv) try {
     std::fprintf(stderr, "plm1: %s\n", e.what());
     return CLI_EXIT_FEHLER;
 } catch (...) {
-    std::fprintf(stderr, "plm1: unerwarteter Fehler\n");
+    std::fprintf(stderr, "plm1: %s\n",
+                 Sprache_TextUtf8(QT_TRANSLATE_NOOP("Plm1", "unerwarteter Fehler")).c_str());
     return CLI_EXIT_FEHLER;
 }

@@ -5,15 +5,17 @@
 #include "cycle/Kurven_Satz.h"
 #include "cycle/Kurvenarrays.h"
 #include "errors/VKR_Fehlercodes.h"
+#include "platform/sprache/textmarke.h"
 #include "valves/Ventilarten.h"
 
 constexpr const char* KURVENCOM_SPEICHERFEHLER_TEXT =
-    "Speicherfehler im PLM-1.\nSenden Sie die Kurven erneut zum PLM-1";
-constexpr const char* KURVENCOM_WARNUNG_TITEL = "Warnung";
-constexpr const char* KURVENCOM_WARNUNG_TEXT =
+    QT_TRANSLATE_NOOP("Plm1", "Speicherfehler im PLM-1.\nSenden Sie die Kurven erneut zum PLM-1");
+constexpr const char* KURVENCOM_WARNUNG_TITEL = QT_TRANSLATE_NOOP("Plm1", "Warnung");
+constexpr const char* KURVENCOM_WARNUNG_TEXT = QT_TRANSLATE_NOOP(
+    "Plm1",
     "Warnung:\nIm Zyklus auf dem PLM-1 sind mehrere verschiedene Grenzdrücke gespeichert.\n"
     "Dies wird von PLM1-Steuerung nicht unterstützt.\nAlle Grenzdrücke wurden daher auf den gleichen Wert "
-    "gesetzt.";
+    "gesetzt.");
 
 // Sends the cycle (head, records, each plain then inverted). A failed block transfer is shown in the
 // error controls and 0 is returned; other failures are returned.

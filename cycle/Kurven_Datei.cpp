@@ -6,6 +6,7 @@
 #include "platform/files/Datei_Kopf.h"
 #include "platform/files/cvifile.h"
 #include "platform/files/le_bytes.h"
+#include "platform/sprache/textmarke.h"
 #include "platform/ui/ui_melden.h"
 
 #include <algorithm>
@@ -223,8 +224,9 @@ Fehlercode KurvenDatei_Laden() {
     std::string laufwerk, verzeichnis, name;
     SplitPath(gPfad, &laufwerk, &verzeichnis, &name);
     char gewaehlt[MAX_PATHNAME_LEN] = {};
-    const int wahl = FileSelectPopup((laufwerk + verzeichnis).c_str(), "*.plk", "*.plk", "Öffnen",
-                                     VAL_LOAD_BUTTON, 0, 1, 1, 0, gewaehlt);
+    const int wahl =
+        FileSelectPopup((laufwerk + verzeichnis).c_str(), "*.plk", "*.plk",
+                        QT_TRANSLATE_NOOP("Plm1", "Öffnen"), VAL_LOAD_BUTTON, 0, 1, 1, 0, gewaehlt);
     if (wahl == VAL_NO_FILE_SELECTED) return FEHLER_ABBRUCH_DURCH_BENUTZER;
     if (wahl == VAL_NEW_FILE_SELECTED) return FEHLER_KURVENDATEI_FEHLT;
     return KurvenDatei_LadenAus(gewaehlt);

@@ -4,6 +4,7 @@
 
 #include "cycle/Kurvenarrays.h"
 #include "errors/VKR_Fehlercodes.h"
+#include "platform/sprache/textmarke.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -13,8 +14,8 @@
 constexpr int KURVENDATEI_KOPFGROESSE = 184;
 constexpr int KURVENDATEI_BYTES_JE_SCHRITT = 4 * KURVEN_ANZAHL;
 constexpr const char* KURVENDATEI_ART = "Kurven";
-constexpr const char* KURVENDATEI_UNBENANNT = "Unbenannt";
-constexpr const char* KURVENFENSTER_NAME = "Zyklus-Programmierung";
+constexpr const char* KURVENDATEI_UNBENANNT = QT_TRANSLATE_NOOP("Plm1", "Unbenannt");
+constexpr const char* KURVENFENSTER_NAME = QT_TRANSLATE_NOOP("Plm1", "Zyklus-Programmierung");
 
 constexpr int KurvenDatei_Groesse(int schritte) {
     return KURVENDATEI_KOPFGROESSE + KURVENDATEI_BYTES_JE_SCHRITT * schritte;

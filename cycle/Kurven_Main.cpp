@@ -1,6 +1,7 @@
 // Cycle window "Zyklus-Programmierung": set-up, display, valve configuration and release.
 
 #include "cycle/Kurven_Main.h"
+#include "platform/sprache/textmarke.h"
 
 #include "cycle/CanvasFunktionen.h"
 #include "cycle/Kurven_Datei.h"
@@ -37,7 +38,7 @@ int KurvenMain_Initialisieren() {
     const int panel = LoadPanel(0, "Plm1SteuerungGui.uir", KURVPANEL);
     if (panel < 0) return -1;
     gKurvenPanel = panel;
-    GemFunc_PanelZurListeHinzufuegen(panel, "Zyklus", MENUKURVEN_FENSTER);
+    GemFunc_PanelZurListeHinzufuegen(panel, QT_TRANSLATE_NOOP("Plm1", "Zyklus"), MENUKURVEN_FENSTER);
     if (const Fehlercode f = Kurvenarrays_Initialisieren(); f != KEIN_FEHLER) {
         VKR_Fehlerpopup(f);
         return -1;

@@ -1,6 +1,7 @@
 // The curve window's controls and events.
 
 #include "cycle/Kurven_Userinterface.h"
+#include "platform/sprache/textmarke.h"
 
 #include "cycle/CanvasFunktionen.h"
 #include "cycle/Kurven_Bereich.h"
@@ -220,13 +221,17 @@ void Menu_Kurven_Datei(int /*menuBar*/, int menuItem, void*, int /*panel*/) {
 
 void Menu_Kurven_Hilfe(int /*menuBar*/, int menuItem, void*, int /*panel*/) {
     if (menuItem == MENUKURVEN_HILFE_BEARBEITEN)
-        MessagePopup("Kurven bearbeiten",
-                     "Kurvenpunkte setzen: Linke Maustaste\nKurvenpunkte löschen: Rechte Maustaste");
+        MessagePopup(
+            QT_TRANSLATE_NOOP("Plm1", "Kurven bearbeiten"),
+            QT_TRANSLATE_NOOP(
+                "Plm1", "Kurvenpunkte setzen: Linke Maustaste\nKurvenpunkte löschen: Rechte Maustaste"));
     else if (menuItem == MENUKURVEN_HILFE_WERTE)
         MessagePopup(
-            "Pumpenwerte anzeigen",
-            "Um die Werte vorhandener Pumpen-Kurvenpunkte anzuzeigen,\nkönnen die Punkte bei gedrückter "
-            "Umschalttaste angeklickt werden.");
+            QT_TRANSLATE_NOOP("Plm1", "Pumpenwerte anzeigen"),
+            QT_TRANSLATE_NOOP(
+                "Plm1",
+                "Um die Werte vorhandener Pumpen-Kurvenpunkte anzuzeigen,\nkönnen die Punkte bei gedrückter "
+                "Umschalttaste angeklickt werden."));
 }
 
 void Menu_Kurven_Bearbeiten(int /*menuBar*/, int menuItem, void*, int /*panel*/) {

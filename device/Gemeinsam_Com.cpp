@@ -1,6 +1,7 @@
 // Block transfers of unit memory in pieces of at most 64 bytes with the progress dialog.
 
 #include "device/Gemeinsam_Com.h"
+#include "platform/sprache/textmarke.h"
 
 #include "device/Vkr_Com.h"
 #include "device/vkrplm1.h"
@@ -13,9 +14,9 @@
 
 namespace {
 
-constexpr const char* TITEL_LESEN = "Daten lesen";
-constexpr const char* TITEL_SENDEN = "Daten senden";
-constexpr const char* TITEL_PRUEFEN = "Daten prüfen";
+constexpr const char* TITEL_LESEN = QT_TRANSLATE_NOOP("Plm1", "Daten lesen");
+constexpr const char* TITEL_SENDEN = QT_TRANSLATE_NOOP("Plm1", "Daten senden");
+constexpr const char* TITEL_PRUEFEN = QT_TRANSLATE_NOOP("Plm1", "Daten prüfen");
 
 // The dialog of several transfers in a row (GemCom_SammeldialogSetzen), 0 when none.
 struct Sammeldialog {

@@ -2,6 +2,7 @@
 // The range a stored value must lie in before it may go to the unit: the check, bringing a value into
 // range, and the text that names a value outside it. The key and cycle tables of ranges build on it.
 
+#include "platform/sprache/textmarke.h"
 #include <cstdint>
 #include <string>
 
@@ -27,7 +28,7 @@ std::string Wertebereich_Text(const std::string& ort, int64_t wert, Wertebereich
 // "<ort>: <alt> -> <neu>", a line of the note that a loaded file was brought into range.
 std::string Wertebereich_AenderungText(const std::string& ort, int64_t alt, int64_t neu);
 
-constexpr const char* WERTEBEREICH_HINWEIS_TITEL = "Werte angepasst";
+constexpr const char* WERTEBEREICH_HINWEIS_TITEL = QT_TRANSLATE_NOOP("Plm1", "Werte angepasst");
 constexpr int WERTEBEREICH_HINWEIS_ZEILEN = 12;
 
 // The note shown after a load that changed values: a head line, at most `zeilen` of the lines, and how

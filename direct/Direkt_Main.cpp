@@ -1,6 +1,7 @@
 // Direct-operation window: set-up for the shell and the callbacks of DIREKTPNL.
 
 #include "direct/Direkt_Main.h"
+#include "platform/sprache/textmarke.h"
 
 #include "device/VkrCom_Userinterface.h"
 #include "device/Vkr_Com.h"
@@ -16,7 +17,7 @@
 
 namespace {
 constexpr const char* RESOURCE_DATEI = "Plm1SteuerungGui.uir";
-constexpr const char* FENSTERNAME = "Direktbetrieb";
+constexpr const char* FENSTERNAME = QT_TRANSLATE_NOOP("Plm1", "Direktbetrieb");
 
 // After a polling tick: the window's controls, then the trend and a running recording.
 void abgefragtAnzeigen(int nurIstwerte, int status) {

@@ -2,6 +2,7 @@
 // switching windows or polling off and on keeps what was seen.
 
 #include "direct/Direkt_Trend.h"
+#include "platform/sprache/textmarke.h"
 
 #include "device/Vkr_Com.h"
 #include "direct/Direkt_Userinterface.h"
@@ -30,7 +31,7 @@ void aufzeichnungAnzeigen() {
     const int p = gDirektPanelHandle;
     if (p <= 0) return;
     SetCtrlVal(p, DIREKTPNL_AUFZEICHNEN, gAufzeichnung.laeuft() ? 1 : 0);
-    std::string text = "keine Aufzeichnung";
+    std::string text = QT_TRANSLATE_NOOP("Plm1", "keine Aufzeichnung");
     if (!gAufzeichnung.pfad().empty()) {
         text = std::filesystem::path(gAufzeichnung.pfad()).filename().string() + "\n" +
                std::to_string(gAufzeichnung.zeilen()) + (gAufzeichnung.zeilen() == 1 ? " Zeile" : " Zeilen");
@@ -50,11 +51,15 @@ void spanneUebernehmen(int panel) {
 void DirektTrend_Initialisieren(int panel) {
     SetStripChartSource(panel, DIREKTPNL_TREND, &gChartQuelle, MESSREIHE_SPUREN);
     SetStripChartUnit(panel, DIREKTPNL_TREND, DIREKTTREND_EINHEIT);
-    SetStripChartTrace(panel, DIREKTPNL_TREND, MESSREIHE_DRUCK1, FARBE_KREIS[0], 0, "Druck 1");
-    SetStripChartTrace(panel, DIREKTPNL_TREND, MESSREIHE_DRUCK2, FARBE_KREIS[1], 0, "Druck 2");
-    SetStripChartTrace(panel, DIREKTPNL_TREND, MESSREIHE_OBEN1, FARBE_GRENZE[0], 1, "Grenzen 1");
+    SetStripChartTrace(panel, DIREKTPNL_TREND, MESSREIHE_DRUCK1, FARBE_KREIS[0], 0,
+                       QT_TRANSLATE_NOOP("Plm1", "Druck 1"));
+    SetStripChartTrace(panel, DIREKTPNL_TREND, MESSREIHE_DRUCK2, FARBE_KREIS[1], 0,
+                       QT_TRANSLATE_NOOP("Plm1", "Druck 2"));
+    SetStripChartTrace(panel, DIREKTPNL_TREND, MESSREIHE_OBEN1, FARBE_GRENZE[0], 1,
+                       QT_TRANSLATE_NOOP("Plm1", "Grenzen 1"));
     SetStripChartTrace(panel, DIREKTPNL_TREND, MESSREIHE_UNTEN1, FARBE_GRENZE[0], 1, "");
-    SetStripChartTrace(panel, DIREKTPNL_TREND, MESSREIHE_OBEN2, FARBE_GRENZE[1], 1, "Grenzen 2");
+    SetStripChartTrace(panel, DIREKTPNL_TREND, MESSREIHE_OBEN2, FARBE_GRENZE[1], 1,
+                       QT_TRANSLATE_NOOP("Plm1", "Grenzen 2"));
     SetStripChartTrace(panel, DIREKTPNL_TREND, MESSREIHE_UNTEN2, FARBE_GRENZE[1], 1, "");
     SetCtrlVal(panel, DIREKTPNL_TRENDSPANNE, DIREKTTREND_STANDARD_MINUTEN);
     spanneUebernehmen(panel);

@@ -4,10 +4,11 @@
 
 #include "errors/VKR_Fehlercodes.h"
 #include "keys/Tasten_Block.h"
+#include "platform/sprache/textmarke.h"
 
-constexpr const char* TASTEN_SPEICHERFEHLER_TITEL = "Speicherfehler im PLM-1";
-constexpr const char* TASTEN_SPEICHERFEHLER_SCHLUSS =
-    "\nSpeicher im PLM-1 ist ungültig.\nSenden Sie die Tastenbelegung erneut zum PLM-1.";
+constexpr const char* TASTEN_SPEICHERFEHLER_TITEL = QT_TRANSLATE_NOOP("Plm1", "Speicherfehler im PLM-1");
+constexpr const char* TASTEN_SPEICHERFEHLER_SCHLUSS = QT_TRANSLATE_NOOP(
+    "Plm1", "\nSpeicher im PLM-1 ist ungültig.\nSenden Sie die Tastenbelegung erneut zum PLM-1.");
 
 // Encodes key n (0..8) of gTaste with the current valve configuration into a 20-byte block.
 void TastenCom_BlockErstellen(int taste, bool invertiert, unsigned char* block);

@@ -4,6 +4,7 @@
 
 #include "errors/VKR_errorV3.h"
 #include "platform/files/cvifile.h"
+#include "platform/sprache/textmarke.h"
 #include "platform/ui/ui_melden.h"
 
 #include <array>
@@ -110,8 +111,8 @@ Fehlercode TastenDatei_Speichern(unsigned char immerFragen) {
 
 Fehlercode TastenDatei_Laden() {
     char auswahl[MAX_PATHNAME_LEN] = {};
-    const int r = FileSelectPopup(verzeichnisVon(gPfad).c_str(), FILTER, FILTER, "Öffnen", VAL_LOAD_BUTTON, 0,
-                                  1, 1, 0, auswahl);
+    const int r = FileSelectPopup(verzeichnisVon(gPfad).c_str(), FILTER, FILTER,
+                                  QT_TRANSLATE_NOOP("Plm1", "Öffnen"), VAL_LOAD_BUTTON, 0, 1, 1, 0, auswahl);
     if (r == VAL_NO_FILE_SELECTED) return FEHLER_ABBRUCH_DURCH_BENUTZER;
     if (r != VAL_EXISTING_FILE_SELECTED) return FEHLER_TASTENDATEI_FEHLT;
     TastenTabelle neu = gTaste;

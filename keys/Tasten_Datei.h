@@ -4,11 +4,12 @@
 
 #include "errors/VKR_Fehlercodes.h"
 #include "keys/Tasten_Dateibild.h"
+#include "platform/sprache/textmarke.h"
 
 #include <string>
 
-constexpr const char* TASTENDATEI_UNBENANNT = "Unbenannt";
-constexpr const char* TASTEN_FENSTERNAME = "Tasten-Programmierung";
+constexpr const char* TASTENDATEI_UNBENANNT = QT_TRANSLATE_NOOP("Plm1", "Unbenannt");
+constexpr const char* TASTEN_FENSTERNAME = QT_TRANSLATE_NOOP("Plm1", "Tasten-Programmierung");
 
 // Saves gTaste; asks for a name when immerFragen is set or the table has none yet. Cancel: -6000.
 [[nodiscard]] Fehlercode TastenDatei_Speichern(unsigned char immerFragen);

@@ -2,6 +2,7 @@
 // shell's operations.
 
 #include "keys/Tasten_Main.h"
+#include "platform/sprache/textmarke.h"
 
 #include "device/Gemeinsam_Mehrere.h"
 #include "device/Gemeinsam_Pruefen.h"
@@ -41,7 +42,7 @@ int TastenMain_Initialisieren() {
     const int panel = LoadPanel(0, "Plm1SteuerungGui.uir", TASTPANEL);
     if (panel < 0) return -1;
     tastenPanelHandle = panel;
-    GemFunc_PanelZurListeHinzufuegen(panel, "Tasten", MENUTASTEN_FENSTER);
+    GemFunc_PanelZurListeHinzufuegen(panel, QT_TRANSLATE_NOOP("Plm1", "Tasten"), MENUTASTEN_FENSTER);
 
     Tastenarrays_Initialisieren();
     TastenVerlauf_Einrichten();

@@ -59,7 +59,7 @@ void Resource_FusszeileHinzufuegen(PanelDef& panel, const FusszeileIds& ids) {
                  .left = 12,
                  .width = 180,
                  .height = 40};
-    ring.tooltip = "Klicken: Verbindung öffnen oder schließen";
+    ring.tooltip = QT_TRANSLATE_NOOP("Plm1", "Klicken: Verbindung öffnen oder schließen");
     panel.ctrls.push_back(ring);
     panel.ctrls.push_back({.id = ids.led,
                            .name = "FEHLERLED",
@@ -68,7 +68,7 @@ void Resource_FusszeileHinzufuegen(PanelDef& panel, const FusszeileIds& ids) {
                            .left = 204,
                            .width = 20,
                            .height = 20,
-                           .label = "Fehler",
+                           .label = QT_TRANSLATE_NOOP("Plm1", "Fehler"),
                            .farbeAn = 0xFF0000});
     panel.ctrls.push_back({.id = ids.text,
                            .name = "FEHLERSTRING",
@@ -93,6 +93,6 @@ void Resource_FusszeileHinzufuegen(PanelDef& panel, const FusszeileIds& ids) {
                            .left = panel.width - 12 - 200,
                            .width = 200,
                            .height = 32,
-                           .label = "Zurück zum Hauptfenster",
+                           .label = QT_TRANSLATE_NOOP("Plm1", "Zurück zum Hauptfenster"),
                            .callback = ids.zurueckCallback});
 }

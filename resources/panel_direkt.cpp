@@ -1,7 +1,7 @@
-// Panel DIREKTPNL "Direktbetrieb" and its menu bar MENUDIREKT: the valve switches in a row at the top, the
-// two pump groups side by side with their pressure displays, temperature, voltage and the status lamps at the
-// right, the polling and monitor switches below, the pressure trend with its span, hold and recording
-// controls, and the shared footer.
+// Panel DIREKTPNL QT_TRANSLATE_NOOP("Plm1", "Direktbetrieb") and its menu bar MENUDIREKT: the valve switches
+// in a row at the top, the two pump groups side by side with their pressure displays, temperature, voltage
+// and the status lamps at the right, the polling and monitor switches below, the pressure trend with its
+// span, hold and recording controls, and the shared footer.
 
 #include "resources/Plm1SteuerungGui.h"
 #include "resources/panels.h"
@@ -78,16 +78,18 @@ void pumpenGruppe(PanelDef& p, int n, int left) {
     const std::string s = std::to_string(n);
     const bool eins = n == 1;
     const int top = GRUPPEN_Y;
-    p.ctrls.push_back(
-        Resource_Ctrl(0, "", CtrlArt::Rahmen, top, left, PUMPE_BREITE, PUMPE_HOEHE, "Pumpe " + s));
+    p.ctrls.push_back(Resource_Ctrl(0, "", CtrlArt::Rahmen, top, left, PUMPE_BREITE, PUMPE_HOEHE,
+                                    Resource_MitNummer(QT_TRANSLATE_NOOP("Plm1", "Pumpe %1"), n)));
 
     const int innen = left + 20;
     const int zeile1 = top + 28 + 2 * ZEILE_1LABEL;
-    p.ctrls.push_back(eingabe(eins ? DIREKTPNL_PUMPE1 : DIREKTPNL_PUMPE2, "PUMPE" + s, zeile1, innen,
-                              "Geschwindigkeit\n          [%]", 100,
-                              "Pumpe läuft mit 0 oder 30 bis 100 %; negativ: evakuieren"));
+    p.ctrls.push_back(
+        eingabe(eins ? DIREKTPNL_PUMPE1 : DIREKTPNL_PUMPE2, "PUMPE" + s, zeile1, innen,
+                QT_TRANSLATE_NOOP("Plm1", "Geschwindigkeit\n          [%]"), 100,
+                QT_TRANSLATE_NOOP("Plm1", "Pumpe läuft mit 0 oder 30 bis 100 %; negativ: evakuieren")));
     p.ctrls.push_back(schalter(eins ? DIREKTPNL_PUMPE1EIN : DIREKTPNL_PUMPE2EIN, "PUMPE" + s + "EIN",
-                               zeile1 - 2, innen + 170, 120, FELD_HOEHE + 4, "Ein", "Aus", CB_CONTROLS));
+                               zeile1 - 2, innen + 170, 120, FELD_HOEHE + 4, QT_TRANSLATE_NOOP("Plm1", "Ein"),
+                               QT_TRANSLATE_NOOP("Plm1", "Aus"), CB_CONTROLS));
 
     const int zeile2 = zeile1 + FELD_HOEHE + 16 + 3 * ZEILE_1LABEL;
     const int rechts = left + PUMPE_BREITE / 2 + 10;
@@ -95,36 +97,39 @@ void pumpenGruppe(PanelDef& p, int n, int left) {
     const int checkLow = eins ? DIREKTPNL_DRUCKLOW1CHECK : DIREKTPNL_DRUCKLOW2CHECK;
     CtrlDef high = Resource_Ctrl(checkHigh, "DRUCKHIGH" + s + "CHECK", CtrlArt::Checkbox, zeile2 + 3, innen,
                                  22, 22, {}, CB_CONTROLS);
-    high.tooltip = "Obere Druckgrenze ein";
+    high.tooltip = QT_TRANSLATE_NOOP("Plm1", "Obere Druckgrenze ein");
     p.ctrls.push_back(high);
     p.ctrls.push_back(eingabe(eins ? DIREKTPNL_DRUCKHIGH1 : DIREKTPNL_DRUCKHIGH2, "DRUCKHIGH" + s, zeile2,
-                              innen + 28, "Druckgrenze\n(aufpumpen)\n     [mbar]", 2000,
-                              "Aufpumpen endet bei diesem Druck"));
+                              innen + 28, QT_TRANSLATE_NOOP("Plm1", "Druckgrenze\n(aufpumpen)\n     [mbar]"),
+                              2000, QT_TRANSLATE_NOOP("Plm1", "Aufpumpen endet bei diesem Druck")));
     CtrlDef low = Resource_Ctrl(checkLow, "DRUCKLOW" + s + "CHECK", CtrlArt::Checkbox, zeile2 + 3, rechts, 22,
                                 22, {}, CB_CONTROLS);
-    low.tooltip = "Untere Druckgrenze ein";
+    low.tooltip = QT_TRANSLATE_NOOP("Plm1", "Untere Druckgrenze ein");
     p.ctrls.push_back(low);
     p.ctrls.push_back(eingabe(eins ? DIREKTPNL_DRUCKLOW1 : DIREKTPNL_DRUCKLOW2, "DRUCKLOW" + s, zeile2,
-                              rechts + 28, "Druckgrenze\n(evakuieren)\n     [mbar]", 2000,
-                              "Evakuieren endet bei diesem Druck"));
+                              rechts + 28,
+                              QT_TRANSLATE_NOOP("Plm1", "Druckgrenze\n(evakuieren)\n     [mbar]"), 2000,
+                              QT_TRANSLATE_NOOP("Plm1", "Evakuieren endet bei diesem Druck")));
 
     const int zeile3 = zeile2 + FELD_HOEHE + 16 + ZEILE_1LABEL;
     p.ctrls.push_back(anzeige(eins ? DIREKTPNL_DRUCK1IST : DIREKTPNL_DRUCK2IST, "DRUCK" + s + "IST", zeile3,
-                              innen, PUMPE_BREITE - 40, "Drucksensor [mbar]", 99999));
+                              innen, PUMPE_BREITE - 40, QT_TRANSLATE_NOOP("Plm1", "Drucksensor [mbar]"),
+                              99999));
 }
 
 void seite(PanelDef& p) {
     const int left = SEITE_LINKS;
     int y = GRUPPEN_Y + 2 * ZEILE_1LABEL;
     p.ctrls.push_back(anzeige(DIREKTPNL_TEMPERATURIST, "TEMPERATURIST", y, left, SEITE_BREITE,
-                              "Kühlkörper-\nTemperatur [°C]", 999));
+                              QT_TRANSLATE_NOOP("Plm1", "Kühlkörper-\nTemperatur [°C]"), 999));
     y += ANZEIGE_HOEHE + 8 + ZEILE_1LABEL;
-    p.ctrls.push_back(
-        anzeige(DIREKTPNL_SPANNUNGIST, "SPANNUNGIST", y, left, SEITE_BREITE, "Betriebsspannung [V]", 999));
+    p.ctrls.push_back(anzeige(DIREKTPNL_SPANNUNGIST, "SPANNUNGIST", y, left, SEITE_BREITE,
+                              QT_TRANSLATE_NOOP("Plm1", "Betriebsspannung [V]"), 999));
 
     y += ANZEIGE_HOEHE + ABSTAND;
     const int statusHoehe = ABFRAGE_Y + ABFRAGE_HOEHE - y;
-    p.ctrls.push_back(Resource_Ctrl(0, "", CtrlArt::Rahmen, y, left, SEITE_BREITE, statusHoehe, "Status"));
+    p.ctrls.push_back(Resource_Ctrl(0, "", CtrlArt::Rahmen, y, left, SEITE_BREITE, statusHoehe,
+                                    QT_TRANSLATE_NOOP("Plm1", "Status")));
     struct Lampe {
         int id;
         const char* name;
@@ -133,11 +138,11 @@ void seite(PanelDef& p) {
     };
     constexpr int GELB = 0xFFC000, GRUEN = 0x00E000, ROT = 0xFF0000;
     const Lampe lampen[] = {
-        {DIREKTPNL_STATUSLED1, "STATUSLED1", "Druckabschaltung 1", GELB},
-        {DIREKTPNL_STATUSLED2, "STATUSLED2", "Druckabschaltung 2", GELB},
-        {DIREKTPNL_STATUSLED3, "STATUSLED3", "Kurve läuft", GRUEN},
-        {DIREKTPNL_STATUSLED4, "STATUSLED4", "Speicherfehler", ROT},
-        {DIREKTPNL_STATUSLED5, "STATUSLED5", "Kurve Pause", GELB},
+        {DIREKTPNL_STATUSLED1, "STATUSLED1", QT_TRANSLATE_NOOP("Plm1", "Druckabschaltung 1"), GELB},
+        {DIREKTPNL_STATUSLED2, "STATUSLED2", QT_TRANSLATE_NOOP("Plm1", "Druckabschaltung 2"), GELB},
+        {DIREKTPNL_STATUSLED3, "STATUSLED3", QT_TRANSLATE_NOOP("Plm1", "Kurve läuft"), GRUEN},
+        {DIREKTPNL_STATUSLED4, "STATUSLED4", QT_TRANSLATE_NOOP("Plm1", "Speicherfehler"), ROT},
+        {DIREKTPNL_STATUSLED5, "STATUSLED5", QT_TRANSLATE_NOOP("Plm1", "Kurve Pause"), GELB},
     };
     const int teilung = (statusHoehe - 30) / 5;
     for (int k = 0; k < 5; ++k) {
@@ -155,27 +160,31 @@ void trend(PanelDef& p) {
     const int left = RAND + TREND_BREITE + ABSTAND;
     int y = TREND_Y + ZEILE_1LABEL;
     constexpr int SPANNE_BREITE = 80;
-    CtrlDef spanne = Resource_Ctrl(DIREKTPNL_TRENDSPANNE, "TRENDSPANNE", CtrlArt::Auswahl, y, left,
-                                   SPANNE_BREITE, FELD_HOEHE, "Zeitraum", CB_TREND);
+    CtrlDef spanne =
+        Resource_Ctrl(DIREKTPNL_TRENDSPANNE, "TRENDSPANNE", CtrlArt::Auswahl, y, left, SPANNE_BREITE,
+                      FELD_HOEHE, QT_TRANSLATE_NOOP("Plm1", "Zeitraum"), CB_TREND);
     for (int minuten : {1, 5, 15, 60})
         spanne.eintraege.push_back({std::to_string(minuten) + " min", minuten});
-    spanne.tooltip = "Sichtbarer Zeitraum des Verlaufs";
+    spanne.tooltip = QT_TRANSLATE_NOOP("Plm1", "Sichtbarer Zeitraum des Verlaufs");
     p.ctrls.push_back(spanne);
-    CtrlDef anhalten = schalter(DIREKTPNL_TRENDANHALTEN, "TRENDANHALTEN", y - 2, left + SPANNE_BREITE + 10,
-                                TREND_SEITE_BREITE - SPANNE_BREITE - 10, FELD_HOEHE + 4, "Angehalten",
-                                "Läuft mit", CB_TREND);
-    anhalten.tooltip = "Verlauf anhalten, um zurückzublättern (ziehen oder Mausrad)";
+    CtrlDef anhalten =
+        schalter(DIREKTPNL_TRENDANHALTEN, "TRENDANHALTEN", y - 2, left + SPANNE_BREITE + 10,
+                 TREND_SEITE_BREITE - SPANNE_BREITE - 10, FELD_HOEHE + 4,
+                 QT_TRANSLATE_NOOP("Plm1", "Angehalten"), QT_TRANSLATE_NOOP("Plm1", "Läuft mit"), CB_TREND);
+    anhalten.tooltip =
+        QT_TRANSLATE_NOOP("Plm1", "Verlauf anhalten, um zurückzublättern (ziehen oder Mausrad)");
     p.ctrls.push_back(anhalten);
     y += FELD_HOEHE + ABSTAND;
     CtrlDef aufzeichnen = schalter(DIREKTPNL_AUFZEICHNEN, "AUFZEICHNEN", y, left, TREND_SEITE_BREITE,
-                                   FELD_HOEHE + 4, "Aufzeichnen", "Aufzeichnen", CB_AUFZEICHNEN);
-    aufzeichnen.tooltip = "Jede Abfrage als Zeile in eine CSV-Datei schreiben";
+                                   FELD_HOEHE + 4, QT_TRANSLATE_NOOP("Plm1", "Aufzeichnen"),
+                                   QT_TRANSLATE_NOOP("Plm1", "Aufzeichnen"), CB_AUFZEICHNEN);
+    aufzeichnen.tooltip = QT_TRANSLATE_NOOP("Plm1", "Jede Abfrage als Zeile in eine CSV-Datei schreiben");
     p.ctrls.push_back(aufzeichnen);
     y += FELD_HOEHE + 4 + 8;
     CtrlDef text = Resource_Ctrl(DIREKTPNL_AUFZEICHNUNGSTEXT, "AUFZEICHNUNGSTEXT", CtrlArt::Text, y, left,
                                  TREND_SEITE_BREITE, TREND_Y + TREND_HOEHE - y);
     text.anzeige = true;
-    text.tooltip = "Datei und Zeilen der Aufzeichnung";
+    text.tooltip = QT_TRANSLATE_NOOP("Plm1", "Datei und Zeilen der Aufzeichnung");
     p.ctrls.push_back(text);
 }
 
@@ -184,7 +193,7 @@ void trend(PanelDef& p) {
 PanelDef Resource_DirektPanel() {
     PanelDef p{.id = DIREKTPNL,
                .name = "DIREKTPNL",
-               .title = "Direktbetrieb",
+               .title = QT_TRANSLATE_NOOP("Plm1", "Direktbetrieb"),
                .width = PANEL_BREITE,
                .height = PANEL_HOEHE,
                .callback = "Callback_DirektPanel",
@@ -192,7 +201,7 @@ PanelDef Resource_DirektPanel() {
                .ctrls = {}};
 
     p.ctrls.push_back(Resource_Ctrl(0, "", CtrlArt::Rahmen, VENTILE_Y, RAND, PANEL_BREITE - 2 * RAND,
-                                    VENTILE_HOEHE, "Ventile"));
+                                    VENTILE_HOEHE, QT_TRANSLATE_NOOP("Plm1", "Ventile")));
     const int ventile[ANZAHL_VENTILE] = {DIREKTPNL_VENTIL1,  DIREKTPNL_VENTIL2, DIREKTPNL_VENTIL3,
                                          DIREKTPNL_VENTIL4,  DIREKTPNL_VENTIL5, DIREKTPNL_VENTIL6,
                                          DIREKTPNL_VENTIL7,  DIREKTPNL_VENTIL8, DIREKTPNL_VENTIL9,
@@ -201,7 +210,8 @@ PanelDef Resource_DirektPanel() {
         const std::string v = std::to_string(i + 1);
         const int left = RAND + 8 + i * VENTIL_TEILUNG + (VENTIL_TEILUNG - VENTIL_BREITE) / 2;
         p.ctrls.push_back(schalter(ventile[i], "VENTIL" + v, VENTILE_Y + 28 + ZEILE_1LABEL, left,
-                                   VENTIL_BREITE, FELD_HOEHE + 4, "auf", "zu", CB_CONTROLS, "V" + v));
+                                   VENTIL_BREITE, FELD_HOEHE + 4, QT_TRANSLATE_NOOP("Plm1", "auf"),
+                                   QT_TRANSLATE_NOOP("Plm1", "zu"), CB_CONTROLS, "V" + v));
     }
 
     pumpenGruppe(p, 1, RAND);
@@ -209,16 +219,19 @@ PanelDef Resource_DirektPanel() {
     seite(p);
 
     CtrlDef verbinden = schalter(DIREKTPNL_VERBINDEN, "VERBINDEN", ABFRAGE_Y, RAND, 260, ABFRAGE_HOEHE,
-                                 "Abfragen beenden", "PLM-1 abfragen", CB_ABFRAGEN);
-    verbinden.tooltip = "Istwerte alle 0,5 s abfragen";
+                                 QT_TRANSLATE_NOOP("Plm1", "Abfragen beenden"),
+                                 QT_TRANSLATE_NOOP("Plm1", "PLM-1 abfragen"), CB_ABFRAGEN);
+    verbinden.tooltip = QT_TRANSLATE_NOOP("Plm1", "Istwerte alle 0,5 s abfragen");
     p.ctrls.push_back(verbinden);
-    CtrlDef monitor = schalter(DIREKTPNL_MONITORMODUS, "MONITORMODUS", ABFRAGE_Y, RAND + 260 + ABSTAND, 200,
-                               ABFRAGE_HOEHE, "Monitor", "Steuern", CB_ABFRAGEN);
-    monitor.tooltip = "Monitor: die Sollwerte des PLM-1 beim Abfragen zurücklesen";
+    CtrlDef monitor =
+        schalter(DIREKTPNL_MONITORMODUS, "MONITORMODUS", ABFRAGE_Y, RAND + 260 + ABSTAND, 200, ABFRAGE_HOEHE,
+                 QT_TRANSLATE_NOOP("Plm1", "Monitor"), QT_TRANSLATE_NOOP("Plm1", "Steuern"), CB_ABFRAGEN);
+    monitor.tooltip = QT_TRANSLATE_NOOP("Plm1", "Monitor: die Sollwerte des PLM-1 beim Abfragen zurücklesen");
     p.ctrls.push_back(monitor);
-    p.ctrls.push_back(Resource_Ctrl(DIREKTPNL_TEXTMSG, "TEXTMSG", CtrlArt::TextMeldung, ABFRAGE_Y + 4,
-                                    RAND + 460 + 2 * ABSTAND, 2 * PUMPE_BREITE + ABSTAND - 460 - 2 * ABSTAND,
-                                    40, "Jede Änderung wird sofort\nan das PLM-1 gesendet."));
+    p.ctrls.push_back(
+        Resource_Ctrl(DIREKTPNL_TEXTMSG, "TEXTMSG", CtrlArt::TextMeldung, ABFRAGE_Y + 4,
+                      RAND + 460 + 2 * ABSTAND, 2 * PUMPE_BREITE + ABSTAND - 460 - 2 * ABSTAND, 40,
+                      QT_TRANSLATE_NOOP("Plm1", "Jede Änderung wird sofort\nan das PLM-1 gesendet.")));
 
     trend(p);
 
@@ -238,8 +251,10 @@ PanelDef Resource_DirektPanel() {
 }
 
 MenuBarDef Resource_MenuDirekt() {
-    return MenuBarDef{
-        .id = MENUDIREKT,
-        .name = "MENUDIREKT",
-        .menus = {MenuDef{.id = MENUDIREKT_FENSTER, .name = "FENSTER", .label = "Fenster", .items = {}}}};
+    return MenuBarDef{.id = MENUDIREKT,
+                      .name = "MENUDIREKT",
+                      .menus = {MenuDef{.id = MENUDIREKT_FENSTER,
+                                        .name = "FENSTER",
+                                        .label = QT_TRANSLATE_NOOP("Plm1", "Fenster"),
+                                        .items = {}}}};
 }

@@ -28,23 +28,29 @@ CtrlDef knopf(int id, const char* name, const char* label, int reihe, int spalte
 PanelDef Resource_HauptPanel() {
     PanelDef p{.id = MAINPANEL,
                .name = "MAINPANEL",
-               .title = "PLM-1 Steuerung",
+               .title = QT_TRANSLATE_NOOP("Plm1", "PLM-1 Steuerung"),
                .width = HAUPT_BREITE,
                .height = HAUPT_HOEHE,
                .callback = "Callback_Panel_Mainpanel"};
     p.ctrls.push_back(Resource_Ctrl(MAINPANEL_TEXTMSG, "TEXTMSG", CtrlArt::TextMeldung, RAND, RAND,
-                                    HAUPT_BREITE - 2 * RAND, TITEL_HOEHE, "PLM-1 Steuerung"));
-    p.ctrls.push_back(knopf(MAINPANEL_TASTATURPROG, "TASTATURPROG", "Tasten-Programmierung", 0, 0,
-                            "Die Tasten 1 bis 9 des PLM-1 belegen"));
-    p.ctrls.push_back(knopf(MAINPANEL_ZYKLUSPROG, "ZYKLUSPROG", "Zyklus-Programmierung", 0, 1,
-                            "Den Druckzyklus als Kurven zeichnen"));
-    p.ctrls.push_back(knopf(MAINPANEL_DIREKTBETRIEB, "DIREKTBETRIEB", "Direktbetrieb", 1, 0,
-                            "Ventile und Pumpen von Hand schalten, Istwerte beobachten"));
-    p.ctrls.push_back(knopf(MAINPANEL_KONFIGURATION, "KONFIGURATION", "PLM-1 Einstellungen", 1, 1,
-                            "Ventilarten, COM-Port und Geräteadresse"));
-    p.ctrls.push_back(knopf(MAINPANEL_INFO, "INFO", "Info", 2, 0, "Version des Programms"));
+                                    HAUPT_BREITE - 2 * RAND, TITEL_HOEHE,
+                                    QT_TRANSLATE_NOOP("Plm1", "PLM-1 Steuerung")));
+    p.ctrls.push_back(knopf(MAINPANEL_TASTATURPROG, "TASTATURPROG",
+                            QT_TRANSLATE_NOOP("Plm1", "Tasten-Programmierung"), 0, 0,
+                            QT_TRANSLATE_NOOP("Plm1", "Die Tasten 1 bis 9 des PLM-1 belegen")));
+    p.ctrls.push_back(knopf(MAINPANEL_ZYKLUSPROG, "ZYKLUSPROG",
+                            QT_TRANSLATE_NOOP("Plm1", "Zyklus-Programmierung"), 0, 1,
+                            QT_TRANSLATE_NOOP("Plm1", "Den Druckzyklus als Kurven zeichnen")));
     p.ctrls.push_back(
-        knopf(MAINPANEL_BEENDEN, "BEENDEN", "Beenden", 2, 1, "Einstellungen speichern und beenden"));
+        knopf(MAINPANEL_DIREKTBETRIEB, "DIREKTBETRIEB", QT_TRANSLATE_NOOP("Plm1", "Direktbetrieb"), 1, 0,
+              QT_TRANSLATE_NOOP("Plm1", "Ventile und Pumpen von Hand schalten, Istwerte beobachten")));
+    p.ctrls.push_back(knopf(MAINPANEL_KONFIGURATION, "KONFIGURATION",
+                            QT_TRANSLATE_NOOP("Plm1", "PLM-1 Einstellungen"), 1, 1,
+                            QT_TRANSLATE_NOOP("Plm1", "Ventilarten, COM-Port und Geräteadresse")));
+    p.ctrls.push_back(knopf(MAINPANEL_INFO, "INFO", QT_TRANSLATE_NOOP("Plm1", "Info"), 2, 0,
+                            QT_TRANSLATE_NOOP("Plm1", "Version des Programms")));
+    p.ctrls.push_back(knopf(MAINPANEL_BEENDEN, "BEENDEN", QT_TRANSLATE_NOOP("Plm1", "Beenden"), 2, 1,
+                            QT_TRANSLATE_NOOP("Plm1", "Einstellungen speichern und beenden")));
     return p;
 }
 
@@ -52,16 +58,18 @@ PanelDef Resource_InfoPanel() {
     constexpr int breite = 320, hoehe = 170;
     PanelDef p{.id = INFOPANEL,
                .name = "INFOPANEL",
-               .title = "Info",
+               .title = QT_TRANSLATE_NOOP("Plm1", "Info"),
                .width = breite,
                .height = hoehe,
                .callback = "Callback_Panel_Info"};
     p.ctrls.push_back(Resource_Ctrl(INFOPANEL_TEXTMSG, "TEXTMSG", CtrlArt::TextMeldung, 12, 16, breite - 32,
-                                    36, "PLM-1 Steuerung"));
-    CtrlDef version = Resource_Ctrl(INFOPANEL_VERSION, "VERSION", CtrlArt::Text, 80, 16, 136, 24, "Version");
+                                    36, QT_TRANSLATE_NOOP("Plm1", "PLM-1 Steuerung")));
+    CtrlDef version = Resource_Ctrl(INFOPANEL_VERSION, "VERSION", CtrlArt::Text, 80, 16, 136, 24,
+                                    QT_TRANSLATE_NOOP("Plm1", "Version"));
     version.anzeige = true;
     p.ctrls.push_back(version);
-    CtrlDef datum = Resource_Ctrl(INFOPANEL_DATUM, "DATUM", CtrlArt::Text, 80, 168, 136, 24, "Datum");
+    CtrlDef datum = Resource_Ctrl(INFOPANEL_DATUM, "DATUM", CtrlArt::Text, 80, 168, 136, 24,
+                                  QT_TRANSLATE_NOOP("Plm1", "Datum"));
     datum.anzeige = true;
     p.ctrls.push_back(datum);
     CtrlDef ok =

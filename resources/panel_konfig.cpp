@@ -1,5 +1,6 @@
-// Panel KONFIGPNL "PLM-1 Einstellungen" and its menu bar MENUKONFIG: the valve kinds with their explanation
-// at the left, the connection (port, address, identification, device search) at the right, the footer.
+// Panel KONFIGPNL QT_TRANSLATE_NOOP("Plm1", "PLM-1 Einstellungen") and its menu bar MENUKONFIG: the valve
+// kinds with their explanation at the left, the connection (port, address, identification, device search) at
+// the right, the footer.
 
 #include "resources/Plm1SteuerungGui.h"
 #include "resources/panels.h"
@@ -14,7 +15,7 @@ constexpr int LABEL = 18; // room for a label above its control
 constexpr int FELD_HOEHE = 24;
 constexpr int KNOPF_HOEHE = 30;
 
-// Left: frame "Ventile" with the explanation and 4 x 3 selectors.
+// Left: frame QT_TRANSLATE_NOOP("Plm1", "Ventile") with the explanation and 4 x 3 selectors.
 constexpr int VENTILE_LINKS = RAND;
 constexpr int VENTILE_BREITE = 440;
 constexpr int TEXT_HOEHE = 136;
@@ -24,7 +25,7 @@ constexpr int AUSWAHL_ZEILE = LABEL + FELD_HOEHE + 14;
 constexpr int AUSWAHL_OBEN = RAND + 28 + TEXT_HOEHE + 8;
 constexpr int VENTILE_HOEHE = AUSWAHL_OBEN + 3 * AUSWAHL_ZEILE - RAND;
 
-// Right: frames "Verbindung" and "Gerätesuche".
+// Right: frames QT_TRANSLATE_NOOP("Plm1", "Verbindung") and QT_TRANSLATE_NOOP("Plm1", "Gerätesuche").
 constexpr int RECHTS_LINKS = VENTILE_LINKS + VENTILE_BREITE + RAND;
 constexpr int RECHTS_BREITE = 440;
 constexpr int INNEN = RECHTS_LINKS + 16;
@@ -47,18 +48,20 @@ PanelDef Resource_KonfigPanel() {
     PanelDef p;
     p.id = KONFIGPNL;
     p.name = "KONFIGPNL";
-    p.title = "PLM-1 Einstellungen";
+    p.title = QT_TRANSLATE_NOOP("Plm1", "PLM-1 Einstellungen");
     p.width = PANEL_BREITE;
     p.height = PANEL_HOEHE;
     p.callback = "Callback_KonfigPanel";
     p.menuBar = MENUKONFIG;
 
-    p.ctrls.push_back(rahmen("Ventile", RAND, VENTILE_LINKS, VENTILE_BREITE, VENTILE_HOEHE));
     p.ctrls.push_back(
-        Resource_Ctrl(KONFIGPNL_TEXTMSG, "TEXTMSG", CtrlArt::TextMeldung, RAND + 28, VENTILE_LINKS + 16,
-                      VENTILE_BREITE - 32, TEXT_HOEHE,
-                      "Konfiguration der Ventile.\nVentilarten sind abhängig von\nder Hardwareversion des "
-                      "PLM-1.\n\nn.v. = nicht vorhanden\nNO = normaly open\nNC = normaly closed"));
+        rahmen(QT_TRANSLATE_NOOP("Plm1", "Ventile"), RAND, VENTILE_LINKS, VENTILE_BREITE, VENTILE_HOEHE));
+    p.ctrls.push_back(Resource_Ctrl(
+        KONFIGPNL_TEXTMSG, "TEXTMSG", CtrlArt::TextMeldung, RAND + 28, VENTILE_LINKS + 16,
+        VENTILE_BREITE - 32, TEXT_HOEHE,
+        QT_TRANSLATE_NOOP("Plm1",
+                          "Konfiguration der Ventile.\nVentilarten sind abhängig von\nder Hardwareversion "
+                          "des PLM-1.\n\nn.v. = nicht vorhanden\nNO = normaly open\nNC = normaly closed")));
     for (int i = 0; i < ANZAHL_VENTILE; ++i) {
         const std::string nummer = std::to_string(i + 1);
         CtrlDef c = Resource_Ctrl(
@@ -66,7 +69,7 @@ PanelDef Resource_KonfigPanel() {
             VENTILE_LINKS + 16 + (i % 4) * AUSWAHL_SPALTE, AUSWAHL_BREITE, FELD_HOEHE, "V" + nummer);
         c.name = "VENTILART" + nummer;
         c.callback = "Callback_Konfig_Ventilart";
-        c.tooltip = "Ventilart von Ventil " + nummer;
+        c.tooltip = Resource_MitNummer(QT_TRANSLATE_NOOP("Plm1", "Ventilart von Ventil %1"), i + 1);
         p.ctrls.push_back(c);
     }
     CtrlDef bild = Resource_Ctrl(KONFIGPNL_PICTURE, "PICTURE", CtrlArt::Bild, RAND, VENTILE_LINKS, 1, 1);
@@ -75,36 +78,40 @@ PanelDef Resource_KonfigPanel() {
 
     // Connection: the port and address selectors carry the connection manager's callbacks, installed at
     // registration.
-    p.ctrls.push_back(rahmen("Verbindung", RAND, RECHTS_LINKS, RECHTS_BREITE, VERBINDUNG_HOEHE));
+    p.ctrls.push_back(
+        rahmen(QT_TRANSLATE_NOOP("Plm1", "Verbindung"), RAND, RECHTS_LINKS, RECHTS_BREITE, VERBINDUNG_HOEHE));
     CtrlDef port = Resource_Ctrl(KONFIGPNL_COMPORT, "COMPORT", CtrlArt::Auswahl, RAND + 28 + LABEL, INNEN,
-                                 180, FELD_HOEHE, "COM-Port");
-    port.eintraege.push_back({"nicht geöffnet", 0});
+                                 180, FELD_HOEHE, QT_TRANSLATE_NOOP("Plm1", "COM-Port"));
+    port.eintraege.push_back({QT_TRANSLATE_NOOP("Plm1", "nicht geöffnet"), 0});
     for (int n = 1; n <= 8; ++n)
         port.eintraege.push_back({"COM " + std::to_string(n), n});
-    port.tooltip = "Serielle Schnittstelle zum PLM-1";
+    port.tooltip = QT_TRANSLATE_NOOP("Plm1", "Serielle Schnittstelle zum PLM-1");
     p.ctrls.push_back(port);
     CtrlDef adresse = Resource_Ctrl(KONFIGPNL_ADRESSE, "ADRESSE", CtrlArt::Auswahl, RAND + 28 + LABEL,
-                                    INNEN + 200, 120, FELD_HOEHE, "Geräteadresse");
+                                    INNEN + 200, 120, FELD_HOEHE, QT_TRANSLATE_NOOP("Plm1", "Geräteadresse"));
     for (char a = '1'; a <= '9'; ++a)
         adresse.eintraege.push_back({std::string(1, a), a});
-    adresse.eintraege.push_back({"alle", '&'});
-    adresse.tooltip = "Adresse, an die die Befehle gehen (alle: nur Schreibbefehle)";
+    adresse.eintraege.push_back({QT_TRANSLATE_NOOP("Plm1", "alle"), '&'});
+    adresse.tooltip =
+        QT_TRANSLATE_NOOP("Plm1", "Adresse, an die die Befehle gehen (alle: nur Schreibbefehle)");
     p.ctrls.push_back(adresse);
     const int idZeile = RAND + 28 + LABEL + FELD_HOEHE + 20 + LABEL;
     p.ctrls.push_back(Resource_Ctrl(KONFIGPNL_IDLESEN, "IDLESEN", CtrlArt::Knopf, idZeile - 3, INNEN, 120,
-                                    KNOPF_HOEHE, "ID lesen"));
-    CtrlDef id = Resource_Ctrl(KONFIGPNL_ID, "ID", CtrlArt::Text, idZeile, INNEN + 136,
-                               RECHTS_BREITE - 32 - 136, FELD_HOEHE, "Identifikation");
+                                    KNOPF_HOEHE, QT_TRANSLATE_NOOP("Plm1", "ID lesen")));
+    CtrlDef id =
+        Resource_Ctrl(KONFIGPNL_ID, "ID", CtrlArt::Text, idZeile, INNEN + 136, RECHTS_BREITE - 32 - 136,
+                      FELD_HOEHE, QT_TRANSLATE_NOOP("Plm1", "Identifikation"));
     id.anzeige = true;
     p.ctrls.push_back(id);
 
     // Device search: one lamp per address 1..9.
-    p.ctrls.push_back(rahmen("Gerätesuche", SUCHE_OBEN, RECHTS_LINKS, RECHTS_BREITE, SUCHE_HOEHE));
+    p.ctrls.push_back(rahmen(QT_TRANSLATE_NOOP("Plm1", "Gerätesuche"), SUCHE_OBEN, RECHTS_LINKS,
+                             RECHTS_BREITE, SUCHE_HOEHE));
     const int scannZeile = SUCHE_OBEN + 28 + LABEL;
     p.ctrls.push_back(Resource_Ctrl(KONFIGPNL_SCANN, "SCANN", CtrlArt::Knopf, scannZeile - 3, INNEN, 120,
-                                    KNOPF_HOEHE, "Scann"));
+                                    KNOPF_HOEHE, QT_TRANSLATE_NOOP("Plm1", "Scann")));
     CtrlDef text = Resource_Ctrl(KONFIGPNL_SCANNTEXT, "SCANNTEXT", CtrlArt::Text, scannZeile, INNEN + 136,
-                                 RECHTS_BREITE - 32 - 136, FELD_HOEHE, "Status");
+                                 RECHTS_BREITE - 32 - 136, FELD_HOEHE, QT_TRANSLATE_NOOP("Plm1", "Status"));
     text.anzeige = true;
     p.ctrls.push_back(text);
     const int ledZeile = scannZeile + FELD_HOEHE + 24 + LABEL;
@@ -113,7 +120,8 @@ PanelDef Resource_KonfigPanel() {
         CtrlDef led = Resource_Ctrl(KONFIGPNL_LED1 + k, "", CtrlArt::Led, ledZeile,
                                     INNEN + 8 + k * LED_ABSTAND, LED_GROESSE, LED_GROESSE, nummer);
         led.name = "LED" + nummer;
-        led.tooltip = "Gerät an Adresse " + nummer + " (grün: PLM-1, rot: anderes Gerät)";
+        led.tooltip = Resource_MitNummer(
+            QT_TRANSLATE_NOOP("Plm1", "Gerät an Adresse %1 (grün: PLM-1, rot: anderes Gerät)"), k + 1);
         p.ctrls.push_back(led);
     }
 
@@ -128,10 +136,18 @@ MenuBarDef Resource_MenuKonfig() {
     return MenuBarDef{
         .id = MENUKONFIG,
         .name = "MENUKONFIG",
-        .menus = {{.id = MENUKONFIG_VENTILE,
-                   .name = "VENTILE",
-                   .label = "Ventileinstellungen",
-                   .items = {{MENUKONFIG_VENTILE_LADEN, "LADEN", "Laden...", cb},
-                             {MENUKONFIG_VENTILE_SPEICHERNUNTE, "SPEICHERNUNTE", "Speichern unter...", cb}}},
-                  {.id = MENUKONFIG_FENSTER, .name = "FENSTER", .label = "Fenster"}}};
+        .menus = {
+            {.id = MENUKONFIG_VENTILE,
+             .name = "VENTILE",
+             .label = QT_TRANSLATE_NOOP("Plm1", "Ventileinstellungen"),
+             .items = {{MENUKONFIG_VENTILE_LADEN, "LADEN", QT_TRANSLATE_NOOP("Plm1", "Laden..."), cb},
+                       {MENUKONFIG_VENTILE_SPEICHERNUNTE, "SPEICHERNUNTE",
+                        QT_TRANSLATE_NOOP("Plm1", "Speichern unter..."), cb}}},
+            {.id = MENUKONFIG_FENSTER, .name = "FENSTER", .label = QT_TRANSLATE_NOOP("Plm1", "Fenster")},
+            // Named in both languages, so that it is found whichever one is shown.
+            {.id = MENUKONFIG_SPRACHE,
+             .name = "SPRACHE",
+             .label = "Sprache / Language",
+             .items = {{MENUKONFIG_SPRACHE_DEUTSCH, "DEUTSCH", "Deutsch", "Menu_Konfig_Sprache"},
+                       {MENUKONFIG_SPRACHE_ENGLISCH, "ENGLISCH", "English", "Menu_Konfig_Sprache"}}}}};
 }

@@ -1,5 +1,6 @@
-// Panel KURVPANEL "Zyklus-Programmierung" and its menu bar MENUKURVEN: 13 curve canvases stacked with
-// their names, the time axis and scroll bar under them, the cycle's key data and buttons at the right.
+// Panel KURVPANEL QT_TRANSLATE_NOOP("Plm1", "Zyklus-Programmierung") and its menu bar MENUKURVEN: 13 curve
+// canvases stacked with their names, the time axis and scroll bar under them, the cycle's key data and
+// buttons at the right.
 
 #include "cycle/Kurven_Bereich.h"
 #include "resources/Plm1SteuerungGui.h"
@@ -41,7 +42,7 @@ void canvas(PanelDef& p, int id, const char* name, const char* titel, int top, i
               .width = CANVAS_BREITE,
               .height = hoehe,
               .callback = "Callback_Kurven_Canvas"};
-    c.tooltip = "Linke Maustaste: Punkte setzen, rechte Maustaste: Punkte löschen";
+    c.tooltip = QT_TRANSLATE_NOOP("Plm1", "Linke Maustaste: Punkte setzen, rechte Maustaste: Punkte löschen");
     p.ctrls.push_back(c);
 }
 
@@ -83,11 +84,13 @@ void pumpengruppe(PanelDef& p, const char* titel, int top, int highCheck, const 
                        .width = RECHTS_BREITE,
                        .height = 92,
                        .label = titel});
-    const char* tip = "Druckgrenze in mbar";
-    p.ctrls.push_back(checkbox(highCheck, highCheckName, "Obergrenze", top + 26, x + 10));
+    const char* tip = QT_TRANSLATE_NOOP("Plm1", "Druckgrenze in mbar");
+    p.ctrls.push_back(
+        checkbox(highCheck, highCheckName, QT_TRANSLATE_NOOP("Plm1", "Obergrenze"), top + 26, x + 10));
     p.ctrls.push_back(zahl(high, highName, top + 25, x + RECHTS_BREITE - 90, KURVEN_BEREICH_DRUCK.min,
                            KURVEN_BEREICH_DRUCK.max, tip));
-    p.ctrls.push_back(checkbox(lowCheck, lowCheckName, "Untergrenze", top + 58, x + 10));
+    p.ctrls.push_back(
+        checkbox(lowCheck, lowCheckName, QT_TRANSLATE_NOOP("Plm1", "Untergrenze"), top + 58, x + 10));
     p.ctrls.push_back(zahl(low, lowName, top + 57, x + RECHTS_BREITE - 90, KURVEN_BEREICH_DRUCK.min,
                            KURVEN_BEREICH_DRUCK.max, tip));
 }
@@ -111,15 +114,15 @@ CtrlDef knopf(int id, const char* name, const char* text, int top, int left, int
 PanelDef Resource_KurvenPanel() {
     PanelDef p{.id = KURVPANEL,
                .name = "KURVPANEL",
-               .title = "Zyklus-Programmierung",
+               .title = QT_TRANSLATE_NOOP("Plm1", "Zyklus-Programmierung"),
                .width = BREITE,
                .height = HOEHE,
                .callback = "Callback_KurvenPanel",
                .menuBar = MENUKURVEN};
 
-    canvas(p, KURVPANEL_CANVAS_P1, "CANVAS_P1", "Pumpe 1", PUMPE_TOP, PUMPE_HOEHE);
-    canvas(p, KURVPANEL_CANVAS_P2, "CANVAS_P2", "Pumpe 2", PUMPE_TOP + PUMPE_HOEHE + PUMPE_ABSTAND,
-           PUMPE_HOEHE);
+    canvas(p, KURVPANEL_CANVAS_P1, "CANVAS_P1", QT_TRANSLATE_NOOP("Plm1", "Pumpe 1"), PUMPE_TOP, PUMPE_HOEHE);
+    canvas(p, KURVPANEL_CANVAS_P2, "CANVAS_P2", QT_TRANSLATE_NOOP("Plm1", "Pumpe 2"),
+           PUMPE_TOP + PUMPE_HOEHE + PUMPE_ABSTAND, PUMPE_HOEHE);
     static const struct {
         int id;
         const char *name, *titel;
@@ -158,7 +161,7 @@ PanelDef Resource_KurvenPanel() {
                        .left = RAND,
                        .width = NAMEN_BREITE,
                        .height = 18,
-                       .label = "Schritt"});
+                       .label = QT_TRANSLATE_NOOP("Plm1", "Schritt")});
     CtrlDef scroll{.id = KURVPANEL_SCROLLBAR,
                    .name = "SCROLLBAR",
                    .art = CtrlArt::Graph,
@@ -167,7 +170,7 @@ PanelDef Resource_KurvenPanel() {
                    .width = CANVAS_BREITE,
                    .height = 18,
                    .callback = "Callback_Kurven_Graph_Scrollbar"};
-    scroll.tooltip = "Sichtbare 50 Schritte verschieben";
+    scroll.tooltip = QT_TRANSLATE_NOOP("Plm1", "Sichtbare 50 Schritte verschieben");
     p.ctrls.push_back(scroll);
 
     // Value under the pointer, shown above a pump canvas while the left button is held.
@@ -182,11 +185,12 @@ PanelDef Resource_KurvenPanel() {
                        .sichtbar = false});
 
     // Key data and buttons at the right.
-    pumpengruppe(p, "Pumpe 1", PUMPE_TOP, KURVPANEL_DRUCKHIGH1CHECK, "DRUCKHIGH1CHECK", KURVPANEL_DRUCKHIGH1,
-                 "DRUCKHIGH1", KURVPANEL_DRUCKLOW1CHECK, "DRUCKLOW1CHECK", KURVPANEL_DRUCKLOW1, "DRUCKLOW1");
-    pumpengruppe(p, "Pumpe 2", PUMPE_TOP + 104, KURVPANEL_DRUCKHIGH2CHECK, "DRUCKHIGH2CHECK",
-                 KURVPANEL_DRUCKHIGH2, "DRUCKHIGH2", KURVPANEL_DRUCKLOW2CHECK, "DRUCKLOW2CHECK",
-                 KURVPANEL_DRUCKLOW2, "DRUCKLOW2");
+    pumpengruppe(p, QT_TRANSLATE_NOOP("Plm1", "Pumpe 1"), PUMPE_TOP, KURVPANEL_DRUCKHIGH1CHECK,
+                 "DRUCKHIGH1CHECK", KURVPANEL_DRUCKHIGH1, "DRUCKHIGH1", KURVPANEL_DRUCKLOW1CHECK,
+                 "DRUCKLOW1CHECK", KURVPANEL_DRUCKLOW1, "DRUCKLOW1");
+    pumpengruppe(p, QT_TRANSLATE_NOOP("Plm1", "Pumpe 2"), PUMPE_TOP + 104, KURVPANEL_DRUCKHIGH2CHECK,
+                 "DRUCKHIGH2CHECK", KURVPANEL_DRUCKHIGH2, "DRUCKHIGH2", KURVPANEL_DRUCKLOW2CHECK,
+                 "DRUCKLOW2CHECK", KURVPANEL_DRUCKLOW2, "DRUCKLOW2");
     const int zyklusTop = PUMPE_TOP + 208;
     const int x = RECHTS_LINKS;
     p.ctrls.push_back({.id = 0,
@@ -195,38 +199,40 @@ PanelDef Resource_KurvenPanel() {
                        .left = x,
                        .width = RECHTS_BREITE,
                        .height = 124,
-                       .label = "Zyklus"});
+                       .label = QT_TRANSLATE_NOOP("Plm1", "Zyklus")});
     p.ctrls.push_back({.id = 0,
                        .art = CtrlArt::TextMeldung,
                        .top = zyklusTop + 28,
                        .left = x + 10,
                        .width = 110,
                        .height = 18,
-                       .label = "Anzahl Schritte"});
+                       .label = QT_TRANSLATE_NOOP("Plm1", "Anzahl Schritte")});
     p.ctrls.push_back(zahl(KURVPANEL_ANZAHLSCHRITTE, "ANZAHLSCHRITTE", zyklusTop + 25, x + RECHTS_BREITE - 90,
-                           1, 600, "1 bis 600 Schritte"));
+                           1, 600, QT_TRANSLATE_NOOP("Plm1", "1 bis 600 Schritte")));
     p.ctrls.push_back({.id = 0,
                        .art = CtrlArt::TextMeldung,
                        .top = zyklusTop + 60,
                        .left = x + 10,
                        .width = 110,
                        .height = 18,
-                       .label = "Zyklen"});
+                       .label = QT_TRANSLATE_NOOP("Plm1", "Zyklen")});
     p.ctrls.push_back(zahl(KURVPANEL_ZYKLEN, "ZYKLEN", zyklusTop + 57, x + RECHTS_BREITE - 90,
-                           KURVEN_BEREICH_ZYKLEN.min, KURVEN_BEREICH_ZYKLEN.max, "Anzahl der Durchläufe"));
-    p.ctrls.push_back(
-        checkbox(KURVPANEL_ZYKLENUNBEGRENZT, "ZYKLENUNBEGRENZT", "unbegrenzt", zyklusTop + 90, x + 10));
+                           KURVEN_BEREICH_ZYKLEN.min, KURVEN_BEREICH_ZYKLEN.max,
+                           QT_TRANSLATE_NOOP("Plm1", "Anzahl der Durchläufe")));
+    p.ctrls.push_back(checkbox(KURVPANEL_ZYKLENUNBEGRENZT, "ZYKLENUNBEGRENZT",
+                               QT_TRANSLATE_NOOP("Plm1", "unbegrenzt"), zyklusTop + 90, x + 10));
 
     const int knopfTop = zyklusTop + 140;
     const int halb = (RECHTS_BREITE - 8) / 2;
-    p.ctrls.push_back(
-        knopf(KURVPANEL_LADEN, "LADEN", "Laden...", knopfTop, x, halb, "Zyklus aus Datei laden"));
-    p.ctrls.push_back(knopf(KURVPANEL_SPEICHERN, "SPEICHERN", "Speichern", knopfTop, x + halb + 8, halb,
-                            "Zyklus in Datei speichern"));
-    p.ctrls.push_back(knopf(KURVPANEL_DOWNLOAD, "DOWNLOAD", "Download", knopfTop + 38, x, halb,
-                            "Zyklus aus dem PLM-1 lesen"));
-    p.ctrls.push_back(knopf(KURVPANEL_UPLOAD, "UPLOAD", "Upload", knopfTop + 38, x + halb + 8, halb,
-                            "Zyklus in den PLM-1 schreiben"));
+    p.ctrls.push_back(knopf(KURVPANEL_LADEN, "LADEN", QT_TRANSLATE_NOOP("Plm1", "Laden..."), knopfTop, x,
+                            halb, QT_TRANSLATE_NOOP("Plm1", "Zyklus aus Datei laden")));
+    p.ctrls.push_back(knopf(KURVPANEL_SPEICHERN, "SPEICHERN", QT_TRANSLATE_NOOP("Plm1", "Speichern"),
+                            knopfTop, x + halb + 8, halb,
+                            QT_TRANSLATE_NOOP("Plm1", "Zyklus in Datei speichern")));
+    p.ctrls.push_back(knopf(KURVPANEL_DOWNLOAD, "DOWNLOAD", QT_TRANSLATE_NOOP("Plm1", "Download"),
+                            knopfTop + 38, x, halb, QT_TRANSLATE_NOOP("Plm1", "Zyklus aus dem PLM-1 lesen")));
+    p.ctrls.push_back(knopf(KURVPANEL_UPLOAD, "UPLOAD", QT_TRANSLATE_NOOP("Plm1", "Upload"), knopfTop + 38,
+                            x + halb + 8, halb, QT_TRANSLATE_NOOP("Plm1", "Zyklus in den PLM-1 schreiben")));
     p.ctrls.push_back(
         {.id = KURVPANEL_TEXTMSG,
          .name = "TEXTMSG",
@@ -235,7 +241,8 @@ PanelDef Resource_KurvenPanel() {
          .left = x,
          .width = RECHTS_BREITE,
          .height = 60,
-         .label = "Linke Maustaste: setzen\nRechte Maustaste: löschen\nUmschalttaste: Wert zeigen"});
+         .label = QT_TRANSLATE_NOOP(
+             "Plm1", "Linke Maustaste: setzen\nRechte Maustaste: löschen\nUmschalttaste: Wert zeigen")});
     p.ctrls.push_back({.id = KURVPANEL_TEXTCANVAS12,
                        .name = "TEXTCANVAS12",
                        .art = CtrlArt::TextMeldung,
@@ -243,7 +250,7 @@ PanelDef Resource_KurvenPanel() {
                        .left = x,
                        .width = RECHTS_BREITE,
                        .height = 18,
-                       .label = "50 Schritte sichtbar"});
+                       .label = QT_TRANSLATE_NOOP("Plm1", "50 Schritte sichtbar")});
 
     Resource_FusszeileHinzufuegen(p, {.ring = KURVPANEL_COMPICTURERING,
                                       .led = KURVPANEL_FEHLERLED,
@@ -261,18 +268,22 @@ MenuBarDef Resource_MenuKurven() {
         .menus = {
             {.id = MENUKURVEN_DATEI,
              .name = "DATEI",
-             .label = "Datei",
-             .items = {{MENUKURVEN_DATEI_NEU, "NEU", "Neu", "Menu_Kurven_Datei"},
-                       {MENUKURVEN_DATEI_LADEN, "LADEN", "Laden...", "Menu_Kurven_Datei"},
-                       {MENUKURVEN_DATEI_SPEICHERN, "SPEICHERN", "Speichern", "Menu_Kurven_Datei"},
-                       {MENUKURVEN_DATEI_SPEICHERNUNTER, "SPEICHERNUNTER", "Speichern unter...",
-                        "Menu_Kurven_Datei"}}},
+             .label = QT_TRANSLATE_NOOP("Plm1", "Datei"),
+             .items = {{MENUKURVEN_DATEI_NEU, "NEU", QT_TRANSLATE_NOOP("Plm1", "Neu"), "Menu_Kurven_Datei"},
+                       {MENUKURVEN_DATEI_LADEN, "LADEN", QT_TRANSLATE_NOOP("Plm1", "Laden..."),
+                        "Menu_Kurven_Datei"},
+                       {MENUKURVEN_DATEI_SPEICHERN, "SPEICHERN", QT_TRANSLATE_NOOP("Plm1", "Speichern"),
+                        "Menu_Kurven_Datei"},
+                       {MENUKURVEN_DATEI_SPEICHERNUNTER, "SPEICHERNUNTER",
+                        QT_TRANSLATE_NOOP("Plm1", "Speichern unter..."), "Menu_Kurven_Datei"}}},
             Resource_MenuBearbeiten(MENUKURVEN_BEARBEITEN, MENUKURVEN_BEARBEITEN_RUECKGAENGIG,
                                     MENUKURVEN_BEARBEITEN_WIEDERHOLEN, "Menu_Kurven_Bearbeiten"),
-            {.id = MENUKURVEN_FENSTER, .name = "FENSTER", .label = "Fenster"},
+            {.id = MENUKURVEN_FENSTER, .name = "FENSTER", .label = QT_TRANSLATE_NOOP("Plm1", "Fenster")},
             {.id = MENUKURVEN_HILFE,
              .name = "HILFE",
-             .label = "Hilfe",
-             .items = {{MENUKURVEN_HILFE_BEARBEITEN, "BEARBEITEN", "Punkte bearbeiten", "Menu_Kurven_Hilfe"},
-                       {MENUKURVEN_HILFE_WERTE, "WERTE", "Werte anzeigen", "Menu_Kurven_Hilfe"}}}}};
+             .label = QT_TRANSLATE_NOOP("Plm1", "Hilfe"),
+             .items = {{MENUKURVEN_HILFE_BEARBEITEN, "BEARBEITEN",
+                        QT_TRANSLATE_NOOP("Plm1", "Punkte bearbeiten"), "Menu_Kurven_Hilfe"},
+                       {MENUKURVEN_HILFE_WERTE, "WERTE", QT_TRANSLATE_NOOP("Plm1", "Werte anzeigen"),
+                        "Menu_Kurven_Hilfe"}}}}};
 }

@@ -1,5 +1,6 @@
-// Panel TASTPANEL "Tasten-Programmierung" and its menu bar MENUTASTEN: nine key columns side by side, one
-// row per valve and per pump setting, the fixed keys, file and transfer buttons and the shared footer.
+// Panel TASTPANEL QT_TRANSLATE_NOOP("Plm1", "Tasten-Programmierung") and its menu bar MENUTASTEN: nine key
+// columns side by side, one row per valve and per pump setting, the fixed keys, file and transfer buttons and
+// the shared footer.
 
 #include "keys/Tasten_Bereich.h"
 #include "resources/Plm1SteuerungGui.h"
@@ -20,9 +21,9 @@ constexpr int FELD_HOEHE = 22;
 constexpr int PANEL_BREITE = SPALTE_LINKS + 9 * SPALTE_BREITE + 10;
 
 constexpr int KOPF_Y = 8;
-constexpr int VENTILE_Y = 32;                             // frame "Ventile"
+constexpr int VENTILE_Y = 32;                             // frame QT_TRANSLATE_NOOP("Plm1", "Ventile")
 constexpr int VENTILE_ERSTE = VENTILE_Y + 20;             // first valve row
-constexpr int PUMPE1_Y = VENTILE_ERSTE + 11 * ZEILE + 14; // frame "Pumpe 1"
+constexpr int PUMPE1_Y = VENTILE_ERSTE + 11 * ZEILE + 14; // frame QT_TRANSLATE_NOOP("Plm1", "Pumpe 1")
 constexpr int PUMPE_ZEILE = 28;
 constexpr int PUMPE_HOEHE = 20 + 3 * PUMPE_ZEILE + 4;
 constexpr int PUMPE2_Y = PUMPE1_Y + PUMPE_HOEHE + 8;
@@ -71,30 +72,33 @@ CtrlDef knopf(int id, const char* name, int top, int left, int width, const char
 void pumpenGruppe(PanelDef& p, int pumpe, int y) {
     const std::string nr = std::to_string(pumpe);
     const int frame = pumpe == 1 ? TASTPANEL_PICTURE_2 : TASTPANEL_PICTURE_3;
-    p.ctrls.push_back(rahmen(frame, pumpe == 1 ? "PICTURE_2" : "PICTURE_3",
-                             pumpe == 1 ? "Pumpe 1" : "Pumpe 2", y, RAND, PANEL_BREITE - 2 * RAND,
-                             PUMPE_HOEHE));
+    p.ctrls.push_back(
+        rahmen(frame, pumpe == 1 ? "PICTURE_2" : "PICTURE_3",
+               pumpe == 1 ? QT_TRANSLATE_NOOP("Plm1", "Pumpe 1") : QT_TRANSLATE_NOOP("Plm1", "Pumpe 2"), y,
+               RAND, PANEL_BREITE - 2 * RAND, PUMPE_HOEHE));
     const int z0 = y + 20, z1 = z0 + PUMPE_ZEILE, z2 = z1 + PUMPE_ZEILE;
-    p.ctrls.push_back(zeilenLabel("Leistung [%]", z0));
-    p.ctrls.push_back(zeilenLabel("Grenze [mbar]", z1));
-    p.ctrls.push_back(zeilenLabel("Zeit", z2));
+    p.ctrls.push_back(zeilenLabel(QT_TRANSLATE_NOOP("Plm1", "Leistung [%]"), z0));
+    p.ctrls.push_back(zeilenLabel(QT_TRANSLATE_NOOP("Plm1", "Grenze [mbar]"), z1));
+    p.ctrls.push_back(zeilenLabel(QT_TRANSLATE_NOOP("Plm1", "Zeit"), z2));
     // Identifiers of pump k within a key: pump, check box, limit, time.
     const int off = pumpe == 1 ? 11 : 15;
     for (int n = 0; n < 9; ++n) {
         const std::string t = tastePrefix(n);
         const int b = basis(n) + off, x = spalte(n);
-        p.ctrls.push_back(numerisch(b, t + "PUMPE" + nr, z0, x, FELD_BREITE, TASTEN_BEREICH_PUMPE.min,
-                                    TASTEN_BEREICH_PUMPE.max, 10,
-                                    "Pumpenleistung in %: 0 oder 30 bis 100; negativ saugt die Pumpe"));
+        p.ctrls.push_back(numerisch(
+            b, t + "PUMPE" + nr, z0, x, FELD_BREITE, TASTEN_BEREICH_PUMPE.min, TASTEN_BEREICH_PUMPE.max, 10,
+            QT_TRANSLATE_NOOP("Plm1", "Pumpenleistung in %: 0 oder 30 bis 100; negativ saugt die Pumpe")));
         CtrlDef cb = Resource_Ctrl(b + 1, t + "DRUCK" + nr + "CHECKB", CtrlArt::Checkbox, z1 + 2, x, 22,
                                    FELD_HOEHE, {}, "Callback_Tasten_Controls");
-        cb.tooltip = "Druckgrenze aktiv";
+        cb.tooltip = QT_TRANSLATE_NOOP("Plm1", "Druckgrenze aktiv");
         p.ctrls.push_back(cb);
-        p.ctrls.push_back(numerisch(b + 2, t + "DRUCK" + nr, z1, x + 24, FELD_BREITE - 24,
-                                    TASTEN_BEREICH_DRUCK.min, TASTEN_BEREICH_DRUCK.max, 10,
-                                    "Druckgrenze in mbar: obere Grenze beim Pumpen, untere beim Saugen"));
+        p.ctrls.push_back(numerisch(
+            b + 2, t + "DRUCK" + nr, z1, x + 24, FELD_BREITE - 24, TASTEN_BEREICH_DRUCK.min,
+            TASTEN_BEREICH_DRUCK.max, 10,
+            QT_TRANSLATE_NOOP("Plm1", "Druckgrenze in mbar: obere Grenze beim Pumpen, untere beim Saugen")));
         p.ctrls.push_back(numerisch(b + 3, t + "ZEIT" + nr, z2, x, FELD_BREITE, TASTEN_BEREICH_ZEIT.min,
-                                    TASTEN_BEREICH_ZEIT.max, 1, "Zeit (0 bis 500)"));
+                                    TASTEN_BEREICH_ZEIT.max, 1,
+                                    QT_TRANSLATE_NOOP("Plm1", "Zeit (0 bis 500)")));
     }
 }
 } // namespace
@@ -103,7 +107,7 @@ PanelDef Resource_TastenPanel() {
     PanelDef p;
     p.id = TASTPANEL;
     p.name = "TASTPANEL";
-    p.title = "Tasten-Programmierung";
+    p.title = QT_TRANSLATE_NOOP("Plm1", "Tasten-Programmierung");
     p.width = PANEL_BREITE;
     p.height = PANEL_HOEHE;
     p.callback = "Callback_TastenPanel";
@@ -114,11 +118,11 @@ PanelDef Resource_TastenPanel() {
         const int id = n == 0 ? TASTPANEL_TEXTMSG : basis(n) - 1;
         const std::string name = n == 0 ? "TEXTMSG" : "TEXTMSG_" + std::to_string(n + 1);
         p.ctrls.push_back(Resource_Ctrl(id, name, CtrlArt::TextMeldung, KOPF_Y, spalte(n), FELD_BREITE, 20,
-                                        "Taste " + std::to_string(n + 1)));
+                                        Resource_MitNummer(QT_TRANSLATE_NOOP("Plm1", "Taste %1"), n + 1)));
     }
 
-    p.ctrls.push_back(rahmen(TASTPANEL_PICTURE, "PICTURE", "Ventile", VENTILE_Y, RAND,
-                             PANEL_BREITE - 2 * RAND,
+    p.ctrls.push_back(rahmen(TASTPANEL_PICTURE, "PICTURE", QT_TRANSLATE_NOOP("Plm1", "Ventile"), VENTILE_Y,
+                             RAND, PANEL_BREITE - 2 * RAND,
                              VENTILE_ERSTE - VENTILE_Y + ANZAHL_VENTILE * ZEILE + 6));
     for (int v = 0; v < ANZAHL_VENTILE; ++v) {
         const int y = VENTILE_ERSTE + v * ZEILE;
@@ -129,8 +133,8 @@ PanelDef Resource_TastenPanel() {
             CtrlDef s = Resource_Ctrl(basis(n) + v, tastePrefix(n) + "VENTIL" + std::to_string(v + 1),
                                       CtrlArt::Schalter, y, spalte(n), FELD_BREITE, FELD_HOEHE, {},
                                       "Callback_Tasten_Controls");
-            s.textAn = "auf";
-            s.textAus = "zu";
+            s.textAn = QT_TRANSLATE_NOOP("Plm1", "auf");
+            s.textAus = QT_TRANSLATE_NOOP("Plm1", "zu");
             p.ctrls.push_back(s);
         }
     }
@@ -138,10 +142,11 @@ PanelDef Resource_TastenPanel() {
     pumpenGruppe(p, 2, PUMPE2_Y);
 
     // Fixed keys, then the file and transfer buttons, in one band above the footer.
-    p.ctrls.push_back(
-        rahmen(TASTPANEL_PICTURE_4, "PICTURE_4", "Feste Tasten", BAND_Y, RAND, 300, BAND_HOEHE));
-    const char* fest[3] = {"Taste 10    Zyklus Start", "Taste 11    Zyklus Pause",
-                           "Taste 12    Zyklus Stopp"};
+    p.ctrls.push_back(rahmen(TASTPANEL_PICTURE_4, "PICTURE_4", QT_TRANSLATE_NOOP("Plm1", "Feste Tasten"),
+                             BAND_Y, RAND, 300, BAND_HOEHE));
+    const char* fest[3] = {QT_TRANSLATE_NOOP("Plm1", "Taste 10    Zyklus Start"),
+                           QT_TRANSLATE_NOOP("Plm1", "Taste 11    Zyklus Pause"),
+                           QT_TRANSLATE_NOOP("Plm1", "Taste 12    Zyklus Stopp")};
     const int festIds[3] = {TASTPANEL_TEXTMSG_10, TASTPANEL_TEXTMSG_11, TASTPANEL_TEXTMSG_12};
     for (int i = 0; i < 3; ++i)
         p.ctrls.push_back(Resource_Ctrl(festIds[i], "TEXTMSG_" + std::to_string(10 + i), CtrlArt::TextMeldung,
@@ -149,19 +154,24 @@ PanelDef Resource_TastenPanel() {
 
     const int knopfY = BAND_Y + 32;
     const int dateiLinks = 330;
-    p.ctrls.push_back(rahmen(TASTPANEL_PICTURE_5, "PICTURE_5", "Datei", BAND_Y, dateiLinks, 300, BAND_HOEHE));
-    p.ctrls.push_back(knopf(TASTPANEL_LADEN, "LADEN", knopfY, dateiLinks + 12, 132, "Laden...",
-                            "Tastenbelegung aus einer Datei laden"));
-    p.ctrls.push_back(knopf(TASTPANEL_SPEICHERN, "SPEICHERN", knopfY, dateiLinks + 156, 132, "Speichern",
-                            "Tastenbelegung in ihrer Datei speichern"));
+    p.ctrls.push_back(rahmen(TASTPANEL_PICTURE_5, "PICTURE_5", QT_TRANSLATE_NOOP("Plm1", "Datei"), BAND_Y,
+                             dateiLinks, 300, BAND_HOEHE));
+    p.ctrls.push_back(knopf(TASTPANEL_LADEN, "LADEN", knopfY, dateiLinks + 12, 132,
+                            QT_TRANSLATE_NOOP("Plm1", "Laden..."),
+                            QT_TRANSLATE_NOOP("Plm1", "Tastenbelegung aus einer Datei laden")));
+    p.ctrls.push_back(knopf(TASTPANEL_SPEICHERN, "SPEICHERN", knopfY, dateiLinks + 156, 132,
+                            QT_TRANSLATE_NOOP("Plm1", "Speichern"),
+                            QT_TRANSLATE_NOOP("Plm1", "Tastenbelegung in ihrer Datei speichern")));
 
     const int plmLinks = dateiLinks + 300 + 14;
-    p.ctrls.push_back(rahmen(TASTPANEL_PICTURE_6, "PICTURE_6", "PLM-1", BAND_Y, plmLinks,
-                             PANEL_BREITE - RAND - plmLinks, BAND_HOEHE));
-    p.ctrls.push_back(knopf(TASTPANEL_DOWNLOAD, "DOWNLOAD", knopfY, plmLinks + 12, 192, "Download vom PLM-1",
-                            "Tastenbelegung aus dem PLM-1 lesen"));
-    p.ctrls.push_back(knopf(TASTPANEL_UPLOAD, "UPLOAD", knopfY, plmLinks + 216, 192, "Upload zum PLM-1",
-                            "Tastenbelegung zum PLM-1 senden"));
+    p.ctrls.push_back(rahmen(TASTPANEL_PICTURE_6, "PICTURE_6", QT_TRANSLATE_NOOP("Plm1", "PLM-1"), BAND_Y,
+                             plmLinks, PANEL_BREITE - RAND - plmLinks, BAND_HOEHE));
+    p.ctrls.push_back(knopf(TASTPANEL_DOWNLOAD, "DOWNLOAD", knopfY, plmLinks + 12, 192,
+                            QT_TRANSLATE_NOOP("Plm1", "Download vom PLM-1"),
+                            QT_TRANSLATE_NOOP("Plm1", "Tastenbelegung aus dem PLM-1 lesen")));
+    p.ctrls.push_back(knopf(TASTPANEL_UPLOAD, "UPLOAD", knopfY, plmLinks + 216, 192,
+                            QT_TRANSLATE_NOOP("Plm1", "Upload zum PLM-1"),
+                            QT_TRANSLATE_NOOP("Plm1", "Tastenbelegung zum PLM-1 senden")));
     // Spare decoration of the resource, kept for its identifier.
     CtrlDef bild = Resource_Ctrl(TASTPANEL_PICTURE_7, "PICTURE_7", CtrlArt::Bild, BAND_Y, RAND, 0, 0);
     bild.sichtbar = false;
@@ -183,14 +193,16 @@ MenuBarDef Resource_MenuTasten() {
     return MenuBarDef{
         .id = MENUTASTEN,
         .name = "MENUTASTEN",
-        .menus = {{.id = MENUTASTEN_DATEI,
-                   .name = "DATEI",
-                   .label = "Datei",
-                   .items = {{MENUTASTEN_DATEI_NEU, "NEU", "Neu", cb},
-                             {MENUTASTEN_DATEI_LADEN, "LADEN", "Laden...", cb},
-                             {MENUTASTEN_DATEI_SPEICHERN, "SPEICHERN", "Speichern", cb},
-                             {MENUTASTEN_DATEI_SPEICHERNUNTER, "SPEICHERNUNTER", "Speichern unter...", cb}}},
-                  Resource_MenuBearbeiten(MENUTASTEN_BEARBEITEN, MENUTASTEN_BEARBEITEN_RUECKGAENGIG,
-                                          MENUTASTEN_BEARBEITEN_WIEDERHOLEN, "Menu_Tasten_Bearbeiten"),
-                  {.id = MENUTASTEN_FENSTER, .name = "FENSTER", .label = "Fenster"}}};
+        .menus = {
+            {.id = MENUTASTEN_DATEI,
+             .name = "DATEI",
+             .label = QT_TRANSLATE_NOOP("Plm1", "Datei"),
+             .items = {{MENUTASTEN_DATEI_NEU, "NEU", QT_TRANSLATE_NOOP("Plm1", "Neu"), cb},
+                       {MENUTASTEN_DATEI_LADEN, "LADEN", QT_TRANSLATE_NOOP("Plm1", "Laden..."), cb},
+                       {MENUTASTEN_DATEI_SPEICHERN, "SPEICHERN", QT_TRANSLATE_NOOP("Plm1", "Speichern"), cb},
+                       {MENUTASTEN_DATEI_SPEICHERNUNTER, "SPEICHERNUNTER",
+                        QT_TRANSLATE_NOOP("Plm1", "Speichern unter..."), cb}}},
+            Resource_MenuBearbeiten(MENUTASTEN_BEARBEITEN, MENUTASTEN_BEARBEITEN_RUECKGAENGIG,
+                                    MENUTASTEN_BEARBEITEN_WIEDERHOLEN, "Menu_Tasten_Bearbeiten"),
+            {.id = MENUTASTEN_FENSTER, .name = "FENSTER", .label = QT_TRANSLATE_NOOP("Plm1", "Fenster")}}};
 }

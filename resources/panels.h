@@ -4,6 +4,10 @@
 
 #include "platform/ui/ui_resource.h"
 
+#include <QtGlobal> // QT_TRANSLATE_NOOP: the resource's texts are the source texts of the English catalogue
+
+#include <string>
+
 // The resource's file name, its tables by constant (nullptr when unknown), and its registration with the
 // windows layer, which the start code (and every window test) makes before loading a panel.
 constexpr const char* RESSOURCE_DATEINAME = "Plm1SteuerungGui.uir";
@@ -28,9 +32,23 @@ MenuBarDef Resource_MenuKonfig();
 inline MenuDef Resource_MenuBearbeiten(int menu, int rueckgaengig, int wiederholen, const char* callback) {
     return {.id = menu,
             .name = "BEARBEITEN",
-            .label = "Bearbeiten",
-            .items = {{rueckgaengig, "RUECKGAENGIG", "Rückgängig", callback, {"Ctrl+Z"}},
-                      {wiederholen, "WIEDERHOLEN", "Wiederholen", callback, {"Ctrl+Y", "Ctrl+Shift+Z"}}}};
+            .label = QT_TRANSLATE_NOOP("Plm1", "Bearbeiten"),
+            .items = {
+                {rueckgaengig, "RUECKGAENGIG", QT_TRANSLATE_NOOP("Plm1", "Rückgängig"), callback, {"Ctrl+Z"}},
+                {wiederholen,
+                 "WIEDERHOLEN",
+                 QT_TRANSLATE_NOOP("Plm1", "Wiederholen"),
+                 callback,
+                 {"Ctrl+Y", "Ctrl+Shift+Z"}}}};
+}
+
+// A text with a number: "%1" of the text replaced by n (the windows look up the text with "%1" in the
+// number's place when the whole text has no translation).
+inline std::string Resource_MitNummer(const char* vorlage, int n) {
+    std::string s = vorlage;
+    if (const auto stelle = s.find("%1"); stelle != std::string::npos)
+        s.replace(stelle, 2, std::to_string(n));
+    return s;
 }
 
 // A control of a kind at a place with its label and callback; every other field keeps its default.

@@ -3,10 +3,11 @@
 #   bash scripts/install-deps.sh        everything: build, run, tests, CI checks and packaging checks
 #   bash scripts/install-deps.sh run    only what building and running the programs needs
 set -euo pipefail
-# Build and run: compiler and build tools, Qt 6 with its German translations, a font for the windows,
-# help2man for the manual pages the build makes.
+# Build and run: compiler and build tools, Qt 6 with its translations (Qt's own dialogs in German and
+# English), Qt's translation tools (lupdate, lrelease: the program's English catalogue is built from
+# resources/i18n/*.ts), a font for the windows, help2man for the manual pages the build makes.
 run=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-serialport-dev libgl-dev
-     qt6-translations-l10n fonts-dejavu-core help2man)
+     qt6-translations-l10n qt6-tools-dev qt6-l10n-tools fonts-dejavu-core help2man)
 # Tests and CI: GoogleTest, clang for the sanitizer and fuzz builds, clang-format, an X server with
 # xdotool, a window manager (openbox) and xwininfo (x11-utils) for the tests on a real display, and the
 # checks of the package, menu entry and AppStream data.

@@ -11,6 +11,7 @@
 #include "platform/files/datei_sicher.h"
 #include "platform/files/inifile.h"
 #include "platform/line/rs232_trace.h"
+#include "platform/sprache/sprache.h"
 #include "platform/ui/ui.h"
 #include "platform/ui/ui_signale.h"
 #include "platform/ui/ui_test.h"
@@ -25,9 +26,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QLabel>
-#include <QLibraryInfo>
 #include <QTimer>
-#include <QTranslator>
 
 #include <algorithm>
 #include <cmath>
@@ -163,6 +162,20 @@ void titelHervorheben(int panel, int ctrl) {
     SetCtrlAttribute(panel, ctrl, ATTR_TEXT_JUSTIFY, VAL_CENTER_JUSTIFIED);
 }
 
+// The language of this run: PLM1_SPRACHE when set, else the settings file's key, else the locale.
+Sprache spracheBestimmen() {
+    Sprache sprache = Sprache_AusUmgebung();
+    if (std::getenv("PLM1_SPRACHE")) return sprache;
+    if (IniText ini = Ini_New(1)) {
+        int wert = 0;
+        if (Ini_ReadFromFile(ini, INI_DATEINAME) >= 0 &&
+            Ini_GetInt(ini, INI_SEKTION, SPRACHE_SCHLUESSEL, &wert) == 1)
+            (void)Sprache_AusWert(wert, &sprache);
+        Ini_Dispose(ini);
+    }
+    return sprache;
+}
+
 // Writes the settings at exit; a file that cannot be written is said, in a popup and on standard error,
 // before the program ends. One that could not be read stays as it is, as the start-up popup said.
 void einstellungenSichern() {
@@ -274,11 +287,11 @@ int Plm1Steuerung_Starten(int argc, char** argv) {
             return w == "-style" || w.rfind("-style=", 0) == 0;
         });
         if (!eigenerStil) QApplication::setStyle("Fusion");
-        // Qt's own dialogs and standard buttons speak German like the rest of the program.
-        static QTranslator deutsch;
-        if (deutsch.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-            QApplication::installTranslator(&deutsch);
     }
+    // The language before the first window is built: the windows, Qt's own dialogs and the error texts.
+    const Sprache sprache = spracheBestimmen();
+    if (!Sprache_Einstellen(sprache)) std::fprintf(stderr, "English catalogue missing: German texts\n");
+    VKR_Fehlersprache(static_cast<int>(Sprache_Aktuell()));
     // The menu entry's name and icon, so that desktops group the windows under the entry and show its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("plm1steuerung"));
     QIcon symbol;
@@ -313,7 +326,7 @@ int Plm1Steuerung_Starten(int argc, char** argv) {
 
     GemFunc_Initialisieren();
     GemFunc_HauptpanelSet(gHauptpanel);
-    GemFunc_PanelZurListeHinzufuegen(gHauptpanel, "Hauptfenster", 0);
+    GemFunc_PanelZurListeHinzufuegen(gHauptpanel, QT_TRANSLATE_NOOP("Plm1", "Hauptfenster"), 0);
     GemFunc_KonfigEmpfaengerSetzen(nullptr, nullptr, nullptr);
     for (const Modul& m : gModule)
         if (m.initialisieren() != 0) return -1;

@@ -4,6 +4,7 @@
 
 #include "errors/VKR_errorV3.h"
 #include "platform/files/cvifile.h"
+#include "platform/sprache/textmarke.h"
 #include "platform/ui/ui_melden.h"
 #include "valves/Konfigarray.h"
 
@@ -12,7 +13,7 @@
 
 namespace {
 
-constexpr const char* UNBENANNT = "Unbenannt";
+constexpr const char* UNBENANNT = QT_TRANSLATE_NOOP("Plm1", "Unbenannt");
 constexpr const char* FILTER = "*.plc";
 
 std::string gPfad = UNBENANNT;
@@ -78,8 +79,9 @@ Fehlercode KonfigDatei_Speichern() {
 
 Fehlercode KonfigDatei_Laden() {
     char pfad[MAX_PATHNAME_LEN] = {};
-    const int auswahl = FileSelectPopup(verzeichnisDesPfads().c_str(), FILTER, FILTER, "Öffnen",
-                                        VAL_LOAD_BUTTON, 0, 1, 1, 0, pfad);
+    const int auswahl =
+        FileSelectPopup(verzeichnisDesPfads().c_str(), FILTER, FILTER, QT_TRANSLATE_NOOP("Plm1", "Öffnen"),
+                        VAL_LOAD_BUTTON, 0, 1, 1, 0, pfad);
     if (auswahl == VAL_NO_FILE_SELECTED) return FEHLER_ABBRUCH_DURCH_BENUTZER;
     if (auswahl != VAL_EXISTING_FILE_SELECTED) return FEHLER_KONFIGDATEI_FEHLT;
     return KonfigDatei_LadenAus(pfad);

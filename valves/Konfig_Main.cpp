@@ -2,6 +2,7 @@
 // questions every window asks about a valve.
 
 #include "valves/Konfig_Main.h"
+#include "platform/sprache/textmarke.h"
 
 #include "device/VkrCom_Userinterface.h"
 #include "device/Vkr_Com.h"
@@ -13,6 +14,7 @@
 #include "shell/Plm1_GemeinsameFunktionen.h"
 #include "valves/Konfig_Datei.h"
 #include "valves/Konfig_Ports.h"
+#include "valves/Konfig_Sprache.h"
 #include "valves/Konfig_Userinterface.h"
 #include "valves/Konfigarray.h"
 
@@ -22,7 +24,7 @@
 namespace {
 
 constexpr const char* RESSOURCE = "Plm1SteuerungGui.uir";
-constexpr const char* FENSTERNAME = "PLM-1 Einstellungen";
+constexpr const char* FENSTERNAME = QT_TRANSLATE_NOOP("Plm1", "PLM-1 Einstellungen");
 
 int gEingestellterPort = 0; // "com" as read at start
 
@@ -70,6 +72,7 @@ int KonfigMain_Initialisieren() {
     UI_CallbackRegistrieren("Callback_Konfig_Ventilart", Callback_Konfig_Ventilart);
     UI_CallbackRegistrieren("Callback_Konfig_Button_Zurueck", Callback_Konfig_Button_Zurueck);
     UI_CallbackRegistrieren("Menu_Konfig_Ventile", Menu_Konfig_Ventile);
+    KonfigSprache_Registrieren();
 
     konfigPanelHandle = LoadPanel(0, RESSOURCE, KONFIGPNL);
     if (konfigPanelHandle <= 0) {
@@ -77,6 +80,7 @@ int KonfigMain_Initialisieren() {
         return -1;
     }
     GemFunc_PanelZurListeHinzufuegen(konfigPanelHandle, FENSTERNAME, MENUKONFIG_FENSTER);
+    KonfigSprache_MenuMarkieren(konfigPanelHandle);
     gEingestellterPort = 0;
 
     Konfigarray_Initialisieren();
@@ -133,6 +137,7 @@ Fehlercode KonfigMain_ReadIni(IniText ini) {
         else
             (void)Ini_WertUnbrauchbar(ini, INI_SEKTION, "adresse");
     }
+    KonfigSprache_ReadIni(ini);
     (void)KonfigPorts_ReadIni(ini); // its failure is in the error controls, like that of "com"
     if (konfigPanelHandle > 0) KonfigPorts_ListeAktualisieren(konfigPanelHandle, KONFIGPNL_COMPORT);
     return ersterFehler;
@@ -152,4 +157,5 @@ void KonfigMain_WriteIni(IniText ini) {
     (void)Ini_PutInt(ini, INI_SEKTION, "lcom", VkrCom_LastComPortGet());
     (void)Ini_PutInt(ini, INI_SEKTION, "adresse", static_cast<int>(VkrCom_AdresseGet()));
     KonfigPorts_WriteIni(ini);
+    KonfigSprache_WriteIni(ini);
 }

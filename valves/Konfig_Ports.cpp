@@ -2,6 +2,7 @@
 // COM 1..8 (0 for anything else), so a file written here still loads in a build without these keys.
 
 #include "valves/Konfig_Ports.h"
+#include "platform/sprache/textmarke.h"
 
 #include "device/Vkr_Com.h"
 #include "platform/line/rs232.h"
@@ -17,7 +18,7 @@
 namespace {
 
 constexpr const char* SEKTION = "konfig";
-constexpr const char* NICHT_GEOEFFNET = "nicht geöffnet";
+constexpr const char* NICHT_GEOEFFNET = QT_TRANSLATE_NOOP("Plm1", "nicht geöffnet");
 constexpr int LISTE_RAND = 24; // room for the frame and a scroll bar
 
 // The device port of a saved path, or 0 when the key is missing, "com"/"lcom" names a COM port, or no

@@ -1,6 +1,7 @@
 // Valve selectors of KONFIGPNL.
 
 #include "valves/Konfig_Userinterface.h"
+#include "platform/sprache/textmarke.h"
 
 #include "platform/ui/ui.h"
 #include "valves/Konfig_Main.h"
@@ -15,7 +16,7 @@ namespace {
 // number, so the selector shows it and a commit on another selector keeps it.
 void eintraegeSetzen(int ctrl, int art) {
     ClearListCtrl(konfigPanelHandle, ctrl);
-    InsertListItem(konfigPanelHandle, ctrl, -1, "n.v.", VENTILART_NV);
+    InsertListItem(konfigPanelHandle, ctrl, -1, QT_TRANSLATE_NOOP("Plm1", "n.v."), VENTILART_NV);
     InsertListItem(konfigPanelHandle, ctrl, -1, "NO", VENTILART_NO);
     InsertListItem(konfigPanelHandle, ctrl, -1, "NC", VENTILART_NC);
     if (art < VENTILART_NV || art > VENTILART_NC)

@@ -107,7 +107,7 @@ LabelOrt labelOrt(CtrlArt a) {
 
 void setzeLabel(Ctrl& c, const std::string& text) {
     c.def.label = text;
-    const QString t = QString::fromStdString(text);
+    const QString t = Sprache_Text(text);
     switch (c.def.art) {
     case CtrlArt::Knopf:
     case CtrlArt::Checkbox:
@@ -212,7 +212,7 @@ namespace {
 
 // Text of the resource definition as the control shows it: labels, switch texts, ring items.
 QString ressourcenText(const std::string& text) {
-    return QString::fromStdString(text);
+    return Sprache_Text(text);
 }
 
 // The control's callback with `event`, for a widget signal.
@@ -410,7 +410,7 @@ bool eigeneMaus(CtrlArt a) {
 // Tooltip, label, place, event filter, stacking and visibility of a built control.
 void ctrlEinrichten(Ctrl& c) {
     const CtrlDef& d = c.def;
-    if (!d.tooltip.empty()) c.w->setToolTip(QString::fromStdString(d.tooltip));
+    if (!d.tooltip.empty()) c.w->setToolTip(Sprache_Text(d.tooltip));
     if (labelOrt(d.art) != LabelOrt::Keiner && !d.label.empty()) setzeLabel(c, d.label);
     // A text message without a width takes the width of its text, now and whenever the text changes.
     const bool textBreite = d.art == CtrlArt::TextMeldung && d.width <= 0;
@@ -537,7 +537,7 @@ int SetCtrlVal(int panel, int control, const char* value) {
         return 0;
     }
     if (c->def.art == CtrlArt::Text || c->def.art == CtrlArt::TextMeldung) {
-        if (auto* l = als<QLabel>(*c)) l->setText(t);
+        if (auto* l = als<QLabel>(*c)) l->setText(Sprache_Text(value));
         if (c->def.art == CtrlArt::TextMeldung) c->def.label = value;
         return 0;
     }
@@ -904,7 +904,7 @@ int InsertListItem(int panel, int control, int index, const char* itemLabel, int
     const int i = index < 0 || index > n ? n : index;
     c->eintraege.insert(c->eintraege.begin() + i, ListenEintrag{itemLabel, itemValue});
     const QSignalBlocker bl(b);
-    b->insertItem(i, QString::fromUtf8(itemLabel));
+    b->insertItem(i, Sprache_Text(itemLabel));
     return 0;
 }
 

@@ -64,10 +64,10 @@ void fortschrittZeigen(int dialog, const char* title, const char* label, int mod
     if (!appDa()) return;
     QWidget* ueber = vorderesFenster();
     auto* f = new QWidget(ueber, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    f->setWindowTitle(QString::fromUtf8(title));
+    f->setWindowTitle(Sprache_Text(title));
     if (modal) f->setWindowModality(Qt::ApplicationModal);
     auto* lay = new QVBoxLayout(f);
-    lay->addWidget(new QLabel(QString::fromUtf8(label), f));
+    lay->addWidget(new QLabel(Sprache_Text(label), f));
     d.balken = new Balken(f);
     lay->addWidget(d.balken);
     f->adjustSize();

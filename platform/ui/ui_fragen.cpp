@@ -17,8 +17,9 @@ namespace {
 std::function<int(const std::string&, const std::vector<std::string>&, std::vector<int>&)> g_auswahl;
 std::function<int(const std::string&, const std::string&)> g_frage;
 
+// Titles and texts of popups are shown in the program's language.
 QString text(const char* s) {
-    return QString::fromUtf8(s ? s : "");
+    return Sprache_Text(s);
 }
 } // namespace
 
@@ -58,7 +59,7 @@ int UI_AuswahlPopup(const char* titel, const char* hinweis, const std::vector<st
     }
     auto* knoepfe = new QDialogButtonBox(&d);
     knoepfe->addButton(QString::fromUtf8("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    knoepfe->addButton(QString::fromUtf8(UI_KNOPF_ABBRECHEN), QDialogButtonBox::RejectRole);
+    knoepfe->addButton(Sprache_Text(UI_KNOPF_ABBRECHEN), QDialogButtonBox::RejectRole);
     QObject::connect(knoepfe, &QDialogButtonBox::accepted, &d, &QDialog::accept);
     QObject::connect(knoepfe, &QDialogButtonBox::rejected, &d, &QDialog::reject);
     layout->addWidget(knoepfe);
@@ -76,10 +77,9 @@ int UI_SpeichernFrage(const char* titel, const char* frage) {
     QWidget* ueber = vorderesFenster();
     QMessageBox box(QMessageBox::Question, text(titel), text(frage), QMessageBox::NoButton, ueber);
     box.setTextFormat(Qt::PlainText);
-    QPushButton* speichern = box.addButton(QString::fromUtf8(UI_KNOPF_SPEICHERN), QMessageBox::AcceptRole);
-    QPushButton* verwerfen =
-        box.addButton(QString::fromUtf8(UI_KNOPF_VERWERFEN), QMessageBox::DestructiveRole);
-    QPushButton* abbrechen = box.addButton(QString::fromUtf8(UI_KNOPF_ABBRECHEN), QMessageBox::RejectRole);
+    QPushButton* speichern = box.addButton(Sprache_Text(UI_KNOPF_SPEICHERN), QMessageBox::AcceptRole);
+    QPushButton* verwerfen = box.addButton(Sprache_Text(UI_KNOPF_VERWERFEN), QMessageBox::DestructiveRole);
+    QPushButton* abbrechen = box.addButton(Sprache_Text(UI_KNOPF_ABBRECHEN), QMessageBox::RejectRole);
     box.setDefaultButton(speichern);
     box.setEscapeButton(abbrechen);
     PopupFreigabe frei;

@@ -2,6 +2,7 @@
 // Modal questions beyond the message box: a list of entries to tick, and the three-way question before
 // unsaved work is replaced. Each can be answered by a handler instead (tests, screenshots).
 
+#include "platform/sprache/textmarke.h"
 #include <functional>
 #include <string>
 #include <vector>
@@ -17,9 +18,9 @@ void UI_AuswahlabfangSetzen(
         handler);
 
 enum : int { UI_ANTWORT_ABBRECHEN = 0, UI_ANTWORT_SPEICHERN = 1, UI_ANTWORT_VERWERFEN = 2 };
-constexpr const char* UI_KNOPF_SPEICHERN = "Speichern";
-constexpr const char* UI_KNOPF_VERWERFEN = "Verwerfen";
-constexpr const char* UI_KNOPF_ABBRECHEN = "Abbrechen";
+constexpr const char* UI_KNOPF_SPEICHERN = QT_TRANSLATE_NOOP("Plm1", "Speichern");
+constexpr const char* UI_KNOPF_VERWERFEN = QT_TRANSLATE_NOOP("Plm1", "Verwerfen");
+constexpr const char* UI_KNOPF_ABBRECHEN = QT_TRANSLATE_NOOP("Plm1", "Abbrechen");
 // Asks "Speichern", "Verwerfen" or "Abbrechen" (default Speichern; Escape and closing the box cancel).
 int UI_SpeichernFrage(const char* titel, const char* text);
 void UI_FrageabfangSetzen(std::function<int(const std::string& titel, const std::string& text)> handler);

@@ -2,6 +2,7 @@
 // Inner state of the windows layer: loaded panels with their controls, handle lookup and the one-at-a-time
 // callback dispatch shared by the ui_*.cpp files. Not for use outside platform/.
 
+#include "platform/sprache/sprache.h"
 #include "platform/ui/ui.h"
 #include "platform/ui/ui_resource.h"
 

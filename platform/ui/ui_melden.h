@@ -3,6 +3,7 @@
 // dialog. The windows layer shows them once it is in the program; tests and the command-line tool take
 // them over with handlers. No Qt.
 
+#include "platform/sprache/textmarke.h"
 #include <functional>
 #include <string>
 
@@ -17,7 +18,7 @@ int MessagePopup(const char* title, const char* message);
 // answer is Nein.
 int ConfirmPopup(const char* title, const char* message);
 // Before a save replaces `pfad`: "Datei ersetzen", "<name> existiert bereits. Ersetzen?"; true for Ja.
-constexpr const char* UI_TITEL_ERSETZEN = "Datei ersetzen";
+constexpr const char* UI_TITEL_ERSETZEN = QT_TRANSLATE_NOOP("Plm1", "Datei ersetzen");
 bool UI_ErsetzenBestaetigt(const std::string& pfad);
 
 enum : int { VAL_OK_BUTTON = 0, VAL_SAVE_BUTTON = 1, VAL_SELECT_BUTTON = 2, VAL_LOAD_BUTTON = 3 };

@@ -23,7 +23,7 @@ MenuItem* eintrag(int menuBar, int item, Panel** panelAus = nullptr) {
 }
 
 QAction* neueAktion(Panel& p, QMenu* menu, QAction* vor, int id, const std::string& label) {
-    auto* a = new QAction(QString::fromStdString(label), menu);
+    auto* a = new QAction(Sprache_Text(label), menu);
     menu->insertAction(vor, a);
     const int bar = p.menuBarHandle, ph = p.handle;
     QObject::connect(a, &QAction::triggered, a, [bar, id, ph] { rufeMenu(bar, id, ph); });
@@ -37,7 +37,7 @@ void menuBarAufbauen(Panel& p, const MenuBarDef& def) {
     p.menuBarHandle = g_naechsteMenuBar++;
     int maxId = 0;
     for (const MenuDef& m : def.menus) {
-        QMenu* menu = p.menuBar->addMenu(QString::fromStdString(m.label));
+        QMenu* menu = p.menuBar->addMenu(Sprache_Text(m.label));
         p.menuItems[m.id] = MenuItem{m.id, 0, menu->menuAction(), menu, m.label, nullptr, nullptr};
         maxId = std::max(maxId, m.id);
         for (const MenuItemDef& i : m.items) {
@@ -109,9 +109,9 @@ int SetMenuBarAttribute(int menuBar, int itemId, int attribute, const char* valu
     if (attribute != ATTR_ITEM_NAME || !value) return FEHLER_ATTRIBUT;
     m->name = value;
     if (m->menu)
-        m->menu->setTitle(QString::fromUtf8(value));
+        m->menu->setTitle(Sprache_Text(value));
     else
-        m->action->setText(QString::fromUtf8(value));
+        m->action->setText(Sprache_Text(value));
     return 0;
 }
 

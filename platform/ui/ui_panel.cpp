@@ -24,6 +24,19 @@
 namespace uiint {
 namespace {
 
+// A title "Name - [Datei *]": the window's name and "Unbenannt" in the program's language, a file name as
+// it is.
+QString titelText(const char* value) {
+    const QString t = QString::fromUtf8(value);
+    const qsizetype trenner = t.indexOf(QStringLiteral(" - ["));
+    if (trenner < 0) return Sprache_Text(value);
+    QString datei = t.mid(trenner + 4);
+    const QString unbenannt = QString::fromUtf8(QT_TRANSLATE_NOOP("Plm1", "Unbenannt"));
+    if (datei.startsWith(unbenannt))
+        datei.replace(0, unbenannt.size(), Sprache_Text(unbenannt.toStdString()));
+    return Sprache_Text(t.left(trenner).toStdString()) + QStringLiteral(" - [") + datei;
+}
+
 constexpr int ZEIGEN_MS = 1000; // longest wait for the window system to show a window
 constexpr int RAHMEN_MS = 300;  // longest wait for the window manager to frame a popup
 
@@ -78,7 +91,7 @@ int panelLaden(const PanelDef& def, const MenuBarDef* menu) {
     p.def = def;
     auto* f = new PanelFenster(h);
     p.fenster = f;
-    f->setWindowTitle(QString::fromStdString(def.title));
+    f->setWindowTitle(titelText(def.title.c_str()));
     p.inhalt = new QWidget(f);
     p.inhalt->resize(std::max(def.width, 1), std::max(def.height, 1));
     if (menu) menuBarAufbauen(p, *menu);
@@ -371,7 +384,7 @@ int SetPanelAttribute(int handle, int attribute, const char* value) {
     Panel* p = panel(handle);
     if (!p || !p->fenster) return FEHLER_PANEL;
     if (attribute != ATTR_TITLE || !value) return FEHLER_ATTRIBUT;
-    p->fenster->setWindowTitle(QString::fromUtf8(value));
+    p->fenster->setWindowTitle(titelText(value));
     return 0;
 }
 

@@ -11,8 +11,9 @@
 #include <cstdio>
 
 namespace {
+// Titles and texts of popups are shown in the program's language.
 QString text(const char* s) {
-    return QString::fromUtf8(s ? s : "");
+    return Sprache_Text(s);
 }
 
 } // namespace
@@ -42,8 +43,8 @@ int bestaetigungZeigen(const char* title, const char* message) {
     QWidget* ueber = vorderesFenster();
     QMessageBox box(QMessageBox::Question, text(title), text(message), QMessageBox::NoButton, ueber);
     box.setTextFormat(Qt::PlainText);
-    QPushButton* ja = box.addButton(QString::fromUtf8("&Ja"), QMessageBox::YesRole);
-    QPushButton* nein = box.addButton(QString::fromUtf8("&Nein"), QMessageBox::NoRole);
+    QPushButton* ja = box.addButton(Sprache_Text(QT_TRANSLATE_NOOP("Plm1", "&Ja")), QMessageBox::YesRole);
+    QPushButton* nein = box.addButton(Sprache_Text(QT_TRANSLATE_NOOP("Plm1", "&Nein")), QMessageBox::NoRole);
     box.setDefaultButton(nein); // replacing a file is never what Return does by chance
     box.setEscapeButton(nein);
     PopupFreigabe frei;
@@ -55,10 +56,11 @@ std::string dateiauswahlZeigen(const DateiauswahlAnfrage& a, int restrictExtensi
     if (!appDa() || beendenAngefordert()) return {};
     QString muster = QString::fromStdString(a.filter).replace(';', ' ').trimmed();
     QWidget* ueber = vorderesFenster();
-    QFileDialog d(ueber, QString::fromStdString(a.titel), QString::fromStdString(a.verzeichnis));
+    QFileDialog d(ueber, Sprache_Text(a.titel), QString::fromStdString(a.verzeichnis));
     d.setOption(QFileDialog::DontUseNativeDialog);
     if (!muster.isEmpty())
-        d.setNameFilters({QString("%1 (%1)").arg(muster), QString::fromUtf8("Alle Dateien (*)")});
+        d.setNameFilters(
+            {QString("%1 (%1)").arg(muster), Sprache_Text(QT_TRANSLATE_NOOP("Plm1", "Alle Dateien (*)"))});
     if (a.knopf == VAL_SAVE_BUTTON) {
         d.setAcceptMode(QFileDialog::AcceptSave);
         d.setFileMode(QFileDialog::AnyFile);

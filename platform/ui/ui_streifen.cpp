@@ -325,7 +325,7 @@ void StreifenWidget::kopfzeileZeichnen(QPainter& p) {
     if (angehalten) {
         p.setPen(QColor(0xB0, 0x50, 0x00));
         p.drawText(QRectF(flaeche_.left(), 0, flaeche_.width(), RAND_OBEN), Qt::AlignRight | Qt::AlignVCenter,
-                   "angehalten");
+                   Sprache_Text(QT_TRANSLATE_NOOP("Plm1", "angehalten")));
     }
 }
 
@@ -367,7 +367,7 @@ int SetStripChartTrace(int panel, int control, int spur, int color, int dashed, 
     auto& s = w->spuren[static_cast<std::size_t>(spur)];
     s.farbe = farbe(color);
     s.gestrichelt = dashed != 0;
-    s.name = QString::fromUtf8(name ? name : "");
+    s.name = Sprache_Text(name);
     w->update();
     return 0;
 }

@@ -2,6 +2,8 @@
 
 #include "platform/ui/ui_widgets.h"
 
+#include "platform/sprache/sprache.h"
+
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLocale>
@@ -190,7 +192,7 @@ void VerbindungsWidget::paintEvent(QPaintEvent*) {
     const double textLinks = dose.right() + s * 0.2 + 8;
     p.setPen(palette().color(QPalette::WindowText));
     p.drawText(QRectF(textLinks, 0, width() - textLinks, h), Qt::AlignVCenter | Qt::AlignLeft,
-               !offen           ? QString::fromUtf8("nicht geöffnet")
+               !offen           ? Sprache_Text(QT_TRANSLATE_NOOP("Plm1", "nicht geöffnet"))
                : name.isEmpty() ? QString("COM %1").arg(wert)
                                 : name);
 }

@@ -11,6 +11,7 @@
 #include <chrono>
 #include <csignal>
 #include <cstdint>
+#include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
@@ -259,6 +260,32 @@ TEST_F(Plm1Cli, GeraetNichtZuOeffnen) {
     const Lauf l = starten({"--port", (dir / "gibtsnicht").string(), "id"}, dir);
     EXPECT_EQ(l.exitCode, 1);
     EXPECT_EQ(l.fehler.rfind("Fehler #100", 0), 0u) << l.fehler;
+}
+
+// Standard error and the help follow the locale; what scripts read on standard output does not.
+TEST_F(Plm1Cli, SpracheNachLocale) {
+    const char* vorgabe = std::getenv("PLM1_SPRACHE");
+    const std::string vorher = vorgabe ? vorgabe : "";
+    unsetenv("PLM1_SPRACHE");
+    unsetenv("LC_ALL");
+    unsetenv("LC_MESSAGES");
+    const struct {
+        const char *lang, *fehler, *hilfe;
+    } zeilen[] = {
+        {"C.UTF-8", "Error #100003: Error opening com-port\n", "Usage: plm1 "},
+        {"de_DE.UTF-8", "Fehler #100003: Fehler beim öffnen der seriellen Schnittstelle\n", "Aufruf: plm1 "},
+    };
+    for (const auto& z : zeilen) {
+        SCOPED_TRACE(z.lang);
+        setenv("LANG", z.lang, 1);
+        Lauf l = starten({"--port", (dir / "gibtsnicht").string(), "id"}, dir);
+        EXPECT_EQ(l.fehler, z.fehler);
+        l = starten({"--help"}, dir);
+        EXPECT_EQ(l.aus.rfind(z.hilfe, 0), 0u) << l.aus;
+        l = plm1({"--address", "1,3", "id"});
+        EXPECT_EQ(l.aus.rfind("1 VKR-PLM1-SIM ok\n3 - Fehler #403012: ", 0), 0u) << l.aus;
+    }
+    setenv("PLM1_SPRACHE", vorher.c_str(), 1);
 }
 
 TEST_F(Plm1Cli, AufruffehlerSendenNichts) {

@@ -57,6 +57,7 @@ std::string privaterOrdner() {
         std::filesystem::create_directories(muster + "/" + unter);
     setenv("HOME", (muster + "/home").c_str(), 1);
     setenv("XDG_CONFIG_HOME", (muster + "/config").c_str(), 1);
+    setenv("PLM1_SPRACHE", "de", 1); // the program's own texts, whatever the locale of the test run
     setenv("XDG_CACHE_HOME", (muster + "/cache").c_str(), 1);
     setenv("XDG_DATA_HOME", (muster + "/data").c_str(), 1);
     setenv("TEST_TMPDIR", (muster + "/tmp/").c_str(), 1); // ::testing::TempDir()

@@ -12,4 +12,6 @@ test_binary=$1
 export PLM1_STEUERUNG=$2
 shift 2
 unset QT_QPA_PLATFORM
+# The program's German texts, whatever the locale of the run (PLM1_SPRACHE=en: English screenshots).
+export PLM1_SPRACHE=${PLM1_SPRACHE:-de}
 exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" "$test_binary" "$@"

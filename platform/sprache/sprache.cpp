@@ -1,0 +1,133 @@
+// The program's language: choice from the environment, installing the catalogues, looking texts up.
+
+#include "platform/sprache/sprache.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QRegularExpression>
+#include <QStringList>
+#include <QTranslator>
+
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+Sprache gSprache = Sprache::Deutsch;
+
+// Texts that are put together with a name in German: looked up with "%1" in the name's place.
+constexpr const char* VORLAGEN[] = {
+    QT_TRANSLATE_NOOP("Plm1", "%1 existiert bereits. Ersetzen?"),
+    QT_TRANSLATE_NOOP("Plm1", "Die Einstellungen wurden nicht gespeichert: %1"),
+    QT_TRANSLATE_NOOP("Plm1", "Nicht verwendbar, es gilt die Voreinstellung: %1"),
+    QT_TRANSLATE_NOOP("Plm1", "Prüfung: Abweichung bei %1"),
+    QT_TRANSLATE_NOOP("Plm1", "unbekannter Befehl %1"),
+    QT_TRANSLATE_NOOP("Plm1", "mehrere Adressen bei %1"),
+};
+// Lines and texts with a number that the code puts together; in the catalogue for the look-up by line
+// and by number.
+[[maybe_unused]] constexpr const char* ZEILEN[] = {
+    QT_TRANSLATE_NOOP("Plm1", "Werte außerhalb ihres Bereichs wurden angepasst:"),
+    QT_TRANSLATE_NOOP("Plm1", "Speicher im PLM-1 ist ungültig."),
+    QT_TRANSLATE_NOOP("Plm1", "Senden Sie die Tastenbelegung erneut zum PLM-1."),
+    QT_TRANSLATE_NOOP("Plm1", "Taste %1: Speicher ungültig"),
+    QT_TRANSLATE_NOOP("Plm1", "Suche nach Gerät %1"),
+    QT_TRANSLATE_NOOP("Plm1", "Die Datei bleibt unverändert."),
+    QT_TRANSLATE_NOOP("Plm1", "ports nimmt keine Angaben"),
+    QT_TRANSLATE_NOOP("Plm1", "get braucht genau ein Wort"),
+    QT_TRANSLATE_NOOP("Plm1", "set braucht ein Wort und einen Wert"),
+};
+
+QString nachschlagen(const QString& text) {
+    const QByteArray utf8 = text.toUtf8();
+    return QCoreApplication::translate(SPRACHE_KONTEXT, utf8.constData());
+}
+
+// The whole text, else the text with its first number as "%1", else one of the VORLAGEN; an empty
+// result when nothing is found.
+QString uebersetzen(const QString& text) {
+    if (text.isEmpty()) return text;
+    if (QString t = nachschlagen(text); t != text) return t;
+    static const QRegularExpression zahl(QStringLiteral("\\d+"));
+    if (const QRegularExpressionMatch m = zahl.match(text); m.hasMatch()) {
+        QString vorlage = text;
+        vorlage.replace(m.capturedStart(), m.capturedLength(), QStringLiteral("%1"));
+        if (const QString t = nachschlagen(vorlage); t != vorlage) return t.arg(m.captured());
+    }
+    for (const char* v : VORLAGEN) {
+        const QString deutsch = QString::fromUtf8(v);
+        const qsizetype stelle = deutsch.indexOf(QStringLiteral("%1"));
+        const QString vorn = deutsch.left(stelle), hinten = deutsch.mid(stelle + 2);
+        if (text.size() > vorn.size() + hinten.size() && text.startsWith(vorn) && text.endsWith(hinten))
+            return nachschlagen(deutsch).arg(
+                text.mid(vorn.size(), text.size() - vorn.size() - hinten.size()));
+    }
+    return {};
+}
+
+const char* umgebung(const char* name) {
+    const char* wert = std::getenv(name);
+    return wert && *wert ? wert : nullptr;
+}
+
+} // namespace
+
+Sprache Sprache_AusUmgebung() {
+    if (const char* vorgabe = umgebung("PLM1_SPRACHE"))
+        return std::strncmp(vorgabe, "de", 2) == 0 ? Sprache::Deutsch : Sprache::Englisch;
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"})
+        if (const char* wert = umgebung(name))
+            return std::strncmp(wert, "de", 2) == 0 ? Sprache::Deutsch : Sprache::Englisch;
+    return Sprache::Englisch;
+}
+
+bool Sprache_AusWert(int wert, Sprache* sprache) {
+    if (wert != static_cast<int>(Sprache::Deutsch) && wert != static_cast<int>(Sprache::Englisch))
+        return false;
+    *sprache = static_cast<Sprache>(wert);
+    return true;
+}
+
+bool Sprache_Einstellen(Sprache sprache) {
+    static QTranslator programm;
+    static QTranslator qt;
+    QCoreApplication::removeTranslator(&programm);
+    QCoreApplication::removeTranslator(&qt);
+    gSprache = sprache;
+    const bool englisch = sprache == Sprache::Englisch;
+    if (qt.load(englisch ? QStringLiteral("qtbase_en") : QStringLiteral("qtbase_de"),
+                QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qt);
+    if (!englisch) return true;
+    if (!programm.load(QStringLiteral(":/i18n/plm1_en.qm"))) {
+        gSprache = Sprache::Deutsch;
+        return false;
+    }
+    QCoreApplication::installTranslator(&programm);
+    return true;
+}
+
+Sprache Sprache_Aktuell() {
+    return gSprache;
+}
+
+QString Sprache_Text(const char* text) {
+    if (!text || !*text) return QString();
+    const QString quelle = QString::fromUtf8(text);
+    if (gSprache == Sprache::Deutsch) return quelle;
+    if (QString t = uebersetzen(quelle); !t.isEmpty()) return t;
+    // A text of several lines (a message with a line added): each line on its own.
+    if (!quelle.contains('\n')) return quelle;
+    QStringList zeilen = quelle.split('\n');
+    for (QString& z : zeilen)
+        if (QString t = uebersetzen(z); !t.isEmpty()) z = t;
+    return zeilen.join('\n');
+}
+
+QString Sprache_Text(const std::string& text) {
+    return Sprache_Text(text.c_str());
+}
+
+std::string Sprache_TextUtf8(const char* text) {
+    return Sprache_Text(text).toStdString();
+}

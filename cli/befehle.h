@@ -70,9 +70,8 @@ std::optional<CliZahl> Cli_ZahlLesen(std::string_view text);
 bool Cli_AdresslisteLesen(const std::string& text, std::vector<char>* adressen);
 // The commands that run for several units: cycle upload, keys upload, id, start, stop, pause.
 bool Cli_FuerMehrereErlaubt(const std::string& befehl, const std::vector<std::string>& args);
-// For each address of k.adressen in turn: reads the identification, then runs `befehl` (0 or its error)
-// when the unit answered; prints "address identification result" with ok, "geprüft" (with `geprueft`) or
-// the one-line "Fehler #" text. Exit 0 only when every unit succeeded.
+// For each address of k.adressen in turn (k.adresse set to it), the units' loop of the data tier runs
+// `befehl`; prints "address identification result" per unit. Exit 0 only when every unit succeeded.
 int Cli_JeAdresse(CliKontext& k, const std::function<Fehlercode()>& befehl, bool geprueft);
 // The single-unit part of id, start, stop and pause, for Cli_JeAdresse.
 Fehlercode Cli_GeraetebefehlFuerEinheit(const std::string& befehl, const CliKontext& k);

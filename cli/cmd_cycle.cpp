@@ -7,7 +7,6 @@
 #include "cycle/Kurven_Datei.h"
 #include "cycle/Kurven_Pruefen.h"
 #include "cycle/Kurvenarrays.h"
-#include "device/Vkr_Com.h"
 #include "platform/ui/ui_melden.h"
 
 #include <cstdio>
@@ -29,12 +28,7 @@ int hochladen(CliKontext& k, const std::string& pfad, bool pruefen) {
         return fehlerAusgeben(f);
     if (!k.adressen.empty())
         return Cli_JeAdresse(
-            k,
-            [pruefen] {
-                const Fehlercode f = KurvenPruefen_Plm1Upload(pruefen);
-                return f != KEIN_FEHLER ? f : VkrCom_LetzterFehlerGet();
-            },
-            pruefen);
+            k, [pruefen] { return KurvenPruefen_Plm1Upload(pruefen); }, pruefen);
     return Cli_GesendetMelden(KurvenPruefen_Plm1Upload(pruefen), pruefen);
 }
 

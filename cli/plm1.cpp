@@ -289,7 +289,7 @@ int ausfuehren(const Optionen& o, Befehl modul) {
 } // namespace
 
 void Cli_FehlerAusgeben(int code) {
-    std::fprintf(stderr, "Fehler #%lld: %s\n", -static_cast<long long>(code), VKR_Fehlermeldung(code));
+    std::fprintf(stderr, "%s\n", VKR_Fehlerzeile(code, VKR_Fehlermeldung(code)).c_str());
 }
 
 int main(int argc, char** argv) try {

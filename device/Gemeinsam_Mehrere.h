@@ -11,7 +11,6 @@ constexpr const char* GEMMEHRERE_TITEL = "Upload an mehrere";
 constexpr const char* GEMMEHRERE_HINWEIS = "An diese Geräte senden:";
 constexpr const char* GEMMEHRERE_KEINE_GERAETE =
     "Keine Geräte bekannt.\nSuchen Sie die Geräte zuerst im Fenster \"PLM-1 Einstellungen\".";
-constexpr const char* GEMMEHRERE_OK = "ok";
 constexpr int GEMMEHRERE_MAX_MENUS = 4;
 
 // One upload to the unit at the current address (with or without the read-back); returns its result,

@@ -2,12 +2,12 @@
 // Verified sending: whether an upload is read back and compared, its settings key, and the check item in
 // the "Datei" menus of the windows that send.
 
+#include "device/Gemeinsam_Vergleich.h"
 #include "platform/files/inifile.h"
 
 constexpr const char* GEMPRUEFEN_INI_SEKTION = "konfig";
 constexpr const char* GEMPRUEFEN_INI_SCHLUESSEL = "pruefen";
 constexpr const char* GEMPRUEFEN_MENUTEXT = "Nach dem Senden prüfen";
-constexpr const char* GEMPRUEFEN_STATUS = "geprüft";
 constexpr int GEMPRUEFEN_MAX_MENUS = 4;
 
 // On by default.

@@ -34,11 +34,6 @@ bool Cli_AdresslisteLesen(const std::string& text, std::vector<char>* adressen) 
     return true;
 }
 
-bool Cli_FuerMehrereErlaubt(const std::string& befehl, const std::vector<std::string>& args) {
-    if (befehl == "cycle" || befehl == "keys") return !args.empty() && args[0] == "upload";
-    return befehl == "id" || befehl == "start" || befehl == "stop" || befehl == "pause";
-}
-
 int Cli_JeAdresse(CliKontext& k, const std::function<Fehlercode()>& befehl, bool geprueft) {
     bool alleGut = true;
     (void)GemEinheiten_Nacheinander(

@@ -54,9 +54,11 @@ bool argumenteLesen(const std::vector<std::string>& args, std::string* richtung,
 int herunterladen(const std::string& pfad, bool erzwingen) {
     Tastenarrays_Initialisieren();
     std::string ungueltig;
-    UI_MeldungsabfangSetzen([&](const std::string&, const std::string& text) { ungueltig += text; });
-    const Fehlercode ergebnis = TastenCom_Plm1Download();
-    UI_MeldungsabfangSetzen(nullptr);
+    const Fehlercode ergebnis = [&] {
+        const UiMeldungsabfang abfang(
+            [&](const std::string&, const std::string& text) { ungueltig += text; });
+        return TastenCom_Plm1Download();
+    }();
     if (const int code = Cli_UebertragungsFehler(ergebnis); code != CLI_EXIT_OK) return code;
 
     if (!ungueltig.empty()) std::fprintf(stderr, "%s:\n%s\n", TASTEN_SPEICHERFEHLER_TITEL, ungueltig.c_str());

@@ -3,9 +3,9 @@
 // the "Datei" menus of the windows that send.
 
 #include "device/Gemeinsam_Vergleich.h"
+#include "platform/files/einstellungsdatei.h"
 #include "platform/files/inifile.h"
 
-constexpr const char* GEMPRUEFEN_INI_SEKTION = "konfig";
 constexpr const char* GEMPRUEFEN_INI_SCHLUESSEL = "pruefen";
 constexpr const char* GEMPRUEFEN_MENUTEXT = "Nach dem Senden prüfen";
 constexpr int GEMPRUEFEN_MAX_MENUS = 4;

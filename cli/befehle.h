@@ -19,6 +19,7 @@ struct CliKontext {
     Ventilarten ventilarten = {2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2}; // valve kinds in effect
     std::vector<std::string> args;                               // the words after the command name
     std::vector<char> adressen; // --address 1,3,5: the units the command runs for in turn; else empty
+    const char* funktionswort = nullptr; // start, pause, stop: the driver's word for the function
 };
 
 constexpr int CLI_EXIT_OK = 0;
@@ -50,12 +51,23 @@ int Cli_Keys(CliKontext& k);    // keys upload FILE.plt | keys download [--force
 int Cli_Cycle(CliKontext& k);   // cycle upload|download FILE.plk
 int Cli_Monitor(CliKontext& k); // monitor [--interval S] [--count N]
 
-// Device commands on the open port: id, scan, get, set, start, pause, stop, read-mem, write-mem.
-bool Cli_IstGeraetebefehl(const std::string& befehl);
-// Checks the words of a device command before the port is opened: the reason of a usage error, naming
+// Device commands on the open port, one driver transaction each.
+int Cli_Id(CliKontext& k);
+int Cli_Scan(CliKontext& k);
+int Cli_Get(CliKontext& k);
+int Cli_Set(CliKontext& k);
+int Cli_SpeicherLesen(CliKontext& k);
+int Cli_SpeicherSchreiben(CliKontext& k);
+int Cli_Funktion(CliKontext& k); // start, pause, stop: k.funktionswort
+// The single-unit part of id and of the functions, for Cli_JeAdresse.
+Fehlercode Cli_IdFuerEinheit(const CliKontext& k);
+Fehlercode Cli_FunktionFuerEinheit(const CliKontext& k);
+// The words of a device command, checked before the port is opened: the reason of a usage error, naming
 // what is allowed; empty when they are right.
-std::string Cli_GeraetebefehlPruefen(const std::string& befehl, const std::vector<std::string>& args);
-int Cli_Geraetebefehl(const std::string& befehl, CliKontext& k);
+std::string Cli_GetPruefen(const std::string& befehl, const std::vector<std::string>& args);
+std::string Cli_SetPruefen(const std::string& befehl, const std::vector<std::string>& args);
+std::string Cli_SpeicherPruefen(const std::string& befehl, const std::vector<std::string>& args);
+std::string Cli_OhneAngabenPruefen(const std::string& befehl, const std::vector<std::string>& args);
 
 // A number on the command line: a whole number in decimal or with "0x" in hexadecimal, or a finite real
 // number, each with an optional sign; nothing when the text is anything else (blanks included).
@@ -68,11 +80,6 @@ std::optional<CliZahl> Cli_ZahlLesen(std::string_view text);
 
 // Several units: "--address 1,3,5" (at least two of 1..9); false for anything else.
 bool Cli_AdresslisteLesen(const std::string& text, std::vector<char>* adressen);
-// The commands that run for several units: cycle upload, keys upload, id, start, stop, pause.
-bool Cli_FuerMehrereErlaubt(const std::string& befehl, const std::vector<std::string>& args);
-// For each address of k.adressen in turn: reads the identification, then runs `befehl` (0 or its error)
-// when the unit answered; prints "address identification result" with ok, "geprüft" (with `geprueft`) or
-// the one-line "Fehler #" text. Exit 0 only when every unit succeeded.
+// For each address of k.adressen in turn (k.adresse set to it), the units' loop of the data tier runs
+// `befehl`; prints "address identification result" per unit. Exit 0 only when every unit succeeded.
 int Cli_JeAdresse(CliKontext& k, const std::function<Fehlercode()>& befehl, bool geprueft);
-// The single-unit part of id, start, stop and pause, for Cli_JeAdresse.
-Fehlercode Cli_GeraetebefehlFuerEinheit(const std::string& befehl, const CliKontext& k);

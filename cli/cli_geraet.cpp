@@ -19,18 +19,6 @@ namespace {
 
 constexpr int BYTES_JE_ZEILE = 16;
 
-struct Funktion {
-    const char* befehl;
-    const char* wort;
-};
-constexpr Funktion kFunktionen[] = {{"start", "start"}, {"pause", "pause"}, {"stop", "stopp"}};
-
-const char* funktionswort(const std::string& befehl) {
-    for (const auto& f : kFunktionen)
-        if (befehl == f.befehl) return f.wort;
-    return nullptr;
-}
-
 // The kind of value the driver's word table gives a word; an unknown word counts as real (the driver
 // refuses it when it is sent).
 VKRPLM1_Werttyp werttyp(const std::string& wort) {
@@ -75,81 +63,6 @@ int fehler(Fehlercode code) {
     return CLI_EXIT_FEHLER;
 }
 
-int id(const CliKontext& k) {
-    char text[VKRPLM1_ID_LAENGE + 8] = {};
-    if (const Fehlercode f = VKRPLM1_IDLesen(k.port, k.adresse, text)) return fehler(f);
-    std::printf("%s\n", text);
-    return CLI_EXIT_OK;
-}
-
-// Every address that answers, PLM-1 or not; addresses without an answer print nothing.
-int scan(const CliKontext& k) {
-    for (char a = VKRCOM_ERSTE_ADRESSE; a <= VKRCOM_LETZTE_ADRESSE; ++a) {
-        char text[VKRPLM1_ID_LAENGE + 8] = {};
-        if (VKRPLM1_IDLesen(k.port, a, text) == 0) {
-            std::printf("%c %s\n", a, text);
-            std::fflush(stdout);
-        }
-    }
-    return CLI_EXIT_OK;
-}
-
-int get(const CliKontext& k) {
-    const std::string& wort = k.args[0];
-    double reell = 0;
-    int ganz = 0;
-    char text[64] = {};
-    if (const Fehlercode f = VKRPLM1_ParameterLesen(k.port, k.adresse, wort.c_str(), &reell, &ganz, text))
-        return fehler(f);
-    const VKRPLM1_Werttyp typ = werttyp(wort);
-    if (typ == VKRPLM1_Werttyp::Hex) {
-        std::printf("%04X\n", static_cast<unsigned>(ganz) & 0xFFFFu);
-    } else if (typ == VKRPLM1_Werttyp::Dezimal) {
-        std::printf("%d\n", ganz);
-    } else {
-        std::array<char, 64> puffer{};
-        const auto [ende, ec] = std::to_chars(puffer.data(), puffer.data() + puffer.size() - 1, reell);
-        *ende = '\0';
-        std::printf("%s\n", puffer.data());
-    }
-    return CLI_EXIT_OK;
-}
-
-int set(const CliKontext& k) {
-    double reell = 0;
-    int ganz = 0;
-    setzwertLesen(k.args[0], k.args[1], &reell, &ganz); // checked before the port was opened
-    if (const Fehlercode f = VKRPLM1_ParameterSchreiben(k.port, k.adresse, k.args[0].c_str(), reell, ganz))
-        return fehler(f);
-    return CLI_EXIT_OK;
-}
-
-int leseSpeicher(const CliKontext& k) {
-    // Both were checked before the port was opened.
-    const int start = static_cast<int>(ganzzahlLesen(k.args[0], 0, VKRPLM1_SPEICHER_ENDE).value_or(0));
-    const int groesse = static_cast<int>(ganzzahlLesen(k.args[1], 1, VKRPLM1_MAX_BLOCK).value_or(0));
-    std::array<unsigned char, VKRPLM1_MAX_BLOCK> daten{};
-    if (const Fehlercode f =
-            VKRPLM1_SpeicherLesen(k.port, k.adresse, VKRPLM1_SPEICHERTYP, start, groesse, daten.data()))
-        return fehler(f);
-    for (int i = 0; i < groesse; ++i) {
-        if (i % BYTES_JE_ZEILE == 0) std::printf("%04X:", static_cast<unsigned>(start + i));
-        std::printf(" %02X", daten[static_cast<std::size_t>(i)]);
-        if (i % BYTES_JE_ZEILE == BYTES_JE_ZEILE - 1 || i == groesse - 1) std::printf("\n");
-    }
-    return CLI_EXIT_OK;
-}
-
-int schreibeSpeicher(const CliKontext& k) {
-    const int start = static_cast<int>(ganzzahlLesen(k.args[0], 0, VKRPLM1_SPEICHER_ENDE).value_or(0));
-    std::vector<unsigned char> daten;
-    hexbytesLesen(k.args[1], &daten);
-    if (const Fehlercode f = VKRPLM1_SpeicherSchreiben(k.port, k.adresse, VKRPLM1_SPEICHERTYP, start,
-                                                       static_cast<int>(daten.size()), daten.data()))
-        return fehler(f);
-    return CLI_EXIT_OK;
-}
-
 } // namespace
 
 std::optional<CliZahl> Cli_ZahlLesen(std::string_view text) {
@@ -170,63 +83,128 @@ std::optional<CliZahl> Cli_ZahlLesen(std::string_view text) {
     return zahl;
 }
 
-bool Cli_IstGeraetebefehl(const std::string& befehl) {
-    return befehl == "id" || befehl == "scan" || befehl == "get" || befehl == "set" || befehl == "read-mem" ||
-           befehl == "write-mem" || funktionswort(befehl) != nullptr;
-}
-
-std::string Cli_GeraetebefehlPruefen(const std::string& befehl, const std::vector<std::string>& args) {
-    if (befehl == "get") {
-        if (args.size() != 1) return "get braucht genau ein Wort";
-        if (!VKRPLM1_WortTyp(args[0].c_str(), nullptr))
-            return "unbekannter Parameter " + args[0] + " (lesbar: " + VKRPLM1_Woerter(false) + ")";
-        return {};
-    }
-    if (befehl == "set") {
-        if (args.size() != 2) return "set braucht ein Wort und einen Wert";
-        const std::string bereich = VKRPLM1_Wertebereich(args[0].c_str());
-        if (bereich.empty())
-            return args[0] + " kann nicht geschrieben werden (schreibbar: " + VKRPLM1_Woerter(true) + ")";
-        double reell = 0;
-        int ganz = 0;
-        if (!setzwertLesen(args[0], args[1], &reell, &ganz) ||
-            !VKRPLM1_WertZulaessig(args[0].c_str(), reell, ganz))
-            return "ungültiger Wert " + args[1] + " für " + args[0] + " (erlaubt: " + bereich + ")";
-        return {};
-    }
-    if (befehl == "read-mem" || befehl == "write-mem") {
-        if (args.size() != 2)
-            return befehl + " braucht Start und " + (befehl == "read-mem" ? "Größe" : "Daten");
-        const auto start = ganzzahlLesen(args[0], 0, VKRPLM1_SPEICHER_ENDE - 1);
-        std::vector<unsigned char> daten;
-        const auto groesse = befehl == "read-mem"             ? ganzzahlLesen(args[1], 1, VKRPLM1_MAX_BLOCK)
-                             : hexbytesLesen(args[1], &daten) ? std::optional<long long>(daten.size())
-                                                              : std::nullopt;
-        if (!start || !groesse || *start + *groesse > VKRPLM1_SPEICHER_ENDE)
-            return "ungültiger Speicherbereich " + args[0] + " " + args[1] + " (Start 0 bis 65535, " +
-                   (befehl == "read-mem" ? "1" : "0") +
-                   " bis 64 Bytes, nicht über das Speicherende 0xFFFF hinaus)";
-        return {};
-    }
-    if (!args.empty()) return befehl + " nimmt keine Angaben"; // id, scan, start, pause, stop
+std::string Cli_GetPruefen(const std::string&, const std::vector<std::string>& args) {
+    if (args.size() != 1) return "get braucht genau ein Wort";
+    if (!VKRPLM1_WortTyp(args[0].c_str(), nullptr))
+        return "unbekannter Parameter " + args[0] + " (lesbar: " + VKRPLM1_Woerter(false) + ")";
     return {};
 }
 
-int Cli_Geraetebefehl(const std::string& befehl, CliKontext& k) {
-    if (befehl == "id") return id(k);
-    if (befehl == "scan") return scan(k);
-    if (befehl == "get") return get(k);
-    if (befehl == "set") return set(k);
-    if (befehl == "read-mem") return leseSpeicher(k);
-    if (befehl == "write-mem") return schreibeSpeicher(k);
-    if (const char* wort = funktionswort(befehl)) {
-        if (const Fehlercode f = VKRPLM1_DeviceFunction(k.port, k.adresse, wort)) return fehler(f);
-        return CLI_EXIT_OK;
-    }
-    return CLI_EXIT_AUFRUF;
+std::string Cli_SetPruefen(const std::string&, const std::vector<std::string>& args) {
+    if (args.size() != 2) return "set braucht ein Wort und einen Wert";
+    const std::string bereich = VKRPLM1_Wertebereich(args[0].c_str());
+    if (bereich.empty())
+        return args[0] + " kann nicht geschrieben werden (schreibbar: " + VKRPLM1_Woerter(true) + ")";
+    double reell = 0;
+    int ganz = 0;
+    if (!setzwertLesen(args[0], args[1], &reell, &ganz) ||
+        !VKRPLM1_WertZulaessig(args[0].c_str(), reell, ganz))
+        return "ungültiger Wert " + args[1] + " für " + args[0] + " (erlaubt: " + bereich + ")";
+    return {};
 }
 
-Fehlercode Cli_GeraetebefehlFuerEinheit(const std::string& befehl, const CliKontext& k) {
-    if (const char* wort = funktionswort(befehl)) return VKRPLM1_DeviceFunction(k.port, k.adresse, wort);
-    return KEIN_FEHLER; // id: the identification was read already
+std::string Cli_SpeicherPruefen(const std::string& befehl, const std::vector<std::string>& args) {
+    const bool lesen = befehl == "read-mem";
+    if (args.size() != 2) return befehl + " braucht Start und " + (lesen ? "Größe" : "Daten");
+    const auto start = ganzzahlLesen(args[0], 0, VKRPLM1_SPEICHER_ENDE - 1);
+    std::vector<unsigned char> daten;
+    const auto groesse = lesen                            ? ganzzahlLesen(args[1], 1, VKRPLM1_MAX_BLOCK)
+                         : hexbytesLesen(args[1], &daten) ? std::optional<long long>(daten.size())
+                                                          : std::nullopt;
+    if (!start || !groesse || *start + *groesse > VKRPLM1_SPEICHER_ENDE)
+        return "ungültiger Speicherbereich " + args[0] + " " + args[1] + " (Start 0 bis 65535, " +
+               (lesen ? "1" : "0") + " bis 64 Bytes, nicht über das Speicherende 0xFFFF hinaus)";
+    return {};
+}
+
+std::string Cli_OhneAngabenPruefen(const std::string& befehl, const std::vector<std::string>& args) {
+    return args.empty() ? std::string() : befehl + " nimmt keine Angaben";
+}
+
+int Cli_Id(CliKontext& k) {
+    char text[VKRPLM1_ID_LAENGE + 8] = {};
+    if (const Fehlercode f = VKRPLM1_IDLesen(k.port, k.adresse, text)) return fehler(f);
+    std::printf("%s\n", text);
+    return CLI_EXIT_OK;
+}
+
+// Every address that answers, PLM-1 or not; addresses without an answer print nothing.
+int Cli_Scan(CliKontext& k) {
+    for (char a = VKRCOM_ERSTE_ADRESSE; a <= VKRCOM_LETZTE_ADRESSE; ++a) {
+        char text[VKRPLM1_ID_LAENGE + 8] = {};
+        if (VKRPLM1_IDLesen(k.port, a, text) == 0) {
+            std::printf("%c %s\n", a, text);
+            std::fflush(stdout);
+        }
+    }
+    return CLI_EXIT_OK;
+}
+
+int Cli_Get(CliKontext& k) {
+    const std::string& wort = k.args[0];
+    double reell = 0;
+    int ganz = 0;
+    char text[64] = {};
+    if (const Fehlercode f = VKRPLM1_ParameterLesen(k.port, k.adresse, wort.c_str(), &reell, &ganz, text))
+        return fehler(f);
+    const VKRPLM1_Werttyp typ = werttyp(wort);
+    if (typ == VKRPLM1_Werttyp::Hex) {
+        std::printf("%04X\n", static_cast<unsigned>(ganz) & 0xFFFFu);
+    } else if (typ == VKRPLM1_Werttyp::Dezimal) {
+        std::printf("%d\n", ganz);
+    } else {
+        std::array<char, 64> puffer{};
+        const auto [ende, ec] = std::to_chars(puffer.data(), puffer.data() + puffer.size() - 1, reell);
+        *ende = '\0';
+        std::printf("%s\n", puffer.data());
+    }
+    return CLI_EXIT_OK;
+}
+
+int Cli_Set(CliKontext& k) {
+    double reell = 0;
+    int ganz = 0;
+    setzwertLesen(k.args[0], k.args[1], &reell, &ganz); // checked before the port was opened
+    if (const Fehlercode f = VKRPLM1_ParameterSchreiben(k.port, k.adresse, k.args[0].c_str(), reell, ganz))
+        return fehler(f);
+    return CLI_EXIT_OK;
+}
+
+int Cli_SpeicherLesen(CliKontext& k) {
+    // Both were checked before the port was opened.
+    const int start = static_cast<int>(ganzzahlLesen(k.args[0], 0, VKRPLM1_SPEICHER_ENDE).value_or(0));
+    const int groesse = static_cast<int>(ganzzahlLesen(k.args[1], 1, VKRPLM1_MAX_BLOCK).value_or(0));
+    std::array<unsigned char, VKRPLM1_MAX_BLOCK> daten{};
+    if (const Fehlercode f =
+            VKRPLM1_SpeicherLesen(k.port, k.adresse, VKRPLM1_SPEICHERTYP, start, groesse, daten.data()))
+        return fehler(f);
+    for (int i = 0; i < groesse; ++i) {
+        if (i % BYTES_JE_ZEILE == 0) std::printf("%04X:", static_cast<unsigned>(start + i));
+        std::printf(" %02X", daten[static_cast<std::size_t>(i)]);
+        if (i % BYTES_JE_ZEILE == BYTES_JE_ZEILE - 1 || i == groesse - 1) std::printf("\n");
+    }
+    return CLI_EXIT_OK;
+}
+
+int Cli_SpeicherSchreiben(CliKontext& k) {
+    const int start = static_cast<int>(ganzzahlLesen(k.args[0], 0, VKRPLM1_SPEICHER_ENDE).value_or(0));
+    std::vector<unsigned char> daten;
+    hexbytesLesen(k.args[1], &daten);
+    if (const Fehlercode f = VKRPLM1_SpeicherSchreiben(k.port, k.adresse, VKRPLM1_SPEICHERTYP, start,
+                                                       static_cast<int>(daten.size()), daten.data()))
+        return fehler(f);
+    return CLI_EXIT_OK;
+}
+
+int Cli_Funktion(CliKontext& k) {
+    if (const Fehlercode f = Cli_FunktionFuerEinheit(k)) return fehler(f);
+    return CLI_EXIT_OK;
+}
+
+Fehlercode Cli_FunktionFuerEinheit(const CliKontext& k) {
+    return VKRPLM1_DeviceFunction(k.port, k.adresse, k.funktionswort);
+}
+
+Fehlercode Cli_IdFuerEinheit(const CliKontext&) {
+    return KEIN_FEHLER; // the identification was read already
 }

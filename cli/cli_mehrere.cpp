@@ -1,10 +1,9 @@
 // plm1 --address 1,3,5: one command for several units on the line, each in turn, one line per unit.
 
 #include "cli/befehle.h"
-#include "device/Gemeinsam_Pruefen.h"
+#include "device/Gemeinsam_Einheiten.h"
 #include "device/Vkr_Com.h"
 #include "device/vkrplm1.h"
-#include "errors/VKR_errorV3.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -13,19 +12,11 @@
 namespace {
 
 constexpr char TRENNER = ',';
-constexpr const char* ERGEBNIS_OK = "ok";
 constexpr const char* KEINE_KENNUNG = "-";
 
 // Each unit of a list is identified first, so the address for all units is no member of it.
 bool listenAdresse(char a) {
     return VkrCom_AdresseGueltig(a) && a != VKRPLM1_BROADCAST;
-}
-
-// "Fehler #<n>: <message>" on one line, with a pending extra text such as the place of a difference.
-std::string fehlerzeile(Fehlercode code) {
-    std::string text = VKR_Fehlermeldung(code);
-    std::replace(text.begin(), text.end(), '\n', ' ');
-    return "Fehler #" + std::to_string(-static_cast<long long>(code)) + ": " + text;
 }
 
 } // namespace
@@ -43,27 +34,20 @@ bool Cli_AdresslisteLesen(const std::string& text, std::vector<char>* adressen) 
     return true;
 }
 
-bool Cli_FuerMehrereErlaubt(const std::string& befehl, const std::vector<std::string>& args) {
-    if (befehl == "cycle" || befehl == "keys") return !args.empty() && args[0] == "upload";
-    return befehl == "id" || befehl == "start" || befehl == "stop" || befehl == "pause";
-}
-
 int Cli_JeAdresse(CliKontext& k, const std::function<Fehlercode()>& befehl, bool geprueft) {
     bool alleGut = true;
-    for (const char a : k.adressen) {
-        k.adresse = a;
-        VkrCom_FehlermeldungSet(0);
-        Fehlercode f = VkrCom_AdresseSet(a);
-        char kennung[VKRPLM1_ID_LAENGE + 8] = {};
-        // A unit that does not answer its identification is not sent to.
-        if (f == KEIN_FEHLER) f = VKRPLM1_IDLesen(k.port, a, kennung);
-        if (f == KEIN_FEHLER) f = befehl();
-        alleGut = alleGut && f == KEIN_FEHLER;
-        const std::string ergebnis = f != KEIN_FEHLER ? fehlerzeile(f)
-                                     : geprueft       ? GEMPRUEFEN_STATUS
-                                                      : ERGEBNIS_OK;
-        std::printf("%c %s %s\n", a, kennung[0] != '\0' ? kennung : KEINE_KENNUNG, ergebnis.c_str());
-        std::fflush(stdout);
-    }
+    (void)GemEinheiten_Nacheinander(
+        k.adressen,
+        [&](char a) {
+            k.adresse = a;
+            return befehl();
+        },
+        geprueft, {},
+        [&](std::size_t, const GemEinheitErgebnis& e) {
+            alleGut = alleGut && e.fehler == KEIN_FEHLER;
+            std::printf("%c %s %s\n", e.adresse, e.kennung.empty() ? KEINE_KENNUNG : e.kennung.c_str(),
+                        e.text.c_str());
+            std::fflush(stdout);
+        });
     return alleGut ? CLI_EXIT_OK : CLI_EXIT_FEHLER;
 }

@@ -2,7 +2,7 @@
 // transfer whose error the connection manager keeps instead of returning it, and the check of their files.
 
 #include "cli/befehle.h"
-#include "device/Gemeinsam_Pruefen.h"
+#include "device/Gemeinsam_Vergleich.h"
 #include "device/Vkr_Com.h"
 #include "errors/VKR_errorV3.h"
 #include "platform/files/datei_sicher.h"

@@ -7,7 +7,6 @@
 #include "cycle/Kurven_Datei.h"
 #include "cycle/Kurven_Pruefen.h"
 #include "cycle/Kurvenarrays.h"
-#include "device/Vkr_Com.h"
 #include "platform/ui/ui_melden.h"
 
 #include <cstdio>
@@ -16,6 +15,26 @@
 namespace {
 
 constexpr const char* AUFRUF = "Aufruf: plm1 [--valves DATEI.plc] cycle upload [--verify]|download DATEI.plk";
+
+// The words after "cycle": the direction and the file, with "--verify" anywhere for an upload.
+struct Aufruf {
+    std::string richtung, pfad;
+    bool pruefen = false;
+    bool zweiWorte = false; // two words besides "--verify": the files can be checked
+    bool gueltig = false;
+};
+
+Aufruf aufrufLesen(std::vector<std::string> args) {
+    Aufruf a;
+    a.pruefen = Cli_PruefoptionNehmen(args);
+    if (args.size() != 2) return a;
+    a.zweiWorte = true;
+    a.richtung = args[0];
+    a.pfad = args[1];
+    a.gueltig =
+        (a.richtung == "upload" || a.richtung == "download") && (!a.pruefen || a.richtung == "upload");
+    return a;
+}
 
 int fehlerAusgeben(Fehlercode fehler) {
     Cli_FehlerAusgeben(fehler);
@@ -29,20 +48,16 @@ int hochladen(CliKontext& k, const std::string& pfad, bool pruefen) {
         return fehlerAusgeben(f);
     if (!k.adressen.empty())
         return Cli_JeAdresse(
-            k,
-            [pruefen] {
-                const Fehlercode f = KurvenPruefen_Plm1Upload(pruefen);
-                return f != KEIN_FEHLER ? f : VkrCom_LetzterFehlerGet();
-            },
-            pruefen);
+            k, [pruefen] { return KurvenPruefen_Plm1Upload(pruefen); }, pruefen);
     return Cli_GesendetMelden(KurvenPruefen_Plm1Upload(pruefen), pruefen);
 }
 
 int herunterladen(const std::string& pfad) {
     std::string warnung;
-    UI_MeldungsabfangSetzen([&](const std::string&, const std::string& text) { warnung += text; });
-    const Fehlercode ergebnis = KurvenCom_Plm1Download();
-    UI_MeldungsabfangSetzen(nullptr);
+    const Fehlercode ergebnis = [&] {
+        const UiMeldungsabfang abfang([&](const std::string&, const std::string& text) { warnung += text; });
+        return KurvenCom_Plm1Download();
+    }();
     if (const int code = Cli_UebertragungsFehler(ergebnis); code != CLI_EXIT_OK) return code;
 
     if (const Fehlercode f = KurvenDatei_SpeichernNach(pfad); f != 0) return fehlerAusgeben(f);
@@ -55,24 +70,22 @@ int herunterladen(const std::string& pfad) {
 } // namespace
 
 int Cli_CyclePruefen(const CliKontext& k) {
-    std::vector<std::string> args = k.args;
-    (void)Cli_PruefoptionNehmen(args);
-    if (args.size() != 2) return CLI_EXIT_OK; // the usage is told by the command itself
-    return Cli_DateienPruefen(args[0], args[1], FEHLER_KURVENDATEI_OEFFNEN,
+    const Aufruf a = aufrufLesen(k.args);
+    if (!a.zweiWorte) return CLI_EXIT_OK; // the usage is told by the command itself
+    return Cli_DateienPruefen(a.richtung, a.pfad, FEHLER_KURVENDATEI_OEFFNEN,
                               FEHLER_KURVENDATEI_OEFFNEN_SCHREIBEN);
 }
 
 int Cli_Cycle(CliKontext& k) {
-    const bool pruefen = Cli_PruefoptionNehmen(k.args);
-    if (k.args.size() != 2 || (k.args[0] != "upload" && k.args[0] != "download") ||
-        (pruefen && k.args[0] != "upload")) {
+    const Aufruf a = aufrufLesen(k.args);
+    if (!a.gueltig) {
         std::fprintf(stderr, "%s\n", AUFRUF);
         return CLI_EXIT_AUFRUF;
     }
     if (const Fehlercode f = Kurvenarrays_Initialisieren(); f != 0) return fehlerAusgeben(f);
     KurvenDatei_DateinameZuruecksetzen();
     Cli_FortschrittAnzeigen();
-    const int code = k.args[0] == "upload" ? hochladen(k, k.args[1], pruefen) : herunterladen(k.args[1]);
+    const int code = a.richtung == "upload" ? hochladen(k, a.pfad, a.pruefen) : herunterladen(a.pfad);
     Cli_FortschrittBeenden();
     Kurvenarrays_Freigeben();
     return code;

@@ -2,7 +2,6 @@
 // keys the unit holds invalidly never replace an existing file unless --force says so.
 
 #include "cli/befehle.h"
-#include "device/Vkr_Com.h"
 #include "errors/VKR_errorV3.h"
 #include "keys/Tasten_Bereich.h"
 #include "keys/Tasten_Com.h"
@@ -34,12 +33,7 @@ int hochladen(CliKontext& k, const std::string& pfad, bool pruefen) {
     gTaste = tabelle;
     if (!k.adressen.empty())
         return Cli_JeAdresse(
-            k,
-            [pruefen] {
-                const Fehlercode f = TastenPruefen_Plm1Upload(pruefen);
-                return f != KEIN_FEHLER ? f : VkrCom_LetzterFehlerGet();
-            },
-            pruefen);
+            k, [pruefen] { return TastenPruefen_Plm1Upload(pruefen); }, pruefen);
     return Cli_GesendetMelden(TastenPruefen_Plm1Upload(pruefen), pruefen);
 }
 
@@ -60,9 +54,11 @@ bool argumenteLesen(const std::vector<std::string>& args, std::string* richtung,
 int herunterladen(const std::string& pfad, bool erzwingen) {
     Tastenarrays_Initialisieren();
     std::string ungueltig;
-    UI_MeldungsabfangSetzen([&](const std::string&, const std::string& text) { ungueltig += text; });
-    const Fehlercode ergebnis = TastenCom_Plm1Download();
-    UI_MeldungsabfangSetzen(nullptr);
+    const Fehlercode ergebnis = [&] {
+        const UiMeldungsabfang abfang(
+            [&](const std::string&, const std::string& text) { ungueltig += text; });
+        return TastenCom_Plm1Download();
+    }();
     if (const int code = Cli_UebertragungsFehler(ergebnis); code != CLI_EXIT_OK) return code;
 
     if (!ungueltig.empty()) std::fprintf(stderr, "%s:\n%s\n", TASTEN_SPEICHERFEHLER_TITEL, ungueltig.c_str());

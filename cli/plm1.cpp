@@ -2,17 +2,18 @@
 // the settings file or the defaults, opens the port through the connection manager and runs one command.
 
 #include "cli/befehle.h"
+#include "device/VkrCom_Einstellungen.h"
 #include "device/Vkr_Com.h"
 #include "device/Wertebereich.h"
 #include "device/vkrplm1.h"
 #include "errors/VKR_errorV3.h"
 #include "platform/files/datei_sicher.h"
+#include "platform/files/einstellungsdatei.h"
 #include "platform/files/inifile.h"
 #include "platform/line/rs232.h"
 #include "platform/line/rs232_portliste.h"
 #include "platform/line/rs232_trace.h"
 #include "platform/sprache/sprache.h"
-#include "shell/Plm1_Einstellungsdatei.h"
 #include "valves/Konfig_Datei.h"
 #include "valves/Konfigarray.h"
 
@@ -37,53 +38,128 @@ constexpr std::size_t MAX_PLC_LESEN = 4096;
 
 // The help and the messages on standard error follow the locale (platform/sprache); what goes to standard
 // output for scripts stays the same in every language.
-constexpr const char* AUFRUF_TEXT = QT_TRANSLATE_NOOP(
-    "Plm1",
-    "Aufruf: plm1 [--port N|GERAET] [--address A] [--valves DATEI.plc] [--trace DATEI] BEFEHL ...\n"
-    "  --port N       COM N (1..8), oder ein serielles Gerät: Name (ttyUSB0) oder Pfad\n"
-    "                 (auch der feste Pfad /dev/serial/by-id/..., siehe ports)\n"
-    "  --address A    Geräteadresse 1..9; & für alle nur bei set, start, pause, stop, write-mem\n"
-    "                 und Uploads ohne --verify; mehrere Geräte nacheinander: 1,3,5\n"
-    "                 (für cycle upload, keys upload, id, start, stop, pause; eine Zeile je Gerät)\n"
-    "  --valves DATEI Ventilarten aus einer *.plc-Datei\n"
-    "  --trace DATEI  jedes Byte auf der Leitung mit Zeit in DATEI protokollieren\n"
-    "  --help, -h     diese Hilfe\n"
-    "  --version      Version ausgeben\n"
-    "Befehle:\n"
-    "  ports                   serielle Schnittstellen auflisten (Name, fester Pfad, Beschreibung, USB-IDs)\n"
-    "  id                      Kennung des Geräts lesen\n"
-    "  scan                    Adressen 1 bis 9 absuchen\n"
-    "  get WORT                Parameter lesen (pumpe1, druckhigh1, istdruck1, status, ventil3, ...)\n"
-    "  set WORT WERT           Parameter schreiben (alleventile auch als 0x-Hex)\n"
-    "  start | pause | stop    Zyklus starten, anhalten, beenden\n"
-    "  read-mem START GROESSE  1..64 Bytes des Gerätespeichers lesen\n"
-    "  write-mem START HEX     0..64 Bytes (Hex-Ziffernpaare) in den Gerätespeicher schreiben\n"
-    "  keys upload [--verify] DATEI.plt | keys download [--force] DATEI.plt\n"
-    "  cycle upload [--verify] DATEI.plk | cycle download DATEI.plk\n"
-    "  monitor [--interval S] [--count N] [--out FILE]\n");
+constexpr const char* OPTIONEN_TEXT = QT_TRANSLATE_NOOP(
+    "Plm1", "Aufruf: plm1 [--port N|GERAET] [--address A] [--valves DATEI.plc] [--trace DATEI] BEFEHL ...\n"
+            "  --port N       COM N (1..8), oder ein serielles Gerät: Name (ttyUSB0) oder Pfad\n"
+            "                 (auch der feste Pfad /dev/serial/by-id/..., siehe ports)\n"
+            "  --address A    Geräteadresse 1..9; & für alle nur bei set, start, pause, stop, write-mem\n"
+            "                 und Uploads ohne --verify; mehrere Geräte nacheinander: 1,3,5\n"
+            "                 (für cycle upload, keys upload, id, start, stop, pause; eine Zeile je Gerät)\n"
+            "  --valves DATEI Ventilarten aus einer *.plc-Datei\n"
+            "  --trace DATEI  jedes Byte auf der Leitung mit Zeit in DATEI protokollieren\n"
+            "  --help, -h     diese Hilfe\n"
+            "  --version      Version ausgeben\n"
+            "Befehle:\n");
+constexpr std::size_t AUFRUF_BREITE = 24; // the column where a command's purpose starts
+
+int portsAuflisten(CliKontext&);
+
+// Which words a command takes for more than one unit: never, always, or only as an upload (and then only
+// without the read-back, which no unit could answer for all).
+enum class Mehrfach { Nie, Immer, Upload, UploadOhnePruefen };
+
+// How a command reaches the unit: not at all, through the driver (which checks the address itself), or
+// through the connection manager (which takes only its own addresses).
+enum class Zugang { KeinPort, Treiber, Verbindung };
+
+struct Befehl {
+    const char* name;
+    const char* aufruf; // its usage line, nullptr when it shares the one before
+    const char* zweck;  // what it does, after the usage; nullptr when the usage says all
+    // The words, checked before anything is opened; nullptr when the command tells its usage itself.
+    std::string (*worte)(const std::string& befehl, const std::vector<std::string>& args);
+    int (*dateien)(const CliKontext& k); // the files it names, checked before the port is opened
+    int (*ausfuehren)(CliKontext& k);
+    // The part for one unit of "--address 1,3,5"; nullptr when the command runs the list itself.
+    Fehlercode (*jeEinheit)(const CliKontext& k);
+    Zugang zugang;
+    Mehrfach liste; // "--address 1,3,5"
+    Mehrfach alle;  // "--address &"
+    const char* funktionswort = nullptr;
+};
+
+constexpr Befehl kBefehle[] = {
+    {"ports", "ports",
+     QT_TRANSLATE_NOOP("Plm1",
+                       "serielle Schnittstellen auflisten (Name, fester Pfad, Beschreibung, USB-IDs)"),
+     Cli_OhneAngabenPruefen, nullptr, portsAuflisten, nullptr, Zugang::KeinPort, Mehrfach::Nie,
+     Mehrfach::Nie},
+    {"id", "id", QT_TRANSLATE_NOOP("Plm1", "Kennung des Geräts lesen"), Cli_OhneAngabenPruefen, nullptr,
+     Cli_Id, Cli_IdFuerEinheit, Zugang::Treiber, Mehrfach::Immer, Mehrfach::Nie},
+    {"scan", "scan", QT_TRANSLATE_NOOP("Plm1", "Adressen 1 bis 9 absuchen"), Cli_OhneAngabenPruefen, nullptr,
+     Cli_Scan, nullptr, Zugang::Treiber, Mehrfach::Nie, Mehrfach::Immer},
+    {"get", QT_TRANSLATE_NOOP("Plm1", "get WORT"),
+     QT_TRANSLATE_NOOP("Plm1", "Parameter lesen (pumpe1, druckhigh1, istdruck1, status, ventil3, ...)"),
+     Cli_GetPruefen, nullptr, Cli_Get, nullptr, Zugang::Treiber, Mehrfach::Nie, Mehrfach::Nie},
+    {"set", QT_TRANSLATE_NOOP("Plm1", "set WORT WERT"),
+     QT_TRANSLATE_NOOP("Plm1", "Parameter schreiben (alleventile auch als 0x-Hex)"), Cli_SetPruefen, nullptr,
+     Cli_Set, nullptr, Zugang::Treiber, Mehrfach::Nie, Mehrfach::Immer},
+    {"start", "start | pause | stop", QT_TRANSLATE_NOOP("Plm1", "Zyklus starten, anhalten, beenden"),
+     Cli_OhneAngabenPruefen, nullptr, Cli_Funktion, Cli_FunktionFuerEinheit, Zugang::Treiber, Mehrfach::Immer,
+     Mehrfach::Immer, "start"},
+    {"pause", nullptr, nullptr, Cli_OhneAngabenPruefen, nullptr, Cli_Funktion, Cli_FunktionFuerEinheit,
+     Zugang::Treiber, Mehrfach::Immer, Mehrfach::Immer, "pause"},
+    {"stop", nullptr, nullptr, Cli_OhneAngabenPruefen, nullptr, Cli_Funktion, Cli_FunktionFuerEinheit,
+     Zugang::Treiber, Mehrfach::Immer, Mehrfach::Immer, "stopp"},
+    {"read-mem", QT_TRANSLATE_NOOP("Plm1", "read-mem START GROESSE"),
+     QT_TRANSLATE_NOOP("Plm1", "1..64 Bytes des Gerätespeichers lesen"), Cli_SpeicherPruefen, nullptr,
+     Cli_SpeicherLesen, nullptr, Zugang::Treiber, Mehrfach::Nie, Mehrfach::Nie},
+    {"write-mem", QT_TRANSLATE_NOOP("Plm1", "write-mem START HEX"),
+     QT_TRANSLATE_NOOP("Plm1", "0..64 Bytes (Hex-Ziffernpaare) in den Gerätespeicher schreiben"),
+     Cli_SpeicherPruefen, nullptr, Cli_SpeicherSchreiben, nullptr, Zugang::Treiber, Mehrfach::Nie,
+     Mehrfach::Immer},
+    {"keys",
+     QT_TRANSLATE_NOOP("Plm1", "keys upload [--verify] DATEI.plt | keys download [--force] DATEI.plt"),
+     nullptr, nullptr, Cli_KeysPruefen, Cli_Keys, nullptr, Zugang::Verbindung, Mehrfach::Upload,
+     Mehrfach::UploadOhnePruefen},
+    {"cycle", QT_TRANSLATE_NOOP("Plm1", "cycle upload [--verify] DATEI.plk | cycle download DATEI.plk"),
+     nullptr, nullptr, Cli_CyclePruefen, Cli_Cycle, nullptr, Zugang::Verbindung, Mehrfach::Upload,
+     Mehrfach::UploadOhnePruefen},
+    {"monitor", QT_TRANSLATE_NOOP("Plm1", "monitor [--interval S] [--count N] [--out FILE]"), nullptr,
+     nullptr, nullptr, Cli_Monitor, nullptr, Zugang::Verbindung, Mehrfach::Nie, Mehrfach::Nie},
+};
+
+const Befehl* befehlSuchen(const std::string& name) {
+    for (const Befehl& b : kBefehle)
+        if (name == b.name) return &b;
+    return nullptr;
+}
+
+bool erlaubt(Mehrfach regel, const std::vector<std::string>& args) {
+    const bool upload = !args.empty() && args[0] == "upload";
+    switch (regel) {
+    case Mehrfach::Immer:
+        return true;
+    case Mehrfach::Upload:
+        return upload;
+    case Mehrfach::UploadOhnePruefen:
+        return upload && std::find(args.begin(), args.end(), "--verify") == args.end();
+    case Mehrfach::Nie:
+        break;
+    }
+    return false;
+}
+
+std::string aufrufText() {
+    std::string text = Sprache_TextUtf8(OPTIONEN_TEXT);
+    for (const Befehl& b : kBefehle) {
+        if (!b.aufruf) continue;
+        std::string zeile = "  " + Sprache_TextUtf8(b.aufruf);
+        if (b.zweck) {
+            // Padded by characters, not bytes: the purposes line up with umlauts in the usage too.
+            const QString breite = QString::fromStdString(zeile);
+            zeile.append(std::max<qsizetype>(0, 2 + AUFRUF_BREITE - breite.size()), ' ');
+            zeile += Sprache_TextUtf8(b.zweck);
+        }
+        text += zeile + "\n";
+    }
+    return text;
+}
 
 int aufrufFehler(const std::string& grund) {
     if (!grund.empty()) std::fprintf(stderr, "plm1: %s\n", Sprache_TextUtf8(grund.c_str()).c_str());
-    std::fputs(Sprache_TextUtf8(AUFRUF_TEXT).c_str(), stderr);
+    std::fputs(aufrufText().c_str(), stderr);
     return CLI_EXIT_AUFRUF;
-}
-
-using Befehl = int (*)(CliKontext&);
-
-// The commands of the other modules.
-Befehl modulbefehl(const std::string& name) {
-    if (name == "keys") return Cli_Keys;
-    if (name == "cycle") return Cli_Cycle;
-    if (name == "monitor") return Cli_Monitor;
-    return nullptr;
-}
-
-using Pruefung = int (*)(const CliKontext&);
-
-Pruefung modulpruefung(const std::string& name) {
-    if (name == "keys") return Cli_KeysPruefen;
-    if (name == "cycle") return Cli_CyclePruefen;
-    return nullptr;
 }
 
 struct Optionen {
@@ -149,14 +225,11 @@ void einstellungenLesen(CliKontext* k, std::string* pfad) {
     IniText ini = Ini_New(1);
     if (!ini) return;
     if (Ini_ReadFromFile(ini, INI_DATEINAME) == 0) {
-        int wert = 0;
-        if (Ini_GetInt(ini, INI_SEKTION, "com", &wert) == 1 && Rs232_IstComPort(wert))
-            k->port = wert;
-        else if (Ini_GetString(ini, INI_SEKTION, "compfad", pfad) != 1)
-            pfad->clear();
+        const VkrComEinstellungen e = VkrCom_EinstellungenLesen(ini);
+        if (e.com && Rs232_IstComPort(*e.com)) k->port = *e.com;
+        *pfad = e.geraetepfad();
         // The address the program would take from this file, so that both talk to the same unit.
-        if (Ini_GetInt(ini, INI_SEKTION, "adresse", &wert) == 1 && VkrCom_AdresseGueltig(wert))
-            k->adresse = static_cast<char>(wert);
+        if (e.adresse && VkrCom_AdresseGueltig(*e.adresse)) k->adresse = static_cast<char>(*e.adresse);
         (void)Konfigarray_IniLesen(ini, k->ventilarten); // a missing kind keeps its default
     }
     Ini_Dispose(ini);
@@ -201,7 +274,7 @@ bool portWaehlen(const std::string& text, CliKontext* k) {
 }
 
 // "ports": the ports the program offers, one a line: name, stable path, description, USB vendor:product.
-int portsAuflisten() {
+int portsAuflisten(CliKontext&) {
     for (const Rs232_PortInfo& p : Rs232_PortlisteBilden(Rs232_GemeldetePorts())) {
         char ids[16] = "-";
         if (p.vendorId >= 0 && p.productId >= 0)
@@ -212,24 +285,15 @@ int portsAuflisten() {
     return CLI_EXIT_OK;
 }
 
-// '&' reaches every unit and none answers: only for commands that read nothing back.
-bool sammelErlaubt(const std::string& befehl, const std::vector<std::string>& args) {
-    if (befehl == "keys" || befehl == "cycle")
-        return !args.empty() && args[0] == "upload" &&
-               std::find(args.begin(), args.end(), "--verify") == args.end();
-    return befehl == "set" || befehl == "start" || befehl == "pause" || befehl == "stop" ||
-           befehl == "write-mem" || befehl == "scan";
-}
-
-// One address rule for every command: a unit '1'..'9', as the program and "scan" use them.
-bool adresseErlaubt(const std::string& text, const std::string& befehl,
-                    const std::vector<std::string>& args) {
+// One address rule for every command: a unit '1'..'9', as the program and "scan" use them; '&' reaches
+// every unit and none answers, so only commands that read nothing back take it (Befehl::alle).
+bool adresseErlaubt(const std::string& text, const Befehl& b, const std::vector<std::string>& args) {
     if (text.size() != 1) return false;
-    if (text[0] == VKRPLM1_BROADCAST) return sammelErlaubt(befehl, args);
+    if (text[0] == VKRPLM1_BROADCAST) return erlaubt(b.alle, args);
     return text[0] >= VKRCOM_ERSTE_ADRESSE && text[0] <= VKRCOM_LETZTE_ADRESSE;
 }
 
-int ausfuehren(const Optionen& o, Befehl modul) {
+int ausfuehren(const Optionen& o, const Befehl& b) {
     CliKontext k;
     k.port = STANDARD_PORT;
     k.adresse = STANDARD_ADRESSE;
@@ -242,13 +306,12 @@ int ausfuehren(const Optionen& o, Befehl modul) {
         if (!Cli_AdresslisteLesen(o.adresse, &k.adressen))
             return aufrufFehler("ungültige Adressliste " + o.adresse +
                                 " (erlaubt: mindestens zwei Adressen 1 bis 9, durch Kommas getrennt)");
-        if (!Cli_FuerMehrereErlaubt(o.befehl, o.args))
-            return aufrufFehler("mehrere Adressen bei " + o.befehl);
+        if (!erlaubt(b.liste, o.args)) return aufrufFehler("mehrere Adressen bei " + o.befehl);
         k.adresse = k.adressen.front();
     } else if (!o.adresse.empty()) {
-        if (!adresseErlaubt(o.adresse, o.befehl, o.args))
+        if (!adresseErlaubt(o.adresse, b, o.args))
             return aufrufFehler("ungültige Adresse " + o.adresse + " bei " + o.befehl + " (erlaubt: 1 bis 9" +
-                                (sammelErlaubt(o.befehl, o.args) ? ", & für alle)" : ")"));
+                                (erlaubt(b.alle, o.args) ? ", & für alle)" : ")"));
         k.adresse = o.adresse[0];
     }
     k.ventilDatei = o.ventilDatei;
@@ -261,9 +324,10 @@ int ausfuehren(const Optionen& o, Befehl modul) {
     Konfigarray_Initialisieren();
     std::copy(std::begin(k.ventilarten), std::end(k.ventilarten), gVentilart);
     k.args = o.args;
+    k.funktionswort = b.funktionswort;
     // The files a command names are checked before the port is opened and locked.
-    if (const Pruefung pruefen = modulpruefung(o.befehl))
-        if (const int code = pruefen(k); code != CLI_EXIT_OK) return code;
+    if (b.dateien)
+        if (const int code = b.dateien(k); code != CLI_EXIT_OK) return code;
 
     if (const Fehlercode f = VkrCom_Open(k.port)) {
         Cli_FehlerAusgeben(f);
@@ -273,18 +337,18 @@ int ausfuehren(const Optionen& o, Befehl modul) {
     // commands call the driver, which checks the address itself.
     const Fehlercode adressFehler = VkrCom_AdresseSet(k.adresse);
     int ergebnis;
-    if (modul) {
+    if (b.zugang == Zugang::Verbindung) {
         if (adressFehler) {
             Cli_FehlerAusgeben(adressFehler);
             ergebnis = CLI_EXIT_FEHLER;
         } else {
-            ergebnis = modul(k);
+            ergebnis = b.ausfuehren(k);
         }
     } else if (!k.adressen.empty()) {
         ergebnis = Cli_JeAdresse(
-            k, [&] { return Cli_GeraetebefehlFuerEinheit(o.befehl, k); }, false);
+            k, [&] { return b.jeEinheit(k); }, false);
     } else {
-        ergebnis = Cli_Geraetebefehl(o.befehl, k);
+        ergebnis = b.ausfuehren(k);
     }
     (void)VkrCom_Close();
     return ergebnis;
@@ -293,9 +357,8 @@ int ausfuehren(const Optionen& o, Befehl modul) {
 } // namespace
 
 void Cli_FehlerAusgeben(int code) {
-    const char* zeile = VKR_FehlerspracheGet() == static_cast<int>(Sprache::Englisch) ? "Error #%lld: %s\n"
-                                                                                      : "Fehler #%lld: %s\n";
-    std::fprintf(stderr, zeile, -static_cast<long long>(code), VKR_Fehlermeldung(code));
+    std::fprintf(stderr, "%s: %s\n", VKR_Fehlernummer(code, VKR_FehlerspracheGet()).c_str(),
+                 VKR_Fehlermeldung(code));
 }
 
 int main(int argc, char** argv) try {
@@ -306,27 +369,28 @@ int main(int argc, char** argv) try {
     std::string grund;
     if (!optionenLesen(argc, argv, &o, &grund)) return aufrufFehler(grund);
     if (o.hilfe) {
-        std::fputs(Sprache_TextUtf8(AUFRUF_TEXT).c_str(), stdout);
+        std::fputs(aufrufText().c_str(), stdout);
         return CLI_EXIT_OK;
     }
     if (o.version) {
         std::printf("plm1 %s\n%s", PLM1_VERSION, PLM1_VERSION_LIZENZ);
         return CLI_EXIT_OK;
     }
-    if (o.befehl == "ports")
-        return o.args.empty() ? portsAuflisten() : aufrufFehler("ports nimmt keine Angaben");
-    const Befehl modul = modulbefehl(o.befehl);
-    if (!modul) {
-        if (!Cli_IstGeraetebefehl(o.befehl)) return aufrufFehler("unbekannter Befehl " + o.befehl);
-        if (const std::string grund = Cli_GeraetebefehlPruefen(o.befehl, o.args); !grund.empty())
-            return aufrufFehler(grund);
+    const Befehl* b = befehlSuchen(o.befehl);
+    if (!b) return aufrufFehler("unbekannter Befehl " + o.befehl);
+    if (b->worte)
+        if (const std::string falsch = b->worte(o.befehl, o.args); !falsch.empty())
+            return aufrufFehler(falsch);
+    if (b->zugang == Zugang::KeinPort) {
+        CliKontext k;
+        return b->ausfuehren(k);
     }
     if (std::string grund; !o.trace.empty() && !Rs232Trace_Starten(o.trace, &grund)) {
         std::fprintf(stderr, "plm1: Protokolldatei %s kann nicht geschrieben werden: %s\n", o.trace.c_str(),
                      grund.c_str());
         return CLI_EXIT_FEHLER;
     }
-    const int ergebnis = ausfuehren(o, modul);
+    const int ergebnis = ausfuehren(o, *b);
     Rs232Trace_Beenden();
     return ergebnis;
 } catch (const std::exception& e) { // nothing may end the tool unannounced

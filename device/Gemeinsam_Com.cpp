@@ -18,20 +18,21 @@ constexpr const char* TITEL_LESEN = QT_TRANSLATE_NOOP("Plm1", "Daten lesen");
 constexpr const char* TITEL_SENDEN = QT_TRANSLATE_NOOP("Plm1", "Daten senden");
 constexpr const char* TITEL_PRUEFEN = QT_TRANSLATE_NOOP("Plm1", "Daten prüfen");
 
-// The dialog of several transfers in a row (GemCom_SammeldialogSetzen), 0 when none.
-struct Sammeldialog {
-    int dialog = 0;
-    int von = 0, bis = 100;
-} gSammel;
+// The dialog of several transfers in a row that is in scope, none when null.
+GemComSammeldialog* gSammel = nullptr;
+
+bool sammelnd() {
+    return gSammel && gSammel->dialog() > 0;
+}
 
 // Closes its own dialog on every way out of a transfer; draws into the shared one instead when set.
 class Fortschritt {
   public:
     Fortschritt(bool zeigen, const char* titel)
-        : dialog_(!zeigen              ? -1
-                  : gSammel.dialog > 0 ? gSammel.dialog
-                                       : CreateProgressDialog(titel, titel, 1)),
-          eigener_(zeigen && gSammel.dialog <= 0) {}
+        : dialog_(!zeigen      ? -1
+                  : sammelnd() ? gSammel->dialog()
+                               : CreateProgressDialog(titel, titel, 1)),
+          eigener_(zeigen && !sammelnd()) {}
     ~Fortschritt() {
         if (eigener_ && dialog_ >= 0) DiscardProgressDialog(dialog_);
     }
@@ -40,7 +41,7 @@ class Fortschritt {
     void setzen(int prozent) {
         if (dialog_ < 0) return;
         prozent = std::clamp(prozent, 0, 100);
-        if (!eigener_) prozent = gSammel.von + prozent * (gSammel.bis - gSammel.von) / 100;
+        if (!eigener_) prozent = gSammel->umrechnen(prozent);
         UpdateProgressDialog(dialog_, prozent);
     }
 
@@ -137,6 +138,21 @@ Fehlercode GemCom_SpeicherdatenZuPLM1Senden(int startAddress, int size, const un
     return KEIN_FEHLER;
 }
 
-void GemCom_SammeldialogSetzen(int dialog, int fromPercent, int toPercent) {
-    gSammel = Sammeldialog{dialog, fromPercent, toPercent};
+GemComSammeldialog::GemComSammeldialog(const char* titel)
+    : dialog_(CreateProgressDialog(titel, titel, 1)), vorher_(gSammel) {
+    gSammel = this;
+}
+
+GemComSammeldialog::~GemComSammeldialog() {
+    gSammel = vorher_;
+    if (dialog_ > 0) DiscardProgressDialog(dialog_);
+}
+
+void GemComSammeldialog::bereichSetzen(int fromPercent, int toPercent) {
+    von_ = fromPercent;
+    bis_ = toPercent;
+}
+
+void GemComSammeldialog::setzen(int prozent) const {
+    UpdateProgressDialog(dialog_, prozent);
 }

@@ -16,6 +16,23 @@
                                                                 const unsigned char* expected,
                                                                 int fromPercent, int toPercent,
                                                                 int* firstDifference);
-// While `dialog` (> 0) is set, every transfer draws its progress into that dialog, within fromPercent to
-// toPercent, instead of opening its own; 0 ends this.
-void GemCom_SammeldialogSetzen(int dialog, int fromPercent, int toPercent);
+// One progress dialog over several transfers in a row: while it lives, every transfer draws its progress
+// into it, within the range last set, instead of opening its own; it closes when it goes out of scope.
+class GemComSammeldialog {
+  public:
+    explicit GemComSammeldialog(const char* titel);
+    ~GemComSammeldialog();
+    GemComSammeldialog(const GemComSammeldialog&) = delete;
+    GemComSammeldialog& operator=(const GemComSammeldialog&) = delete;
+    // The part of the bar the next transfers fill.
+    void bereichSetzen(int fromPercent, int toPercent);
+    void setzen(int prozent) const;
+    // Where a transfer's own 0..100 lands on the bar.
+    [[nodiscard]] int umrechnen(int prozent) const { return von_ + prozent * (bis_ - von_) / 100; }
+    [[nodiscard]] int dialog() const { return dialog_; }
+
+  private:
+    int dialog_;
+    int von_ = 0, bis_ = 100;
+    GemComSammeldialog* vorher_; // the one this one hides, while nested
+};

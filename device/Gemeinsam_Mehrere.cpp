@@ -3,14 +3,13 @@
 #include "device/Gemeinsam_Mehrere.h"
 
 #include "device/Gemeinsam_Com.h"
+#include "device/Gemeinsam_Einheiten.h"
 #include "device/Gemeinsam_Pruefen.h"
 #include "device/Vkr_Com.h"
-#include "device/vkrplm1.h"
-#include "errors/VKR_errorV3.h"
 #include "platform/ui/ui.h"
 #include "platform/ui/ui_fragen.h"
 
-#include <algorithm>
+#include <cstddef>
 #include <vector>
 
 namespace {
@@ -27,14 +26,6 @@ void menuGewaehlt(int leiste, int item, void*, int) {
     for (int i = 0; i < gAnzahl; ++i)
         if (gEintraege[i].leiste == leiste && gEintraege[i].item == item)
             (void)GemMehrere_Senden(gEintraege[i].senden);
-}
-
-// A transfer's message as the error controls got it, with its extra line, on one line.
-std::string fehlertext(Fehlercode f) {
-    const bool gezeigt = f == VkrCom_LetzterFehlerGet() && VkrCom_LetzteFehlermeldungGet()[0] != '\0';
-    std::string text = gezeigt ? VkrCom_LetzteFehlermeldungGet() : VKR_Fehlermeldung(f);
-    std::replace(text.begin(), text.end(), '\n', ' ');
-    return "Fehler #" + std::to_string(-static_cast<long long>(f)) + ": " + text;
 }
 
 } // namespace
@@ -63,37 +54,26 @@ std::string GemMehrere_Senden(GemMehrereSenden senden) {
         if (gewaehlt[i]) ziele.push_back(geraete[i]);
     if (ziele.empty()) return {};
 
-    const char alteAdresse = VkrCom_AdresseGet();
+    std::vector<char> adressen;
+    for (const auto& g : ziele)
+        adressen.push_back(g.adresse);
     const bool pruefen = GemPruefen_Eingeschaltet();
-    const int dialog = CreateProgressDialog(GEMMEHRERE_TITEL, GEMMEHRERE_TITEL, 1);
+    const std::size_t n = ziele.size();
     std::string zusammenfassung;
-    Fehlercode ersterFehler = KEIN_FEHLER;
-    const int n = static_cast<int>(ziele.size());
-    for (int i = 0; i < n; ++i) {
-        const VkrComGeraet& g = ziele[static_cast<std::size_t>(i)];
-        GemCom_SammeldialogSetzen(dialog, 100 * i / n, 100 * (i + 1) / n);
-        VkrCom_FehlermeldungSet(0);
-        Fehlercode f = VkrCom_AdresseSet(g.adresse);
-        char kennung[VKRPLM1_ID_LAENGE + 8] = {};
-        // A unit that no longer answers is not sent to; the others still are.
-        if (f == KEIN_FEHLER) f = VKRPLM1_IDLesen(VkrCom_ComPortGet(), g.adresse, kennung);
-        if (f == KEIN_FEHLER) {
-            f = senden(pruefen);
-            if (f == KEIN_FEHLER) f = VkrCom_LetzterFehlerGet();
-        }
-        if (f != KEIN_FEHLER && ersterFehler == KEIN_FEHLER) ersterFehler = f;
-        zusammenfassung += std::string("Adresse ") + g.adresse + " (" +
-                           (kennung[0] ? kennung : g.id.c_str()) + "): " +
-                           (f != KEIN_FEHLER ? fehlertext(f)
-                            : pruefen        ? GEMPRUEFEN_STATUS
-                                             : GEMMEHRERE_OK) +
-                           "\n";
-        UpdateProgressDialog(dialog, 100 * (i + 1) / n);
+    {
+        GemComSammeldialog dialog(GEMMEHRERE_TITEL);
+        (void)GemEinheiten_Nacheinander(
+            adressen, [&](char) { return senden(pruefen); }, pruefen,
+            [&](std::size_t i) {
+                dialog.bereichSetzen(static_cast<int>(100 * i / n), static_cast<int>(100 * (i + 1) / n));
+            },
+            [&](std::size_t i, const GemEinheitErgebnis& e) {
+                const std::string& kennung = e.kennung.empty() ? ziele[i].id : e.kennung;
+                zusammenfassung +=
+                    std::string("Adresse ") + e.adresse + " (" + kennung + "): " + e.text + "\n";
+                dialog.setzen(static_cast<int>(100 * (i + 1) / n));
+            });
     }
-    GemCom_SammeldialogSetzen(0, 0, 100);
-    DiscardProgressDialog(dialog);
-    (void)VkrCom_AdresseSet(alteAdresse);
-    VkrCom_FehlermeldungSet(ersterFehler);
     MessagePopup(GEMMEHRERE_TITEL, zusammenfassung.c_str());
     return zusammenfassung;
 }

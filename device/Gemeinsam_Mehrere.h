@@ -12,7 +12,6 @@ constexpr const char* GEMMEHRERE_TITEL = QT_TRANSLATE_NOOP("Plm1", "Upload an me
 constexpr const char* GEMMEHRERE_HINWEIS = QT_TRANSLATE_NOOP("Plm1", "An diese Geräte senden:");
 constexpr const char* GEMMEHRERE_KEINE_GERAETE = QT_TRANSLATE_NOOP(
     "Plm1", "Keine Geräte bekannt.\nSuchen Sie die Geräte zuerst im Fenster \"PLM-1 Einstellungen\".");
-constexpr const char* GEMMEHRERE_OK = QT_TRANSLATE_NOOP("Plm1", "ok");
 constexpr int GEMMEHRERE_MAX_MENUS = 4;
 
 // One upload to the unit at the current address (with or without the read-back); returns its result,

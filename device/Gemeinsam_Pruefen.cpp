@@ -44,12 +44,12 @@ int GemPruefen_MenuEintragHinzufuegen(int panel, int menuId) {
 
 void GemPruefen_ReadIni(IniText ini) {
     int wert = 0;
-    if (Ini_GetInt(ini, GEMPRUEFEN_INI_SEKTION, GEMPRUEFEN_INI_SCHLUESSEL, &wert) == 1)
+    if (Ini_GetInt(ini, INI_SEKTION, GEMPRUEFEN_INI_SCHLUESSEL, &wert) == 1)
         GemPruefen_Einschalten(wert != 0);
 }
 
 void GemPruefen_WriteIni(IniText ini) {
-    (void)Ini_PutInt(ini, GEMPRUEFEN_INI_SEKTION, GEMPRUEFEN_INI_SCHLUESSEL, gPruefenEin ? 1 : 0);
+    (void)Ini_PutInt(ini, INI_SEKTION, GEMPRUEFEN_INI_SCHLUESSEL, gPruefenEin ? 1 : 0);
 }
 
 void GemPruefen_Zuruecksetzen() {

@@ -2,13 +2,13 @@
 // Verified sending: whether an upload is read back and compared, its settings key, and the check item in
 // the "Datei" menus of the windows that send.
 
+#include "device/Gemeinsam_Vergleich.h"
+#include "platform/files/einstellungsdatei.h"
 #include "platform/files/inifile.h"
 #include "platform/sprache/textmarke.h"
 
-constexpr const char* GEMPRUEFEN_INI_SEKTION = "konfig";
 constexpr const char* GEMPRUEFEN_INI_SCHLUESSEL = "pruefen";
 constexpr const char* GEMPRUEFEN_MENUTEXT = QT_TRANSLATE_NOOP("Plm1", "Nach dem Senden prüfen");
-constexpr const char* GEMPRUEFEN_STATUS = QT_TRANSLATE_NOOP("Plm1", "geprüft");
 constexpr int GEMPRUEFEN_MAX_MENUS = 4;
 
 // On by default.

@@ -3,7 +3,6 @@
 #include "device/Gemeinsam_Vergleich.h"
 
 #include "device/Gemeinsam_Com.h"
-#include "device/Gemeinsam_Pruefen.h"
 #include "device/Vkr_Com.h"
 
 #include <cstdio>

@@ -6,6 +6,9 @@
 
 #include <string>
 
+// The result of a clean comparison, in the error controls, the summaries and the command line.
+constexpr const char* GEMPRUEFEN_STATUS = QT_TRANSLATE_NOOP("Plm1", "geprüft");
+
 // One copy of an image against the unit's memory on the upload's halves of the progress dialog: the plain
 // copy up to 50 percent, the inverted copy from 50 to 100. *ersteAbweichung as GemCom's comparison.
 [[nodiscard]] Fehlercode GemVergleich_KopieVergleichen(int adresse, int groesse, const unsigned char* daten,

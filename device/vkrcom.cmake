@@ -3,7 +3,9 @@
 add_library(plm1_vkrcom STATIC
     ${CMAKE_CURRENT_SOURCE_DIR}/Vkr_Com.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/Gemeinsam_Com.cpp
-    ${CMAKE_CURRENT_SOURCE_DIR}/Gemeinsam_Vergleich.cpp)
+    ${CMAKE_CURRENT_SOURCE_DIR}/Gemeinsam_Vergleich.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/Gemeinsam_Einheiten.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/VkrCom_Einstellungen.cpp)
 target_include_directories(plm1_vkrcom PUBLIC ${PROJECT_SOURCE_DIR})
 target_link_libraries(plm1_vkrcom PUBLIC plm1_vkrplm1 plm1_errors plm1_melden plm1_ini)
 

@@ -3,7 +3,9 @@
 #include "errors/VKR_errorV3.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstring>
+#include <string>
 #include <string_view>
 
 namespace {
@@ -314,4 +316,18 @@ void VKR_Fehleruserstring(const char* text) {
     }
     std::memcpy(gZusatztext, text, n);
     gZusatztext[n] = '\0';
+}
+
+std::string VKR_Fehlernummer(int code, int sprache) {
+    // Widened so that the most negative code has a positive form.
+    return (sprache == VKR_SPRACHE_ENGLISCH ? "Error #" : "Fehler #") +
+           std::to_string(-static_cast<long long>(code));
+}
+
+std::string VKR_Fehlerzeile(int code, std::string_view text, bool einzeilig) {
+    std::string zeile = VKR_Fehlernummer(code) + ": ";
+    const std::size_t anfang = zeile.size();
+    zeile += text;
+    if (einzeilig) std::replace(zeile.begin() + static_cast<std::ptrdiff_t>(anfang), zeile.end(), '\n', ' ');
+    return zeile;
 }

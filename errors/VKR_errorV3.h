@@ -4,6 +4,9 @@
 
 #include "VKR_Fehlercodes.h"
 
+#include <string>
+#include <string_view>
+
 constexpr int VKR_SPRACHE_DEUTSCH = 1;
 constexpr int VKR_SPRACHE_ENGLISCH = 2;
 constexpr int VKR_MELDUNGSPUFFER_GROESSE = 500;
@@ -23,6 +26,12 @@ void VKR_Fehleruserstring(const char* text);
 constexpr int VKR_Fehlertyp(int code) {
     return code / 1000;
 }
+
+// The code as the operator reads it: "Fehler #<n>" ("Error #<n>" in English), n the code without its sign.
+std::string VKR_Fehlernummer(int code, int sprache = VKR_SPRACHE_DEUTSCH);
+// The line that reports a code: "Fehler #<n>: <text>"; with `einzeilig` the text's line breaks become
+// blanks, so that one unit's result stays on one line.
+std::string VKR_Fehlerzeile(int code, std::string_view text, bool einzeilig = false);
 
 // Popups (modal message box). Nothing is shown for type -6.
 void VKR_Fehlerpopup(int code);

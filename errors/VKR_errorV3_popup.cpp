@@ -8,7 +8,6 @@
 
 namespace {
 
-constexpr int TITEL_GROESSE = 52;
 constexpr int TITEL2_GROESSE = 100;
 constexpr int SILENT_TYP = -6;
 
@@ -21,11 +20,7 @@ long long nummer(int code) {
 
 void VKR_Fehlerpopup(int code) {
     if (VKR_Fehlertyp(code) == SILENT_TYP) return;
-    char titel[TITEL_GROESSE];
-    std::snprintf(titel, sizeof titel,
-                  VKR_FehlerspracheGet() == VKR_SPRACHE_ENGLISCH ? "Error #%lld" : "Fehler #%lld",
-                  nummer(code));
-    MessagePopup(titel, VKR_Fehlermeldung(code));
+    MessagePopup(VKR_Fehlernummer(code, VKR_FehlerspracheGet()).c_str(), VKR_Fehlermeldung(code));
 }
 
 void VKR_Fehlerpopup2(int code, const char* titel) {

@@ -4,6 +4,7 @@
 #include "shell/Plm1Steuerung_Main.h"
 
 #include "cycle/Kurven_Main.h"
+#include "device/VkrCom_Einstellungen.h"
 #include "device/Vkr_Com.h"
 #include "direct/Direkt_Main.h"
 #include "errors/VKR_errorV3.h"
@@ -122,17 +123,9 @@ void konfigEmpfaengerSetzen() {
                                    DirektMain_KonfigUebernehmen);
 }
 
-// The settings file names a port when its "com" key holds one other than 0 or "compfad" names a device.
+// The settings as read at start name a port (the file is not read again).
 bool einstellungenNennenPort() {
-    IniText ini = Ini_New(1);
-    if (!ini) return false;
-    int port = 0;
-    std::string pfad;
-    const bool gelesen = Ini_ReadFromFile(ini, INI_DATEINAME) == 0;
-    const bool genannt = gelesen && ((Ini_GetInt(ini, INI_SEKTION, "com", &port) > 0 && port != 0) ||
-                                     Ini_GetString(ini, INI_SEKTION, "compfad", &pfad) > 0);
-    Ini_Dispose(ini);
-    return genannt;
+    return gGelesen && VkrCom_EinstellungenLesen(gGelesen).nenntPort();
 }
 
 // One PNG per window: the main window, the info popup and every registered working window.
@@ -254,50 +247,133 @@ Fehlercode Func_IniDateiSchreiben(std::string* grund) {
     return geschrieben < 0 ? FEHLER_INI_SCHREIBEN : KEIN_FEHLER;
 }
 
-int Plm1Steuerung_Starten(int argc, char** argv) {
-    Startoptionen optionen;
-    if (!Startoptionen_Lesen(argc, argv, &optionen)) return -1;
-    if (optionen.hilfe || optionen.version) return 0;
+namespace {
+
+// The options; the traffic log and the user's folder before anything else. False: end with -1.
+bool vorbereiten(const Startoptionen& optionen) {
     // The log's path counts from where the program was started, before a menu start changes folder.
     if (std::string grund; !optionen.trace.empty() && !Rs232Trace_Starten(optionen.trace, &grund)) {
         std::fprintf(stderr, "Protokolldatei %s kann nicht geschrieben werden: %s\n", optionen.trace.c_str(),
                      grund.c_str());
-        return -1;
+        return false;
     }
-    if (optionen.benutzerordner && !Startoptionen_BenutzerordnerWechseln()) return -1;
+    return !optionen.benutzerordner || Startoptionen_BenutzerordnerWechseln();
+}
 
-    // The run-time: one application object that lives as long as the process, so that nothing the windows
-    // layer keeps outlives it.
-    // Qt's own options go to it; its argument list must live as long as the application object.
+// The run-time: one application object that lives as long as the process, so that nothing the windows
+// layer keeps outlives it. Qt's own options go to it; its argument list must live as long as it does.
+void anwendungErzeugen(const Startoptionen& optionen) {
     static std::vector<std::string> qtWoerter;
     static std::vector<char*> qtArgv;
     static int qtArgc = 0;
     [[maybe_unused]] static QApplication* app = nullptr;
-    if (!QApplication::instance()) {
-        qtWoerter = optionen.qtArgumente;
-        qtWoerter.insert(qtWoerter.begin(), "Plm1Steuerung");
-        for (std::string& w : qtWoerter)
-            qtArgv.push_back(w.data());
-        qtArgc = static_cast<int>(qtArgv.size());
-        qtArgv.push_back(nullptr);
-        if (!optionen.bilderVerzeichnis.empty() && !std::getenv("QT_QPA_PLATFORM"))
-            setenv("QT_QPA_PLATFORM", "offscreen", 1);
-        app = new QApplication(qtArgc, qtArgv.data());
-        const bool eigenerStil = std::any_of(qtWoerter.begin(), qtWoerter.end(), [](const std::string& w) {
-            return w == "-style" || w.rfind("-style=", 0) == 0;
-        });
-        if (!eigenerStil) QApplication::setStyle("Fusion");
-    }
-    // The language before the first window is built: the windows, Qt's own dialogs and the error texts.
-    const Sprache sprache = spracheBestimmen();
-    if (!Sprache_Einstellen(sprache)) std::fprintf(stderr, "English catalogue missing: German texts\n");
+    if (QApplication::instance()) return;
+    qtWoerter = optionen.qtArgumente;
+    qtWoerter.insert(qtWoerter.begin(), "Plm1Steuerung");
+    for (std::string& w : qtWoerter)
+        qtArgv.push_back(w.data());
+    qtArgc = static_cast<int>(qtArgv.size());
+    qtArgv.push_back(nullptr);
+    if (!optionen.bilderVerzeichnis.empty() && !std::getenv("QT_QPA_PLATFORM"))
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    app = new QApplication(qtArgc, qtArgv.data());
+    const bool eigenerStil = std::any_of(qtWoerter.begin(), qtWoerter.end(), [](const std::string& w) {
+        return w == "-style" || w.rfind("-style=", 0) == 0;
+    });
+    if (!eigenerStil) QApplication::setStyle("Fusion");
+}
+
+// The language before the first window is built: the windows, Qt's own dialogs and the error texts.
+void spracheEinstellen() {
+    if (!Sprache_Einstellen(spracheBestimmen()))
+        std::fprintf(stderr, "English catalogue missing: German texts\n");
     VKR_Fehlersprache(static_cast<int>(Sprache_Aktuell()));
-    // The menu entry's name and icon, so that desktops group the windows under the entry and show its icon.
+}
+
+// The menu entry's name and icon, so that desktops group the windows under the entry and show its icon.
+void symbolSetzen() {
     QGuiApplication::setDesktopFileName(QStringLiteral("plm1steuerung"));
     QIcon symbol;
     for (const char* groesse : {"48", "256"})
         symbol.addFile(QStringLiteral(":/plm1steuerung/plm1steuerung_%1.png").arg(QLatin1String(groesse)));
     QGuiApplication::setWindowIcon(symbol);
+}
+
+// The main window and the info popup, with their callbacks; the main window is shown.
+bool hauptfensterLaden() {
+    UI_CallbackRegistrieren("Callback_Buttons_Mainbuttons", Callback_Buttons_Mainbuttons);
+    UI_CallbackRegistrieren("Callback_Panel_Mainpanel", Callback_Panel_Mainpanel);
+    UI_CallbackRegistrieren("Callback_Panel_Info", Callback_Panel_Info);
+    UI_CallbackRegistrieren("Callback_Info_Button_Ok", Callback_Info_Button_Ok);
+
+    Resource_Registrieren();
+    gHauptpanel = LoadPanel(0, RESSOURCE, MAINPANEL);
+    if (gHauptpanel <= 0) return false;
+    gInfopanel = LoadPanel(0, RESSOURCE, INFOPANEL);
+    if (gInfopanel <= 0) return false;
+    titelHervorheben(gHauptpanel, MAINPANEL_TEXTMSG);
+    titelHervorheben(gInfopanel, INFOPANEL_TEXTMSG);
+    SetCtrlVal(gInfopanel, INFOPANEL_VERSION, "V 1.0");
+    SetCtrlVal(gInfopanel, INFOPANEL_DATUM, "7/2009");
+    DisplayPanel(gHauptpanel);
+    return true;
+}
+
+// The window list and the working windows in their order, with their window menus.
+bool moduleStarten() {
+    GemFunc_Initialisieren();
+    GemFunc_HauptpanelSet(gHauptpanel);
+    GemFunc_PanelZurListeHinzufuegen(gHauptpanel, QT_TRANSLATE_NOOP("Plm1", "Hauptfenster"), 0);
+    GemFunc_KonfigEmpfaengerSetzen(nullptr, nullptr, nullptr);
+    for (const Modul& m : gModule)
+        if (m.initialisieren() != 0) return false;
+    konfigEmpfaengerSetzen();
+    GemFunc_FenstermenueintraegeErstellen();
+    return true;
+}
+
+void einstellungenLaden(const Startoptionen& optionen) {
+    const Fehlercode f = Func_IniDateiLaden();
+    // In the program's own folder of a menu start, no file yet is simply the first start.
+    if (f != KEIN_FEHLER && !(f == FEHLER_INI_NICHT_GEFUNDEN && optionen.benutzerordner)) VKR_Fehlerpopup(f);
+    // The demonstration works at once: the built-in unit sits on COM 1.
+    if (optionen.simulator && VkrCom_ComPortGet() == 0 && !einstellungenNennenPort())
+        VkrCom_FehlermeldungSet(VkrCom_Open(1));
+}
+
+// The operator's session until the program ends, with the settings written at its end.
+void bedienen(const Startoptionen& optionen) {
+    if (optionen.nachStartBeenden) {
+        QTimer::singleShot(0, [] {
+            Startoptionen_StartzeitMelden();
+            QuitUserInterface(0);
+        });
+    }
+    RunUserInterface();
+    einstellungenSichern();
+}
+
+void beenden() {
+    einstellungenVergessen();
+    for (const Modul& m : gModule)
+        m.freigeben();
+    DiscardPanel(gInfopanel);
+    DiscardPanel(gHauptpanel);
+    gInfopanel = gHauptpanel = 0;
+    Startoptionen_SimulatorStoppen();
+    Rs232Trace_Beenden();
+}
+
+} // namespace
+
+int Plm1Steuerung_Starten(int argc, char** argv) {
+    Startoptionen optionen;
+    if (!Startoptionen_Lesen(argc, argv, &optionen)) return -1;
+    if (optionen.hilfe || optionen.version) return 0;
+    if (!vorbereiten(optionen)) return -1;
+    anwendungErzeugen(optionen);
+    spracheEinstellen();
+    symbolSetzen();
     UI_BeendenBeiSignal();
     if (optionen.simulator && !Startoptionen_SimulatorStarten(optionen.schrittzeit)) return -1;
     if (optionen.nachStartBeenden) {
@@ -306,66 +382,17 @@ int Plm1Steuerung_Starten(int argc, char** argv) {
             std::fprintf(stderr, "%s: %s\n", titel.c_str(), text.c_str());
         });
     }
-
     VkrCom_Zuruecksetzen();
-    UI_CallbackRegistrieren("Callback_Buttons_Mainbuttons", Callback_Buttons_Mainbuttons);
-    UI_CallbackRegistrieren("Callback_Panel_Mainpanel", Callback_Panel_Mainpanel);
-    UI_CallbackRegistrieren("Callback_Panel_Info", Callback_Panel_Info);
-    UI_CallbackRegistrieren("Callback_Info_Button_Ok", Callback_Info_Button_Ok);
-
-    Resource_Registrieren();
-    gHauptpanel = LoadPanel(0, RESSOURCE, MAINPANEL);
-    if (gHauptpanel <= 0) return -1;
-    gInfopanel = LoadPanel(0, RESSOURCE, INFOPANEL);
-    if (gInfopanel <= 0) return -1;
-    titelHervorheben(gHauptpanel, MAINPANEL_TEXTMSG);
-    titelHervorheben(gInfopanel, INFOPANEL_TEXTMSG);
-    SetCtrlVal(gInfopanel, INFOPANEL_VERSION, "V 1.0");
-    SetCtrlVal(gInfopanel, INFOPANEL_DATUM, "7/2009");
-    DisplayPanel(gHauptpanel);
-
-    GemFunc_Initialisieren();
-    GemFunc_HauptpanelSet(gHauptpanel);
-    GemFunc_PanelZurListeHinzufuegen(gHauptpanel, QT_TRANSLATE_NOOP("Plm1", "Hauptfenster"), 0);
-    GemFunc_KonfigEmpfaengerSetzen(nullptr, nullptr, nullptr);
-    for (const Modul& m : gModule)
-        if (m.initialisieren() != 0) return -1;
-    konfigEmpfaengerSetzen();
-    GemFunc_FenstermenueintraegeErstellen();
+    if (!hauptfensterLaden() || !moduleStarten()) return -1;
 
     const bool bilder = !optionen.bilderVerzeichnis.empty();
-    if (!bilder) {
-        const Fehlercode f = Func_IniDateiLaden();
-        // In the program's own folder of a menu start, no file yet is simply the first start.
-        if (f != KEIN_FEHLER && !(f == FEHLER_INI_NICHT_GEFUNDEN && optionen.benutzerordner))
-            VKR_Fehlerpopup(f);
-        // The demonstration works at once: the built-in unit sits on COM 1.
-        if (optionen.simulator && VkrCom_ComPortGet() == 0 && !einstellungenNennenPort())
-            VkrCom_FehlermeldungSet(VkrCom_Open(1));
-    }
+    if (!bilder) einstellungenLaden(optionen);
     GemFunc_AlleTeilprogrammeKonfigUebernehmen();
-
     int ergebnis = 0;
-    if (bilder) {
+    if (bilder)
         ergebnis = fensterBilderSpeichern(optionen.bilderVerzeichnis) ? 0 : -1;
-    } else {
-        if (optionen.nachStartBeenden) {
-            QTimer::singleShot(0, [] {
-                Startoptionen_StartzeitMelden();
-                QuitUserInterface(0);
-            });
-        }
-        RunUserInterface();
-        einstellungenSichern();
-    }
-    einstellungenVergessen();
-
-    for (const Modul& m : gModule)
-        m.freigeben();
-    DiscardPanel(gInfopanel);
-    DiscardPanel(gHauptpanel);
-    gInfopanel = gHauptpanel = 0;
-    Startoptionen_SimulatorStoppen();
-    Rs232Trace_Beenden();
+    else
+        bedienen(optionen);
+    beenden();
     return ergebnis;
 }

@@ -3,7 +3,7 @@
 // which the working modules start, read and write their settings and are released.
 
 #include "errors/VKR_Fehlercodes.h"
-#include "shell/Plm1_Einstellungsdatei.h"
+#include "platform/files/einstellungsdatei.h"
 
 #include <string>
 

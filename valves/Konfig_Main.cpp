@@ -4,13 +4,14 @@
 #include "valves/Konfig_Main.h"
 #include "platform/sprache/textmarke.h"
 
+#include "device/VkrCom_Einstellungen.h"
 #include "device/VkrCom_Userinterface.h"
 #include "device/Vkr_Com.h"
 #include "errors/VKR_errorV3.h"
+#include "platform/files/einstellungsdatei.h"
 #include "platform/ui/ui.h"
 #include "resources/Plm1SteuerungGui.h"
 #include "shell/Plm1_Beenden.h"
-#include "shell/Plm1_Einstellungsdatei.h"
 #include "shell/Plm1_GemeinsameFunktionen.h"
 #include "valves/Konfig_Datei.h"
 #include "valves/Konfig_Ports.h"
@@ -20,6 +21,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -58,11 +60,11 @@ void Menu_Konfig_Ventile(int, int menuItem, void*, int) {
     }
 }
 
-// Reads one integer key; a missing or unreadable key records its code unless an earlier one was recorded.
-bool lesen(IniText ini, const char* schluessel, int* wert, Fehlercode code, Fehlercode* ersterFehler) {
-    if (Ini_GetInt(ini, INI_SEKTION, schluessel, wert) > 0) return true;
-    if (*ersterFehler == KEIN_FEHLER) *ersterFehler = code;
-    return false;
+// A missing or unreadable key records its code unless an earlier one was recorded.
+const std::optional<int>& vorhanden(const std::optional<int>& wert, Fehlercode code,
+                                    Fehlercode* ersterFehler) {
+    if (!wert && *ersterFehler == KEIN_FEHLER) *ersterFehler = code;
+    return wert;
 }
 
 } // namespace
@@ -122,23 +124,24 @@ Fehlercode KonfigMain_ReadIni(IniText ini) {
     std::copy_n(arten, ANZAHL_VENTILE, gVentilart);
     KonfigGui_ArrayToGui();
 
-    int wert = 0;
-    if (lesen(ini, "com", &wert, FEHLER_INI_COM_FEHLT, &ersterFehler)) {
+    const VkrComEinstellungen e = VkrCom_EinstellungenLesen(ini);
+    if (const auto& com = vorhanden(e.com, FEHLER_INI_COM_FEHLT, &ersterFehler)) {
         // A port that cannot be opened does not stop the start; the failure shows in the error controls.
-        gEingestellterPort = wert;
-        const Fehlercode f = VkrCom_Open(wert);
+        gEingestellterPort = *com;
+        const Fehlercode f = VkrCom_Open(*com);
         if (f != KEIN_FEHLER) VkrCom_FehlermeldungSet(f);
     }
-    if (lesen(ini, "lcom", &wert, FEHLER_INI_LCOM_FEHLT, &ersterFehler)) (void)VkrCom_LastComPortSet(wert);
+    if (const auto& lcom = vorhanden(e.lcom, FEHLER_INI_LCOM_FEHLT, &ersterFehler))
+        (void)VkrCom_LastComPortSet(*lcom);
     // A value beyond one byte must not wrap onto a valid address character.
-    if (lesen(ini, "adresse", &wert, FEHLER_INI_ADRESSE_FEHLT, &ersterFehler)) {
-        if (VkrCom_AdresseGueltig(wert))
-            (void)VkrCom_AdresseSet(static_cast<char>(wert));
+    if (const auto& adresse = vorhanden(e.adresse, FEHLER_INI_ADRESSE_FEHLT, &ersterFehler)) {
+        if (VkrCom_AdresseGueltig(*adresse))
+            (void)VkrCom_AdresseSet(static_cast<char>(*adresse));
         else
             (void)Ini_WertUnbrauchbar(ini, INI_SEKTION, "adresse");
     }
     KonfigSprache_ReadIni(ini);
-    (void)KonfigPorts_ReadIni(ini); // its failure is in the error controls, like that of "com"
+    (void)KonfigPorts_ReadIni(e); // its failure is in the error controls, like that of "com"
     if (konfigPanelHandle > 0) KonfigPorts_ListeAktualisieren(konfigPanelHandle, KONFIGPNL_COMPORT);
     return ersterFehler;
 }
@@ -150,10 +153,7 @@ void KonfigMain_WriteIni(IniText ini) {
         (void)Ini_PutInt(ini, INI_SEKTION, schluessel, gVentilart[i]);
     }
     // A port whose adapter was absent stays configured as long as the operator asked for no other one.
-    int com = VkrCom_ComPortGet();
-    if (com == 0 && gEingestellterPort != 0 && VkrCom_GewaehlterPortGet() == gEingestellterPort)
-        com = gEingestellterPort;
-    (void)Ini_PutInt(ini, INI_SEKTION, "com", com);
+    (void)Ini_PutInt(ini, INI_SEKTION, "com", VkrCom_ZuSpeichernderPort(gEingestellterPort));
     (void)Ini_PutInt(ini, INI_SEKTION, "lcom", VkrCom_LastComPortGet());
     (void)Ini_PutInt(ini, INI_SEKTION, "adresse", static_cast<int>(VkrCom_AdresseGet()));
     KonfigPorts_WriteIni(ini);

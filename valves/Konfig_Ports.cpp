@@ -5,30 +5,20 @@
 #include "platform/sprache/textmarke.h"
 
 #include "device/Vkr_Com.h"
+#include "platform/files/einstellungsdatei.h"
 #include "platform/line/rs232.h"
 #include "platform/line/rs232_portliste.h"
 #include "platform/ui/ui.h"
-#include "platform/ui/ui_test.h"
-
-#include <QAbstractItemView>
-#include <QComboBox>
 
 #include <string>
 
 namespace {
 
-constexpr const char* SEKTION = "konfig";
 constexpr const char* NICHT_GEOEFFNET = QT_TRANSLATE_NOOP("Plm1", "nicht geöffnet");
-constexpr int LISTE_RAND = 24; // room for the frame and a scroll bar
 
-// The device port of a saved path, or 0 when the key is missing, "com"/"lcom" names a COM port, or no
-// number is free.
-int gespeicherterGeraeteport(IniText ini, const char* comSchluessel, const char* pfadSchluessel) {
-    int com = 0;
-    if (Ini_GetInt(ini, SEKTION, comSchluessel, &com) > 0 && Rs232_IstComPort(com)) return 0;
-    std::string pfad;
-    if (Ini_GetString(ini, SEKTION, pfadSchluessel, &pfad) <= 0) return 0;
-    return Rs232_GeraeteportFuer(pfad);
+// The device port of a saved path, or 0 when there is none or no number is free.
+int gespeicherterGeraeteport(const std::string& pfad) {
+    return pfad.empty() ? 0 : Rs232_GeraeteportFuer(pfad);
 }
 
 void ungelistetEinfuegen(int panel, int control, int port) {
@@ -38,13 +28,13 @@ void ungelistetEinfuegen(int panel, int control, int port) {
 }
 
 // The saved adapter that could not be opened at start: while the operator asks for no other port, the exit
-// writes it back instead of forgetting it (the same rule as for "com").
+// writes it back instead of forgetting it (VkrCom_ZuSpeichernderPort, as for "com").
 int gNichtGeoeffnet = 0;
 
 void schreiben(IniText ini, int port, const char* comSchluessel, const char* pfadSchluessel) {
     if (!Rs232_IstGeraeteport(port)) return;
-    (void)Ini_PutInt(ini, SEKTION, comSchluessel, 0);
-    (void)Ini_PutString(ini, SEKTION, pfadSchluessel, Rs232_StabilerPfadVon(port).c_str());
+    (void)Ini_PutInt(ini, INI_SEKTION, comSchluessel, 0);
+    (void)Ini_PutString(ini, INI_SEKTION, pfadSchluessel, Rs232_StabilerPfadVon(port).c_str());
 }
 
 } // namespace
@@ -66,14 +56,13 @@ void KonfigPorts_ListeAktualisieren(int panel, int control) {
     if (!letzterGelistet && letzter != offen) ungelistetEinfuegen(panel, control, letzter);
     SetCtrlVal(panel, control, offen);
     // Descriptions and stable paths are longer than the selector: the open list shows them whole.
-    if (auto* auswahl = qobject_cast<QComboBox*>(UI_CtrlWidget(panel, control)))
-        auswahl->view()->setMinimumWidth(auswahl->view()->sizeHintForColumn(0) + LISTE_RAND);
+    (void)UI_ListeGanzZeigen(panel, control);
 }
 
-Fehlercode KonfigPorts_ReadIni(IniText ini) {
+Fehlercode KonfigPorts_ReadIni(const VkrComEinstellungen& e) {
     Fehlercode ergebnis = KEIN_FEHLER;
     gNichtGeoeffnet = 0;
-    if (const int port = gespeicherterGeraeteport(ini, "com", "compfad"); port != 0) {
+    if (const int port = gespeicherterGeraeteport(e.geraetepfad()); port != 0) {
         ergebnis = VkrCom_Open(port);
         // An adapter that is missing does not stop the start; the failure shows in the error controls.
         if (ergebnis != KEIN_FEHLER) {
@@ -81,14 +70,12 @@ Fehlercode KonfigPorts_ReadIni(IniText ini) {
             gNichtGeoeffnet = port;
         }
     }
-    if (const int port = gespeicherterGeraeteport(ini, "lcom", "lcompfad"); port != 0)
+    if (const int port = gespeicherterGeraeteport(e.letzterGeraetepfad()); port != 0)
         (void)VkrCom_LastComPortSet(port);
     return ergebnis;
 }
 
 void KonfigPorts_WriteIni(IniText ini) {
-    const bool unveraendert = VkrCom_ComPortGet() == 0 && VkrCom_GewaehlterPortGet() == gNichtGeoeffnet;
-    schreiben(ini, unveraendert && gNichtGeoeffnet != 0 ? gNichtGeoeffnet : VkrCom_ComPortGet(), "com",
-              "compfad");
+    schreiben(ini, VkrCom_ZuSpeichernderPort(gNichtGeoeffnet), "com", "compfad");
     schreiben(ini, VkrCom_LastComPortGet(), "lcom", "lcompfad");
 }

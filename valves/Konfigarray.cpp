@@ -2,8 +2,8 @@
 
 #include "valves/Konfigarray.h"
 
+#include "platform/files/einstellungsdatei.h"
 #include "resources/Plm1SteuerungGui.h"
-#include "shell/Plm1_Einstellungsdatei.h"
 
 #include <string>
 

@@ -126,7 +126,7 @@ bool Rs232Trace_Starten(const std::string& datei, std::string* grund) {
     gProtokoll.beginn = std::chrono::steady_clock::now();
     const QString beginn = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz"));
     (void)gProtokoll.datei.anhaengen("# PLM-1 Verkehrsprotokoll ab " + beginn.toStdString() +
-                             "; [ms seit Beginn] > gesendet, < empfangen, ! Ereignis\n");
+                                     "; [ms seit Beginn] > gesendet, < empfangen, ! Ereignis\n");
     rs232trace::gProtokollLaeuft = true;
     return true;
 }

@@ -203,6 +203,8 @@ int InstallCtrlCallback(int panel, int control, CtrlCallbackPtr fn, void* callba
 int DrawCtrlNow(int panel, int control);
 int InsertListItem(int panel, int control, int index, const char* itemLabel, int itemValue); // index -1: end
 int ClearListCtrl(int panel, int control);
+// The open list of a ring as wide as its widest item, so that long items (descriptions, paths) show whole.
+int UI_ListeGanzZeigen(int panel, int control);
 int NewCtrl(int panel, int style, const char* label, int top, int left); // returns the new control's id
 int DiscardCtrl(int panel, int control);
 

@@ -4,6 +4,7 @@
 #include "platform/ui/ui_test.h"
 #include "platform/ui/ui_widgets.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
@@ -916,6 +917,16 @@ int ClearListCtrl(int panel, int control) {
     c->eintraege.clear();
     const QSignalBlocker bl(b);
     b->clear();
+    return 0;
+}
+
+int UI_ListeGanzZeigen(int panel, int control) {
+    constexpr int RAND = 24; // room for the frame and a scroll bar
+    Ctrl* c = ctrl(panel, control);
+    if (!c) return FEHLER_CTRL;
+    auto* b = als<QComboBox>(*c);
+    if (!b) return FEHLER_TYP;
+    b->view()->setMinimumWidth(b->view()->sizeHintForColumn(0) + RAND);
     return 0;
 }
 

@@ -6,6 +6,7 @@
 #include "platform/sprache/textmarke.h"
 #include <functional>
 #include <string>
+#include <utility>
 
 // ---- popups ----------------------------------------------------------------------------------------------
 // A modal box with the text and an OK button (default and Escape); returns when it is closed. Timer
@@ -55,6 +56,17 @@ bool UI_BeendenAngefordert();
 // --------------------------------------------------------------- Popups: when a handler is set, MessagePopup
 // calls it instead of showing a box.
 void UI_MeldungsabfangSetzen(std::function<void(const std::string& title, const std::string& text)> handler);
+// The same for one scope: the handler takes the popups while the guard lives; then none is set again.
+class UiMeldungsabfang {
+  public:
+    explicit UiMeldungsabfang(
+        std::function<void(const std::string& title, const std::string& text)> handler) {
+        UI_MeldungsabfangSetzen(std::move(handler));
+    }
+    ~UiMeldungsabfang() { UI_MeldungsabfangSetzen(nullptr); }
+    UiMeldungsabfang(const UiMeldungsabfang&) = delete;
+    UiMeldungsabfang& operator=(const UiMeldungsabfang&) = delete;
+};
 
 // Questions: when a handler is set, ConfirmPopup returns its answer (1 Ja, 0 Nein) instead of asking.
 void UI_BestaetigungsabfangSetzen(

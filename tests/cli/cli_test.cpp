@@ -418,6 +418,15 @@ TEST_F(Plm1Cli, HilfeUndVersionAufStandardausgabe) {
         EXPECT_EQ(l.aus.rfind(anfang, 0), 0u) << l.aus;
         EXPECT_EQ(l.fehler, "");
     }
+    // Every command has its usage line, what it does in one column.
+    const std::string hilfe = plm1({"--help"}).aus;
+    for (const char* zeile :
+         {"\nBefehle:\n  ports                   serielle Schnittstellen",
+          "\n  start | pause | stop    Zyklus starten", "\n  read-mem START GROESSE  1..64 Bytes",
+          "\n  write-mem START HEX     0..64 Bytes",
+          "\n  keys upload [--verify] DATEI.plt | keys download [--force] DATEI.plt\n",
+          "\n  monitor [--interval S] [--count N] [--out FILE]\n"})
+        EXPECT_NE(hilfe.find(zeile), std::string::npos) << zeile;
     EXPECT_TRUE(server.bus().empfangeneZeilen().empty());
 }
 

@@ -351,6 +351,24 @@ TEST_F(Fehlermeldung, StillerUndFreierTyp) {
     EXPECT_EQ(std::string(VKR_Fehlermeldung(-9407)), "\n" + text);
 }
 
+// The line that reports a code, as the command line and the summaries of several units print it.
+TEST_F(Fehlermeldung, ZeileMitNummer) {
+    const struct {
+        int code;
+        const char* text;
+        bool einzeilig;
+        const char* zeile;
+    } faelle[] = {
+        {-403012, "Keine Antwort\nAdresse 3", false, "Fehler #403012: Keine Antwort\nAdresse 3"},
+        {-403012, "Keine Antwort\nAdresse 3\n", true, "Fehler #403012: Keine Antwort Adresse 3 "},
+        {INT_MIN, "x", true, "Fehler #2147483648: x"},
+        {7, "", false, "Fehler #-7: "},
+    };
+    for (const auto& f : faelle)
+        EXPECT_EQ(VKR_Fehlerzeile(f.code, f.text, f.einzeilig), f.zeile) << f.code;
+    EXPECT_EQ(VKR_Fehlernummer(-122304, VKR_SPRACHE_ENGLISCH), "Error #122304");
+}
+
 TEST_F(Fehlermeldung, ZweiterAufrufUeberschreibtDenErsten) {
     const char* erster = VKR_Fehlermeldung(-122304);
     const char* zweiter = VKR_Fehlermeldung(-3000);

@@ -27,7 +27,7 @@ int gespeicherterGeraeteport(IniText ini, const char* comSchluessel, const char*
     if (Ini_GetInt(ini, SEKTION, comSchluessel, &com) > 0 && Rs232_IstComPort(com)) return 0;
     std::string pfad;
     if (Ini_GetString(ini, SEKTION, pfadSchluessel, &pfad) <= 0) return 0;
-    return Rs232_GeraeteportFuer(pfad);
+    return Rs232_GeraeteportVergeben(pfad);
 }
 
 void ungelistetEinfuegen(int panel, int control, int port) {

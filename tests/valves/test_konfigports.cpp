@@ -73,7 +73,7 @@ std::map<std::string, int> alteSchluessel(const std::string& text) {
 
 TEST_F(KonfigPorts, APortChosenByPathIsFoundAgainThroughTheSettingsFile) {
     // The operator chooses the unit's line (a pseudo-terminal: never reported, so listed once in use).
-    const int port = Rs232_GeraeteportFuer(server.pfad());
+    const int port = Rs232_GeraeteportVergeben(server.pfad());
     ASSERT_NE(port, 0);
     ASSERT_EQ(VkrCom_Open(3), FEHLER_OPEN_PLATTFORM) << "no COM 3 here";
     ASSERT_EQ(VkrCom_Open(port), KEIN_FEHLER);
@@ -138,7 +138,7 @@ TEST_F(KonfigPorts, AnAdapterThatIsGoneLeavesTheLineClosedWithTheOpenError) {
     // it is opened at the next start.
     (void)neuStarten("[konfig]\r\ncom = 0\r\ncompfad = /dev/serial/by-id/usb-weg\r\n");
     EXPECT_NE(geschrieben().find("compfad = /dev/serial/by-id/usb-weg\r\n"), std::string::npos);
-    ASSERT_EQ(VkrCom_Open(Rs232_GeraeteportFuer(server.pfad())), KEIN_FEHLER);
+    ASSERT_EQ(VkrCom_Open(Rs232_GeraeteportVergeben(server.pfad())), KEIN_FEHLER);
     ASSERT_EQ(VkrCom_Close(), KEIN_FEHLER);
     EXPECT_EQ(geschrieben().find("compfad = /dev/serial/by-id/usb-weg"), std::string::npos)
         << "once the operator chose another port";
@@ -160,7 +160,7 @@ TEST_F(KonfigPorts, TheSelectorOffersComPortsThenReportedPorts) {
     for (std::size_t i = 8; i < liste.size(); ++i)
         EXPECT_EQ(texte[1 + i], Rs232_Anzeigename(liste[i]));
     // Choosing a port in the selector opens it; the rings name the device.
-    const int port = Rs232_GeraeteportFuer(server.pfad());
+    const int port = Rs232_GeraeteportVergeben(server.pfad());
     KonfigPorts_ListeAktualisieren(konfigPanelHandle, KONFIGPNL_COMPORT);
     ASSERT_EQ(VkrCom_Open(port), KEIN_FEHLER);
     KonfigPorts_ListeAktualisieren(konfigPanelHandle, KONFIGPNL_COMPORT);

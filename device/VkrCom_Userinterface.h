@@ -6,6 +6,9 @@
 constexpr int MAX_PICTURERINGCONTROLS = 10;
 constexpr int MAX_ADRESSLEDS = 15;
 constexpr int MAX_FEHLERCONTROLS = 10;
+// The port selector's entry "Netzwerk…": choosing it asks for a device server's address and opens it.
+constexpr int VKRCOM_PORT_NETZWERK = -2;
+constexpr const char* VKRCOM_NETZWERK_EINTRAG = "Netzwerk\u2026";
 
 void VkrCom_RegisterComControl(int panel, int control);
 void VkrCom_RegisterAdressControl(int panel, int control);

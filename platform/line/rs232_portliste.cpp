@@ -3,6 +3,7 @@
 
 #include "platform/line/rs232_portliste.h"
 
+#include "platform/line/leitung_netz.h"
 #include "platform/line/rs232.h"
 
 #include <QSerialPortInfo>
@@ -125,7 +126,12 @@ std::string Rs232_Anzeigename(const Rs232_PortInfo& port) {
     return port.beschreibung.empty() ? name : name + " \u2013 " + port.beschreibung;
 }
 
+std::string Rs232_Listenname(const std::string& pfad) {
+    return Rs232_IstNetzadresse(pfad) ? pfad : Rs232_Kurzname(pfad) + " \u2013 " + pfad;
+}
+
 std::string Rs232_Kurzname(const std::string& pfad) {
+    if (Rs232_IstNetzadresse(pfad)) return pfad;
     // A by-id link names the adapter, not the device node the operator knows; under /dev the node's name
     // is what the system calls the port ("ttyUSB0", "pts/4").
     constexpr std::string_view DEV = "/dev/";

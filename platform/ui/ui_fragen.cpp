@@ -9,6 +9,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -16,6 +17,7 @@
 namespace {
 std::function<int(const std::string&, const std::vector<std::string>&, std::vector<int>&)> g_auswahl;
 std::function<int(const std::string&, const std::string&)> g_frage;
+std::function<int(const std::string&, std::string&)> g_eingabe;
 
 QString text(const char* s) {
     return QString::fromUtf8(s ? s : "");
@@ -31,6 +33,39 @@ void UI_AuswahlabfangSetzen(
 
 void UI_FrageabfangSetzen(std::function<int(const std::string&, const std::string&)> handler) {
     g_frage = std::move(handler);
+}
+
+void UI_EingabeabfangSetzen(std::function<int(const std::string&, std::string&)> handler) {
+    g_eingabe = std::move(handler);
+}
+
+int UI_EingabePopup(const char* titel, const char* hinweis, std::string* antwort) {
+    if (g_eingabe) {
+        std::string neu = *antwort;
+        const int r = g_eingabe(titel ? titel : "", neu);
+        if (r == 1) *antwort = neu;
+        return r == 1 ? 1 : 0;
+    }
+    if (!appDa() || beendenAngefordert()) return 0;
+    QApplication::setQuitOnLastWindowClosed(false);
+    QWidget* ueber = vorderesFenster();
+    QDialog d(ueber);
+    d.setWindowTitle(text(titel));
+    auto* layout = new QVBoxLayout(&d);
+    layout->addWidget(new QLabel(text(hinweis), &d));
+    auto* feld = new QLineEdit(QString::fromStdString(*antwort), &d);
+    feld->setMinimumWidth(feld->fontMetrics().horizontalAdvance(QString(40, QLatin1Char('x'))));
+    layout->addWidget(feld);
+    auto* knoepfe = new QDialogButtonBox(&d);
+    knoepfe->addButton(QString::fromUtf8("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    knoepfe->addButton(QString::fromUtf8(UI_KNOPF_ABBRECHEN), QDialogButtonBox::RejectRole);
+    QObject::connect(knoepfe, &QDialogButtonBox::accepted, &d, &QDialog::accept);
+    QObject::connect(knoepfe, &QDialogButtonBox::rejected, &d, &QDialog::reject);
+    layout->addWidget(knoepfe);
+    PopupFreigabe frei;
+    if (popupAusfuehren(d, ueber) != QDialog::Accepted) return 0;
+    *antwort = feld->text().trimmed().toStdString();
+    return 1;
 }
 
 int UI_AuswahlPopup(const char* titel, const char* hinweis, const std::vector<std::string>& eintraege,

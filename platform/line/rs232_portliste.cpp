@@ -131,7 +131,8 @@ std::string Rs232_Listenname(const std::string& pfad) {
 }
 
 std::string Rs232_Kurzname(const std::string& pfad) {
-    if (Rs232_IstNetzadresse(pfad)) return pfad;
+    // The scheme does not fit beside the connection symbol; the selector shows it.
+    if (Rs232_IstNetzadresse(pfad)) return pfad.substr(pfad.find("://") + 3);
     // A by-id link names the adapter, not the device node the operator knows; under /dev the node's name
     // is what the system calls the port ("ttyUSB0", "pts/4").
     constexpr std::string_view DEV = "/dev/";

@@ -42,7 +42,8 @@ bool Rs232_IstGeraeteport(int port);
 
 // "ttyUSB0 – FT232R USB UART"; COM n stays "COM n".
 std::string Rs232_Anzeigename(const Rs232_PortInfo& port);
-// Name for a device port in the connection display: its device name, "ttyUSB0"; a network address as it is.
+// Name for a device port in the connection display: its device name, "ttyUSB0"; for a network address
+// "HOST:PORT".
 std::string Rs232_Kurzname(const std::string& pfad);
 // A device port in the port selector: "ttyUSB0 – /dev/serial/by-id/…"; a network address as it is.
 std::string Rs232_Listenname(const std::string& pfad);

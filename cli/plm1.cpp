@@ -8,6 +8,7 @@
 #include "errors/VKR_errorV3.h"
 #include "platform/files/datei_sicher.h"
 #include "platform/files/inifile.h"
+#include "platform/line/leitung_netz.h"
 #include "platform/line/rs232.h"
 #include "platform/line/rs232_portliste.h"
 #include "platform/line/rs232_trace.h"
@@ -196,7 +197,23 @@ bool portWaehlen(const std::string& text, CliKontext* k) {
     return true;
 }
 
-// "ports": the ports the program offers, one a line: name, stable path, description, USB vendor:product.
+// The device servers the settings file names ("compfad", "lcompfad"), each once.
+std::vector<std::string> netzwerkportsDerEinstellungen() {
+    std::vector<std::string> adressen;
+    IniText ini = Ini_New(1);
+    if (ini && Ini_ReadFromFile(ini, INI_DATEINAME) == 0)
+        for (const char* schluessel : {"compfad", "lcompfad"}) {
+            std::string pfad;
+            if (Ini_GetString(ini, INI_SEKTION, schluessel, &pfad) == 1 && Rs232_IstNetzadresse(pfad) &&
+                std::find(adressen.begin(), adressen.end(), pfad) == adressen.end())
+                adressen.push_back(pfad);
+        }
+    if (ini) Ini_Dispose(ini);
+    return adressen;
+}
+
+// "ports": the ports the program offers, one a line: name, stable path, description, USB vendor:product;
+// then the device servers of the settings file.
 int portsAuflisten() {
     for (const Rs232_PortInfo& p : Rs232_PortlisteBilden(Rs232_GemeldetePorts())) {
         char ids[16] = "-";
@@ -205,6 +222,9 @@ int portsAuflisten() {
         std::printf("%s\t%s\t%s\t%s\n", p.name.c_str(), p.stabilerPfad.c_str(),
                     p.beschreibung.empty() ? "-" : p.beschreibung.c_str(), ids);
     }
+    for (const std::string& adresse : netzwerkportsDerEinstellungen())
+        std::printf("%s\t%s\tGeräteserver im Netzwerk\t-\n", Rs232_Kurzname(adresse).c_str(),
+                    adresse.c_str());
     return CLI_EXIT_OK;
 }
 

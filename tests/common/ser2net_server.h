@@ -46,7 +46,7 @@ class Ser2netServer {
               << "  accepter: " << (rfc2217 ? "telnet(rfc2217),tcp," : "tcp,") << "127.0.0.1," << port_
               << "\n"
               << "  connector: serialdev," << serielleSeite << "," << einstellung << ",local\n"
-              << "  options:\n    kickolduser: true\n"
+              << "  options:\n    kickolduser: true\n    chardelay: false\n"
               << "admin:\n  accepter: tcp,127.0.0.1," << steuerport_ << "\n";
             if (!f) return false;
         }

@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -43,7 +44,7 @@ class Ser2netServer {
         {
             std::ofstream f(yaml);
             f << "connection: &plm1\n"
-              << "  accepter: " << (rfc2217 ? "telnet(rfc2217),tcp," : "tcp,") << "127.0.0.1," << port_
+              << "  accepter: " << (rfc2217 ? "telnet(rfc2217),tcp(nodelay)," : "tcp(nodelay),") << "127.0.0.1," << port_
               << "\n"
               << "  connector: serialdev," << serielleSeite << "," << einstellung << ",local\n"
               << "  options:\n    kickolduser: true\n    chardelay: false\n"
@@ -51,6 +52,7 @@ class Ser2netServer {
             if (!f) return false;
         }
         const std::string log = ordner_ + "/ser2net.log", pid = ordner_ + "/ser2net.pid";
+        std::fflush(nullptr); // the child must not write our buffered output a second time
         pid_ = fork();
         if (pid_ < 0) return false;
         if (pid_ == 0) {

@@ -38,7 +38,8 @@ constexpr std::size_t MAX_PLC_LESEN = 4096;
 constexpr const char* AUFRUF_TEXT =
     "Aufruf: plm1 [--port N|GERAET] [--address A] [--valves DATEI.plc] [--trace DATEI] BEFEHL ...\n"
     "  --port N       COM N (1..8), oder ein serielles Gerät: Name (ttyUSB0) oder Pfad\n"
-    "                 (auch der feste Pfad /dev/serial/by-id/..., siehe ports)\n"
+    "                 (auch der feste Pfad /dev/serial/by-id/..., siehe ports), oder ein\n"
+    "                 Geräteserver im Netzwerk: tcp://RECHNER:PORT, rfc2217://RECHNER:PORT\n"
     "  --address A    Geräteadresse 1..9; & für alle nur bei set, start, pause, stop, write-mem\n"
     "                 und Uploads ohne --verify; mehrere Geräte nacheinander: 1,3,5\n"
     "                 (für cycle upload, keys upload, id, start, stop, pause; eine Zeile je Gerät)\n"

@@ -10,6 +10,7 @@
 #include "platform/files/datei_sicher.h"
 #include "platform/files/einstellungsdatei.h"
 #include "platform/files/inifile.h"
+#include "platform/line/leitung_netz.h"
 #include "platform/line/rs232.h"
 #include "platform/line/rs232_portliste.h"
 #include "platform/line/rs232_trace.h"
@@ -41,7 +42,8 @@ constexpr std::size_t MAX_PLC_LESEN = 4096;
 constexpr const char* OPTIONEN_TEXT = QT_TRANSLATE_NOOP(
     "Plm1", "Aufruf: plm1 [--port N|GERAET] [--address A] [--valves DATEI.plc] [--trace DATEI] BEFEHL ...\n"
             "  --port N       COM N (1..8), oder ein serielles Gerät: Name (ttyUSB0) oder Pfad\n"
-            "                 (auch der feste Pfad /dev/serial/by-id/..., siehe ports)\n"
+            "                 (auch der feste Pfad /dev/serial/by-id/..., siehe ports), oder ein\n"
+            "                 Geräteserver im Netzwerk: tcp://RECHNER:PORT, rfc2217://RECHNER:PORT\n"
             "  --address A    Geräteadresse 1..9; & für alle nur bei set, start, pause, stop, write-mem\n"
             "                 und Uploads ohne --verify; mehrere Geräte nacheinander: 1,3,5\n"
             "                 (für cycle upload, keys upload, id, start, stop, pause; eine Zeile je Gerät)\n"
@@ -273,7 +275,23 @@ bool portWaehlen(const std::string& text, CliKontext* k) {
     return true;
 }
 
-// "ports": the ports the program offers, one a line: name, stable path, description, USB vendor:product.
+// The device servers the settings file names ("compfad", "lcompfad"), each once.
+std::vector<std::string> netzwerkportsDerEinstellungen() {
+    std::vector<std::string> adressen;
+    IniText ini = Ini_New(1);
+    if (ini && Ini_ReadFromFile(ini, INI_DATEINAME) == 0) {
+        const VkrComEinstellungen e = VkrCom_EinstellungenLesen(ini);
+        for (const std::string& pfad : {e.compfad, e.lcompfad})
+            if (Rs232_IstNetzadresse(pfad) &&
+                std::find(adressen.begin(), adressen.end(), pfad) == adressen.end())
+                adressen.push_back(pfad);
+    }
+    if (ini) Ini_Dispose(ini);
+    return adressen;
+}
+
+// "ports": the ports the program offers, one a line: name, stable path, description, USB vendor:product;
+// then the device servers of the settings file.
 int portsAuflisten(CliKontext&) {
     for (const Rs232_PortInfo& p : Rs232_PortlisteBilden(Rs232_GemeldetePorts())) {
         char ids[16] = "-";
@@ -282,6 +300,9 @@ int portsAuflisten(CliKontext&) {
         std::printf("%s\t%s\t%s\t%s\n", p.name.c_str(), p.stabilerPfad.c_str(),
                     p.beschreibung.empty() ? "-" : p.beschreibung.c_str(), ids);
     }
+    for (const std::string& adresse : netzwerkportsDerEinstellungen())
+        std::printf("%s\t%s\tGeräteserver im Netzwerk\t-\n", Rs232_Kurzname(adresse).c_str(),
+                    adresse.c_str());
     return CLI_EXIT_OK;
 }
 

@@ -5,10 +5,14 @@
 
 #include "device/Vkr_Com.h"
 #include "errors/VKR_errorV3.h"
+#include "platform/line/leitung_netz.h"
 #include "platform/line/rs232.h"
 #include "platform/line/rs232_portliste.h"
+#include "platform/sprache/sprache.h"
 #include "platform/ui/ui.h"
+#include "platform/ui/ui_fragen.h"
 
+#include <QString>
 #include <array>
 #include <string>
 
@@ -124,11 +128,47 @@ const VkrComAnzeige ANZEIGE{portZeigen,   adresseZeigen, fehlerZeigen,       sta
                             idZeigen,     suchadressen,  sucheSchrittZeigen, sucheErgebnisZeigen,
                             geraetLeeren, zuruecksetzen};
 
+// "Netzwerk…": the address of a device server, kept as a device port of its own like a local adapter. The
+// last address typed is offered again.
+void netzwerkportWaehlen(int panel, int control) {
+    static std::string adresse = RS232_SCHEMA_RFC2217;
+    std::string eingabe = adresse;
+    const char* titel = QT_TRANSLATE_NOOP("Plm1", "Netzwerk");
+    const bool gewaehlt = UI_EingabePopup(
+        titel,
+        QT_TRANSLATE_NOOP("Plm1",
+                          "Adresse des Geräteservers (tcp://RECHNER:PORT oder rfc2217://RECHNER:PORT):"),
+        &eingabe);
+    const auto abbrechen = [titel](const char* meldung) {
+        if (meldung) MessagePopup(titel, meldung);
+        portZeigen(VkrCom_ComPortGet()); // the selector shows the open port again
+    };
+    if (!gewaehlt) return abbrechen(nullptr);
+    if (!Rs232_NetzadresseLesen(eingabe, nullptr))
+        return abbrechen(
+            QString::fromStdString(
+                Sprache_TextUtf8(QT_TRANSLATE_NOOP("Plm1", "\"%1\" ist keine Adresse der Form "
+                                                           "tcp://RECHNER:PORT oder rfc2217://RECHNER:PORT")))
+                .arg(QString::fromStdString(eingabe))
+                .toStdString()
+                .c_str());
+    // A new address is not in the selector yet (the selector lists every address that has a number).
+    const bool neu = Rs232_GeraeteportSuchen(eingabe) == 0;
+    const int port = Rs232_GeraeteportVergeben(eingabe);
+    if (port == 0) return abbrechen(QT_TRANSLATE_NOOP("Plm1", "Keine Portnummer mehr frei"));
+    adresse = eingabe;
+    if (neu) (void)InsertListItem(panel, control, -1, Rs232_Listenname(eingabe).c_str(), port);
+    VkrCom_FehlermeldungSet(VkrCom_Open(port));
+}
+
 int Callback_ComPortEinstellen(int panel, int control, int event, void*, int, int) {
     if (event == EVENT_COMMIT) {
         int wert = 0;
         GetCtrlVal(panel, control, &wert);
-        VkrCom_FehlermeldungSet(VkrCom_Open(wert));
+        if (wert == VKRCOM_PORT_NETZWERK)
+            netzwerkportWaehlen(panel, control);
+        else
+            VkrCom_FehlermeldungSet(VkrCom_Open(wert));
     }
     return 0;
 }

@@ -140,6 +140,9 @@ Fehlercode transaktion(int port, const std::string& befehl, const Transaktionsco
                        std::string* antwort = nullptr, std::size_t maxAntwort = 0) {
     const Fehlercode f = transaktionOhneEnde(port, befehl, c, antwort, maxAntwort);
     Rs232_TransaktionBeenden(port, f != KEIN_FEHLER);
+    // A network line says why it failed (the server dropped the connection); a serial one has no more to say.
+    if (f != KEIN_FEHLER)
+        if (const std::string grund = Rs232_Grund(port); !grund.empty()) VKR_Fehleruserstring(grund.c_str());
     return f;
 }
 
@@ -278,6 +281,8 @@ Fehlercode VKRPLM1_Open(int port, int baud) {
         VKR_Fehleruserstring(Rs232_ZugriffHinweis(Rs232_Geraetepfad(port)).c_str());
     else if (ergebnis == RS232_FEHLER_BELEGT)
         VKR_Fehleruserstring(Rs232_BelegtHinweis(Rs232_Geraetepfad(port)).c_str());
+    else if (const std::string grund = Rs232_Grund(port); ergebnis != 0 && !grund.empty())
+        VKR_Fehleruserstring(grund.c_str());
     if (ergebnis != 0) return FEHLER_OPEN_PLATTFORM;
     return KEIN_FEHLER;
 }

@@ -10,9 +10,10 @@ run=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-serialport-de
      qt6-translations-l10n qt6-tools-dev qt6-l10n-tools fonts-dejavu-core help2man)
 # Tests and CI: GoogleTest, clang for the sanitizer and fuzz builds, clang-format, an X server with
 # xdotool, a window manager (openbox) and xwininfo (x11-utils) for the tests on a real display, and the
-# checks of the package, menu entry and AppStream data.
+# checks of the package, menu entry and AppStream data; ser2net, the serial device server the network
+# port tests put in front of the simulated unit.
 test=(libgtest-dev googletest clang clang-format libclang-rt-14-dev xvfb xdotool openbox x11-utils
-      lintian desktop-file-utils appstream)
+      lintian desktop-file-utils appstream ser2net)
 case "${1:-all}" in
 run) pkgs=("${run[@]}") ;;
 all) pkgs=("${run[@]}" "${test[@]}") ;;

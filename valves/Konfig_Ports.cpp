@@ -4,8 +4,10 @@
 #include "valves/Konfig_Ports.h"
 #include "platform/sprache/textmarke.h"
 
+#include "device/VkrCom_Userinterface.h"
 #include "device/Vkr_Com.h"
 #include "platform/files/einstellungsdatei.h"
+#include "platform/line/leitung_netz.h"
 #include "platform/line/rs232.h"
 #include "platform/line/rs232_portliste.h"
 #include "platform/ui/ui.h"
@@ -18,13 +20,13 @@ constexpr const char* NICHT_GEOEFFNET = QT_TRANSLATE_NOOP("Plm1", "nicht geöffn
 
 // The device port of a saved path, or 0 when there is none or no number is free.
 int gespeicherterGeraeteport(const std::string& pfad) {
-    return pfad.empty() ? 0 : Rs232_GeraeteportFuer(pfad);
+    return pfad.empty() ? 0 : Rs232_GeraeteportVergeben(pfad);
 }
 
 void ungelistetEinfuegen(int panel, int control, int port) {
     if (!Rs232_IstGeraeteport(port)) return;
     const std::string pfad = Rs232_StabilerPfadVon(port);
-    (void)InsertListItem(panel, control, -1, (Rs232_Kurzname(pfad) + " \u2013 " + pfad).c_str(), port);
+    (void)InsertListItem(panel, control, -1, Rs232_Listenname(pfad).c_str(), port);
 }
 
 // The saved adapter that could not be opened at start: while the operator asks for no other port, the exit
@@ -50,10 +52,19 @@ void KonfigPorts_ListeAktualisieren(int panel, int control) {
         offenGelistet = offenGelistet || p.nummer == offen;
         letzterGelistet = letzterGelistet || p.nummer == letzter;
     }
+    // Device servers on the network that have a number in this run; the last entry asks for another.
+    for (int port = RS232_ERSTER_GERAETEPORT; port < RS232_ERSTER_GERAETEPORT + RS232_MAX_GERAETEPORTE;
+         ++port)
+        if (Rs232_IstNetzadresse(Rs232_StabilerPfadVon(port))) {
+            ungelistetEinfuegen(panel, control, port);
+            offenGelistet = offenGelistet || port == offen;
+            letzterGelistet = letzterGelistet || port == letzter;
+        }
     // A port opened by a path the system does not list (a pseudo-terminal, an adapter just pulled) stays
     // choosable, so that the selector can show what is open.
     if (!offenGelistet) ungelistetEinfuegen(panel, control, offen);
     if (!letzterGelistet && letzter != offen) ungelistetEinfuegen(panel, control, letzter);
+    (void)InsertListItem(panel, control, -1, VKRCOM_NETZWERK_EINTRAG, VKRCOM_PORT_NETZWERK);
     SetCtrlVal(panel, control, offen);
     // Descriptions and stable paths are longer than the selector: the open list shows them whole.
     (void)UI_ListeGanzZeigen(panel, control);

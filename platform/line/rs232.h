@@ -1,5 +1,6 @@
 #pragma once
-// Serial ports COM1..COM8 behind the RS-232 calls of the driver; the one place that touches a serial port.
+// Ports COM1..COM8 behind the RS-232 calls of the driver; the one place that touches the line, a serial port
+// or, for a path "tcp://HOST:PORT" or "rfc2217://HOST:PORT", a serial device server on the network.
 // COMn is "COMn" on Windows; elsewhere the device named by PLM1_COM<n>, else /dev/ttyS<n-1>. Ports the
 // system reports (USB adapters) get numbers of their own from RS232_ERSTER_GERAETEPORT on, with their path.
 
@@ -33,12 +34,15 @@ bool Rs232_PortGueltig(int port);
 int OpenComConfig(int port, const char* deviceName, long baudRate, int parity, int dataBits, int stopBits,
                   int inputQueueSize, int outputQueueSize); // 0 or negative
 int CloseCom(int port);
+// Why the port's last open or its line failed, where the network gave a reason ("Verbindung zu … abgelehnt");
+// empty for serial ports, whose error codes say it all.
+std::string Rs232_Grund(int port);
 int SetComTime(int port, double timeoutSeconds);
 int FlushInQ(int port);
 // The caller's transaction is over: the traffic log writes it now, with the bytes that were read beyond
 // its end and will be thrown away (after a failure also those the line holds already).
 void Rs232_TransaktionBeenden(int port, bool fehlgeschlagen);
-int FlushOutQ(int port); // discards what still waits to be sent (nothing to do when the queue is empty)
+int FlushOutQ(int port); // discards what still waits to be sent (a socket has handed everything on already)
 int ComWrt(int port, const char* buffer, int count); // bytes queued, or negative
 int ComRdByte(int port);                             // 0..255, or negative on time-out or port fault
 // Reads until `terminator` (kept in the buffer) or until `count` bytes, whichever comes first; the

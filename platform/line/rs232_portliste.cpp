@@ -3,6 +3,7 @@
 
 #include "platform/line/rs232_portliste.h"
 
+#include "platform/line/leitung_netz.h"
 #include "platform/line/rs232.h"
 
 #include <QSerialPortInfo>
@@ -86,7 +87,7 @@ std::vector<Rs232_PortInfo> Rs232_PortlisteBilden(const std::vector<Rs232_PortIn
         }
         Rs232_PortInfo neu = p;
         if (neu.stabilerPfad.empty()) neu.stabilerPfad = Rs232_StabilerPfad(neu.pfad, byIdOrdner);
-        neu.nummer = Rs232_GeraeteportFuer(neu.stabilerPfad);
+        neu.nummer = Rs232_GeraeteportVergeben(neu.stabilerPfad);
         geraete.push_back(geraet);
         liste.push_back(std::move(neu));
     }
@@ -97,16 +98,22 @@ bool Rs232_IstGeraeteport(int port) {
     return port >= RS232_ERSTER_GERAETEPORT && port <= letzterGeraeteport();
 }
 
-int Rs232_GeraeteportFuer(const std::string& stabilerPfad) {
+int Rs232_GeraeteportSuchen(const std::string& stabilerPfad) {
     if (stabilerPfad.empty()) return 0;
-    int frei = 0;
-    for (int n = RS232_ERSTER_GERAETEPORT; n <= letzterGeraeteport(); ++n) {
-        const std::string pfad = Rs232_Geraetepfad(n);
-        if (pfad == stabilerPfad) return n;
-        if (pfad.empty() && frei == 0) frei = n;
-    }
-    if (frei != 0) Rs232_GeraetepfadSetzen(frei, stabilerPfad);
-    return frei;
+    for (int n = RS232_ERSTER_GERAETEPORT; n <= letzterGeraeteport(); ++n)
+        if (Rs232_Geraetepfad(n) == stabilerPfad) return n;
+    return 0;
+}
+
+int Rs232_GeraeteportVergeben(const std::string& stabilerPfad) {
+    if (stabilerPfad.empty()) return 0;
+    if (const int schon = Rs232_GeraeteportSuchen(stabilerPfad)) return schon;
+    for (int n = RS232_ERSTER_GERAETEPORT; n <= letzterGeraeteport(); ++n)
+        if (Rs232_Geraetepfad(n).empty()) {
+            Rs232_GeraetepfadSetzen(n, stabilerPfad);
+            return n;
+        }
+    return 0;
 }
 
 std::string Rs232_StabilerPfadVon(int port) {
@@ -119,7 +126,13 @@ std::string Rs232_Anzeigename(const Rs232_PortInfo& port) {
     return port.beschreibung.empty() ? name : name + " \u2013 " + port.beschreibung;
 }
 
+std::string Rs232_Listenname(const std::string& pfad) {
+    return Rs232_IstNetzadresse(pfad) ? pfad : Rs232_Kurzname(pfad) + " \u2013 " + pfad;
+}
+
 std::string Rs232_Kurzname(const std::string& pfad) {
+    // The scheme does not fit beside the connection symbol; the selector shows it.
+    if (Rs232_IstNetzadresse(pfad)) return pfad.substr(pfad.find("://") + 3);
     // A by-id link names the adapter, not the device node the operator knows; under /dev the node's name
     // is what the system calls the port ("ttyUSB0", "pts/4").
     constexpr std::string_view DEV = "/dev/";

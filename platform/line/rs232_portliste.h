@@ -24,21 +24,29 @@ std::vector<Rs232_PortInfo> Rs232_GemeldetePorts(const std::string& byIdOrdner =
 std::string Rs232_StabilerPfad(const std::string& pfad, const std::string& byIdOrdner = RS232_BY_ID_ORDNER);
 
 // COM 1..8 first, then every reported port that is none of them and not listed already, numbered as a
-// device port. A reported port that is COM n lends COM n its description and ids.
+// device port: a port seen for the first time gets its number here (Rs232_GeraeteportVergeben), so that
+// listing fills the port table. A reported port that is COM n lends COM n its description and ids.
 std::vector<Rs232_PortInfo> Rs232_PortlisteBilden(const std::vector<Rs232_PortInfo>& gemeldet,
                                                   const std::string& byIdOrdner = RS232_BY_ID_ORDNER);
 
-// The device port number of a stable path: the same number for the same path during the whole run, its
-// path set for opening. 0 when all device port numbers are taken or the path is empty.
-int Rs232_GeraeteportFuer(const std::string& stabilerPfad);
+// The device port number a stable path (or network address) has been given, 0 when it has none. Changes
+// nothing.
+int Rs232_GeraeteportSuchen(const std::string& stabilerPfad);
+// The path's device port number, given now with its path set for opening where it has none yet: the same
+// number for the same path during the whole run. 0 when all device port numbers are taken or the path is
+// empty.
+int Rs232_GeraeteportVergeben(const std::string& stabilerPfad);
 // A device port's stable path, empty for COM 1..8 and unused numbers.
 std::string Rs232_StabilerPfadVon(int port);
 bool Rs232_IstGeraeteport(int port);
 
 // "ttyUSB0 – FT232R USB UART"; COM n stays "COM n".
 std::string Rs232_Anzeigename(const Rs232_PortInfo& port);
-// Name for a device port in the connection display: its device name, "ttyUSB0".
+// Name for a device port in the connection display: its device name, "ttyUSB0"; for a network address
+// "HOST:PORT".
 std::string Rs232_Kurzname(const std::string& pfad);
+// A device port in the port selector: "ttyUSB0 – /dev/serial/by-id/…"; a network address as it is.
+std::string Rs232_Listenname(const std::string& pfad);
 
 // Extra text for a port the user may not open: the device and, where joining the group that owns it gives
 // access (never root's group), that group and how to join it.

@@ -494,6 +494,19 @@ TEST_F(Plm1Cli, PortlisteUndVerkehrsprotokoll) {
     EXPECT_EQ(zeilen[1], "COM 2\t" + server.pfad() + "\t-\t-");
     EXPECT_EQ(zeilen[7].rfind("COM 8\t", 0), 0u) << zeilen[7];
     EXPECT_EQ(starten({"ports", "x"}, dir).exitCode, 2);
+    // Device servers named in the settings file come last, each once; a local path there is no server.
+    std::ofstream(dir / "plm1Steuerung.ini", std::ios::binary)
+        << "[konfig]\r\ncom = 0\r\ncompfad = rfc2217://10.0.0.7:4001\r\nlcompfad = tcp://labor:4002\r\n";
+    l = starten({"ports"}, dir);
+    EXPECT_NE(l.aus.find("\n10.0.0.7:4001\trfc2217://10.0.0.7:4001\tGeräteserver im Netzwerk\t-\n"
+                         "labor:4002\ttcp://labor:4002\tGeräteserver im Netzwerk\t-\n"),
+              std::string::npos)
+        << l.aus;
+    std::ofstream(dir / "plm1Steuerung.ini", std::ios::binary)
+        << "[konfig]\r\ncom = 0\r\ncompfad = tcp://labor:4002\r\nlcompfad = tcp://labor:4002\r\n";
+    l = starten({"ports"}, dir);
+    EXPECT_EQ(l.aus.find("tcp://labor:4002"), l.aus.rfind("tcp://labor:4002")) << l.aus;
+    fs::remove(dir / "plm1Steuerung.ini");
 
     // Every byte of the exchange, one transaction a line.
     l = plm1({"--trace", (dir / "verkehr.txt").string(), "id"});

@@ -5,6 +5,7 @@
 #include "sim/plm1sim_server.h"
 
 #include "tests/common/programmlauf.h"
+#include "tests/common/ser2net_server.h"
 #include "tests/common/testdatei.h"
 
 #include <filesystem>
@@ -60,7 +61,7 @@ class ZyklusCli : public ::testing::Test {
     void SetUp() override { ASSERT_TRUE(server.starten()); }
     void TearDown() override { server.stoppen(); }
     Lauf plm1(const std::vector<std::string>& args, const std::vector<std::string>& optionen = {}) {
-        std::vector<std::string> alle{"--port", server.pfad()};
+        std::vector<std::string> alle{"--port", port.empty() ? server.pfad() : port};
         alle.insert(alle.end(), optionen.begin(), optionen.end());
         alle.push_back("cycle");
         alle.insert(alle.end(), args.begin(), args.end());
@@ -78,6 +79,7 @@ class ZyklusCli : public ::testing::Test {
     testdatei::Ordner ordner;
     const fs::path dir = ordner.pfad();
     plm1sim::Server server;
+    std::string port; // what --port names when not the unit's own line
 };
 
 } // namespace
@@ -111,6 +113,23 @@ TEST_F(ZyklusCli, HochUndWiederHerunterladen) {
     ASSERT_FALSE(zeilen.empty());
     EXPECT_EQ(zeilen.front().substr(2, 3), "BDW");
     EXPECT_EQ(zeilen.back().substr(2, 3), "BDR");
+}
+
+TEST_F(ZyklusCli, SechshundertSchritteGeprueftUeberEinenGeraeteserver) {
+    const Bytes a = plk(600);
+    schreiben(dir / "a.plk", a);
+    for (const bool rfc2217 : {false, true}) {
+        Ser2netServer ser2net;
+        ASSERT_TRUE(ser2net.starten(server.pfad(), rfc2217));
+        port = ser2net.adresse(rfc2217);
+        server.bus().speicherSetzen('1', 0x0400, std::vector<uint8_t>(6, 0));
+        Lauf l = plm1({"upload", "--verify", "a.plk"});
+        EXPECT_EQ(l.exitCode, 0) << port << ": " << l.fehler;
+        EXPECT_EQ(l.ausgabe, "geprüft\n") << port;
+        l = plm1({"download", "b.plk"});
+        EXPECT_EQ(l.exitCode, 0) << port << ": " << l.fehler;
+        EXPECT_EQ(lesen(dir / "b.plk"), a) << port;
+    }
 }
 
 TEST_F(ZyklusCli, DreiGeraeteDasMittlereFehlt) {

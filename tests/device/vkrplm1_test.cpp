@@ -1,11 +1,14 @@
 // The PLM-1 driver over a real pseudo-terminal against the simulated unit: bytes on the wire, handshakes,
-// broken and wrong replies, checks that send nothing, broadcast, leftovers and line faults.
+// broken and wrong replies, checks that send nothing, broadcast, leftovers and line faults; the same unit
+// behind ser2net over tcp:// and rfc2217://, and the network's faults.
 
 #include "device/vkrplm1.h"
 #include "errors/VKR_errorV3.h"
+#include "platform/line/leitung_netz.h"
 #include "platform/line/rs232.h"
 #include "platform/line/rs232_trace.h"
 #include "sim/plm1sim_server.h"
+#include "tests/common/ser2net_server.h"
 #include "tests/common/testdatei.h"
 
 #include <gtest/gtest.h>
@@ -19,6 +22,9 @@
 #include <string>
 #include <thread>
 #include <vector>
+
+#include <fcntl.h>
+#include <termios.h>
 
 namespace {
 
@@ -595,6 +601,186 @@ TEST_F(Vkrplm1, ALostLineFailsAtOnceAndLeavesThePortOpen) {
     EXPECT_NE(VKRPLM1_IDLesen(PORT, '1', id), KEIN_FEHLER);
     EXPECT_LT(std::chrono::steady_clock::now() - anfang, std::chrono::milliseconds(400));
     EXPECT_EQ(VKRPLM1_Close(PORT), KEIN_FEHLER);
+}
+
+// ---- behind a serial device server ------------------------------------------------------------------------
+
+// The pseudo-terminal's line settings as the server's serial side has them now.
+struct Linie {
+    speed_t baud = 0;
+    bool ungerade = false;
+    bool zweiStopp = false;
+};
+
+Linie linieVon(const std::string& pfad) {
+    Linie l;
+    const int fd = open(pfad.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    termios t{};
+    if (fd >= 0 && tcgetattr(fd, &t) == 0) {
+        l.baud = cfgetospeed(&t);
+        l.ungerade = (t.c_cflag & PARODD) != 0;
+        l.zweiStopp = (t.c_cflag & CSTOPB) != 0;
+    }
+    if (fd >= 0) close(fd);
+    return l;
+}
+
+std::string zusatztext(Fehlercode f) {
+    return VKR_Fehlermeldung(f);
+}
+
+// Parameter: RFC 2217 (else raw TCP).
+class Vkrplm1Netz : public ::testing::TestWithParam<bool> {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(server.starten({Einheit{'1', "VKR-PLM1-NETZ"}}));
+        // With RFC 2217 the server's own setting differs from the unit's: only the program can set it right.
+        ASSERT_TRUE(ser2net.starten(server.pfad(), GetParam(), GetParam() ? "1200n82" : "9600o71"));
+        Rs232_GeraetepfadSetzen(PORT, ser2net.adresse(GetParam()));
+        ASSERT_EQ(VKRPLM1_Open(PORT, VKRPLM1_BAUDRATE), KEIN_FEHLER) << Rs232_Grund(PORT);
+        ASSERT_EQ(VKRPLM1_Timeout(PORT, VKRPLM1_TIMEOUT_S), KEIN_FEHLER);
+    }
+    void TearDown() override {
+        (void)VKRPLM1_Close(PORT);
+        ser2net.stoppen();
+        server.stoppen();
+        Rs232_GeraetepfadSetzen(PORT, "");
+    }
+    plm1sim::Server server;
+    Ser2netServer ser2net;
+};
+
+TEST_P(Vkrplm1Netz, TheDeviceTableWorksAsOnALocalPort) {
+    char id[VKRPLM1_ID_LAENGE];
+    ASSERT_EQ(VKRPLM1_IDLesen(PORT, '1', id), KEIN_FEHLER);
+    EXPECT_STREQ(id, "VKR-PLM1-NETZ");
+    plm1sim::Zustand z;
+    z.spannung = 23.9;
+    z.status = 0x0108;
+    server.bus().zustandSetzen('1', z);
+    double reell = -1;
+    int ganz = -1;
+    EXPECT_EQ(VKRPLM1_ParameterLesen(PORT, '1', "istspannung", &reell, &ganz, nullptr), KEIN_FEHLER);
+    EXPECT_DOUBLE_EQ(reell, 23.9);
+    EXPECT_EQ(VKRPLM1_ParameterLesen(PORT, '1', "status", &reell, &ganz, nullptr), KEIN_FEHLER);
+    EXPECT_EQ(ganz, 0x0108);
+    ASSERT_EQ(VKRPLM1_ParameterSchreiben(PORT, '1', "alleventile", 0, 0x00F0), KEIN_FEHLER);
+    EXPECT_EQ(server.bus().zustand('1').ventile, 0x00F0);
+    // Blocks with every byte value, 0xFF (telnet's command byte) among them.
+    for (int block = 0; block < 4; ++block) {
+        std::vector<unsigned char> daten(VKRPLM1_MAX_BLOCK), gelesen(VKRPLM1_MAX_BLOCK);
+        for (std::size_t i = 0; i < daten.size(); ++i)
+            daten[i] = static_cast<unsigned char>(block * 64 + i);
+        const int adresse = 0x4400 + block * 64;
+        ASSERT_EQ(VKRPLM1_SpeicherSchreiben(PORT, '1', 4, adresse, 64, daten.data()), KEIN_FEHLER);
+        ASSERT_EQ(VKRPLM1_SpeicherLesen(PORT, '1', 4, adresse, 64, gelesen.data()), KEIN_FEHLER);
+        EXPECT_EQ(gelesen, daten) << block;
+    }
+    char leer[VKRPLM1_ID_LAENGE];
+    EXPECT_EQ(VKRPLM1_IDLesen(PORT, '7', leer), FEHLER_ID_KEINE_ANTWORT)
+        << "no unit 7: its time-out, as locally";
+
+    // The line settings arrived at the server's serial side. ser2net was started at 1200 baud, no parity,
+    // 2 stop bits; a pseudo-terminal keeps 8 data bits whatever is asked (the server's answer for 7 was
+    // checked on opening). Raw TCP leaves the line to the server.
+    if (!GetParam()) return;
+    const Linie l = linieVon(server.pfad());
+    EXPECT_EQ(l.baud, static_cast<speed_t>(B9600));
+    EXPECT_TRUE(l.ungerade);
+    EXPECT_FALSE(l.zweiStopp);
+}
+
+TEST_P(Vkrplm1Netz, AServerStoppedMidTransferFailsAtOnceAndSaysWhy) {
+    std::vector<unsigned char> daten(VKRPLM1_MAX_BLOCK, 0x5A);
+    std::thread aus([this] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(150));
+        ser2net.stoppen();
+    });
+    Fehlercode f = KEIN_FEHLER;
+    auto ende = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    for (int i = 0; f == KEIN_FEHLER && std::chrono::steady_clock::now() < ende; ++i)
+        f = VKRPLM1_SpeicherSchreiben(PORT, '1', 4, 0x4400 + (i % 8) * 64, 64, daten.data());
+    aus.join();
+    ASSERT_NE(f, KEIN_FEHLER);
+    EXPECT_NE(zusatztext(f).find("vom Server getrennt"), std::string::npos) << zusatztext(f);
+    // Every further call fails at once, within the serial time-out.
+    const auto anfang = std::chrono::steady_clock::now();
+    char id[VKRPLM1_ID_LAENGE];
+    EXPECT_NE(VKRPLM1_IDLesen(PORT, '1', id), KEIN_FEHLER);
+    EXPECT_LT(std::chrono::steady_clock::now() - anfang, std::chrono::milliseconds(600));
+    EXPECT_EQ(VKRPLM1_Close(PORT), KEIN_FEHLER);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ser2net, Vkrplm1Netz, ::testing::Values(false, true),
+                         [](const auto& info) { return info.param ? "rfc2217" : "tcp"; });
+
+// A loopback port that takes connections (the kernel accepts them) and never says a word.
+class StummerServer {
+  public:
+    StummerServer() {
+        fd_ = socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in a{};
+        a.sin_family = AF_INET;
+        a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t laenge = sizeof a;
+        if (bind(fd_, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0 && listen(fd_, 4) == 0 &&
+            getsockname(fd_, reinterpret_cast<sockaddr*>(&a), &laenge) == 0)
+            port_ = ntohs(a.sin_port);
+    }
+    ~StummerServer() { close(fd_); }
+    int port() const { return port_; }
+
+  private:
+    int fd_ = -1;
+    int port_ = 0;
+};
+
+TEST(Vkrplm1NetzFehler, EachNetworkFaultHasItsCodeItsReasonAndItsBound) {
+    StummerServer stumm;
+    ASSERT_NE(stumm.port(), 0);
+    const std::string frei = std::to_string(Ser2netServer::freierPort());
+    const std::string still = std::to_string(stumm.port());
+    struct Fall {
+        std::string pfad;
+        Fehlercode open;   // of VKRPLM1_Open
+        Fehlercode id;     // of an identification after an open that worked
+        const char* grund; // in the message's extra text
+        int grenzeMs;      // for open and identification together
+    };
+    const std::vector<Fall> faelle = {
+        {"tcp://127.0.0.1:" + frei, FEHLER_OPEN_PLATTFORM, 0, "abgelehnt", 1000},
+        {"rfc2217://127.0.0.1:" + frei, FEHLER_OPEN_PLATTFORM, 0, "abgelehnt", 1000},
+        {"tcp://plm1-gibt-es-nicht.invalid:4001", FEHLER_OPEN_PLATTFORM, 0, "nicht gefunden",
+         RS232_NETZ_VERBINDEN_MS + 1000},
+        {"tcp://127.0.0.1", FEHLER_OPEN_PLATTFORM, 0, "keine Netzwerkadresse", 100},
+        {"rfc2217://127.0.0.1:70000", FEHLER_OPEN_PLATTFORM, 0, "keine Netzwerkadresse", 100},
+        // Accepts and never answers: with RFC 2217 the opening waits for the server's answers, raw TCP
+        // finds out at the first reply, as with a unit that is not there.
+        {"rfc2217://127.0.0.1:" + still, FEHLER_OPEN_PLATTFORM, 0, "beantwortet die COM-Port-Steuerung",
+         RS232_NETZ_VERBINDEN_MS + 500},
+        {"tcp://127.0.0.1:" + still, KEIN_FEHLER, FEHLER_ID_KEINE_ANTWORT, nullptr,
+         static_cast<int>(VKRPLM1_TIMEOUT_S * 1000) + 500},
+    };
+    for (const Fall& f : faelle) {
+        Rs232_GeraetepfadSetzen(PORT, f.pfad);
+        const auto anfang = std::chrono::steady_clock::now();
+        const Fehlercode open = VKRPLM1_Open(PORT, VKRPLM1_BAUDRATE);
+        EXPECT_EQ(open, f.open) << f.pfad;
+        std::string text = open ? zusatztext(open) : "";
+        if (open == KEIN_FEHLER) {
+            ASSERT_EQ(VKRPLM1_Timeout(PORT, VKRPLM1_TIMEOUT_S), KEIN_FEHLER);
+            char id[VKRPLM1_ID_LAENGE];
+            const Fehlercode idf = VKRPLM1_IDLesen(PORT, '1', id);
+            EXPECT_EQ(idf, f.id) << f.pfad;
+            text = zusatztext(idf);
+            (void)VKRPLM1_Close(PORT);
+        }
+        EXPECT_LT(std::chrono::steady_clock::now() - anfang, std::chrono::milliseconds(f.grenzeMs)) << f.pfad;
+        if (f.grund) {
+            EXPECT_NE(text.find(f.grund), std::string::npos) << f.pfad << ": " << text;
+        }
+    }
+    Rs232_GeraetepfadSetzen(PORT, "");
 }
 
 } // namespace

@@ -1,6 +1,9 @@
-// The serial layer on a pseudo-terminal: port paths, per-byte time-out, buffered bytes, the bounded wait
-// until sent, flushing, a line that goes away, and reading up to a terminator.
+// The serial layer on a pseudo-terminal: network addresses and telnet framing by their bytes, port paths,
+// per-byte time-out, buffered bytes, the bounded wait until sent, flushing, a line that goes away, and
+// reading up to a terminator.
 
+#include "platform/line/leitung_netz.h"
+#include "platform/line/rfc2217.h"
 #include "platform/line/rs232.h"
 #include "platform/line/rs232_portliste.h"
 #include "sim/plm1sim_server.h"
@@ -51,6 +54,66 @@ class Rs232 : public ::testing::Test {
     }
     plm1sim::Server server;
 };
+
+QByteArray bytes(std::initializer_list<int> b) {
+    QByteArray a;
+    for (int x : b)
+        a.append(static_cast<char>(x));
+    return a;
+}
+
+TEST(Rs232Netz, AddressesAndTelnetFramingByTheirBytes) {
+    Rs232_Netzadresse a;
+    ASSERT_TRUE(Rs232_NetzadresseLesen("rfc2217://geraete-server.lab:4001", &a));
+    EXPECT_TRUE(a.rfc2217);
+    EXPECT_EQ(a.rechner, "geraete-server.lab");
+    EXPECT_EQ(a.port, 4001);
+    ASSERT_TRUE(Rs232_NetzadresseLesen("tcp://[::1]:7", &a));
+    EXPECT_FALSE(a.rfc2217);
+    EXPECT_EQ(a.rechner, "::1");
+    for (const char* falsch : {"tcp://host", "tcp://host:0", "tcp://host:65536", "tcp://:4001",
+                               "tcp://host:4001/x", "tcp://u@host:4001", "udp://host:4001", "/dev/ttyUSB0"})
+        EXPECT_FALSE(Rs232_NetzadresseLesen(falsch, &a)) << falsch;
+    EXPECT_TRUE(Rs232_IstNetzadresse("tcp://host"));
+    EXPECT_FALSE(Rs232_IstNetzadresse("/dev/tcp://x"));
+
+    const char daten[] = {'#', '\xFF', '1', '\xFF', '\xFF'};
+    EXPECT_EQ(Rfc2217_Maskieren(daten, 5), bytes({'#', 255, 255, '1', 255, 255, 255, 255}));
+    EXPECT_EQ(Rfc2217_Eroeffnung(), bytes({255, 251, 0, 255, 253, 0, 255, 251, 44}));
+    // 9600 7O1; a baud rate with 0xFF in it is escaped inside the subnegotiation too.
+    EXPECT_EQ(Rfc2217_Einstellungen(9600, 7, RS232_PARITY_ODD, 1),
+              bytes({255, 250, 44,  1,  0, 0, 0x25, 0x80, 255, 240, 255, 250, 44, 2,   7,  255,
+                     240, 255, 250, 44, 3, 2, 255,  240,  255, 250, 44,  4,   1,  255, 240}));
+    EXPECT_EQ(Rfc2217_Einstellungen(0xFF, 8, RS232_PARITY_EVEN, 2).left(11),
+              bytes({255, 250, 44, 1, 0, 0, 0, 255, 255, 255, 240}));
+    EXPECT_EQ(Rfc2217_ErwarteteAntworten(9600, 7, RS232_PARITY_ODD, 1)[2].daten, bytes({103, 2}));
+
+    // What ser2net sends on connecting, with data around it, cut at every place: the same data and
+    // commands whatever the cut.
+    const QByteArray strom = bytes({'A', 255, 255, 255, 251, 3,   255, 254, 1,   255, 253, 44,   255, 250,
+                                    44,  101, 0,   0,   0,   255, 255, 255, 240, 255, 241, '\r', 'B'});
+    for (int schnitt = 0; schnitt <= strom.size(); ++schnitt) {
+        Rfc2217_Dekoder d;
+        QByteArray nutz;
+        std::vector<Telnetbefehl> befehle;
+        d.zufuehren(strom.constData(), schnitt, nutz, befehle);
+        d.zufuehren(strom.constData() + schnitt, static_cast<int>(strom.size()) - schnitt, nutz, befehle);
+        EXPECT_EQ(nutz, bytes({'A', 255, '\r', 'B'})) << schnitt;
+        ASSERT_EQ(befehle.size(), 4u) << schnitt;
+        EXPECT_EQ(befehle[0].verb, TELNET_WILL);
+        EXPECT_EQ(befehle[1].verb, TELNET_DONT);
+        EXPECT_EQ(befehle[2].option, TELNET_OPT_COM_PORT);
+        EXPECT_EQ(befehle[3].verb, TELNET_SB);
+        EXPECT_EQ(befehle[3].daten, bytes({101, 0, 0, 0, 255})) << schnitt;
+    }
+    // Answers: suppress go-ahead taken, echo refused, what we asked for and refusals left alone.
+    EXPECT_EQ(Rfc2217_Erwidern({TELNET_WILL, TELNET_OPT_SGA, {}}), bytes({255, 253, 3}));
+    EXPECT_EQ(Rfc2217_Erwidern({TELNET_WILL, TELNET_OPT_ECHO, {}}), bytes({255, 254, 1}));
+    EXPECT_EQ(Rfc2217_Erwidern({TELNET_DO, TELNET_OPT_ECHO, {}}), bytes({255, 252, 1}));
+    EXPECT_EQ(Rfc2217_Erwidern({TELNET_DO, TELNET_OPT_COM_PORT, {}}), QByteArray());
+    EXPECT_EQ(Rfc2217_Erwidern({TELNET_WILL, TELNET_OPT_BINARY, {}}), QByteArray());
+    EXPECT_EQ(Rfc2217_Erwidern({TELNET_DONT, TELNET_OPT_ECHO, {}}), QByteArray());
+}
 
 TEST(Rs232Pfad, OverrideThenEnvironmentThenDefault) {
     unsetenv("PLM1_COM3");
@@ -183,19 +246,22 @@ TEST_F(Rs232Portliste, StablePathAndDevicePortNumbers) {
     EXPECT_EQ(Rs232_Kurzname("/dev/pts/4"), "pts/4");
     EXPECT_EQ(Rs232_Kurzname("/dev/ttyS0"), "ttyS0");
 
-    const int a = Rs232_GeraeteportFuer(link);
-    const int b = Rs232_GeraeteportFuer(ordner + "/ttyUSB1");
+    EXPECT_EQ(Rs232_GeraeteportSuchen(link), 0) << "looking up gives no number";
+    EXPECT_EQ(Rs232_GeraeteportSuchen(link), 0);
+    const int a = Rs232_GeraeteportVergeben(link);
+    EXPECT_EQ(Rs232_GeraeteportSuchen(link), a);
+    const int b = Rs232_GeraeteportVergeben(ordner + "/ttyUSB1");
     EXPECT_EQ(a, RS232_ERSTER_GERAETEPORT);
     EXPECT_EQ(b, RS232_ERSTER_GERAETEPORT + 1);
-    EXPECT_EQ(Rs232_GeraeteportFuer(link), a) << "the same path keeps its number";
-    EXPECT_EQ(Rs232_GeraeteportFuer(""), 0);
+    EXPECT_EQ(Rs232_GeraeteportVergeben(link), a) << "the same path keeps its number";
+    EXPECT_EQ(Rs232_GeraeteportVergeben(""), 0);
     EXPECT_EQ(Rs232_StabilerPfadVon(a), link);
     EXPECT_EQ(Rs232_StabilerPfadVon(3), "");
     EXPECT_TRUE(Rs232_PortGueltig(a));
     EXPECT_FALSE(Rs232_PortGueltig(RS232_ERSTER_GERAETEPORT + 5)) << "no path, no port";
     for (int i = 2; i < RS232_MAX_GERAETEPORTE; ++i)
-        ASSERT_NE(Rs232_GeraeteportFuer(ordner + "/x" + std::to_string(i)), 0);
-    EXPECT_EQ(Rs232_GeraeteportFuer(ordner + "/eins-zu-viel"), 0) << "all numbers taken";
+        ASSERT_NE(Rs232_GeraeteportVergeben(ordner + "/x" + std::to_string(i)), 0);
+    EXPECT_EQ(Rs232_GeraeteportVergeben(ordner + "/eins-zu-viel"), 0) << "all numbers taken";
 }
 
 // A group is named only where joining it gives access: it may read and write the device, and it is not

@@ -6,10 +6,13 @@
 
 #include "valves/Konfig_Ports.h"
 
+#include "device/VkrCom_Userinterface.h"
 #include "platform/files/inifile.h"
 #include "platform/line/rs232.h"
 #include "platform/line/rs232_portliste.h"
+#include "platform/ui/ui_fragen.h"
 #include "sim/plm1sim_server.h"
+#include "tests/common/ser2net_server.h"
 
 #include <QComboBox>
 
@@ -55,6 +58,11 @@ class KonfigPorts : public KonfigBank {
         GetCtrlVal(konfigPanelHandle, ctrl, &w);
         return w;
     }
+    std::string textVon(int ctrl) {
+        std::string t;
+        GetCtrlVal(konfigPanelHandle, ctrl, &t);
+        return t;
+    }
     plm1sim::Server server;
 };
 
@@ -73,7 +81,7 @@ std::map<std::string, int> alteSchluessel(const std::string& text) {
 
 TEST_F(KonfigPorts, APortChosenByPathIsFoundAgainThroughTheSettingsFile) {
     // The operator chooses the unit's line (a pseudo-terminal: never reported, so listed once in use).
-    const int port = Rs232_GeraeteportFuer(server.pfad());
+    const int port = Rs232_GeraeteportVergeben(server.pfad());
     ASSERT_NE(port, 0);
     ASSERT_EQ(VkrCom_Open(3), FEHLER_OPEN_PLATTFORM) << "no COM 3 here";
     ASSERT_EQ(VkrCom_Open(port), KEIN_FEHLER);
@@ -138,7 +146,7 @@ TEST_F(KonfigPorts, AnAdapterThatIsGoneLeavesTheLineClosedWithTheOpenError) {
     // it is opened at the next start.
     (void)neuStarten("[konfig]\r\ncom = 0\r\ncompfad = /dev/serial/by-id/usb-weg\r\n");
     EXPECT_NE(geschrieben().find("compfad = /dev/serial/by-id/usb-weg\r\n"), std::string::npos);
-    ASSERT_EQ(VkrCom_Open(Rs232_GeraeteportFuer(server.pfad())), KEIN_FEHLER);
+    ASSERT_EQ(VkrCom_Open(Rs232_GeraeteportVergeben(server.pfad())), KEIN_FEHLER);
     ASSERT_EQ(VkrCom_Close(), KEIN_FEHLER);
     EXPECT_EQ(geschrieben().find("compfad = /dev/serial/by-id/usb-weg"), std::string::npos)
         << "once the operator chose another port";
@@ -156,11 +164,12 @@ TEST_F(KonfigPorts, TheSelectorOffersComPortsThenReportedPorts) {
         EXPECT_EQ(texte[n], "COM " + std::to_string(n));
     // What the system reports here follows, each once.
     const auto liste = Rs232_PortlisteBilden(Rs232_GemeldetePorts());
-    ASSERT_EQ(texte.size(), 1 + liste.size());
+    ASSERT_EQ(texte.size(), 1 + liste.size() + 1);
+    EXPECT_EQ(texte.back(), "Netzwerk\u2026") << "the last entry asks for a device server";
     for (std::size_t i = 8; i < liste.size(); ++i)
         EXPECT_EQ(texte[1 + i], Rs232_Anzeigename(liste[i]));
     // Choosing a port in the selector opens it; the rings name the device.
-    const int port = Rs232_GeraeteportFuer(server.pfad());
+    const int port = Rs232_GeraeteportVergeben(server.pfad());
     KonfigPorts_ListeAktualisieren(konfigPanelHandle, KONFIGPNL_COMPORT);
     ASSERT_EQ(VkrCom_Open(port), KEIN_FEHLER);
     KonfigPorts_ListeAktualisieren(konfigPanelHandle, KONFIGPNL_COMPORT);
@@ -176,6 +185,66 @@ TEST_F(KonfigPorts, TheSelectorOffersComPortsThenReportedPorts) {
     std::string name;
     GetCtrlAttribute(konfigPanelHandle, KONFIGPNL_COMPICTURERING, ATTR_LABEL_TEXT, &name);
     EXPECT_EQ(name, Rs232_Kurzname(server.pfad()));
+}
+
+TEST_F(KonfigPorts, ANetworkPortIsAskedForKeptLikeALocalPortAndFoundAgain) {
+    Ser2netServer ser2net;
+    ASSERT_TRUE(ser2net.starten(server.pfad(), true));
+    const std::string adresse = ser2net.adresse(true);
+    auto* auswahl = qobject_cast<QComboBox*>(UI_CtrlWidget(konfigPanelHandle, KONFIGPNL_COMPORT));
+    ASSERT_NE(auswahl, nullptr);
+    CtrlCallbackPtr cb = nullptr;
+    GetCtrlAttribute(konfigPanelHandle, KONFIGPNL_COMPORT, ATTR_CALLBACK_FUNCTION_POINTER, &cb);
+    ASSERT_NE(cb, nullptr);
+    const auto netzwerkWaehlen = [&](int antwort, const std::string& text) {
+        UI_EingabeabfangSetzen([&](const std::string&, std::string& a) {
+            a = text;
+            return antwort;
+        });
+        SetCtrlVal(konfigPanelHandle, KONFIGPNL_COMPORT, VKRCOM_PORT_NETZWERK);
+        cb(konfigPanelHandle, KONFIGPNL_COMPORT, EVENT_COMMIT, nullptr, 0, 0);
+        UI_EingabeabfangSetzen(nullptr);
+    };
+    // Cancelled, then no address: nothing opens, the selector shows "nicht geöffnet" again.
+    netzwerkWaehlen(0, adresse);
+    EXPECT_EQ(VkrCom_ComPortGet(), 0);
+    netzwerkWaehlen(1, "rfc2217://127.0.0.1");
+    EXPECT_EQ(VkrCom_ComPortGet(), 0);
+    EXPECT_EQ(wert(KONFIGPNL_COMPORT), 0);
+    ASSERT_EQ(popups.size(), 1u);
+    EXPECT_NE(popups[0].second.find("keine Adresse"), std::string::npos) << popups[0].second;
+
+    netzwerkWaehlen(1, adresse);
+    const int port = VkrCom_ComPortGet();
+    ASSERT_TRUE(Rs232_IstGeraeteport(port)) << textVon(KONFIGPNL_FEHLERSTRING);
+    EXPECT_EQ(Rs232_Geraetepfad(port), adresse);
+    EXPECT_EQ(auswahl->currentText().toStdString(), adresse);
+    std::string id;
+    ASSERT_EQ(VkrCom_AdresseSet('1'), 0);
+    EXPECT_EQ(VkrCom_IdAnzeigen(), KEIN_FEHLER);
+    GetCtrlVal(konfigPanelHandle, KONFIGPNL_ID, &id);
+    EXPECT_EQ(id, "VKR-PLM1-SIM");
+    // Kept like a local adapter, and opened again at the next start.
+    const std::string text = geschrieben();
+    EXPECT_NE(text.find("compfad = " + adresse + "\r\n"), std::string::npos) << text;
+    EXPECT_EQ(neuStarten(text), KEIN_FEHLER);
+    const int wieder = VkrCom_ComPortGet();
+    EXPECT_EQ(Rs232_Geraetepfad(wieder), adresse);
+    EXPECT_EQ(wert(KONFIGPNL_COMPORT), wieder) << "listed once, and shown";
+    const auto eintraege = [&] {
+        int mal = 0;
+        for (int i = 0; i < auswahl->count(); ++i)
+            mal += auswahl->itemText(i).toStdString() == adresse;
+        return mal;
+    };
+    EXPECT_EQ(eintraege(), 1);
+    // A server that is gone at the start: the start goes on, the reason is in the error display.
+    VkrCom_Zuruecksetzen();
+    ser2net.stoppen();
+    (void)neuStarten(text);
+    EXPECT_EQ(wert(KONFIGPNL_FEHLERNUMMER), FEHLER_OPEN_PLATTFORM);
+    EXPECT_NE(textVon(KONFIGPNL_FEHLERSTRING).find("abgelehnt"), std::string::npos)
+        << textVon(KONFIGPNL_FEHLERSTRING);
 }
 
 } // namespace

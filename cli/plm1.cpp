@@ -343,7 +343,7 @@ int ausfuehren(const Optionen& o, const Befehl& b) {
         }
     }
     Konfigarray_Initialisieren();
-    std::copy(std::begin(k.ventilarten), std::end(k.ventilarten), gVentilart);
+    std::copy(std::begin(k.ventilarten), std::end(k.ventilarten), gKonfig);
     k.args = o.args;
     k.funktionswort = b.funktionswort;
     // The files a command names are checked before the port is opened and locked.

@@ -64,7 +64,7 @@ Fehlercode KonfigDatei_LadenAus(const std::string& pfad) {
     const Fehlercode f = KonfigDatei_BildAuswerten(bild.data(), static_cast<int>(bild.size()), arten);
     if (f != KEIN_FEHLER) return f;
     for (int i = 0; i < ANZAHL_VENTILE; ++i)
-        gVentilart[i] = arten[i];
+        gKonfig[i] = arten[i];
     gPfad = pfad;
     return KEIN_FEHLER;
 }

@@ -11,11 +11,11 @@ constexpr int KONFIGDATEI_GROESSE = 124;
 void KonfigDatei_DateinameZuruecksetzen();
 [[nodiscard]] Fehlercode KonfigDatei_Speichern();
 [[nodiscard]] Fehlercode KonfigDatei_Laden();
-// The same without the dialog: gVentilart to / from the file at `pfad`.
+// The same without the dialog: gKonfig to / from the file at `pfad`.
 [[nodiscard]] Fehlercode KonfigDatei_SpeichernNach(const std::string& pfad);
 [[nodiscard]] Fehlercode KonfigDatei_LadenAus(const std::string& pfad);
 
-// Image of gVentilart and gVentilartAuswahl; and checking an image of `laenge` bytes, taking its valve kinds
+// Image of gKonfig and gKonfigAuswahl; and checking an image of `laenge` bytes, taking its valve kinds
 // into arten on success (codes of the load: -304705, -302706, -303707).
 void KonfigDatei_BildErstellen(unsigned char bild[KONFIGDATEI_GROESSE]);
 [[nodiscard]] Fehlercode KonfigDatei_BildAuswerten(const unsigned char* bild, int laenge, Ventilarten& arten);

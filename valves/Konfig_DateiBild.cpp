@@ -18,8 +18,8 @@ void KonfigDatei_BildErstellen(unsigned char bild[KONFIGDATEI_GROESSE]) {
     std::memset(bild, 0, KONFIGDATEI_GROESSE);
     DateiKopf_Schreiben(bild, DATEIART, DATEI_VERSION);
     for (int i = 0; i < ANZAHL_VENTILE; ++i) {
-        le32_setzen(bild + VERSATZ_ARTEN + 4 * i, gVentilart[i]);
-        le32_setzen(bild + VERSATZ_AUSWAHL + 4 * i, gVentilartAuswahl[i]);
+        le32_setzen(bild + VERSATZ_ARTEN + 4 * i, gKonfig[i]);
+        le32_setzen(bild + VERSATZ_AUSWAHL + 4 * i, gKonfigAuswahl[i]);
     }
 }
 

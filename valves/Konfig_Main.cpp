@@ -119,9 +119,9 @@ void KonfigMain_DisplayPanel(int fromPanel) {
 
 Fehlercode KonfigMain_ReadIni(IniText ini) {
     Ventilarten arten;
-    std::copy_n(gVentilart, ANZAHL_VENTILE, arten);
+    std::copy_n(gKonfig, ANZAHL_VENTILE, arten);
     Fehlercode ersterFehler = Konfigarray_IniLesen(ini, arten);
-    std::copy_n(arten, ANZAHL_VENTILE, gVentilart);
+    std::copy_n(arten, ANZAHL_VENTILE, gKonfig);
     KonfigGui_ArrayToGui();
 
     const VkrComEinstellungen e = VkrCom_EinstellungenLesen(ini);
@@ -150,7 +150,7 @@ void KonfigMain_WriteIni(IniText ini) {
     for (int i = 0; i < ANZAHL_VENTILE; ++i) {
         char schluessel[8];
         std::snprintf(schluessel, sizeof schluessel, "v%d", i + 1);
-        (void)Ini_PutInt(ini, INI_SEKTION, schluessel, gVentilart[i]);
+        (void)Ini_PutInt(ini, INI_SEKTION, schluessel, gKonfig[i]);
     }
     // A port whose adapter was absent stays configured as long as the operator asked for no other one.
     (void)Ini_PutInt(ini, INI_SEKTION, "com", VkrCom_ZuSpeichernderPort(gEingestellterPort));

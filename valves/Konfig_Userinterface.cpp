@@ -26,20 +26,20 @@ void eintraegeSetzen(int ctrl, int art) {
 
 void KonfigGui_Initialisieren() {
     for (int i = 0; i < ANZAHL_VENTILE; ++i)
-        eintraegeSetzen(gVentilartAuswahl[i], VENTILART_NC);
+        eintraegeSetzen(gKonfigAuswahl[i], VENTILART_NC);
 }
 
 void KonfigGui_ArrayToGui() {
     if (konfigPanelHandle <= 0) return;
     for (int i = 0; i < ANZAHL_VENTILE; ++i) {
-        const int ctrl = gVentilartAuswahl[i];
-        eintraegeSetzen(ctrl, gVentilart[i]);
-        SetCtrlVal(konfigPanelHandle, ctrl, gVentilart[i]);
+        const int ctrl = gKonfigAuswahl[i];
+        eintraegeSetzen(ctrl, gKonfig[i]);
+        SetCtrlVal(konfigPanelHandle, ctrl, gKonfig[i]);
     }
 }
 
 void KonfigGui_GuiToArray() {
     if (konfigPanelHandle <= 0) return;
     for (int i = 0; i < ANZAHL_VENTILE; ++i)
-        GetCtrlVal(konfigPanelHandle, gVentilartAuswahl[i], &gVentilart[i]);
+        GetCtrlVal(konfigPanelHandle, gKonfigAuswahl[i], &gKonfig[i]);
 }

@@ -8,8 +8,8 @@
 #include <string>
 
 // Built-in state before any window exists: every valve normally closed.
-Ventilarten gVentilart = {2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2};
-int gVentilartAuswahl[ANZAHL_VENTILE] = {3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13};
+Ventilarten gKonfig = {2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2};
+int gKonfigAuswahl[ANZAHL_VENTILE] = {3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13};
 
 namespace {
 bool ventilGueltig(int ventil) {
@@ -19,17 +19,17 @@ bool ventilGueltig(int ventil) {
 
 void Konfigarray_Initialisieren() {
     for (int i = 0; i < ANZAHL_VENTILE; ++i) {
-        gVentilart[i] = VENTILART_NC;
-        gVentilartAuswahl[i] = KONFIGPNL_VENTILART1 + i;
+        gKonfig[i] = VENTILART_NC;
+        gKonfigAuswahl[i] = KONFIGPNL_VENTILART1 + i;
     }
 }
 
 int KonfigMain_VentilVorhanden(int ventil) {
-    return ventilGueltig(ventil) && gVentilart[ventil] != VENTILART_NV;
+    return ventilGueltig(ventil) && gKonfig[ventil] != VENTILART_NV;
 }
 
 int KonfigMain_VentilIstNO(int ventil) {
-    return ventilGueltig(ventil) && gVentilart[ventil] == VENTILART_NO;
+    return ventilGueltig(ventil) && gKonfig[ventil] == VENTILART_NO;
 }
 
 void KonfigMain_VentilartenHolen(Ventilarten& arten) {

@@ -5,8 +5,8 @@
 #include "platform/files/inifile.h"
 #include "valves/Ventilarten.h"
 
-extern Ventilarten gVentilart;                // kind of valve i (0 n.v., 1 NO, 2 NC)
-extern int gVentilartAuswahl[ANZAHL_VENTILE]; // control id of valve i's selector in the settings window
+extern Ventilarten gKonfig;                // kind of valve i (0 n.v., 1 NO, 2 NC)
+extern int gKonfigAuswahl[ANZAHL_VENTILE]; // control id of valve i's selector in the settings window
 
 void Konfigarray_Initialisieren();
 

@@ -24,7 +24,7 @@ inline bool Bench_UnitAnschliessen(plm1sim::Server& server, int port) {
         return false;
     }
     for (int v = 0; v < 11; ++v)
-        gVentilart[v] = 2;
+        gKonfig[v] = 2;
     return true;
 }
 

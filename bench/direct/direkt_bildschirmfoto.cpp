@@ -35,9 +35,9 @@ int main(int argc, char** argv) {
     Rs232_GeraetepfadSetzen(1, server.pfad());
     GemFunc_Initialisieren();
     Konfigarray_Initialisieren();
-    gVentilart[9] = VENTILART_NV; // a unit without valves 10 and 11
-    gVentilart[10] = VENTILART_NV;
-    gVentilart[2] = VENTILART_NO;
+    gKonfig[9] = VENTILART_NV; // a unit without valves 10 and 11
+    gKonfig[10] = VENTILART_NV;
+    gKonfig[2] = VENTILART_NO;
     if (DirektMain_Initialisieren() != 0) return 1;
     const int panel = gDirektPanelHandle;
     SetCtrlAttribute(panel, DIREKTPNL_TIMER, ATTR_ENABLED, 0);

@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     }
     Konfigarray_Initialisieren();
     for (int i = 0; i < ANZAHL_VENTILE; ++i)
-        gVentilart[i] = arten[i];
+        gKonfig[i] = arten[i];
     unsigned char neu[KONFIGDATEI_GROESSE];
     KonfigDatei_BildErstellen(neu);
     Ventilarten wieder;

@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < KURVENSATZ_KOPFGROESSE + 1) return 0;
     // The first byte picks the valve kinds, two bits per valve (3 counts as "NC").
     for (int v = 0; v < ANZAHL_VENTILE; ++v)
-        gVentilart[v] = ((data[0] >> (v % 4 * 2)) & 3) % 3;
+        gKonfig[v] = ((data[0] >> (v % 4 * 2)) & 3) % 3;
     ++data;
     --size;
     if (KurvenCom_KopfAuswerten(data) == KEIN_FEHLER) {

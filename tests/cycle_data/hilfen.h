@@ -20,7 +20,7 @@ namespace zyklus_test {
 
 inline void ventilartenSetzen(const std::array<int, 11>& arten) {
     for (int v = 0; v < 11; ++v)
-        gVentilart[v] = arten[v];
+        gKonfig[v] = arten[v];
 }
 inline void alleVentileNC() {
     ventilartenSetzen({2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2});

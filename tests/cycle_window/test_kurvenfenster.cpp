@@ -239,7 +239,7 @@ TEST_F(KurvenFenster, MenuBarAndCallbacksFromTheResource) {
 
 TEST_F(KurvenFenster, AbsentValvesAreHiddenAndKeepTheirCurves) {
     gKurven[4].values[3] = 1; // valve 3
-    gVentilart[2] = 0;        // valve 3 not fitted
+    gKonfig[2] = 0;           // valve 3 not fitted
     KurvenMain_KonfigUebernehmen();
     EXPECT_EQ(attribut(KURVPANEL_CANVAS_V3, ATTR_VISIBLE), 0);
     EXPECT_EQ(attribut(KURVPANEL_CANVAS_V3 + CANVAS_NAMENSLABEL_VERSATZ, ATTR_VISIBLE), 0); // "V3"
@@ -249,7 +249,7 @@ TEST_F(KurvenFenster, AbsentValvesAreHiddenAndKeepTheirCurves) {
     EXPECT_EQ(gKurvenCanvas[4].visible, 0);
     EXPECT_EQ(attribut(KURVPANEL_CANVAS_V2, ATTR_VISIBLE), 1);
     EXPECT_EQ(gKurven[4].values[3], 1);
-    gVentilart[2] = 2;
+    gKonfig[2] = 2;
     KurvenMain_KonfigUebernehmen();
     EXPECT_EQ(attribut(KURVPANEL_CANVAS_V3, ATTR_VISIBLE), 1);
     EXPECT_EQ(attribut(KURVPANEL_CANVAS_V3 + CANVAS_NAMENSLABEL_VERSATZ, ATTR_VISIBLE), 1);

@@ -113,9 +113,9 @@ TEST(DirektFenster, NurVorhandeneVentileSindSichtbar) {
     const int panel = DirektTest_Panel();
     ASSERT_GT(panel, 0);
     Konfigarray_Initialisieren();
-    gVentilart[1] = VENTILART_NV;
-    gVentilart[10] = VENTILART_NV;
-    gVentilart[4] = VENTILART_NO;
+    gKonfig[1] = VENTILART_NV;
+    gKonfig[10] = VENTILART_NV;
+    gKonfig[4] = VENTILART_NO;
     DirektMain_KonfigUebernehmen();
     for (int i = 0; i < 11; ++i) {
         int sichtbar = -1;

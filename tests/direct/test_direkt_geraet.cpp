@@ -35,7 +35,7 @@ Zeilen verbunden(Zeilen a, const Zeilen& b) {
 void ventilarten(std::initializer_list<int> arten) {
     int i = 0;
     for (int a : arten)
-        gVentilart[i++] = a;
+        gKonfig[i++] = a;
 }
 
 } // namespace
@@ -119,7 +119,7 @@ TEST(DirektVentilmaske, FitNoUndNichtVorhandenBestimmenDieBits) {
     for (const Fall& f : faelle) {
         DirektArrays a{};
         for (int i = 0; i < 11; ++i) {
-            gVentilart[i] = f.arten[i];
+            gKonfig[i] = f.arten[i];
             a.ventil[i] = f.ventil[i];
         }
         EXPECT_EQ(DirektCom_Ventilmaske(a), f.maske) << f.name;

@@ -51,7 +51,7 @@ class TastenComTest : public ::testing::Test {
 
     static void arten(Ventilarten& a) {
         for (int j = 0; j < ANZAHL_VENTILE; ++j)
-            a[j] = gVentilart[j];
+            a[j] = gKonfig[j];
     }
     static std::vector<std::uint8_t> erwartet(const TastenTabelle& t, bool invertiert) {
         Ventilarten a;
@@ -81,8 +81,8 @@ TastenTabelle beispiel() {
 }
 
 TEST_F(TastenComTest, UploadWritesThePlainThenTheInvertedCopy) {
-    gVentilart[1] = VENTILART_NO;
-    gVentilart[4] = VENTILART_NV;
+    gKonfig[1] = VENTILART_NO;
+    gKonfig[4] = VENTILART_NV;
     gTaste = beispiel();
     bus().protokollLeeren();
     std::vector<std::vector<int>> dialoge; // percentages shown per progress dialog
@@ -128,7 +128,7 @@ TEST_F(TastenComTest, NoInvertedCopyAfterAFailedPlainWrite) {
 }
 
 TEST_F(TastenComTest, DownloadDecodesTheUnitsKeys) {
-    gVentilart[2] = VENTILART_NO;
+    gKonfig[2] = VENTILART_NO;
     const TastenTabelle quelle = beispiel();
     bus().speicherSetzen('1', 0x0000, erwartet(quelle, false));
     ASSERT_EQ(TastenCom_Plm1Download(), 0);

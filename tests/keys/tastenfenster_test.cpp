@@ -309,7 +309,7 @@ TEST_F(TastenFensterTest, HiddenValvesKeepTheirValues) {
     for (int n = 0; n < TASTEN_ANZAHL; ++n)
         gTaste[n][TASTE_VENTIL1 + 3] = 1;
     TastenGui_ArrayToGui();
-    gVentilart[3] = VENTILART_NV;
+    gKonfig[3] = VENTILART_NV;
     TastenMain_KonfigUebernehmen();
     for (int n = 0; n < TASTEN_ANZAHL; ++n) {
         EXPECT_EQ(attribut(n, TASTE_VENTIL1 + 3, ATTR_VISIBLE), 0) << n;
@@ -328,7 +328,7 @@ TEST_F(TastenFensterTest, HiddenValvesKeepTheirValues) {
     const std::vector<unsigned char> d = testdatei::bytesLesen(antwort);
     ASSERT_EQ(d.size(), 720u);
     EXPECT_EQ(le32_lesen(&d[36 + 76 * 8 + 4 * 3]), 1);
-    gVentilart[3] = VENTILART_NC;
+    gKonfig[3] = VENTILART_NC;
     TastenMain_KonfigUebernehmen();
     EXPECT_EQ(attribut(8, TASTE_VENTIL1 + 3, ATTR_VISIBLE), 1);
     GetCtrlAttribute(panel, TASTPANEL_VENTILNAME4, ATTR_VISIBLE, &sichtbar);

@@ -264,7 +264,7 @@ TEST_F(Start, StartUndEndeLassenJedeZeileStehen) {
         const char* genannt;                  // named in the popup's text
         std::function<bool()> voreinstellung; // the program runs on its built-in value
     };
-    const auto valve3 = [] { return gVentilart[2] == 2; };
+    const auto valve3 = [] { return gKonfig[2] == 2; };
     const auto adresse1 = [] { return VkrCom_AdresseGet() == '1'; };
     const Fall faelle[] = {
         {"unbekannter Schluessel", nullptr, "farbe = blau\r\n", nullptr, nullptr, nullptr},

@@ -30,8 +30,8 @@ std::vector<unsigned char> erwartetesBild(const std::vector<int>& arten, int ver
 class KonfigDatei : public KonfigBank {};
 
 TEST_F(KonfigDatei, SpeichernSchreibt124BytesMitDenSelektorKennungen) {
-    gVentilart[0] = 0;
-    gVentilart[1] = 1;
+    gKonfig[0] = 0;
+    gKonfig[1] = 1;
     KonfigGui_ArrayToGui();
     antwort = pfad("ventile.plc");
     menu("Speichern unter...");
@@ -77,7 +77,7 @@ TEST_F(KonfigDatei, LadenNimmtDieArtenUndUebergehtDieKennungen) {
     GetCtrlVal(konfigPanelHandle, KONFIGPNL_VENTILART2, &wert);
     EXPECT_EQ(wert, 0);
     // The file's own numbers are not taken over as selector identifiers.
-    EXPECT_EQ(gVentilartAuswahl[0], KONFIGPNL_VENTILART1);
+    EXPECT_EQ(gKonfigAuswahl[0], KONFIGPNL_VENTILART1);
 }
 
 TEST_F(KonfigDatei, FehlerhafteDateienAendernNichts) {

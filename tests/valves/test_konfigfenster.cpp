@@ -15,7 +15,7 @@ int gEmpfangen = 0;
 std::vector<int> gGesehen; // valve kinds when the key window was told
 void tastenEmpfaenger() {
     ++gEmpfangen;
-    gGesehen.assign(gVentilart, gVentilart + 11);
+    gGesehen.assign(gKonfig, gKonfig + 11);
 }
 
 std::map<std::string, int> vollstaendig() {
@@ -116,8 +116,8 @@ TEST_F(KonfigFenster, NichtZuOeffnenderPortImAbschnittWirdAngezeigt) {
 }
 
 TEST_F(KonfigFenster, AbschnittKonfigSchreiben) {
-    gVentilart[3] = 0;
-    gVentilart[4] = 1;
+    gKonfig[3] = 0;
+    gKonfig[4] = 1;
     ASSERT_EQ(VkrCom_LastComPortSet(6), 0);
     ASSERT_EQ(VkrCom_AdresseSet('7'), 0);
     IniText ini = Ini_New(1);
@@ -164,14 +164,14 @@ TEST_F(KonfigFenster, AuswahlAenderungGehtSofortAnAlleFenster) {
     EXPECT_EQ(popups.size(), 1u);
 
     // A kind outside 0..2 (from a *.plc file) is shown as its own item and survives a commit elsewhere.
-    gVentilart[5] = 7;
+    gKonfig[5] = 7;
     KonfigGui_ArrayToGui();
     int gezeigt = -1;
     GetCtrlVal(konfigPanelHandle, KONFIGPNL_VENTILART6, &gezeigt);
     EXPECT_EQ(gezeigt, 7);
     cb(konfigPanelHandle, KONFIGPNL_VENTILART3, EVENT_COMMIT, nullptr, 0, 0);
-    EXPECT_EQ(gVentilart[5], 7);
-    gVentilart[5] = VENTILART_NC;
+    EXPECT_EQ(gKonfig[5], 7);
+    gKonfig[5] = VENTILART_NC;
     KonfigGui_ArrayToGui();
     GetCtrlVal(konfigPanelHandle, KONFIGPNL_VENTILART6, &gezeigt);
     EXPECT_EQ(gezeigt, VENTILART_NC);

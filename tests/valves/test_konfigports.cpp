@@ -87,7 +87,7 @@ TEST_F(KonfigPorts, APortChosenByPathIsFoundAgainThroughTheSettingsFile) {
     ASSERT_EQ(VkrCom_Open(port), KEIN_FEHLER);
     ASSERT_EQ(VkrCom_Close(), KEIN_FEHLER);
     ASSERT_EQ(VkrCom_Umschalten(), KEIN_FEHLER);
-    gVentilart[4] = VENTILART_NO;
+    gKonfig[4] = VENTILART_NO;
     ASSERT_EQ(VkrCom_AdresseSet('5'), 0);
     const std::string text = geschrieben();
     EXPECT_NE(text.find("compfad = " + server.pfad() + "\r\n"), std::string::npos) << text;

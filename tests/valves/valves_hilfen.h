@@ -64,7 +64,7 @@ class KonfigBank : public ::testing::Test {
         FAIL() << "no menu item " << text;
     }
 
-    std::vector<int> arten() const { return std::vector<int>(gVentilart, gVentilart + 11); }
+    std::vector<int> arten() const { return std::vector<int>(gKonfig, gKonfig + 11); }
 
     QTemporaryDir verzeichnis;
     std::string antwort; // path the file dialog returns, empty: cancel

@@ -3,6 +3,7 @@
 // report of its result in the error controls; shared by the key table and the cycle.
 
 #include "errors/VKR_Fehlercodes.h"
+#include "platform/sprache/textmarke.h"
 
 #include <string>
 

@@ -2,10 +2,10 @@
 
 #include "valves/Konfig_Sprache.h"
 
+#include "platform/files/einstellungsdatei.h"
 #include "platform/sprache/sprache.h"
 #include "platform/ui/ui.h"
 #include "resources/Plm1SteuerungGui.h"
-#include "shell/Plm1_Einstellungsdatei.h"
 
 namespace {
 

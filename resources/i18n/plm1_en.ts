@@ -614,10 +614,6 @@ Suchen Sie die Geräte zuerst im Fenster &quot;PLM-1 Einstellungen&quot;.</sourc
 Search for the devices first in the window &quot;PLM-1 Settings&quot;.</translation>
     </message>
     <message>
-        <source>ok</source>
-        <translation>ok</translation>
-    </message>
-    <message>
         <source>Nach dem Senden prüfen</source>
         <translation>Check after sending</translation>
     </message>
@@ -744,54 +740,6 @@ NO = normally open
 NC = normally closed</translation>
     </message>
     <message>
-        <source>Aufruf: plm1 [--port N|GERAET] [--address A] [--valves DATEI.plc] [--trace DATEI] BEFEHL ...
-  --port N       COM N (1..8), oder ein serielles Gerät: Name (ttyUSB0) oder Pfad
-                 (auch der feste Pfad /dev/serial/by-id/..., siehe ports)
-  --address A    Geräteadresse 1..9; &amp; für alle nur bei set, start, pause, stop, write-mem
-                 und Uploads ohne --verify; mehrere Geräte nacheinander: 1,3,5
-                 (für cycle upload, keys upload, id, start, stop, pause; eine Zeile je Gerät)
-  --valves DATEI Ventilarten aus einer *.plc-Datei
-  --trace DATEI  jedes Byte auf der Leitung mit Zeit in DATEI protokollieren
-  --help, -h     diese Hilfe
-  --version      Version ausgeben
-Befehle:
-  ports                   serielle Schnittstellen auflisten (Name, fester Pfad, Beschreibung, USB-IDs)
-  id                      Kennung des Geräts lesen
-  scan                    Adressen 1 bis 9 absuchen
-  get WORT                Parameter lesen (pumpe1, druckhigh1, istdruck1, status, ventil3, ...)
-  set WORT WERT           Parameter schreiben (alleventile auch als 0x-Hex)
-  start | pause | stop    Zyklus starten, anhalten, beenden
-  read-mem START GROESSE  1..64 Bytes des Gerätespeichers lesen
-  write-mem START HEX     0..64 Bytes (Hex-Ziffernpaare) in den Gerätespeicher schreiben
-  keys upload [--verify] DATEI.plt | keys download [--force] DATEI.plt
-  cycle upload [--verify] DATEI.plk | cycle download DATEI.plk
-  monitor [--interval S] [--count N] [--out FILE]
-</source>
-        <translation>Usage: plm1 [--port N|DEVICE] [--address A] [--valves FILE.plc] [--trace FILE] COMMAND ...
-  --port N       COM N (1..8), or a serial device: name (ttyUSB0) or path
-                 (also the stable path /dev/serial/by-id/..., see ports)
-  --address A    device address 1..9; &amp; for all only with set, start, pause, stop, write-mem
-                 and uploads without --verify; several devices in turn: 1,3,5
-                 (for cycle upload, keys upload, id, start, stop, pause; one line per device)
-  --valves FILE  valve types from a *.plc file
-  --trace FILE   log every byte on the line with its time to FILE
-  --help, -h     this help
-  --version      print the version
-Commands:
-  ports                   list the serial ports (name, stable path, description, USB IDs)
-  id                      read the device&apos;s identification
-  scan                    search the addresses 1 to 9
-  get WORD                read a parameter (pumpe1, druckhigh1, istdruck1, status, ventil3, ...)
-  set WORD VALUE          write a parameter (alleventile also as 0x hex)
-  start | pause | stop    start, pause, stop the cycle
-  read-mem START SIZE     read 1..64 bytes of the device memory
-  write-mem START HEX     write 0..64 bytes (pairs of hex digits) into the device memory
-  keys upload [--verify] FILE.plt | keys download [--force] FILE.plt
-  cycle upload [--verify] FILE.plk | cycle download FILE.plk
-  monitor [--interval S] [--count N] [--out FILE]
-</translation>
-    </message>
-    <message>
         <source>unerwarteter Fehler</source>
         <translation>unexpected error</translation>
     </message>
@@ -818,6 +766,114 @@ Commands:
     <message>
         <source>Öffnen</source>
         <translation>Open</translation>
+    </message>
+    <message>
+        <source>Aufruf: plm1 [--port N|GERAET] [--address A] [--valves DATEI.plc] [--trace DATEI] BEFEHL ...
+  --port N       COM N (1..8), oder ein serielles Gerät: Name (ttyUSB0) oder Pfad
+                 (auch der feste Pfad /dev/serial/by-id/..., siehe ports), oder ein
+                 Geräteserver im Netzwerk: tcp://RECHNER:PORT, rfc2217://RECHNER:PORT
+  --address A    Geräteadresse 1..9; &amp; für alle nur bei set, start, pause, stop, write-mem
+                 und Uploads ohne --verify; mehrere Geräte nacheinander: 1,3,5
+                 (für cycle upload, keys upload, id, start, stop, pause; eine Zeile je Gerät)
+  --valves DATEI Ventilarten aus einer *.plc-Datei
+  --trace DATEI  jedes Byte auf der Leitung mit Zeit in DATEI protokollieren
+  --help, -h     diese Hilfe
+  --version      Version ausgeben
+Befehle:
+</source>
+        <translation>Usage: plm1 [--port N|DEVICE] [--address A] [--valves FILE.plc] [--trace FILE] COMMAND ...
+  --port N       COM N (1..8), or a serial device: name (ttyUSB0) or path
+                 (also the stable path /dev/serial/by-id/..., see ports), or a
+                 device server on the network: tcp://HOST:PORT, rfc2217://HOST:PORT
+  --address A    device address 1..9; &amp; for all only with set, start, pause, stop, write-mem
+                 and uploads without --verify; several devices in turn: 1,3,5
+                 (for cycle upload, keys upload, id, start, stop, pause; one line per device)
+  --valves FILE  valve types from a *.plc file
+  --trace FILE   log every byte on the line with its time to FILE
+  --help, -h     this help
+  --version      print the version
+Commands:
+</translation>
+    </message>
+    <message>
+        <source>serielle Schnittstellen auflisten (Name, fester Pfad, Beschreibung, USB-IDs)</source>
+        <translation>list the serial ports (name, stable path, description, USB IDs)</translation>
+    </message>
+    <message>
+        <source>Kennung des Geräts lesen</source>
+        <translation>read the device&apos;s identification</translation>
+    </message>
+    <message>
+        <source>Adressen 1 bis 9 absuchen</source>
+        <translation>search the addresses 1 to 9</translation>
+    </message>
+    <message>
+        <source>get WORT</source>
+        <translation>get WORD</translation>
+    </message>
+    <message>
+        <source>Parameter lesen (pumpe1, druckhigh1, istdruck1, status, ventil3, ...)</source>
+        <translation>read a parameter (pumpe1, druckhigh1, istdruck1, status, ventil3, ...)</translation>
+    </message>
+    <message>
+        <source>set WORT WERT</source>
+        <translation>set WORD VALUE</translation>
+    </message>
+    <message>
+        <source>Parameter schreiben (alleventile auch als 0x-Hex)</source>
+        <translation>write a parameter (alleventile also as 0x hex)</translation>
+    </message>
+    <message>
+        <source>Zyklus starten, anhalten, beenden</source>
+        <translation>start, pause, stop the cycle</translation>
+    </message>
+    <message>
+        <source>read-mem START GROESSE</source>
+        <translation>read-mem START SIZE</translation>
+    </message>
+    <message>
+        <source>1..64 Bytes des Gerätespeichers lesen</source>
+        <translation>read 1..64 bytes of the device memory</translation>
+    </message>
+    <message>
+        <source>write-mem START HEX</source>
+        <translation>write-mem START HEX</translation>
+    </message>
+    <message>
+        <source>0..64 Bytes (Hex-Ziffernpaare) in den Gerätespeicher schreiben</source>
+        <translation>write 0..64 bytes (pairs of hex digits) into the device memory</translation>
+    </message>
+    <message>
+        <source>keys upload [--verify] DATEI.plt | keys download [--force] DATEI.plt</source>
+        <translation>keys upload [--verify] FILE.plt | keys download [--force] FILE.plt</translation>
+    </message>
+    <message>
+        <source>cycle upload [--verify] DATEI.plk | cycle download DATEI.plk</source>
+        <translation>cycle upload [--verify] FILE.plk | cycle download FILE.plk</translation>
+    </message>
+    <message>
+        <source>monitor [--interval S] [--count N] [--out FILE]</source>
+        <translation>monitor [--interval S] [--count N] [--out FILE]</translation>
+    </message>
+    <message>
+        <source>Netzwerk</source>
+        <translation>Network</translation>
+    </message>
+    <message>
+        <source>Adresse des Geräteservers (tcp://RECHNER:PORT oder rfc2217://RECHNER:PORT):</source>
+        <translation>Address of the device server (tcp://HOST:PORT or rfc2217://HOST:PORT):</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; ist keine Adresse der Form tcp://RECHNER:PORT oder rfc2217://RECHNER:PORT</source>
+        <translation>&quot;%1&quot; is not an address of the form tcp://HOST:PORT or rfc2217://HOST:PORT</translation>
+    </message>
+    <message>
+        <source>Keine Portnummer mehr frei</source>
+        <translation>No port number left</translation>
+    </message>
+    <message>
+        <source>Netzwerk…</source>
+        <translation>Network…</translation>
     </message>
 </context>
 </TS>

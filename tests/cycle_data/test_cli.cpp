@@ -117,7 +117,7 @@ TEST_F(ZyklusCli, HochUndWiederHerunterladen) {
 
 TEST_F(ZyklusCli, SechshundertSchritteGeprueftUeberEinenGeraeteserver) {
     const Bytes a = plk(600);
-    schreiben(dir / "a.plk", a);
+    bytesSchreiben(dir / "a.plk", a);
     for (const bool rfc2217 : {false, true}) {
         Ser2netServer ser2net;
         ASSERT_TRUE(ser2net.starten(server.pfad(), rfc2217));
@@ -125,10 +125,10 @@ TEST_F(ZyklusCli, SechshundertSchritteGeprueftUeberEinenGeraeteserver) {
         server.bus().speicherSetzen('1', 0x0400, std::vector<uint8_t>(6, 0));
         Lauf l = plm1({"upload", "--verify", "a.plk"});
         EXPECT_EQ(l.exitCode, 0) << port << ": " << l.fehler;
-        EXPECT_EQ(l.ausgabe, "geprüft\n") << port;
+        EXPECT_EQ(l.aus, "geprüft\n") << port;
         l = plm1({"download", "b.plk"});
         EXPECT_EQ(l.exitCode, 0) << port << ": " << l.fehler;
-        EXPECT_EQ(lesen(dir / "b.plk"), a) << port;
+        EXPECT_EQ(bytesLesen(dir / "b.plk"), a) << port;
     }
 }
 

@@ -3,9 +3,7 @@
 
 find_program(CCACHE_PROGRAM ccache)
 if(CCACHE_PROGRAM)
-    # Precompiled headers are cached only when ccache ignores the macros and time stamps they carry.
-    set(CMAKE_CXX_COMPILER_LAUNCHER ${CMAKE_COMMAND} -E env CCACHE_SLOPPINESS=pch_defines,time_macros
-                                    ${CCACHE_PROGRAM})
+    set(CMAKE_CXX_COMPILER_LAUNCHER ${CCACHE_PROGRAM})
 endif()
 
 if(PLM1_FUZZ AND NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")

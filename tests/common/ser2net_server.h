@@ -44,8 +44,8 @@ class Ser2netServer {
         {
             std::ofstream f(yaml);
             f << "connection: &plm1\n"
-              << "  accepter: " << (rfc2217 ? "telnet(rfc2217),tcp(nodelay)," : "tcp(nodelay),") << "127.0.0.1," << port_
-              << "\n"
+              << "  accepter: " << (rfc2217 ? "telnet(rfc2217),tcp(nodelay)," : "tcp(nodelay),")
+              << "127.0.0.1," << port_ << "\n"
               << "  connector: serialdev," << serielleSeite << "," << einstellung << ",local\n"
               << "  options:\n    kickolduser: true\n    chardelay: false\n"
               << "admin:\n  accepter: tcp,127.0.0.1," << steuerport_ << "\n";

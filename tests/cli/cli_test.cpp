@@ -6,6 +6,7 @@
 #include "plm1_version.h"
 
 #include "tests/common/programmlauf.h"
+#include "tests/common/ser2net_server.h"
 #include "tests/common/testdatei.h"
 
 #include <chrono>
@@ -77,6 +78,16 @@ TEST_F(Plm1Cli, SucheFindetZweiEinheiten) {
     ASSERT_TRUE(server.starten({plm1sim::Einheit{'2', "VKR-PLM1-A"}, plm1sim::Einheit{'5', "FREMD-X"}}));
     EXPECT_EQ(erfolgreich({"scan"}).aus, "2 VKR-PLM1-A\n5 FREMD-X\n");
     EXPECT_EQ(server.bus().empfangeneZeilen().size(), 9u);
+    // Behind a device server the search finds the same units.
+    for (const bool rfc2217 : {false, true}) {
+        Ser2netServer ser2net;
+        ASSERT_TRUE(ser2net.starten(server.pfad(), rfc2217));
+        server.bus().protokollLeeren();
+        const Lauf l = starten({"--port", ser2net.adresse(rfc2217), "scan"}, dir);
+        EXPECT_EQ(l.exitCode, 0) << ser2net.adresse(rfc2217) << ": " << l.fehler;
+        EXPECT_EQ(l.aus, "2 VKR-PLM1-A\n5 FREMD-X\n") << ser2net.adresse(rfc2217);
+        EXPECT_EQ(server.bus().empfangeneZeilen().size(), 9u) << ser2net.adresse(rfc2217);
+    }
 }
 
 TEST_F(Plm1Cli, SetzenUndLesenUeberDieEinheit) {

@@ -137,18 +137,34 @@ TEST_F(ZyklusCli, DreiGeraeteDasMittlereFehlt) {
     ASSERT_TRUE(
         server.starten({plm1sim::Einheit{'1', "VKR-PLM1-EINS"}, plm1sim::Einheit{'5', "VKR-PLM1-FUENF"}}));
     bytesSchreiben(dir / "a.plk", plk(12));
-    Lauf l = plm1({"upload", "--verify", "a.plk"}, {"--address", "1,3,5"});
-    EXPECT_EQ(l.exitCode, 1);
-    EXPECT_EQ(l.aus, "1 VKR-PLM1-EINS geprüft\n3 - Fehler #403012: Keine Antwort vom Gerät\n"
-                     "5 VKR-PLM1-FUENF geprüft\n");
-    const std::vector<uint8_t> kopf{12, 0, 4, 0, 17, 0};
-    EXPECT_EQ(server.bus().speicher('1', 0x0400, 6), kopf);
-    EXPECT_EQ(server.bus().speicher('5', 0x0400, 6), kopf);
-    EXPECT_EQ(server.bus().speicher('5', 0x4420, 16 * 12), server.bus().speicher('1', 0x4420, 16 * 12));
+    // On the unit's own line and behind a device server, raw TCP and RFC 2217: the same lines.
+    for (const int weg : {0, 1, 2}) {
+        Ser2netServer ser2net;
+        port.clear();
+        if (weg > 0) {
+            ASSERT_TRUE(ser2net.starten(server.pfad(), weg == 2));
+            port = ser2net.adresse(weg == 2);
+        }
+        const std::vector<uint8_t> leer(6, 0);
+        server.bus().speicherSetzen('1', 0x0400, leer);
+        server.bus().speicherSetzen('5', 0x0400, leer);
+        server.bus().speicherSetzen('5', 0x4420, std::vector<uint8_t>(16 * 12, 0));
+        Lauf l = plm1({"upload", "--verify", "a.plk"}, {"--address", "1,3,5"});
+        EXPECT_EQ(l.exitCode, 1) << port;
+        EXPECT_EQ(l.aus, "1 VKR-PLM1-EINS geprüft\n3 - Fehler #403012: Keine Antwort vom Gerät\n"
+                         "5 VKR-PLM1-FUENF geprüft\n")
+            << port << ": " << l.fehler;
+        const std::vector<uint8_t> kopf{12, 0, 4, 0, 17, 0};
+        EXPECT_EQ(server.bus().speicher('1', 0x0400, 6), kopf) << port;
+        EXPECT_EQ(server.bus().speicher('5', 0x0400, 6), kopf) << port;
+        EXPECT_EQ(server.bus().speicher('5', 0x4420, 16 * 12), server.bus().speicher('1', 0x4420, 16 * 12))
+            << port;
+    }
+    port.clear();
 
     // A difference at one unit is that unit's failure; without --verify the result is "ok".
     server.bus().speicherAendernVorLesen('1', 0x0421);
-    l = plm1({"upload", "--verify", "a.plk"}, {"--address", "1,5"});
+    Lauf l = plm1({"upload", "--verify", "a.plk"}, {"--address", "1,5"});
     EXPECT_EQ(l.exitCode, 1);
     EXPECT_EQ(l.aus, "1 VKR-PLM1-EINS Fehler #404410: Fehlerhafte Antwort vom Gerät Prüfung: Abweichung bei "
                      "Adresse 0x0421 (Schritt 1)\n5 VKR-PLM1-FUENF geprüft\n");

@@ -1,9 +1,10 @@
-// plm1 monitor against the simulated unit on a pseudo-terminal: the CSV it prints, its stop after N lines
-// and its exit on a failing read.
+// plm1 monitor against the simulated unit on a pseudo-terminal (and behind ser2net): the CSV it prints,
+// its stop after N lines and its exit on a failing read.
 
 #include "sim/plm1sim_server.h"
 
 #include "tests/common/programmlauf.h"
+#include "tests/common/ser2net_server.h"
 #include "tests/common/testdatei.h"
 
 #include <algorithm>
@@ -48,27 +49,37 @@ TEST_F(DirektCli, DruecktKopfUndEineZeileJeAbfrage) {
     z.status = 0x010C; // bits 0 and 1 follow the simulated pressure cut-off
     server.bus().zustandSetzen('1', z);
 
-    const Ergebnis e = ausfuehren("--port " + server.pfad() + " monitor --interval 0.05 --count 3");
-    ASSERT_EQ(e.exitCode, 0);
-    ASSERT_EQ(e.zeilen.size(), 4u);
-    EXPECT_EQ(e.zeilen[0], "zeit,druck1,druck2,spannung,temperatur,status");
-    // zeit: ISO 8601 local time with milliseconds and the offset from UTC
-    const std::regex zeile(
-        R"((\d{4}-\d{2}-\d{2}T\d{2}:\d{2}:\d{2}\.\d{3}[+-]\d{2}:\d{2}),0,0,23\.7,40\.2,010C)");
-    std::string vorher;
-    for (std::size_t i = 1; i < e.zeilen.size(); ++i) {
-        std::smatch m;
-        ASSERT_TRUE(std::regex_match(e.zeilen[i], m, zeile)) << e.zeilen[i];
-        EXPECT_GT(m[1].str(), vorher); // same day and offset: the text sorts as the time
-        vorher = m[1].str();
+    // On the unit's own line and behind a device server on raw TCP: the same lines.
+    for (const bool netz : {false, true}) {
+        Ser2netServer ser2net;
+        if (netz) {
+            ASSERT_TRUE(ser2net.starten(server.pfad(), false));
+        }
+        const std::string port = netz ? ser2net.adresse(false) : server.pfad();
+        SCOPED_TRACE(port);
+        server.bus().protokollLeeren();
+        const Ergebnis e = ausfuehren("--port " + port + " monitor --interval 0.05 --count 3");
+        ASSERT_EQ(e.exitCode, 0);
+        ASSERT_EQ(e.zeilen.size(), 4u);
+        EXPECT_EQ(e.zeilen[0], "zeit,druck1,druck2,spannung,temperatur,status");
+        // zeit: ISO 8601 local time with milliseconds and the offset from UTC
+        const std::regex zeile(
+            R"((\d{4}-\d{2}-\d{2}T\d{2}:\d{2}:\d{2}\.\d{3}[+-]\d{2}:\d{2}),0,0,23\.7,40\.2,010C)");
+        std::string vorher;
+        for (std::size_t i = 1; i < e.zeilen.size(); ++i) {
+            std::smatch m;
+            ASSERT_TRUE(std::regex_match(e.zeilen[i], m, zeile)) << e.zeilen[i];
+            EXPECT_GT(m[1].str(), vorher); // same day and offset: the text sorts as the time
+            vorher = m[1].str();
+        }
+        std::vector<std::string> gelesen;
+        for (const std::string& z : server.bus().empfangeneZeilen())
+            gelesen.push_back(z.substr(2, 3));
+        const std::vector<std::string> eineAbfrage = {"D1R", "D2R", "U1R", "T1R", "S1R"};
+        ASSERT_EQ(gelesen.size(), 15u);
+        for (std::size_t i = 0; i < gelesen.size(); ++i)
+            EXPECT_EQ(gelesen[i], eineAbfrage[i % 5]);
     }
-    std::vector<std::string> gelesen;
-    for (const std::string& z : server.bus().empfangeneZeilen())
-        gelesen.push_back(z.substr(2, 3));
-    const std::vector<std::string> eineAbfrage = {"D1R", "D2R", "U1R", "T1R", "S1R"};
-    ASSERT_EQ(gelesen.size(), 15u);
-    for (std::size_t i = 0; i < gelesen.size(); ++i)
-        EXPECT_EQ(gelesen[i], eineAbfrage[i % 5]);
 }
 
 TEST_F(DirektCli, OutSchreibtDieselbenZeilenInDieDatei) {

@@ -231,13 +231,15 @@ TEST_F(KonfigPorts, ANetworkPortIsAskedForKeptLikeALocalPortAndFoundAgain) {
     const int wieder = VkrCom_ComPortGet();
     EXPECT_EQ(Rs232_Geraetepfad(wieder), adresse);
     EXPECT_EQ(wert(KONFIGPNL_COMPORT), wieder) << "listed once, and shown";
-    const auto eintraege = [&] {
+    // The selector of the panel loaded by the last start.
+    const auto eintraege = [&](const std::string& name) {
+        const auto* jetzt = qobject_cast<QComboBox*>(UI_CtrlWidget(konfigPanelHandle, KONFIGPNL_COMPORT));
         int mal = 0;
-        for (int i = 0; i < auswahl->count(); ++i)
-            mal += auswahl->itemText(i).toStdString() == adresse;
+        for (int i = 0; jetzt && i < jetzt->count(); ++i)
+            mal += jetzt->itemText(i).toStdString() == name;
         return mal;
     };
-    EXPECT_EQ(eintraege(), 1);
+    EXPECT_EQ(eintraege(adresse), 1);
     // A server that is gone at the start: the start goes on, the reason is in the error display.
     VkrCom_Zuruecksetzen();
     ser2net.stoppen();
@@ -245,6 +247,14 @@ TEST_F(KonfigPorts, ANetworkPortIsAskedForKeptLikeALocalPortAndFoundAgain) {
     EXPECT_EQ(wert(KONFIGPNL_FEHLERNUMMER), FEHLER_OPEN_PLATTFORM);
     EXPECT_NE(textVon(KONFIGPNL_FEHLERSTRING).find("abgelehnt"), std::string::npos)
         << textVon(KONFIGPNL_FEHLERSTRING);
+    // Every device server the file names stays choosable, whether it opened or not.
+    const std::string zweite = "tcp://127.0.0.1:" + std::to_string(Ser2netServer::freierPort());
+    VkrCom_Zuruecksetzen();
+    (void)neuStarten("[konfig]\r\ncom = 0\r\ncompfad = " + adresse + "\r\nlcom = 0\r\nlcompfad = " + zweite +
+                     "\r\n");
+    EXPECT_EQ(VkrCom_ComPortGet(), 0);
+    EXPECT_EQ(eintraege(adresse), 1);
+    EXPECT_EQ(eintraege(zweite), 1);
 }
 
 } // namespace

@@ -2,14 +2,12 @@
 // first on an unpaced line (program overhead and CPU per transaction), then at 9600 baud (transfer time
 // against the wire time of every character, CPU time against wall time).
 
-#include "device/vkrplm1.h"
-#include "platform/line/rs232.h"
+#include "bench/transaktion_bench.h"
 #include "sim/plm1sim_server.h"
 
 #include <QCoreApplication>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -20,10 +18,7 @@
 
 namespace {
 
-constexpr int PORT = 1;
-constexpr int BLOCK = 64;
 constexpr int BLOECKE = 300; // 19,200 bytes
-constexpr double ZEICHENZEIT_S = 10.0 / VKRPLM1_BAUDRATE;
 constexpr double GRENZE_DRAHT = 1.01;
 constexpr double GRENZE_CPU = 0.02;
 
@@ -64,17 +59,10 @@ struct Messung {
 template <typename F> Messung messen(int transaktionen, long zeichenProTransaktion, F&& f) {
     Messung m;
     const double cpu0 = threadCpu(), pcpu0 = prozessCpu(), gestohlen0 = gestohlen();
-    const auto t0 = std::chrono::steady_clock::now();
-    std::vector<double> einzeln;
-    einzeln.reserve(static_cast<std::size_t>(transaktionen));
-    for (int i = 0; i < transaktionen; ++i) {
-        const auto t = std::chrono::steady_clock::now();
-        if (f(i) != KEIN_FEHLER) ++m.fehler;
-        einzeln.push_back(std::chrono::duration<double>(std::chrono::steady_clock::now() - t).count());
-    }
-    m.wand = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
-    std::nth_element(einzeln.begin(), einzeln.begin() + transaktionen / 2, einzeln.end());
-    m.median = einzeln[static_cast<std::size_t>(transaktionen / 2)];
+    const Bench_Zeiten z = Bench_TransaktionenMessen(transaktionen, f);
+    m.wand = z.wand;
+    m.median = z.median;
+    m.fehler = z.fehler;
     m.cpu = threadCpu() - cpu0;
     m.prozessCpu = prozessCpu() - pcpu0;
     if (const double gestohlen1 = gestohlen(); gestohlen0 >= 0 && gestohlen1 >= 0)
@@ -85,14 +73,11 @@ template <typename F> Messung messen(int transaktionen, long zeichenProTransakti
 }
 
 bool starten(plm1sim::Server& server, bool takt) {
-    if (!server.starten({plm1sim::Einheit{}}, takt)) return false;
-    Rs232_GeraetepfadSetzen(PORT, server.pfad());
-    return VKRPLM1_Open(PORT, VKRPLM1_BAUDRATE) == KEIN_FEHLER &&
-           VKRPLM1_Timeout(PORT, VKRPLM1_TIMEOUT_S) == 0;
+    return server.starten({plm1sim::Einheit{}}, takt) && Bench_LeitungOeffnen(server.pfad());
 }
 
 void beenden(plm1sim::Server& server) {
-    (void)VKRPLM1_Close(PORT);
+    (void)VKRPLM1_Close(BENCH_PORT);
     server.stoppen();
 }
 
@@ -102,17 +87,16 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const int anzahl = argc > 1 ? std::max(1, std::atoi(argv[1])) : 1000;
     const std::string id = plm1sim::Einheit{}.id;
-    const long idZeichen = 6 + 1 + 2 + static_cast<long>(id.size()) + 1; // command, ACK, reply line
-    const long blockZeichen = 2 * BLOCK + 19 + 1;                        // command, ACK
-    std::vector<unsigned char> daten(BLOCK * BLOECKE);
+    const long idZeichen = Bench_IdZeichen(id);
+    std::vector<unsigned char> daten(BENCH_BLOCK * BLOECKE);
     for (std::size_t i = 0; i < daten.size(); ++i)
         daten[i] = static_cast<unsigned char>(i * 7 + 3);
 
     char text[VKRPLM1_ID_LAENGE];
-    auto idLesen = [&](int) { return VKRPLM1_IDLesen(PORT, '1', text); };
+    auto idLesen = [&](int) { return VKRPLM1_IDLesen(BENCH_PORT, '1', text); };
     auto blockSchreiben = [&](int i) {
-        return VKRPLM1_SpeicherSchreiben(PORT, '1', VKRPLM1_SPEICHERTYP, i * BLOCK, BLOCK,
-                                         daten.data() + i * BLOCK);
+        return VKRPLM1_SpeicherSchreiben(BENCH_PORT, '1', VKRPLM1_SPEICHERTYP, i * BENCH_BLOCK, BENCH_BLOCK,
+                                         daten.data() + i * BENCH_BLOCK);
     };
     bool ok = true;
 
@@ -121,7 +105,7 @@ int main(int argc, char** argv) {
         plm1sim::Server server;
         if (!starten(server, false)) return 1;
         const Messung ids = messen(anzahl, idZeichen, idLesen);
-        const Messung bloecke = messen(BLOECKE, blockZeichen, blockSchreiben);
+        const Messung bloecke = messen(BLOECKE, BENCH_BLOCKZEICHEN, blockSchreiben);
         for (const auto& [name, m] :
              {std::pair{"identification read", ids}, std::pair{"64-byte block write", bloecke}})
             std::printf("  %-20s %5d x: %7.1f us wall, %6.1f us CPU (driver thread), %6.1f us CPU (with unit)"
@@ -129,7 +113,7 @@ int main(int argc, char** argv) {
                         name, m.transaktionen, 1e6 * m.wand / m.transaktionen, 1e6 * m.cpu / m.transaktionen,
                         1e6 * m.prozessCpu / m.transaktionen, m.fehler);
         ok = ok && ids.fehler == 0 && bloecke.fehler == 0 &&
-             server.bus().speicher('1', 0, BLOCK * BLOECKE) ==
+             server.bus().speicher('1', 0, BENCH_BLOCK * BLOECKE) ==
                  std::vector<std::uint8_t>(daten.begin(), daten.end());
         beenden(server);
     }
@@ -140,10 +124,10 @@ int main(int argc, char** argv) {
         plm1sim::Server server;
         if (!starten(server, true)) return 1;
         const Messung ids = messen(anzahl, idZeichen, idLesen);
-        const Messung bloecke = messen(BLOECKE, blockZeichen, blockSchreiben);
+        const Messung bloecke = messen(BLOECKE, BENCH_BLOCKZEICHEN, blockSchreiben);
         for (const auto& [name, m] :
              {std::pair{"identification read", ids}, std::pair{"64-byte block write", bloecke}}) {
-            const double draht = m.zeichen * ZEICHENZEIT_S;
+            const double draht = m.zeichen * BENCH_ZEICHENZEIT_S;
             const double verhaeltnis = m.wand / draht;
             const double cpuAnteil = m.cpu / m.wand;
             const double medianVerhaeltnis = m.median * m.transaktionen / draht;

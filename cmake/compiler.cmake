@@ -35,6 +35,14 @@ else()
     endif()
 
     add_compile_options(-Wall -Wextra)
+    # Release at -O2 as Debian builds its packages (CMake's -O3 only costs build time here).
+    string(REPLACE "-O3" "-O2" CMAKE_CXX_FLAGS_RELEASE "${CMAKE_CXX_FLAGS_RELEASE}")
+    # A unity batch includes the sources like headers, so GCC would take every type of an anonymous namespace
+    # used in a class of another source of the batch for a header's type; the build without batches (the
+    # sanitizer build) keeps the warning for real headers.
+    if(PLM1_UNITY AND CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+        add_compile_options(-Wno-subobject-linkage)
+    endif()
     # Hardened as Debian builds its packages; the sanitizer and fuzz builds bring their own checks.
     if(NOT PLM1_SANITIZE AND NOT PLM1_FUZZ)
         add_compile_options(-fstack-protector-strong -Wformat -Werror=format-security

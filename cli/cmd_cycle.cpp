@@ -14,7 +14,8 @@
 
 namespace {
 
-constexpr const char* AUFRUF = "Aufruf: plm1 [--valves DATEI.plc] cycle upload [--verify]|download DATEI.plk";
+constexpr const char* ZYKLUS_AUFRUF =
+    "Aufruf: plm1 [--valves DATEI.plc] cycle upload [--verify]|download DATEI.plk";
 
 // The words after "cycle": the direction and the file, with "--verify" anywhere for an upload.
 struct Aufruf {
@@ -41,7 +42,7 @@ int fehlerAusgeben(Fehlercode fehler) {
     return CLI_EXIT_FEHLER;
 }
 
-int hochladen(CliKontext& k, const std::string& pfad, bool pruefen) {
+int zyklusHochladen(CliKontext& k, const std::string& pfad, bool pruefen) {
     if (const Fehlercode f = KurvenDatei_LadenAus(pfad); f != 0) return fehlerAusgeben(f);
     // A value the unit cannot take refuses the file once, before any unit is addressed.
     if (const Fehlercode f = KurvenBereich_Pruefen(gKurveneckdaten, gKurven); f != 0)
@@ -79,13 +80,13 @@ int Cli_CyclePruefen(const CliKontext& k) {
 int Cli_Cycle(CliKontext& k) {
     const Aufruf a = aufrufLesen(k.args);
     if (!a.gueltig) {
-        std::fprintf(stderr, "%s\n", AUFRUF);
+        std::fprintf(stderr, "%s\n", ZYKLUS_AUFRUF);
         return CLI_EXIT_AUFRUF;
     }
     if (const Fehlercode f = Kurvenarrays_Initialisieren(); f != 0) return fehlerAusgeben(f);
     KurvenDatei_DateinameZuruecksetzen();
     Cli_FortschrittAnzeigen();
-    const int code = a.richtung == "upload" ? hochladen(k, a.pfad, a.pruefen) : herunterladen(a.pfad);
+    const int code = a.richtung == "upload" ? zyklusHochladen(k, a.pfad, a.pruefen) : herunterladen(a.pfad);
     Cli_FortschrittBeenden();
     Kurvenarrays_Freigeben();
     return code;

@@ -17,11 +17,11 @@
 
 namespace {
 
-constexpr const char* AUFRUF =
+constexpr const char* TASTEN_AUFRUF =
     "Aufruf: plm1 [--valves DATEI.plc] keys upload [--verify] DATEI.plt | keys download [--force] DATEI.plt";
 constexpr const char* ERZWINGEN = "--force";
 
-int hochladen(CliKontext& k, const std::string& pfad, bool pruefen) {
+int tastenHochladen(CliKontext& k, const std::string& pfad, bool pruefen) {
     TastenTabelle tabelle{};
     Fehlercode fehler = TastenDatei_AusDateiLesen(pfad, tabelle);
     // A value the unit cannot take refuses the file once, before any unit is addressed.
@@ -95,11 +95,12 @@ int Cli_Keys(CliKontext& k) {
     std::string richtung, pfad;
     bool erzwingen = false, pruefen = false;
     if (!argumenteLesen(k.args, &richtung, &pfad, &erzwingen, &pruefen)) {
-        std::fprintf(stderr, "%s\n", AUFRUF);
+        std::fprintf(stderr, "%s\n", TASTEN_AUFRUF);
         return CLI_EXIT_AUFRUF;
     }
     Cli_FortschrittAnzeigen();
-    const int code = richtung == "upload" ? hochladen(k, pfad, pruefen) : herunterladen(pfad, erzwingen);
+    const int code =
+        richtung == "upload" ? tastenHochladen(k, pfad, pruefen) : herunterladen(pfad, erzwingen);
     Cli_FortschrittBeenden();
     return code;
 }

@@ -17,16 +17,16 @@ namespace {
 
 constexpr double STANDARD_INTERVALL_S = 0.5; // the window's timer
 constexpr double MAX_INTERVALL_S = 86400.0;
-constexpr const char* AUFRUF = "Aufruf: plm1 monitor [--interval SEKUNDEN] [--count N] [--out DATEI]";
+constexpr const char* MONITOR_AUFRUF = "Aufruf: plm1 monitor [--interval SEKUNDEN] [--count N] [--out DATEI]";
 
-struct Optionen {
+struct MonitorOptionen {
     double intervall = STANDARD_INTERVALL_S;
     long anzahl = 0;   // 0: until SIGINT
     std::string datei; // empty: standard output
 };
 
-std::optional<Optionen> optionenLesen(const std::vector<std::string>& args) {
-    Optionen o;
+std::optional<MonitorOptionen> optionenLesen(const std::vector<std::string>& args) {
+    MonitorOptionen o;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (i + 1 >= args.size()) return std::nullopt;
@@ -53,7 +53,7 @@ std::optional<Optionen> optionenLesen(const std::vector<std::string>& args) {
 int Cli_Monitor(CliKontext& k) {
     const auto optionen = optionenLesen(k.args);
     if (!optionen) {
-        std::fprintf(stderr, "%s\n", AUFRUF);
+        std::fprintf(stderr, "%s\n", MONITOR_AUFRUF);
         return CLI_EXIT_AUFRUF;
     }
     // Ctrl+C is held back, so it can only arrive while waiting for the next poll and never breaks a

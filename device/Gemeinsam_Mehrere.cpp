@@ -14,27 +14,27 @@
 
 namespace {
 
-struct Eintrag {
+struct MehrereEintrag {
     int leiste;
     int item;
     GemMehrereSenden senden;
 };
-Eintrag gEintraege[GEMMEHRERE_MAX_MENUS];
-int gAnzahl = 0;
+MehrereEintrag gMehrereEintraege[GEMMEHRERE_MAX_MENUS];
+int gMehrereAnzahl = 0;
 
-void menuGewaehlt(int leiste, int item, void*, int) {
-    for (int i = 0; i < gAnzahl; ++i)
-        if (gEintraege[i].leiste == leiste && gEintraege[i].item == item)
-            (void)GemMehrere_Senden(gEintraege[i].senden);
+void mehrereGewaehlt(int leiste, int item, void*, int) {
+    for (int i = 0; i < gMehrereAnzahl; ++i)
+        if (gMehrereEintraege[i].leiste == leiste && gMehrereEintraege[i].item == item)
+            (void)GemMehrere_Senden(gMehrereEintraege[i].senden);
 }
 
 } // namespace
 
 int GemMehrere_MenuEintragHinzufuegen(int panel, int menuId, GemMehrereSenden senden) {
     const int leiste = GetPanelMenuBar(panel);
-    if (leiste <= 0 || gAnzahl >= GEMMEHRERE_MAX_MENUS) return -1;
-    const int item = NewMenuItem(leiste, menuId, GEMMEHRERE_MENUTEXT, -1, 0, &menuGewaehlt, nullptr);
-    if (item >= 0) gEintraege[gAnzahl++] = Eintrag{leiste, item, senden};
+    if (leiste <= 0 || gMehrereAnzahl >= GEMMEHRERE_MAX_MENUS) return -1;
+    const int item = NewMenuItem(leiste, menuId, GEMMEHRERE_MENUTEXT, -1, 0, &mehrereGewaehlt, nullptr);
+    if (item >= 0) gMehrereEintraege[gMehrereAnzahl++] = MehrereEintrag{leiste, item, senden};
     return item;
 }
 

@@ -6,16 +6,16 @@
 
 namespace {
 
-struct Eintrag {
+struct PruefenEintrag {
     int leiste;
     int item;
 };
 
 bool gPruefenEin = true;
-Eintrag gEintraege[GEMPRUEFEN_MAX_MENUS];
-int gAnzahl = 0;
+PruefenEintrag gPruefenEintraege[GEMPRUEFEN_MAX_MENUS];
+int gPruefenAnzahl = 0;
 
-void menuGewaehlt(int, int, void*, int) {
+void pruefenGewaehlt(int, int, void*, int) {
     GemPruefen_Einschalten(!gPruefenEin);
 }
 
@@ -27,17 +27,17 @@ bool GemPruefen_Eingeschaltet() {
 
 void GemPruefen_Einschalten(bool an) {
     gPruefenEin = an;
-    for (int i = 0; i < gAnzahl; ++i)
-        (void)SetMenuBarAttribute(gEintraege[i].leiste, gEintraege[i].item, ATTR_CHECKED,
+    for (int i = 0; i < gPruefenAnzahl; ++i)
+        (void)SetMenuBarAttribute(gPruefenEintraege[i].leiste, gPruefenEintraege[i].item, ATTR_CHECKED,
                                   gPruefenEin ? 1 : 0);
 }
 
 int GemPruefen_MenuEintragHinzufuegen(int panel, int menuId) {
     const int leiste = GetPanelMenuBar(panel);
-    if (leiste <= 0 || gAnzahl >= GEMPRUEFEN_MAX_MENUS) return -1;
-    const int item = NewMenuItem(leiste, menuId, GEMPRUEFEN_MENUTEXT, -1, 0, &menuGewaehlt, nullptr);
+    if (leiste <= 0 || gPruefenAnzahl >= GEMPRUEFEN_MAX_MENUS) return -1;
+    const int item = NewMenuItem(leiste, menuId, GEMPRUEFEN_MENUTEXT, -1, 0, &pruefenGewaehlt, nullptr);
     if (item < 0) return item;
-    gEintraege[gAnzahl++] = Eintrag{leiste, item};
+    gPruefenEintraege[gPruefenAnzahl++] = PruefenEintrag{leiste, item};
     (void)SetMenuBarAttribute(leiste, item, ATTR_CHECKED, gPruefenEin ? 1 : 0);
     return item;
 }
@@ -54,5 +54,5 @@ void GemPruefen_WriteIni(IniText ini) {
 
 void GemPruefen_Zuruecksetzen() {
     gPruefenEin = true;
-    gAnzahl = 0;
+    gPruefenAnzahl = 0;
 }

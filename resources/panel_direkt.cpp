@@ -9,7 +9,9 @@
 
 #include <string>
 
+// The layout of this panel (the panel files share their names for margins and sizes).
 namespace {
+namespace direkt_lage {
 
 constexpr int RAND = 12;
 constexpr int ABSTAND = 12;
@@ -188,9 +190,11 @@ void trend(PanelDef& p) {
     p.ctrls.push_back(text);
 }
 
+} // namespace direkt_lage
 } // namespace
 
 PanelDef Resource_DirektPanel() {
+    using namespace direkt_lage;
     PanelDef p{.id = DIREKTPNL,
                .name = "DIREKTPNL",
                .title = QT_TRANSLATE_NOOP("Plm1", "Direktbetrieb"),
@@ -251,6 +255,7 @@ PanelDef Resource_DirektPanel() {
 }
 
 MenuBarDef Resource_MenuDirekt() {
+    using namespace direkt_lage;
     return MenuBarDef{.id = MENUDIREKT,
                       .name = "MENUDIREKT",
                       .menus = {MenuDef{.id = MENUDIREKT_FENSTER,

@@ -4,7 +4,9 @@
 #include "resources/Plm1SteuerungGui.h"
 #include "resources/panels.h"
 
+// The layout of this panel (the panel files share their names for margins and sizes).
 namespace {
+namespace haupt_lage {
 
 constexpr int RAND = 24;
 constexpr int KNOPF_BREITE = 240;
@@ -23,9 +25,11 @@ CtrlDef knopf(int id, const char* name, const char* label, int reihe, int spalte
     return c;
 }
 
+} // namespace haupt_lage
 } // namespace
 
 PanelDef Resource_HauptPanel() {
+    using namespace haupt_lage;
     PanelDef p{.id = MAINPANEL,
                .name = "MAINPANEL",
                .title = QT_TRANSLATE_NOOP("Plm1", "PLM-1 Steuerung"),
@@ -55,6 +59,7 @@ PanelDef Resource_HauptPanel() {
 }
 
 PanelDef Resource_InfoPanel() {
+    using namespace haupt_lage;
     constexpr int breite = 320, hoehe = 170;
     PanelDef p{.id = INFOPANEL,
                .name = "INFOPANEL",

@@ -8,7 +8,9 @@
 
 #include <string>
 
+// The layout of this panel (the panel files share their names for margins and sizes).
 namespace {
+namespace konfig_lage {
 
 constexpr int RAND = 12;
 constexpr int LABEL = 18; // room for a label above its control
@@ -42,9 +44,11 @@ CtrlDef rahmen(const char* titel, int top, int left, int width, int height) {
     return Resource_Ctrl(0, "", CtrlArt::Rahmen, top, left, width, height, titel);
 }
 
+} // namespace konfig_lage
 } // namespace
 
 PanelDef Resource_KonfigPanel() {
+    using namespace konfig_lage;
     PanelDef p;
     p.id = KONFIGPNL;
     p.name = "KONFIGPNL";
@@ -132,6 +136,7 @@ PanelDef Resource_KonfigPanel() {
 }
 
 MenuBarDef Resource_MenuKonfig() {
+    using namespace konfig_lage;
     constexpr const char* cb = "Menu_Konfig_Ventile";
     return MenuBarDef{
         .id = MENUKONFIG,

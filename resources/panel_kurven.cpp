@@ -7,7 +7,9 @@
 #include "resources/panels.h"
 #include "valves/Ventilarten.h"
 
+// The layout of this panel (the panel files share their names for margins and sizes).
 namespace {
+namespace kurven_lage {
 
 constexpr int BREITE = 1240, HOEHE = 720;
 constexpr int RAND = 12;
@@ -109,9 +111,11 @@ CtrlDef knopf(int id, const char* name, const char* text, int top, int left, int
     return c;
 }
 
+} // namespace kurven_lage
 } // namespace
 
 PanelDef Resource_KurvenPanel() {
+    using namespace kurven_lage;
     PanelDef p{.id = KURVPANEL,
                .name = "KURVPANEL",
                .title = QT_TRANSLATE_NOOP("Plm1", "Zyklus-Programmierung"),
@@ -262,6 +266,7 @@ PanelDef Resource_KurvenPanel() {
 }
 
 MenuBarDef Resource_MenuKurven() {
+    using namespace kurven_lage;
     return MenuBarDef{
         .id = MENUKURVEN,
         .name = "MENUKURVEN",

@@ -9,7 +9,9 @@
 
 #include <string>
 
+// The layout of this panel (the panel files share their names for margins and sizes).
 namespace {
+namespace tasten_lage {
 constexpr int RAND = 8;
 constexpr int LABEL_LINKS = 16;
 constexpr int LABEL_BREITE = 104;
@@ -101,9 +103,11 @@ void pumpenGruppe(PanelDef& p, int pumpe, int y) {
                                     QT_TRANSLATE_NOOP("Plm1", "Zeit (0 bis 500)")));
     }
 }
+} // namespace tasten_lage
 } // namespace
 
 PanelDef Resource_TastenPanel() {
+    using namespace tasten_lage;
     PanelDef p;
     p.id = TASTPANEL;
     p.name = "TASTPANEL";
@@ -189,6 +193,7 @@ PanelDef Resource_TastenPanel() {
 }
 
 MenuBarDef Resource_MenuTasten() {
+    using namespace tasten_lage;
     constexpr const char* cb = "Menu_Tasten_Datei";
     return MenuBarDef{
         .id = MENUTASTEN,

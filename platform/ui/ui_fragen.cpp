@@ -18,11 +18,6 @@ namespace {
 std::function<int(const std::string&, const std::vector<std::string>&, std::vector<int>&)> g_auswahl;
 std::function<int(const std::string&, const std::string&)> g_frage;
 std::function<int(const std::string&, std::string&)> g_eingabe;
-
-// Titles and texts of popups are shown in the program's language.
-QString text(const char* s) {
-    return Sprache_Text(s);
-}
 } // namespace
 
 using namespace uiint;
@@ -37,9 +32,9 @@ bool okDialog(const char* titel, const char* hinweis,
     QApplication::setQuitOnLastWindowClosed(false);
     QWidget* ueber = vorderesFenster();
     QDialog d(ueber);
-    d.setWindowTitle(text(titel));
+    d.setWindowTitle(Sprache_Text(titel));
     auto* layout = new QVBoxLayout(&d);
-    layout->addWidget(new QLabel(text(hinweis), &d));
+    layout->addWidget(new QLabel(Sprache_Text(hinweis), &d));
     felder(d, layout);
     auto* knoepfe = new QDialogButtonBox(&d);
     knoepfe->addButton(QString::fromUtf8("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
@@ -119,7 +114,8 @@ int UI_SpeichernFrage(const char* titel, const char* frage) {
     if (!appDa() || beendenAngefordert()) return UI_ANTWORT_ABBRECHEN;
     QApplication::setQuitOnLastWindowClosed(false);
     QWidget* ueber = vorderesFenster();
-    QMessageBox box(QMessageBox::Question, text(titel), text(frage), QMessageBox::NoButton, ueber);
+    QMessageBox box(QMessageBox::Question, Sprache_Text(titel), Sprache_Text(frage), QMessageBox::NoButton,
+                    ueber);
     box.setTextFormat(Qt::PlainText);
     QPushButton* speichern = box.addButton(Sprache_Text(UI_KNOPF_SPEICHERN), QMessageBox::AcceptRole);
     QPushButton* verwerfen = box.addButton(Sprache_Text(UI_KNOPF_VERWERFEN), QMessageBox::DestructiveRole);

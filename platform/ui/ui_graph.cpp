@@ -12,14 +12,11 @@ GraphWidget* graph(int panel, int control) {
     Ctrl* c = ctrl(panel, control);
     return c ? c->graph : nullptr;
 }
-int fehler(int panel, int control) {
-    return ctrl(panel, control) ? FEHLER_TYP : FEHLER_CTRL;
-}
 
 int plot(int panel, int control, bool rechteck, double x1, double y1, double x2, double y2, int f,
          int fuellung) {
     GraphWidget* g = graph(panel, control);
-    if (!g) return fehler(panel, control);
+    if (!g) return ctrlFehler(panel, control);
     if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2))
         return FEHLER_WERT;
     const int h = g->naechsterPlot++;
@@ -33,7 +30,7 @@ int plot(int panel, int control, bool rechteck, double x1, double y1, double x2,
 int SetAxisRange(int panel, int control, int xMode, double xMin, double xMax, int yMode, double yMin,
                  double yMax) {
     GraphWidget* g = graph(panel, control);
-    if (!g) return fehler(panel, control);
+    if (!g) return ctrlFehler(panel, control);
     // Only manual ranges exist here; an autoscaled axis keeps its range.
     if (xMode == VAL_MANUAL && !(xMin < xMax)) return FEHLER_WERT;
     if (yMode == VAL_MANUAL && !(yMin < yMax)) return FEHLER_WERT;
@@ -61,7 +58,7 @@ int PlotRectangle(int panel, int control, double x1, double y1, double x2, doubl
 
 int DeleteGraphPlot(int panel, int control, int plotHandle, int refresh) {
     GraphWidget* g = graph(panel, control);
-    if (!g) return fehler(panel, control);
+    if (!g) return ctrlFehler(panel, control);
     if (plotHandle == -1) {
         g->plots.clear();
     } else {
@@ -77,7 +74,7 @@ int DeleteGraphPlot(int panel, int control, int plotHandle, int refresh) {
 
 int RefreshGraph(int panel, int control) {
     GraphWidget* g = graph(panel, control);
-    if (!g) return fehler(panel, control);
+    if (!g) return ctrlFehler(panel, control);
     g->schmutzig = true;
     g->update();
     return 0;
@@ -85,7 +82,7 @@ int RefreshGraph(int panel, int control) {
 
 int SetGraphCursor(int panel, int control, int cursor, double x, double y) {
     GraphWidget* g = graph(panel, control);
-    if (!g) return fehler(panel, control);
+    if (!g) return ctrlFehler(panel, control);
     if (cursor != 1) return FEHLER_WERT;
     g->cursorX = std::clamp(x, std::min(g->xMin, g->xMax), std::max(g->xMin, g->xMax));
     g->cursorY = std::clamp(y, std::min(g->yMin, g->yMax), std::max(g->yMin, g->yMax));
@@ -95,7 +92,7 @@ int SetGraphCursor(int panel, int control, int cursor, double x, double y) {
 
 int GetGraphCursor(int panel, int control, int cursor, double* x, double* y) {
     GraphWidget* g = graph(panel, control);
-    if (!g) return fehler(panel, control);
+    if (!g) return ctrlFehler(panel, control);
     if (cursor != 1) return FEHLER_WERT;
     if (x) *x = g->cursorX;
     if (y) *y = g->cursorY;
@@ -104,7 +101,7 @@ int GetGraphCursor(int panel, int control, int cursor, double* x, double* y) {
 
 int SetCursorAttribute(int panel, int control, int cursor, int attribute, int value) {
     GraphWidget* g = graph(panel, control);
-    if (!g) return fehler(panel, control);
+    if (!g) return ctrlFehler(panel, control);
     if (cursor != 1) return FEHLER_WERT;
     switch (attribute) {
     case ATTR_CURSOR_COLOR:

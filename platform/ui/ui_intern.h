@@ -86,6 +86,8 @@ enum : int {
 bool appDa();
 Panel* panel(int handle);
 Ctrl* ctrl(int panel, int control);
+// The error of a call on a control of the wrong kind: FEHLER_TYP, or FEHLER_CTRL if there is no such control.
+int ctrlFehler(int panel, int control);
 std::map<int, std::unique_ptr<Panel>>& panels();
 Panel* panelVonFenster(const QWidget* w);
 int menuBarPanel(int menuBar);   // panel handle owning a menu bar handle, 0 if none

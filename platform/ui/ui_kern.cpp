@@ -120,6 +120,10 @@ Ctrl* ctrl(int p, int c) {
     return it == pp->ctrls.end() ? nullptr : it->second.get();
 }
 
+int ctrlFehler(int p, int c) {
+    return ctrl(p, c) ? FEHLER_TYP : FEHLER_CTRL;
+}
+
 Panel* panelVonFenster(const QWidget* w) {
     if (!w) return nullptr;
     for (auto& [h, p] : panels())

@@ -10,14 +10,6 @@
 #include <QPushButton>
 #include <cstdio>
 
-namespace {
-// Titles and texts of popups are shown in the program's language.
-QString text(const char* s) {
-    return Sprache_Text(s);
-}
-
-} // namespace
-
 namespace uiint {
 
 int meldungZeigen(const char* title, const char* message) {
@@ -28,7 +20,7 @@ int meldungZeigen(const char* title, const char* message) {
     if (beendenAngefordert()) return 0; // the program is ending: nobody waits for an answer
     QApplication::setQuitOnLastWindowClosed(false);
     QWidget* ueber = vorderesFenster();
-    QMessageBox box(QMessageBox::NoIcon, text(title), text(message), QMessageBox::Ok, ueber);
+    QMessageBox box(QMessageBox::NoIcon, Sprache_Text(title), Sprache_Text(message), QMessageBox::Ok, ueber);
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::Ok);
     box.setEscapeButton(QMessageBox::Ok);
@@ -41,7 +33,8 @@ int bestaetigungZeigen(const char* title, const char* message) {
     if (!appDa() || beendenAngefordert()) return 0;
     QApplication::setQuitOnLastWindowClosed(false);
     QWidget* ueber = vorderesFenster();
-    QMessageBox box(QMessageBox::Question, text(title), text(message), QMessageBox::NoButton, ueber);
+    QMessageBox box(QMessageBox::Question, Sprache_Text(title), Sprache_Text(message), QMessageBox::NoButton,
+                    ueber);
     box.setTextFormat(Qt::PlainText);
     QPushButton* ja = box.addButton(Sprache_Text(QT_TRANSLATE_NOOP("Plm1", "&Ja")), QMessageBox::YesRole);
     QPushButton* nein = box.addButton(Sprache_Text(QT_TRANSLATE_NOOP("Plm1", "&Nein")), QMessageBox::NoRole);

@@ -118,9 +118,6 @@ StreifenWidget* streifen(int panel, int control) {
     Ctrl* c = ctrl(panel, control);
     return c ? dynamic_cast<StreifenWidget*>(c->w.data()) : nullptr;
 }
-int fehler(int panel, int control) {
-    return ctrl(panel, control) ? FEHLER_TYP : FEHLER_CTRL;
-}
 
 // First index whose time is >= t (points have rising times).
 long erstesAb(const StripChartQuelle& q, double t) {
@@ -351,7 +348,7 @@ QWidget* uiint::streifenNeu(QWidget* eltern) {
 
 int SetStripChartSource(int panel, int control, const StripChartQuelle* quelle, int spuren) {
     StreifenWidget* w = streifen(panel, control);
-    if (!w) return fehler(panel, control);
+    if (!w) return ctrlFehler(panel, control);
     if (spuren < 0 || spuren > STRIPCHART_MAX_SPUREN || (quelle == nullptr && spuren != 0))
         return FEHLER_WERT;
     w->quelle = quelle;
@@ -362,7 +359,7 @@ int SetStripChartSource(int panel, int control, const StripChartQuelle* quelle, 
 
 int SetStripChartTrace(int panel, int control, int spur, int color, int dashed, const char* name) {
     StreifenWidget* w = streifen(panel, control);
-    if (!w) return fehler(panel, control);
+    if (!w) return ctrlFehler(panel, control);
     if (spur < 0 || spur >= static_cast<int>(w->spuren.size())) return FEHLER_WERT;
     auto& s = w->spuren[static_cast<std::size_t>(spur)];
     s.farbe = farbe(color);
@@ -374,7 +371,7 @@ int SetStripChartTrace(int panel, int control, int spur, int color, int dashed, 
 
 int SetStripChartUnit(int panel, int control, const char* einheit) {
     StreifenWidget* w = streifen(panel, control);
-    if (!w) return fehler(panel, control);
+    if (!w) return ctrlFehler(panel, control);
     if (!einheit) return FEHLER_WERT;
     w->einheit = QString::fromUtf8(einheit);
     w->update();
@@ -383,7 +380,7 @@ int SetStripChartUnit(int panel, int control, const char* einheit) {
 
 int SetStripChartSpan(int panel, int control, double sekunden) {
     StreifenWidget* w = streifen(panel, control);
-    if (!w) return fehler(panel, control);
+    if (!w) return ctrlFehler(panel, control);
     if (!(sekunden > 0) || !std::isfinite(sekunden)) return FEHLER_WERT;
     w->spanne = sekunden;
     w->verschieben(0); // a held view stays within the history
@@ -393,7 +390,7 @@ int SetStripChartSpan(int panel, int control, double sekunden) {
 
 int SetStripChartPaused(int panel, int control, int paused) {
     StreifenWidget* w = streifen(panel, control);
-    if (!w) return fehler(panel, control);
+    if (!w) return ctrlFehler(panel, control);
     if (paused && !w->angehalten) w->ende = w->ansichtEnde();
     w->angehalten = paused != 0;
     w->update();
@@ -402,14 +399,14 @@ int SetStripChartPaused(int panel, int control, int paused) {
 
 int RefreshStripChart(int panel, int control) {
     StreifenWidget* w = streifen(panel, control);
-    if (!w) return fehler(panel, control);
+    if (!w) return ctrlFehler(panel, control);
     if (!w->angehalten) w->update();
     return 0;
 }
 
 int GetStripChartViewEnd(int panel, int control, double* ende) {
     StreifenWidget* w = streifen(panel, control);
-    if (!w) return fehler(panel, control);
+    if (!w) return ctrlFehler(panel, control);
     if (ende) *ende = w->ansichtEnde();
     return 0;
 }

@@ -15,6 +15,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string>
 #include <thread>
 
@@ -61,10 +62,11 @@ class Ser2netServer {
                   static_cast<char*>(nullptr));
             _exit(127);
         }
-        // Ready once the control port takes a connection (that touches nothing on the serial side).
+        // Ready once the control port takes a connection and the line's port listens (ser2net sets its ports
+        // up one after the other: the control port may come first). Neither touches the serial side.
         const auto ende = std::chrono::steady_clock::now() + std::chrono::seconds(5);
         while (std::chrono::steady_clock::now() < ende) {
-            if (verbindbar(steuerport_)) return true;
+            if (verbindbar(steuerport_) && lauscht(port_)) return true;
             int status = 0;
             if (waitpid(pid_, &status, WNOHANG) == pid_) {
                 pid_ = -1;
@@ -115,6 +117,25 @@ class Ser2netServer {
         const bool ok = connect(s, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0;
         close(s);
         return ok;
+    }
+
+    // Whether a socket listens on the loopback port, from the kernel's table (/proc/net/tcp, Linux); where
+    // that table is missing, the control port alone tells.
+    static bool lauscht(int port) {
+        std::ifstream tabelle("/proc/net/tcp");
+        if (!tabelle) return true;
+        constexpr const char* LAUSCHEND = "0A"; // the table's state LISTEN
+        std::string zeile;
+        std::getline(tabelle, zeile); // column titles
+        while (std::getline(tabelle, zeile)) {
+            std::istringstream felder(zeile);
+            std::string nummer, lokal, entfernt, zustand;
+            felder >> nummer >> lokal >> entfernt >> zustand;
+            const auto doppelpunkt = lokal.find(':');
+            if (doppelpunkt == std::string::npos || zustand != LAUSCHEND) continue;
+            if (std::stoi(lokal.substr(doppelpunkt + 1), nullptr, 16) == port) return true;
+        }
+        return false;
     }
 
     std::string ordner_;

@@ -19,7 +19,7 @@ using namespace zyklus_test;
 
 namespace {
 
-constexpr int PORT = 4;
+constexpr int LAUF_PORT = 4;
 constexpr int SCHRITTE = 10;
 constexpr double SCHRITTZEIT_S = 0.05;
 constexpr auto FRIST = std::chrono::seconds(20);
@@ -48,9 +48,9 @@ class ZyklusLauf : public ::testing::Test {
     void SetUp() override {
         ASSERT_TRUE(server.starten());
         server.bus().schrittzeitSetzen(SCHRITTZEIT_S);
-        Rs232_GeraetepfadSetzen(PORT, server.pfad());
+        Rs232_GeraetepfadSetzen(LAUF_PORT, server.pfad());
         VkrCom_Zuruecksetzen();
-        ASSERT_EQ(VkrCom_Open(PORT), KEIN_FEHLER);
+        ASSERT_EQ(VkrCom_Open(LAUF_PORT), KEIN_FEHLER);
         ASSERT_EQ(VkrCom_AdresseSet('1'), KEIN_FEHLER);
         frischesModell(SCHRITTE);
         for (int i = 0; i < SCHRITTE; ++i) {
@@ -65,7 +65,7 @@ class ZyklusLauf : public ::testing::Test {
     void TearDown() override {
         (void)VkrCom_Close();
         VkrCom_Zuruecksetzen();
-        Rs232_GeraetepfadSetzen(PORT, "");
+        Rs232_GeraetepfadSetzen(LAUF_PORT, "");
         server.stoppen();
     }
 
@@ -76,7 +76,7 @@ class ZyklusLauf : public ::testing::Test {
         ASSERT_EQ(VkrCom_LetzterFehlerGet(), 0);
     }
     static void funktion(const char* wort) {
-        ASSERT_EQ(VKRPLM1_DeviceFunction(PORT, '1', wort), KEIN_FEHLER);
+        ASSERT_EQ(VKRPLM1_DeviceFunction(LAUF_PORT, '1', wort), KEIN_FEHLER);
     }
     // Valves, pumps and status. The valves are read before and after: maske is -1 when a step changed in
     // between.
@@ -85,11 +85,11 @@ class ZyklusLauf : public ::testing::Test {
         double real = 0;
         int ganz = 0, vorher = -2;
         char text[VKRPLM1_ID_LAENGE] = {};
-        EXPECT_EQ(VKRPLM1_ParameterLesen(PORT, '1', "alleventile", &real, &vorher, text), KEIN_FEHLER);
-        EXPECT_EQ(VKRPLM1_ParameterLesen(PORT, '1', "pumpe1", &l.pumpe1, &ganz, text), KEIN_FEHLER);
-        EXPECT_EQ(VKRPLM1_ParameterLesen(PORT, '1', "pumpe2", &l.pumpe2, &ganz, text), KEIN_FEHLER);
-        EXPECT_EQ(VKRPLM1_ParameterLesen(PORT, '1', "status", &real, &l.status, text), KEIN_FEHLER);
-        EXPECT_EQ(VKRPLM1_ParameterLesen(PORT, '1', "alleventile", &real, &l.maske, text), KEIN_FEHLER);
+        EXPECT_EQ(VKRPLM1_ParameterLesen(LAUF_PORT, '1', "alleventile", &real, &vorher, text), KEIN_FEHLER);
+        EXPECT_EQ(VKRPLM1_ParameterLesen(LAUF_PORT, '1', "pumpe1", &l.pumpe1, &ganz, text), KEIN_FEHLER);
+        EXPECT_EQ(VKRPLM1_ParameterLesen(LAUF_PORT, '1', "pumpe2", &l.pumpe2, &ganz, text), KEIN_FEHLER);
+        EXPECT_EQ(VKRPLM1_ParameterLesen(LAUF_PORT, '1', "status", &real, &l.status, text), KEIN_FEHLER);
+        EXPECT_EQ(VKRPLM1_ParameterLesen(LAUF_PORT, '1', "alleventile", &real, &l.maske, text), KEIN_FEHLER);
         if (l.maske != vorher) l.maske = -1;
         return l;
     }
@@ -192,7 +192,7 @@ TEST_F(ZyklusLauf, BeschaedigteKopieGibtSpeicherfehlerUndKeinenLauf) {
     senden(0);
     // One byte of the inverted copy of record 3, written through the driver like any memory block.
     const unsigned char falsch = 0x5A;
-    ASSERT_EQ(VKRPLM1_SpeicherSchreiben(PORT, '1', VKRPLM1_SPEICHERTYP,
+    ASSERT_EQ(VKRPLM1_SpeicherSchreiben(LAUF_PORT, '1', VKRPLM1_SPEICHERTYP,
                                         KURVENSATZ_ADRESSE_SAETZE_INVERTIERT + 3 * 16 + 4, 1, &falsch),
               KEIN_FEHLER);
     funktion("start");
@@ -221,11 +221,11 @@ TEST_F(ZyklusLauf, TasteFuehrtIhreGespeicherteEinstellungAus) {
     TastenBlock_Kodieren(t, nc, false, klar);
     TastenBlock_Kodieren(t, nc, true, inv);
     const int taste = 6;
-    ASSERT_EQ(VKRPLM1_SpeicherSchreiben(PORT, '1', VKRPLM1_SPEICHERTYP,
+    ASSERT_EQ(VKRPLM1_SpeicherSchreiben(LAUF_PORT, '1', VKRPLM1_SPEICHERTYP,
                                         TASTENSPEICHER_ADRESSE + (taste - 1) * TASTENBLOCK_GROESSE,
                                         TASTENBLOCK_GROESSE, klar),
               KEIN_FEHLER);
-    ASSERT_EQ(VKRPLM1_SpeicherSchreiben(PORT, '1', VKRPLM1_SPEICHERTYP,
+    ASSERT_EQ(VKRPLM1_SpeicherSchreiben(LAUF_PORT, '1', VKRPLM1_SPEICHERTYP,
                                         TASTENSPEICHER_INVERTIERT_ADRESSE + (taste - 1) * TASTENBLOCK_GROESSE,
                                         TASTENBLOCK_GROESSE, inv),
               KEIN_FEHLER);

@@ -52,7 +52,7 @@ class CliKeysTest : public ::testing::Test {
     }
 };
 
-TastenTabelle beispiel() {
+TastenTabelle cliBeispiel() {
     TastenTabelle t{};
     for (int n = 0; n < TASTEN_ANZAHL; ++n) {
         t[n][TASTE_VENTIL1 + n] = 1;
@@ -68,7 +68,7 @@ TastenTabelle beispiel() {
 
 TEST_F(CliKeysTest, UploadSendsBothCopiesWithTheValveKindsOfTheGivenFile) {
     std::vector<unsigned char> plt(TASTENDATEI_GROESSE);
-    TastenDatei_BildErstellen(beispiel(), plt.data());
+    TastenDatei_BildErstellen(cliBeispiel(), plt.data());
     testdatei::bytesSchreiben(pfad("k.plt"), plt);
     const Ventilarten arten = {2, 1, 2, 2, 0, 2, 2, 2, 2, 2, 1};
     std::vector<unsigned char> plc(124, 0);
@@ -80,8 +80,8 @@ TEST_F(CliKeysTest, UploadSendsBothCopiesWithTheValveKindsOfTheGivenFile) {
     testdatei::bytesSchreiben(pfad("v.plc"), plc);
 
     ASSERT_EQ(plm1("--valves v.plc keys upload k.plt"), 0) << fehlerausgabe;
-    EXPECT_EQ(server.bus().speicher('1', 0x0000, 180), speicherBild(beispiel(), arten, false));
-    EXPECT_EQ(server.bus().speicher('1', 0x4000, 180), speicherBild(beispiel(), arten, true));
+    EXPECT_EQ(server.bus().speicher('1', 0x0000, 180), speicherBild(cliBeispiel(), arten, false));
+    EXPECT_EQ(server.bus().speicher('1', 0x4000, 180), speicherBild(cliBeispiel(), arten, true));
 
     // Verified: clean, then one byte of key 4 changed in the unit between write and read-back.
     ASSERT_EQ(plm1("--valves v.plc keys upload --verify k.plt"), 0) << fehlerausgabe;
@@ -95,7 +95,7 @@ TEST_F(CliKeysTest, UploadSendsBothCopiesWithTheValveKindsOfTheGivenFile) {
 
 TEST_F(CliKeysTest, DownloadWritesTheValidKeysAndNamesTheOthers) {
     const Ventilarten nc = {2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2};
-    auto d = speicherBild(beispiel(), nc, false);
+    auto d = speicherBild(cliBeispiel(), nc, false);
     d[20 * 2 + 14] ^= 0x01;
     d[20 * 5 + 19] ^= 0x80;
     server.bus().speicherSetzen('1', 0, d);
@@ -111,9 +111,9 @@ TEST_F(CliKeysTest, DownloadWritesTheValidKeysAndNamesTheOthers) {
         if (n == 2 || n == 5)
             EXPECT_EQ(gelesen[n], TastenEintrag{}) << n;
         else
-            EXPECT_EQ(gelesen[n], beispiel()[n]) << n;
+            EXPECT_EQ(gelesen[n], cliBeispiel()[n]) << n;
     }
-    server.bus().speicherSetzen('1', 0, speicherBild(beispiel(), nc, false));
+    server.bus().speicherSetzen('1', 0, speicherBild(cliBeispiel(), nc, false));
     ASSERT_EQ(plm1("keys download e.plt"), 0) << fehlerausgabe;
     EXPECT_EQ(fehlerausgabe.find("Taste"), std::string::npos);
 }
@@ -122,7 +122,7 @@ TEST_F(CliKeysTest, DownloadWritesTheValidKeysAndNamesTheOthers) {
 // --force says so; a new file is written with the warning.
 TEST_F(CliKeysTest, InvalidKeysKeepAnExistingFile) {
     const Ventilarten nc = {2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2};
-    auto d = speicherBild(beispiel(), nc, false);
+    auto d = speicherBild(cliBeispiel(), nc, false);
     d[20 * 4 + 3] ^= 0x10;
     server.bus().speicherSetzen('1', 0, d);
     std::vector<unsigned char> alt(TASTENDATEI_GROESSE);
@@ -157,7 +157,7 @@ TEST_F(CliKeysTest, InvalidKeysKeepAnExistingFile) {
         }
         TastenTabelle gelesen{};
         ASSERT_EQ(TastenDatei_BildAuswerten(bild.data(), bild.size(), gelesen), 0);
-        EXPECT_EQ(gelesen[0], beispiel()[0]);
+        EXPECT_EQ(gelesen[0], cliBeispiel()[0]);
         EXPECT_EQ(gelesen[4], TastenEintrag{});
     }
 }
@@ -177,7 +177,7 @@ TEST_F(CliKeysTest, FailuresExitWithTheirErrorLine) {
 
     server.bus().fehlerSetzen("BDW", plm1sim::Fehlerart::Stille);
     std::vector<unsigned char> plt(TASTENDATEI_GROESSE);
-    TastenDatei_BildErstellen(beispiel(), plt.data());
+    TastenDatei_BildErstellen(cliBeispiel(), plt.data());
     testdatei::bytesSchreiben(pfad("k.plt"), plt);
     EXPECT_EQ(plm1("keys upload k.plt"), 1);
     EXPECT_NE(fehlerausgabe.find("Fehler #"), std::string::npos) << fehlerausgabe;
@@ -215,7 +215,7 @@ TEST_F(CliKeysTest, FailuresExitWithTheirErrorLine) {
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.zeile);
-        TastenTabelle t = beispiel();
+        TastenTabelle t = cliBeispiel();
         t[f.taste][f.feld] = f.wert;
         TastenDatei_BildErstellen(t, plt.data());
         testdatei::bytesSchreiben(pfad("g.plt"), plt);

@@ -19,7 +19,9 @@
 
 using namespace testui;
 
+// These tests in a namespace of their own: other test files use the same control names for other ids.
 namespace {
+namespace ui_ereignisse_test {
 
 enum : int { KNOPF = 1, SCHALTER, CHECKBOX, ZAHL, EINGABE, RING, BILDRING, TIMER, LED, KOMMA };
 
@@ -518,4 +520,5 @@ TEST(UiMenu, MenueleisteFenstermenuUndDimmen) {
         DiscardPanel(x);
 }
 
+} // namespace ui_ereignisse_test
 } // namespace

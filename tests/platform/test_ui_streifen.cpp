@@ -17,7 +17,7 @@ using namespace testui;
 
 namespace {
 
-enum : int { STREIFEN = 1, CANVAS = 2 };
+enum : int { STREIFEN = 1, KEIN_STREIFEN = 2 };
 constexpr int ROT = 0xFF0000, BLAU = 0x0000FF, GRUEN = 0x00C000;
 
 // 600 points one second apart: trace 0 at 100, trace 1 at -100, trace 2 never a value, trace 3 at 50 with
@@ -50,7 +50,7 @@ class UiStreifen : public ::testing::Test {
         p.width = 500;
         p.height = 300;
         p.ctrls.push_back(ctrlDef(STREIFEN, CtrlArt::Streifenschreiber, 10, 10, 400, 200));
-        p.ctrls.push_back(ctrlDef(CANVAS, CtrlArt::Canvas, 220, 10, 50, 50));
+        p.ctrls.push_back(ctrlDef(KEIN_STREIFEN, CtrlArt::Canvas, 220, 10, 50, 50));
         panel = UI_PanelDefLaden(p);
         ASSERT_GT(panel, 0);
         DisplayPanel(panel);
@@ -180,8 +180,8 @@ TEST_F(UiStreifen, AufrufeMitFalschenWertenOderAnFremdenControlsScheitern) {
     ASSERT_EQ(SetStripChartSource(panel, STREIFEN, &verlauf, 2), 0);
     EXPECT_LT(SetStripChartTrace(panel, STREIFEN, 2, ROT, 0, "x"), 0);
     EXPECT_LT(SetStripChartTrace(panel, STREIFEN, -1, ROT, 0, "x"), 0);
-    EXPECT_LT(SetStripChartSpan(panel, CANVAS, 10), 0);
-    EXPECT_LT(SetStripChartUnit(panel, CANVAS, "mbar"), 0);
+    EXPECT_LT(SetStripChartSpan(panel, KEIN_STREIFEN, 10), 0);
+    EXPECT_LT(SetStripChartUnit(panel, KEIN_STREIFEN, "mbar"), 0);
     EXPECT_LT(SetStripChartUnit(panel, STREIFEN, nullptr), 0);
     EXPECT_LT(RefreshStripChart(panel, 99), 0);
     EXPECT_EQ(SetStripChartSource(panel, STREIFEN, nullptr, 0), 0) << "no source: an empty chart";

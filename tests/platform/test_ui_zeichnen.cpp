@@ -11,7 +11,9 @@
 
 using namespace testui;
 
+// These tests in a namespace of their own: other test files use the same control names for other ids.
 namespace {
+namespace ui_zeichnen_test {
 
 enum : int { CANVAS = 1, GRAPH = 2, TIMER = 3 };
 
@@ -295,4 +297,5 @@ TEST_F(UiZeichnen, FortschrittMeldetJedenSchrittUndVerarbeitetKeineEreignisse) {
     UI_FortschrittsbeobachterSetzen(nullptr);
 }
 
+} // namespace ui_zeichnen_test
 } // namespace

@@ -7,6 +7,7 @@
 #include "keys/Tasten_Com.h"
 #include "keys/Tasten_Datei.h"
 #include "keys/Tasten_Pruefen.h"
+#include "platform/sprache/textmarke.h"
 #include "platform/ui/ui_melden.h"
 
 #include <cstdio>
@@ -65,10 +66,13 @@ int herunterladen(const std::string& pfad, bool erzwingen) {
     // Keys the unit does not hold validly never replace a file that exists: it may hold the only good copy.
     std::error_code ec;
     if (!ungueltig.empty() && !erzwingen && std::filesystem::exists(pfad, ec)) {
-        VKR_Fehleruserstring(("Ungültige Tasten im PLM-1; " + pfad + " bleibt unverändert (" + ERZWINGEN +
-                              " ersetzt sie dennoch)")
-                                 .substr(0, 299)
-                                 .c_str());
+        VKR_Fehleruserstring(
+            Textmarke_Satz(QT_TRANSLATE_NOOP("Plm1",
+                                             "Ungültige Tasten im PLM-1; %1 bleibt unverändert (%2 ersetzt "
+                                             "sie dennoch)"),
+                           pfad, ERZWINGEN)
+                .substr(0, 299)
+                .c_str());
         Cli_FehlerAusgeben(FEHLER_TASTENDATEI_OEFFNEN_SCHREIBEN);
         return CLI_EXIT_FEHLER;
     }

@@ -5,15 +5,20 @@
 #include "shell_hilfen.h"
 
 #include "cycle/Kurven_Com.h"
+#include "cycle/Kurven_Pruefen.h"
 #include "cycle/Kurven_Schutz.h"
 #include "device/Gemeinsam_Com.h"
 #include "device/Gemeinsam_Mehrere.h"
 #include "device/Gemeinsam_Pruefen.h"
+#include "device/Gemeinsam_Vergleich.h"
 #include "device/Wertebereich.h"
+#include "device/vkrplm1_antwort.h"
 #include "errors/VKR_errorV3.h"
+#include "keys/Tasten_Bereich.h"
 #include "keys/Tasten_Com.h"
 #include "keys/Tasten_Schutz.h"
 #include "platform/sprache/sprache.h"
+#include "platform/sprache/textmarke.h"
 #include "platform/ui/ui_fragen.h"
 #include "platform/ui/ui_widgets.h"
 #include "valves/Konfig_Sprache.h"
@@ -132,6 +137,27 @@ class Sprachen : public ProgrammBank {
 };
 
 TEST_F(Sprachen, JederFenstertextIstUebersetzt) {
+    // Texts the code puts together from a sentence and its values, each with its German form.
+    const std::vector<std::pair<std::string, std::function<std::string()>>> zusammengesetzt = {
+        {"Taste 2, ZEIT1: 700 (erlaubt 0 bis 500)",
+         [] {
+             return Wertebereich_Text(TastenBereich_Ort(1, TASTE_ZEIT1), 700,
+                                      TastenBereich_Feld(TASTE_ZEIT1));
+         }},
+        {"Werte außerhalb ihres Bereichs wurden angepasst:\na\nb\n… und 1 weitere\n",
+         [] { return Wertebereich_Hinweis("a\nb\nc\n", 2); }},
+        {"Adresse 0x0010 (Kopf)", [] { return KurvenPruefen_OrtBeschreiben(0x10); }},
+        {"Adresse 0x1234 (Taste 3, invertierte Kopie)",
+         [] { return GemVergleich_OrtText(0x1234, "Taste 3", true); }},
+        {"-100 bis 100", [] { return VKRPLM1_Wertebereich("pumpe1"); }},
+        {"0 oder 1", [] { return VKRPLM1_Wertebereich("ventil3"); }},
+        {"a.plk existiert bereits. Ersetzen?",
+         [] {
+             return Textmarke_Satz(QT_TRANSLATE_NOOP("Plm1", "%1 existiert bereits. Ersetzen?"), "a.plk");
+         }},
+    };
+    for (const auto& [deutsch, satz] : zusammengesetzt)
+        EXPECT_EQ(satz(), deutsch); // German stays as it was
     einstellungenSchreiben("[konfig]\r\n");
     const std::vector<QStringList> deutsch = alleTexte("de");
     EXPECT_EQ(Sprache_Aktuell(), Sprache::Deutsch);
@@ -146,8 +172,12 @@ TEST_F(Sprachen, JederFenstertextIstUebersetzt) {
               GEMPRUEFEN_STATUS, WERTEBEREICH_HINWEIS_TITEL, UI_TITEL_ERSETZEN, UI_KNOPF_SPEICHERN,
               UI_KNOPF_VERWERFEN, UI_KNOPF_ABBRECHEN, "Daten senden", "Daten lesen", "Daten prüfen"})
             if (Sprache_Text(t) == QString::fromUtf8(t)) fehler.push_back(t);
+        // Sentences put together with their values: each must read in English as a whole.
+        for (const auto& [deutsch, satz] : zusammengesetzt)
+            if (satz() == deutsch) fehler.push_back(deutsch);
         // Put together from a name or a number, and lines added to a message.
-        EXPECT_EQ(Sprache_Text("a.plk existiert bereits. Ersetzen?"), "a.plk already exists. Replace it?");
+        EXPECT_EQ(Textmarke_Satz("%1 existiert bereits. Ersetzen?", "a.plk"),
+                  "a.plk already exists. Replace it?");
         EXPECT_EQ(Sprache_Text("Suche nach Gerät 7"), "Searching for device 7");
         EXPECT_EQ(Sprache_Text("Taste 3: Speicher ungültig\nSpeicher im PLM-1 ist ungültig."),
                   "Key 3: memory invalid\nThe memory of the PLM-1 is invalid.");

@@ -1071,5 +1071,173 @@ The file stays unchanged.</translation>
         <source>Simuliertes PLM-1 an COM %1 (%2)</source>
         <translation>Simulated PLM-1 on COM %1 (%2)</translation>
     </message>
+    <message>
+        <source>keine Berechtigung</source>
+        <translation>permission denied</translation>
+    </message>
+    <message>
+        <source>nicht vorhanden</source>
+        <translation>does not exist</translation>
+    </message>
+    <message>
+        <source>ein Teil des Pfades ist kein Ordner</source>
+        <translation>a part of the path is not a folder</translation>
+    </message>
+    <message>
+        <source>zu viele verkettete Verknüpfungen</source>
+        <translation>too many chained links</translation>
+    </message>
+    <message>
+        <source>Pfad zu lang</source>
+        <translation>path too long</translation>
+    </message>
+    <message>
+        <source>Dateisystem nur lesbar</source>
+        <translation>file system read-only</translation>
+    </message>
+    <message>
+        <source>Datenträger voll</source>
+        <translation>disk full</translation>
+    </message>
+    <message>
+        <source>Speicherkontingent erschöpft</source>
+        <translation>disk quota exceeded</translation>
+    </message>
+    <message>
+        <source>Datei zu groß</source>
+        <translation>file too large</translation>
+    </message>
+    <message>
+        <source>Ein-/Ausgabefehler</source>
+        <translation>input/output error</translation>
+    </message>
+    <message>
+        <source>ist ein Ordner</source>
+        <translation>is a folder</translation>
+    </message>
+    <message>
+        <source>Datei wird ausgeführt</source>
+        <translation>file is being executed</translation>
+    </message>
+    <message>
+        <source>Systemfehler %1</source>
+        <translation>system error %1</translation>
+    </message>
+    <message>
+        <source>ein Ordner</source>
+        <translation>a folder</translation>
+    </message>
+    <message>
+        <source>eine FIFO (benannte Pipe)</source>
+        <translation>a FIFO (named pipe)</translation>
+    </message>
+    <message>
+        <source>ein Gerät</source>
+        <translation>a device</translation>
+    </message>
+    <message>
+        <source>ein Socket</source>
+        <translation>a socket</translation>
+    </message>
+    <message>
+        <source>keine gewöhnliche Datei</source>
+        <translation>not a regular file</translation>
+    </message>
+    <message>
+        <source>Ziel ist %1</source>
+        <translation>target is %1</translation>
+    </message>
+    <message>
+        <source>Datei ist schreibgeschützt</source>
+        <translation>file is write-protected</translation>
+    </message>
+    <message>
+        <source>Datei nicht beschreibbar: %1</source>
+        <translation>file not writable: %1</translation>
+    </message>
+    <message>
+        <source>Schreiben fehlgeschlagen: %1</source>
+        <translation>writing failed: %1</translation>
+    </message>
+    <message>
+        <source>Ersetzen fehlgeschlagen: %1</source>
+        <translation>replacing failed: %1</translation>
+    </message>
+    <message>
+        <source>kein Dateiname</source>
+        <translation>no file name</translation>
+    </message>
+    <message>
+        <source>Ordner %1</source>
+        <translation>folder %1</translation>
+    </message>
+    <message>
+        <source>Ordner nicht beschreibbar: %1</source>
+        <translation>folder not writable: %1</translation>
+    </message>
+    <message>
+        <source>FIFO (benannte Pipe) ohne Leser</source>
+        <translation>FIFO (named pipe) without a reader</translation>
+    </message>
+    <message>
+        <source>Datei nicht lesbar: %1</source>
+        <translation>file not readable: %1</translation>
+    </message>
+    <message>
+        <source>Lesen fehlgeschlagen: %1</source>
+        <translation>reading failed: %1</translation>
+    </message>
+    <message>
+        <source>Verbindung zu %1 abgelehnt (kein Dienst an diesem Port)</source>
+        <translation>connection to %1 refused (no service on this port)</translation>
+    </message>
+    <message>
+        <source>Rechner &quot;%1&quot; nicht gefunden</source>
+        <translation>host &quot;%1&quot; not found</translation>
+    </message>
+    <message>
+        <source>Verbindung zu %1 vom Server getrennt</source>
+        <translation>connection to %1 closed by the server</translation>
+    </message>
+    <message>
+        <source>%1 antwortet nicht</source>
+        <translation>%1 does not answer</translation>
+    </message>
+    <message>
+        <source>%1 nicht erreichbar (%2)</source>
+        <translation>%1 not reachable (%2)</translation>
+    </message>
+    <message>
+        <source>Netzwerkfehler bei %1: %2</source>
+        <translation>network error with %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 kennt die COM-Port-Steuerung (RFC 2217) nicht</source>
+        <translation>%1 does not know the COM port control (RFC 2217)</translation>
+    </message>
+    <message>
+        <source>%1 hat die Leitungseinstellung %2 nicht übernommen</source>
+        <translation>%1 did not take the line setting %2</translation>
+    </message>
+    <message>
+        <source>%1 beantwortet die COM-Port-Steuerung (RFC 2217) nicht innerhalb von %2 s</source>
+        <translation>%1 does not answer the COM port control (RFC 2217) within %2 s</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; ist keine Netzwerkadresse der Form tcp://RECHNER:PORT oder rfc2217://RECHNER:PORT</source>
+        <translation>&quot;%1&quot; is not a network address of the form tcp://HOST:PORT or rfc2217://HOST:PORT</translation>
+    </message>
+    <message>
+        <source>Keine Berechtigung für %1: Benutzer in die Gruppe &quot;%2&quot; aufnehmen (sudo usermod -aG %2 $USER) und neu anmelden</source>
+        <translation>No permission for %1: add the user to the group &quot;%2&quot; (sudo usermod -aG %2 $USER) and log in again</translation>
+    </message>
+    <message>
+        <source>Keine Berechtigung für %1: keine Gruppe gibt Zugriff darauf; der Systemverwalter muss ihn einrichten (zum Beispiel mit einer udev-Regel)</source>
+        <translation>No permission for %1: no group gives access to it; the administrator must set it up (for example with a udev rule)</translation>
+    </message>
+    <message>
+        <source>%1 wird von einem anderen Programm benutzt</source>
+        <translation>%1 is in use by another program</translation>
+    </message>
 </context>
 </TS>

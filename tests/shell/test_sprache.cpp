@@ -17,6 +17,8 @@
 #include "keys/Tasten_Bereich.h"
 #include "keys/Tasten_Com.h"
 #include "keys/Tasten_Schutz.h"
+#include "platform/files/datei_sicher.h"
+#include "platform/line/rs232_portliste.h"
 #include "platform/sprache/sprache.h"
 #include "platform/sprache/textmarke.h"
 #include "platform/ui/ui_fragen.h"
@@ -156,6 +158,14 @@ TEST_F(Sprachen, JederFenstertextIstUebersetzt) {
          [] { return GemVergleich_OrtText(0x1234, "x", true); }},
         {"-100 bis 100", "-100 to 100", [] { return VKRPLM1_Wertebereich("pumpe1"); }},
         {"0 oder 1", "0 or 1", [] { return VKRPLM1_Wertebereich("ventil3"); }},
+        {"/dev/ttyS0 wird von einem anderen Programm benutzt", "/dev/ttyS0 is in use by another program",
+         [] { return Rs232_BelegtHinweis("/dev/ttyS0"); }},
+        {"Ziel ist ein Ordner", "target is a folder",
+         [] {
+             std::string grund;
+             (void)Datei_ZielPruefen("/", &grund);
+             return grund;
+         }},
         {"a.plk existiert bereits. Ersetzen?", "a.plk already exists. Replace it?",
          [] {
              return Textmarke_Satz(QT_TRANSLATE_NOOP("Plm1", "%1 existiert bereits. Ersetzen?"), "a.plk");

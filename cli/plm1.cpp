@@ -405,7 +405,7 @@ int main(int argc, char** argv) try {
         return CLI_EXIT_OK;
     }
     if (o.version) {
-        std::printf("plm1 %s\n%s", PLM1_VERSION, PLM1_VERSION_LIZENZ);
+        std::printf("plm1 %s\n%s", PLM1_VERSION, Textmarke_Text(PLM1_VERSION_LIZENZ).c_str());
         return CLI_EXIT_OK;
     }
     const Befehl* b = befehlSuchen(o.befehl);

@@ -142,7 +142,7 @@ bool Startoptionen_Lesen(int argc, char** argv, Startoptionen* optionen) {
             optionen->hilfe = true;
             return true;
         } else if (std::strcmp(a, "--version") == 0) {
-            std::printf("Plm1Steuerung %s\n%s", PLM1_VERSION, PLM1_VERSION_LIZENZ);
+            std::printf("Plm1Steuerung %s\n%s", PLM1_VERSION, text(PLM1_VERSION_LIZENZ).c_str());
             optionen->version = true;
             return true;
         } else if (!qtOptionNehmen(argc, argv, &i, &optionen->qtArgumente)) {

@@ -1239,5 +1239,13 @@ The file stays unchanged.</translation>
         <source>%1 wird von einem anderen Programm benutzt</source>
         <translation>%1 is in use by another program</translation>
     </message>
+    <message>
+        <source>Copyright (C) 2026 The Plm1Steuerung developers
+MIT-Lizenz: Weitergabe und Änderung erlaubt; es gibt KEINE GEWÄHRLEISTUNG.
+</source>
+        <translation>Copyright (C) 2026 The Plm1Steuerung developers
+MIT licence: redistribution and modification permitted; there is NO WARRANTY.
+</translation>
+    </message>
 </context>
 </TS>

@@ -7,8 +7,8 @@ set(zeilen
     "PLM1_SPRACHE=en|--help|0|Usage: Plm1Steuerung |-"
     "LANG=de_DE.UTF-8|--help|0|Aufruf: Plm1Steuerung |-"
     "LANG=C.UTF-8|--help|0|Usage: Plm1Steuerung |-"
-    "PLM1_SPRACHE=de|--version|0|Plm1Steuerung ${VERSION}\n|-"
-    "PLM1_SPRACHE=en|--version|0|Plm1Steuerung ${VERSION}\n|-"
+    "PLM1_SPRACHE=de|--version|0|Plm1Steuerung ${VERSION}\nCopyright (C) 2026 The Plm1Steuerung developers\nMIT-Lizenz:|-"
+    "PLM1_SPRACHE=en|--version|0|Plm1Steuerung ${VERSION}\nCopyright (C) 2026 The Plm1Steuerung developers\nMIT licence:|-"
     "PLM1_SPRACHE=de|--bogus|1|-|Unbekannte Option: --bogus\nAufruf: Plm1Steuerung "
     "PLM1_SPRACHE=en|--bogus|1|-|Unknown option: --bogus\nUsage: Plm1Steuerung "
     "LANG=C|--step-time|1|-|Unknown option: --step-time\nUsage: ")

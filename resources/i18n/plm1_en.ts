@@ -1247,5 +1247,9 @@ MIT-Lizenz: Weitergabe und Änderung erlaubt; es gibt KEINE GEWÄHRLEISTUNG.
 MIT licence: redistribution and modification permitted; there is NO WARRANTY.
 </translation>
     </message>
+    <message>
+        <source>V %1 (erwartet V %2)</source>
+        <translation>V %1 (expected V %2)</translation>
+    </message>
 </context>
 </TS>

@@ -7,6 +7,7 @@
 #include "keys/Tasten_Com.h"
 #include "keys/Tasten_Datei.h"
 #include "keys/Tasten_Pruefen.h"
+#include "platform/sprache/sprache.h"
 #include "platform/sprache/textmarke.h"
 #include "platform/ui/ui_melden.h"
 
@@ -62,7 +63,9 @@ int herunterladen(const std::string& pfad, bool erzwingen) {
     }();
     if (const int code = Cli_UebertragungsFehler(ergebnis); code != CLI_EXIT_OK) return code;
 
-    if (!ungueltig.empty()) std::fprintf(stderr, "%s:\n%s\n", TASTEN_SPEICHERFEHLER_TITEL, ungueltig.c_str());
+    if (!ungueltig.empty())
+        std::fprintf(stderr, "%s:\n%s\n", Textmarke_Text(TASTEN_SPEICHERFEHLER_TITEL).c_str(),
+                     Sprache_TextUtf8(ungueltig.c_str()).c_str());
     // Keys the unit does not hold validly never replace a file that exists: it may hold the only good copy.
     std::error_code ec;
     if (!ungueltig.empty() && !erzwingen && std::filesystem::exists(pfad, ec)) {

@@ -529,10 +529,12 @@ Deskriptor lesenOeffnen(const std::string& pfad, int* fehler, std::string* grund
     };
     struct stat st {};
     if (pfad.empty() || ::stat(pfad.c_str(), &st) != 0)
-        return pfad.empty() || errno == ENOENT ? ablehnen(DATEI_FEHLT, "Datei fehlt")
-                                               : ablehnen(DATEI_FEHLER_OEFFNEN, fehlertext(errno));
+        return pfad.empty() || errno == ENOENT
+                   ? ablehnen(DATEI_FEHLT, Textmarke_Text(QT_TRANSLATE_NOOP("Plm1", "Datei fehlt")))
+                   : ablehnen(DATEI_FEHLER_OEFFNEN, fehlertext(errno));
     if (!S_ISREG(st.st_mode))
-        return ablehnen(DATEI_FEHLER_OEFFNEN, std::string("Datei ist ") + artText(st.st_mode));
+        return ablehnen(DATEI_FEHLER_OEFFNEN,
+                        Textmarke_Satz(QT_TRANSLATE_NOOP("Plm1", "Datei ist %1"), artText(st.st_mode)));
     // Non-blocking all the same, for a file swapped in between.
     Deskriptor fd(::open(pfad.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (!fd.offen())
@@ -540,7 +542,8 @@ Deskriptor lesenOeffnen(const std::string& pfad, int* fehler, std::string* grund
             DATEI_FEHLER_OEFFNEN,
             Textmarke_Satz(QT_TRANSLATE_NOOP("Plm1", "Datei nicht lesbar: %1"), fehlertext(errno)));
     if (::fstat(fd.fd(), &st) != 0 || !S_ISREG(st.st_mode))
-        return ablehnen(DATEI_FEHLER_OEFFNEN, std::string("Datei ist ") + artText(st.st_mode));
+        return ablehnen(DATEI_FEHLER_OEFFNEN,
+                        Textmarke_Satz(QT_TRANSLATE_NOOP("Plm1", "Datei ist %1"), artText(st.st_mode)));
     const int flags = ::fcntl(fd.fd(), F_GETFL);
     if (flags >= 0) (void)::fcntl(fd.fd(), F_SETFL, flags & ~O_NONBLOCK);
     return fd;

@@ -1251,5 +1251,13 @@ MIT licence: redistribution and modification permitted; there is NO WARRANTY.
         <source>V %1 (erwartet V %2)</source>
         <translation>V %1 (expected V %2)</translation>
     </message>
+    <message>
+        <source>Datei fehlt</source>
+        <translation>file missing</translation>
+    </message>
+    <message>
+        <source>Datei ist %1</source>
+        <translation>file is %1</translation>
+    </message>
 </context>
 </TS>

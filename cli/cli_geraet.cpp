@@ -6,6 +6,7 @@
 #include "device/vkrplm1.h"
 #include "device/vkrplm1_antwort.h"
 #include "platform/files/zahl_text.h"
+#include "platform/sprache/textmarke.h"
 
 #include <array>
 #include <charconv>
@@ -84,41 +85,50 @@ std::optional<CliZahl> Cli_ZahlLesen(std::string_view text) {
 }
 
 std::string Cli_GetPruefen(const std::string&, const std::vector<std::string>& args) {
-    if (args.size() != 1) return "get braucht genau ein Wort";
+    if (args.size() != 1) return QT_TRANSLATE_NOOP("Plm1", "get braucht genau ein Wort");
     if (!VKRPLM1_WortTyp(args[0].c_str(), nullptr))
-        return "unbekannter Parameter " + args[0] + " (lesbar: " + VKRPLM1_Woerter(false) + ")";
+        return Textmarke_Satz(QT_TRANSLATE_NOOP("Plm1", "unbekannter Parameter %1 (lesbar: %2)"), args[0],
+                              VKRPLM1_Woerter(false));
     return {};
 }
 
 std::string Cli_SetPruefen(const std::string&, const std::vector<std::string>& args) {
-    if (args.size() != 2) return "set braucht ein Wort und einen Wert";
+    if (args.size() != 2) return QT_TRANSLATE_NOOP("Plm1", "set braucht ein Wort und einen Wert");
     const std::string bereich = VKRPLM1_Wertebereich(args[0].c_str());
     if (bereich.empty())
-        return args[0] + " kann nicht geschrieben werden (schreibbar: " + VKRPLM1_Woerter(true) + ")";
+        return Textmarke_Satz(QT_TRANSLATE_NOOP("Plm1", "%1 kann nicht geschrieben werden (schreibbar: %2)"),
+                              args[0], VKRPLM1_Woerter(true));
     double reell = 0;
     int ganz = 0;
     if (!setzwertLesen(args[0], args[1], &reell, &ganz) ||
         !VKRPLM1_WertZulaessig(args[0].c_str(), reell, ganz))
-        return "ungültiger Wert " + args[1] + " für " + args[0] + " (erlaubt: " + bereich + ")";
+        return Textmarke_Satz(QT_TRANSLATE_NOOP("Plm1", "ungültiger Wert %1 für %2 (erlaubt: %3)"), args[1],
+                              args[0], bereich);
     return {};
 }
 
 std::string Cli_SpeicherPruefen(const std::string& befehl, const std::vector<std::string>& args) {
     const bool lesen = befehl == "read-mem";
-    if (args.size() != 2) return befehl + " braucht Start und " + (lesen ? "Größe" : "Daten");
+    if (args.size() != 2)
+        return Textmarke_Satz(lesen ? QT_TRANSLATE_NOOP("Plm1", "%1 braucht Start und Größe")
+                                    : QT_TRANSLATE_NOOP("Plm1", "%1 braucht Start und Daten"),
+                              befehl);
     const auto start = ganzzahlLesen(args[0], 0, VKRPLM1_SPEICHER_ENDE - 1);
     std::vector<unsigned char> daten;
     const auto groesse = lesen                            ? ganzzahlLesen(args[1], 1, VKRPLM1_MAX_BLOCK)
                          : hexbytesLesen(args[1], &daten) ? std::optional<long long>(daten.size())
                                                           : std::nullopt;
     if (!start || !groesse || *start + *groesse > VKRPLM1_SPEICHER_ENDE)
-        return "ungültiger Speicherbereich " + args[0] + " " + args[1] + " (Start 0 bis 65535, " +
-               (lesen ? "1" : "0") + " bis 64 Bytes, nicht über das Speicherende 0xFFFF hinaus)";
+        return Textmarke_Satz(
+            QT_TRANSLATE_NOOP("Plm1", "ungültiger Speicherbereich %1 %2 (Start 0 bis 65535, %3 bis 64 Bytes, "
+                                      "nicht über das Speicherende 0xFFFF hinaus)"),
+            args[0], args[1], lesen ? "1" : "0");
     return {};
 }
 
 std::string Cli_OhneAngabenPruefen(const std::string& befehl, const std::vector<std::string>& args) {
-    return args.empty() ? std::string() : befehl + " nimmt keine Angaben";
+    return args.empty() ? std::string()
+                        : Textmarke_Satz(QT_TRANSLATE_NOOP("Plm1", "%1 nimmt keine Angaben"), befehl);
 }
 
 int Cli_Id(CliKontext& k) {

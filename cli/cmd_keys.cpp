@@ -7,6 +7,8 @@
 #include "keys/Tasten_Com.h"
 #include "keys/Tasten_Datei.h"
 #include "keys/Tasten_Pruefen.h"
+#include "platform/sprache/sprache.h"
+#include "platform/sprache/textmarke.h"
 #include "platform/ui/ui_melden.h"
 
 #include <cstdio>
@@ -61,14 +63,19 @@ int herunterladen(const std::string& pfad, bool erzwingen) {
     }();
     if (const int code = Cli_UebertragungsFehler(ergebnis); code != CLI_EXIT_OK) return code;
 
-    if (!ungueltig.empty()) std::fprintf(stderr, "%s:\n%s\n", TASTEN_SPEICHERFEHLER_TITEL, ungueltig.c_str());
+    if (!ungueltig.empty())
+        std::fprintf(stderr, "%s:\n%s\n", Textmarke_Text(TASTEN_SPEICHERFEHLER_TITEL).c_str(),
+                     Sprache_TextUtf8(ungueltig.c_str()).c_str());
     // Keys the unit does not hold validly never replace a file that exists: it may hold the only good copy.
     std::error_code ec;
     if (!ungueltig.empty() && !erzwingen && std::filesystem::exists(pfad, ec)) {
-        VKR_Fehleruserstring(("Ungültige Tasten im PLM-1; " + pfad + " bleibt unverändert (" + ERZWINGEN +
-                              " ersetzt sie dennoch)")
-                                 .substr(0, 299)
-                                 .c_str());
+        VKR_Fehleruserstring(
+            Textmarke_Satz(QT_TRANSLATE_NOOP("Plm1",
+                                             "Ungültige Tasten im PLM-1; %1 bleibt unverändert (%2 ersetzt "
+                                             "sie dennoch)"),
+                           pfad, ERZWINGEN)
+                .substr(0, 299)
+                .c_str());
         Cli_FehlerAusgeben(FEHLER_TASTENDATEI_OEFFNEN_SCHREIBEN);
         return CLI_EXIT_FEHLER;
     }

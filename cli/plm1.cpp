@@ -15,6 +15,7 @@
 #include "platform/line/rs232_portliste.h"
 #include "platform/line/rs232_trace.h"
 #include "platform/sprache/sprache.h"
+#include "platform/sprache/textmarke.h"
 #include "valves/Konfig_Datei.h"
 #include "valves/Konfigarray.h"
 
@@ -193,7 +194,7 @@ bool optionenLesen(int argc, char** argv, Optionen* o, std::string* grund) {
         } else if (i + 1 < argc) {
             wert = argv[++i];
         } else {
-            *grund = "Wert fehlt bei " + arg;
+            *grund = Textmarke_Satz(QT_TRANSLATE_NOOP("Plm1", "Wert fehlt bei %1"), arg);
             return false;
         }
         std::string* ziel = name == "--port"      ? &o->port
@@ -202,12 +203,12 @@ bool optionenLesen(int argc, char** argv, Optionen* o, std::string* grund) {
                             : name == "--trace"   ? &o->trace
                                                   : nullptr;
         if (!ziel) {
-            *grund = "unbekannte Option " + name;
+            *grund = Textmarke_Satz(QT_TRANSLATE_NOOP("Plm1", "unbekannte Option %1"), name);
             return false;
         }
         // An empty value is a slip, never "use the default".
         if (wert.empty()) {
-            *grund = "leerer Wert bei " + name;
+            *grund = Textmarke_Satz(QT_TRANSLATE_NOOP("Plm1", "leerer Wert bei %1"), name);
             return false;
         }
         *ziel = wert;
@@ -250,9 +251,10 @@ Fehlercode ventilDateiLesen(CliKontext* k) {
     // A file the user named is taken whole or not at all: a kind outside 0..2 refuses it.
     for (int v = 0; v < ANZAHL_VENTILE; ++v)
         if (!Wertebereich_Enthaelt({VENTILART_NV, VENTILART_NC}, arten[v])) {
-            VKR_Fehleruserstring(Wertebereich_Text("Ventil " + std::to_string(v + 1) + ", Art", arten[v],
-                                                   {VENTILART_NV, VENTILART_NC})
-                                     .c_str());
+            VKR_Fehleruserstring(
+                Wertebereich_Text(Textmarke_Satz(QT_TRANSLATE_NOOP("Plm1", "Ventil %1, Art"), v + 1),
+                                  arten[v], {VENTILART_NV, VENTILART_NC})
+                    .c_str());
             return FEHLER_KONFIGDATEI_VENTILART;
         }
     std::copy(std::begin(arten), std::end(arten), k->ventilarten);
@@ -322,17 +324,26 @@ int ausfuehren(const Optionen& o, const Befehl& b) {
     einstellungenLesen(&k, &gespeicherterPfad);
     if (o.port.empty() && !gespeicherterPfad.empty()) (void)portWaehlen(gespeicherterPfad, &k);
     if (!o.port.empty() && !portWaehlen(o.port, &k))
-        return aufrufFehler("ungültiger Port " + o.port + " (erlaubt: COM 1 bis 8 oder ein serielles Gerät)");
+        return aufrufFehler(Textmarke_Satz(
+            QT_TRANSLATE_NOOP("Plm1", "ungültiger Port %1 (erlaubt: COM 1 bis 8 oder ein serielles Gerät)"),
+            o.port));
     if (o.adresse.find(',') != std::string::npos) {
         if (!Cli_AdresslisteLesen(o.adresse, &k.adressen))
-            return aufrufFehler("ungültige Adressliste " + o.adresse +
-                                " (erlaubt: mindestens zwei Adressen 1 bis 9, durch Kommas getrennt)");
-        if (!erlaubt(b.liste, o.args)) return aufrufFehler("mehrere Adressen bei " + o.befehl);
+            return aufrufFehler(
+                Textmarke_Satz(QT_TRANSLATE_NOOP("Plm1", "ungültige Adressliste %1 (erlaubt: mindestens zwei "
+                                                         "Adressen 1 bis 9, durch Kommas getrennt)"),
+                               o.adresse));
+        if (!erlaubt(b.liste, o.args))
+            return aufrufFehler(
+                Textmarke_Satz(QT_TRANSLATE_NOOP("Plm1", "mehrere Adressen bei %1"), o.befehl));
         k.adresse = k.adressen.front();
     } else if (!o.adresse.empty()) {
         if (!adresseErlaubt(o.adresse, b, o.args))
-            return aufrufFehler("ungültige Adresse " + o.adresse + " bei " + o.befehl + " (erlaubt: 1 bis 9" +
-                                (erlaubt(b.alle, o.args) ? ", & für alle)" : ")"));
+            return aufrufFehler(Textmarke_Satz(
+                erlaubt(b.alle, o.args)
+                    ? QT_TRANSLATE_NOOP("Plm1", "ungültige Adresse %1 bei %2 (erlaubt: 1 bis 9, & für alle)")
+                    : QT_TRANSLATE_NOOP("Plm1", "ungültige Adresse %1 bei %2 (erlaubt: 1 bis 9)"),
+                o.adresse, o.befehl));
         k.adresse = o.adresse[0];
     }
     k.ventilDatei = o.ventilDatei;
@@ -394,11 +405,11 @@ int main(int argc, char** argv) try {
         return CLI_EXIT_OK;
     }
     if (o.version) {
-        std::printf("plm1 %s\n%s", PLM1_VERSION, PLM1_VERSION_LIZENZ);
+        std::printf("plm1 %s\n%s", PLM1_VERSION, Textmarke_Text(PLM1_VERSION_LIZENZ).c_str());
         return CLI_EXIT_OK;
     }
     const Befehl* b = befehlSuchen(o.befehl);
-    if (!b) return aufrufFehler("unbekannter Befehl " + o.befehl);
+    if (!b) return aufrufFehler(Textmarke_Satz(QT_TRANSLATE_NOOP("Plm1", "unbekannter Befehl %1"), o.befehl));
     if (b->worte)
         if (const std::string falsch = b->worte(o.befehl, o.args); !falsch.empty())
             return aufrufFehler(falsch);

@@ -1,6 +1,7 @@
 // Ranges of the cycle's values: the check before an upload and the correction after a load.
 
 #include "cycle/Kurven_Bereich.h"
+#include "platform/sprache/textmarke.h"
 
 #include "errors/VKR_errorV3.h"
 
@@ -12,10 +13,11 @@ constexpr const char* ECKDATEN_NAMEN[KURVENECKDATEN_ANZAHL] = {
     "DRUCKLOW1",       "DRUCKLOW2",       "ZYKLEN",         "ZYKLENUNBEGRENZT", "ANZAHLSCHRITTE"};
 
 std::string kanalOrt(int kanal, std::size_t schritt) {
-    const std::string kanalname = Kurvenarrays_IstPumpenkanal(kanal)
-                                      ? "Pumpe " + std::to_string(Kurvenarrays_PumpenNummer(kanal))
-                                      : "Ventil " + std::to_string(Kurvenarrays_VentilNummer(kanal));
-    return "Schritt " + std::to_string(schritt + 1) + ", " + kanalname;
+    return Kurvenarrays_IstPumpenkanal(kanal)
+               ? Textmarke_Satz(QT_TRANSLATE_NOOP("Plm1", "Schritt %1, Pumpe %2"), schritt + 1,
+                                Kurvenarrays_PumpenNummer(kanal))
+               : Textmarke_Satz(QT_TRANSLATE_NOOP("Plm1", "Schritt %1, Ventil %2"), schritt + 1,
+                                Kurvenarrays_VentilNummer(kanal));
 }
 
 // Whether a key data word goes to the unit: a limit only while its check word is set, the runs only while

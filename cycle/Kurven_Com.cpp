@@ -1,6 +1,7 @@
 // The cycle in the unit's memory: encoding, decoding and the block transfers.
 
 #include "cycle/Kurven_Com.h"
+#include "platform/sprache/textmarke.h"
 
 #include "cycle/Kurven_Bereich.h"
 #include "cycle/Kurven_Satz.h"
@@ -82,12 +83,12 @@ int KurvenCom_PunkteErstellen(unsigned char* punkte, int invertiert) {
 Fehlercode KurvenCom_KopfAuswerten(const unsigned char kopf[KURVENSATZ_KOPFGROESSE]) {
     KurvenKopf gelesen;
     if (!KurvenSatz_KopfLesen(kopf, gelesen)) {
-        VKR_Fehleruserstring(KURVENCOM_SPEICHERFEHLER_TEXT);
+        VKR_Fehleruserstring(Textmarke_Text(KURVENCOM_SPEICHERFEHLER_TEXT).c_str());
         return FEHLER_KURVEN_KOPF_CHECKSUMME;
     }
     const int n = gelesen.schritte;
     if (n < KURVEN_SCHRITTE_MIN || n > KURVEN_SCHRITTE_MAX) {
-        VKR_Fehleruserstring(KURVENCOM_SPEICHERFEHLER_TEXT);
+        VKR_Fehleruserstring(Textmarke_Text(KURVENCOM_SPEICHERFEHLER_TEXT).c_str());
         return FEHLER_KURVEN_KOPF_SCHRITTE;
     }
     const int32_t altSchritte = gKurveneckdaten[KE_ANZAHLSCHRITTE];
@@ -119,7 +120,7 @@ Fehlercode KurvenCom_PunkteAuswerten(const unsigned char* punkte, int anzahl) {
         const unsigned char* satz = punkte + KURVENSATZ_SATZGROESSE * i;
         KurvenSatz gelesen;
         if (!KurvenSatz_Lesen(satz, gelesen)) {
-            VKR_Fehleruserstring(KURVENCOM_SPEICHERFEHLER_TEXT);
+            VKR_Fehleruserstring(Textmarke_Text(KURVENCOM_SPEICHERFEHLER_TEXT).c_str());
             return FEHLER_KURVEN_PUNKT_CHECKSUMME;
         }
         int offen[ANZAHL_VENTILE];

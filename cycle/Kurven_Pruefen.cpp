@@ -1,6 +1,7 @@
 // Read-back comparison of the cycle memory, over the cycle images and the block transfers.
 
 #include "cycle/Kurven_Pruefen.h"
+#include "platform/sprache/textmarke.h"
 
 #include "cycle/Kurven_Com.h"
 #include "device/Gemeinsam_Vergleich.h"
@@ -52,8 +53,9 @@ std::string KurvenPruefen_OrtBeschreiben(int adresse) {
         invertiert ? adresse - (KURVENSATZ_ADRESSE_KOPF_INVERTIERT - KURVENSATZ_ADRESSE_KOPF) : adresse;
     const std::string teil =
         schlicht >= KURVENSATZ_ADRESSE_SAETZE
-            ? "Schritt " + std::to_string((schlicht - KURVENSATZ_ADRESSE_SAETZE) / KURVENSATZ_SATZGROESSE + 1)
-            : "Kopf";
+            ? Textmarke_Satz(QT_TRANSLATE_NOOP("Plm1", "Schritt %1"),
+                             (schlicht - KURVENSATZ_ADRESSE_SAETZE) / KURVENSATZ_SATZGROESSE + 1)
+            : Textmarke_Text(QT_TRANSLATE_NOOP("Plm1", "Kopf"));
     return GemVergleich_OrtText(adresse, teil, invertiert);
 }
 

@@ -6,6 +6,9 @@
 #include "device/Gemeinsam_Einheiten.h"
 #include "device/Gemeinsam_Pruefen.h"
 #include "device/Vkr_Com.h"
+#include "errors/VKR_errorV3.h"
+#include "platform/sprache/sprache.h"
+#include "platform/sprache/textmarke.h"
 #include "platform/ui/ui.h"
 #include "platform/ui/ui_fragen.h"
 
@@ -28,6 +31,14 @@ void mehrereGewaehlt(int leiste, int item, void*, int) {
             (void)GemMehrere_Senden(gMehrereEintraege[i].senden);
 }
 
+// A unit's result in the window's language; the result words of the command line stay as they are.
+std::string ergebnisText(const GemEinheitErgebnis& e) {
+    if (e.fehler == KEIN_FEHLER) return Sprache_TextUtf8(e.text.c_str());
+    const std::string nummer = VKR_Fehlernummer(e.fehler);
+    if (e.text.rfind(nummer, 0) != 0) return e.text;
+    return VKR_Fehlernummer(e.fehler, VKR_FehlerspracheGet()) + e.text.substr(nummer.size());
+}
+
 } // namespace
 
 int GemMehrere_MenuEintragHinzufuegen(int panel, int menuId, GemMehrereSenden senden) {
@@ -46,7 +57,7 @@ std::string GemMehrere_Senden(GemMehrereSenden senden) {
     }
     std::vector<std::string> zeilen;
     for (const auto& g : geraete)
-        zeilen.push_back(std::string("Adresse ") + g.adresse + "  " + g.id);
+        zeilen.push_back(Textmarke_Satz(QT_TRANSLATE_NOOP("Plm1", "Adresse %1  %2"), g.adresse, g.id));
     std::vector<int> gewaehlt(geraete.size(), 1);
     if (UI_AuswahlPopup(GEMMEHRERE_TITEL, GEMMEHRERE_HINWEIS, zeilen, &gewaehlt) != 1) return {};
     std::vector<VkrComGeraet> ziele;
@@ -69,8 +80,9 @@ std::string GemMehrere_Senden(GemMehrereSenden senden) {
             },
             [&](std::size_t i, const GemEinheitErgebnis& e) {
                 const std::string& kennung = e.kennung.empty() ? ziele[i].id : e.kennung;
-                zusammenfassung +=
-                    std::string("Adresse ") + e.adresse + " (" + kennung + "): " + e.text + "\n";
+                zusammenfassung += Textmarke_Satz(QT_TRANSLATE_NOOP("Plm1", "Adresse %1 (%2): %3"), e.adresse,
+                                                  kennung, ergebnisText(e)) +
+                                   "\n";
                 dialog.setzen(static_cast<int>(100 * (i + 1) / n));
             });
     }

@@ -1,6 +1,7 @@
 // Verified sending: upload, read-back comparison of each copy and the report in the error controls.
 
 #include "device/Gemeinsam_Vergleich.h"
+#include "platform/sprache/textmarke.h"
 
 #include "device/Gemeinsam_Com.h"
 #include "device/Vkr_Com.h"
@@ -19,9 +20,11 @@ Fehlercode GemVergleich_KopieVergleichen(int adresse, int groesse, const unsigne
 }
 
 std::string GemVergleich_OrtText(int adresse, const std::string& teil, bool invertiert) {
-    char text[24];
-    std::snprintf(text, sizeof text, "Adresse 0x%04X (", static_cast<unsigned>(adresse));
-    return text + teil + (invertiert ? ", invertierte Kopie)" : ")");
+    char hex[8];
+    std::snprintf(hex, sizeof hex, "0x%04X", static_cast<unsigned>(adresse));
+    return Textmarke_Satz(invertiert ? QT_TRANSLATE_NOOP("Plm1", "Adresse %1 (%2, invertierte Kopie)")
+                                     : QT_TRANSLATE_NOOP("Plm1", "Adresse %1 (%2)"),
+                          hex, teil);
 }
 
 Fehlercode GemVergleich_Plm1Upload(const GemVergleichAblauf& ablauf, bool pruefen) {
@@ -36,7 +39,8 @@ Fehlercode GemVergleich_Plm1Upload(const GemVergleichAblauf& ablauf, bool pruefe
         VkrCom_StatusSet(GEMPRUEFEN_STATUS);
         return KEIN_FEHLER;
     }
-    const std::string ort = "Prüfung: Abweichung bei " + ablauf.ortBeschreiben(abweichung);
+    const std::string ort = Textmarke_Satz(QT_TRANSLATE_NOOP("Plm1", "Prüfung: Abweichung bei %1"),
+                                           ablauf.ortBeschreiben(abweichung));
     VkrCom_FehlermeldungMitZusatzSet(ablauf.abweichung, ort.c_str());
     return KEIN_FEHLER;
 }

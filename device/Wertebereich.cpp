@@ -1,12 +1,12 @@
 // Texts of values outside their range, for the refusal of an upload and the note after a load.
 
 #include "device/Wertebereich.h"
+#include "platform/sprache/textmarke.h"
 
 #include <algorithm>
 
 std::string Wertebereich_Text(const std::string& ort, int64_t wert, Wertebereich b) {
-    return ort + ": " + std::to_string(wert) + " (erlaubt " + std::to_string(b.min) + " bis " +
-           std::to_string(b.max) + ")";
+    return Textmarke_Satz(QT_TRANSLATE_NOOP("Plm1", "%1: %2 (erlaubt %3 bis %4)"), ort, wert, b.min, b.max);
 }
 
 std::string Wertebereich_AenderungText(const std::string& ort, int64_t alt, int64_t neu) {
@@ -14,7 +14,8 @@ std::string Wertebereich_AenderungText(const std::string& ort, int64_t alt, int6
 }
 
 std::string Wertebereich_Hinweis(const std::string& zeilen, int maxZeilen) {
-    std::string text = "Werte außerhalb ihres Bereichs wurden angepasst:\n";
+    std::string text =
+        Textmarke_Text(QT_TRANSLATE_NOOP("Plm1", "Werte außerhalb ihres Bereichs wurden angepasst:")) + "\n";
     int anzahl = 0;
     std::size_t pos = 0;
     while (pos < zeilen.size()) {
@@ -23,6 +24,7 @@ std::string Wertebereich_Hinweis(const std::string& zeilen, int maxZeilen) {
         ++anzahl;
         pos = ende + 1;
     }
-    if (anzahl > maxZeilen) text += "… und " + std::to_string(anzahl - maxZeilen) + " weitere\n";
+    if (anzahl > maxZeilen)
+        text += Textmarke_Satz(QT_TRANSLATE_NOOP("Plm1", "… und %1 weitere"), anzahl - maxZeilen) + "\n";
     return text;
 }

@@ -2,6 +2,7 @@
 // (flush, write, wait until sent, handshake, reply line). Reply decoding lives in vkrplm1_antwort.
 
 #include "device/vkrplm1.h"
+#include "platform/sprache/textmarke.h"
 
 #include "device/vkrplm1_antwort.h"
 #include "errors/VKR_errorV3.h"
@@ -241,12 +242,12 @@ std::string VKRPLM1_Wertebereich(const char* word) {
     switch (w->art) {
     case Schreibart::Ganzzahl: {
         const long grenze = std::lround(std::floor(w->grenze));
-        return std::to_string(-grenze) + " bis " + std::to_string(grenze);
+        return Textmarke_Satz(QT_TRANSLATE_NOOP("Plm1", "%1 bis %2"), -grenze, grenze);
     }
     case Schreibart::Maske:
-        return "0 bis 65535 (0x0 bis 0xFFFF)";
+        return Textmarke_Text(QT_TRANSLATE_NOOP("Plm1", "0 bis 65535 (0x0 bis 0xFFFF)"));
     case Schreibart::Schalter:
-        return "0 oder 1";
+        return Textmarke_Text(QT_TRANSLATE_NOOP("Plm1", "0 oder 1"));
     }
     return {};
 }

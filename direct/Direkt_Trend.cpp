@@ -33,9 +33,12 @@ void aufzeichnungAnzeigen() {
     SetCtrlVal(p, DIREKTPNL_AUFZEICHNEN, gAufzeichnung.laeuft() ? 1 : 0);
     std::string text = QT_TRANSLATE_NOOP("Plm1", "keine Aufzeichnung");
     if (!gAufzeichnung.pfad().empty()) {
-        text = std::filesystem::path(gAufzeichnung.pfad()).filename().string() + "\n" +
-               std::to_string(gAufzeichnung.zeilen()) + (gAufzeichnung.zeilen() == 1 ? " Zeile" : " Zeilen");
-        if (!gAufzeichnung.laeuft()) text += " (beendet)";
+        const long n = gAufzeichnung.zeilen();
+        std::string zeilen = Textmarke_Satz(
+            n == 1 ? QT_TRANSLATE_NOOP("Plm1", "%1 Zeile") : QT_TRANSLATE_NOOP("Plm1", "%1 Zeilen"), n);
+        if (!gAufzeichnung.laeuft())
+            zeilen = Textmarke_Satz(QT_TRANSLATE_NOOP("Plm1", "%1 (beendet)"), zeilen);
+        text = std::filesystem::path(gAufzeichnung.pfad()).filename().string() + "\n" + zeilen;
     }
     SetCtrlVal(p, DIREKTPNL_AUFZEICHNUNGSTEXT, text.c_str());
 }

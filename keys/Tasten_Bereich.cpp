@@ -1,6 +1,7 @@
 // Ranges of the key fields: the check before an upload and the correction after a load.
 
 #include "keys/Tasten_Bereich.h"
+#include "platform/sprache/textmarke.h"
 
 #include "errors/VKR_errorV3.h"
 
@@ -19,7 +20,7 @@ bool wirdGesendet(const TastenEintrag& taste, int feld) {
 } // namespace
 
 std::string TastenBereich_Ort(int taste, int feld) {
-    return "Taste " + std::to_string(taste + 1) + ", " + FELDNAMEN[feld];
+    return Textmarke_Satz(QT_TRANSLATE_NOOP("Plm1", "Taste %1, %2"), taste + 1, FELDNAMEN[feld]);
 }
 
 Fehlercode TastenBereich_Pruefen(const TastenTabelle& tabelle) {

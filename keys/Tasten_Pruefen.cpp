@@ -1,6 +1,7 @@
 // Read-back comparison of the key memory, over the key blocks and the block transfers.
 
 #include "keys/Tasten_Pruefen.h"
+#include "platform/sprache/textmarke.h"
 
 #include "device/Gemeinsam_Vergleich.h"
 #include "keys/Tasten_Com.h"
@@ -25,8 +26,9 @@ Fehlercode TastenPruefen_Vergleichen(int* ersteAbweichung) {
 std::string TastenPruefen_OrtBeschreiben(int adresse) {
     const bool invertiert = adresse >= TASTENSPEICHER_INVERTIERT_ADRESSE;
     const int versatz = adresse - (invertiert ? TASTENSPEICHER_INVERTIERT_ADRESSE : TASTENSPEICHER_ADRESSE);
-    return GemVergleich_OrtText(adresse, "Taste " + std::to_string(versatz / TASTENBLOCK_GROESSE + 1),
-                                invertiert);
+    return GemVergleich_OrtText(
+        adresse, Textmarke_Satz(QT_TRANSLATE_NOOP("Plm1", "Taste %1"), versatz / TASTENBLOCK_GROESSE + 1),
+        invertiert);
 }
 
 Fehlercode TastenPruefen_Plm1Upload(bool pruefen) {

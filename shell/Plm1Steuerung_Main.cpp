@@ -13,6 +13,7 @@
 #include "platform/files/inifile.h"
 #include "platform/line/rs232_trace.h"
 #include "platform/sprache/sprache.h"
+#include "platform/sprache/textmarke.h"
 #include "platform/ui/ui.h"
 #include "platform/ui/ui_signale.h"
 #include "platform/ui/ui_test.h"
@@ -139,7 +140,10 @@ bool fensterBilderSpeichern(const std::string& verzeichnis) {
     for (const auto& [panel, name] : bilder) {
         const std::string pfad = verzeichnis + "/" + name + ".png";
         if (UI_PanelAlsPngSpeichern(panel, pfad) <= 0) {
-            std::fprintf(stderr, "Bild %s konnte nicht gespeichert werden\n", pfad.c_str());
+            std::fprintf(
+                stderr, "%s\n",
+                Textmarke_Satz(QT_TRANSLATE_NOOP("Plm1", "Bild %1 konnte nicht gespeichert werden"), pfad)
+                    .c_str());
             ok = false;
         }
     }
@@ -174,8 +178,9 @@ Sprache spracheBestimmen() {
 void einstellungenSichern() {
     std::string grund;
     if (Func_IniDateiSchreiben(&grund) == KEIN_FEHLER || gEinstellungenUnlesbar) return;
-    const std::string text = "Die Einstellungen wurden nicht gespeichert: " + gDateipfad + ": " +
-                             (grund.empty() ? "Schreibfehler" : grund);
+    const std::string text = Textmarke_Satz(
+        QT_TRANSLATE_NOOP("Plm1", "Die Einstellungen wurden nicht gespeichert: %1: %2"), gDateipfad,
+        grund.empty() ? Textmarke_Text(QT_TRANSLATE_NOOP("Plm1", "Schreibfehler")) : grund);
     std::fprintf(stderr, "%s\n", text.c_str());
     VKR_Fehleruserstring(text.c_str());
     VKR_Fehlerpopup(FEHLER_INI_SCHREIBEN);
@@ -199,9 +204,9 @@ Fehlercode Func_IniDateiLaden() {
         if (Datei_LesbarPruefen(INI_DATEINAME, &grund) == DATEI_FEHLT) return FEHLER_INI_NICHT_GEFUNDEN;
         // The file is there but could not be read: say why, and keep it as it is at exit.
         gEinstellungenUnlesbar = true;
-        const std::string text = std::string(INI_DATEINAME) +
-                                 " kann nicht gelesen werden: " + (grund.empty() ? "Lesefehler" : grund) +
-                                 ".\nDie Datei bleibt unverändert.";
+        const std::string text = Textmarke_Satz(
+            QT_TRANSLATE_NOOP("Plm1", "%1 kann nicht gelesen werden: %2.\nDie Datei bleibt unverändert."),
+            INI_DATEINAME, grund.empty() ? Textmarke_Text(QT_TRANSLATE_NOOP("Plm1", "Lesefehler")) : grund);
         VKR_Fehleruserstring(text.c_str());
         return FEHLER_INI_LESEN;
     }
@@ -212,7 +217,8 @@ Fehlercode Func_IniDateiLaden() {
     }
     // The program runs on its built-in value for each of these; the file keeps what the operator wrote.
     if (const std::string unbrauchbar = Ini_UnbrauchbareWerte(ini); !unbrauchbar.empty()) {
-        const std::string text = "Nicht verwendbar, es gilt die Voreinstellung: " + unbrauchbar;
+        const std::string text = Textmarke_Satz(
+            QT_TRANSLATE_NOOP("Plm1", "Nicht verwendbar, es gilt die Voreinstellung: %1"), unbrauchbar);
         VKR_Fehleruserstring(text.c_str());
         if (erster == KEIN_FEHLER) erster = FEHLER_INI_LESEN;
     }
@@ -253,8 +259,12 @@ namespace {
 bool vorbereiten(const Startoptionen& optionen) {
     // The log's path counts from where the program was started, before a menu start changes folder.
     if (std::string grund; !optionen.trace.empty() && !Rs232Trace_Starten(optionen.trace, &grund)) {
-        std::fprintf(stderr, "Protokolldatei %s kann nicht geschrieben werden: %s\n", optionen.trace.c_str(),
-                     grund.c_str());
+        Startoptionen_SpracheBereit();
+        std::fprintf(
+            stderr, "%s\n",
+            Textmarke_Satz(QT_TRANSLATE_NOOP("Plm1", "Protokolldatei %1 kann nicht geschrieben werden: %2"),
+                           optionen.trace, grund)
+                .c_str());
         return false;
     }
     return !optionen.benutzerordner || Startoptionen_BenutzerordnerWechseln();

@@ -3,11 +3,14 @@
 #include "shell/Plm1_Startoptionen.h"
 
 #include "platform/line/rs232.h"
+#include "platform/sprache/sprache.h"
+#include "platform/sprache/textmarke.h"
 #include "sim/plm1sim_ablauf.h"
 #include "sim/plm1sim_server.h"
 
 #include "plm1_version.h"
 
+#include <QCoreApplication>
 #include <QStandardPaths>
 
 #include <cstdio>
@@ -32,21 +35,31 @@ constexpr const char* BENUTZERORDNER = "plm1steuerung";
 std::mutex gSimulatorMutex; // the panel reader thread uses the simulator too
 std::unique_ptr<plm1sim::Server> gSimulator;
 
+// Texts in the language of the environment, as plm1 has them, with their values in the places %1, %2.
+template <typename... Werte> std::string text(const char* quelle, const Werte&... werte) {
+    Startoptionen_SpracheBereit();
+    return Textmarke_Satz(quelle, werte...);
+}
+
 void hilfeAusgeben(FILE* ziel = stderr) {
-    std::fprintf(
-        ziel,
-        "Aufruf: Plm1Steuerung [--simulator [--step-time S]] [--screenshots VERZEICHNIS] [--trace DATEI]\n"
-        "                      [--user-dir]\n"
-        "  --simulator            simuliertes PLM-1 (Adresse 1) an COM 1; seine Tasten über die\n"
-        "                         Standardeingabe: press N (1..12), start, pause, stop\n"
-        "  --step-time S          Sekunden je Zyklusschritt des simulierten PLM-1 (Standard 1)\n"
-        "  --screenshots DIR      jedes Fenster als PNG in DIR speichern und beenden\n"
-        "  --trace DATEI          jedes Byte auf der Leitung mit Zeit in DATEI protokollieren\n"
-        "  --user-dir             im Ordner plm1steuerung unter ~/.config arbeiten (Menüstart)\n"
-        "  --help, -h             diese Hilfe\n"
-        "  --version              Version ausgeben\n"
-        "  Optionen von Qt (-platform NAME, -style NAME, -display NAME, -geometry WxH+X+Y, ...) gehen an "
-        "Qt\n");
+    std::fputs(
+        text(QT_TRANSLATE_NOOP(
+                 "Plm1",
+                 "Aufruf: Plm1Steuerung [--simulator [--step-time S]] [--screenshots VERZEICHNIS] "
+                 "[--trace DATEI]\n"
+                 "                      [--user-dir]\n"
+                 "  --simulator            simuliertes PLM-1 (Adresse 1) an COM 1; seine Tasten über die\n"
+                 "                         Standardeingabe: press N (1..12), start, pause, stop\n"
+                 "  --step-time S          Sekunden je Zyklusschritt des simulierten PLM-1 (Standard 1)\n"
+                 "  --screenshots DIR      jedes Fenster als PNG in DIR speichern und beenden\n"
+                 "  --trace DATEI          jedes Byte auf der Leitung mit Zeit in DATEI protokollieren\n"
+                 "  --user-dir             im Ordner plm1steuerung unter ~/.config arbeiten (Menüstart)\n"
+                 "  --help, -h             diese Hilfe\n"
+                 "  --version              Version ausgeben\n"
+                 "  Optionen von Qt (-platform NAME, -style NAME, -display NAME, -geometry WxH+X+Y, ...) "
+                 "gehen an Qt\n"))
+            .c_str(),
+        ziel);
 }
 
 // Qt's own options, as every Qt program takes them; the application object reads them.
@@ -92,6 +105,16 @@ bool qtOptionNehmen(int argc, char** argv, int* i, std::vector<std::string>* zie
 
 } // namespace
 
+void Startoptionen_SpracheBereit() {
+    if (QCoreApplication::instance()) return;
+    static int argc = 1;
+    static char name[] = "Plm1Steuerung";
+    static char* argv[] = {name, nullptr};
+    static QCoreApplication* kern = new QCoreApplication(argc, argv);
+    (void)kern;
+    (void)Sprache_Einstellen(Sprache_AusUmgebung());
+}
+
 bool Startoptionen_Lesen(int argc, char** argv, Startoptionen* optionen) {
     bool schrittzeitGegeben = false;
     for (int i = 1; i < argc; ++i) {
@@ -100,7 +123,8 @@ bool Startoptionen_Lesen(int argc, char** argv, Startoptionen* optionen) {
             optionen->simulator = true;
         } else if (std::strcmp(a, "--step-time") == 0 && i + 1 < argc) {
             if (!plm1sim::schrittzeitLesen(argv[++i], &optionen->schrittzeit)) {
-                std::fprintf(stderr, "Ungültige Schrittzeit: %s\n", argv[i]);
+                std::fprintf(stderr, "%s\n",
+                             text(QT_TRANSLATE_NOOP("Plm1", "Ungültige Schrittzeit: %1"), argv[i]).c_str());
                 hilfeAusgeben();
                 return false;
             }
@@ -118,18 +142,19 @@ bool Startoptionen_Lesen(int argc, char** argv, Startoptionen* optionen) {
             optionen->hilfe = true;
             return true;
         } else if (std::strcmp(a, "--version") == 0) {
-            std::printf("Plm1Steuerung %s\n%s", PLM1_VERSION, PLM1_VERSION_LIZENZ);
+            std::printf("Plm1Steuerung %s\n%s", PLM1_VERSION, text(PLM1_VERSION_LIZENZ).c_str());
             optionen->version = true;
             return true;
         } else if (!qtOptionNehmen(argc, argv, &i, &optionen->qtArgumente)) {
-            std::fprintf(stderr, "Unbekannte Option: %s\n", a);
+            std::fprintf(stderr, "%s\n", text(QT_TRANSLATE_NOOP("Plm1", "Unbekannte Option: %1"), a).c_str());
             hilfeAusgeben();
             return false;
         }
     }
     // Without the simulated unit the step time is the real unit's business: say so rather than ignore it.
     if (schrittzeitGegeben && !optionen->simulator) {
-        std::fprintf(stderr, "--step-time gilt nur mit --simulator\n");
+        std::fprintf(stderr, "%s\n",
+                     text(QT_TRANSLATE_NOOP("Plm1", "--step-time gilt nur mit --simulator")).c_str());
         hilfeAusgeben();
         return false;
     }
@@ -147,8 +172,10 @@ bool Startoptionen_BenutzerordnerWechseln() {
     if (!ordner.empty()) std::filesystem::create_directories(ordner, fehler);
     if (!ordner.empty() && !fehler) std::filesystem::current_path(ordner, fehler);
     if (ordner.empty() || fehler) {
-        std::fprintf(stderr, "Arbeitsordner %s nicht verwendbar: %s\n", ordner.c_str(),
-                     fehler.message().c_str());
+        std::fprintf(
+            stderr, "%s\n",
+            text(QT_TRANSLATE_NOOP("Plm1", "Arbeitsordner %1 nicht verwendbar: %2"), ordner, fehler.message())
+                .c_str());
         return false;
     }
     return true;
@@ -157,12 +184,16 @@ bool Startoptionen_BenutzerordnerWechseln() {
 bool Startoptionen_SimulatorStarten(double schrittzeit) {
     auto server = std::make_unique<plm1sim::Server>();
     if (!server->starten({plm1sim::Einheit{'1', SIMULATOR_ID}})) {
-        std::fprintf(stderr, "Der Simulator konnte nicht gestartet werden\n");
+        std::fprintf(stderr, "%s\n",
+                     text(QT_TRANSLATE_NOOP("Plm1", "Der Simulator konnte nicht gestartet werden")).c_str());
         return false;
     }
     server->bus().schrittzeitSetzen(schrittzeit);
     Rs232_GeraetepfadSetzen(SIMULATOR_PORT, server->pfad());
-    std::fprintf(stderr, "Simuliertes PLM-1 an COM %d (%s)\n", SIMULATOR_PORT, server->pfad().c_str());
+    std::fprintf(
+        stderr, "%s\n",
+        text(QT_TRANSLATE_NOOP("Plm1", "Simuliertes PLM-1 an COM %1 (%2)"), SIMULATOR_PORT, server->pfad())
+            .c_str());
     {
         std::lock_guard lock(gSimulatorMutex);
         gSimulator = std::move(server);

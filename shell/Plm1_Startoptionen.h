@@ -20,6 +20,10 @@ struct Startoptionen {
     bool version = false;                 // --version: the version was printed, nothing else runs
 };
 
+// Makes sure the messages on standard error are in the language of the environment: before the
+// application object exists (the program then ends after the message), a core application of its own.
+void Startoptionen_SpracheBereit();
+
 // Reads the options; false (after a message on standard error) for an unknown option or a missing value.
 bool Startoptionen_Lesen(int argc, char** argv, Startoptionen* optionen);
 

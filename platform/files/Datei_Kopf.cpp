@@ -1,12 +1,12 @@
 // Header shared by the data files: tag field and version.
 
 #include "platform/files/Datei_Kopf.h"
+#include "platform/sprache/textmarke.h"
 
 #include "errors/VKR_errorV3.h"
 #include "platform/files/le_bytes.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 #include <string>
 
@@ -26,9 +26,8 @@ KopfPruefung DateiKopf_Pruefen(const unsigned char* bild, const char* art, int v
         return KopfPruefung::FalscherTyp;
     const int gefunden = le32_lesen(bild + DATEIKOPF_TAGLAENGE);
     if (gefunden != version) {
-        char text[64];
-        std::snprintf(text, sizeof text, "V %d (erwartet V %d)", gefunden, version);
-        VKR_Fehleruserstring(text);
+        VKR_Fehleruserstring(
+            Textmarke_Satz(QT_TRANSLATE_NOOP("Plm1", "V %1 (erwartet V %2)"), gefunden, version).c_str());
         return KopfPruefung::FalscheVersion;
     }
     return KopfPruefung::Ok;

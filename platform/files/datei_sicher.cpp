@@ -2,6 +2,7 @@
 // temporary file and rename, the in-place write for a locked folder, and non-blocking opens for reading.
 
 #include "platform/files/datei_sicher.h"
+#include "platform/sprache/textmarke.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -53,43 +54,43 @@ std::string fehlertext(int e) {
     switch (e) {
     case EACCES:
     case EPERM:
-        return "keine Berechtigung";
+        return Textmarke_Text(QT_TRANSLATE_NOOP("Plm1", "keine Berechtigung"));
     case ENOENT:
-        return "nicht vorhanden";
+        return Textmarke_Text(QT_TRANSLATE_NOOP("Plm1", "nicht vorhanden"));
     case ENOTDIR:
-        return "ein Teil des Pfades ist kein Ordner";
+        return Textmarke_Text(QT_TRANSLATE_NOOP("Plm1", "ein Teil des Pfades ist kein Ordner"));
     case ELOOP:
-        return "zu viele verkettete Verknüpfungen";
+        return Textmarke_Text(QT_TRANSLATE_NOOP("Plm1", "zu viele verkettete Verknüpfungen"));
     case ENAMETOOLONG:
-        return "Pfad zu lang";
+        return Textmarke_Text(QT_TRANSLATE_NOOP("Plm1", "Pfad zu lang"));
     case EROFS:
-        return "Dateisystem nur lesbar";
+        return Textmarke_Text(QT_TRANSLATE_NOOP("Plm1", "Dateisystem nur lesbar"));
     case ENOSPC:
-        return "Datenträger voll";
+        return Textmarke_Text(QT_TRANSLATE_NOOP("Plm1", "Datenträger voll"));
 #ifdef EDQUOT
     case EDQUOT:
-        return "Speicherkontingent erschöpft";
+        return Textmarke_Text(QT_TRANSLATE_NOOP("Plm1", "Speicherkontingent erschöpft"));
 #endif
     case EFBIG:
-        return "Datei zu groß";
+        return Textmarke_Text(QT_TRANSLATE_NOOP("Plm1", "Datei zu groß"));
     case EIO:
-        return "Ein-/Ausgabefehler";
+        return Textmarke_Text(QT_TRANSLATE_NOOP("Plm1", "Ein-/Ausgabefehler"));
     case EISDIR:
-        return "ist ein Ordner";
+        return Textmarke_Text(QT_TRANSLATE_NOOP("Plm1", "ist ein Ordner"));
     case ETXTBSY:
-        return "Datei wird ausgeführt";
+        return Textmarke_Text(QT_TRANSLATE_NOOP("Plm1", "Datei wird ausgeführt"));
     default:
-        return "Systemfehler " + std::to_string(e);
+        return Textmarke_Satz(QT_TRANSLATE_NOOP("Plm1", "Systemfehler %1"), e);
     }
 }
 
 // What a path names when it is not a regular file.
-const char* artText(mode_t m) {
-    if (S_ISDIR(m)) return "ein Ordner";
-    if (S_ISFIFO(m)) return "eine FIFO (benannte Pipe)";
-    if (S_ISCHR(m) || S_ISBLK(m)) return "ein Gerät";
-    if (S_ISSOCK(m)) return "ein Socket";
-    return "keine gewöhnliche Datei";
+std::string artText(mode_t m) {
+    if (S_ISDIR(m)) return Textmarke_Text(QT_TRANSLATE_NOOP("Plm1", "ein Ordner"));
+    if (S_ISFIFO(m)) return Textmarke_Text(QT_TRANSLATE_NOOP("Plm1", "eine FIFO (benannte Pipe)"));
+    if (S_ISCHR(m) || S_ISBLK(m)) return Textmarke_Text(QT_TRANSLATE_NOOP("Plm1", "ein Gerät"));
+    if (S_ISSOCK(m)) return Textmarke_Text(QT_TRANSLATE_NOOP("Plm1", "ein Socket"));
+    return Textmarke_Text(QT_TRANSLATE_NOOP("Plm1", "keine gewöhnliche Datei"));
 }
 
 int fehlschlag(std::string* grund, int code, const std::string& text) {
@@ -148,22 +149,27 @@ Deskriptor zielOeffnen(const Ziel& ziel, int* ergebnis, std::string* grund) {
     if (!ziel.existiert) return {};
     if (!S_ISREG(ziel.st.st_mode)) {
         *ergebnis =
-            fehlschlag(grund, DATEI_FEHLER_OEFFNEN, std::string("Ziel ist ") + artText(ziel.st.st_mode));
+            fehlschlag(grund, DATEI_FEHLER_OEFFNEN,
+                       Textmarke_Satz(QT_TRANSLATE_NOOP("Plm1", "Ziel ist %1"), artText(ziel.st.st_mode)));
         return {};
     }
     if ((ziel.st.st_mode & 0222) == 0) {
-        *ergebnis = fehlschlag(grund, DATEI_FEHLER_OEFFNEN, "Datei ist schreibgeschützt");
+        *ergebnis = fehlschlag(grund, DATEI_FEHLER_OEFFNEN,
+                               Textmarke_Text(QT_TRANSLATE_NOOP("Plm1", "Datei ist schreibgeschützt")));
         return {};
     }
     Deskriptor fd(::open(ziel.pfad.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (!fd.offen()) {
-        *ergebnis = fehlschlag(grund, DATEI_FEHLER_OEFFNEN, "Datei nicht beschreibbar: " + fehlertext(errno));
+        *ergebnis = fehlschlag(
+            grund, DATEI_FEHLER_OEFFNEN,
+            Textmarke_Satz(QT_TRANSLATE_NOOP("Plm1", "Datei nicht beschreibbar: %1"), fehlertext(errno)));
         return {};
     }
     struct stat jetzt {};
     if (::fstat(fd.fd(), &jetzt) != 0 || !S_ISREG(jetzt.st_mode)) { // swapped since the check
         *ergebnis =
-            fehlschlag(grund, DATEI_FEHLER_OEFFNEN, std::string("Ziel ist ") + artText(jetzt.st_mode));
+            fehlschlag(grund, DATEI_FEHLER_OEFFNEN,
+                       Textmarke_Satz(QT_TRANSLATE_NOOP("Plm1", "Ziel ist %1"), artText(jetzt.st_mode)));
         return {};
     }
     return fd;
@@ -324,7 +330,9 @@ int anOrtSchreiben(int fd, const Ziel& ziel, const unsigned char* daten, std::si
         allesSchreiben(fd, reinterpret_cast<const unsigned char*>(alt.data()), alt.size(), 0, &egal))
         std::ignore = ::ftruncate(fd, static_cast<off_t>(alt.size())); // a tail that stays is the lesser harm
     (void)::fsync(fd);
-    return fehlschlag(grund, DATEI_FEHLER_SCHREIBEN, "Schreiben fehlgeschlagen: " + fehlertext(fehler));
+    return fehlschlag(
+        grund, DATEI_FEHLER_SCHREIBEN,
+        Textmarke_Satz(QT_TRANSLATE_NOOP("Plm1", "Schreiben fehlgeschlagen: %1"), fehlertext(fehler)));
 }
 
 // One attempt at the save through the temporary file; what made it fail is left in `temp` (no file made
@@ -350,14 +358,22 @@ int tempSchreiben(const Ziel& ziel, TempDatei& temp, bool anonymErlaubt,
     }
     int fehler = 0;
     if (!allesSchreiben(temp.fd(), inhalt.data(), inhalt.size(), 0, &fehler))
-        return aufgeben(DATEI_FEHLER_SCHREIBEN, "Schreiben fehlgeschlagen: " + fehlertext(fehler));
+        return aufgeben(
+            DATEI_FEHLER_SCHREIBEN,
+            Textmarke_Satz(QT_TRANSLATE_NOOP("Plm1", "Schreiben fehlgeschlagen: %1"), fehlertext(fehler)));
     if (::fsync(temp.fd()) != 0)
-        return aufgeben(DATEI_FEHLER_SCHREIBEN, "Schreiben fehlgeschlagen: " + fehlertext(errno));
+        return aufgeben(
+            DATEI_FEHLER_SCHREIBEN,
+            Textmarke_Satz(QT_TRANSLATE_NOOP("Plm1", "Schreiben fehlgeschlagen: %1"), fehlertext(errno)));
     if (!temp.benennen()) return aufgeben(DATEI_FEHLER_OEFFNEN, fehlertext(errno));
     if (const int e = temp.schliessen(); e != 0)
-        return aufgeben(DATEI_FEHLER_SCHREIBEN, "Schreiben fehlgeschlagen: " + fehlertext(e));
+        return aufgeben(
+            DATEI_FEHLER_SCHREIBEN,
+            Textmarke_Satz(QT_TRANSLATE_NOOP("Plm1", "Schreiben fehlgeschlagen: %1"), fehlertext(e)));
     if (const int e = temp.ersetzen(ziel.pfad); e != 0)
-        return aufgeben(DATEI_FEHLER_OEFFNEN, "Ersetzen fehlgeschlagen: " + fehlertext(e));
+        return aufgeben(
+            DATEI_FEHLER_OEFFNEN,
+            Textmarke_Satz(QT_TRANSLATE_NOOP("Plm1", "Ersetzen fehlgeschlagen: %1"), fehlertext(e)));
     ordnerSyncen(ordnerVon(ziel.pfad));
     return DATEI_OK;
 }
@@ -377,7 +393,9 @@ std::filesystem::path Datei_Systempfad(const std::string& pfad) {
 }
 
 int Datei_ZielPruefen(const std::string& utf8Pfad, std::string* grund) {
-    if (utf8Pfad.empty()) return fehlschlag(grund, DATEI_FEHLER_OEFFNEN, "kein Dateiname");
+    if (utf8Pfad.empty())
+        return fehlschlag(grund, DATEI_FEHLER_OEFFNEN,
+                          Textmarke_Text(QT_TRANSLATE_NOOP("Plm1", "kein Dateiname")));
     const std::string pfad = Datei_Systempfad(utf8Pfad).native();
     Ziel ziel;
     if (const int r = zielAufloesen(pfad, &ziel, grund); r != DATEI_OK) return r;
@@ -386,10 +404,13 @@ int Datei_ZielPruefen(const std::string& utf8Pfad, std::string* grund) {
     if (ergebnis != DATEI_OK || ziel.existiert) return ergebnis;
     struct stat ordner {};
     if (::stat(ordnerVon(ziel.pfad).c_str(), &ordner) != 0)
-        return fehlschlag(grund, DATEI_FEHLER_OEFFNEN, "Ordner " + fehlertext(errno));
+        return fehlschlag(grund, DATEI_FEHLER_OEFFNEN,
+                          Textmarke_Satz(QT_TRANSLATE_NOOP("Plm1", "Ordner %1"), fehlertext(errno)));
     if (!S_ISDIR(ordner.st_mode)) return fehlschlag(grund, DATEI_FEHLER_OEFFNEN, fehlertext(ENOTDIR));
     if (::access(ordnerVon(ziel.pfad).c_str(), W_OK | X_OK) != 0)
-        return fehlschlag(grund, DATEI_FEHLER_OEFFNEN, "Ordner nicht beschreibbar: " + fehlertext(errno));
+        return fehlschlag(
+            grund, DATEI_FEHLER_OEFFNEN,
+            Textmarke_Satz(QT_TRANSLATE_NOOP("Plm1", "Ordner nicht beschreibbar: %1"), fehlertext(errno)));
     return DATEI_OK;
 }
 
@@ -397,11 +418,14 @@ int Datei_SicherSchreiben(const std::string& utf8Pfad, const void* daten, std::s
                           std::string* grund, const char* vorlage) {
     if (grund) grund->clear();
     if (utf8Pfad.empty() || (!daten && anzahl > 0))
-        return fehlschlag(grund, DATEI_FEHLER_OEFFNEN, "kein Dateiname");
+        return fehlschlag(grund, DATEI_FEHLER_OEFFNEN,
+                          Textmarke_Text(QT_TRANSLATE_NOOP("Plm1", "kein Dateiname")));
     Ziel ziel;
     if (const int r = zielAufloesen(Datei_Systempfad(utf8Pfad).native(), &ziel, grund); r != DATEI_OK)
         return r;
-    if (nameVon(ziel.pfad).empty()) return fehlschlag(grund, DATEI_FEHLER_OEFFNEN, "kein Dateiname");
+    if (nameVon(ziel.pfad).empty())
+        return fehlschlag(grund, DATEI_FEHLER_OEFFNEN,
+                          Textmarke_Text(QT_TRANSLATE_NOOP("Plm1", "kein Dateiname")));
     int ergebnis = DATEI_OK;
     const Deskriptor schreibFd = zielOeffnen(ziel, &ergebnis, grund);
     if (ergebnis != DATEI_OK) return ergebnis;
@@ -449,7 +473,7 @@ Deskriptor fortlaufendOeffnen(const std::string& pfad, std::string* grund) {
         fehlschlag(grund, -1, text);
         return Deskriptor();
     };
-    if (pfad.empty()) return ablehnen("kein Dateiname");
+    if (pfad.empty()) return ablehnen(Textmarke_Text(QT_TRANSLATE_NOOP("Plm1", "kein Dateiname")));
     // The system follows the links itself: /dev/stdout may lead to a pipe that has no name.
     Ziel ziel;
     ziel.pfad = pfad;
@@ -462,28 +486,34 @@ Deskriptor fortlaufendOeffnen(const std::string& pfad, std::string* grund) {
     if (!ziel.existiert) {
         flags |= O_CREAT | O_EXCL;
     } else if (S_ISREG(ziel.st.st_mode)) {
-        if ((ziel.st.st_mode & 0222) == 0) return ablehnen("Datei ist schreibgeschützt");
+        if ((ziel.st.st_mode & 0222) == 0)
+            return ablehnen(Textmarke_Text(QT_TRANSLATE_NOOP("Plm1", "Datei ist schreibgeschützt")));
         leeren = !vonStandardkanal(ziel.st);
         if (!leeren) flags |= O_APPEND;
     } else if (S_ISCHR(ziel.st.st_mode)) {
         if (!vonStandardkanal(ziel.st) && !istNullgeraet(ziel.st))
-            return ablehnen(std::string("Ziel ist ") + artText(ziel.st.st_mode));
+            return ablehnen(
+                Textmarke_Satz(QT_TRANSLATE_NOOP("Plm1", "Ziel ist %1"), artText(ziel.st.st_mode)));
     } else if (!S_ISFIFO(ziel.st.st_mode)) {
-        return ablehnen(std::string("Ziel ist ") + artText(ziel.st.st_mode));
+        return ablehnen(Textmarke_Satz(QT_TRANSLATE_NOOP("Plm1", "Ziel ist %1"), artText(ziel.st.st_mode)));
     }
     Deskriptor fd(::open(ziel.pfad.c_str(), flags, 0666));
     if (!fd.offen()) {
         const int e = errno;
-        if (e == ENXIO) return ablehnen("FIFO (benannte Pipe) ohne Leser");
-        return ablehnen("Datei nicht beschreibbar: " + fehlertext(e));
+        if (e == ENXIO)
+            return ablehnen(Textmarke_Text(QT_TRANSLATE_NOOP("Plm1", "FIFO (benannte Pipe) ohne Leser")));
+        return ablehnen(
+            Textmarke_Satz(QT_TRANSLATE_NOOP("Plm1", "Datei nicht beschreibbar: %1"), fehlertext(e)));
     }
     struct stat st {};
     const bool gleicheArt = ::fstat(fd.fd(), &st) == 0 &&
                             (!ziel.existiert || (st.st_mode & S_IFMT) == (ziel.st.st_mode & S_IFMT));
     if (!gleicheArt)
-        return ablehnen(std::string("Ziel ist ") + artText(st.st_mode)); // swapped since the check
+        return ablehnen(Textmarke_Satz(QT_TRANSLATE_NOOP("Plm1", "Ziel ist %1"),
+                                       artText(st.st_mode))); // swapped since the check
     if (leeren && ::ftruncate(fd.fd(), 0) != 0)
-        return ablehnen("Datei nicht beschreibbar: " + fehlertext(errno));
+        return ablehnen(
+            Textmarke_Satz(QT_TRANSLATE_NOOP("Plm1", "Datei nicht beschreibbar: %1"), fehlertext(errno)));
     // Writes wait as usual once it is open: a slow reader must not lose lines.
     if (const int f = ::fcntl(fd.fd(), F_GETFL); f >= 0) (void)::fcntl(fd.fd(), F_SETFL, f & ~O_NONBLOCK);
     return fd;
@@ -499,15 +529,21 @@ Deskriptor lesenOeffnen(const std::string& pfad, int* fehler, std::string* grund
     };
     struct stat st {};
     if (pfad.empty() || ::stat(pfad.c_str(), &st) != 0)
-        return pfad.empty() || errno == ENOENT ? ablehnen(DATEI_FEHLT, "Datei fehlt")
-                                               : ablehnen(DATEI_FEHLER_OEFFNEN, fehlertext(errno));
+        return pfad.empty() || errno == ENOENT
+                   ? ablehnen(DATEI_FEHLT, Textmarke_Text(QT_TRANSLATE_NOOP("Plm1", "Datei fehlt")))
+                   : ablehnen(DATEI_FEHLER_OEFFNEN, fehlertext(errno));
     if (!S_ISREG(st.st_mode))
-        return ablehnen(DATEI_FEHLER_OEFFNEN, std::string("Datei ist ") + artText(st.st_mode));
+        return ablehnen(DATEI_FEHLER_OEFFNEN,
+                        Textmarke_Satz(QT_TRANSLATE_NOOP("Plm1", "Datei ist %1"), artText(st.st_mode)));
     // Non-blocking all the same, for a file swapped in between.
     Deskriptor fd(::open(pfad.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-    if (!fd.offen()) return ablehnen(DATEI_FEHLER_OEFFNEN, "Datei nicht lesbar: " + fehlertext(errno));
+    if (!fd.offen())
+        return ablehnen(
+            DATEI_FEHLER_OEFFNEN,
+            Textmarke_Satz(QT_TRANSLATE_NOOP("Plm1", "Datei nicht lesbar: %1"), fehlertext(errno)));
     if (::fstat(fd.fd(), &st) != 0 || !S_ISREG(st.st_mode))
-        return ablehnen(DATEI_FEHLER_OEFFNEN, std::string("Datei ist ") + artText(st.st_mode));
+        return ablehnen(DATEI_FEHLER_OEFFNEN,
+                        Textmarke_Satz(QT_TRANSLATE_NOOP("Plm1", "Datei ist %1"), artText(st.st_mode)));
     const int flags = ::fcntl(fd.fd(), F_GETFL);
     if (flags >= 0) (void)::fcntl(fd.fd(), F_SETFL, flags & ~O_NONBLOCK);
     return fd;
@@ -596,7 +632,10 @@ int Datei_Lesen(const std::string& pfad, std::size_t hoechstens, std::vector<uns
     unsigned char block[4096];
     while (daten->size() < hoechstens) {
         const long n = leser.lesen(block, std::min(sizeof block, hoechstens - daten->size()));
-        if (n < 0) return fehlschlag(grund, DATEI_FEHLER_LESEN, "Lesen fehlgeschlagen: " + fehlertext(errno));
+        if (n < 0)
+            return fehlschlag(
+                grund, DATEI_FEHLER_LESEN,
+                Textmarke_Satz(QT_TRANSLATE_NOOP("Plm1", "Lesen fehlgeschlagen: %1"), fehlertext(errno)));
         if (n == 0) break;
         daten->insert(daten->end(), block, block + n);
     }

@@ -2,6 +2,7 @@
 // read and write; with RFC 2217 the telnet framing is taken off here, so that the callers see plain bytes.
 
 #include "platform/line/leitung_netz.h"
+#include "platform/sprache/textmarke.h"
 
 #include "platform/line/rfc2217.h"
 #include "platform/line/rs232.h"
@@ -50,17 +51,20 @@ std::string anzeige(const Rs232_Netzadresse& a) {
 std::string netzgrund(const QTcpSocket& s, const Rs232_Netzadresse& a) {
     switch (s.error()) {
     case QAbstractSocket::ConnectionRefusedError:
-        return "Verbindung zu " + anzeige(a) + " abgelehnt (kein Dienst an diesem Port)";
+        return Textmarke_Satz(
+            QT_TRANSLATE_NOOP("Plm1", "Verbindung zu %1 abgelehnt (kein Dienst an diesem Port)"), anzeige(a));
     case QAbstractSocket::HostNotFoundError:
-        return "Rechner \"" + a.rechner + "\" nicht gefunden";
+        return Textmarke_Satz(QT_TRANSLATE_NOOP("Plm1", "Rechner \"%1\" nicht gefunden"), a.rechner);
     case QAbstractSocket::RemoteHostClosedError:
-        return "Verbindung zu " + anzeige(a) + " vom Server getrennt";
+        return Textmarke_Satz(QT_TRANSLATE_NOOP("Plm1", "Verbindung zu %1 vom Server getrennt"), anzeige(a));
     case QAbstractSocket::SocketTimeoutError:
-        return anzeige(a) + " antwortet nicht";
+        return Textmarke_Satz(QT_TRANSLATE_NOOP("Plm1", "%1 antwortet nicht"), anzeige(a));
     case QAbstractSocket::NetworkError:
-        return anzeige(a) + " nicht erreichbar (" + s.errorString().toStdString() + ")";
+        return Textmarke_Satz(QT_TRANSLATE_NOOP("Plm1", "%1 nicht erreichbar (%2)"), anzeige(a),
+                              s.errorString().toStdString());
     default:
-        return "Netzwerkfehler bei " + anzeige(a) + ": " + s.errorString().toStdString();
+        return Textmarke_Satz(QT_TRANSLATE_NOOP("Plm1", "Netzwerkfehler bei %1: %2"), anzeige(a),
+                              s.errorString().toStdString());
     }
 }
 
@@ -158,7 +162,8 @@ class NetzLeitung final : public Leitung {
     int verloren() {
         grund_ = s_ && s_->error() != QAbstractSocket::UnknownSocketError
                      ? netzgrund(*s_, a_)
-                     : "Verbindung zu " + anzeige(a_) + " vom Server getrennt";
+                     : Textmarke_Satz(QT_TRANSLATE_NOOP("Plm1", "Verbindung zu %1 vom Server getrennt"),
+                                      anzeige(a_));
         return RS232_FEHLER_LEITUNG;
     }
 
@@ -211,7 +216,9 @@ bool NetzLeitung::einrichten(const Linienparameter& l, Uhr::time_point ende, int
         for (const Telnetbefehl& b : befehleOffen_) {
             if (b.option != TELNET_OPT_COM_PORT) continue;
             if (b.verb == TELNET_WONT || b.verb == TELNET_DONT) {
-                grund_ = anzeige(a_) + " kennt die COM-Port-Steuerung (RFC 2217) nicht";
+                grund_ = Textmarke_Satz(
+                    QT_TRANSLATE_NOOP("Plm1", "%1 kennt die COM-Port-Steuerung (RFC 2217) nicht"),
+                    anzeige(a_));
                 fehler = RS232_FEHLER_PARAMETER;
                 return false;
             }
@@ -225,8 +232,9 @@ bool NetzLeitung::einrichten(const Linienparameter& l, Uhr::time_point ende, int
             for (const Telnetbefehl& e : erwartet) {
                 if (e.daten.front() != b.daten.front()) continue;
                 if (e.daten != b.daten) {
-                    grund_ =
-                        anzeige(a_) + " hat die Leitungseinstellung " + einstellung + " nicht übernommen";
+                    grund_ = Textmarke_Satz(
+                        QT_TRANSLATE_NOOP("Plm1", "%1 hat die Leitungseinstellung %2 nicht übernommen"),
+                        anzeige(a_), einstellung);
                     fehler = RS232_FEHLER_PARAMETER;
                     return false;
                 }
@@ -235,8 +243,10 @@ bool NetzLeitung::einrichten(const Linienparameter& l, Uhr::time_point ende, int
         }
         befehleOffen_.clear();
         if (bestaetigt < erwartet.size() && restMs(ende) <= 0) {
-            grund_ = anzeige(a_) + " beantwortet die COM-Port-Steuerung (RFC 2217) nicht innerhalb von " +
-                     std::to_string(RS232_NETZ_VERBINDEN_MS / 1000) + " s";
+            grund_ = Textmarke_Satz(
+                QT_TRANSLATE_NOOP(
+                    "Plm1", "%1 beantwortet die COM-Port-Steuerung (RFC 2217) nicht innerhalb von %2 s"),
+                anzeige(a_), RS232_NETZ_VERBINDEN_MS / 1000);
             fehler = RS232_FEHLER_ZEITLIMIT;
             return false;
         }

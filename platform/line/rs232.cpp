@@ -2,6 +2,7 @@
 // chosen by the port's path. Port numbers, time-outs and the traffic log are kept here for both.
 
 #include "platform/line/rs232.h"
+#include "platform/sprache/textmarke.h"
 
 #include "platform/line/leitung_netz.h"
 #include "platform/line/leitung_seriell.h"
@@ -96,8 +97,10 @@ int OpenComConfig(int port, const char* deviceName, long baudRate, int parity, i
     if (Rs232_IstNetzadresse(pfad)) {
         Rs232_Netzadresse adresse;
         if (!Rs232_NetzadresseLesen(pfad, &adresse)) {
-            eintrag.grund = "\"" + pfad + "\" ist keine Netzwerkadresse der Form tcp://RECHNER:PORT oder " +
-                            "rfc2217://RECHNER:PORT";
+            eintrag.grund = Textmarke_Satz(
+                QT_TRANSLATE_NOOP("Plm1", "\"%1\" ist keine Netzwerkadresse der Form tcp://RECHNER:PORT "
+                                          "oder rfc2217://RECHNER:PORT"),
+                pfad);
             return RS232_FEHLER_PARAMETER;
         }
         leitung = rs232::Leitung_NetzOeffnen(adresse, l, fehler, eintrag.grund);

@@ -2,6 +2,7 @@
 // the stable /dev/serial/by-id links that survive re-plugging (ttyUSB numbers follow the plug order).
 
 #include "platform/line/rs232_portliste.h"
+#include "platform/sprache/textmarke.h"
 
 #include "platform/line/leitung_netz.h"
 #include "platform/line/rs232.h"
@@ -150,17 +151,21 @@ std::string Rs232_ZugriffHinweis(const std::string& pfad) {
     if (stat(pfad.c_str(), &st) == 0 && st.st_gid != 0 && (st.st_mode & S_IRGRP) && (st.st_mode & S_IWGRP))
         if (const group* g = getgrgid(st.st_gid); g && g->gr_name && *g->gr_name) {
             const std::string gruppe = g->gr_name;
-            return "Keine Berechtigung für " + pfad + ": Benutzer in die Gruppe \"" + gruppe +
-                   "\" aufnehmen (sudo usermod -aG " + gruppe + " $USER) und neu anmelden";
+            return Textmarke_Satz(
+                QT_TRANSLATE_NOOP("Plm1",
+                                  "Keine Berechtigung für %1: Benutzer in die Gruppe \"%2\" aufnehmen "
+                                  "(sudo usermod -aG %2 $USER) und neu anmelden"),
+                pfad, gruppe);
         }
 #endif
-    return "Keine Berechtigung für " + pfad +
-           ": keine Gruppe gibt Zugriff darauf; der Systemverwalter muss ihn einrichten (zum Beispiel mit "
-           "einer udev-Regel)";
+    return Textmarke_Satz(
+        QT_TRANSLATE_NOOP("Plm1", "Keine Berechtigung für %1: keine Gruppe gibt Zugriff darauf; der "
+                                  "Systemverwalter muss ihn einrichten (zum Beispiel mit einer udev-Regel)"),
+        pfad);
 }
 
 std::string Rs232_BelegtHinweis(const std::string& pfad) {
-    return pfad + " wird von einem anderen Programm benutzt";
+    return Textmarke_Satz(QT_TRANSLATE_NOOP("Plm1", "%1 wird von einem anderen Programm benutzt"), pfad);
 }
 
 void Rs232_GeraeteportsZuruecksetzen() {

@@ -1,13 +1,16 @@
 // The program's language: choice from the environment, installing the catalogues, looking texts up.
 
 #include "platform/sprache/sprache.h"
+#include "platform/sprache/textmarke.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QRegularExpression>
 #include <QStringList>
 #include <QTranslator>
 
+#include <clocale>
 #include <cstdlib>
 #include <cstring>
 
@@ -15,27 +18,13 @@ namespace {
 
 Sprache gSprache = Sprache::Deutsch;
 
-// Texts that are put together with a name in German: looked up with "%1" in the name's place.
-constexpr const char* VORLAGEN[] = {
-    QT_TRANSLATE_NOOP("Plm1", "%1 existiert bereits. Ersetzen?"),
-    QT_TRANSLATE_NOOP("Plm1", "Die Einstellungen wurden nicht gespeichert: %1"),
-    QT_TRANSLATE_NOOP("Plm1", "Nicht verwendbar, es gilt die Voreinstellung: %1"),
-    QT_TRANSLATE_NOOP("Plm1", "Prüfung: Abweichung bei %1"),
-    QT_TRANSLATE_NOOP("Plm1", "unbekannter Befehl %1"),
-    QT_TRANSLATE_NOOP("Plm1", "mehrere Adressen bei %1"),
-};
 // Lines and texts with a number that the code puts together; in the catalogue for the look-up by line
 // and by number.
 [[maybe_unused]] constexpr const char* ZEILEN[] = {
-    QT_TRANSLATE_NOOP("Plm1", "Werte außerhalb ihres Bereichs wurden angepasst:"),
     QT_TRANSLATE_NOOP("Plm1", "Speicher im PLM-1 ist ungültig."),
     QT_TRANSLATE_NOOP("Plm1", "Senden Sie die Tastenbelegung erneut zum PLM-1."),
     QT_TRANSLATE_NOOP("Plm1", "Taste %1: Speicher ungültig"),
     QT_TRANSLATE_NOOP("Plm1", "Suche nach Gerät %1"),
-    QT_TRANSLATE_NOOP("Plm1", "Die Datei bleibt unverändert."),
-    QT_TRANSLATE_NOOP("Plm1", "ports nimmt keine Angaben"),
-    QT_TRANSLATE_NOOP("Plm1", "get braucht genau ein Wort"),
-    QT_TRANSLATE_NOOP("Plm1", "set braucht ein Wort und einen Wert"),
 };
 
 QString nachschlagen(const QString& text) {
@@ -43,8 +32,7 @@ QString nachschlagen(const QString& text) {
     return QCoreApplication::translate(SPRACHE_KONTEXT, utf8.constData());
 }
 
-// The whole text, else the text with its first number as "%1", else one of the VORLAGEN; an empty
-// result when nothing is found.
+// The whole text, else the text with its first number as "%1"; an empty result when nothing is found.
 QString uebersetzen(const QString& text) {
     if (text.isEmpty()) return text;
     if (QString t = nachschlagen(text); t != text) return t;
@@ -54,15 +42,19 @@ QString uebersetzen(const QString& text) {
         vorlage.replace(m.capturedStart(), m.capturedLength(), QStringLiteral("%1"));
         if (const QString t = nachschlagen(vorlage); t != vorlage) return t.arg(m.captured());
     }
-    for (const char* v : VORLAGEN) {
-        const QString deutsch = QString::fromUtf8(v);
-        const qsizetype stelle = deutsch.indexOf(QStringLiteral("%1"));
-        const QString vorn = deutsch.left(stelle), hinten = deutsch.mid(stelle + 2);
-        if (text.size() > vorn.size() + hinten.size() && text.startsWith(vorn) && text.endsWith(hinten))
-            return nachschlagen(deutsch).arg(
-                text.mid(vorn.size(), text.size() - vorn.size() - hinten.size()));
-    }
     return {};
+}
+
+// The numbers the operator sees and types follow the language, whatever the system's locale: German
+// decimal comma or English point, no group separators. Files and the wire never go through QLocale().
+void zahlenEinstellen(Sprache sprache) {
+    QLocale zahlen = sprache == Sprache::Englisch ? QLocale(QLocale::English, QLocale::UnitedStates)
+                                                  : QLocale(QLocale::German, QLocale::Germany);
+    zahlen.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);
+    QLocale::setDefault(zahlen);
+    // The application object took the system's locale for the C library too; what goes to files and
+    // to the wire through printf keeps the point.
+    std::setlocale(LC_NUMERIC, "C");
 }
 
 const char* umgebung(const char* name) {
@@ -94,13 +86,16 @@ bool Sprache_Einstellen(Sprache sprache) {
     QCoreApplication::removeTranslator(&programm);
     QCoreApplication::removeTranslator(&qt);
     gSprache = sprache;
+    gTextmarke_Uebersetzer = [](const char* text) { return Sprache_TextUtf8(text); };
     const bool englisch = sprache == Sprache::Englisch;
+    zahlenEinstellen(sprache);
     if (qt.load(englisch ? QStringLiteral("qtbase_en") : QStringLiteral("qtbase_de"),
                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qt);
     if (!englisch) return true;
     if (!programm.load(QStringLiteral(":/i18n/plm1_en.qm"))) {
         gSprache = Sprache::Deutsch;
+        zahlenEinstellen(gSprache);
         return false;
     }
     QCoreApplication::installTranslator(&programm);

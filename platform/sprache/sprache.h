@@ -23,6 +23,7 @@ constexpr const char* SPRACHE_SCHLUESSEL = "sprache";
 // Installs the language in the running Qt application: the program's catalogue for English, Qt's own
 // (qtbase_de or qtbase_en from the system's translations folder) for its dialogs and standard buttons.
 // Needs a QCoreApplication; false (and German) when the program's catalogue cannot be loaded.
+// The numbers shown and typed follow too (QLocale's default: German decimal comma, English point).
 bool Sprache_Einstellen(Sprache sprache);
 // The installed language (German until Sprache_Einstellen).
 [[nodiscard]] Sprache Sprache_Aktuell();

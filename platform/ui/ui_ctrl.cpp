@@ -41,6 +41,8 @@ double begrenzt(const Ctrl& c, double v) {
     return v;
 }
 
+// A seven-segment display has a point segment only (QLCDNumber leaves a comma blank): the point in both
+// languages.
 QString zahlText(const Ctrl& c, double v) {
     return QString::number(v, 'f', c.def.ganzzahl ? 0 : std::max(0, c.def.nachkommastellen));
 }

@@ -3,6 +3,8 @@
 
 #include "platform/ui/ui_melden.h"
 
+#include "platform/sprache/textmarke.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -74,7 +76,10 @@ int ConfirmPopup(const char* title, const char* message) {
 
 bool UI_ErsetzenBestaetigt(const std::string& pfad) {
     const std::string name = std::filesystem::path(pfad).filename().string();
-    return ConfirmPopup(UI_TITEL_ERSETZEN, (name + " existiert bereits. Ersetzen?").c_str()) == 1;
+    return ConfirmPopup(
+               UI_TITEL_ERSETZEN,
+               Textmarke_Satz(QT_TRANSLATE_NOOP("Plm1", "%1 existiert bereits. Ersetzen?"), name).c_str()) ==
+           1;
 }
 
 int FileSelectPopup(const char* defaultDirectory, const char* defaultFileSpec, const char* fileTypeList,

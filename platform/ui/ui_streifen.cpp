@@ -6,6 +6,7 @@
 #include "platform/ui/ui_intern.h"
 
 #include <QDateTime>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPolygonF>
@@ -264,7 +265,7 @@ void StreifenWidget::werteRasterZeichnen(QPainter& p, const Ansicht& a) {
         p.drawLine(QPointF(flaeche_.left(), y), QPointF(flaeche_.right(), y));
         p.setPen(palette().color(QPalette::WindowText));
         p.drawText(QRectF(0, y - 8, RAND_LINKS - 4, 16), Qt::AlignRight | Qt::AlignVCenter,
-                   QString::number(v, 'f', 0));
+                   QLocale().toString(v, 'f', 0));
     }
 }
 

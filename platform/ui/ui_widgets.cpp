@@ -450,12 +450,14 @@ QString ZahlFeld::kern(const QString& text) const {
     return t.trimmed();
 }
 
-// Digits with a sign in front and, where the field takes fractions, one decimal point or German comma;
-// anything else could never become the field's number.
+// Digits with a sign in front and, where the field takes fractions, one decimal separator: the point, and
+// in German the comma as well; anything else could never become the field's number.
 bool ZahlFeld::moeglich(const QString& t) const {
     static const QRegularExpression GANZ(QStringLiteral("^[+-]?[0-9]*$"));
-    static const QRegularExpression BRUCH(QStringLiteral("^[+-]?[0-9]*([.,][0-9]*)?$"));
-    return (decimals() > 0 ? BRUCH : GANZ).match(t).hasMatch();
+    static const QRegularExpression PUNKT(QStringLiteral("^[+-]?[0-9]*([.][0-9]*)?$"));
+    static const QRegularExpression KOMMA(QStringLiteral("^[+-]?[0-9]*([.,][0-9]*)?$"));
+    if (decimals() == 0) return GANZ.match(t).hasMatch();
+    return (QLocale().decimalPoint() == QLatin1String(",") ? KOMMA : PUNKT).match(t).hasMatch();
 }
 
 bool ZahlFeld::alsZahl(const QString& text, double* wert) const {
@@ -480,6 +482,11 @@ QValidator::State ZahlFeld::validate(QString& text, int& pos) const {
     const bool zuVieleStellen = trenner >= 0 && t.size() - trenner - 1 > decimals();
     if (v < minimum() || v > maximum() || zuVieleStellen) return QValidator::Intermediate;
     return QValidator::Acceptable;
+}
+
+// In the language's own way (QLocale's default), not the system's: decimal comma or point, no groups.
+QString ZahlFeld::textFromValue(double wert) const {
+    return QLocale().toString(wert, 'f', decimals());
 }
 
 double ZahlFeld::valueFromText(const QString& text) const {

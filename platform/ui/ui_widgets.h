@@ -134,14 +134,16 @@ class GraphWidget : public QWidget {
 
 // Numeric field: takes any number typed, also one beyond its limits, and brings it into its range when
 // the edit is finished (104 in a field of -100..100 becomes 100), as such fields do. A character that cannot
-// be part of the number is refused as it is typed (a decimal separator in a field of whole numbers); a field
-// with fractions takes the German comma as well as the point. A field left empty keeps its value.
+// be part of the number is refused as it is typed (a decimal separator in a field of whole numbers). Numbers
+// are shown as the language writes them; a field with fractions takes the point, in German the comma as
+// well. A field left empty keeps its value.
 class ZahlFeld : public QDoubleSpinBox {
   public:
     explicit ZahlFeld(QWidget* parent) : QDoubleSpinBox(parent) {}
     QValidator::State validate(QString& text, int& pos) const override;
     void fixup(QString& text) const override;
     double valueFromText(const QString& text) const override;
+    QString textFromValue(double wert) const override;
 
   private:
     QString kern(const QString& text) const;

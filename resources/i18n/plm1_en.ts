@@ -668,10 +668,6 @@ Sollen die Änderungen gespeichert werden?</source>
 Save the changes?</translation>
     </message>
     <message>
-        <source>Die Einstellungen wurden nicht gespeichert: %1</source>
-        <translation>The settings were not saved: %1</translation>
-    </message>
-    <message>
         <source>Nicht verwendbar, es gilt die Voreinstellung: %1</source>
         <translation>Not usable, the default applies: %1</translation>
     </message>
@@ -698,10 +694,6 @@ Save the changes?</translation>
     <message>
         <source>Suche nach Gerät %1</source>
         <translation>Searching for device %1</translation>
-    </message>
-    <message>
-        <source>Die Datei bleibt unverändert.</source>
-        <translation>The file stays unchanged.</translation>
     </message>
     <message>
         <source>Verwerfen</source>
@@ -750,10 +742,6 @@ NC = normally closed</translation>
     <message>
         <source>mehrere Adressen bei %1</source>
         <translation>several addresses with %1</translation>
-    </message>
-    <message>
-        <source>ports nimmt keine Angaben</source>
-        <translation>ports takes no arguments</translation>
     </message>
     <message>
         <source>get braucht genau ein Wort</source>
@@ -874,6 +862,402 @@ Commands:
     <message>
         <source>Netzwerk…</source>
         <translation>Network…</translation>
+    </message>
+    <message>
+        <source>unbekannter Parameter %1 (lesbar: %2)</source>
+        <translation>unknown parameter %1 (readable: %2)</translation>
+    </message>
+    <message>
+        <source>%1 kann nicht geschrieben werden (schreibbar: %2)</source>
+        <translation>%1 cannot be written (writable: %2)</translation>
+    </message>
+    <message>
+        <source>ungültiger Wert %1 für %2 (erlaubt: %3)</source>
+        <translation>invalid value %1 for %2 (allowed: %3)</translation>
+    </message>
+    <message>
+        <source>%1 braucht Start und Größe</source>
+        <translation>%1 needs start and size</translation>
+    </message>
+    <message>
+        <source>%1 braucht Start und Daten</source>
+        <translation>%1 needs start and data</translation>
+    </message>
+    <message>
+        <source>ungültiger Speicherbereich %1 %2 (Start 0 bis 65535, %3 bis 64 Bytes, nicht über das Speicherende 0xFFFF hinaus)</source>
+        <translation>invalid memory range %1 %2 (start 0 to 65535, %3 to 64 bytes, not beyond the end of memory 0xFFFF)</translation>
+    </message>
+    <message>
+        <source>%1 nimmt keine Angaben</source>
+        <translation>%1 takes no arguments</translation>
+    </message>
+    <message>
+        <source>Ungültige Tasten im PLM-1; %1 bleibt unverändert (%2 ersetzt sie dennoch)</source>
+        <translation>Invalid keys in the PLM-1; %1 stays unchanged (%2 replaces it all the same)</translation>
+    </message>
+    <message>
+        <source>Wert fehlt bei %1</source>
+        <translation>value missing for %1</translation>
+    </message>
+    <message>
+        <source>unbekannte Option %1</source>
+        <translation>unknown option %1</translation>
+    </message>
+    <message>
+        <source>leerer Wert bei %1</source>
+        <translation>empty value for %1</translation>
+    </message>
+    <message>
+        <source>Ventil %1, Art</source>
+        <translation>Valve %1, type</translation>
+    </message>
+    <message>
+        <source>ungültiger Port %1 (erlaubt: COM 1 bis 8 oder ein serielles Gerät)</source>
+        <translation>invalid port %1 (allowed: COM 1 to 8 or a serial device)</translation>
+    </message>
+    <message>
+        <source>ungültige Adressliste %1 (erlaubt: mindestens zwei Adressen 1 bis 9, durch Kommas getrennt)</source>
+        <translation>invalid address list %1 (allowed: at least two addresses 1 to 9, separated by commas)</translation>
+    </message>
+    <message>
+        <source>ungültige Adresse %1 bei %2 (erlaubt: 1 bis 9, &amp; für alle)</source>
+        <translation>invalid address %1 for %2 (allowed: 1 to 9, &amp; for all)</translation>
+    </message>
+    <message>
+        <source>ungültige Adresse %1 bei %2 (erlaubt: 1 bis 9)</source>
+        <translation>invalid address %1 for %2 (allowed: 1 to 9)</translation>
+    </message>
+    <message>
+        <source>Schritt %1, Pumpe %2</source>
+        <translation>Step %1, pump %2</translation>
+    </message>
+    <message>
+        <source>Schritt %1, Ventil %2</source>
+        <translation>Step %1, valve %2</translation>
+    </message>
+    <message>
+        <source>Schritt %1</source>
+        <translation>Step %1</translation>
+    </message>
+    <message>
+        <source>Kopf</source>
+        <translation>header</translation>
+    </message>
+    <message>
+        <source>Adresse %1  %2</source>
+        <translation>Address %1  %2</translation>
+    </message>
+    <message>
+        <source>Adresse %1 (%2): %3</source>
+        <translation>Address %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>Adresse %1 (%2, invertierte Kopie)</source>
+        <translation>Address %1 (%2, inverted copy)</translation>
+    </message>
+    <message>
+        <source>Adresse %1 (%2)</source>
+        <translation>Address %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1: %2 (erlaubt %3 bis %4)</source>
+        <translation>%1: %2 (allowed %3 to %4)</translation>
+    </message>
+    <message>
+        <source>… und %1 weitere</source>
+        <translation>… and %1 more</translation>
+    </message>
+    <message>
+        <source>%1 bis %2</source>
+        <translation>%1 to %2</translation>
+    </message>
+    <message>
+        <source>0 bis 65535 (0x0 bis 0xFFFF)</source>
+        <translation>0 to 65535 (0x0 to 0xFFFF)</translation>
+    </message>
+    <message>
+        <source>0 oder 1</source>
+        <translation>0 or 1</translation>
+    </message>
+    <message>
+        <source>%1 Zeile</source>
+        <translation>%1 line</translation>
+    </message>
+    <message>
+        <source>%1 Zeilen</source>
+        <translation>%1 lines</translation>
+    </message>
+    <message>
+        <source>%1 (beendet)</source>
+        <translation>%1 (ended)</translation>
+    </message>
+    <message>
+        <source>Taste %1, %2</source>
+        <translation>Key %1, %2</translation>
+    </message>
+    <message>
+        <source>Bild %1 konnte nicht gespeichert werden</source>
+        <translation>Image %1 could not be saved</translation>
+    </message>
+    <message>
+        <source>Die Einstellungen wurden nicht gespeichert: %1: %2</source>
+        <translation>The settings were not saved: %1: %2</translation>
+    </message>
+    <message>
+        <source>Schreibfehler</source>
+        <translation>write error</translation>
+    </message>
+    <message>
+        <source>%1 kann nicht gelesen werden: %2.
+Die Datei bleibt unverändert.</source>
+        <translation>%1 cannot be read: %2.
+The file stays unchanged.</translation>
+    </message>
+    <message>
+        <source>Lesefehler</source>
+        <translation>read error</translation>
+    </message>
+    <message>
+        <source>Protokolldatei %1 kann nicht geschrieben werden: %2</source>
+        <translation>Log file %1 cannot be written: %2</translation>
+    </message>
+    <message>
+        <source>Aufruf: Plm1Steuerung [--simulator [--step-time S]] [--screenshots VERZEICHNIS] [--trace DATEI]
+                      [--user-dir]
+  --simulator            simuliertes PLM-1 (Adresse 1) an COM 1; seine Tasten über die
+                         Standardeingabe: press N (1..12), start, pause, stop
+  --step-time S          Sekunden je Zyklusschritt des simulierten PLM-1 (Standard 1)
+  --screenshots DIR      jedes Fenster als PNG in DIR speichern und beenden
+  --trace DATEI          jedes Byte auf der Leitung mit Zeit in DATEI protokollieren
+  --user-dir             im Ordner plm1steuerung unter ~/.config arbeiten (Menüstart)
+  --help, -h             diese Hilfe
+  --version              Version ausgeben
+  Optionen von Qt (-platform NAME, -style NAME, -display NAME, -geometry WxH+X+Y, ...) gehen an Qt
+</source>
+        <translation>Usage: Plm1Steuerung [--simulator [--step-time S]] [--screenshots DIRECTORY] [--trace FILE]
+                     [--user-dir]
+  --simulator            simulated PLM-1 (address 1) on COM 1; its keys from standard
+                         input: press N (1..12), start, pause, stop
+  --step-time S          seconds per cycle step of the simulated PLM-1 (default 1)
+  --screenshots DIR      save every window as a PNG in DIR and exit
+  --trace FILE           log every byte on the line with its time to FILE
+  --user-dir             work in the folder plm1steuerung under ~/.config (menu start)
+  --help, -h             this help
+  --version              print the version
+  Qt&apos;s own options (-platform NAME, -style NAME, -display NAME, -geometry WxH+X+Y, ...) go to Qt
+</translation>
+    </message>
+    <message>
+        <source>Ungültige Schrittzeit: %1</source>
+        <translation>Invalid step time: %1</translation>
+    </message>
+    <message>
+        <source>Unbekannte Option: %1</source>
+        <translation>Unknown option: %1</translation>
+    </message>
+    <message>
+        <source>--step-time gilt nur mit --simulator</source>
+        <translation>--step-time applies only with --simulator</translation>
+    </message>
+    <message>
+        <source>Arbeitsordner %1 nicht verwendbar: %2</source>
+        <translation>Working folder %1 not usable: %2</translation>
+    </message>
+    <message>
+        <source>Der Simulator konnte nicht gestartet werden</source>
+        <translation>The simulator could not be started</translation>
+    </message>
+    <message>
+        <source>Simuliertes PLM-1 an COM %1 (%2)</source>
+        <translation>Simulated PLM-1 on COM %1 (%2)</translation>
+    </message>
+    <message>
+        <source>keine Berechtigung</source>
+        <translation>permission denied</translation>
+    </message>
+    <message>
+        <source>nicht vorhanden</source>
+        <translation>does not exist</translation>
+    </message>
+    <message>
+        <source>ein Teil des Pfades ist kein Ordner</source>
+        <translation>a part of the path is not a folder</translation>
+    </message>
+    <message>
+        <source>zu viele verkettete Verknüpfungen</source>
+        <translation>too many chained links</translation>
+    </message>
+    <message>
+        <source>Pfad zu lang</source>
+        <translation>path too long</translation>
+    </message>
+    <message>
+        <source>Dateisystem nur lesbar</source>
+        <translation>file system read-only</translation>
+    </message>
+    <message>
+        <source>Datenträger voll</source>
+        <translation>disk full</translation>
+    </message>
+    <message>
+        <source>Speicherkontingent erschöpft</source>
+        <translation>disk quota exceeded</translation>
+    </message>
+    <message>
+        <source>Datei zu groß</source>
+        <translation>file too large</translation>
+    </message>
+    <message>
+        <source>Ein-/Ausgabefehler</source>
+        <translation>input/output error</translation>
+    </message>
+    <message>
+        <source>ist ein Ordner</source>
+        <translation>is a folder</translation>
+    </message>
+    <message>
+        <source>Datei wird ausgeführt</source>
+        <translation>file is being executed</translation>
+    </message>
+    <message>
+        <source>Systemfehler %1</source>
+        <translation>system error %1</translation>
+    </message>
+    <message>
+        <source>ein Ordner</source>
+        <translation>a folder</translation>
+    </message>
+    <message>
+        <source>eine FIFO (benannte Pipe)</source>
+        <translation>a FIFO (named pipe)</translation>
+    </message>
+    <message>
+        <source>ein Gerät</source>
+        <translation>a device</translation>
+    </message>
+    <message>
+        <source>ein Socket</source>
+        <translation>a socket</translation>
+    </message>
+    <message>
+        <source>keine gewöhnliche Datei</source>
+        <translation>not a regular file</translation>
+    </message>
+    <message>
+        <source>Ziel ist %1</source>
+        <translation>target is %1</translation>
+    </message>
+    <message>
+        <source>Datei ist schreibgeschützt</source>
+        <translation>file is write-protected</translation>
+    </message>
+    <message>
+        <source>Datei nicht beschreibbar: %1</source>
+        <translation>file not writable: %1</translation>
+    </message>
+    <message>
+        <source>Schreiben fehlgeschlagen: %1</source>
+        <translation>writing failed: %1</translation>
+    </message>
+    <message>
+        <source>Ersetzen fehlgeschlagen: %1</source>
+        <translation>replacing failed: %1</translation>
+    </message>
+    <message>
+        <source>kein Dateiname</source>
+        <translation>no file name</translation>
+    </message>
+    <message>
+        <source>Ordner %1</source>
+        <translation>folder %1</translation>
+    </message>
+    <message>
+        <source>Ordner nicht beschreibbar: %1</source>
+        <translation>folder not writable: %1</translation>
+    </message>
+    <message>
+        <source>FIFO (benannte Pipe) ohne Leser</source>
+        <translation>FIFO (named pipe) without a reader</translation>
+    </message>
+    <message>
+        <source>Datei nicht lesbar: %1</source>
+        <translation>file not readable: %1</translation>
+    </message>
+    <message>
+        <source>Lesen fehlgeschlagen: %1</source>
+        <translation>reading failed: %1</translation>
+    </message>
+    <message>
+        <source>Verbindung zu %1 abgelehnt (kein Dienst an diesem Port)</source>
+        <translation>connection to %1 refused (no service on this port)</translation>
+    </message>
+    <message>
+        <source>Rechner &quot;%1&quot; nicht gefunden</source>
+        <translation>host &quot;%1&quot; not found</translation>
+    </message>
+    <message>
+        <source>Verbindung zu %1 vom Server getrennt</source>
+        <translation>connection to %1 closed by the server</translation>
+    </message>
+    <message>
+        <source>%1 antwortet nicht</source>
+        <translation>%1 does not answer</translation>
+    </message>
+    <message>
+        <source>%1 nicht erreichbar (%2)</source>
+        <translation>%1 not reachable (%2)</translation>
+    </message>
+    <message>
+        <source>Netzwerkfehler bei %1: %2</source>
+        <translation>network error with %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 kennt die COM-Port-Steuerung (RFC 2217) nicht</source>
+        <translation>%1 does not know the COM port control (RFC 2217)</translation>
+    </message>
+    <message>
+        <source>%1 hat die Leitungseinstellung %2 nicht übernommen</source>
+        <translation>%1 did not take the line setting %2</translation>
+    </message>
+    <message>
+        <source>%1 beantwortet die COM-Port-Steuerung (RFC 2217) nicht innerhalb von %2 s</source>
+        <translation>%1 does not answer the COM port control (RFC 2217) within %2 s</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; ist keine Netzwerkadresse der Form tcp://RECHNER:PORT oder rfc2217://RECHNER:PORT</source>
+        <translation>&quot;%1&quot; is not a network address of the form tcp://HOST:PORT or rfc2217://HOST:PORT</translation>
+    </message>
+    <message>
+        <source>Keine Berechtigung für %1: Benutzer in die Gruppe &quot;%2&quot; aufnehmen (sudo usermod -aG %2 $USER) und neu anmelden</source>
+        <translation>No permission for %1: add the user to the group &quot;%2&quot; (sudo usermod -aG %2 $USER) and log in again</translation>
+    </message>
+    <message>
+        <source>Keine Berechtigung für %1: keine Gruppe gibt Zugriff darauf; der Systemverwalter muss ihn einrichten (zum Beispiel mit einer udev-Regel)</source>
+        <translation>No permission for %1: no group gives access to it; the administrator must set it up (for example with a udev rule)</translation>
+    </message>
+    <message>
+        <source>%1 wird von einem anderen Programm benutzt</source>
+        <translation>%1 is in use by another program</translation>
+    </message>
+    <message>
+        <source>Copyright (C) 2026 The Plm1Steuerung developers
+MIT-Lizenz: Weitergabe und Änderung erlaubt; es gibt KEINE GEWÄHRLEISTUNG.
+</source>
+        <translation>Copyright (C) 2026 The Plm1Steuerung developers
+MIT licence: redistribution and modification permitted; there is NO WARRANTY.
+</translation>
+    </message>
+    <message>
+        <source>V %1 (erwartet V %2)</source>
+        <translation>V %1 (expected V %2)</translation>
+    </message>
+    <message>
+        <source>Datei fehlt</source>
+        <translation>file missing</translation>
+    </message>
+    <message>
+        <source>Datei ist %1</source>
+        <translation>file is %1</translation>
     </message>
 </context>
 </TS>

@@ -281,10 +281,14 @@ TEST_F(Plm1Cli, SpracheNachLocale) {
     unsetenv("LC_ALL");
     unsetenv("LC_MESSAGES");
     const struct {
-        const char *lang, *fehler, *hilfe;
+        const char *lang, *fehler, *hilfe, *wert, *befehl, *fehlt, *speicher;
     } zeilen[] = {
-        {"C.UTF-8", "Error #100003: Error opening com-port\n", "Usage: plm1 "},
-        {"de_DE.UTF-8", "Fehler #100003: Fehler beim öffnen der seriellen Schnittstelle\n", "Aufruf: plm1 "},
+        {"C.UTF-8", "Error #100003: Error opening com-port\n", "Usage: plm1 ",
+         "plm1: invalid value 101 for pumpe1 (allowed: -100 to 100)\n", "plm1: unknown command frob\n",
+         "\nfile missing\n", "\nMemory error in the PLM-1.\nSend the curves to the PLM-1 again\n"},
+        {"de_DE.UTF-8", "Fehler #100003: Fehler beim öffnen der seriellen Schnittstelle\n", "Aufruf: plm1 ",
+         "plm1: ungültiger Wert 101 für pumpe1 (erlaubt: -100 bis 100)\n", "plm1: unbekannter Befehl frob\n",
+         "\nDatei fehlt\n", "\nSpeicherfehler im PLM-1.\nSenden Sie die Kurven erneut zum PLM-1\n"},
     };
     for (const auto& z : zeilen) {
         SCOPED_TRACE(z.lang);
@@ -293,6 +297,16 @@ TEST_F(Plm1Cli, SpracheNachLocale) {
         EXPECT_EQ(l.fehler, z.fehler);
         l = starten({"--help"}, dir);
         EXPECT_EQ(l.aus.rfind(z.hilfe, 0), 0u) << l.aus;
+        // Reasons with their values, whole sentences in the language.
+        l = starten({"--port", server.pfad(), "set", "pumpe1", "101"}, dir);
+        EXPECT_EQ(l.fehler.rfind(z.wert, 0), 0u) << l.fehler;
+        l = starten({"--port", server.pfad(), "frob"}, dir);
+        EXPECT_EQ(l.fehler.rfind(z.befehl, 0), 0u) << l.fehler;
+        // Added lines of a message: a file's reason, a text of the program's own.
+        l = starten({"--port", server.pfad(), "--valves", "fehlt.plc", "id"}, dir);
+        EXPECT_NE(l.fehler.find(z.fehlt), std::string::npos) << l.fehler;
+        l = starten({"--port", server.pfad(), "cycle", "download", "c.plk"}, dir); // a fresh unit's memory
+        EXPECT_NE(l.fehler.find(z.speicher), std::string::npos) << l.fehler;
         l = plm1({"--address", "1,3", "id"});
         EXPECT_EQ(l.aus.rfind("1 VKR-PLM1-SIM ok\n3 - Fehler #403012: ", 0), 0u) << l.aus;
     }

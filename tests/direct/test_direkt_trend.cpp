@@ -8,6 +8,7 @@
 #include "direct/Direkt_Messreihe.h"
 #include "direct/Direkt_Trend.h"
 #include "direct/Direktarrays.h"
+#include "platform/sprache/sprache.h"
 #include "platform/ui/ui.h"
 #include "platform/ui/ui_streifen.h"
 #include "platform/ui/ui_test.h"
@@ -17,6 +18,7 @@
 #include <QImage>
 #include <QTemporaryDir>
 #include <QWidget>
+#include <clocale>
 #include <cmath>
 #include <csignal>
 #include <fstream>
@@ -216,41 +218,65 @@ TEST_F(DirektTrend, JedeAbfrageKommtInDieMessreiheMitDenAktivenGrenzen) {
 }
 
 TEST_F(DirektTrend, AufzeichnenSchreibtJeAbfrageEineZeileUndZeigtDateiUndZeilen) {
-    aufzeichnenEin("");
-    EXPECT_EQ(ctrlInt(DIREKTPNL_AUFZEICHNEN), 0) << "cancelled: no recording";
-    EXPECT_FALSE(DirektTrend_Aufzeichnung().laeuft());
+    // The file is the same in both languages (a point in every number, whatever the system's locale);
+    // the count under the switch is in the language.
+    const struct {
+        Sprache sprache;
+        const char *vier, *beendet, *keine, *eine, *zwei;
+    } sprachen[] = {
+        {Sprache::Deutsch, "4 Zeilen", "4 Zeilen (beendet)", "0 Zeilen", "1 Zeile", "2 Zeilen"},
+        {Sprache::Englisch, "4 lines", "4 lines (ended)", "0 lines", "1 line", "2 lines"},
+    };
+    std::vector<std::string> dateien;
+    for (const auto& s : sprachen) {
+        std::setlocale(LC_NUMERIC, "C.UTF-8"); // as the application object leaves it on a system
+        ASSERT_TRUE(Sprache_Einstellen(s.sprache));
+        EXPECT_STREQ(std::setlocale(LC_NUMERIC, nullptr), "C");
+        const std::string name = s.sprache == Sprache::Deutsch ? "messung" : "recording";
+        aufzeichnenEin("");
+        EXPECT_EQ(ctrlInt(DIREKTPNL_AUFZEICHNEN), 0) << "cancelled: no recording";
+        EXPECT_FALSE(DirektTrend_Aufzeichnung().laeuft());
 
-    plm1sim::Zustand z = server.bus().zustand('1');
-    z.spannung = 23.7;
-    z.status = 0x0100;
-    server.bus().zustandSetzen('1', z);
-    const std::string pfad = dir.filePath("messung.csv").toStdString();
-    aufzeichnenEin(pfad);
-    EXPECT_EQ(ctrlInt(DIREKTPNL_AUFZEICHNEN), 1);
-    abfragen(4);
-    const auto zeilen = testdatei::zeilenLesen(pfad);
-    ASSERT_EQ(zeilen.size(), 5u);
-    EXPECT_EQ(zeilen[0], "zeit,druck1,druck2,spannung,temperatur,status");
-    const std::regex zeile(R"((\S+),[-0-9.e]+,[-0-9.e]+,23\.7,31\.5,010[0-3])");
-    for (std::size_t i = 1; i < zeilen.size(); ++i) {
-        std::smatch m;
-        ASSERT_TRUE(std::regex_match(zeilen[i], m, zeile)) << zeilen[i];
-        EXPECT_TRUE(std::regex_match(m[1].str(), ISO_ZEIT)) << zeilen[i];
+        plm1sim::Zustand z = server.bus().zustand('1');
+        z.spannung = 23.7;
+        z.status = 0x0100;
+        server.bus().zustandSetzen('1', z);
+        const std::string pfad = dir.filePath(QString::fromStdString(name + ".csv")).toStdString();
+        aufzeichnenEin(pfad);
+        EXPECT_EQ(ctrlInt(DIREKTPNL_AUFZEICHNEN), 1);
+        abfragen(4);
+        const auto zeilen = testdatei::zeilenLesen(pfad);
+        ASSERT_EQ(zeilen.size(), 5u);
+        EXPECT_EQ(zeilen[0], "zeit,druck1,druck2,spannung,temperatur,status");
+        const std::regex zeile(R"((\S+),[-0-9.e]+,[-0-9.e]+,23\.7,31\.5,010[0-3])");
+        std::string ohneZeit;
+        for (std::size_t i = 1; i < zeilen.size(); ++i) {
+            std::smatch m;
+            ASSERT_TRUE(std::regex_match(zeilen[i], m, zeile)) << zeilen[i];
+            EXPECT_TRUE(std::regex_match(m[1].str(), ISO_ZEIT)) << zeilen[i];
+            ohneZeit += zeilen[i].substr(m[1].length()) + "\n";
+        }
+        dateien.push_back(zeilen[0] + "\n" + ohneZeit);
+        EXPECT_EQ(text(DIREKTPNL_AUFZEICHNUNGSTEXT), name + ".csv\n" + s.vier);
+
+        SetCtrlVal(panel, DIREKTPNL_AUFZEICHNEN, 0);
+        Callback_Direkt_Aufzeichnen(panel, DIREKTPNL_AUFZEICHNEN, EVENT_COMMIT, nullptr, 0, 0);
+        abfragen(1);
+        EXPECT_EQ(testdatei::zeilenLesen(pfad).size(), 5u) << "switched off: no more lines";
+        EXPECT_EQ(text(DIREKTPNL_AUFZEICHNUNGSTEXT), name + ".csv\n" + s.beendet);
+        // Switched on again into another file: its count starts at 0.
+        aufzeichnenEin(dir.filePath(QString::fromStdString(name + "2.csv")).toStdString());
+        EXPECT_EQ(text(DIREKTPNL_AUFZEICHNUNGSTEXT), name + "2.csv\n" + s.keine);
+        abfragen(1);
+        EXPECT_EQ(text(DIREKTPNL_AUFZEICHNUNGSTEXT), name + "2.csv\n" + s.eine);
+        abfragen(1);
+        EXPECT_EQ(text(DIREKTPNL_AUFZEICHNUNGSTEXT), name + "2.csv\n" + s.zwei);
+        SetCtrlVal(panel, DIREKTPNL_AUFZEICHNEN, 0);
+        Callback_Direkt_Aufzeichnen(panel, DIREKTPNL_AUFZEICHNEN, EVENT_COMMIT, nullptr, 0, 0);
     }
-    EXPECT_EQ(text(DIREKTPNL_AUFZEICHNUNGSTEXT), "messung.csv\n4 Zeilen");
-
-    SetCtrlVal(panel, DIREKTPNL_AUFZEICHNEN, 0);
-    Callback_Direkt_Aufzeichnen(panel, DIREKTPNL_AUFZEICHNEN, EVENT_COMMIT, nullptr, 0, 0);
-    abfragen(1);
-    EXPECT_EQ(testdatei::zeilenLesen(pfad).size(), 5u) << "switched off: no more lines";
-    EXPECT_EQ(text(DIREKTPNL_AUFZEICHNUNGSTEXT), "messung.csv\n4 Zeilen (beendet)");
-    // Switched on again into another file: its count starts at 0.
-    aufzeichnenEin(dir.filePath("zweite.csv").toStdString());
-    EXPECT_EQ(text(DIREKTPNL_AUFZEICHNUNGSTEXT), "zweite.csv\n0 Zeilen");
-    abfragen(1);
-    EXPECT_EQ(text(DIREKTPNL_AUFZEICHNUNGSTEXT), "zweite.csv\n1 Zeile");
-    abfragen(1);
-    EXPECT_EQ(text(DIREKTPNL_AUFZEICHNUNGSTEXT), "zweite.csv\n2 Zeilen");
+    Sprache_Einstellen(Sprache::Deutsch);
+    ASSERT_EQ(dateien.size(), 2u);
+    EXPECT_EQ(dateien[0], dateien[1]);
 }
 
 TEST_F(DirektTrend, SchreibfehlerBeendetDieAufzeichnungMitDemDateifehler) {

@@ -1,6 +1,7 @@
 // Events: commits only from the operator, callbacks bound by name, keys, clicks, focus, close, menus,
 // timer ticks and the one-callback-at-a-time rule.
 
+#include "platform/sprache/sprache.h"
 #include "ui_testhilfe.h"
 
 #include <QAbstractSpinBox>
@@ -180,17 +181,31 @@ TEST_F(UiEreignisse, ZahlfeldNimmtGetippteZahlUndBegrenztSieBeimAbschluss) {
     EXPECT_EQ(UI_CtrlWirdBearbeitet(panel, KNOPF), 0);
 
     // A character that cannot be part of the field's number never appears; a field with fractions takes
-    // the German decimal comma as well as the point.
+    // the point, in German the comma as well, and shows its number as the language writes it, without
+    // group separators.
     struct Tasten {
+        Sprache sprache;
         int feld;
         const char *getippt, *sichtbar;
         double danach;
+        const char* danachSichtbar;
     };
-    const Tasten tasten[] = {{ZAHL, "12,5", "125", 100},   {ZAHL, "7.5", "75", 75},
-                             {ZAHL, "1e3", "13", 13},      {ZAHL, "4-2", "42", 42},
-                             {KOMMA, "2,5", "2,5", 2.5},   {KOMMA, "-0.5", "-0.5", -0.5},
-                             {KOMMA, "3,,5x", "3,5", 3.5}, {KOMMA, "1.5,", "1.5", 1.5}};
+    constexpr Sprache DE = Sprache::Deutsch, EN = Sprache::Englisch;
+    const Tasten tasten[] = {{DE, ZAHL, "12,5", "125", 100, "100"},
+                             {DE, ZAHL, "7.5", "75", 75, "75"},
+                             {DE, ZAHL, "1e3", "13", 13, "13"},
+                             {DE, ZAHL, "4-2", "42", 42, "42"},
+                             {DE, KOMMA, "2,5", "2,5", 2.5, "2,5"},
+                             {DE, KOMMA, "-0.5", "-0.5", -0.5, "-0,5"},
+                             {DE, KOMMA, "3,,5x", "3,5", 3.5, "3,5"},
+                             {DE, KOMMA, "1.5,", "1.5", 1.5, "1,5"},
+                             {DE, KOMMA, "12345,5", "12345,5", 12345.5, "12345,5"},
+                             {EN, KOMMA, "2.5", "2.5", 2.5, "2.5"},
+                             {EN, KOMMA, "2,5", "25", 25, "25.0"},
+                             {EN, KOMMA, "-1234.5", "-1234.5", -1234.5, "-1234.5"},
+                             {EN, ZAHL, "7.5", "75", 75, "75"}};
     for (const Tasten& t : tasten) {
+        ASSERT_TRUE(Sprache_Einstellen(t.sprache));
         auto* feld = static_cast<QAbstractSpinBox*>(w(t.feld));
         SetCtrlVal(panel, t.feld, 50);
         feld->setFocus();
@@ -208,7 +223,9 @@ TEST_F(UiEreignisse, ZahlfeldNimmtGetippteZahlUndBegrenztSieBeimAbschluss) {
             GetCtrlVal(panel, t.feld, &v);
         }
         EXPECT_DOUBLE_EQ(v, t.danach) << t.getippt;
+        EXPECT_EQ(feld->text(), t.danachSichtbar) << t.getippt;
     }
+    Sprache_Einstellen(Sprache::Deutsch);
 }
 
 int g_wartendeLaeufe = 0;

@@ -5,15 +5,22 @@
 #include "shell_hilfen.h"
 
 #include "cycle/Kurven_Com.h"
+#include "cycle/Kurven_Pruefen.h"
 #include "cycle/Kurven_Schutz.h"
 #include "device/Gemeinsam_Com.h"
 #include "device/Gemeinsam_Mehrere.h"
 #include "device/Gemeinsam_Pruefen.h"
+#include "device/Gemeinsam_Vergleich.h"
 #include "device/Wertebereich.h"
+#include "device/vkrplm1_antwort.h"
 #include "errors/VKR_errorV3.h"
+#include "keys/Tasten_Bereich.h"
 #include "keys/Tasten_Com.h"
 #include "keys/Tasten_Schutz.h"
+#include "platform/files/datei_sicher.h"
+#include "platform/line/rs232_portliste.h"
 #include "platform/sprache/sprache.h"
+#include "platform/sprache/textmarke.h"
 #include "platform/ui/ui_fragen.h"
 #include "platform/ui/ui_widgets.h"
 #include "valves/Konfig_Sprache.h"
@@ -132,6 +139,40 @@ class Sprachen : public ProgrammBank {
 };
 
 TEST_F(Sprachen, JederFenstertextIstUebersetzt) {
+    // Texts the code puts together from a sentence and its values: German as it was, English whole.
+    const struct {
+        std::string deutsch, englisch;
+        std::function<std::string()> satz;
+    } zusammengesetzt[] = {
+        {"Taste 2, ZEIT1: 700 (erlaubt 0 bis 500)", "Key 2, ZEIT1: 700 (allowed 0 to 500)",
+         [] {
+             return Wertebereich_Text(TastenBereich_Ort(1, TASTE_ZEIT1), 700,
+                                      TastenBereich_Feld(TASTE_ZEIT1));
+         }},
+        {"Werte außerhalb ihres Bereichs wurden angepasst:\na\nb\n… und 1 weitere\n",
+         "Values outside their range have been adjusted:\na\nb\n… and 1 more\n",
+         [] { return Wertebereich_Hinweis("a\nb\nc\n", 2); }},
+        {"Adresse 0x0010 (Kopf)", "Address 0x0010 (header)",
+         [] { return KurvenPruefen_OrtBeschreiben(0x10); }},
+        {"Adresse 0x1234 (x, invertierte Kopie)", "Address 0x1234 (x, inverted copy)",
+         [] { return GemVergleich_OrtText(0x1234, "x", true); }},
+        {"-100 bis 100", "-100 to 100", [] { return VKRPLM1_Wertebereich("pumpe1"); }},
+        {"0 oder 1", "0 or 1", [] { return VKRPLM1_Wertebereich("ventil3"); }},
+        {"/dev/ttyS0 wird von einem anderen Programm benutzt", "/dev/ttyS0 is in use by another program",
+         [] { return Rs232_BelegtHinweis("/dev/ttyS0"); }},
+        {"Ziel ist ein Ordner", "target is a folder",
+         [] {
+             std::string grund;
+             (void)Datei_ZielPruefen("/", &grund);
+             return grund;
+         }},
+        {"a.plk existiert bereits. Ersetzen?", "a.plk already exists. Replace it?",
+         [] {
+             return Textmarke_Satz(QT_TRANSLATE_NOOP("Plm1", "%1 existiert bereits. Ersetzen?"), "a.plk");
+         }},
+    };
+    for (const auto& z : zusammengesetzt)
+        EXPECT_EQ(z.satz(), z.deutsch);
     einstellungenSchreiben("[konfig]\r\n");
     const std::vector<QStringList> deutsch = alleTexte("de");
     EXPECT_EQ(Sprache_Aktuell(), Sprache::Deutsch);
@@ -146,8 +187,9 @@ TEST_F(Sprachen, JederFenstertextIstUebersetzt) {
               GEMPRUEFEN_STATUS, WERTEBEREICH_HINWEIS_TITEL, UI_TITEL_ERSETZEN, UI_KNOPF_SPEICHERN,
               UI_KNOPF_VERWERFEN, UI_KNOPF_ABBRECHEN, "Daten senden", "Daten lesen", "Daten prüfen"})
             if (Sprache_Text(t) == QString::fromUtf8(t)) fehler.push_back(t);
-        // Put together from a name or a number, and lines added to a message.
-        EXPECT_EQ(Sprache_Text("a.plk existiert bereits. Ersetzen?"), "a.plk already exists. Replace it?");
+        for (const auto& z : zusammengesetzt)
+            EXPECT_EQ(z.satz(), z.englisch);
+        // Put together from a number, and lines added to a message.
         EXPECT_EQ(Sprache_Text("Suche nach Gerät 7"), "Searching for device 7");
         EXPECT_EQ(Sprache_Text("Taste 3: Speicher ungültig\nSpeicher im PLM-1 ist ungültig."),
                   "Key 3: memory invalid\nThe memory of the PLM-1 is invalid.");

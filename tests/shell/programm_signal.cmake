@@ -3,11 +3,12 @@
 # on the way out.
 file(REMOVE_RECURSE ${ARBEIT})
 file(MAKE_DIRECTORY ${ARBEIT})
-# The simulator's line is printed once the signal handlers are in place; wait for it, then a moment more.
+# The simulator's line (in German, whatever the run's locale) is printed once the signal handlers are in
+# place; wait for it, then a moment more. Without it the program is ended and the run fails.
 execute_process(
-    COMMAND sh -c "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \"$0\" -platform offscreen --simulator 2>lauf.log & pid=$!
+    COMMAND sh -c "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM PLM1_SPRACHE=de \"$0\" -platform offscreen --simulator 2>lauf.log & pid=$!
                    i=0; until grep -q Simuliertes lauf.log || [ $i -ge 300 ]; do sleep 0.1; i=$((i+1)); done
-                   sleep 1; kill -TERM $pid; wait $pid"
+                   sleep 1; kill -TERM $pid; wait $pid; rc=$?; [ $i -lt 300 ] || { cat lauf.log; exit 99; }; exit $rc"
             ${PROGRAMM}
     WORKING_DIRECTORY ${ARBEIT}
     RESULT_VARIABLE rc

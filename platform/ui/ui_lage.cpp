@@ -24,10 +24,15 @@ QRect UiLage_Zentrieren(const QSize& groesse, const QRect& ueber, const QRect& f
     return UiLage_Einpassen(r, frei);
 }
 
-QSize UiLage_Mindestgroesse(const QSize& voll, const QRect& frei, const QMargins& rand) {
+QSize UiLage_Mindestgroesse(const QSize& voll, const QRect& frei, const QMargins& rand, int balken) {
     if (frei.isEmpty()) return voll;
-    const QSize platz(frei.width() - rand.left() - rand.right(), frei.height() - rand.top() - rand.bottom());
-    return voll.boundedTo(platz.expandedTo(QSize(1, 1)));
+    const QSize platz =
+        QSize(frei.width() - rand.left() - rand.right(), frei.height() - rand.top() - rand.bottom())
+            .expandedTo(QSize(1, 1));
+    const bool senkrecht = voll.height() > platz.height();
+    const bool waagrecht = voll.width() + (senkrecht ? balken : 0) > platz.width();
+    const QSize mitBalken(voll.width() + (senkrecht ? balken : 0), voll.height() + (waagrecht ? balken : 0));
+    return mitBalken.boundedTo(platz);
 }
 
 int UiLage_Titelbreite(int textbreite) {

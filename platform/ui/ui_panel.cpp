@@ -149,7 +149,8 @@ void fensterEinpassen(PanelFenster* f) {
     if (!f || (f->windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))) return;
     const QMargins rand = rahmenRand(f);
     const QRect frei = freierBereich(f->geometry(), f);
-    f->setMinimumSize(UiLage_Mindestgroesse(f->sizeHint(), frei, rand));
+    const int balken = f->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, f);
+    f->setMinimumSize(UiLage_Mindestgroesse(f->sizeHint(), frei, rand, balken));
     const QRect rahmen = f->geometry().marginsAdded(rand);
     const QRect passend = UiLage_Einpassen(rahmen, frei);
     if (passend != rahmen) f->setGeometry(passend.marginsRemoved(rand));

@@ -436,9 +436,13 @@ TEST(UiLage, EinpassenZentrierenMindestgroesse) {
         {{1240, 761}, {0, 0, 1024, 600}, {1, 20, 1, 5}, {1022, 575}}, // too big: down to the screen, scrolls
         {{1240, 761}, {0, 0, 1024, 600}, {}, {1024, 600}},            // no frame (no window manager)
         {{300, 200}, {}, {}, {300, 200}},                             // no screen known
+        // Scrolling one way, its bar is added across while the screen has room.
+        {{1000, 900}, {0, 0, 1366, 740}, {1, 20, 1, 5}, {1012, 715}}, // too high: wider by the bar
+        {{1358, 900}, {0, 0, 1366, 740}, {1, 20, 1, 5}, {1364, 715}}, // no room for the bar: both ways
+        {{1400, 500}, {0, 0, 1366, 740}, {1, 20, 1, 5}, {1364, 512}}, // too wide: higher by the bar
     };
     for (const Mindest& f : mindest)
-        EXPECT_EQ(UiLage_Mindestgroesse(f.voll, f.frei, f.rand), f.erwartet) << f.frei.width();
+        EXPECT_EQ(UiLage_Mindestgroesse(f.voll, f.frei, f.rand, 12), f.erwartet) << f.frei.width();
 
     EXPECT_GT(UiLage_Titelbreite(200), 200 + 100); // room for the title bar's buttons
     EXPECT_EQ(UiLage_Titelbreite(300) - UiLage_Titelbreite(200), 100);
@@ -453,17 +457,20 @@ TEST(UiLage, PanelFensterAufDemSchirm) {
     PanelDef gross = def;
     gross.width = frei.width() + 200;
     gross.height = frei.height() + 100;
+    PanelDef hoch = def;
+    hoch.height = frei.height() + 100;
     struct Fall {
         const PanelDef* def;
         int links, oben, breite, hoehe;
-        bool rollt;
+        bool rollt, seitlich;
     };
     const Fall faelle[] = {
-        {&def, frei.right() - 100, frei.bottom() - 50, 300, 200, false}, // off the lower right corner
-        {&def, -400, -300, 300, 200, false},                             // off the upper left corner
-        {&def, 20, 20, 100, 60, false},                                  // smaller than its controls
-        {&def, 10, 10, 500, 400, false},                                 // larger: controls centred
-        {&gross, 0, 0, gross.width, gross.height, true},                 // larger than the screen
+        {&def, frei.right() - 100, frei.bottom() - 50, 300, 200, false, false}, // off the lower right corner
+        {&def, -400, -300, 300, 200, false, false},                             // off the upper left corner
+        {&def, 20, 20, 100, 60, false, false},                                  // smaller than its controls
+        {&def, 10, 10, 500, 400, false, false},                                 // larger: controls centred
+        {&gross, 0, 0, gross.width, gross.height, true, true},                  // larger than the screen
+        {&hoch, 0, 0, hoch.width, hoch.height, true, false}, // higher than the screen: scrolls down only
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.links);
@@ -491,7 +498,8 @@ TEST(UiLage, PanelFensterAufDemSchirm) {
         EXPECT_GE(w->width(), std::min(f.def->width, frei.width() - rand));
         const auto* rollen = w->findChild<QScrollArea*>();
         ASSERT_NE(rollen, nullptr);
-        EXPECT_EQ(rollen->horizontalScrollBar()->maximum() > 0, f.rollt);
+        EXPECT_EQ(rollen->horizontalScrollBar()->maximum() > 0, f.seitlich);
+        EXPECT_EQ(rollen->verticalScrollBar()->maximum() > 0, f.rollt);
         w->resize(breite, hoehe);
         const QWidget* knopf = UI_CtrlWidget(p, 1);
         const QPoint lage = knopf->mapTo(w, QPoint(0, 0));

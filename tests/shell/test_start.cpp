@@ -469,7 +469,7 @@ TEST(Startoptionen, LesenUndAblehnen) {
     const Fall faelle[] = {
         {{}, true, false, false, ""},
         {{"--simulator"}, true, true, false, ""},
-        {{"--screenshots", "/tmp/x", "--quit-after-start"}, true, false, true, "/tmp/x"},
+        {{"--screenshots", "bilder", "--quit-after-start"}, true, false, true, "bilder"},
         {{"--screenshots"}, false, false, false, ""},
         {{"--simulatr"}, false, false, false, ""},
         {{"--simulator", "--step-time", "0.05"}, true, true, false, "", 0.05},
